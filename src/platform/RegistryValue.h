@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace cdx {
+
+// The registry types the program reads and writes.
+enum class RegistryType { String, ExpandString, Binary, Dword };
+
+// One stored value: its type and its raw data. For String and ExpandString
+// the text is in `text` (UTF-8); for Binary the bytes are in `bytes`; for
+// Dword the number is in `dword`.
+struct RegistryValue {
+    RegistryType type = RegistryType::String;
+    std::string text;
+    std::vector<std::uint8_t> bytes;
+    std::uint32_t dword = 0;
+
+    static RegistryValue fromString(std::string s);
+    static RegistryValue fromExpandString(std::string s);
+    static RegistryValue fromBinary(std::vector<std::uint8_t> b);
+    static RegistryValue fromDword(std::uint32_t d);
+
+    bool operator==(const RegistryValue&) const = default;
+};
+
+} // namespace cdx
