@@ -1,0 +1,128 @@
+#include "monitor/MonitorTimers.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/fake/FakeBeeper.h"
+#include "platform/fake/FakeTimerQueue.h"
+
+namespace cdx {
+namespace {
+
+class MonitorTimersTest : public ::testing::Test {
+protected:
+    void make(PlatformFamily family)
+    {
+        timers = std::make_unique<MonitorTimers>(queue, family, beeper);
+        MonitorTimers::Handlers h;
+        h.poll = [this] { events.push_back(timers->pollingActive() ? "poll" : "poll(direct)"); };
+        h.swap = [this] { events.push_back("swap"); };
+        h.logEntry = [this] { events.push_back("log"); };
+        h.startSound = [this] { events.push_back("start"); };
+        h.stopSound = [this] { events.push_back("stop"); };
+        h.speakerDivisor = [] { return 500; };
+        timers->setHandlers(h);
+    }
+
+    FakeTimerQueue queue;
+    FakeBeeper beeper;
+    std::unique_ptr<MonitorTimers> timers;
+    std::vector<std::string> events;
+};
+
+TEST_F(MonitorTimersTest, StartUpPollsDirectlyThenTicksThenEnablesPolling)
+{
+    make(PlatformFamily::WindowsNT);
+    timers->startUp(5000, 5000, 60000, true);
+    EXPECT_EQ(events, (std::vector<std::string>{"poll(direct)", "swap", "log"}));
+    EXPECT_TRUE(timers->pollingActive());
+
+    events.clear();
+    queue.advance(60000);
+    // 12 polls, 12 swaps and one log entry in the first minute.
+    EXPECT_EQ(std::count(events.begin(), events.end(), "poll"), 12);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "swap"), 12);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "log"), 1);
+}
+
+TEST_F(MonitorTimersTest, AnHourOfPollsRunsInVirtualTime)
+{
+    make(PlatformFamily::WindowsNT);
+    timers->startUp(1000, 5000, 60000, false);
+    events.clear();
+    queue.advance(3600 * 1000);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "poll"), 3600);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "log"), 0);
+}
+
+TEST_F(MonitorTimersTest, SuspendFreezesAndResumeRestoresWithOnePollAndSwap)
+{
+    make(PlatformFamily::WindowsNT);
+    timers->startUp(5000, 5000, 60000, true);
+    timers->timer2().setEnabled(false); // show mode: the swap timer is off
+    timers->suspend();
+    events.clear();
+    queue.advance(120000);
+    EXPECT_TRUE(events.empty());
+
+    bool trayRestored = false;
+    timers->resume([&] {
+        trayRestored = true;
+        events.push_back("tray");
+    });
+    EXPECT_TRUE(trayRestored);
+    EXPECT_EQ(events, (std::vector<std::string>{"tray", "poll", "swap"}));
+    EXPECT_TRUE(timers->pollingActive());
+    EXPECT_FALSE(timers->timer2().enabled());
+    EXPECT_TRUE(timers->timer3().enabled());
+}
+
+TEST_F(MonitorTimersTest, LogBoxWhileSuspendedStartsTimerAndSurvivesResume)
+{
+    make(PlatformFamily::WindowsNT);
+    timers->startUp(5000, 5000, 60000, false);
+    timers->suspend();
+    events.clear();
+    timers->setLogFile(true);
+    EXPECT_TRUE(events.empty()); // no immediate entry while suspended
+    EXPECT_TRUE(timers->timer3().enabled());
+    timers->resume();
+    EXPECT_TRUE(timers->timer3().enabled());
+
+    events.clear();
+    timers->setLogFile(false);
+    timers->setLogFile(true);
+    EXPECT_EQ(events, (std::vector<std::string>{"log"})); // immediate entry while polling
+}
+
+TEST_F(MonitorTimersTest, ToneBeepsOnNtFamily)
+{
+    make(PlatformFamily::WindowsNT);
+    timers->timer4().setEnabled(true);
+    queue.advance(1500);
+    ASSERT_EQ(beeper.tones.size(), 3u);
+    EXPECT_EQ(beeper.tones[0], std::make_pair(1193181u / 500u, 500u));
+}
+
+TEST_F(MonitorTimersTest, ToneTogglesSpeakerOnOtherFamilyAndKeepsPhase)
+{
+    make(PlatformFamily::Windows9x);
+    timers->timer4().setEnabled(true);
+    queue.advance(1000);
+    // From a clear toggle: first tick silent, second tick on.
+    EXPECT_EQ(events, (std::vector<std::string>{"stop", "start"}));
+    queue.advance(500);
+    timers->timer4().setEnabled(false);
+    events.clear();
+    timers->timer4().setEnabled(true);
+    queue.advance(500);
+    // The toggle is never reset: the next alarm continues the phase.
+    EXPECT_EQ(events, (std::vector<std::string>{"start"}));
+    EXPECT_TRUE(beeper.tones.empty());
+}
+
+} // namespace
+} // namespace cdx
