@@ -1,0 +1,318 @@
+#include "settings/SettingsSchema.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace cdx {
+namespace {
+
+#define CDX_FIELD(member)                                                                                              \
+    +[](Settings & s) -> auto&                                                                                         \
+    {                                                                                                                  \
+        return s.member;                                                                                               \
+    }
+
+constexpr SettingRow flag(int position, std::string_view name, bool value, BoolField field, int radioGroup = 0)
+{
+    SettingRow row{position, name, SettingKind::Bool, value, field};
+    row.radioGroup = radioGroup;
+    return row;
+}
+
+constexpr SettingRow number(int position, std::string_view name, int value, IntField field, int minimum = INT_MIN,
+                            int maximum = INT_MAX)
+{
+    SettingRow row{position, name, SettingKind::Int, value, field};
+    row.minimum = minimum;
+    row.maximum = maximum;
+    return row;
+}
+
+constexpr SettingRow real(int position, std::string_view name, double value, DoubleField field)
+{
+    return SettingRow{position, name, SettingKind::Float, value, field};
+}
+
+constexpr SettingRow gauge(int position, std::string_view name, double value, GaugeField field)
+{
+    return SettingRow{position, name, SettingKind::Float, value, field, LoadRule::GaugeScale};
+}
+
+constexpr SettingRow text(int position, std::string_view name, std::string_view value, StringField field,
+                          LoadRule rule = LoadRule::None)
+{
+    return SettingRow{position, name, SettingKind::String, value, field, rule};
+}
+
+constexpr SettingRow colour(int position, std::string_view name, std::string_view value, ColourField field)
+{
+    return SettingRow{position, name, SettingKind::Colour, value, field};
+}
+
+// Radio groups whose buttons are all stored.
+constexpr int kTrayModeGroup = 1;
+
+// Editor bounds that a hand-edited value is brought back into.
+constexpr int kMinPollInterval = 1000;
+constexpr int kMinSwapInterval = 1000;
+constexpr int kMinLogInterval = 60000;
+constexpr int kMinFontSize = 6;
+constexpr int kMaxFontSize = 12;
+constexpr int kMinSpeakerDivisor = 200;
+constexpr int kMaxSpeakerDivisor = 3000;
+
+const std::array<SettingRow, 173> kSchema = {{
+    gauge(1, "MB Tempature Scale", 60.0, CDX_FIELD(mbTemperatureScale)),
+    number(2, "MB Tempature Alarm", 50, CDX_FIELD(mbAlarmTemperature)),
+    flag(3, "MB Alarm", true, CDX_FIELD(mbAlarmEnabled)),
+    flag(4, "MB Alarm Run", false, CDX_FIELD(mbAlarmRun)),
+    text(5, "MB Alarm Path", "", CDX_FIELD(mbAlarmPath)),
+    flag(6, "MB Alarm Wave", false, CDX_FIELD(mbAlarmWave)),
+    text(7, "MB Alarm Wave Path", "", CDX_FIELD(mbAlarmWavePath)),
+    gauge(8, "CPU Tempature Scale", 80.0, CDX_FIELD(cpuTemperatureScale)),
+    number(9, "CPU Tempature Alarm", 70, CDX_FIELD(cpuAlarmTemperature)),
+    flag(10, "CPU Alarm", true, CDX_FIELD(cpuAlarmEnabled)),
+    flag(11, "CPU Alarm Run", false, CDX_FIELD(cpuAlarmRun)),
+    text(12, "CPU Alarm Path", "", CDX_FIELD(cpuAlarmPath)),
+    flag(13, "CPU Alarm Wave", false, CDX_FIELD(cpuAlarmWave)),
+    text(14, "CPU Alarm Wave Path", "", CDX_FIELD(cpuAlarmWavePath)),
+    real(15, "Voltage Off", 10.0, CDX_FIELD(voltageTolerance)),
+    flag(16, "Voltage Alarm", true, CDX_FIELD(voltageAlarmEnabled)),
+    flag(17, "Voltage Alarm Run", false, CDX_FIELD(voltageAlarmRun)),
+    text(18, "Voltage Alarm Path", "", CDX_FIELD(voltageAlarmPath)),
+    flag(19, "Volt Alarm Wave", false, CDX_FIELD(voltageAlarmWave)),
+    text(20, "Volt Alarm Wave Path", "", CDX_FIELD(voltageAlarmWavePath)),
+    flag(21, "VCore", true, CDX_FIELD(watchCoreVoltage)),
+    flag(22, "V33", true, CDX_FIELD(watchPlus33Voltage)),
+    flag(23, "V5", true, CDX_FIELD(watchPlus5Voltage)),
+    flag(24, "Vm5Core", true, CDX_FIELD(watchMinus5Voltage)),
+    flag(25, "V12", true, CDX_FIELD(watchPlus12Voltage)),
+    flag(26, "Vm12", true, CDX_FIELD(watchMinus12Voltage)),
+    flag(27, "Port 1", false, CDX_FIELD(coreVoltagePort1)),
+    real(28, "CoreVoltage", 2.8, CDX_FIELD(coreVoltageNominal)),
+    text(29, "C or F", "C", CDX_FIELD(temperatureUnit)),
+    number(30, "Form Y", 0, CDX_FIELD(windowTop)),
+    number(31, "Form X", 0, CDX_FIELD(windowLeft)),
+    flag(32, "Round F", true, CDX_FIELD(roundFahrenheit)),
+    flag(33, "Show Temp in Tray", true, CDX_FIELD(showTempInTray), kTrayModeGroup),
+    flag(34, "Show CPU Temp", false, CDX_FIELD(trayShowLm75)),
+    [] {
+        SettingRow row = number(35, "Interval", 5000, CDX_FIELD(pollInterval), kMinPollInterval);
+        row.saveName = "InterVal";
+        return row;
+    }(),
+    flag(36, "Startup Minimized", true, CDX_FIELD(startMinimized)),
+    [] {
+        SettingRow row = number(37, "CPU Type", kIntelCpuOffset, CDX_FIELD(cpuOffset));
+        row.rule = LoadRule::CpuType;
+        return row;
+    }(),
+    [] {
+        SettingRow row = flag(38, "Custom CPU", false, CDX_FIELD(customCpu));
+        row.rule = LoadRule::CustomCpu;
+        return row;
+    }(),
+    [] {
+        SettingRow row = number(39, "Custom CPU Add", 7, CDX_FIELD(customCpuOffset));
+        row.rule = LoadRule::CustomCpuOffset;
+        return row;
+    }(),
+    flag(40, "Fan1 Type 2", false, CDX_FIELD(fan1Type2)),
+    flag(41, "Fan2 Type 2", false, CDX_FIELD(fan2Type2)),
+    flag(42, "Fan3 Type 2", false, CDX_FIELD(fan3Type2)),
+    flag(43, "Do Not Use Degree", true, CDX_FIELD(showDegreeInWindow)),
+    flag(44, "Use SystemTray Lines", true, CDX_FIELD(trayLines)),
+    flag(45, "Degree Symbol In Tray", true, CDX_FIELD(trayDegreeSymbol)),
+    flag(46, "Check CPU", false, CDX_FIELD(checkLm75)),
+    flag(47, "Check MB", true, CDX_FIELD(checkWb1)),
+    flag(48, "Zuno", false, CDX_FIELD(zuno)),
+    flag(49, "Fan1 Check", false, CDX_FIELD(fan1AlarmEnabled)),
+    flag(50, "Fan2 Check", false, CDX_FIELD(fan2AlarmEnabled)),
+    flag(51, "Fan3 Check", false, CDX_FIELD(fan3AlarmEnabled)),
+    real(52, "Fan1 Users RPM", 0.0, CDX_FIELD(fan1NominalRpm)),
+    real(53, "Fan2 Users RPM", 0.0, CDX_FIELD(fan2NominalRpm)),
+    real(54, "Fan3 Users RPM", 0.0, CDX_FIELD(fan3NominalRpm)),
+    number(55, "Fan1 Off Mark", 10, CDX_FIELD(fan1TolerancePercent)),
+    number(56, "Fan2 Off Mark", 10, CDX_FIELD(fan2TolerancePercent)),
+    number(57, "Fan3 Off Mark", 10, CDX_FIELD(fan3TolerancePercent)),
+    text(58, "Fan1 Alarm Path", "", CDX_FIELD(fan1AlarmPath)),
+    text(59, "Fan2 Alarm Path", "", CDX_FIELD(fan2AlarmPath)),
+    text(60, "Fan3 Alarm Path", "", CDX_FIELD(fan3AlarmPath)),
+    text(61, "Fan1 Alarm Wave Path", "", CDX_FIELD(fan1AlarmWavePath)),
+    text(62, "Fan2 Alarm Wave Path", "", CDX_FIELD(fan2AlarmWavePath)),
+    text(63, "Fan3 Alarm Wave Path", "", CDX_FIELD(fan3AlarmWavePath)),
+    flag(64, "Fan1 Alarm", false, CDX_FIELD(fan1AlarmRun)),
+    flag(65, "Fan2 Alarm", false, CDX_FIELD(fan2AlarmRun)),
+    flag(66, "Fan3 Alarm", false, CDX_FIELD(fan3AlarmRun)),
+    flag(67, "Fan1 Alarm Wave", false, CDX_FIELD(fan1AlarmWave)),
+    flag(68, "Fan2 Alarm Wave", false, CDX_FIELD(fan2AlarmWave)),
+    flag(69, "Fan3 Alarm Wave", false, CDX_FIELD(fan3AlarmWave)),
+    flag(70, "Log File", false, CDX_FIELD(intervalLogEnabled)),
+    flag(71, "Write Errors", false, CDX_FIELD(warningLogEnabled)),
+    number(72, "Log File Size Max", 64, CDX_FIELD(logSizeLimitKb)),
+    number(73, "Log File Interval", 60000, CDX_FIELD(logInterval), kMinLogInterval),
+    flag(74, "Show Log On Pop Up", false, CDX_FIELD(showLogOnPopup)),
+    flag(75, "Double Click Small", true, CDX_FIELD(doubleClickSmall)),
+    number(76, "Tab on Top", 0, CDX_FIELD(tabOnTop)),
+    flag(77, "Exit Question", true, CDX_FIELD(exitQuestion)),
+    flag(78, "Save Up and Down on Exit", false, CDX_FIELD(saveUpDownOnExit)),
+    flag(79, "Fan1 Show Alarm Msg", true, CDX_FIELD(fan1ShowAlarmMsg)),
+    flag(80, "Fan2 Show Alarm Msg", true, CDX_FIELD(fan2ShowAlarmMsg)),
+    flag(81, "Fan3 Show Alarm Msg", true, CDX_FIELD(fan3ShowAlarmMsg)),
+    flag(82, "Fan1 PC Speaker", true, CDX_FIELD(fan1PcSpeaker)),
+    flag(83, "Fan2 PC Speaker", true, CDX_FIELD(fan2PcSpeaker)),
+    flag(84, "Fan3 PC Speaker", true, CDX_FIELD(fan3PcSpeaker)),
+    flag(85, "MB Show Alarm Msg", true, CDX_FIELD(mbShowAlarmMsg)),
+    flag(86, "CPU Show Alarm Msg", true, CDX_FIELD(cpuShowAlarmMsg)),
+    flag(87, "Volt Show Alarm Msg", true, CDX_FIELD(voltageShowAlarmMsg)),
+    flag(88, "MB PC Speaker", true, CDX_FIELD(mbPcSpeaker)),
+    flag(89, "CPU PC Speaker", true, CDX_FIELD(cpuPcSpeaker)),
+    flag(90, "Volt PC Speaker", true, CDX_FIELD(voltagePcSpeaker)),
+    number(91, "PC Speaker Freq", 500, CDX_FIELD(pcSpeakerDivisor), kMinSpeakerDivisor, kMaxSpeakerDivisor),
+    flag(92, "Use LM78 Compensation", false, CDX_FIELD(mbCompensationEnabled)),
+    number(93, "LM78 Compensation", 0, CDX_FIELD(mbCompensation)),
+    number(94, "Ignore Fan Alarm", 5, CDX_FIELD(fanAlarmIgnoreCount)),
+    text(95, "Fan 1 Name", "Fan 1", CDX_FIELD(fan1Name), LoadRule::Name),
+    text(96, "Fan 2 Name", "Fan 2", CDX_FIELD(fan2Name), LoadRule::Name),
+    text(97, "Fan 3 Name", "Fan 3", CDX_FIELD(fan3Name), LoadRule::Name),
+    text(98, "VUM 1 Name", "Motherboard", CDX_FIELD(mbGaugeName), LoadRule::Name),
+    text(99, "VUM 2 Name", "CPU LM75", CDX_FIELD(cpuGaugeName), LoadRule::Name),
+    text(100, "VUM 3 Name", "WB Sensor 2", CDX_FIELD(wb2GaugeName), LoadRule::Name),
+    text(101, "VUM 4 Name", "WB Sensor 3", CDX_FIELD(wb3GaugeName), LoadRule::Name),
+    flag(102, "WB Sensor 2", false, CDX_FIELD(wb2SwitchBox)),
+    flag(103, "WB Sensor 3", false, CDX_FIELD(wb3SwitchBox)),
+    gauge(104, "Sensor 2 Temperature Scale", 80.0, CDX_FIELD(wb2TemperatureScale)),
+    number(105, "WB Sensor 2 Tempature Alarm", 70, CDX_FIELD(wb2AlarmTemperature)),
+    flag(106, "WB Sensor 2 Show Alarm Msg", true, CDX_FIELD(wb2ShowAlarmMsg)),
+    flag(107, "WB Sensor 2 PC Speaker", true, CDX_FIELD(wb2PcSpeaker)),
+    flag(108, "WB Sensor 2 Alarm Run", false, CDX_FIELD(wb2AlarmRun)),
+    text(109, "WB Sensor 2 Alarm Path", "", CDX_FIELD(wb2AlarmPath)),
+    flag(110, "WB Sensor 2 Alarm", true, CDX_FIELD(wb2AlarmEnabled)),
+    flag(111, "WB Sensor 2 Alarm Play", false, CDX_FIELD(wb2AlarmWave)),
+    text(112, "WB Sensor 2 Alarm Wave Path", "", CDX_FIELD(wb2AlarmWavePath)),
+    gauge(113, "Sensor 3 Temperature Scale", 80.0, CDX_FIELD(wb3TemperatureScale)),
+    number(114, "WB Sensor 3 Tempature Alarm", 70, CDX_FIELD(wb3AlarmTemperature)),
+    flag(115, "WB Sensor 3 Show Alarm Msg", true, CDX_FIELD(wb3ShowAlarmMsg)),
+    flag(116, "WB Sensor 3 PC Speaker", true, CDX_FIELD(wb3PcSpeaker)),
+    flag(117, "WB Sensor 3 Alarm Run", false, CDX_FIELD(wb3AlarmRun)),
+    text(118, "WB Sensor 3 Alarm Path", "", CDX_FIELD(wb3AlarmPath)),
+    flag(119, "WB Sensor 3 Alarm", true, CDX_FIELD(wb3AlarmEnabled)),
+    flag(120, "WB Sensor 3 Alarm Play", false, CDX_FIELD(wb3AlarmWave)),
+    text(121, "WB Sensor 3 Alarm Wave Path", "", CDX_FIELD(wb3AlarmWavePath)),
+    flag(122, "Show WB Sensor 2 Temp", false, CDX_FIELD(trayShowWb2)),
+    flag(123, "Show WB Sensor 3 Temp", false, CDX_FIELD(trayShowWb3)),
+    flag(124, "Check WB2", false, CDX_FIELD(checkWb2)),
+    flag(125, "Check WB3", false, CDX_FIELD(checkWb3)),
+    flag(126, "Use WB2 Compensation", false, CDX_FIELD(wb2CompensationEnabled)),
+    number(127, "WB2 Compensation", 0, CDX_FIELD(wb2Compensation)),
+    flag(128, "Use WB3 Compensation", false, CDX_FIELD(wb3CompensationEnabled)),
+    number(129, "WB3 Compensation", 0, CDX_FIELD(wb3Compensation)),
+    real(130, "3.3 Custom Value", 3.3, CDX_FIELD(plus33VoltageNominal)),
+    flag(131, "Show MB Temp", true, CDX_FIELD(trayShowMb)),
+    flag(132, "Tooltip VUM1", true, CDX_FIELD(tooltipMb)),
+    flag(133, "Tooltip VUM2", false, CDX_FIELD(tooltipLm75)),
+    flag(134, "Tooltip VUM3", false, CDX_FIELD(tooltipWb2)),
+    flag(135, "Tooltip VUM4", false, CDX_FIELD(tooltipWb3)),
+    flag(136, "Tooltip Fan1", false, CDX_FIELD(tooltipFan1)),
+    flag(137, "Tooltip Fan2", false, CDX_FIELD(tooltipFan2)),
+    flag(138, "Tooltip Fan3", false, CDX_FIELD(tooltipFan3)),
+    flag(139, "Tooltip On All", false, CDX_FIELD(tooltipOnAllIcons)),
+    number(140, "Sensor to Monitor for CPUIdle", 0, CDX_FIELD(cpuIdleSensor)),
+    flag(141, "Use CPUIdle", false, CDX_FIELD(cpuIdleLaunch)),
+    number(142, "CPUIdle Alarm Value", 45, CDX_FIELD(cpuIdleLaunchTemperature)),
+    flag(143, "Close CPUIdle", false, CDX_FIELD(cpuIdleClose)),
+    number(144, "CPUIdle Close Value", 40, CDX_FIELD(cpuIdleCloseTemperature)),
+    flag(145, "Swap Icons", false, CDX_FIELD(swapIcons), kTrayModeGroup),
+    flag(146, "Swap WB1", false, CDX_FIELD(swapMb)),
+    flag(147, "Swap LM75", false, CDX_FIELD(swapLm75)),
+    flag(148, "Swap WB2", false, CDX_FIELD(swapWb2)),
+    flag(149, "Swap WB3", false, CDX_FIELD(swapWb3)),
+    number(150, "Swap Interval", 5000, CDX_FIELD(swapInterval), kMinSwapInterval),
+    text(151, "WB1 Font Name", "Arial", CDX_FIELD(trayStyles[TrayWb1].fontName), LoadRule::FontName),
+    colour(152, "WB1 Background", "clSilver", CDX_FIELD(trayStyles[TrayWb1].background)),
+    colour(153, "WB1 Font Color", "clBlack", CDX_FIELD(trayStyles[TrayWb1].fontColour)),
+    number(154, "WB1 Font Size", 8, CDX_FIELD(trayStyles[TrayWb1].fontSize), kMinFontSize, kMaxFontSize),
+    text(155, "LM75 Font Name", "Arial", CDX_FIELD(trayStyles[TrayLm75].fontName), LoadRule::FontName),
+    colour(156, "LM75 Background", "clSilver", CDX_FIELD(trayStyles[TrayLm75].background)),
+    colour(157, "LM75 Font Color", "clBlack", CDX_FIELD(trayStyles[TrayLm75].fontColour)),
+    number(158, "LM75 Font Size", 8, CDX_FIELD(trayStyles[TrayLm75].fontSize), kMinFontSize, kMaxFontSize),
+    text(159, "WB2 Font Name", "Arial", CDX_FIELD(trayStyles[TrayWb2].fontName), LoadRule::FontName),
+    colour(160, "WB2 Background", "clSilver", CDX_FIELD(trayStyles[TrayWb2].background)),
+    colour(161, "WB2 Font Color", "clBlack", CDX_FIELD(trayStyles[TrayWb2].fontColour)),
+    number(162, "WB2 Font Size", 8, CDX_FIELD(trayStyles[TrayWb2].fontSize), kMinFontSize, kMaxFontSize),
+    text(163, "WB3 Font Name", "Arial", CDX_FIELD(trayStyles[TrayWb3].fontName), LoadRule::FontName),
+    colour(164, "WB3 Background", "clSilver", CDX_FIELD(trayStyles[TrayWb3].background)),
+    colour(165, "WB3 Font Color", "clBlack", CDX_FIELD(trayStyles[TrayWb3].fontColour)),
+    number(166, "WB3 Font Size", 8, CDX_FIELD(trayStyles[TrayWb3].fontSize), kMinFontSize, kMaxFontSize),
+    flag(167, "Log Files CSV", false, CDX_FIELD(logCsv)),
+    flag(168, "Log Files TXT", true, CDX_FIELD(logTxt)),
+    flag(169, "Log Files HTM", true, CDX_FIELD(logHtml)),
+    flag(170, "Warn/UpDown Files TXT", true, CDX_FIELD(warnUpDownTxt)),
+    flag(171, "Warn/UpDown Files HTM", true, CDX_FIELD(warnUpDownHtml)),
+    flag(172, "Loop Waves", false, CDX_FIELD(loopWaves)),
+    SettingRow{173, "CDX Path", SettingKind::String, std::monostate{}, std::monostate{}, LoadRule::ProgramPath},
+}};
+
+#undef CDX_FIELD
+
+// The order of writing. Each value follows the control or variable it was
+// first written beside, so the stored key reads the same as before.
+const std::array kSaveOrder = [] {
+    std::array<int, 174> order{};
+    std::size_t n = 0;
+    auto add = [&](int position) { order[n++] = position; };
+    auto range = [&](int first, int last) {
+        for (int p = first; p <= last; ++p) {
+            add(p);
+        }
+    };
+    for (int p : {1, 2, 32, 3, 29, 16, 15, 4, 5, 11, 12, 17, 18, 33, 30, 31}) {
+        add(p);
+    }
+    range(21, 28);
+    for (int p : {8, 9, 10, 37, 38, 6, 13, 19, 34, 131, 7, 14, 20, 35, 43, 39, 44, 45, 36, 40, 41, 42, 48, 46, 47}) {
+        add(p);
+    }
+    range(49, 99);
+    add(102);
+    add(100);
+    range(104, 112);
+    add(103);
+    add(101);
+    range(113, 121);
+    add(103);
+    range(122, 130);
+    add(173);
+    range(132, 166);
+    for (int p : {168, 169, 167, 170, 171, 172}) {
+        add(p);
+    }
+    if (n != order.size()) {
+        throw std::logic_error("settings save order is incomplete");
+    }
+    return order;
+}();
+
+} // namespace
+
+std::span<const SettingRow> settingsSchema()
+{
+    return kSchema;
+}
+
+std::span<const int> settingsSaveOrder()
+{
+    return kSaveOrder;
+}
+
+const SettingRow& settingRow(int position)
+{
+    return kSchema.at(static_cast<std::size_t>(position - 1));
+}
+
+const SettingRow& programPathRow()
+{
+    return kSchema.back();
+}
+
+} // namespace cdx

@@ -1,0 +1,287 @@
+#include "settings/SettingsStore.h"
+
+#include <algorithm>
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/ProgramLocation.h"
+#include "platform/Registry.h"
+#include "platform/RegistryError.h"
+#include "platform/RegistryKey.h"
+#include "settings/ColourText.h"
+
+namespace cdx {
+namespace {
+
+std::vector<std::uint8_t> encodeDouble(double value)
+{
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    std::vector<std::uint8_t> bytes(8);
+    for (std::size_t i = 0; i < 8; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    }
+    return bytes;
+}
+
+double decodeDouble(const std::vector<std::uint8_t>& bytes)
+{
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        bits |= static_cast<std::uint64_t>(bytes[i]) << (8 * i);
+    }
+    return std::bit_cast<double>(bits);
+}
+
+// A gauge keeps its scale in single precision and needs it above 0.
+float narrowGaugeScale(double value, double fallback)
+{
+    if (std::isnan(value)) {
+        value = fallback;
+    }
+    if (value > static_cast<double>(FLT_MAX)) {
+        return FLT_MAX;
+    }
+    const auto scale = static_cast<float>(value);
+    return scale > 0.0f ? scale : 1.0f;
+}
+
+std::optional<std::uint32_t> readDword(const RegistryKey& key, std::string_view name)
+{
+    const auto value = key.readValue(name);
+    if (!value || value->type != RegistryType::Dword) {
+        return std::nullopt;
+    }
+    return value->dword;
+}
+
+// An absent string reads as empty; one stored with another type is unreadable.
+std::optional<std::string> readText(const RegistryKey& key, std::string_view name)
+{
+    const auto value = key.readValue(name);
+    if (!value) {
+        return std::string();
+    }
+    if (value->type != RegistryType::String && value->type != RegistryType::ExpandString) {
+        return std::nullopt;
+    }
+    return value->text;
+}
+
+void fillEmptyNames(Settings& settings)
+{
+    for (const SettingRow& row : settingsSchema()) {
+        if (row.rule == LoadRule::Name) {
+            std::string& name = std::get<StringField>(row.field)(settings);
+            if (name.empty()) {
+                name = std::get<std::string_view>(row.defaultValue);
+            }
+        }
+    }
+}
+
+bool isLastName(const SettingRow& row)
+{
+    const auto schema = settingsSchema();
+    return row.rule == LoadRule::Name && (static_cast<std::size_t>(row.position) >= schema.size() ||
+                                          schema[static_cast<std::size_t>(row.position)].rule != LoadRule::Name);
+}
+
+void setBool(const SettingRow& row, Settings& settings, bool on)
+{
+    std::get<BoolField>(row.field)(settings) = on;
+    if (on && row.radioGroup != 0) {
+        for (const SettingRow& other : settingsSchema()) {
+            if (other.radioGroup == row.radioGroup && other.position != row.position) {
+                std::get<BoolField>(other.field)(settings) = false;
+            }
+        }
+    }
+}
+
+void setInt(const SettingRow& row, Settings& settings, int value)
+{
+    value = std::clamp(value, row.minimum, row.maximum);
+    std::get<IntField>(row.field)(settings) = value;
+    switch (row.rule) {
+    case LoadRule::CpuType:
+        if (value == kAmdCpuOffset) {
+            settings.cpuPreset = CpuPreset::Amd;
+        } else if (value == kCyrixCpuOffset) {
+            settings.cpuPreset = CpuPreset::Cyrix;
+        }
+        break;
+    case LoadRule::CustomCpuOffset:
+        if (settings.customCpu) {
+            settings.cpuOffset = value;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void setText(const SettingRow& row, Settings& settings, std::string text)
+{
+    if (row.rule == LoadRule::FontName && text.empty()) {
+        return;
+    }
+    std::get<StringField>(row.field)(settings) = std::move(text);
+    if (isLastName(row)) {
+        fillEmptyNames(settings);
+    }
+}
+
+// Reads one row and applies it; false when the value is unreadable.
+bool loadRow(const RegistryKey& key, const SettingRow& row, Settings& settings)
+{
+    switch (row.kind) {
+    case SettingKind::Bool: {
+        const auto dword = readDword(key, row.name);
+        if (!dword) {
+            return false;
+        }
+        setBool(row, settings, *dword != 0);
+        return true;
+    }
+    case SettingKind::Int: {
+        const auto dword = readDword(key, row.name);
+        if (!dword) {
+            return false;
+        }
+        setInt(row, settings, static_cast<std::int32_t>(*dword));
+        return true;
+    }
+    case SettingKind::Float: {
+        const auto value = key.readValue(row.name);
+        if (!value || value->type != RegistryType::Binary || value->bytes.size() != 8) {
+            return false;
+        }
+        const double number = decodeDouble(value->bytes);
+        if (row.rule == LoadRule::GaugeScale) {
+            std::get<GaugeField>(row.field)(settings) = narrowGaugeScale(number, std::get<double>(row.defaultValue));
+        } else {
+            std::get<DoubleField>(row.field)(settings) = number;
+        }
+        return true;
+    }
+    case SettingKind::String: {
+        auto text = readText(key, row.name);
+        if (!text) {
+            return false;
+        }
+        setText(row, settings, std::move(*text));
+        return true;
+    }
+    case SettingKind::Colour: {
+        const auto text = readText(key, row.name);
+        const auto colour = text ? colourFromText(*text) : std::nullopt;
+        if (!colour) {
+            return false;
+        }
+        std::get<ColourField>(row.field)(settings) = *colour;
+        return true;
+    }
+    }
+    return false;
+}
+
+void saveRow(RegistryKey& key, const SettingRow& row, Settings& settings, const ProgramLocation& location)
+{
+    const std::string_view name = row.writtenName();
+    switch (row.kind) {
+    case SettingKind::Bool:
+        key.writeDword(name, std::get<BoolField>(row.field)(settings) ? 1 : 0);
+        break;
+    case SettingKind::Int:
+        key.writeDword(name, static_cast<std::uint32_t>(std::get<IntField>(row.field)(settings)));
+        break;
+    case SettingKind::Float:
+        if (row.rule == LoadRule::GaugeScale) {
+            key.writeBinary(name, encodeDouble(static_cast<double>(std::get<GaugeField>(row.field)(settings))));
+        } else {
+            key.writeBinary(name, encodeDouble(std::get<DoubleField>(row.field)(settings)));
+        }
+        break;
+    case SettingKind::String:
+        if (row.rule == LoadRule::ProgramPath) {
+            key.writeString(name, location.shortPathName(location.executablePath()));
+        } else {
+            key.writeString(name, std::get<StringField>(row.field)(settings));
+        }
+        break;
+    case SettingKind::Colour:
+        key.writeString(name, colourToText(std::get<ColourField>(row.field)(settings)));
+        break;
+    }
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(Registry& registry, const ProgramLocation& location)
+    : m_registry(registry), m_location(location)
+{
+}
+
+SettingsLoad SettingsStore::readRegistry(Settings& settings, const RowApplied& onApplied) const
+{
+    SettingsLoad load;
+    std::unique_ptr<RegistryKey> key;
+    try {
+        key = m_registry.openKey(RootKey::CurrentUser, kSettingsKeyPath, false);
+    } catch (const RegistryError&) {
+        return load;
+    }
+    if (!key) {
+        return load;
+    }
+    load.keyExisted = true;
+    try {
+        for (const SettingRow& row : settingsSchema().first(kLoadedRowCount)) {
+            if (!loadRow(*key, row, settings)) {
+                break;
+            }
+            ++load.rowsLoaded;
+            if (onApplied) {
+                onApplied(row, settings);
+            }
+        }
+    } catch (const RegistryError&) {
+        // An unreadable key ends the load like an unreadable value.
+    }
+    // A load that stopped among the names must not leave one of them empty.
+    fillEmptyNames(settings);
+    try {
+        key->close();
+    } catch (const RegistryError&) {
+        // Nothing was written; there is nothing to lose.
+    }
+    return load;
+}
+
+void SettingsStore::writeRegistry(Settings& settings, int windowLeft, int windowTop)
+{
+    if (windowLeft > kParkedLeft) {
+        settings.windowLeft = windowLeft;
+        settings.windowTop = windowTop;
+    }
+    auto key = m_registry.openKey(RootKey::CurrentUser, kSettingsKeyPath, true);
+    for (int position : settingsSaveOrder()) {
+        saveRow(*key, settingRow(position), settings, m_location);
+    }
+    key->close();
+}
+
+void SettingsStore::writeProgramPath()
+{
+    auto key = m_registry.openKey(RootKey::CurrentUser, kSettingsKeyPath, true);
+    Settings unused;
+    saveRow(*key, programPathRow(), unused, m_location);
+    key->close();
+}
+
+} // namespace cdx

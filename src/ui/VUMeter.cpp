@@ -1,0 +1,172 @@
+#include "ui/VUMeter.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPen>
+
+#include "monitor/GaugeGeometry.h"
+
+namespace cdx {
+
+namespace {
+
+QColor toQColor(std::uint32_t bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+// A pen drawing like the platform's line primitive: a one-pixel line leaves
+// its end point unpainted, so joined lines paint each pixel once.
+QPen linePen(const QColor& colour, int width)
+{
+    QPen pen(colour);
+    pen.setWidth(width < 1 ? 1 : width);
+    pen.setCapStyle(width <= 1 ? Qt::FlatCap : Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+QPoint toQPoint(GaugePoint point)
+{
+    return {point.x, point.y};
+}
+
+void drawBevel(QPainter& painter, const GaugeModel& model, const QRect& client)
+{
+    QColor light = toQColor(0xFFFFFF);
+    QColor dark = toQColor(0x808080);
+    switch (model.BevelStyle()) {
+    case BevelCut::bvNone:
+        light = dark = toQColor(model.BackGround());
+        break;
+    case BevelCut::bvLowered:
+    case BevelCut::bvSpace:
+        break;
+    case BevelCut::bvRaised:
+        std::swap(light, dark);
+        break;
+    }
+    const int left = client.left();
+    const int top = client.top();
+    const int right = client.left() + client.width();
+    const int bottom = client.top() + client.height();
+    for (int i = 0; i <= model.BevelWidth(); ++i) {
+        // Right and bottom edges.
+        painter.setPen(linePen(light, 1));
+        painter.drawLine(right - 1 - i, top + i, right - 1 - i, bottom - 1 - i);
+        painter.drawLine(right - 1 - i, bottom - 1 - i, left - 1 + i, bottom - 1 - i);
+        // Top and left edges.
+        painter.setPen(linePen(dark, 1));
+        painter.drawLine(right - 1 - i, top + i, left + i, top + i);
+        painter.drawLine(left + i, top + i, left + i, bottom - i);
+    }
+}
+
+void drawArc(QPainter& painter, const GaugeModel& model, const GaugeGeometry& geometry)
+{
+    QPoint from = toQPoint(geometry.arcPoint(0));
+    for (int i = 1; i <= GaugeGeometry::ArcSegments; ++i) {
+        painter.setPen(linePen(toQColor(GaugeGeometry::arcColour(model.ArcStyle(), i)), model.ArcWidth()));
+        const QPoint to = toQPoint(geometry.arcPoint(i));
+        painter.drawLine(from, to);
+        from = to;
+    }
+}
+
+void drawNeedle(QPainter& painter, const GaugeModel& model, const GaugeGeometry& geometry, std::uint32_t colour,
+                float position, float scale)
+{
+    painter.setPen(linePen(toQColor(colour), model.ArrowWidth()));
+    painter.drawLine(toQPoint(geometry.centre()), toQPoint(geometry.needleEnd(position, scale)));
+}
+
+void drawLabel(QPainter& painter, const GaugeModel& model)
+{
+    const GaugeFont& spec = model.CenterLabelFont();
+    QFont font(QString::fromStdString(spec.name));
+    font.setPixelSize(spec.pixelHeight > 0 ? spec.pixelHeight : 11);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeOut);
+    const QString text = QString::fromStdString(model.CenterLabel());
+    const QFontMetrics metrics(font);
+    const QPoint topLeft(model.CenterLabelX(), model.CenterLabelY());
+    // Opaque text: the glyphs' cells are filled with the background first.
+    painter.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height())),
+                     toQColor(model.BackGround()));
+    painter.setFont(font);
+    painter.setPen(toQColor(spec.colour));
+    painter.drawText(topLeft + QPoint(0, metrics.ascent()), text);
+}
+
+} // namespace
+
+VUMeter::VUMeter(GaugeModel& model, QWidget* parent) : QWidget(parent), m_model(model)
+{
+    resize(80, 40);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setToolTip(QString::fromStdString(m_model.Hint()));
+    m_model.setOnRepaint([this] { update(); });
+    m_model.setOnHintChange([this] { setToolTip(QString::fromStdString(m_model.Hint())); });
+}
+
+VUMeter::~VUMeter()
+{
+    m_model.setOnRepaint({});
+    m_model.setOnHintChange({});
+}
+
+void VUMeter::drawPicture()
+{
+    GaugePaint kind = m_model.nextPaint();
+    if (m_picture.size() != size()) {
+        // A new buffer holds no previous picture to draw over.
+        m_picture = QImage(size(), QImage::Format_RGB32);
+        kind = GaugePaint::Full;
+    }
+    QPainter painter(&m_picture);
+    const QRect client(0, 0, width(), height());
+    const GaugeGeometry geometry(width(), height(), m_model.ArcWidth());
+
+    if (kind == GaugePaint::Full) {
+        painter.fillRect(client, toQColor(m_model.BackGround()));
+        drawBevel(painter, m_model, client);
+    }
+    if (kind != GaugePaint::LabelNeedle) {
+        drawArc(painter, m_model, geometry);
+    }
+    drawNeedle(painter, m_model, geometry, m_model.BackGround(), m_model.shownPosition(), m_model.shownScale());
+    drawLabel(painter, m_model);
+    // The needle lies over the label.
+    drawNeedle(painter, m_model, geometry, m_model.ArrowColor(), m_model.Position(), m_model.Scale());
+    m_model.painted();
+}
+
+void VUMeter::paintEvent(QPaintEvent* /*event*/)
+{
+    drawPicture();
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_picture);
+}
+
+void VUMeter::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && m_onClick) {
+        m_onClick(*this);
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void VUMeter::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_onDblClick) {
+        m_onDblClick(*this);
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+} // namespace cdx

@@ -1,0 +1,66 @@
+#include "settings/ColourText.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/PathLabel.h"
+
+namespace cdx {
+namespace {
+
+TEST(ColourTextTest, NamedColoursAreWrittenByName)
+{
+    EXPECT_EQ(colourToText(0x00C0C0C0), "clSilver");
+    EXPECT_EQ(colourToText(0x00000000), "clBlack");
+    EXPECT_EQ(colourToText(0x00FFFF00), "clAqua");
+    EXPECT_EQ(colourToText(0x8000000F), "clBtnFace");
+    EXPECT_EQ(colourToText(0x80000018), "clInfoBk");
+}
+
+TEST(ColourTextTest, OtherColoursAreWrittenAsEightHexDigits)
+{
+    EXPECT_EQ(colourToText(0x00123456), "$00123456");
+    EXPECT_EQ(colourToText(0x00ABCDEF), "$00ABCDEF");
+    EXPECT_EQ(colourToText(0x80000019), "$80000019");
+}
+
+TEST(ColourTextTest, ReadsNamesInAnyCaseHexAndDecimal)
+{
+    EXPECT_EQ(colourFromText("clSilver"), 0x00C0C0C0u);
+    EXPECT_EQ(colourFromText("CLSILVER"), 0x00C0C0C0u);
+    EXPECT_EQ(colourFromText("cl3ddkshadow"), 0x80000015u);
+    EXPECT_EQ(colourFromText("$00abcdef"), 0x00ABCDEFu);
+    EXPECT_EQ(colourFromText("$FF"), 0xFFu);
+    EXPECT_EQ(colourFromText("255"), 255u);
+    EXPECT_EQ(colourFromText("-2147483648"), 0x80000000u);
+    EXPECT_EQ(colourFromText("-1"), 0xFFFFFFFFu);
+    EXPECT_EQ(colourFromText("4294967295"), 0xFFFFFFFFu);
+}
+
+TEST(ColourTextTest, RejectsWhatIsNeitherNameNorNumber)
+{
+    for (const char* text : {"", "clSilverish", "silver", "$", "$123456789", "$12G4", "12a", " 12", "4294967296",
+                             "-2147483649", "+", "$-1", "1.5"}) {
+        EXPECT_FALSE(colourFromText(text).has_value()) << text;
+    }
+}
+
+TEST(ColourTextTest, EveryColourReadsBackAsWritten)
+{
+    for (std::uint32_t colour :
+         {0x00000000u, 0x00C0C0C0u, 0x00010203u, 0x00FFFFFEu, 0x80000000u, 0x80000018u, 0x80000019u, 0xFFFFFFFFu}) {
+        EXPECT_EQ(colourFromText(colourToText(colour)), colour);
+    }
+}
+
+TEST(PathLabelTest, ShowsTheFileNameOrNone)
+{
+    EXPECT_EQ(pathLabel(""), "[none]");
+    EXPECT_EQ(pathLabel("C:\\Sounds\\alarm.wav"), "alarm.wav");
+    EXPECT_EQ(pathLabel("C:alarm.wav"), "alarm.wav");
+    EXPECT_EQ(pathLabel("/usr/share/sounds/alarm.wav"), "alarm.wav");
+    EXPECT_EQ(pathLabel("alarm.wav"), "alarm.wav");
+    EXPECT_EQ(pathLabel("/tmp/"), "");
+}
+
+} // namespace
+} // namespace cdx

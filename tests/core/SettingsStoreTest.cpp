@@ -1,0 +1,468 @@
+#include "settings/SettingsStore.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/RegistryError.h"
+#include "platform/fake/FakeProgramLocation.h"
+#include "platform/fake/FakeRegistry.h"
+#include "settings/ColourText.h"
+
+namespace cdx {
+namespace {
+
+constexpr RootKey kUser = RootKey::CurrentUser;
+
+// Whether `row` feeds equal members in both records.
+bool sameField(const SettingRow& row, Settings& a, Settings& b)
+{
+    return std::visit(
+        [&](auto accessor) {
+            if constexpr (std::is_same_v<decltype(accessor), std::monostate>) {
+                return true;
+            } else {
+                return accessor(a) == accessor(b);
+            }
+        },
+        row.field);
+}
+
+// A record that differs from the defaults in every row, as the editors could
+// leave it.
+Settings editedSettings()
+{
+    Settings s;
+    for (const SettingRow& row : settingsSchema()) {
+        std::visit(
+            [&](auto accessor) {
+                using Accessor = decltype(accessor);
+                if constexpr (std::is_same_v<Accessor, BoolField>) {
+                    accessor(s) = !accessor(s);
+                } else if constexpr (std::is_same_v<Accessor, IntField>) {
+                    accessor(s) = std::clamp(accessor(s) + 3, row.minimum, row.maximum);
+                } else if constexpr (std::is_same_v<Accessor, DoubleField>) {
+                    accessor(s) += 1.5;
+                } else if constexpr (std::is_same_v<Accessor, GaugeField>) {
+                    accessor(s) += 2.5f;
+                } else if constexpr (std::is_same_v<Accessor, StringField>) {
+                    accessor(s) = "text \xC2\xB0 " + std::to_string(row.position);
+                } else if constexpr (std::is_same_v<Accessor, ColourField>) {
+                    accessor(s) = 0x00102030u + static_cast<std::uint32_t>(row.position);
+                }
+            },
+            row.field);
+    }
+    s.temperatureUnit = "F";
+    s.customCpuOffset = 10;
+    s.cpuOffset = 10;
+    return s;
+}
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    const RegistryValue* stored(std::string_view name) const { return m_registry.value(kUser, kSettingsKeyPath, name); }
+    void store(std::string_view name, RegistryValue value)
+    {
+        m_registry.setValue(kUser, kSettingsKeyPath, name, std::move(value));
+    }
+    void removeValue(std::string_view name)
+    {
+        auto key = m_registry.openKey(kUser, kSettingsKeyPath, false);
+        ASSERT_TRUE(key);
+        key->deleteValue(name);
+    }
+    void save(Settings settings) { m_store.writeRegistry(settings, settings.windowLeft, settings.windowTop); }
+    Settings load(SettingsLoad* result = nullptr)
+    {
+        Settings s;
+        const SettingsLoad load = m_store.readRegistry(s);
+        if (result != nullptr) {
+            *result = load;
+        }
+        return s;
+    }
+
+    FakeRegistry m_registry;
+    FakeProgramLocation m_location{"/opt/caldrix"};
+    SettingsStore m_store{m_registry, m_location};
+};
+
+TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
+{
+    const auto schema = settingsSchema();
+    ASSERT_EQ(schema.size(), 173u);
+    std::set<std::string> names;
+    for (std::size_t i = 0; i < schema.size(); ++i) {
+        EXPECT_EQ(schema[i].position, static_cast<int>(i) + 1);
+        std::string folded(schema[i].writtenName());
+        std::transform(folded.begin(), folded.end(), folded.begin(), ::tolower);
+        EXPECT_TRUE(names.insert(folded).second) << schema[i].name;
+    }
+    std::map<int, int> written;
+    for (int position : settingsSaveOrder()) {
+        ++written[position];
+    }
+    EXPECT_EQ(written.size(), 173u);
+    for (const auto& [position, count] : written) {
+        EXPECT_EQ(count, position == 103 ? 2 : 1) << position;
+    }
+}
+
+TEST_F(SettingsStoreTest, RecordDefaultsAreTheSchemaDefaults)
+{
+    Settings fromSchema;
+    Settings defaults;
+    for (const SettingRow& row : settingsSchema()) {
+        std::visit(
+            [&](auto accessor) {
+                using Accessor = decltype(accessor);
+                if constexpr (std::is_same_v<Accessor, GaugeField>) {
+                    accessor(fromSchema) = -1.0f;
+                    accessor(fromSchema) = static_cast<float>(std::get<double>(row.defaultValue));
+                } else if constexpr (std::is_same_v<Accessor, ColourField>) {
+                    accessor(fromSchema) = colourFromText(std::get<std::string_view>(row.defaultValue)).value();
+                } else if constexpr (std::is_same_v<Accessor, StringField>) {
+                    accessor(fromSchema) = std::get<std::string_view>(row.defaultValue);
+                } else if constexpr (std::is_same_v<Accessor, BoolField>) {
+                    accessor(fromSchema) = std::get<bool>(row.defaultValue);
+                } else if constexpr (std::is_same_v<Accessor, IntField>) {
+                    accessor(fromSchema) = std::get<int>(row.defaultValue);
+                } else if constexpr (std::is_same_v<Accessor, DoubleField>) {
+                    accessor(fromSchema) = std::get<double>(row.defaultValue);
+                }
+            },
+            row.field);
+        EXPECT_TRUE(sameField(row, fromSchema, defaults)) << row.name;
+    }
+}
+
+TEST_F(SettingsStoreTest, EveryRowRoundTrips)
+{
+    const Settings edited = editedSettings();
+    save(edited);
+    SettingsLoad result;
+    Settings loaded = load(&result);
+    EXPECT_TRUE(result.keyExisted);
+    EXPECT_TRUE(result.complete());
+    Settings expected = edited;
+    for (const SettingRow& row : settingsSchema()) {
+        EXPECT_TRUE(sameField(row, loaded, expected)) << row.name;
+    }
+    EXPECT_EQ(loaded, edited);
+
+    // Defaults round-trip too, and a second save stores the same key.
+    FakeRegistry other;
+    SettingsStore otherStore(other, m_location);
+    otherStore.writeRegistry(loaded, loaded.windowLeft, loaded.windowTop);
+    for (const SettingRow& row : settingsSchema()) {
+        ASSERT_NE(other.value(kUser, kSettingsKeyPath, row.writtenName()), nullptr) << row.name;
+        EXPECT_EQ(*other.value(kUser, kSettingsKeyPath, row.writtenName()), *stored(row.writtenName())) << row.name;
+    }
+    save(Settings{});
+    EXPECT_EQ(load(), Settings{});
+}
+
+TEST_F(SettingsStoreTest, CpuTypeButtonsRoundTrip)
+{
+    for (auto [preset, offset] : {std::pair{CpuPreset::Intel, 22}, {CpuPreset::Amd, 7}, {CpuPreset::Cyrix, 16}}) {
+        Settings s;
+        s.cpuPreset = preset;
+        s.cpuOffset = offset;
+        save(s);
+        EXPECT_EQ(load(), s);
+    }
+    for (int custom : {7, 16, 22, 0, 100}) {
+        Settings s;
+        s.cpuPreset = CpuPreset::Amd;
+        s.customCpu = true;
+        s.customCpuOffset = custom;
+        s.cpuOffset = custom;
+        save(s);
+        Settings loaded = load();
+        EXPECT_TRUE(loaded.customCpu);
+        EXPECT_EQ(loaded.cpuOffset, custom);
+        EXPECT_EQ(loaded.customCpuOffset, custom);
+    }
+}
+
+TEST_F(SettingsStoreTest, WritesEachKindWithItsRegistryType)
+{
+    Settings s;
+    s.trayStyles[TrayWb2].background = 0x00123456;
+    s.fan1NominalRpm = 2500.0;
+    save(s);
+    EXPECT_EQ(*stored("MB Alarm"), RegistryValue::fromDword(1));
+    EXPECT_EQ(*stored("Zuno"), RegistryValue::fromDword(0));
+    EXPECT_EQ(*stored("Tab on Top"), RegistryValue::fromDword(0));
+    EXPECT_EQ(*stored("MB Tempature Scale"),
+              RegistryValue::fromBinary({0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x4E, 0x40})); // 60.0
+    EXPECT_EQ(*stored("Fan1 Users RPM"), RegistryValue::fromBinary({0, 0, 0, 0, 0, 0x88, 0xA3, 0x40}));
+    EXPECT_EQ(*stored("WB1 Background"), RegistryValue::fromString("clSilver"));
+    EXPECT_EQ(*stored("WB1 Font Color"), RegistryValue::fromString("clBlack"));
+    EXPECT_EQ(*stored("WB2 Background"), RegistryValue::fromString("$00123456"));
+    EXPECT_EQ(*stored("C or F"), RegistryValue::fromString("C"));
+    EXPECT_EQ(*stored("CDX Path"), RegistryValue::fromString("/opt/caldrix/caldrix"));
+    const auto names = m_registry.valueNames(kUser, kSettingsKeyPath);
+    EXPECT_EQ(names.size(), 173u);
+    EXPECT_EQ(names.count("InterVal"), 1u);
+    EXPECT_EQ(names.count("Interval"), 0u);
+
+    s.mbAlarmEnabled = false;
+    s.customCpu = true;
+    s.customCpuOffset = 9;
+    s.cpuOffset = 9;
+    s.pollInterval = -1; // kept as it stands; only the load corrects it
+    save(s);
+    EXPECT_EQ(*stored("MB Alarm"), RegistryValue::fromDword(0));
+    EXPECT_EQ(*stored("Interval"), RegistryValue::fromDword(0xFFFFFFFF));
+    EXPECT_EQ(*stored("CPU Type"), RegistryValue::fromDword(9));
+}
+
+TEST_F(SettingsStoreTest, AFailingWriteStopsTheSaveWithEarlierValuesWritten)
+{
+    // Failing each value in turn shows exactly the values written before it.
+    const auto order = settingsSaveOrder();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const SettingRow& row = settingRow(order[i]);
+        FakeRegistry registry;
+        registry.failWritesOf(row.writtenName());
+        SettingsStore store(registry, m_location);
+        Settings s;
+        EXPECT_THROW(store.writeRegistry(s, 0, 0), RegistryError) << row.name;
+        const std::size_t firstIndex =
+            static_cast<std::size_t>(std::find(order.begin(), order.end(), order[i]) - order.begin());
+        std::set<int> before(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(firstIndex));
+        EXPECT_EQ(registry.valueNames(kUser, kSettingsKeyPath).size(), before.size()) << row.name;
+        for (int position : before) {
+            EXPECT_NE(registry.value(kUser, kSettingsKeyPath, settingRow(position).writtenName()), nullptr);
+        }
+    }
+}
+
+TEST_F(SettingsStoreTest, WindowPositionIsKeptWhileParked)
+{
+    Settings s;
+    s.windowLeft = 120;
+    s.windowTop = 80;
+    m_store.writeRegistry(s, -5000, 0);
+    EXPECT_EQ(s.windowLeft, 120);
+    EXPECT_EQ(*stored("Form X"), RegistryValue::fromDword(120));
+    EXPECT_EQ(*stored("Form Y"), RegistryValue::fromDword(80));
+    m_store.writeRegistry(s, -4999, 7);
+    EXPECT_EQ(*stored("Form X"), RegistryValue::fromDword(static_cast<std::uint32_t>(-4999)));
+    EXPECT_EQ(*stored("Form Y"), RegistryValue::fromDword(7));
+    EXPECT_EQ(load().windowLeft, -4999);
+}
+
+TEST_F(SettingsStoreTest, MissingKeyLoadsNothing)
+{
+    Settings s = editedSettings();
+    const SettingsLoad result = m_store.readRegistry(s);
+    EXPECT_FALSE(result.keyExisted);
+    EXPECT_EQ(result.rowsLoaded, 0);
+    EXPECT_EQ(s, editedSettings());
+    EXPECT_FALSE(m_registry.hasKey(kUser, kSettingsKeyPath));
+}
+
+TEST_F(SettingsStoreTest, LoadStopsAtAValueOfTheWrongTypeInEveryRow)
+{
+    Settings edited = editedSettings();
+    Settings defaults;
+    for (int position = 1; position <= kLoadedRowCount; ++position) {
+        const SettingRow& row = settingRow(position);
+        save(edited);
+        const bool textual = row.kind == SettingKind::String || row.kind == SettingKind::Colour;
+        store(row.name, textual ? RegistryValue::fromDword(1) : RegistryValue::fromString("1"));
+        SettingsLoad result;
+        Settings loaded = load(&result);
+        ASSERT_EQ(result.rowsLoaded, position - 1) << row.name;
+        for (const SettingRow& other : settingsSchema().first(kLoadedRowCount)) {
+            Settings& expected = other.position < position ? edited : defaults;
+            EXPECT_TRUE(sameField(other, loaded, expected)) << row.name << " then " << other.name;
+        }
+    }
+}
+
+TEST_F(SettingsStoreTest, LoadStopsAtEveryKindOfUnreadableValue)
+{
+    struct Case {
+        const char* name;
+        std::optional<RegistryValue> value; // nothing: the value is absent
+        int rowsLoaded;
+    };
+    const std::vector<Case> cases = {
+        {"Round F", std::nullopt, 31},
+        {"MB Tempature Alarm", std::nullopt, 1},
+        {"Voltage Off", std::nullopt, 14},
+        {"Voltage Off", RegistryValue::fromBinary({0, 0, 0x20, 0x41}), 14},
+        {"Voltage Off", RegistryValue::fromDword(10), 14},
+        {"Fan 2 Name", RegistryValue::fromBinary({0x41}), 95},
+        {"WB1 Background", RegistryValue::fromString(""), 151},
+        {"WB1 Background", RegistryValue::fromString("light blue"), 151},
+        {"WB1 Background", std::nullopt, 151},
+        {"Loop Waves", std::nullopt, 171},
+    };
+    for (const Case& c : cases) {
+        save(editedSettings());
+        if (c.value) {
+            store(c.name, *c.value);
+        } else {
+            removeValue(c.name);
+        }
+        SettingsLoad result;
+        Settings loaded = load(&result);
+        EXPECT_EQ(result.rowsLoaded, c.rowsLoaded) << c.name;
+        EXPECT_FALSE(result.showZunoItem(loaded));
+    }
+}
+
+TEST_F(SettingsStoreTest, AbsentAndEmptyTextsReadAsEmptyWithoutStopping)
+{
+    Settings s = editedSettings();
+    save(s);
+    removeValue("C or F");
+    removeValue("MB Alarm Path");
+    store("Fan 2 Name", RegistryValue::fromString(""));
+    store("VUM 4 Name", RegistryValue::fromExpandString(""));
+    store("LM75 Font Name", RegistryValue::fromString(""));
+    store("WB2 Font Name", RegistryValue::fromExpandString("%FONT%"));
+    SettingsLoad result;
+    Settings loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(loaded.temperatureUnit, "");
+    EXPECT_EQ(loaded.mbAlarmPath, "");
+    EXPECT_EQ(loaded.fan2Name, "Fan 2");
+    EXPECT_EQ(loaded.wb3GaugeName, "WB Sensor 3");
+    EXPECT_EQ(loaded.fan1Name, s.fan1Name);
+    EXPECT_EQ(loaded.trayStyles[TrayLm75].fontName, "Arial");
+    EXPECT_EQ(loaded.trayStyles[TrayWb2].fontName, "%FONT%");
+}
+
+TEST_F(SettingsStoreTest, ANameReadEmptyGetsItsDefaultEvenWhenTheLoadStopsAmongTheNames)
+{
+    save(editedSettings());
+    store("Fan 1 Name", RegistryValue::fromString(""));
+    store("Fan 3 Name", RegistryValue::fromDword(3));
+    SettingsLoad result;
+    Settings loaded = load(&result);
+    EXPECT_EQ(result.rowsLoaded, 96);
+    EXPECT_EQ(loaded.fan1Name, "Fan 1");
+}
+
+TEST_F(SettingsStoreTest, CpuTypeFollowsItsButtons)
+{
+    save(Settings{});
+    store("CPU Type", RegistryValue::fromDword(5));
+    Settings loaded = load();
+    EXPECT_EQ(loaded.cpuOffset, 5);
+    EXPECT_EQ(loaded.cpuPreset, CpuPreset::Intel);
+    EXPECT_FALSE(loaded.customCpu);
+
+    store("CPU Type", RegistryValue::fromDword(16));
+    EXPECT_EQ(load().cpuPreset, CpuPreset::Cyrix);
+
+    store("CPU Type", RegistryValue::fromDword(7));
+    store("Custom CPU", RegistryValue::fromDword(1));
+    store("Custom CPU Add", RegistryValue::fromDword(42));
+    loaded = load();
+    EXPECT_EQ(loaded.cpuPreset, CpuPreset::Amd);
+    EXPECT_TRUE(loaded.customCpu);
+    EXPECT_EQ(loaded.cpuOffset, 42);
+}
+
+TEST_F(SettingsStoreTest, TrayModesExcludeEachOther)
+{
+    save(Settings{});
+    store("Swap Icons", RegistryValue::fromDword(1)); // "Show Temp in Tray" stays 1
+    Settings loaded = load();
+    EXPECT_TRUE(loaded.swapIcons);
+    EXPECT_FALSE(loaded.showTempInTray);
+}
+
+TEST_F(SettingsStoreTest, ZunoShowsItsItemOnlyAfterACompleteLoad)
+{
+    Settings s;
+    s.zuno = true;
+    save(s);
+    SettingsLoad result;
+    Settings loaded = load(&result);
+    EXPECT_TRUE(result.showZunoItem(loaded));
+    save(loaded);
+    EXPECT_EQ(*stored("Zuno"), RegistryValue::fromDword(1));
+}
+
+TEST_F(SettingsStoreTest, HandEditedValuesAreBroughtToWhatTheEditorsAllow)
+{
+    save(Settings{});
+    store("Interval", RegistryValue::fromDword(0));
+    store("Swap Interval", RegistryValue::fromDword(static_cast<std::uint32_t>(-5)));
+    store("Log File Interval", RegistryValue::fromDword(10));
+    store("PC Speaker Freq", RegistryValue::fromDword(0));
+    store("WB1 Font Size", RegistryValue::fromDword(0));
+    store("WB3 Font Size", RegistryValue::fromDword(72));
+    auto binary = [](double d) {
+        std::vector<std::uint8_t> bytes(8);
+        std::memcpy(bytes.data(), &d, 8);
+        return RegistryValue::fromBinary(bytes);
+    };
+    store("MB Tempature Scale", binary(0.0));
+    store("CPU Tempature Scale", binary(-20.0));
+    store("Sensor 2 Temperature Scale", binary(std::nan("")));
+    store("Sensor 3 Temperature Scale", binary(1e300));
+    Settings loaded = load();
+    EXPECT_EQ(loaded.pollInterval, 1000);
+    EXPECT_EQ(loaded.swapInterval, 1000);
+    EXPECT_EQ(loaded.logInterval, 60000);
+    EXPECT_EQ(loaded.pcSpeakerDivisor, 200);
+    EXPECT_EQ(loaded.trayStyles[TrayWb1].fontSize, 6);
+    EXPECT_EQ(loaded.trayStyles[TrayWb3].fontSize, 12);
+    EXPECT_EQ(loaded.mbTemperatureScale, 1.0f);
+    EXPECT_EQ(loaded.cpuTemperatureScale, 1.0f);
+    EXPECT_EQ(loaded.wb2TemperatureScale, 80.0f);
+    EXPECT_TRUE(std::isfinite(loaded.wb3TemperatureScale));
+    EXPECT_GT(loaded.wb3TemperatureScale, 1e38f);
+
+    // A scale that only a gauge could reach narrows to single precision.
+    store("MB Tempature Scale", binary(45.3));
+    EXPECT_EQ(load().mbTemperatureScale, 45.3f);
+}
+
+TEST_F(SettingsStoreTest, EachRowIsReportedAsItIsApplied)
+{
+    save(editedSettings());
+    std::vector<int> positions;
+    Settings s;
+    bool nameSeenFilled = false;
+    m_store.readRegistry(s, [&](const SettingRow& row, Settings& current) {
+        positions.push_back(row.position);
+        if (row.feeds(current, current.customCpuOffset)) {
+            EXPECT_EQ(current.cpuOffset, 10);
+        }
+        if (row.feeds(current, current.fan1Name)) {
+            nameSeenFilled = !current.fan1Name.empty();
+        }
+    });
+    ASSERT_EQ(positions.size(), static_cast<std::size_t>(kLoadedRowCount));
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_TRUE(nameSeenFilled);
+}
+
+TEST_F(SettingsStoreTest, ProgramPathIsWrittenOnItsOwn)
+{
+    m_store.writeProgramPath();
+    EXPECT_EQ(m_registry.valueNames(kUser, kSettingsKeyPath), std::set<std::string>{"CDX Path"});
+    SettingsLoad result;
+    load(&result);
+    EXPECT_TRUE(result.keyExisted);
+    EXPECT_EQ(result.rowsLoaded, 0);
+}
+
+} // namespace
+} // namespace cdx
