@@ -1,0 +1,298 @@
+#include "monitor/PollCycle.h"
+
+#include <stdexcept>
+
+#include "monitor/AlarmChecks.h"
+#include "monitor/GaugeModel.h"
+#include "monitor/PollListener.h"
+#include "monitor/VoltageCaption.h"
+#include "sensors/FanSpeed.h"
+#include "sensors/Formats.h"
+#include "sensors/SensorDriver.h"
+#include "sensors/TemperatureConversion.h"
+#include "sensors/TemperatureScale.h"
+#include "sensors/VoltageConversion.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+
+namespace {
+
+// A step that cannot go on ends its guarded region of the poll.
+class RegionFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+template <typename F> void guarded(F&& region)
+{
+    try {
+        region();
+    } catch (const std::exception&) {
+        // The region ends silently; what it showed stays.
+    }
+}
+
+constexpr std::array<VoltageRail, 6> kRails{VoltageRail::Core,  VoltageRail::Pos33, VoltageRail::Pos5,
+                                            VoltageRail::Pos12, VoltageRail::Neg12, VoltageRail::Neg5};
+
+UpDownReading statisticsReading(VoltageRail rail)
+{
+    switch (rail) {
+    case VoltageRail::Core:
+        return UpDownReading::CoreVoltage;
+    case VoltageRail::Pos33:
+        return UpDownReading::P33Voltage;
+    case VoltageRail::Pos5:
+        return UpDownReading::P5Voltage;
+    case VoltageRail::Pos12:
+        return UpDownReading::P12Voltage;
+    case VoltageRail::Neg12:
+        return UpDownReading::N12Voltage;
+    case VoltageRail::Neg5:
+        return UpDownReading::N5Voltage;
+    }
+    return UpDownReading::CoreVoltage;
+}
+
+} // namespace
+
+PollCycle::PollCycle(Parts parts) : m_parts(std::move(parts)) {}
+
+void PollCycle::setFanDivisors(std::int32_t fan1, std::int32_t fan2)
+{
+    m_fanDivisor1 = fan1;
+    m_fanDivisor2 = fan2;
+}
+
+TemperatureDisplay PollCycle::display() const
+{
+    TemperatureDisplay d;
+    d.scale = scaleFromCaption(m_scaleCaption);
+    d.roundFahrenheit = m_parts.settings.roundFahrenheit;
+    d.degreeText = degreeText(m_parts.settings.showDegreeInWindow);
+    d.decimalSeparator = m_decimalSeparator;
+    return d;
+}
+
+void PollCycle::showTemperature(TemperatureSensor sensor, float celsius, UpDownReading reading)
+{
+    GaugeModel& g = gauge(sensor);
+    g.setPosition(celsius);
+    const double shown = g.Position();
+    g.setCenterLabel(centreLabel(shown, display(), wholeDegreesFor(sensor)));
+    m_parts.statistics.feed(reading, shown, display());
+}
+
+void PollCycle::Timer1Timer()
+{
+    Settings& s = m_parts.settings;
+    SensorDriver& driver = m_parts.driver;
+
+    if (m_chipPresent) {
+        m_fanCounts = {driver.GetLM78Fan1(), driver.GetLM78Fan2(), driver.GetLM78Fan3()};
+    }
+    if (s.checkWb1) {
+        const float wb1 = compensateWB1(driver.GetLM78Temp(), {s.mbCompensationEnabled, s.mbCompensation});
+        showTemperature(TemperatureSensor::WB1, wb1, UpDownReading::WB1);
+    }
+    if (s.checkWb2) {
+        const float wb2 = compensateWinbond(driver.GetWinBondSensor2(), {s.wb2CompensationEnabled, s.wb2Compensation});
+        showTemperature(TemperatureSensor::WB2, wb2, UpDownReading::WB2);
+    }
+    if (s.checkWb3) {
+        const float wb3 = compensateWinbond(driver.GetWinBondSensor3(), {s.wb3CompensationEnabled, s.wb3Compensation});
+        showTemperature(TemperatureSensor::WB3, wb3, UpDownReading::WB3);
+    }
+
+    guarded([&] {
+        if (s.checkLm75) {
+            const auto lm75 = convertLM75(driver.GetLM75TempAsusTX(), s.cpuOffset);
+            if (lm75) {
+                showTemperature(TemperatureSensor::LM75, *lm75, UpDownReading::LM75);
+            } else {
+                gauge(TemperatureSensor::LM75).setCenterLabel("--");
+                gauge(TemperatureSensor::LM75).setPosition(0.0F);
+            }
+        }
+        m_parts.listener.CreateIcon();
+        if (pollingActive()) {
+            checkTemperatureAlarms();
+        }
+    });
+
+    if (m_chipPresent) {
+        guarded([&] { pollVoltages(); });
+        pollFans();
+    }
+
+    m_parts.panel.setPollsText("Number of Polls: " +
+                               std::to_string(m_parts.statistics.entry(UpDownReading::CoreVoltage).count));
+
+    if (pollingActive() && s.cpuIdleLaunch && !m_parts.listener.cpuIdleLaunched()) {
+        m_parts.listener.CheckCPUIdleLaunch();
+    }
+    if (pollingActive() && s.cpuIdleClose) {
+        m_parts.listener.CheckCPUIdleClose();
+    }
+}
+
+void PollCycle::checkTemperatureAlarms()
+{
+    const Settings& s = m_parts.settings;
+    struct Check {
+        TemperatureSensor sensor;
+        int threshold;
+        bool alarmEnabled;
+        bool sensorEnabled;
+    };
+    // Each check reads the settings anew: an alarm's actions may change them.
+    const auto check = [&](const Check& c, int number) {
+        if (c.threshold <= gauge(c.sensor).Position() && c.alarmEnabled && c.sensorEnabled) {
+            m_parts.alarms.DisplayTempAlarm(number);
+        }
+    };
+    check({TemperatureSensor::WB1, s.mbAlarmTemperature, s.mbAlarmEnabled, s.checkWb1}, 1);
+    check({TemperatureSensor::LM75, s.cpuAlarmTemperature, s.cpuAlarmEnabled, s.checkLm75}, 2);
+    check({TemperatureSensor::WB2, s.wb2AlarmTemperature, s.wb2AlarmEnabled, s.checkWb2}, 3);
+    check({TemperatureSensor::WB3, s.wb3AlarmTemperature, s.wb3AlarmEnabled, s.checkWb3}, 4);
+}
+
+void PollCycle::pollVoltages()
+{
+    Settings& s = m_parts.settings;
+    SensorDriver& driver = m_parts.driver;
+    const VoltageNominals nominals{s.coreVoltageNominal, s.plus33VoltageNominal};
+    for (VoltageRail rail : kRails) {
+        double value = 0.0;
+        bool watched = false;
+        switch (rail) {
+        case VoltageRail::Core:
+            value = s.coreVoltagePort1 ? driver.GetLM78Core1() : driver.GetLM78Core0();
+            watched = s.watchCoreVoltage;
+            break;
+        case VoltageRail::Pos33:
+            value = driver.GetLM78Pos33v();
+            watched = s.watchPlus33Voltage;
+            break;
+        case VoltageRail::Pos5:
+            value = driver.GetLM78Pos5v();
+            watched = s.watchPlus5Voltage;
+            break;
+        case VoltageRail::Pos12:
+            value = driver.GetLM78Pos12v();
+            watched = s.watchPlus12Voltage;
+            break;
+        case VoltageRail::Neg12:
+            value = driver.GetLM78Neg12v();
+            watched = s.watchMinus12Voltage;
+            break;
+        case VoltageRail::Neg5:
+            value = driver.GetLM78Neg5v();
+            watched = s.watchMinus5Voltage;
+            break;
+        }
+        const bool outOfBand = !voltageBand(rail, nominals, s.voltageTolerance).contains(value);
+        m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);
+        if (outOfBand && watched && pollingActive()) {
+            m_parts.alarms.DisplayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
+        }
+        m_parts.statistics.feed(statisticsReading(rail), value, display());
+    }
+}
+
+void PollCycle::pollFans()
+{
+    m_parts.alarms.clearFanAlarmPending();
+    guarded([&] {
+        for (Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
+            if (!pollFan(fan, m_fanCounts[static_cast<std::size_t>(fan)])) {
+                throw RegionFailure("fan speed cannot be computed");
+            }
+        }
+    });
+    m_parts.alarms.resetFanAlarmCounts();
+}
+
+bool PollCycle::pollFan(Fan fan, std::int32_t count)
+{
+    Settings& s = m_parts.settings;
+    const int number = static_cast<int>(fan) + 1;
+    bool* alarmEnabled = nullptr;
+    bool type2 = false;
+    double usersRpm = 0.0;
+    int offMark = 0;
+    std::int32_t divisor = 0;
+    switch (fan) {
+    case Fan::Fan1:
+        alarmEnabled = &s.fan1AlarmEnabled;
+        type2 = s.fan1Type2;
+        usersRpm = s.fan1NominalRpm;
+        offMark = s.fan1TolerancePercent;
+        divisor = m_fanDivisor1;
+        break;
+    case Fan::Fan2:
+        alarmEnabled = &s.fan2AlarmEnabled;
+        type2 = s.fan2Type2;
+        usersRpm = s.fan2NominalRpm;
+        offMark = s.fan2TolerancePercent;
+        divisor = m_fanDivisor2;
+        break;
+    case Fan::Fan3:
+        alarmEnabled = &s.fan3AlarmEnabled;
+        type2 = s.fan3Type2;
+        usersRpm = s.fan3NominalRpm;
+        offMark = s.fan3TolerancePercent;
+        break;
+    }
+
+    if (!isFanAvailable(count)) {
+        m_parts.panel.setFanText(fan, "not available");
+        if (*alarmEnabled && pollingActive()) {
+            m_parts.alarms.setFanAlarmCount(number, s.fanAlarmIgnoreCount);
+            m_parts.alarms.DisplayFanAlarm(number, offMark, 0.0);
+            *alarmEnabled = false;
+        }
+        return true;
+    }
+
+    m_parts.panel.setFanAlarmEditable(fan);
+    const auto rpm = fanSpeed(fan, count, divisor, type2 ? FanType::Type2 : FanType::Type1);
+    if (!rpm) {
+        return false;
+    }
+    m_parts.panel.setFanText(fan, std::to_string(*rpm));
+    m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + number - 1), *rpm,
+                            display());
+    if (pollingActive()) {
+        const double lower = usersRpm - usersRpm / 100.0 * offMark;
+        const double upper = usersRpm / 100.0 * offMark + usersRpm;
+        const double speed = *rpm;
+        if (speed < lower || speed > upper) {
+            m_parts.alarms.DisplayFanAlarm(number, offMark, speed);
+        }
+    }
+    return true;
+}
+
+void PollCycle::pollIfActive()
+{
+    if (pollingActive()) {
+        Timer1Timer();
+    }
+}
+
+void PollCycle::SpeedButton2Click()
+{
+    m_scaleCaption = nextScaleCaption(m_scaleCaption);
+    pollIfActive();
+    m_parts.statistics.relabelTemperatures(display());
+}
+
+void PollCycle::UDTabResetSpeedButtonClick()
+{
+    m_parts.statistics.reset();
+    pollIfActive();
+}
+
+} // namespace cdx
