@@ -21,8 +21,8 @@ public:
     // Tells whether polling is active (the poll timer is enabled).
     using PollingActive = std::function<bool()>;
 
-    IntervalLog(const LogServices& services, LogOptions& options, const IntervalLogNames& names,
-                TimerFactory& timers, SnapshotSource snapshot, PollingActive pollingActive);
+    IntervalLog(const LogServices& services, LogOptions& options, const IntervalLogNames& names, TimerFactory& timers,
+                SnapshotSource snapshot, PollingActive pollingActive);
 
     // Start-up: creates each of the three files that does not exist, with its
     // header. Existing files are left as they are.

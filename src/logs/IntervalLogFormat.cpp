@@ -11,8 +11,9 @@ namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
 
-constexpr std::string_view TxtFrame = "+--------+--------+-------+-----------------------------------------------+------"
-                                      "---------------------------+-----------------------------+";
+constexpr std::string_view TxtFrame =
+    "+--------+--------+-------+-----------------------------------------------+------"
+    "---------------------------+-----------------------------+";
 constexpr std::string_view TxtGroups = "|        |        |       |                  Temperature                  |    "
                                        "         Voltages            |              Fans           |";
 constexpr std::string_view TxtRule = "+--------+--------+-------+-----------+-----------+-----------+-----------+----+"
@@ -20,7 +21,7 @@ constexpr std::string_view TxtRule = "+--------+--------+-------+-----------+---
 
 // The TXT column widths of the sixteen fields.
 constexpr std::array<std::size_t, IntervalLogEntry::FieldCount> TxtWidths{8, 8, 7, 11, 11, 11, 11, 4,
-                                                                           4, 4, 5, 5, 6, 9,  9,  9};
+                                                                          4, 4, 5, 5,  6,  9,  9,  9};
 
 std::string cell(std::string_view text, std::size_t width)
 {
@@ -61,8 +62,8 @@ std::string IntervalLogFormat::htmHeader(const IntervalLogNames& names)
     const auto& f = names.fans;
     std::string text = "<html>\r\n<body bgcolor=\"#FFFFFF\">\r\n<table border=\"1\" width=\"1000\">\r\n";
     text += "<tr><td>Date</td><td>Time</td><td>Speed</td>" + htmCell(s[1]) + htmCell(s[0]) + htmCell(s[2]) +
-            htmCell(s[3]) + "<td>Core</td><td>+3.3</td><td>+5</td><td>-5</td><td>+12</td><td>-12</td>" +
-            htmCell(f[0]) + htmCell(f[1]) + htmCell(f[2]) + "</tr>";
+            htmCell(s[3]) + "<td>Core</td><td>+3.3</td><td>+5</td><td>-5</td><td>+12</td><td>-12</td>" + htmCell(f[0]) +
+            htmCell(f[1]) + htmCell(f[2]) + "</tr>";
     text.append(HtmlTrailer).append(LineEnd);
     return text;
 }

@@ -31,8 +31,8 @@ public:
     static constexpr int LimitStepKb = 4;
     static constexpr int MaxLimitKb = 1000;
 
-    LogMaintenance(const LogServices& services, LogOptions& options, IntervalLog& intervalLog,
-                   WarningLog& warningLog, UpDownLog& upDownLog, Shell& shell, RecycleBin& recycleBin);
+    LogMaintenance(const LogServices& services, LogOptions& options, IntervalLog& intervalLog, WarningLog& warningLog,
+                   UpDownLog& upDownLog, Shell& shell, RecycleBin& recycleBin);
 
     // A view button (the popup item "View Log" views cdxlog.txt): opens the
     // file without checking that it exists.

@@ -9,16 +9,16 @@ namespace cdx {
 // one record and the log classes read it (and change the few values their
 // controls edit) through a reference.
 struct LogOptions {
-    bool intervalLogOn = false;       // "Log File": the box "Write Interval Log"
-    int intervalMs = 60000;           // "Log File Interval": whole minutes from 1 to 200, in ms
-    int sizeMaxKb = 64;               // "Log File Size Max": multiple of 4 from 0 to 1000
-    bool intervalTxt = true;          // "Log Files TXT"
-    bool intervalHtm = true;          // "Log Files HTM"
-    bool intervalCsv = false;         // "Log Files CSV"
-    bool warnUpDownTxt = true;        // "Warn/UpDown Files TXT"
-    bool warnUpDownHtm = true;        // "Warn/UpDown Files HTM"
-    bool writeErrors = false;         // "Write Errors": callers test it before WriteErrorLog
-    bool saveUpDownOnExit = false;    // "Save Up and Down on Exit"
+    bool intervalLogOn = false;    // "Log File": the box "Write Interval Log"
+    int intervalMs = 60000;        // "Log File Interval": whole minutes from 1 to 200, in ms
+    int sizeMaxKb = 64;            // "Log File Size Max": multiple of 4 from 0 to 1000
+    bool intervalTxt = true;       // "Log Files TXT"
+    bool intervalHtm = true;       // "Log Files HTM"
+    bool intervalCsv = false;      // "Log Files CSV"
+    bool warnUpDownTxt = true;     // "Warn/UpDown Files TXT"
+    bool warnUpDownHtm = true;     // "Warn/UpDown Files HTM"
+    bool writeErrors = false;      // "Write Errors": callers test it before WriteErrorLog
+    bool saveUpDownOnExit = false; // "Save Up and Down on Exit"
 };
 
 // The names the interval log's headers carry, as they are set now.

@@ -38,7 +38,8 @@ const std::string HtmRow = "<tr><td>12/06/26</td><td>14:30:15</td><td>451 MHz</t
                            "td><td>28&#176;C</td><td>-1&#176;C</td><td>2.80</td><td>3.31</td><td>4.97</td><td>-5.06</"
                            "td><td>12.16</td><td>-12.27</td><td>4560</td><td>N/A</td><td>0</td>\x1a</tr></table>\r\n";
 
-const std::string CsvRow = "12/06/26;14:30:15;451 MHz;45°C;31°C;28°C;-1°C;2.80;3.31;4.97;-5.06;12.16;-12.27;4560;N/A;0\r\n";
+const std::string CsvRow =
+    "12/06/26;14:30:15;451 MHz;45°C;31°C;28°C;-1°C;2.80;3.31;4.97;-5.06;12.16;-12.27;4560;N/A;0\r\n";
 
 class IntervalLogTest : public ::testing::Test {
 protected:

@@ -47,12 +47,16 @@ TEST_F(LogFileAppenderTest, WithoutByte26TextGoesAtTheEnd)
 TEST_F(LogFileAppenderTest, CutsAtFirstByte26OfTheLast128Bytes)
 {
     // Short file: the whole file is the tail.
-    writeFile(m_path, "\x1a" "abc");
+    writeFile(m_path, "\x1a"
+                      "abc");
     m_files.append(m_path, "new");
     EXPECT_EQ(readFile(m_path), "new");
 
     // Two marks in the tail: the first one wins.
-    writeFile(m_path, "start-" + std::string(50, 'a') + "\x1a" "middle\x1a" "end");
+    writeFile(m_path, "start-" + std::string(50, 'a') +
+                          "\x1a"
+                          "middle\x1a"
+                          "end");
     m_files.append(m_path, "X");
     EXPECT_EQ(readFile(m_path), "start-" + std::string(50, 'a') + "X");
 

@@ -41,8 +41,8 @@ struct LogHarness {
     FakeTimerQueue timers;
     bool pollingActive = true;
     IntervalLogSnapshot window = defaultWindow();
-    IntervalLog intervalLog{services, options, names, timers, [this] { return window; },
-                            [this] { return pollingActive; }};
+    IntervalLog intervalLog{
+        services, options, names, timers, [this] { return window; }, [this] { return pollingActive; }};
     WarningLog warningLog{services, options};
     UpDownLog upDownLog{services, options};
     FakeShell shell;

@@ -57,9 +57,9 @@ UpDownReport sampleReport()
     report.startTime = "9:05:01";
     report.pollCount = 1234;
     report.cpuSpeedMhz = 451;
-    const char* names[] = {"Motherboard", "CPU LM75",  "WB Sensor 2",  "WB Sensor 3",   "Core Voltage",
-                           "+3.3 Voltage", "+5 Voltage", "-5 Voltage", "+12 Voltage", "-12 Voltage",
-                           "Fan 1",       "Fan 2",     "Fan 3"};
+    const char* names[] = {"Motherboard",  "CPU LM75",   "WB Sensor 2", "WB Sensor 3", "Core Voltage",
+                           "+3.3 Voltage", "+5 Voltage", "-5 Voltage",  "+12 Voltage", "-12 Voltage",
+                           "Fan 1",        "Fan 2",      "Fan 3"};
     for (std::size_t i = 0; i < UpDownReport::RowCount; ++i) {
         report.rows[i] = {names[i], "0", "0", "0"};
     }
@@ -98,12 +98,11 @@ TEST(UpDownLogTest, TextAndHtmlReportsAppendWhole)
                       rule + "\r\n\r\n";
     EXPECT_EQ(readFile(h.paths.upDownTxt), txt + txt);
 
-    const std::string htm =
-        "<table border=\"1\"><tr><td>Up And Down Log: 12/06/26</td></tr>\r\n"
-        "<tr><td>9:05:01 till 14:30:15, number of polls: 1234</td></tr>\r\n"
-        "<tr><td>CPU Speed: 451 MHz</td></tr>\r\n"
-        "<tr><td></td><td>Lowest</td><td>Highest</td><td>Average</td></tr>\r\n"
-        "<tr><td>Motherboard</td><td>30</td><td>41</td><td>40.67</td></tr>\r\n";
+    const std::string htm = "<table border=\"1\"><tr><td>Up And Down Log: 12/06/26</td></tr>\r\n"
+                            "<tr><td>9:05:01 till 14:30:15, number of polls: 1234</td></tr>\r\n"
+                            "<tr><td>CPU Speed: 451 MHz</td></tr>\r\n"
+                            "<tr><td></td><td>Lowest</td><td>Highest</td><td>Average</td></tr>\r\n"
+                            "<tr><td>Motherboard</td><td>30</td><td>41</td><td>40.67</td></tr>\r\n";
     const std::string content = readFile(h.paths.upDownHtm);
     EXPECT_EQ(content.substr(0, 34 + htm.size()), "<html>\r\n<body bgcolor=\"#FFFFFF\">\r\n" + htm);
     EXPECT_NE(content.find("<tr><td>-12 Voltage</td><td>-12.27</td><td>-11.90</td><td>-12.01</td></tr>\r\n"),

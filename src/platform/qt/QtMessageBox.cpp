@@ -7,9 +7,9 @@ namespace cdx {
 
 bool QtMessageBox::askYesNo(const std::string& question)
 {
-    const auto answer = QMessageBox::information(m_parent, QStringLiteral("Information"),
-                                                 QString::fromStdString(question),
-                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        QMessageBox::information(m_parent, QStringLiteral("Information"), QString::fromStdString(question),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 
