@@ -13,7 +13,7 @@ LocalDateTime LinuxClock::now() const
     std::tm local{};
     localtime_r(&seconds, &local);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-    return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,        local.tm_hour,
+    return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,       local.tm_hour,
                          local.tm_min,         local.tm_sec,     static_cast<int>(ms)};
 }
 
