@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <Qt>
@@ -12,8 +13,6 @@
 #include "platform/IconImage.h"
 #include "platform/NotifyIconData.h"
 #include "platform/qt/QtMessageWindow.h"
-
-class QMenu;
 
 namespace cdx {
 
