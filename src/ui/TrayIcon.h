@@ -35,6 +35,7 @@ public:
 
     static constexpr std::size_t MaxToolTipLength = 62;
 
+    // The notification area must outlive the icon.
     explicit TrayIcon(NotificationArea& area, QObject* owner = nullptr);
     ~TrayIcon() override;
 

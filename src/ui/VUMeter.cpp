@@ -118,13 +118,13 @@ void drawNeedle(QPainter& painter, const GaugeModel& model, const GaugeGeometry&
 
 void drawLabel(QPainter& painter, const GaugeModel& model)
 {
-    const GaugeFont& spec = model.CenterLabelFont();
-    QFont font(QString::fromStdString(spec.name));
-    font.setPixelSize(spec.pixelHeight > 0 ? spec.pixelHeight : 11);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    const GaugeFont& labelFont = model.CenterLabelFont();
+    QFont font(QString::fromStdString(labelFont.name));
+    font.setPixelSize(labelFont.pixelHeight > 0 ? labelFont.pixelHeight : 11);
+    font.setBold(labelFont.bold);
+    font.setItalic(labelFont.italic);
+    font.setUnderline(labelFont.underline);
+    font.setStrikeOut(labelFont.strikeOut);
     const QString text = QString::fromStdString(model.CenterLabel());
     const QFontMetrics metrics(font);
     const QPoint topLeft(model.CenterLabelX(), model.CenterLabelY());
@@ -132,7 +132,7 @@ void drawLabel(QPainter& painter, const GaugeModel& model)
     painter.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height())),
                      toQColor(model.BackGround()));
     painter.setFont(font);
-    painter.setPen(toQColor(spec.colour));
+    painter.setPen(toQColor(labelFont.colour));
     painter.drawText(topLeft + QPoint(0, metrics.ascent()), text);
 }
 
