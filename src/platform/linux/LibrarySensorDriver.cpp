@@ -1,0 +1,81 @@
+#include "platform/linux/LibrarySensorDriver.h"
+
+#include "caldrix/driver.h"
+
+namespace cdx {
+
+namespace {
+
+// Looks up exports, remembering the first one missing.
+class ExportBinder {
+public:
+    ExportBinder(const SharedLibrary& library, std::string& error) : m_library(library), m_error(error) {}
+
+    template <typename Function> void bind(Function*& target, const char* name)
+    {
+        target = reinterpret_cast<Function*>(m_library.symbol(name));
+        if (target == nullptr && m_error.empty()) {
+            m_error = "the sensor driver " + m_library.path() + " lacks the export " + name;
+        }
+    }
+
+private:
+    const SharedLibrary& m_library;
+    std::string& m_error;
+};
+
+} // namespace
+
+// Each export is bound with the type the driver's header declares for it.
+#define CDX_BIND(binder, exports, name) binder.bind<decltype(::name)>(exports.name, #name)
+
+std::unique_ptr<LibrarySensorDriver> LibrarySensorDriver::bind(std::shared_ptr<SharedLibrary> library,
+                                                               std::string& error)
+{
+    error.clear();
+    Exports exports{};
+    ExportBinder binder(*library, error);
+    CDX_BIND(binder, exports, CheckLM78);
+    CDX_BIND(binder, exports, RestartLM78);
+    CDX_BIND(binder, exports, GetFanDivide1);
+    CDX_BIND(binder, exports, GetFanDivide2);
+    CDX_BIND(binder, exports, GetLM78Fan1);
+    CDX_BIND(binder, exports, GetLM78Fan2);
+    CDX_BIND(binder, exports, GetLM78Fan3);
+    CDX_BIND(binder, exports, GetLM78Temp);
+    CDX_BIND(binder, exports, GetLM75TempAsusTX);
+    CDX_BIND(binder, exports, GetWinBondSensor2);
+    CDX_BIND(binder, exports, GetWinBondSensor3);
+    CDX_BIND(binder, exports, GetLM78Core0);
+    CDX_BIND(binder, exports, GetLM78Core1);
+    CDX_BIND(binder, exports, GetLM78Pos33v);
+    CDX_BIND(binder, exports, GetLM78Pos5v);
+    CDX_BIND(binder, exports, GetLM78Pos12v);
+    CDX_BIND(binder, exports, GetLM78Neg12v);
+    CDX_BIND(binder, exports, GetLM78Neg5v);
+    CDX_BIND(binder, exports, GetChipID);
+    CDX_BIND(binder, exports, StartPCSpeaker);
+    CDX_BIND(binder, exports, StopPCSpeaker);
+    if (!error.empty()) {
+        return nullptr;
+    }
+    // A driver that cannot serve readings (an unreadable scenario, say) says so here.
+    using LastError = decltype(&::CdxLastError);
+    if (auto lastError = reinterpret_cast<LastError>(library->symbol("CdxLastError"))) {
+        const char* text = lastError();
+        if (text != nullptr && *text != '\0') {
+            error = "the sensor driver " + library->path() + " cannot be used: " + text;
+            return nullptr;
+        }
+    }
+    return std::unique_ptr<LibrarySensorDriver>(new LibrarySensorDriver(std::move(library), exports));
+}
+
+#undef CDX_BIND
+
+LibrarySensorDriver::LibrarySensorDriver(std::shared_ptr<SharedLibrary> library, const Exports& exports)
+    : m_library(std::move(library)), m_exports(exports)
+{
+}
+
+} // namespace cdx
