@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   util-linux
+  xdg-utils
 )
 
 missing=()

@@ -6,12 +6,14 @@
 
 namespace cdx {
 
-// The registry types the program reads and writes.
-enum class RegistryType { String, ExpandString, Binary, Dword };
+// The registry types the program reads and writes. Other stands for any
+// further type (multi-string, big-endian or 64-bit numbers, none): the program
+// never writes one, and reading one is reading a value of the wrong type.
+enum class RegistryType { String, ExpandString, Binary, Dword, Other };
 
 // One stored value: its type and its raw data. For String and ExpandString
-// the text is in `text` (UTF-8); for Binary the bytes are in `bytes`; for
-// Dword the number is in `dword`.
+// the text is in `text` (UTF-8); for Binary and Other the bytes are in
+// `bytes`; for Dword the number is in `dword`.
 struct RegistryValue {
     RegistryType type = RegistryType::String;
     std::string text;

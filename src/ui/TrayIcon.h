@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <Qt>
@@ -12,8 +13,6 @@
 #include "platform/IconImage.h"
 #include "platform/NotifyIconData.h"
 #include "platform/qt/QtMessageWindow.h"
-
-class QMenu;
 
 namespace cdx {
 
@@ -36,6 +35,7 @@ public:
 
     static constexpr std::size_t MaxToolTipLength = 62;
 
+    // The notification area must outlive the icon.
     explicit TrayIcon(NotificationArea& area, QObject* owner = nullptr);
     ~TrayIcon() override;
 

@@ -1,7 +1,10 @@
 #include "ui/VUMeter.h"
 
+#include <cstdlib>
+
 #include <QFont>
 #include <QFontMetrics>
+#include <QList>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
@@ -18,15 +21,48 @@ QColor toQColor(std::uint32_t bgr)
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-// A pen drawing like the platform's line primitive: a one-pixel line leaves
-// its end point unpainted, so joined lines paint each pixel once.
-QPen linePen(const QColor& colour, int width)
+// Draws a line the way the platform's line primitive does: a one-pixel line
+// paints its start point and leaves its end point unpainted whichever way it
+// runs, so joined lines paint each pixel once and a line can be painted over
+// exactly in another colour. Wider pens draw round-ended strokes.
+void drawLine(QPainter& painter, QPoint from, QPoint to, const QColor& colour, int width)
 {
+    if (width > 1) {
+        QPen pen(colour);
+        pen.setWidth(width);
+        pen.setCapStyle(Qt::RoundCap);
+        painter.setPen(pen);
+        painter.drawLine(from, to);
+        return;
+    }
+    QList<QPoint> points;
+    int x = from.x();
+    int y = from.y();
+    const int dx = std::abs(to.x() - x);
+    const int dy = -std::abs(to.y() - y);
+    const int sx = x < to.x() ? 1 : -1;
+    const int sy = y < to.y() ? 1 : -1;
+    int error = dx + dy;
+    while (x != to.x() || y != to.y()) {
+        points.append(QPoint(x, y));
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+    if (points.isEmpty()) {
+        return;
+    }
     QPen pen(colour);
-    pen.setWidth(width < 1 ? 1 : width);
-    pen.setCapStyle(width <= 1 ? Qt::FlatCap : Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
+    pen.setWidth(1);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.drawPoints(points.constData(), static_cast<int>(points.size()));
 }
 
 QPoint toQPoint(GaugePoint point)
@@ -55,13 +91,11 @@ void drawBevel(QPainter& painter, const GaugeModel& model, const QRect& client)
     const int bottom = client.top() + client.height();
     for (int i = 0; i <= model.BevelWidth(); ++i) {
         // Right and bottom edges.
-        painter.setPen(linePen(light, 1));
-        painter.drawLine(right - 1 - i, top + i, right - 1 - i, bottom - 1 - i);
-        painter.drawLine(right - 1 - i, bottom - 1 - i, left - 1 + i, bottom - 1 - i);
+        drawLine(painter, {right - 1 - i, top + i}, {right - 1 - i, bottom - 1 - i}, light, 1);
+        drawLine(painter, {right - 1 - i, bottom - 1 - i}, {left - 1 + i, bottom - 1 - i}, light, 1);
         // Top and left edges.
-        painter.setPen(linePen(dark, 1));
-        painter.drawLine(right - 1 - i, top + i, left + i, top + i);
-        painter.drawLine(left + i, top + i, left + i, bottom - i);
+        drawLine(painter, {right - 1 - i, top + i}, {left + i, top + i}, dark, 1);
+        drawLine(painter, {left + i, top + i}, {left + i, bottom - i}, dark, 1);
     }
 }
 
@@ -69,9 +103,8 @@ void drawArc(QPainter& painter, const GaugeModel& model, const GaugeGeometry& ge
 {
     QPoint from = toQPoint(geometry.arcPoint(0));
     for (int i = 1; i <= GaugeGeometry::ArcSegments; ++i) {
-        painter.setPen(linePen(toQColor(GaugeGeometry::arcColour(model.ArcStyle(), i)), model.ArcWidth()));
         const QPoint to = toQPoint(geometry.arcPoint(i));
-        painter.drawLine(from, to);
+        drawLine(painter, from, to, toQColor(GaugeGeometry::arcColour(model.ArcStyle(), i)), model.ArcWidth());
         from = to;
     }
 }
@@ -79,19 +112,19 @@ void drawArc(QPainter& painter, const GaugeModel& model, const GaugeGeometry& ge
 void drawNeedle(QPainter& painter, const GaugeModel& model, const GaugeGeometry& geometry, std::uint32_t colour,
                 float position, float scale)
 {
-    painter.setPen(linePen(toQColor(colour), model.ArrowWidth()));
-    painter.drawLine(toQPoint(geometry.centre()), toQPoint(geometry.needleEnd(position, scale)));
+    drawLine(painter, toQPoint(geometry.centre()), toQPoint(geometry.needleEnd(position, scale)), toQColor(colour),
+             model.ArrowWidth());
 }
 
 void drawLabel(QPainter& painter, const GaugeModel& model)
 {
-    const GaugeFont& spec = model.CenterLabelFont();
-    QFont font(QString::fromStdString(spec.name));
-    font.setPixelSize(spec.pixelHeight > 0 ? spec.pixelHeight : 11);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    const GaugeFont& labelFont = model.CenterLabelFont();
+    QFont font(QString::fromStdString(labelFont.name));
+    font.setPixelSize(labelFont.pixelHeight > 0 ? labelFont.pixelHeight : 11);
+    font.setBold(labelFont.bold);
+    font.setItalic(labelFont.italic);
+    font.setUnderline(labelFont.underline);
+    font.setStrikeOut(labelFont.strikeOut);
     const QString text = QString::fromStdString(model.CenterLabel());
     const QFontMetrics metrics(font);
     const QPoint topLeft(model.CenterLabelX(), model.CenterLabelY());
@@ -99,7 +132,7 @@ void drawLabel(QPainter& painter, const GaugeModel& model)
     painter.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height())),
                      toQColor(model.BackGround()));
     painter.setFont(font);
-    painter.setPen(toQColor(spec.colour));
+    painter.setPen(toQColor(labelFont.colour));
     painter.drawText(topLeft + QPoint(0, metrics.ascent()), text);
 }
 

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs a built tree under a temporary prefix, moves the prefix elsewhere
+# and checks that the moved program has its files, resolves every library and
+# starts and ends cleanly.
+# Usage: check-install.sh [build folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=$(realpath "${1:-${CALDRIX_BUILD_DIR:-build}}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cmake --install "$build_dir" --prefix "$work/first" >/dev/null
+mv "$work/first" "$work/moved"
+prefix=$work/moved
+
+fail() { echo "check-install: $*" >&2; exit 1; }
+for f in bin/caldrix share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg; do
+  [ -e "$prefix/$f" ] || fail "missing $f"
+done
+readelf -d "$prefix/bin/caldrix" | grep -E 'R(UN)?PATH' | grep -qF '[$ORIGIN/../lib/caldrix]' \
+  || fail "the program's run path is not \$ORIGIN/../lib/caldrix"
+for lib in "$prefix"/bin/caldrix "$prefix"/lib/caldrix/*.so*; do
+  [ -e "$lib" ] || continue
+  if ldd "$lib" | grep -q 'not found'; then
+    ldd "$lib" >&2
+    fail "unresolved libraries in $lib"
+  fi
+done
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$prefix/share/applications/caldrix.desktop"
+fi
+bash scripts/check-sigterm.sh "$prefix/bin/caldrix" >/dev/null
+echo "installed program works from $prefix"

@@ -1,0 +1,145 @@
+#include "logs/IntervalLog.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "logs/IntervalLogEntry.h"
+#include "logs/IntervalLogFormat.h"
+#include "logs/LogFileError.h"
+#include "sensors/Formats.h"
+
+namespace cdx {
+
+IntervalLog::IntervalLog(const LogServices& services, LogOptions& options, const IntervalLogNames& names,
+                         TimerFactory& timers, SnapshotSource snapshot, PollingActive pollingActive)
+    : m_services(services), m_options(options), m_names(names), m_timer(timers.createTimer()),
+      m_snapshot(std::move(snapshot)), m_pollingActive(std::move(pollingActive))
+{
+    m_timer->setInterval(m_options.intervalMs);
+    m_timer->setOnTick([this] { WriteStandardLogentry(); });
+}
+
+void IntervalLog::createMissingFiles()
+{
+    try {
+        std::error_code error;
+        if (!std::filesystem::exists(m_services.paths.intervalTxt, error)) {
+            WriteIntervalLogStart();
+        }
+        if (!std::filesystem::exists(m_services.paths.intervalHtm, error)) {
+            WriteIntervalLogStartHTM();
+        }
+        if (!std::filesystem::exists(m_services.paths.intervalCsv, error)) {
+            WriteIntervalLogStartCSV();
+        }
+    } catch (const LogFileError& e) {
+        showError(e);
+    }
+}
+
+void IntervalLog::WriteIntervalLogStart()
+{
+    m_services.files.create(m_services.paths.intervalTxt,
+                            IntervalLogFormat::txtHeader(m_names, m_services.formats.decimalSeparator));
+}
+
+void IntervalLog::WriteIntervalLogStartHTM()
+{
+    m_services.files.create(m_services.paths.intervalHtm, IntervalLogFormat::htmHeader(m_names));
+}
+
+void IntervalLog::WriteIntervalLogStartCSV()
+{
+    m_services.files.create(m_services.paths.intervalCsv,
+                            IntervalLogFormat::csvHeader(m_names, m_services.formats.decimalSeparator));
+}
+
+void IntervalLog::WriteStandardLogentry()
+{
+    try {
+        writeEntry();
+        checkSizes();
+    } catch (const LogFileError& e) {
+        showError(e);
+    }
+}
+
+void IntervalLog::writeEntry()
+{
+    // Date and time are read from the clock separately, as the two fields
+    // show them.
+    const std::string date = formatShortDate(m_services.clock.now(), m_services.formats);
+    const std::string time = formatLongTime(m_services.clock.now(), m_services.formats);
+    const IntervalLogEntry entry = IntervalLogEntry::fromWindow(date, time, m_snapshot());
+
+    if (m_options.intervalTxt) {
+        m_services.files.append(m_services.paths.intervalTxt, IntervalLogFormat::txtRow(entry));
+    }
+    if (m_options.intervalHtm) {
+        m_services.files.append(m_services.paths.intervalHtm, IntervalLogFormat::htmRow(entry));
+    }
+    if (m_options.intervalCsv) {
+        try {
+            m_services.files.append(m_services.paths.intervalCsv, IntervalLogFormat::csvRow(entry));
+        } catch (const LogFileError&) {
+            // A spreadsheet holding the file: this row is not written to the
+            // CSV file, and its size label says why.
+        }
+    }
+}
+
+void IntervalLog::CheckLogFileSize()
+{
+    try {
+        checkSizes();
+    } catch (const LogFileError& e) {
+        showError(e);
+    }
+}
+
+void IntervalLog::checkSizes()
+{
+    const IntervalLogSizes sizes = m_services.sizes.measureIntervalLog();
+    const std::int64_t limit = m_options.sizeMaxKb;
+    if (sizes.txtKb >= limit || sizes.htmKb >= limit || sizes.csvKb >= limit) {
+        setLogging(false);
+    }
+}
+
+void IntervalLog::setLogging(bool on)
+{
+    const bool changed = m_options.intervalLogOn != on;
+    m_options.intervalLogOn = on;
+    m_timer->setEnabled(on && !m_suspended);
+    if (changed && m_onLoggingChanged) {
+        m_onLoggingChanged();
+    }
+    if (on && changed && !m_suspended && m_pollingActive && m_pollingActive()) {
+        WriteStandardLogentry();
+    }
+}
+
+void IntervalLog::setInterval(int milliseconds)
+{
+    m_options.intervalMs = milliseconds;
+    m_timer->setInterval(milliseconds);
+}
+
+void IntervalLog::suspend()
+{
+    m_suspended = true;
+    m_timer->setEnabled(false);
+}
+
+void IntervalLog::resume()
+{
+    m_suspended = false;
+    m_timer->setEnabled(m_options.intervalLogOn);
+}
+
+void IntervalLog::showError(const std::exception& error)
+{
+    m_services.messages.showError(error.what());
+}
+
+} // namespace cdx

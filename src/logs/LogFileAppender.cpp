@@ -1,0 +1,73 @@
+#include "logs/LogFileAppender.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "logs/LogFileError.h"
+
+namespace cdx {
+
+void LogFileAppender::append(const std::string& path, std::string_view text) const
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        throw LogFileError(path, "the file does not exist");
+    }
+    if (m_locks.isLocked(path)) {
+        throw LogFileError(path, "another program holds the file locked");
+    }
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file) {
+        throw LogFileError(path, "the file cannot be opened for reading and writing");
+    }
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size < 0) {
+        throw LogFileError(path, "the file cannot be read");
+    }
+    const std::streamoff tailStart = size > static_cast<std::streamoff>(TailLength) ? size - TailLength : 0;
+    std::string tail(static_cast<std::size_t>(size - tailStart), '\0');
+    file.seekg(tailStart);
+    file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+    if (!file) {
+        throw LogFileError(path, "the file cannot be read");
+    }
+    const std::size_t mark = tail.find('\x1a');
+    const std::streamoff writeAt = mark == std::string::npos ? size : tailStart + static_cast<std::streamoff>(mark);
+
+    // The new text is written over the old tail before the file is cut, so a
+    // failure half way never leaves an HTML log without its trailer.
+    file.seekp(writeAt);
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.flush();
+    if (!file) {
+        throw LogFileError(path, "writing to the file failed");
+    }
+    file.close();
+    const auto end = static_cast<std::uintmax_t>(writeAt) + text.size();
+    if (end < static_cast<std::uintmax_t>(size)) {
+        std::filesystem::resize_file(path, end, error);
+        if (error) {
+            throw LogFileError(path, "the file cannot be cut: " + error.message());
+        }
+    }
+}
+
+void LogFileAppender::create(const std::string& path, std::string_view text) const
+{
+    if (m_locks.isLocked(path)) {
+        throw LogFileError(path, "another program holds the file locked");
+    }
+    std::ofstream file(path, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!file) {
+        throw LogFileError(path, "the file cannot be created");
+    }
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.flush();
+    if (!file) {
+        throw LogFileError(path, "writing to the file failed");
+    }
+}
+
+} // namespace cdx

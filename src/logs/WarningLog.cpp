@@ -1,0 +1,81 @@
+#include "logs/WarningLog.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "logs/IntervalLogFormat.h"
+#include "logs/LogFileError.h"
+#include "logs/LogText.h"
+#include "sensors/Formats.h"
+
+namespace cdx {
+namespace {
+
+constexpr std::string_view Frame = "+--------+--------+------------------------------------------------------+\r\n";
+
+} // namespace
+
+std::string WarningLog::htmHeader()
+{
+    return "<html>\r\n<body bgcolor=\"#FFFFFF\">\r\n<table border=\"1\"> \r\n";
+}
+
+std::string WarningLog::txtEntry(const std::string& date, const std::string& time, const std::string& message)
+{
+    std::string text(Frame);
+    text += "|" + padRight(cleanLogField(date), 8) + "|" + padRight(cleanLogField(time), 8) + "|" +
+            padRight(cleanLogField(message), 54) + "|\r\n";
+    text += Frame;
+    return text;
+}
+
+std::string WarningLog::htmEntry(const std::string& date, const std::string& time, const std::string& message)
+{
+    std::string text = "<tr><td>" + htmlLogField(date) + "</td><td>" + htmlLogField(time) + "</td><td>" +
+                       htmlLogField(message) + "</td>";
+    text.append(IntervalLogFormat::HtmlTrailer).append("\r\n");
+    return text;
+}
+
+void WarningLog::createMissingFiles()
+{
+    try {
+        std::error_code error;
+        if (!std::filesystem::exists(m_services.paths.warningTxt, error)) {
+            m_services.files.create(m_services.paths.warningTxt, "");
+        }
+        if (!std::filesystem::exists(m_services.paths.warningHtm, error)) {
+            m_services.files.create(m_services.paths.warningHtm, htmHeader());
+        }
+    } catch (const LogFileError& e) {
+        m_services.messages.showError(e.what());
+    }
+}
+
+void WarningLog::WriteErrorLog(const std::string& message)
+{
+    try {
+        const std::string date = formatShortDate(m_services.clock.now(), m_services.formats);
+        const std::string time = formatLongTime(m_services.clock.now(), m_services.formats);
+        if (m_options.warnUpDownTxt) {
+            m_services.files.append(m_services.paths.warningTxt, txtEntry(date, time, message));
+        }
+        if (m_options.warnUpDownHtm) {
+            m_services.files.append(m_services.paths.warningHtm, htmEntry(date, time, message));
+        }
+        m_services.sizes.measureWarningLog();
+    } catch (const LogFileError& e) {
+        m_services.messages.showError(e.what());
+    }
+}
+
+void WarningLog::CheckWarnLogFileSize()
+{
+    try {
+        m_services.sizes.measureWarningLog();
+    } catch (const LogFileError& e) {
+        m_services.messages.showError(e.what());
+    }
+}
+
+} // namespace cdx

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "logs/LogOptions.h"
+#include "logs/LogServices.h"
+
+namespace cdx {
+
+// The warning log: cdxwarnlog.txt (one closed box per entry) and
+// cdxwarnlog.htm (one table row per entry), a dated line for every alarm and
+// every start, stop or failure of CPU Idle. Callers test "Write Errors"
+// before calling WriteErrorLog; this class does not.
+class WarningLog {
+public:
+    WarningLog(const LogServices& services, const LogOptions& options) : m_services(services), m_options(options) {}
+
+    // Start-up: creates each missing file with its initial content.
+    void createMissingFiles();
+
+    // Appends one entry with the current date and time to each selected
+    // file, then runs CheckWarnLogFileSize. A missing or locked file ends the
+    // entry there with an error message.
+    void WriteErrorLog(const std::string& message);
+
+    // Measures both files and updates their labels; no limit applies.
+    void CheckWarnLogFileSize();
+
+    static std::string htmHeader();
+    static std::string txtEntry(const std::string& date, const std::string& time, const std::string& message);
+    static std::string htmEntry(const std::string& date, const std::string& time, const std::string& message);
+
+private:
+    const LogServices& m_services;
+    const LogOptions& m_options;
+};
+
+} // namespace cdx

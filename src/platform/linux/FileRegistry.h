@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+#include "platform/Registry.h"
+#include "platform/linux/RegistryDocument.h"
+
+namespace cdx {
+
+// The registry kept as text files a user can read and edit: each root key is
+// one file in the registry export format, HKEY_CURRENT_USER.reg and
+// HKEY_LOCAL_MACHINE.reg, in the folder given to the constructor (created on
+// demand, readable by its owner only).
+//
+// A store locks the root's file (flock on "<file>.lock"), reads it again,
+// applies only the changes of this one step, writes a temporary file with
+// mode 0600, flushes it to disk and renames it over the old one. A write is
+// thus never half done, and two processes writing one after the other lose
+// none of each other's values. A file that cannot be read as an export (a
+// syntax error, not UTF-8, larger than 16 MiB) is never overwritten: it is
+// renamed to "<file>.corrupt-YYYYMMDD-HHMMSS", one line naming both paths goes
+// to the notice stream, and the root key starts empty.
+//
+// Keys opened from it must not outlive it.
+class FileRegistry : public Registry {
+public:
+    explicit FileRegistry(std::string directory, std::ostream& notices);
+    explicit FileRegistry(std::string directory);
+
+    std::unique_ptr<RegistryKey> openKey(RootKey root, std::string_view path, bool create,
+                                         bool* existed = nullptr) override;
+    bool deleteKey(RootKey root, std::string_view path) override;
+
+    // The file that holds `root`.
+    std::string filePath(RootKey root) const;
+
+private:
+    friend class FileRegistryKey;
+
+    struct FileIdentity {
+        bool exists = false;
+        std::uint64_t device = 0;
+        std::uint64_t inode = 0;
+        std::int64_t size = 0;
+        std::int64_t modifiedSeconds = 0;
+        std::int64_t modifiedNanoseconds = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
+    struct FileText {
+        FileIdentity identity;
+        std::string text;
+        bool tooLarge = false;
+    };
+    struct Root {
+        RegistryDocument document{""};
+        FileIdentity identity;
+        bool loaded = false;
+    };
+
+    static const char* rootName(RootKey root);
+    // The root as last stored, read again when its file has changed.
+    const RegistryDocument& current(RootKey root);
+    // Locks the file, reads it again, applies `change` and, when that returns
+    // true, writes the result. Throws RegistryError when it cannot.
+    void store(RootKey root, const std::function<bool(RegistryDocument&)>& change);
+
+    FileText readFile(const std::string& path) const;
+    std::optional<RegistryDocument> parse(RootKey root, const FileText& file, std::string& error) const;
+    // Under the lock: moves a damaged file aside and reports it.
+    void moveAside(RootKey root, const std::string& reason);
+    void ensureDirectory() const;
+    void writeAtomically(const std::string& path, const std::string& text) const;
+    FileIdentity identityOf(const std::string& path) const;
+    void notice(const std::string& line) const;
+
+    std::string m_directory;
+    std::ostream& m_notices;
+    std::array<Root, 2> m_roots;
+};
+
+} // namespace cdx

@@ -1,0 +1,675 @@
+#include "platform/linux/RegistryDocument.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+namespace cdx {
+
+namespace {
+
+constexpr std::string_view header = "Windows Registry Editor Version 5.00";
+constexpr std::size_t hexLineWidth = 77;
+
+bool isControl(unsigned char c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
+bool hasControl(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return isControl(static_cast<unsigned char>(c)); });
+}
+
+std::string_view trimRight(std::string_view s)
+{
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+std::string_view trimLeft(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    return s;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+bool startsWithFolded(std::string_view text, std::string_view prefix)
+{
+    return text.size() >= prefix.size() && RegistryDocument::fold(text.substr(0, prefix.size())) == prefix;
+}
+
+// Decodes one UTF-8 sequence at `i`; returns the code point or -1.
+long decodeUtf8(std::string_view s, std::size_t& i)
+{
+    const auto c = static_cast<unsigned char>(s[i]);
+    int extra = 0;
+    long cp = 0;
+    if (c < 0x80) {
+        ++i;
+        return c;
+    } else if ((c & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = c & 0x07;
+    } else {
+        return -1;
+    }
+    if (i + static_cast<std::size_t>(extra) >= s.size()) {
+        return -1;
+    }
+    for (int k = 1; k <= extra; ++k) {
+        const auto cc = static_cast<unsigned char>(s[i + k]);
+        if ((cc & 0xC0) != 0x80) {
+            return -1;
+        }
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    static constexpr long minimum[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return -1;
+    }
+    i += static_cast<std::size_t>(extra) + 1;
+    return cp;
+}
+
+void appendUtf8(std::string& out, long cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// UTF-8 text to UTF-16LE bytes with the terminating zero, as the registry
+// stores string types.
+std::vector<std::uint8_t> toUtf16(std::string_view text)
+{
+    std::vector<std::uint8_t> bytes;
+    auto unit = [&bytes](long u) {
+        bytes.push_back(static_cast<std::uint8_t>(u & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>((u >> 8) & 0xFF));
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const long cp = decodeUtf8(text, i);
+        if (cp < 0) {
+            break; // texts are checked before they get here
+        }
+        if (cp >= 0x10000) {
+            unit(0xD800 + ((cp - 0x10000) >> 10));
+            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            unit(cp);
+        }
+    }
+    unit(0);
+    return bytes;
+}
+
+// UTF-16LE bytes (terminating zero optional) to UTF-8; nothing when they are
+// not well-formed text.
+std::optional<std::string> fromUtf16(const std::vector<std::uint8_t>& bytes)
+{
+    if (bytes.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    std::size_t count = bytes.size() / 2;
+    auto unitAt = [&bytes](std::size_t k) { return static_cast<long>(bytes[2 * k] | (bytes[2 * k + 1] << 8)); };
+    if (count > 0 && unitAt(count - 1) == 0) {
+        --count;
+    }
+    std::string text;
+    for (std::size_t k = 0; k < count; ++k) {
+        long u = unitAt(k);
+        if (u == 0) {
+            return std::nullopt; // a zero inside is not a single text
+        }
+        if (u >= 0xD800 && u <= 0xDBFF) {
+            if (k + 1 >= count || unitAt(k + 1) < 0xDC00 || unitAt(k + 1) > 0xDFFF) {
+                return std::nullopt;
+            }
+            u = 0x10000 + ((u - 0xD800) << 10) + (unitAt(k + 1) - 0xDC00);
+            ++k;
+        } else if (u >= 0xDC00 && u <= 0xDFFF) {
+            return std::nullopt;
+        }
+        appendUtf8(text, u);
+    }
+    return text;
+}
+
+std::string quote(std::string_view text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"') {
+            out += '\\';
+        }
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+// Reads a quoted text at the start of `s`; `s` is left after the closing quote.
+bool unquote(std::string_view& s, std::string& out, std::string& error)
+{
+    if (s.empty() || s.front() != '"') {
+        error = "a quoted text was expected";
+        return false;
+    }
+    out.clear();
+    for (std::size_t i = 1; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '"') {
+            s.remove_prefix(i + 1);
+            return true;
+        }
+        if (c == '\\') {
+            if (i + 1 >= s.size() || (s[i + 1] != '\\' && s[i + 1] != '"')) {
+                error = "a \"\\\" in quotes must be followed by \"\\\" or a double quote";
+                return false;
+            }
+            ++i;
+            out += s[i];
+        } else {
+            out += c;
+        }
+    }
+    error = "the closing double quote is missing";
+    return false;
+}
+
+void appendHex(std::string& out, std::string prefix, const std::vector<std::uint8_t>& bytes)
+{
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string line = std::move(prefix);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        line += digits[bytes[i] >> 4];
+        line += digits[bytes[i] & 0x0F];
+        if (i + 1 < bytes.size()) {
+            line += ',';
+            if (line.size() >= hexLineWidth) {
+                out += line;
+                out += "\\\n";
+                line = "  ";
+            }
+        }
+    }
+    out += line;
+    out += '\n';
+}
+
+bool parseHexBytes(std::string_view data, std::vector<std::uint8_t>& bytes, std::string& error)
+{
+    bytes.clear();
+    data = trimLeft(trimRight(data));
+    if (data.empty()) {
+        return true;
+    }
+    bytes.reserve(data.size() / 3 + 1);
+    while (true) {
+        const std::size_t comma = data.find(',');
+        const std::string_view token = trimLeft(trimRight(data.substr(0, comma)));
+        if (token.size() != 2 || hexDigit(token[0]) < 0 || hexDigit(token[1]) < 0) {
+            error = "hex data must be two-digit bytes separated by commas";
+            return false;
+        }
+        bytes.push_back(static_cast<std::uint8_t>(hexDigit(token[0]) * 16 + hexDigit(token[1])));
+        if (comma == std::string_view::npos) {
+            return true;
+        }
+        data.remove_prefix(comma + 1);
+    }
+}
+
+// The value data after the "=".
+bool parseData(std::string_view data, RegistryDocument::Value& value, std::string& error)
+{
+    value.otherType = 0;
+    if (!data.empty() && data.front() == '"') {
+        std::string text;
+        if (!unquote(data, text, error)) {
+            return false;
+        }
+        if (!data.empty()) {
+            error = "unexpected text after the closing double quote";
+            return false;
+        }
+        value.value = RegistryValue::fromString(std::move(text));
+        return true;
+    }
+    if (startsWithFolded(data, "dword:")) {
+        const std::string_view digits = data.substr(6);
+        if (digits.size() != 8 || std::any_of(digits.begin(), digits.end(), [](char c) { return hexDigit(c) < 0; })) {
+            error = "a dword must have exactly eight hex digits";
+            return false;
+        }
+        std::uint32_t number = 0;
+        for (char c : digits) {
+            number = number * 16 + static_cast<std::uint32_t>(hexDigit(c));
+        }
+        value.value = RegistryValue::fromDword(number);
+        return true;
+    }
+    if (startsWithFolded(data, "hex:")) {
+        std::vector<std::uint8_t> bytes;
+        if (!parseHexBytes(data.substr(4), bytes, error)) {
+            return false;
+        }
+        value.value = RegistryValue::fromBinary(std::move(bytes));
+        return true;
+    }
+    if (startsWithFolded(data, "hex(")) {
+        const std::size_t close = data.find("):");
+        if (close == std::string_view::npos || close < 5 || close > 12) {
+            error = "a hex(type) prefix is malformed";
+            return false;
+        }
+        unsigned long type = 0;
+        for (char c : data.substr(4, close - 4)) {
+            if (hexDigit(c) < 0) {
+                error = "a hex(type) number must be hexadecimal";
+                return false;
+            }
+            type = type * 16 + static_cast<unsigned long>(hexDigit(c));
+        }
+        std::vector<std::uint8_t> bytes;
+        if (!parseHexBytes(data.substr(close + 2), bytes, error)) {
+            return false;
+        }
+        if (type == 1 || type == 2) {
+            if (auto text = fromUtf16(bytes)) {
+                value.value = type == 1 ? RegistryValue::fromString(std::move(*text))
+                                        : RegistryValue::fromExpandString(std::move(*text));
+                return true;
+            }
+        } else if (type == 3) {
+            value.value = RegistryValue::fromBinary(std::move(bytes));
+            return true;
+        } else if (type == 4 && bytes.size() == 4) {
+            value.value = RegistryValue::fromDword(
+                static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
+                (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24));
+            return true;
+        }
+        value.value = RegistryValue{};
+        value.value.type = RegistryType::Other;
+        value.value.bytes = std::move(bytes);
+        value.otherType = static_cast<unsigned>(type);
+        return true;
+    }
+    if (data == "-") {
+        error = "value deletions (\"=-\") are not stored settings";
+        return false;
+    }
+    error = "the value data is neither a quoted text, dword: nor hex";
+    return false;
+}
+
+} // namespace
+
+RegistryDocument::RegistryDocument(std::string rootName) : m_rootName(std::move(rootName))
+{
+}
+
+std::string RegistryDocument::fold(std::string_view text)
+{
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return result;
+}
+
+bool RegistryDocument::isValidUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        if (decodeUtf8(text, i) < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RegistryDocument::isValidName(std::string_view name)
+{
+    return isValidUtf8(name) && !hasControl(name);
+}
+
+std::optional<std::string> RegistryDocument::normalizePath(std::string_view path)
+{
+    while (!path.empty() && path.front() == '\\') {
+        path.remove_prefix(1);
+    }
+    while (!path.empty() && path.back() == '\\') {
+        path.remove_suffix(1);
+    }
+    if (!isValidName(path) || path.find("\\\\") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(path);
+}
+
+const RegistryDocument::Key* RegistryDocument::findKey(std::string_view path) const
+{
+    const auto it = m_keyIndex.find(fold(path));
+    return it == m_keyIndex.end() ? nullptr : &m_keys[it->second];
+}
+
+RegistryDocument::Key& RegistryDocument::ensureKey(std::string_view path)
+{
+    const std::string folded = fold(path);
+    const auto it = m_keyIndex.find(folded);
+    if (it != m_keyIndex.end()) {
+        return m_keys[it->second];
+    }
+    m_keyIndex.emplace(folded, m_keys.size());
+    m_keys.push_back(Key{std::string(path), {}, {}});
+    return m_keys.back();
+}
+
+void RegistryDocument::rebuildKeyIndex()
+{
+    m_keyIndex.clear();
+    for (std::size_t i = 0; i < m_keys.size(); ++i) {
+        m_keyIndex.emplace(fold(m_keys[i].path), i);
+    }
+}
+
+void RegistryDocument::rebuildValueIndex(Key& key)
+{
+    key.index.clear();
+    for (std::size_t i = 0; i < key.values.size(); ++i) {
+        key.index.emplace(fold(key.values[i].name), i);
+    }
+}
+
+bool RegistryDocument::hasKey(std::string_view path) const
+{
+    if (path.empty() || findKey(path) != nullptr) {
+        return true;
+    }
+    const std::string prefix = fold(path) + "\\";
+    return std::any_of(m_keys.begin(), m_keys.end(),
+                       [&prefix](const Key& key) { return fold(key.path).rfind(prefix, 0) == 0; });
+}
+
+void RegistryDocument::createKey(std::string_view path)
+{
+    ensureKey(path);
+}
+
+bool RegistryDocument::deleteKey(std::string_view path)
+{
+    const std::string folded = fold(path);
+    const std::string prefix = folded + "\\";
+    const auto removed = std::remove_if(m_keys.begin(), m_keys.end(), [&](const Key& key) {
+        const std::string name = fold(key.path);
+        return folded.empty() || name == folded || name.rfind(prefix, 0) == 0;
+    });
+    const bool any = removed != m_keys.end();
+    m_keys.erase(removed, m_keys.end());
+    rebuildKeyIndex();
+    return any;
+}
+
+const RegistryDocument::Value* RegistryDocument::findValue(std::string_view path, std::string_view name) const
+{
+    const Key* key = findKey(path);
+    if (key == nullptr) {
+        return nullptr;
+    }
+    const auto it = key->index.find(fold(name));
+    return it == key->index.end() ? nullptr : &key->values[it->second];
+}
+
+void RegistryDocument::setValue(std::string_view path, Value value)
+{
+    Key& key = ensureKey(path);
+    const std::string folded = fold(value.name);
+    const auto it = key.index.find(folded);
+    if (it != key.index.end()) {
+        Value& slot = key.values[it->second];
+        slot.value = std::move(value.value);
+        slot.otherType = value.otherType;
+        return;
+    }
+    key.index.emplace(folded, key.values.size());
+    key.values.push_back(std::move(value));
+}
+
+bool RegistryDocument::removeValue(std::string_view path, std::string_view name)
+{
+    const auto keyIt = m_keyIndex.find(fold(path));
+    if (keyIt == m_keyIndex.end()) {
+        return false;
+    }
+    Key& key = m_keys[keyIt->second];
+    const auto it = key.index.find(fold(name));
+    if (it == key.index.end()) {
+        return false;
+    }
+    key.values.erase(key.values.begin() + static_cast<std::ptrdiff_t>(it->second));
+    rebuildValueIndex(key);
+    return true;
+}
+
+std::optional<RegistryDocument> RegistryDocument::parse(std::string_view text, const std::string& rootName,
+                                                        std::string& error)
+{
+    RegistryDocument document(rootName);
+    if (text.size() > maxFileSize) {
+        error = "the file is larger than 16 MiB";
+        return std::nullopt;
+    }
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.remove_prefix(3);
+    }
+    std::size_t lineNumber = 0;
+    std::size_t position = 0;
+    auto nextLine = [&](std::string_view& line) {
+        if (position >= text.size()) {
+            return false;
+        }
+        const std::size_t end = text.find('\n', position);
+        const std::size_t stop = end == std::string_view::npos ? text.size() : end;
+        line = text.substr(position, stop - position);
+        position = end == std::string_view::npos ? text.size() : end + 1;
+        ++lineNumber;
+        return true;
+    };
+    auto fail = [&](const std::string& reason) {
+        error = "line " + std::to_string(lineNumber) + ": " + reason;
+        return std::nullopt;
+    };
+
+    bool sawHeader = false;
+    std::optional<std::string> current; // the path of the key being read
+    std::string_view line;
+    while (nextLine(line)) {
+        if (!isValidUtf8(line) || line.find('\0') != std::string_view::npos) {
+            return fail("not UTF-8 text");
+        }
+        line = trimRight(line);
+        if (line.empty()) {
+            continue;
+        }
+        if (!sawHeader) {
+            if (line != header) {
+                return fail("the first line must be \"" + std::string(header) + "\"");
+            }
+            sawHeader = true;
+            continue;
+        }
+        if (line.front() == ';') {
+            continue;
+        }
+        if (line.front() == '[') {
+            if (line.back() != ']' || line.size() < 3) {
+                return fail("a key line must end with \"]\"");
+            }
+            std::string_view full = line.substr(1, line.size() - 2);
+            const std::size_t slash = full.find('\\');
+            const std::string_view root = full.substr(0, slash);
+            if (fold(root) != fold(rootName)) {
+                return fail("the key is not below " + rootName);
+            }
+            const std::string_view rest = slash == std::string_view::npos ? std::string_view{} : full.substr(slash + 1);
+            if (slash != std::string_view::npos && (rest.empty() || rest.front() == '\\' || rest.back() == '\\')) {
+                return fail("the key path has an empty part");
+            }
+            const auto path = normalizePath(rest);
+            if (!path) {
+                return fail("the key path has an empty part or a control character");
+            }
+            document.ensureKey(*path);
+            current = *path;
+            continue;
+        }
+        if (line.front() != '"' && line.front() != '@') {
+            return fail("neither a key, a value nor a comment");
+        }
+        if (!current) {
+            return fail("a value before the first key");
+        }
+        Value value;
+        std::string_view rest = line;
+        if (rest.front() == '@') {
+            rest.remove_prefix(1);
+        } else {
+            std::string reason;
+            if (!unquote(rest, value.name, reason)) {
+                return fail(reason);
+            }
+            if (hasControl(value.name)) {
+                return fail("a value name holds a control character");
+            }
+        }
+        rest = trimLeft(rest);
+        if (rest.empty() || rest.front() != '=') {
+            return fail("\"=\" is missing after the value name");
+        }
+        rest = trimLeft(rest.substr(1));
+        std::string joined;
+        if (startsWithFolded(rest, "hex") && !rest.empty() && rest.back() == '\\') {
+            joined.assign(rest.substr(0, rest.size() - 1));
+            while (true) {
+                std::string_view more;
+                if (!nextLine(more)) {
+                    return fail("the file ends inside continued hex data");
+                }
+                if (!isValidUtf8(more)) {
+                    return fail("not UTF-8 text");
+                }
+                more = trimLeft(trimRight(more));
+                if (!more.empty() && more.back() == '\\') {
+                    joined.append(more.substr(0, more.size() - 1));
+                    continue;
+                }
+                joined.append(more);
+                break;
+            }
+            rest = joined;
+        }
+        std::string reason;
+        if (!parseData(rest, value, reason)) {
+            return fail(reason);
+        }
+        document.setValue(*current, std::move(value));
+    }
+    return document;
+}
+
+std::string RegistryDocument::serialize() const
+{
+    std::string out(header);
+    out += "\n\n";
+    for (const Key& key : m_keys) {
+        out += '[';
+        out += m_rootName;
+        if (!key.path.empty()) {
+            out += '\\';
+            out += key.path;
+        }
+        out += "]\n";
+        for (const Value& entry : key.values) {
+            const std::string name = entry.name.empty() ? std::string("@") : quote(entry.name);
+            const RegistryValue& v = entry.value;
+            switch (v.type) {
+            case RegistryType::String:
+                if (hasControl(v.text)) {
+                    appendHex(out, name + "=hex(1):", toUtf16(v.text));
+                } else {
+                    out += name + "=" + quote(v.text) + "\n";
+                }
+                break;
+            case RegistryType::ExpandString:
+                appendHex(out, name + "=hex(2):", toUtf16(v.text));
+                break;
+            case RegistryType::Binary:
+                appendHex(out, name + "=hex:", v.bytes);
+                break;
+            case RegistryType::Dword: {
+                static constexpr char digits[] = "0123456789abcdef";
+                std::string hex(8, '0');
+                for (int i = 7, shift = 0; i >= 0; --i, shift += 4) {
+                    hex[static_cast<std::size_t>(i)] = digits[(v.dword >> shift) & 0x0F];
+                }
+                out += name + "=dword:" + hex + "\n";
+                break;
+            }
+            case RegistryType::Other: {
+                static constexpr char digits[] = "0123456789abcdef";
+                std::string type;
+                unsigned number = entry.otherType;
+                do {
+                    type.insert(type.begin(), digits[number & 0x0F]);
+                    number >>= 4;
+                } while (number != 0);
+                appendHex(out, name + "=hex(" + type + "):", v.bytes);
+                break;
+            }
+            }
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace cdx

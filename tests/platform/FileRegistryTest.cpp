@@ -1,0 +1,330 @@
+#include "platform/linux/FileRegistry.h"
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "TemporaryDirectory.h"
+#include "platform/RegistryError.h"
+
+namespace cdx {
+namespace {
+
+using test::readWholeFile;
+using test::TemporaryDirectory;
+using test::writeWholeFile;
+
+const std::string settingsKey = "Software\\Caldrix";
+const std::string header = "Windows Registry Editor Version 5.00\n\n";
+
+class FileRegistryTest : public ::testing::Test {
+protected:
+    std::string userFile() const { return m_folder.file("caldrix/HKEY_CURRENT_USER.reg"); }
+    std::string configDirectory() const { return m_folder.file("caldrix"); }
+
+    std::vector<std::string> corruptCopies() const
+    {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(configDirectory())) {
+            if (entry.path().filename().string().find(".corrupt-") != std::string::npos) {
+                found.push_back(entry.path().string());
+            }
+        }
+        return found;
+    }
+
+    TemporaryDirectory m_folder;
+    std::ostringstream m_notices;
+};
+
+TEST_F(FileRegistryTest, EveryKindIsStoredAndReadBackByAnotherInstance)
+{
+    {
+        FileRegistry registry(configDirectory(), m_notices);
+        bool existed = true;
+        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true, &existed);
+        ASSERT_NE(key, nullptr);
+        EXPECT_FALSE(existed);
+        key->writeDword("Interval", 5000);
+        key->writeBinary("Offset", {0, 0, 0, 0, 0, 0, 0xF0, 0x3F});
+        key->writeString("Fan 1 Name", "Lüfter \"1\" C:\\Programme");
+        key->writeString("Two Lines", "a\nb");
+        EXPECT_EQ(key->readValue("interval"), RegistryValue::fromDword(5000)) << "reads see what is not stored yet";
+        key->close();
+        key->close();
+    }
+    const std::string text = readWholeFile(userFile());
+    EXPECT_EQ(text.rfind(header + "[HKEY_CURRENT_USER\\Software\\Caldrix]\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\"Interval\"=dword:00001388\n"), std::string::npos);
+    EXPECT_NE(text.find("\"Offset\"=hex:00,00,00,00,00,00,f0,3f\n"), std::string::npos);
+
+    FileRegistry again(configDirectory(), m_notices);
+    bool existed = false;
+    auto key = again.openKey(RootKey::CurrentUser, "software\\CALDRIX", false, &existed);
+    ASSERT_NE(key, nullptr);
+    EXPECT_TRUE(existed);
+    EXPECT_EQ(key->readValue("INTERVAL"), RegistryValue::fromDword(5000));
+    EXPECT_EQ(key->readValue("offset"), RegistryValue::fromBinary({0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
+    EXPECT_EQ(key->readValue("Fan 1 Name"), RegistryValue::fromString("Lüfter \"1\" C:\\Programme"));
+    EXPECT_EQ(key->readValue("two lines"), RegistryValue::fromString("a\nb"));
+    EXPECT_EQ(m_notices.str(), "");
+}
+
+TEST_F(FileRegistryTest, NamesCompareWithoutCaseAndKeepTheirFirstSpelling)
+{
+    FileRegistry registry(configDirectory(), m_notices);
+    {
+        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
+        key->writeDword("Interval", 1);
+    }
+    {
+        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
+        key->writeDword("InterVal", 2);
+    }
+    const std::string text = readWholeFile(userFile());
+    EXPECT_NE(text.find("\"Interval\"=dword:00000002"), std::string::npos) << text;
+    EXPECT_EQ(text.find("InterVal"), std::string::npos);
+}
+
+TEST_F(FileRegistryTest, MissingKeysAndValues)
+{
+    FileRegistry registry(configDirectory(), m_notices);
+    bool existed = true;
+    EXPECT_EQ(registry.openKey(RootKey::CurrentUser, settingsKey, false, &existed), nullptr);
+    EXPECT_FALSE(existed);
+    EXPECT_FALSE(std::filesystem::exists(configDirectory())) << "looking creates nothing";
+    EXPECT_FALSE(registry.deleteKey(RootKey::CurrentUser, settingsKey));
+
+    auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
+    EXPECT_TRUE(std::filesystem::exists(userFile())) << "a created key is stored at once";
+    EXPECT_EQ(key->readValue("Interval"), std::nullopt);
+    EXPECT_FALSE(key->deleteValue("Interval"));
+    key->writeString("Name", "x");
+    key->close();
+    EXPECT_TRUE(key->deleteValue("NAME"));
+    EXPECT_EQ(key->readValue("name"), std::nullopt);
+    key->close();
+    FileRegistry other(configDirectory(), m_notices);
+    EXPECT_EQ(other.openKey(RootKey::CurrentUser, settingsKey, false)->readValue("Name"), std::nullopt);
+    EXPECT_EQ(other.openKey(RootKey::LocalMachine, settingsKey, false), nullptr) << "the roots are apart";
+}
+
+TEST_F(FileRegistryTest, DeletingAKeyTakesItsSubkeys)
+{
+    FileRegistry registry(configDirectory(), m_notices);
+    registry.openKey(RootKey::CurrentUser, settingsKey + "\\Sub\\Deeper", true)->writeDword("A", 1);
+    registry.openKey(RootKey::CurrentUser, "Software\\CaldrixOther", true)->writeDword("B", 2);
+    EXPECT_NE(registry.openKey(RootKey::CurrentUser, settingsKey, false), nullptr) << "a parent exists";
+    EXPECT_TRUE(registry.deleteKey(RootKey::CurrentUser, "SOFTWARE\\caldrix"));
+    EXPECT_EQ(registry.openKey(RootKey::CurrentUser, settingsKey + "\\Sub\\Deeper", false), nullptr);
+    EXPECT_NE(registry.openKey(RootKey::CurrentUser, "Software\\CaldrixOther", false), nullptr);
+    EXPECT_FALSE(registry.deleteKey(RootKey::CurrentUser, settingsKey));
+    EXPECT_THROW(registry.deleteKey(RootKey::CurrentUser, ""), RegistryError);
+    EXPECT_THROW(registry.openKey(RootKey::CurrentUser, "Software\\\\Caldrix", true), RegistryError);
+}
+
+TEST_F(FileRegistryTest, BadNamesAndTextsAreRefusedWithoutLosingEarlierWrites)
+{
+    FileRegistry registry(configDirectory(), m_notices);
+    {
+        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
+        key->writeDword("Before", 1);
+        EXPECT_THROW(key->writeDword("Bad\nName", 1), RegistryError);
+        EXPECT_THROW(key->writeString("Text", "\xC3"), RegistryError);
+        EXPECT_THROW(key->writeBinary("Huge", std::vector<std::uint8_t>(RegistryDocument::maxFileSize)), RegistryError);
+    }
+    FileRegistry other(configDirectory(), m_notices);
+    EXPECT_EQ(other.openKey(RootKey::CurrentUser, settingsKey, false)->readValue("before"),
+              RegistryValue::fromDword(1));
+}
+
+TEST_F(FileRegistryTest, AStoreThatWouldOutgrowTheLimitFailsAndLeavesTheFile)
+{
+    FileRegistry registry(configDirectory(), m_notices);
+    registry.openKey(RootKey::CurrentUser, settingsKey, true)->writeDword("Kept", 7);
+    const std::string before = readWholeFile(userFile());
+    auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
+    key->writeBinary("A", std::vector<std::uint8_t>(RegistryDocument::maxFileSize / 4));
+    key->writeBinary("B", std::vector<std::uint8_t>(RegistryDocument::maxFileSize / 4));
+    EXPECT_THROW(key->close(), RegistryError);
+    EXPECT_EQ(readWholeFile(userFile()), before);
+    key->deleteValue("A");
+    key->deleteValue("B");
+    EXPECT_NO_THROW(key->close());
+}
+
+TEST_F(FileRegistryTest, ACorruptFileIsMovedAsideAndNeverOverwritten)
+{
+    std::filesystem::create_directories(configDirectory());
+    const std::string damaged = header + "[HKEY_CURRENT_USER\\Software\\Caldrix]\n\"Interval\"=dword:000013";
+    writeWholeFile(userFile(), damaged);
+    FileRegistry registry(configDirectory(), m_notices);
+    bool existed = true;
+    EXPECT_EQ(registry.openKey(RootKey::CurrentUser, settingsKey, false, &existed), nullptr);
+    EXPECT_FALSE(existed) << "the root key goes on empty";
+
+    const auto copies = corruptCopies();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(readWholeFile(copies[0]), damaged);
+    EXPECT_NE(copies[0].find("HKEY_CURRENT_USER.reg.corrupt-20"), std::string::npos) << copies[0];
+    const std::string notice = m_notices.str();
+    EXPECT_EQ(std::count(notice.begin(), notice.end(), '\n'), 1) << notice;
+    EXPECT_NE(notice.find(userFile()), std::string::npos) << notice;
+    EXPECT_NE(notice.find(copies[0]), std::string::npos) << notice;
+
+    registry.openKey(RootKey::CurrentUser, settingsKey, true)->writeDword("Interval", 1);
+    EXPECT_EQ(readWholeFile(copies[0]), damaged);
+
+    // Damage found while storing is moved aside as well, a second copy beside the first.
+    writeWholeFile(userFile(), "not a registry file\n");
+    registry.openKey(RootKey::CurrentUser, settingsKey, true)->writeDword("Interval", 2);
+    EXPECT_EQ(corruptCopies().size(), 2u);
+    FileRegistry other(configDirectory(), m_notices);
+    EXPECT_EQ(other.openKey(RootKey::CurrentUser, settingsKey, false)->readValue("Interval"),
+              RegistryValue::fromDword(2));
+}
+
+TEST_F(FileRegistryTest, AnOversizedFileCountsAsCorrupt)
+{
+    std::filesystem::create_directories(configDirectory());
+    writeWholeFile(userFile(), header + std::string(RegistryDocument::maxFileSize, '\n'));
+    FileRegistry registry(configDirectory(), m_notices);
+    EXPECT_EQ(registry.openKey(RootKey::CurrentUser, settingsKey, false), nullptr);
+    EXPECT_EQ(corruptCopies().size(), 1u);
+    EXPECT_NE(m_notices.str().find("16 MiB"), std::string::npos);
+}
+
+TEST_F(FileRegistryTest, TwoWritersOneAfterTheOtherLoseNothing)
+{
+    FileRegistry first(configDirectory(), m_notices);
+    FileRegistry second(configDirectory(), m_notices);
+    first.openKey(RootKey::CurrentUser, settingsKey, true)->writeDword("Shared", 1);
+    auto a = first.openKey(RootKey::CurrentUser, settingsKey, true);
+    auto b = second.openKey(RootKey::CurrentUser, settingsKey, true);
+    a->writeDword("From A", 1);
+    a->deleteValue("Shared");
+    b->writeDword("From B", 2);
+    a->close();
+    b->close();
+    EXPECT_EQ(b->readValue("from a"), RegistryValue::fromDword(1)) << "a store brings in the other's values";
+    EXPECT_EQ(b->readValue("shared"), std::nullopt);
+    EXPECT_EQ(a->readValue("from b"), RegistryValue::fromDword(2)) << "reads follow the file when it changes";
+    EXPECT_TRUE(second.deleteKey(RootKey::CurrentUser, settingsKey));
+    a->writeDword("After", 3);
+    a->close();
+    EXPECT_EQ(b->readValue("After"), RegistryValue::fromDword(3)) << "writing brings a deleted key back";
+}
+
+TEST_F(FileRegistryTest, ProcessesWritingAtTheSameTimeLoseNothing)
+{
+    constexpr int processes = 4;
+    constexpr int rounds = 25;
+    std::vector<pid_t> children;
+    for (int p = 0; p < processes; ++p) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int status = 0;
+            try {
+                FileRegistry registry(configDirectory(), m_notices);
+                for (int r = 0; r < rounds; ++r) {
+                    auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
+                    key->writeDword("P" + std::to_string(p) + " R" + std::to_string(r), static_cast<std::uint32_t>(r));
+                    key->close();
+                }
+            } catch (...) {
+                status = 1;
+            }
+            ::_exit(status);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    FileRegistry registry(configDirectory(), m_notices);
+    auto key = registry.openKey(RootKey::CurrentUser, settingsKey, false);
+    ASSERT_NE(key, nullptr);
+    for (int p = 0; p < processes; ++p) {
+        for (int r = 0; r < rounds; ++r) {
+            EXPECT_EQ(key->readValue("p" + std::to_string(p) + " r" + std::to_string(r)),
+                      RegistryValue::fromDword(static_cast<std::uint32_t>(r)));
+        }
+    }
+    EXPECT_TRUE(corruptCopies().empty());
+}
+
+TEST_F(FileRegistryTest, FilesAreForTheOwnerOnlyAndUnknownValuesSurvive)
+{
+    std::filesystem::create_directories(configDirectory());
+    writeWholeFile(userFile(), header + "[HKEY_CURRENT_USER\\Software\\Caldrix]\n"
+                                        "\"Multi\"=hex(7):61,00,00,00,00,00\n"
+                                        "\"Path\"=hex(2):25,00,00,00\n");
+    ::chmod(userFile().c_str(), 0644);
+    FileRegistry registry(configDirectory(), m_notices);
+    auto key = registry.openKey(RootKey::CurrentUser, settingsKey, false);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readValue("Multi")->type, RegistryType::Other);
+    EXPECT_EQ(key->readValue("Path"), RegistryValue::fromExpandString("%"));
+    key->writeDword("New", 1);
+    key->close();
+    const std::string text = readWholeFile(userFile());
+    EXPECT_NE(text.find("\"Multi\"=hex(7):61,00,00,00,00,00\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Path\"=hex(2):25,00,00,00\n"), std::string::npos) << text;
+
+    struct stat info {};
+    ASSERT_EQ(::stat(userFile().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    for (const auto& entry : std::filesystem::directory_iterator(configDirectory())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "HKEY_CURRENT_USER.reg" || name == "HKEY_CURRENT_USER.reg.lock")
+            << "no temporary file is left: " << name;
+    }
+
+    FileRegistry fresh(m_folder.file("new/deeper"), m_notices);
+    fresh.openKey(RootKey::LocalMachine, "Software", true);
+    ASSERT_EQ(::stat(m_folder.file("new/deeper").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_TRUE(std::filesystem::exists(m_folder.file("new/deeper/HKEY_LOCAL_MACHINE.reg")));
+}
+
+TEST_F(FileRegistryTest, AnUnwritableFolderGivesAnErrorNotACrash)
+{
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    }
+    std::filesystem::create_directories(configDirectory());
+    ::chmod(configDirectory().c_str(), 0500);
+    FileRegistry registry(configDirectory(), m_notices);
+    EXPECT_THROW(registry.openKey(RootKey::CurrentUser, settingsKey, true), RegistryError);
+    ::chmod(configDirectory().c_str(), 0700);
+}
+
+TEST_F(FileRegistryTest, TheDestructorStoresAndReportsFailures)
+{
+    FileRegistry registry(configDirectory(), m_notices);
+    {
+        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
+        key->writeDword("Stored", 1);
+    }
+    FileRegistry other(configDirectory(), m_notices);
+    EXPECT_EQ(other.openKey(RootKey::CurrentUser, settingsKey, false)->readValue("stored"),
+              RegistryValue::fromDword(1));
+    {
+        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
+        key->writeBinary("A", std::vector<std::uint8_t>(RegistryDocument::maxFileSize / 3));
+        key->writeBinary("B", std::vector<std::uint8_t>(RegistryDocument::maxFileSize / 3));
+    }
+    EXPECT_NE(m_notices.str().find("not stored"), std::string::npos);
+}
+
+} // namespace
+} // namespace cdx

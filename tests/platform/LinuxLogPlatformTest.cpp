@@ -1,0 +1,191 @@
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "logs/IntervalLog.h"
+#include "logs/LogFileAppender.h"
+#include "logs/LogFileError.h"
+#include "platform/fake/FakeClock.h"
+#include "platform/linux/FreedesktopTrash.h"
+#include "platform/linux/LinuxFileLockProbe.h"
+#include "platform/linux/LinuxShell.h"
+
+namespace cdx {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Folder {
+public:
+    Folder() : m_path(fs::temp_directory_path() / ("caldrix-platform-" + std::to_string(std::random_device()())))
+    {
+        fs::create_directories(m_path);
+    }
+    ~Folder() { fs::remove_all(m_path); }
+    std::string file(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    fs::path m_path;
+};
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+// Another process holding a lock on `path` until destroyed.
+class LockHolder {
+public:
+    LockHolder(const std::string& path, bool useFlock)
+    {
+        int ready[2];
+        EXPECT_EQ(::pipe(ready), 0);
+        EXPECT_EQ(::pipe(m_release), 0);
+        m_child = ::fork();
+        if (m_child == 0) {
+            const int fd = ::open(path.c_str(), O_RDWR);
+            if (useFlock) {
+                ::flock(fd, LOCK_EX);
+            } else {
+                struct flock lock {};
+                lock.l_type = F_WRLCK;
+                lock.l_whence = SEEK_SET;
+                ::fcntl(fd, F_SETLK, &lock);
+            }
+            char c = 1;
+            (void)!::write(ready[1], &c, 1);
+            (void)!::read(m_release[0], &c, 1);
+            ::_exit(0);
+        }
+        char c = 0;
+        EXPECT_EQ(::read(ready[0], &c, 1), 1);
+        ::close(ready[0]);
+        ::close(ready[1]);
+    }
+    ~LockHolder()
+    {
+        char c = 1;
+        (void)!::write(m_release[1], &c, 1);
+        int status = 0;
+        ::waitpid(m_child, &status, 0);
+        ::close(m_release[0]);
+        ::close(m_release[1]);
+    }
+
+private:
+    pid_t m_child = -1;
+    int m_release[2] = {-1, -1};
+};
+
+TEST(LinuxFileLockProbeTest, SeesRecordLocksBsdLocksAndOfficeLockFiles)
+{
+    Folder folder;
+    const std::string path = folder.file("cdxlog.csv");
+    writeFile(path, "Date;Time\r\n");
+    LinuxFileLockProbe probe;
+    EXPECT_FALSE(probe.isLocked(path));
+    EXPECT_FALSE(probe.isLocked(folder.file("missing.csv")));
+    {
+        LockHolder holder(path, false);
+        EXPECT_TRUE(probe.isLocked(path));
+    }
+    {
+        LockHolder holder(path, true);
+        EXPECT_TRUE(probe.isLocked(path));
+    }
+    EXPECT_FALSE(probe.isLocked(path));
+    EXPECT_EQ(LinuxFileLockProbe::officeLockFile(path), folder.file(".~lock.cdxlog.csv#"));
+    writeFile(folder.file(".~lock.cdxlog.csv#"), "user,host");
+    EXPECT_TRUE(probe.isLocked(path));
+    EXPECT_FALSE(probe.isLocked(folder.file("cdxlog.txt")));
+}
+
+TEST(LinuxFileLockProbeTest, LockedFileIsNotWrittenAndKeepsItsContent)
+{
+    Folder folder;
+    const std::string path = folder.file("cdxlog.htm");
+    writeFile(path, "<tr>\x1a</tr></table>\r\n");
+    LinuxFileLockProbe probe;
+    LogFileAppender files(probe);
+    {
+        LockHolder holder(path, false);
+        EXPECT_THROW(files.append(path, "row\x1a</tr></table>\r\n"), LogFileError);
+    }
+    EXPECT_EQ(readFile(path), "<tr>\x1a</tr></table>\r\n");
+    files.append(path, "row\x1a</tr></table>\r\n");
+    EXPECT_EQ(readFile(path), "<tr>row\x1a</tr></table>\r\n");
+}
+
+TEST(FreedesktopTrashTest, MovesFileAndRecordsWhereFromAndWhen)
+{
+    Folder folder;
+    FakeClock clock;
+    clock.setNow({2026, 3, 4, 5, 6, 7, 0});
+    FreedesktopTrash trash(folder.file("Trash"), clock);
+    const std::string log = folder.file("my logs/cdxlog.txt");
+    fs::create_directories(folder.file("my logs"));
+    writeFile(log, "first");
+
+    ASSERT_TRUE(trash.moveToTrash(log));
+    EXPECT_FALSE(fs::exists(log));
+    EXPECT_EQ(readFile(folder.file("Trash/files/cdxlog.txt")), "first");
+    EXPECT_EQ(readFile(folder.file("Trash/info/cdxlog.txt.trashinfo")),
+              "[Trash Info]\nPath=" + FreedesktopTrash::escapePath(log) + "\nDeletionDate=2026-03-04T05:06:07\n");
+    EXPECT_NE(FreedesktopTrash::escapePath(log).find("/my%20logs/cdxlog.txt"), std::string::npos);
+
+    writeFile(log, "second");
+    ASSERT_TRUE(trash.moveToTrash(log));
+    EXPECT_EQ(readFile(folder.file("Trash/files/cdxlog.txt.2")), "second");
+    EXPECT_TRUE(fs::exists(folder.file("Trash/info/cdxlog.txt.2.trashinfo")));
+
+    EXPECT_FALSE(trash.moveToTrash(log));
+}
+
+TEST(LinuxShellTest, OpensDocumentsWithTheOpenerAndRunsProgramsDirectly)
+{
+    Folder folder;
+    const std::string opener = folder.file("opener");
+    const std::string record = folder.file("record");
+    writeFile(opener,
+              "#!/bin/sh\nprintf '%s|' \"$@\" > '" + record + ".tmp'\nmv '" + record + ".tmp' '" + record + "'\n");
+    fs::permissions(opener, fs::perms::owner_all);
+    LinuxShell shell(opener);
+
+    const auto waitForRecord = [&] {
+        for (int i = 0; i < 500 && !fs::exists(record); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        const std::string text = readFile(record);
+        fs::remove(record);
+        return text;
+    };
+
+    ASSERT_TRUE(shell.execute(folder.file("cdx log.htm"), {}, "", ShowCommand::ShowMaximized));
+    EXPECT_EQ(waitForRecord(), folder.file("cdx log.htm") + "|");
+
+    // A program gets its arguments as they are, with no interpreter between.
+    ASSERT_TRUE(shell.execute(opener, {"a b", "$HOME;x"}, folder.file(""), ShowCommand::Show));
+    EXPECT_EQ(waitForRecord(), "a b|$HOME;x|");
+
+    LinuxShell missing(folder.file("no-such-opener"));
+    EXPECT_FALSE(missing.execute(folder.file("x.txt"), {}, "", ShowCommand::Show));
+}
+
+} // namespace
+} // namespace cdx
