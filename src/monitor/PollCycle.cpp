@@ -57,7 +57,9 @@ UpDownReading statisticsReading(VoltageRail rail)
 
 } // namespace
 
-PollCycle::PollCycle(Parts parts) : m_parts(std::move(parts)) {}
+PollCycle::PollCycle(Parts parts) : m_parts(std::move(parts))
+{
+}
 
 void PollCycle::setFanDivisors(std::int32_t fan1, std::int32_t fan2)
 {

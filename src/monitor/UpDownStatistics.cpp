@@ -8,7 +8,9 @@
 
 namespace cdx {
 
-UpDownStatistics::UpDownStatistics(LabelsChanged onLabelsChanged) : m_onLabelsChanged(std::move(onLabelsChanged)) {}
+UpDownStatistics::UpDownStatistics(LabelsChanged onLabelsChanged) : m_onLabelsChanged(std::move(onLabelsChanged))
+{
+}
 
 void UpDownStatistics::feed(UpDownReading reading, double value, const TemperatureDisplay& display)
 {

@@ -1,0 +1,102 @@
+#include <array>
+#include <fstream>
+
+#include <benchmark/benchmark.h>
+
+#include "monitor/AlarmChecks.h"
+#include "monitor/GaugeModel.h"
+#include "monitor/PollCycle.h"
+#include "monitor/PollListener.h"
+#include "platform/fake/FakeSensorDriver.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+namespace {
+
+class NullAlarms : public AlarmChecks {
+public:
+    void DisplayTempAlarm(int) override {}
+    void DisplayVoltageAlarm(const std::string&, double) override {}
+    void DisplayFanAlarm(int, int, double) override {}
+    void clearFanAlarmPending() override {}
+    void setFanAlarmCount(int, int) override {}
+    void resetFanAlarmCounts() override {}
+};
+
+class NullListener : public PollListener {
+public:
+    void CreateIcon() override {}
+    bool cpuIdleLaunched() const override { return false; }
+    void CheckCPUIdleLaunch() override {}
+    void CheckCPUIdleClose() override {}
+};
+
+long residentKilobytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long size = 0;
+    long resident = 0;
+    statm >> size >> resident;
+    return resident * 4;
+}
+
+struct PollBench {
+    PollBench()
+    {
+        settings.checkWb1 = settings.checkLm75 = settings.checkWb2 = settings.checkWb3 = true;
+        settings.fan1AlarmEnabled = settings.fan2AlarmEnabled = settings.fan3AlarmEnabled = true;
+        settings.cpuIdleLaunch = settings.cpuIdleClose = true;
+        // Readings that move, so labels and statistics change on every poll.
+        driver.script("GetLM78Temp", {30, 31, 32, 33, 34, 35, 34, 33, 32, 31});
+        driver.script("GetLM78Fan3", {140});
+        for (auto& g : gauges) {
+            g.setScale(100.0F);
+        }
+        poll.setChipPresent(true);
+        poll.setFanDivisors(2, 2);
+    }
+
+    FakeSensorDriver driver;
+    Settings settings;
+    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    UpDownStatistics statistics;
+    ReadingsPanel panel;
+    NullAlarms alarms;
+    NullListener listener;
+    PollCycle poll{PollCycle::Parts{
+        driver, settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, statistics, panel, alarms, listener, [] {
+            return true;
+        }}};
+};
+
+void BM_OnePoll(benchmark::State& state)
+{
+    PollBench b;
+    for (auto _ : state) {
+        b.poll.Timer1Timer();
+    }
+}
+BENCHMARK(BM_OnePoll)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Memory over a million polls: the resident size after warming up and after
+// the million, in kilobytes.
+void BM_MillionPollsMemory(benchmark::State& state)
+{
+    for (auto _ : state) {
+        PollBench b;
+        for (int i = 0; i < 1000; ++i) {
+            b.poll.Timer1Timer();
+        }
+        const long before = residentKilobytes();
+        for (int i = 0; i < 1000000; ++i) {
+            b.poll.Timer1Timer();
+        }
+        const long after = residentKilobytes();
+        state.counters["rss_before_kb"] = static_cast<double>(before);
+        state.counters["rss_growth_kb"] = static_cast<double>(after - before);
+    }
+}
+BENCHMARK(BM_MillionPollsMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace cdx
