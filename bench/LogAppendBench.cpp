@@ -7,6 +7,7 @@
 
 #include "logs/IntervalLog.h"
 #include "logs/IntervalLogFormat.h"
+#include "logs/IntervalLogNames.h"
 #include "logs/LogFileAppender.h"
 #include "logs/LogFileMeter.h"
 #include "logs/LogPaths.h"
@@ -80,13 +81,14 @@ void BM_IntervalLogEntry(benchmark::State& state)
     RegionalFormats formats;
     FakeMessageBox messages;
     LogServices services{paths, files, sizes, clock, formats, messages};
-    LogOptions options;
-    options.intervalCsv = true;
-    options.sizeMaxKb = 1000000;
+    Settings options;
+    options.logCsv = true;
+    options.logSizeLimitKb = 1000000;
     IntervalLogNames names;
     FakeTimerQueue timers;
+    auto logTimer = timers.createTimer();
     IntervalLog log(
-        services, options, names, timers, [] { return window(); }, [] { return false; });
+        services, options, *logTimer, [] { return window(); }, [] { return false; });
 
     const IntervalLogEntry entry = IntervalLogEntry::fromWindow("12/06/26", "14:30:15", window());
     fill(paths.intervalTxt, IntervalLogFormat::txtHeader(names, "."), IntervalLogFormat::txtRow(entry), size);

@@ -10,13 +10,13 @@
 
 namespace cdx {
 
-IntervalLog::IntervalLog(const LogServices& services, LogOptions& options, const IntervalLogNames& names,
-                         TimerFactory& timers, SnapshotSource snapshot, PollingActive pollingActive)
-    : m_services(services), m_options(options), m_names(names), m_timer(timers.createTimer()),
-      m_snapshot(std::move(snapshot)), m_pollingActive(std::move(pollingActive))
+IntervalLog::IntervalLog(const LogServices& services, Settings& settings, Timer& timer, SnapshotSource snapshot,
+                         PollingActive pollingActive)
+    : m_services(services), m_settings(settings), m_timer(timer), m_snapshot(std::move(snapshot)),
+      m_pollingActive(std::move(pollingActive))
 {
-    m_timer->setInterval(m_options.intervalMs);
-    m_timer->setOnTick([this] { WriteStandardLogentry(); });
+    m_timer.setInterval(m_settings.logInterval);
+    m_timer.setOnTick([this] { WriteStandardLogentry(); });
 }
 
 void IntervalLog::createMissingFiles()
@@ -40,18 +40,18 @@ void IntervalLog::createMissingFiles()
 void IntervalLog::WriteIntervalLogStart()
 {
     m_services.files.create(m_services.paths.intervalTxt,
-                            IntervalLogFormat::txtHeader(m_names, m_services.formats.decimalSeparator));
+                            IntervalLogFormat::txtHeader(IntervalLogNames::of(m_settings), m_services.formats.decimalSeparator));
 }
 
 void IntervalLog::WriteIntervalLogStartHTM()
 {
-    m_services.files.create(m_services.paths.intervalHtm, IntervalLogFormat::htmHeader(m_names));
+    m_services.files.create(m_services.paths.intervalHtm, IntervalLogFormat::htmHeader(IntervalLogNames::of(m_settings)));
 }
 
 void IntervalLog::WriteIntervalLogStartCSV()
 {
     m_services.files.create(m_services.paths.intervalCsv,
-                            IntervalLogFormat::csvHeader(m_names, m_services.formats.decimalSeparator));
+                            IntervalLogFormat::csvHeader(IntervalLogNames::of(m_settings), m_services.formats.decimalSeparator));
 }
 
 void IntervalLog::WriteStandardLogentry()
@@ -72,13 +72,13 @@ void IntervalLog::writeEntry()
     const std::string time = formatLongTime(m_services.clock.now(), m_services.formats);
     const IntervalLogEntry entry = IntervalLogEntry::fromWindow(date, time, m_snapshot());
 
-    if (m_options.intervalTxt) {
+    if (m_settings.logTxt) {
         m_services.files.append(m_services.paths.intervalTxt, IntervalLogFormat::txtRow(entry));
     }
-    if (m_options.intervalHtm) {
+    if (m_settings.logHtml) {
         m_services.files.append(m_services.paths.intervalHtm, IntervalLogFormat::htmRow(entry));
     }
-    if (m_options.intervalCsv) {
+    if (m_settings.logCsv) {
         try {
             m_services.files.append(m_services.paths.intervalCsv, IntervalLogFormat::csvRow(entry));
         } catch (const LogFileError&) {
@@ -100,7 +100,7 @@ void IntervalLog::CheckLogFileSize()
 void IntervalLog::checkSizes()
 {
     const IntervalLogSizes sizes = m_services.sizes.measureIntervalLog();
-    const std::int64_t limit = m_options.sizeMaxKb;
+    const std::int64_t limit = m_settings.logSizeLimitKb;
     if (sizes.txtKb >= limit || sizes.htmKb >= limit || sizes.csvKb >= limit) {
         setLogging(false);
     }
@@ -108,9 +108,9 @@ void IntervalLog::checkSizes()
 
 void IntervalLog::setLogging(bool on)
 {
-    const bool changed = m_options.intervalLogOn != on;
-    m_options.intervalLogOn = on;
-    m_timer->setEnabled(on && !m_suspended);
+    const bool changed = m_settings.intervalLogEnabled != on;
+    m_settings.intervalLogEnabled = on;
+    m_timer.setEnabled(on && !m_suspended);
     if (changed && m_onLoggingChanged) {
         m_onLoggingChanged();
     }
@@ -121,20 +121,20 @@ void IntervalLog::setLogging(bool on)
 
 void IntervalLog::setInterval(int milliseconds)
 {
-    m_options.intervalMs = milliseconds;
-    m_timer->setInterval(milliseconds);
+    m_settings.logInterval = milliseconds;
+    m_timer.setInterval(milliseconds);
 }
 
 void IntervalLog::suspend()
 {
     m_suspended = true;
-    m_timer->setEnabled(false);
+    m_timer.setEnabled(false);
 }
 
 void IntervalLog::resume()
 {
     m_suspended = false;
-    m_timer->setEnabled(m_options.intervalLogOn);
+    m_timer.setEnabled(m_settings.intervalLogEnabled);
 }
 
 void IntervalLog::showError(const std::exception& error)

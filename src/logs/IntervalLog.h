@@ -4,16 +4,16 @@
 #include <memory>
 
 #include "logs/IntervalLogSnapshot.h"
-#include "logs/LogOptions.h"
+#include "logs/IntervalLogNames.h"
+#include "settings/Settings.h"
 #include "logs/LogServices.h"
 #include "platform/Timer.h"
-#include "platform/TimerFactory.h"
 
 namespace cdx {
 
 // The interval log: cdxlog.txt, cdxlog.htm and cdxlog.csv, one row of all
 // readings every "Log File Interval" milliseconds while the log is switched
-// on. Owns the log's timer (Timer3) and the switch that starts and stops it.
+// on. Drives the log's timer (Timer3) and the switch that starts and stops it.
 class IntervalLog {
 public:
     // Reads what the window shows at this moment.
@@ -21,8 +21,10 @@ public:
     // Tells whether polling is active (the poll timer is enabled).
     using PollingActive = std::function<bool()>;
 
-    IntervalLog(const LogServices& services, LogOptions& options, const IntervalLogNames& names, TimerFactory& timers,
-                SnapshotSource snapshot, PollingActive pollingActive);
+    // `timer` is the window's log timer (Timer3); this class sets its interval
+    // and tick and switches it on and off.
+    IntervalLog(const LogServices& services, Settings& settings, Timer& timer, SnapshotSource snapshot,
+                PollingActive pollingActive);
 
     // Start-up: creates each of the three files that does not exist, with its
     // header. Existing files are left as they are.
@@ -49,7 +51,7 @@ public:
     // polling is active writes one entry at once. At start-up, setting the
     // loaded "Log File" value only starts the timer; no entry is written.
     void setLogging(bool on);
-    bool logging() const { return m_options.intervalLogOn; }
+    bool logging() const { return m_settings.intervalLogEnabled; }
     bool startItemEnabled() const { return !logging(); }
     bool stopItemEnabled() const { return logging(); }
     // The interval spin control and its label.
@@ -71,9 +73,8 @@ private:
     void showError(const std::exception& error);
 
     const LogServices& m_services;
-    LogOptions& m_options;
-    const IntervalLogNames& m_names;
-    std::unique_ptr<Timer> m_timer;
+    Settings& m_settings;
+    Timer& m_timer;
     SnapshotSource m_snapshot;
     PollingActive m_pollingActive;
     std::function<void()> m_onLoggingChanged;

@@ -4,7 +4,8 @@
 #include <string_view>
 
 #include "logs/IntervalLogEntry.h"
-#include "logs/LogOptions.h"
+#include "logs/IntervalLogNames.h"
+#include "settings/Settings.h"
 
 namespace cdx {
 

@@ -8,9 +8,9 @@
 
 namespace cdx {
 
-LogMaintenance::LogMaintenance(const LogServices& services, LogOptions& options, IntervalLog& intervalLog,
+LogMaintenance::LogMaintenance(const LogServices& services, Settings& settings, IntervalLog& intervalLog,
                                WarningLog& warningLog, UpDownLog& upDownLog, Shell& shell, RecycleBin& recycleBin)
-    : m_services(services), m_options(options), m_intervalLog(intervalLog), m_warningLog(warningLog),
+    : m_services(services), m_settings(settings), m_intervalLog(intervalLog), m_warningLog(warningLog),
       m_upDownLog(upDownLog), m_shell(shell), m_recycleBin(recycleBin)
 {
 }
@@ -143,40 +143,40 @@ bool LogMaintenance::DeleteFileWithUndo(const std::string& path)
 
 void LogMaintenance::intervalUp()
 {
-    if (m_options.intervalMs < MaxIntervalMs) {
-        m_intervalLog.setInterval(std::min(m_options.intervalMs + MinuteMs, MaxIntervalMs));
+    if (m_settings.logInterval < MaxIntervalMs) {
+        m_intervalLog.setInterval(std::min(m_settings.logInterval + MinuteMs, MaxIntervalMs));
     }
 }
 
 void LogMaintenance::intervalDown()
 {
-    if (m_options.intervalMs > MinuteMs) {
-        m_intervalLog.setInterval(std::max(m_options.intervalMs - MinuteMs, MinuteMs));
+    if (m_settings.logInterval > MinuteMs) {
+        m_intervalLog.setInterval(std::max(m_settings.logInterval - MinuteMs, MinuteMs));
     }
 }
 
 std::string LogMaintenance::intervalLabel() const
 {
-    return "Interval: " + std::to_string(m_options.intervalMs / MinuteMs) + " minutes";
+    return "Interval: " + std::to_string(m_settings.logInterval / MinuteMs) + " minutes";
 }
 
 void LogMaintenance::limitUp()
 {
-    if (m_options.sizeMaxKb < MaxLimitKb) {
-        m_options.sizeMaxKb = std::min(m_options.sizeMaxKb + LimitStepKb, MaxLimitKb);
+    if (m_settings.logSizeLimitKb < MaxLimitKb) {
+        m_settings.logSizeLimitKb = std::min(m_settings.logSizeLimitKb + LimitStepKb, MaxLimitKb);
     }
 }
 
 void LogMaintenance::limitDown()
 {
-    if (m_options.sizeMaxKb > 0) {
-        m_options.sizeMaxKb = std::max(m_options.sizeMaxKb - LimitStepKb, 0);
+    if (m_settings.logSizeLimitKb > 0) {
+        m_settings.logSizeLimitKb = std::max(m_settings.logSizeLimitKb - LimitStepKb, 0);
     }
 }
 
 std::string LogMaintenance::limitLabel() const
 {
-    return "Stop Writing at " + std::to_string(m_options.sizeMaxKb) + "Kb";
+    return "Stop Writing at " + std::to_string(m_settings.logSizeLimitKb) + "Kb";
 }
 
 } // namespace cdx

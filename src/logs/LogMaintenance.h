@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "logs/IntervalLog.h"
-#include "logs/LogOptions.h"
+#include "settings/Settings.h"
 #include "logs/LogServices.h"
 #include "logs/UpDownLog.h"
 #include "logs/WarningLog.h"
@@ -31,7 +31,7 @@ public:
     static constexpr int LimitStepKb = 4;
     static constexpr int MaxLimitKb = 1000;
 
-    LogMaintenance(const LogServices& services, LogOptions& options, IntervalLog& intervalLog, WarningLog& warningLog,
+    LogMaintenance(const LogServices& services, Settings& settings, IntervalLog& intervalLog, WarningLog& warningLog,
                    UpDownLog& upDownLog, Shell& shell, RecycleBin& recycleBin);
 
     // A view button (the popup item "View Log" views cdxlog.txt): opens the
@@ -69,7 +69,7 @@ private:
     void checkSizes(LogGroup group);
 
     const LogServices& m_services;
-    LogOptions& m_options;
+    Settings& m_settings;
     IntervalLog& m_intervalLog;
     WarningLog& m_warningLog;
     UpDownLog& m_upDownLog;

@@ -80,10 +80,10 @@ void UpDownLog::WriteUpDownLog(const UpDownReport& report)
     try {
         const std::string date = formatShortDate(m_services.clock.now(), m_services.formats);
         const std::string time = formatLongTime(m_services.clock.now(), m_services.formats);
-        if (m_options.warnUpDownTxt) {
+        if (m_settings.warnUpDownTxt) {
             m_services.files.append(m_services.paths.upDownTxt, txtReport(report, date, time));
         }
-        if (m_options.warnUpDownHtm) {
+        if (m_settings.warnUpDownHtml) {
             m_services.files.append(m_services.paths.upDownHtm, htmReport(report, date, time));
         }
     } catch (const LogFileError& e) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "logs/LogOptions.h"
+#include "settings/Settings.h"
 #include "logs/LogServices.h"
 #include "logs/UpDownReport.h"
 
@@ -12,7 +12,7 @@ namespace cdx {
 // report in updown.txt and one HTML table per report in updown.htm.
 class UpDownLog {
 public:
-    UpDownLog(const LogServices& services, const LogOptions& options) : m_services(services), m_options(options) {}
+    UpDownLog(const LogServices& services, const Settings& settings) : m_services(services), m_settings(settings) {}
 
     // Start-up: creates each missing file with its initial content.
     void createMissingFiles();
@@ -30,7 +30,7 @@ public:
 
 private:
     const LogServices& m_services;
-    const LogOptions& m_options;
+    const Settings& m_settings;
 };
 
 } // namespace cdx

@@ -57,10 +57,10 @@ void WarningLog::WriteErrorLog(const std::string& message)
     try {
         const std::string date = formatShortDate(m_services.clock.now(), m_services.formats);
         const std::string time = formatLongTime(m_services.clock.now(), m_services.formats);
-        if (m_options.warnUpDownTxt) {
+        if (m_settings.warnUpDownTxt) {
             m_services.files.append(m_services.paths.warningTxt, txtEntry(date, time, message));
         }
-        if (m_options.warnUpDownHtm) {
+        if (m_settings.warnUpDownHtml) {
             m_services.files.append(m_services.paths.warningHtm, htmEntry(date, time, message));
         }
         m_services.sizes.measureWarningLog();

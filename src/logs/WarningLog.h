@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "logs/LogOptions.h"
+#include "settings/Settings.h"
 #include "logs/LogServices.h"
 
 namespace cdx {
@@ -13,7 +13,7 @@ namespace cdx {
 // before calling WriteErrorLog; this class does not.
 class WarningLog {
 public:
-    WarningLog(const LogServices& services, const LogOptions& options) : m_services(services), m_options(options) {}
+    WarningLog(const LogServices& services, const Settings& settings) : m_services(services), m_settings(settings) {}
 
     // Start-up: creates each missing file with its initial content.
     void createMissingFiles();
@@ -32,7 +32,7 @@ public:
 
 private:
     const LogServices& m_services;
-    const LogOptions& m_options;
+    const Settings& m_settings;
 };
 
 } // namespace cdx

@@ -26,7 +26,6 @@ void MonitorTimers::setHandlers(Handlers handlers)
     m_handlers = std::move(handlers);
     m_timer1->setOnTick([this] { run(m_handlers.poll); });
     m_timer2->setOnTick([this] { run(m_handlers.swap); });
-    m_timer3->setOnTick([this] { run(m_handlers.logEntry); });
 }
 
 void MonitorTimers::run(const std::function<void()>& f)
@@ -36,12 +35,10 @@ void MonitorTimers::run(const std::function<void()>& f)
     }
 }
 
-void MonitorTimers::startUp(int pollInterval, int swapInterval, int logInterval, bool logFile)
+void MonitorTimers::startUp(int pollInterval, int swapInterval)
 {
     m_timer1->setInterval(pollInterval);
-    m_timer3->setInterval(logInterval);
     m_timer2->setInterval(swapInterval);
-    m_timer3->setEnabled(logFile);
     run(m_handlers.poll);
     if (m_timer2->enabled()) {
         run(m_handlers.swap);
@@ -60,12 +57,10 @@ void MonitorTimers::suspend()
     m_suspended = true;
     m_timer1->setEnabled(false);
     m_timer2WasEnabled = m_timer2->enabled();
-    m_timer3WasEnabled = m_timer3->enabled();
     m_timer2->setEnabled(false);
-    m_timer3->setEnabled(false);
 }
 
-void MonitorTimers::resume(const std::function<void()>& restoreTray)
+void MonitorTimers::resume(const std::function<void()>& restore)
 {
     if (!m_suspended) {
         return;
@@ -73,24 +68,9 @@ void MonitorTimers::resume(const std::function<void()>& restoreTray)
     m_suspended = false;
     m_timer1->setEnabled(true);
     m_timer2->setEnabled(m_timer2WasEnabled);
-    m_timer3->setEnabled(m_timer3WasEnabled);
-    run(restoreTray);
+    run(restore);
     run(m_handlers.poll);
     run(m_handlers.swap);
-}
-
-void MonitorTimers::setLogFile(bool on)
-{
-    m_timer3->setEnabled(on);
-    if (m_suspended) {
-        // The box is what the user sees: resume must not switch off a log that
-        // was switched on while suspended (nor restart one switched off).
-        m_timer3WasEnabled = on;
-        return;
-    }
-    if (on && pollingActive()) {
-        run(m_handlers.logEntry);
-    }
 }
 
 void MonitorTimers::Timer4Timer()

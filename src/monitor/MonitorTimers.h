@@ -13,13 +13,14 @@ class Beeper;
 
 // The four window timers: Timer1 polls, Timer2 swaps the tray icon, Timer3
 // writes the interval log, Timer4 sounds the alarm tone. Polling is active
-// while Timer1 is enabled.
+// while Timer1 is enabled. The interval log drives Timer3 itself (its box
+// switches it); this class only holds it and asks it at start-up.
 class MonitorTimers {
 public:
     struct Handlers {
         std::function<void()> poll;     // Timer1Timer
         std::function<void()> swap;     // Timer2Timer
-        std::function<void()> logEntry; // Timer3Timer
+        std::function<void()> logEntry; // one interval-log entry
         std::function<void()> startSound;
         std::function<void()> stopSound;
         // The "PC Speaker Freq" divisor of the 1193181 Hz timer clock.
@@ -38,21 +39,17 @@ public:
     bool pollingActive() const { return m_timer1->enabled(); }
     bool suspended() const { return m_suspended; }
 
-    // Start-up: intervals from the settings, Timer3 on with "Log File", the
-    // first direct poll, one swap tick and one log tick when their timers run,
-    // Timer1 enabled last.
-    void startUp(int pollInterval, int swapInterval, int logInterval, bool logFile);
+    // Start-up, after the interval log has set up Timer3: the poll and swap
+    // intervals, the first direct poll, one swap tick and one log tick when
+    // their timers run, Timer1 enabled last.
+    void startUp(int pollInterval, int swapInterval);
 
-    // Suspend stops Timer1 and remembers and stops Timer2 and Timer3.
+    // Suspend stops Timer1 and remembers and stops Timer2.
     void suspend();
-    // Resume enables Timer1, gives Timer2 and Timer3 their former state, calls
-    // `restoreTray`, then runs one poll and one swap tick.
-    void resume(const std::function<void()>& restoreTray = {});
-
-    // The "Log File" box: enables or disables Timer3, writing one entry at once
-    // when switched on while polling is active. While suspended the timer
-    // follows the box at once and resume keeps the box's state.
-    void setLogFile(bool on);
+    // Resume enables Timer1, gives Timer2 its former state, calls `restore`
+    // (the tray icons and the interval log come back), then runs one poll and
+    // one swap tick.
+    void resume(const std::function<void()>& restore = {});
 
     // One tone tick.
     void Timer4Timer();
@@ -71,7 +68,6 @@ private:
     std::unique_ptr<Timer> m_timer4;
     bool m_suspended = false;
     bool m_timer2WasEnabled = false;
-    bool m_timer3WasEnabled = false;
     bool m_speakerToggle = false;
 };
 

@@ -53,7 +53,7 @@ TEST_F(IntervalLogTest, StartUpCreatesTheThreeHeadersAndKeepsExistingFiles)
     EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader);
 
     writeFile(h.paths.intervalTxt, "old");
-    h.names.sensors[0] = "Renamed";
+    h.options.mbGaugeName = "Renamed";
     h.intervalLog.createMissingFiles();
     EXPECT_EQ(readFile(h.paths.intervalTxt), "old");
     EXPECT_EQ(readFile(h.paths.intervalHtm), HtmHeader);
@@ -61,8 +61,8 @@ TEST_F(IntervalLogTest, StartUpCreatesTheThreeHeadersAndKeepsExistingFiles)
 
 TEST_F(IntervalLogTest, HeaderCarriesCustomVoltageAndEscapedNames)
 {
-    h.names.custom33 = 3.45;
-    h.names.sensors[1] = "<CPU>";
+    h.options.plus33VoltageNominal = 3.45;
+    h.options.cpuGaugeName = "<CPU>";
     h.formats.decimalSeparator = ",";
     h.intervalLog.WriteIntervalLogStart();
     h.intervalLog.WriteIntervalLogStartHTM();
@@ -76,7 +76,7 @@ TEST_F(IntervalLogTest, HeaderCarriesCustomVoltageAndEscapedNames)
 
 TEST_F(IntervalLogTest, EntryInAllThreeFormats)
 {
-    h.options.intervalCsv = true;
+    h.options.logCsv = true;
     h.intervalLog.WriteStandardLogentry();
     h.intervalLog.WriteStandardLogentry();
     EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader + TxtRow + TxtRow);
@@ -91,7 +91,7 @@ TEST_F(IntervalLogTest, EntryInAllThreeFormats)
 
 TEST_F(IntervalLogTest, LongFieldWidensItsCellAndOnlySelectedFormatsGrow)
 {
-    h.options.intervalHtm = false;
+    h.options.logHtml = false;
     h.formats.shortDatePattern = "%m/%d/%Y";
     h.intervalLog.WriteStandardLogentry();
     EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader + "|12/06/2026" + TxtRow.substr(9));
@@ -101,14 +101,14 @@ TEST_F(IntervalLogTest, LongFieldWidensItsCellAndOnlySelectedFormatsGrow)
 
 TEST_F(IntervalLogTest, LockedCsvIsSkippedSilentlyAndOthersGoOn)
 {
-    h.options.intervalCsv = true;
+    h.options.logCsv = true;
     h.locks.lock(h.paths.intervalCsv);
     h.intervalLog.WriteStandardLogentry();
     EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader);
     EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader + TxtRow);
     EXPECT_TRUE(h.messages.errors().empty());
     EXPECT_EQ(h.sizes.labels().intervalCsv, "CSV: File Locked");
-    EXPECT_TRUE(h.options.intervalLogOn == false); // never on, never stopped
+    EXPECT_TRUE(h.options.intervalLogEnabled == false); // never on, never stopped
 
     h.locks.unlock(h.paths.intervalCsv);
     h.intervalLog.WriteStandardLogentry();
@@ -119,7 +119,7 @@ TEST_F(IntervalLogTest, LockedCsvIsSkippedSilentlyAndOthersGoOn)
 TEST_F(IntervalLogTest, MissingTxtEndsTheEntryWithAnErrorAndTouchesNothingElse)
 {
     std::filesystem::remove(h.paths.intervalTxt);
-    h.options.intervalCsv = true;
+    h.options.logCsv = true;
     h.intervalLog.WriteStandardLogentry();
     ASSERT_EQ(h.messages.errors().size(), 1u);
     EXPECT_NE(h.messages.errors()[0].find("cdxlog.txt"), std::string::npos);
@@ -159,8 +159,8 @@ TEST_F(IntervalLogTest, SwitchingOnWritesOneEntryOnlyWhilePolling)
 
 TEST_F(IntervalLogTest, PauseStopsTheTimerAndResumeRestoresIt)
 {
-    h.options.intervalTxt = false;
-    h.options.intervalHtm = false;
+    h.options.logTxt = false;
+    h.options.logHtml = false;
     h.pollingActive = false;
     h.intervalLog.setLogging(true);
     h.intervalLog.suspend();
@@ -177,7 +177,7 @@ TEST_F(IntervalLogTest, SizeLimitStopsTheLogWhateverFormatsAreSelected)
 {
     int changes = 0;
     h.intervalLog.setOnLoggingChanged([&] { ++changes; });
-    h.options.intervalHtm = false;
+    h.options.logHtml = false;
     h.pollingActive = false;
     h.intervalLog.setLogging(true);
     writeFile(h.paths.intervalHtm, std::string(65535, 'x'));
@@ -199,12 +199,12 @@ TEST_F(IntervalLogTest, SizeLimitStopsTheLogWhateverFormatsAreSelected)
 
 TEST_F(IntervalLogTest, LimitOfZeroStopsAtTheFirstCheckButLockedCsvDoesNotCount)
 {
-    h.options.sizeMaxKb = 0;
+    h.options.logSizeLimitKb = 0;
     h.intervalLog.setLogging(true);
     EXPECT_FALSE(h.intervalLog.logging());
 
     // A locked CSV counts as -1, below even a limit of 0; the others do not.
-    h.options.sizeMaxKb = 64;
+    h.options.logSizeLimitKb = 64;
     h.locks.lock(h.paths.intervalCsv);
     h.intervalLog.setLogging(true);
     EXPECT_TRUE(h.intervalLog.logging());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "LogTestFiles.h"
@@ -7,7 +8,8 @@
 #include "logs/LogFileAppender.h"
 #include "logs/LogFileMeter.h"
 #include "logs/LogMaintenance.h"
-#include "logs/LogOptions.h"
+#include "logs/IntervalLogNames.h"
+#include "settings/Settings.h"
 #include "logs/LogPaths.h"
 #include "logs/LogServices.h"
 #include "logs/LogSizeMonitor.h"
@@ -36,13 +38,13 @@ struct LogHarness {
     RegionalFormats formats;
     FakeMessageBox messages;
     LogServices services{paths, files, sizes, clock, formats, messages};
-    LogOptions options;
-    IntervalLogNames names;
+    Settings options;
     FakeTimerQueue timers;
+    std::unique_ptr<Timer> logTimer = timers.createTimer();
     bool pollingActive = true;
     IntervalLogSnapshot window = defaultWindow();
     IntervalLog intervalLog{
-        services, options, names, timers, [this] { return window; }, [this] { return pollingActive; }};
+        services, options, *logTimer, [this] { return window; }, [this] { return pollingActive; }};
     WarningLog warningLog{services, options};
     UpDownLog upDownLog{services, options};
     FakeShell shell;

@@ -41,10 +41,10 @@ TEST_F(LogMaintenanceTest, EraseAnsweredNoLeavesEverything)
 
 TEST_F(LogMaintenanceTest, EraseAnsweredYesTrashesAndRecreatesWithCurrentNames)
 {
-    h.options.intervalCsv = true;
+    h.options.logCsv = true;
     h.intervalLog.WriteStandardLogentry();
     const std::string oldTxt = readFile(h.paths.intervalTxt);
-    h.names.sensors[1] = "Processor";
+    h.options.cpuGaugeName = "Processor";
     h.messages.queueAnswer(true);
     h.maintenance.eraseLog(LogGroup::Interval);
 
@@ -108,19 +108,19 @@ TEST_F(LogMaintenanceTest, IntervalSpinStaysWithinOneTo200Minutes)
 {
     EXPECT_EQ(h.maintenance.intervalLabel(), "Interval: 1 minutes");
     h.maintenance.intervalDown();
-    EXPECT_EQ(h.options.intervalMs, 60000);
+    EXPECT_EQ(h.options.logInterval, 60000);
     h.maintenance.intervalUp();
     EXPECT_EQ(h.maintenance.intervalLabel(), "Interval: 2 minutes");
     for (int i = 0; i < 300; ++i) {
         h.maintenance.intervalUp();
     }
-    EXPECT_EQ(h.options.intervalMs, 12000000);
+    EXPECT_EQ(h.options.logInterval, 12000000);
     EXPECT_EQ(h.maintenance.intervalLabel(), "Interval: 200 minutes");
 
     // A stored value off the minute grid still ends on the bounds.
     h.intervalLog.setInterval(11990000);
     h.maintenance.intervalUp();
-    EXPECT_EQ(h.options.intervalMs, 12000000);
+    EXPECT_EQ(h.options.logInterval, 12000000);
 
     // The new interval applies to the running log at once.
     h.intervalLog.setInterval(60000);
@@ -141,7 +141,7 @@ TEST_F(LogMaintenanceTest, LimitSpinStaysWithinZeroTo1000)
         h.maintenance.limitDown();
     }
     EXPECT_EQ(h.maintenance.limitLabel(), "Stop Writing at 0Kb");
-    h.options.sizeMaxKb = 998;
+    h.options.logSizeLimitKb = 998;
     h.maintenance.limitUp();
     h.maintenance.limitUp();
     EXPECT_EQ(h.maintenance.limitLabel(), "Stop Writing at 1000Kb");

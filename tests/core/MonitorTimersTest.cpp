@@ -25,6 +25,8 @@ protected:
         h.stopSound = [this] { events.push_back("stop"); };
         h.speakerDivisor = [] { return 500; };
         timers->setHandlers(h);
+        // The interval log drives Timer3; here it only records its ticks.
+        timers->timer3().setOnTick([this] { events.push_back("log"); });
     }
 
     FakeTimerQueue queue;
@@ -36,7 +38,9 @@ protected:
 TEST_F(MonitorTimersTest, StartUpPollsDirectlyThenTicksThenEnablesPolling)
 {
     make(PlatformFamily::WindowsNT);
-    timers->startUp(5000, 5000, 60000, true);
+    timers->timer3().setInterval(60000);
+    timers->timer3().setEnabled(true); // "Log File" loaded as set
+    timers->startUp(5000, 5000);
     EXPECT_EQ(events, (std::vector<std::string>{"poll(direct)", "swap", "log"}));
     EXPECT_TRUE(timers->pollingActive());
 
@@ -51,7 +55,7 @@ TEST_F(MonitorTimersTest, StartUpPollsDirectlyThenTicksThenEnablesPolling)
 TEST_F(MonitorTimersTest, AnHourOfPollsRunsInVirtualTime)
 {
     make(PlatformFamily::WindowsNT);
-    timers->startUp(1000, 5000, 60000, false);
+    timers->startUp(1000, 5000);
     events.clear();
     queue.advance(3600 * 1000);
     EXPECT_EQ(std::count(events.begin(), events.end(), "poll"), 3600);
@@ -61,41 +65,22 @@ TEST_F(MonitorTimersTest, AnHourOfPollsRunsInVirtualTime)
 TEST_F(MonitorTimersTest, SuspendFreezesAndResumeRestoresWithOnePollAndSwap)
 {
     make(PlatformFamily::WindowsNT);
-    timers->startUp(5000, 5000, 60000, true);
-    timers->timer2().setEnabled(false); // show mode: the swap timer is off
+    timers->startUp(5000, 5000);
     timers->suspend();
     events.clear();
     queue.advance(120000);
     EXPECT_TRUE(events.empty());
 
-    bool trayRestored = false;
-    timers->resume([&] {
-        trayRestored = true;
-        events.push_back("tray");
-    });
-    EXPECT_TRUE(trayRestored);
-    EXPECT_EQ(events, (std::vector<std::string>{"tray", "poll", "swap"}));
+    timers->resume([&] { events.push_back("restore"); });
+    EXPECT_EQ(events, (std::vector<std::string>{"restore", "poll", "swap"}));
     EXPECT_TRUE(timers->pollingActive());
-    EXPECT_FALSE(timers->timer2().enabled());
-    EXPECT_TRUE(timers->timer3().enabled());
-}
+    EXPECT_TRUE(timers->timer2().enabled());
 
-TEST_F(MonitorTimersTest, LogBoxWhileSuspendedStartsTimerAndSurvivesResume)
-{
-    make(PlatformFamily::WindowsNT);
-    timers->startUp(5000, 5000, 60000, false);
+    // Show mode: the swap timer stays off after a pause.
+    timers->timer2().setEnabled(false);
     timers->suspend();
-    events.clear();
-    timers->setLogFile(true);
-    EXPECT_TRUE(events.empty()); // no immediate entry while suspended
-    EXPECT_TRUE(timers->timer3().enabled());
     timers->resume();
-    EXPECT_TRUE(timers->timer3().enabled());
-
-    events.clear();
-    timers->setLogFile(false);
-    timers->setLogFile(true);
-    EXPECT_EQ(events, (std::vector<std::string>{"log"})); // immediate entry while polling
+    EXPECT_FALSE(timers->timer2().enabled());
 }
 
 TEST_F(MonitorTimersTest, ToneBeepsOnNtFamily)

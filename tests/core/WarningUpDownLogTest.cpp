@@ -35,7 +35,7 @@ TEST_F(WarningLogTest, InitialContentAndTwoEntries)
 TEST_F(WarningLogTest, LongMessageWidensItsRow)
 {
     const std::string message(60, 'm');
-    h.options.warnUpDownHtm = false;
+    h.options.warnUpDownHtml = false;
     h.warningLog.WriteErrorLog(message);
     EXPECT_EQ(readFile(h.paths.warningTxt), Frame + "|12/06/26|14:30:15|" + message + "|\r\n" + Frame);
     EXPECT_EQ(readFile(h.paths.warningHtm), WarnHtmHeader);
@@ -115,12 +115,12 @@ TEST(UpDownLogTest, NoFormatWritesNothingAndLockedTextSkipsHtml)
 {
     test::LogHarness h;
     h.options.warnUpDownTxt = false;
-    h.options.warnUpDownHtm = false;
+    h.options.warnUpDownHtml = false;
     h.upDownLog.WriteUpDownLog(sampleReport());
     EXPECT_EQ(readFile(h.paths.upDownTxt), "");
 
     h.options.warnUpDownTxt = true;
-    h.options.warnUpDownHtm = true;
+    h.options.warnUpDownHtml = true;
     h.locks.lock(h.paths.upDownTxt);
     h.upDownLog.WriteUpDownLog(sampleReport());
     EXPECT_EQ(h.messages.errors().size(), 1u);

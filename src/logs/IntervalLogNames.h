@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "logs/IntervalLogNames.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+
+// The names the interval log's headers carry, as they are set now.
+struct IntervalLogNames {
+    // The gauges WB1, LM75, WB2, WB3.
+    std::array<std::string, 4> sensors{"Motherboard", "CPU LM75", "WB Sensor 2", "WB Sensor 3"};
+    std::array<std::string, 3> fans{"Fan 1", "Fan 2", "Fan 3"};
+    // The nominal +3.3 voltage in volts.
+    double custom33 = 3.3;
+
+    static IntervalLogNames of(const Settings& settings)
+    {
+        return IntervalLogNames{
+            {settings.mbGaugeName, settings.cpuGaugeName, settings.wb2GaugeName, settings.wb3GaugeName},
+            {settings.fan1Name, settings.fan2Name, settings.fan3Name},
+            settings.plus33VoltageNominal};
+    }
+};
+
+} // namespace cdx
