@@ -1,0 +1,61 @@
+#include "logs/LogSnapshots.h"
+
+#include "monitor/GaugeModel.h"
+#include "monitor/ReadingsPanel.h"
+#include "monitor/UpDownStatistics.h"
+#include "monitor/VoltageCaption.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+
+IntervalLogSnapshot intervalLogSnapshot(const std::array<const GaugeModel*, 4>& gauges, const ReadingsPanel& panel,
+                                        int cpuSpeedMhz)
+{
+    IntervalLogSnapshot s;
+    s.cpuSpeedMhz = cpuSpeedMhz;
+    s.wb1Gauge = gauges[0]->CenterLabel();
+    s.lm75Gauge = gauges[1]->CenterLabel();
+    s.wb2Gauge = gauges[2]->CenterLabel();
+    s.wb3Gauge = gauges[3]->CenterLabel();
+    s.coreVoltage = panel.voltageText(VoltageRail::Core);
+    s.p33Voltage = panel.voltageText(VoltageRail::Pos33);
+    s.p5Voltage = panel.voltageText(VoltageRail::Pos5);
+    s.n5Voltage = panel.voltageText(VoltageRail::Neg5);
+    s.p12Voltage = panel.voltageText(VoltageRail::Pos12);
+    s.n12Voltage = panel.voltageText(VoltageRail::Neg12);
+    s.fan1 = panel.fanText(Fan::Fan1);
+    s.fan2 = panel.fanText(Fan::Fan2);
+    s.fan3 = panel.fanText(Fan::Fan3);
+    return s;
+}
+
+UpDownReport upDownReport(const UpDownStatistics& statistics, const Settings& settings, int cpuSpeedMhz,
+                          std::string_view decimalSeparator)
+{
+    const std::array<std::string, UpDownReport::RowCount> names{
+        settings.mbGaugeName,
+        settings.cpuGaugeName,
+        settings.wb2GaugeName,
+        settings.wb3GaugeName,
+        voltageCaption(VoltageRail::Core, settings.plus33VoltageNominal, decimalSeparator),
+        voltageCaption(VoltageRail::Pos33, settings.plus33VoltageNominal, decimalSeparator),
+        voltageCaption(VoltageRail::Pos5, settings.plus33VoltageNominal, decimalSeparator),
+        voltageCaption(VoltageRail::Neg5, settings.plus33VoltageNominal, decimalSeparator),
+        voltageCaption(VoltageRail::Pos12, settings.plus33VoltageNominal, decimalSeparator),
+        voltageCaption(VoltageRail::Neg12, settings.plus33VoltageNominal, decimalSeparator),
+        settings.fan1Name,
+        settings.fan2Name,
+        settings.fan3Name,
+    };
+    UpDownReport report;
+    report.startTime = statistics.startTime();
+    report.pollCount = statistics.entry(UpDownReading::WB1).count;
+    report.cpuSpeedMhz = cpuSpeedMhz;
+    for (UpDownReading reading : kAllUpDownReadings) {
+        const auto& e = statistics.entry(reading);
+        report.rows[indexOf(reading)] = {names[indexOf(reading)], e.lowLabel, e.highLabel, e.averageLabel};
+    }
+    return report;
+}
+
+} // namespace cdx

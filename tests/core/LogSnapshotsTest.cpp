@@ -1,0 +1,54 @@
+#include "logs/LogSnapshots.h"
+
+#include <gtest/gtest.h>
+
+#include "monitor/GaugeModel.h"
+#include "monitor/ReadingsPanel.h"
+#include "monitor/UpDownStatistics.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+namespace {
+
+TEST(LogSnapshotsTest, UpDownReportCountsWb1PollsAndUsesThePageNames)
+{
+    Settings settings;
+    settings.mbGaugeName = "Board";
+    settings.plus33VoltageNominal = 3.35;
+    settings.fan3Name = "Rear";
+    UpDownStatistics statistics;
+    statistics.setStartTime("09:15:00");
+    const TemperatureDisplay celsius;
+    statistics.feed(UpDownReading::CoreVoltage, 1.65, celsius);
+    statistics.feed(UpDownReading::CoreVoltage, 1.70, celsius);
+    statistics.feed(UpDownReading::WB1, 40, celsius);
+
+    const UpDownReport report = upDownReport(statistics, settings, 451, ".");
+    EXPECT_EQ(report.pollCount, 1); // the WB1 count, not the polls label's
+    EXPECT_EQ(report.startTime, "09:15:00");
+    EXPECT_EQ(report.rows[0].name, "Board");
+    EXPECT_EQ(report.rows[5].name, "+3.35 Voltage");
+    EXPECT_EQ(report.rows[7].name, "-5 Voltage");
+    EXPECT_EQ(report.rows[12].name, "Rear");
+    EXPECT_EQ(report.rows[4].lowest, "1.65");
+    EXPECT_EQ(report.rows[4].average, "1.68");
+}
+
+TEST(LogSnapshotsTest, IntervalSnapshotTakesWhatIsShown)
+{
+    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    gauges[0].setCenterLabel("45°C");
+    gauges[1].setCenterLabel("--");
+    ReadingsPanel panel;
+    panel.setVoltage(VoltageRail::Neg5, ": -5.06", false);
+    panel.setFanText(Fan::Fan2, "not available");
+    const auto s = intervalLogSnapshot({&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, panel, 800);
+    EXPECT_EQ(s.wb1Gauge, "45°C");
+    EXPECT_EQ(s.lm75Gauge, "--");
+    EXPECT_EQ(s.n5Voltage, ": -5.06");
+    EXPECT_EQ(s.fan2, "not available");
+    EXPECT_EQ(s.cpuSpeedMhz, 800);
+}
+
+} // namespace
+} // namespace cdx
