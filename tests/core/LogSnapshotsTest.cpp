@@ -20,7 +20,7 @@ TEST(LogSnapshotsTest, UpDownReportCountsWb1PollsAndUsesThePageNames)
     statistics.setStartTime("09:15:00");
     const TemperatureDisplay celsius;
     statistics.feed(UpDownReading::CoreVoltage, 1.65, celsius);
-    statistics.feed(UpDownReading::CoreVoltage, 1.70, celsius);
+    statistics.feed(UpDownReading::CoreVoltage, 1.75, celsius);
     statistics.feed(UpDownReading::WB1, 40, celsius);
 
     const UpDownReport report = upDownReport(statistics, settings, 451, ".");
@@ -31,7 +31,7 @@ TEST(LogSnapshotsTest, UpDownReportCountsWb1PollsAndUsesThePageNames)
     EXPECT_EQ(report.rows[7].name, "-5 Voltage");
     EXPECT_EQ(report.rows[12].name, "Rear");
     EXPECT_EQ(report.rows[4].lowest, "1.65");
-    EXPECT_EQ(report.rows[4].average, "1.68");
+    EXPECT_EQ(report.rows[4].average, "1.70");
 }
 
 TEST(LogSnapshotsTest, IntervalSnapshotTakesWhatIsShown)
