@@ -4,28 +4,15 @@
 #include <fstream>
 #include <system_error>
 
+#include "logs/LogFileAccess.h"
 #include "logs/LogFileError.h"
 
 namespace cdx {
 
 void LogFileAppender::append(const std::string& path, std::string_view text) const
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        throw LogFileError(path, "the file does not exist");
-    }
-    if (m_locks.isLocked(path)) {
-        throw LogFileError(path, "another program holds the file locked");
-    }
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file) {
-        throw LogFileError(path, "the file cannot be opened for reading and writing");
-    }
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0) {
-        throw LogFileError(path, "the file cannot be read");
-    }
+    std::fstream file = openExistingLog(path, m_locks);
+    const std::streamoff size = logSize(file, path);
     const std::streamoff tailStart = size > static_cast<std::streamoff>(TailLength) ? size - TailLength : 0;
     std::string tail(static_cast<std::size_t>(size - tailStart), '\0');
     file.seekg(tailStart);
@@ -47,6 +34,7 @@ void LogFileAppender::append(const std::string& path, std::string_view text) con
     file.close();
     const auto end = static_cast<std::uintmax_t>(writeAt) + text.size();
     if (end < static_cast<std::uintmax_t>(size)) {
+        std::error_code error;
         std::filesystem::resize_file(path, end, error);
         if (error) {
             throw LogFileError(path, "the file cannot be cut: " + error.message());
