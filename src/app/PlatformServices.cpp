@@ -1,0 +1,17 @@
+#include "app/PlatformServices.h"
+
+#include <iostream>
+
+#include "platform/linux/LinuxRegionalFormats.h"
+
+namespace cdx {
+
+PlatformServices::PlatformServices()
+    : location(LinuxProgramLocation::runningExecutable(), directories.dataHome() + "/caldrix"),
+      registry(directories.configHome() + "/caldrix"), formats(LinuxRegionalFormats().formats()),
+      trash(FreedesktopTrash::homeTrashDirectory(), clock), autostart(XdgAutostartEntry::defaultDirectory()),
+      notificationArea(std::cerr)
+{
+}
+
+} // namespace cdx

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/RegionalFormats.h"
+#include "platform/linux/FileRegistry.h"
+#include "platform/linux/FreedesktopTrash.h"
+#include "platform/linux/LinuxClock.h"
+#include "platform/linux/LinuxFileLockProbe.h"
+#include "platform/linux/LinuxPlatformIdentity.h"
+#include "platform/linux/LinuxProgramLocation.h"
+#include "platform/linux/LinuxShell.h"
+#include "platform/linux/XdgAutostartEntry.h"
+#include "platform/linux/XdgDirectories.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtNotificationArea.h"
+#include "platform/qt/QtTimerFactory.h"
+
+namespace cdx {
+
+// The Linux and Qt implementations of every platform service the program
+// uses, made once at start and shared by reference.
+struct PlatformServices {
+    PlatformServices();
+
+    XdgDirectories directories;
+    LinuxClock clock;
+    LinuxProgramLocation location;
+    FileRegistry registry;
+    RegionalFormats formats;
+    LinuxPlatformIdentity identity;
+    LinuxShell shell;
+    FreedesktopTrash trash;
+    LinuxFileLockProbe locks;
+    XdgAutostartEntry autostart;
+    QtMessageBox messages;
+    QtTimerFactory timers;
+    QtNotificationArea notificationArea;
+};
+
+} // namespace cdx
