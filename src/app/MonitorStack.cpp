@@ -1,0 +1,24 @@
+#include "app/MonitorStack.h"
+
+#include "app/PlatformServices.h"
+
+namespace cdx {
+
+MonitorStack::MonitorStack(PlatformServices& platform, Settings& settings, SensorDriver& driver, Beeper& beeper,
+                           AlarmChecks& alarms, PollListener& listener)
+    : gauges{GaugeModel(platform.formats.decimalSeparator), GaugeModel(platform.formats.decimalSeparator),
+             GaugeModel(platform.formats.decimalSeparator), GaugeModel(platform.formats.decimalSeparator)},
+      timers(platform.timers, platform.identity.family(), beeper),
+      poll(PollCycle::Parts{driver,
+                            settings,
+                            {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
+                            statistics,
+                            panel,
+                            alarms,
+                            listener,
+                            [this] { return timers.pollingActive(); }})
+{
+    poll.setDecimalSeparator(platform.formats.decimalSeparator);
+}
+
+} // namespace cdx
