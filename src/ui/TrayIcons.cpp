@@ -120,6 +120,11 @@ void TrayIcons::activate()
     for (const TraySensor sensor : TraySettings::Sensors) {
         iconOf(sensor).setActive(TraySettings::showBox(m_settings, sensor));
     }
+    // The first poll ran before TrayIcon3 was shown and so left its tooltip
+    // alone; unless the cycle has given it one, it shows the readings.
+    if (!m_settings.swapIcons || !TraySettings::anySwapBox(m_settings)) {
+        m_trayIcon3->setToolTip(CreateToolTip());
+    }
     CheckTrayIcons();
 }
 
