@@ -10,7 +10,6 @@
 #include "monitor/SwapCycle.h"
 #include "monitor/TrayColour.h"
 #include "monitor/TrayIconText.h"
-#include "monitor/TraySettings.h"
 #include "monitor/TrayTooltip.h"
 
 namespace cdx {
@@ -168,22 +167,6 @@ TEST(SwapCycleTest, IntervalStepsWithinItsBounds)
     EXPECT_EQ(SwapCycle::intervalDown(1000), 1000);
     EXPECT_EQ(SwapCycle::intervalCaption(5000), "Interval: 5 Seconds");
     EXPECT_EQ(SwapCycle::intervalCaption(10000), "Interval: 10 Seconds");
-}
-
-TEST(TraySettingsTest, BoxesAreReachedBySensor)
-{
-    Settings settings;
-    EXPECT_TRUE(TraySettings::anyShowBox(settings));
-    EXPECT_FALSE(TraySettings::anySwapBox(settings));
-    TraySettings::showBox(settings, TrayWb1) = false;
-    TraySettings::swapBox(settings, TrayWb3) = true;
-    EXPECT_FALSE(settings.trayShowMb);
-    EXPECT_TRUE(settings.swapWb3);
-    EXPECT_FALSE(TraySettings::anyShowBox(settings));
-    EXPECT_TRUE(TraySettings::anySwapBox(settings));
-    settings.checkLm75 = true;
-    EXPECT_TRUE(TraySettings::sensorEnabled(settings, TrayLm75));
-    EXPECT_FALSE(TraySettings::sensorEnabled(settings, TrayWb2));
 }
 
 } // namespace
