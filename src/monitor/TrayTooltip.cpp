@@ -1,0 +1,63 @@
+#include "monitor/TrayTooltip.h"
+
+#include "monitor/GaugeModel.h"
+#include "monitor/ReadingsPanel.h"
+#include "monitor/TraySettings.h"
+
+namespace cdx {
+
+namespace {
+
+void appendItem(std::string& text, const std::string& name, const std::string& value)
+{
+    text += name;
+    text += ": ";
+    text += value;
+    text += ' ';
+}
+
+} // namespace
+
+TrayTooltip::TrayTooltip(const Settings& settings, const std::array<const GaugeModel*, 4>& gauges,
+                         const ReadingsPanel& readings)
+    : m_settings(settings), m_gauges(gauges), m_readings(readings)
+{
+}
+
+const std::string& TrayTooltip::label(TraySensor sensor) const
+{
+    static const std::string none;
+    const GaugeModel* gauge = m_gauges[static_cast<std::size_t>(sensor)];
+    return gauge != nullptr ? gauge->CenterLabel() : none;
+}
+
+std::string TrayTooltip::CreateToolTip() const
+{
+    std::string text;
+    for (const TraySensor sensor : TraySettings::Sensors) {
+        if (TraySettings::tooltipBox(m_settings, sensor)) {
+            appendItem(text, TraySettings::name(m_settings, sensor), label(sensor));
+        }
+    }
+    const std::array<std::pair<bool, const std::string*>, 3> fans{{
+        {m_settings.tooltipFan1, &m_settings.fan1Name},
+        {m_settings.tooltipFan2, &m_settings.fan2Name},
+        {m_settings.tooltipFan3, &m_settings.fan3Name},
+    }};
+    for (std::size_t i = 0; i < fans.size(); ++i) {
+        if (fans[i].first) {
+            appendItem(text, *fans[i].second, m_readings.fanText(static_cast<Fan>(i)));
+        }
+    }
+    return text;
+}
+
+std::string TrayTooltip::iconToolTip(TraySensor sensor) const
+{
+    if (m_settings.tooltipOnAllIcons) {
+        return CreateToolTip();
+    }
+    return TraySettings::name(m_settings, sensor);
+}
+
+} // namespace cdx

@@ -1,0 +1,453 @@
+#include "ui/TrayIcons.h"
+
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+#include "monitor/GaugeModel.h"
+#include "monitor/MonitorTimers.h"
+#include "monitor/ReadingsPanel.h"
+#include "platform/WindowMessages.h"
+#include "platform/fake/FakeBeeper.h"
+#include "platform/fake/FakeNotificationArea.h"
+#include "platform/fake/FakeTimerQueue.h"
+#include "sensors/Formats.h"
+
+namespace cdx {
+namespace {
+
+constexpr std::uint32_t Silver = 0xFFC0C0C0;
+constexpr std::uint32_t Black = 0xFF000000;
+
+// The columns of a picture's rows 1 to 14 that hold a pixel of `ink`.
+struct Ink {
+    int left = -1;
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    int count = 0;
+};
+
+Ink inkOf(const IconImage& image, std::uint32_t ink)
+{
+    Ink found;
+    for (int y = 1; y < image.height - 1; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (image.pixels[static_cast<std::size_t>(y * image.width + x)] != ink) {
+                continue;
+            }
+            ++found.count;
+            found.left = found.left < 0 ? x : std::min(found.left, x);
+            found.right = std::max(found.right, x);
+            found.top = found.top < 0 ? y : found.top;
+            found.bottom = y;
+        }
+    }
+    return found;
+}
+
+std::uint32_t pixel(const IconImage& image, int x, int y)
+{
+    return image.pixels[static_cast<std::size_t>(y * image.width + x)];
+}
+
+class TrayIconsTest : public ::testing::Test {
+protected:
+    TrayIconsTest()
+    {
+        wb1.setCenterLabel("45°C");
+        lm75.setCenterLabel("52°C");
+        wb2.setCenterLabel("38°C");
+        wb3.setCenterLabel("61°C");
+        readings.setFanText(Fan::Fan1, "4821");
+    }
+
+    // Makes the tray icons as start-up does: settings loaded, polling on,
+    // icons shown.
+    void start()
+    {
+        icons = std::make_unique<TrayIcons>(
+            area, settings, std::array<GaugeModel*, 4>{&wb1, &lm75, &wb2, &wb3}, readings, timers.timer2(), &menu,
+            [this] { ++doubleClicks; }, [this] { return timers.pollingActive(); });
+        MonitorTimers::Handlers handlers;
+        handlers.poll = [this] { icons->CreateIcon(); };
+        handlers.swap = [this] { icons->Timer2Timer(); };
+        timers.setHandlers(handlers);
+        icons->loadSettings();
+        timers.startUp(settings.pollInterval, settings.swapInterval, settings.logInterval, false);
+        icons->activate();
+    }
+
+    const NotifyIconData* shown(TrayIcon& icon) { return area.shown(&icon.window()); }
+
+    const IconImage& picture(TrayIcon& icon)
+    {
+        const NotifyIconData* data = shown(icon);
+        EXPECT_NE(data, nullptr);
+        EXPECT_NE(data->icon, nullptr);
+        return *data->icon;
+    }
+
+    // The WB1 icon drawn afresh.
+    const IconImage& drawWb1()
+    {
+        icons->CreateIcon();
+        return picture(icons->TrayIcon1());
+    }
+
+    Settings settings;
+    GaugeModel wb1, lm75, wb2, wb3;
+    ReadingsPanel readings;
+    FakeNotificationArea area;
+    FakeTimerQueue queue;
+    FakeBeeper beeper;
+    MonitorTimers timers{queue, PlatformFamily::WindowsNT, beeper};
+    QMenu menu;
+    int doubleClicks = 0;
+    std::unique_ptr<TrayIcons> icons;
+};
+
+TEST_F(TrayIconsTest, TemperatureBecomesAnOpaqueIconWithLinesAndText)
+{
+    start();
+    const IconImage& image = drawWb1();
+    ASSERT_EQ(image.width, 16);
+    ASSERT_EQ(image.height, 16);
+    EXPECT_TRUE(std::all_of(image.pixels.begin(), image.pixels.end(), [](std::uint32_t p) { return p >> 24 == 0xFF; }))
+        << "every pixel is opaque";
+    // The lines stop one pixel short of the right edge.
+    for (int x = 0; x < 15; ++x) {
+        EXPECT_EQ(pixel(image, x, 0), Black) << x;
+        EXPECT_EQ(pixel(image, x, 15), Black) << x;
+    }
+    EXPECT_EQ(pixel(image, 15, 0), Silver);
+    EXPECT_EQ(pixel(image, 15, 15), Silver);
+    // Between the lines only background and text.
+    const Ink text = inkOf(image, Black);
+    EXPECT_GT(text.count, 10);
+    EXPECT_LE(text.left, 1) << "45° starts at x 0";
+    EXPECT_GE(text.top, 1);
+    for (int y = 1; y < 15; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const std::uint32_t p = pixel(image, x, y);
+            EXPECT_TRUE(p == Silver || p == Black) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(icons->TrayIcon1().ToolTip(), "Motherboard");
+}
+
+TEST_F(TrayIconsTest, DegreeOptionsShapeTextAndPlace)
+{
+    start();
+    const Ink withDegree = inkOf(drawWb1(), Black);
+    icons->setTrayDegreeSymbol(false);
+    const IconImage& plain = drawWb1();
+    EXPECT_EQ(plain.width, 16);
+    const Ink withoutDegree = inkOf(plain, Black);
+    // "45" sits two pixels further right than "45°", and the degree sign
+    // is ink right of the digits.
+    EXPECT_EQ(withoutDegree.left, withDegree.left + 2);
+    EXPECT_LT(withoutDegree.count, withDegree.count);
+    EXPECT_LT(withoutDegree.right - withoutDegree.left, withDegree.right - withDegree.left);
+
+    // The window without its degree text: 45C is narrow, 105C wide.
+    settings.showDegreeInWindow = false;
+    wb1.setCenterLabel("45C");
+    EXPECT_EQ(inkOf(drawWb1(), Black).left, withoutDegree.left);
+    wb1.setCenterLabel("105C");
+    EXPECT_EQ(drawWb1().width, 20);
+}
+
+TEST_F(TrayIconsTest, ThreeDigitsGetTheWideIcon)
+{
+    start();
+    wb1.setCenterLabel("105°C");
+    const IconImage& image = drawWb1();
+    ASSERT_EQ(image.width, 20);
+    EXPECT_EQ(pixel(image, 18, 0), Black);
+    EXPECT_EQ(pixel(image, 19, 0), Silver);
+    EXPECT_EQ(pixel(image, 18, 15), Black);
+    const Ink text = inkOf(image, Black);
+    EXPECT_LE(text.left, 1);
+    EXPECT_GT(text.right, 15) << "105° needs the extra width";
+}
+
+TEST_F(TrayIconsTest, LinesOffLeaveTheTextInPlace)
+{
+    start();
+    const IconImage withLines = drawWb1();
+    icons->setTrayLines(false);
+    const IconImage& without = drawWb1();
+    for (int x = 0; x < 16; ++x) {
+        EXPECT_EQ(pixel(without, x, 0), Silver);
+        EXPECT_EQ(pixel(without, x, 15), Silver);
+    }
+    for (int y = 1; y < 15; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            EXPECT_EQ(pixel(without, x, y), pixel(withLines, x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(TrayIconsTest, StyleGivesColoursAndFontSize)
+{
+    start();
+    const Ink small = inkOf(drawWb1(), Black);
+    TrayStyle style;
+    style.background = 0x00FF0000; // blue, stored as 0x00BBGGRR
+    style.fontColour = 0x000000FF; // red
+    icons->setTrayStyle(TrayWb1, style);
+    const IconImage& coloured = picture(icons->TrayIcon1());
+    EXPECT_EQ(pixel(coloured, 15, 5), 0xFF0000FFU);
+    EXPECT_EQ(pixel(coloured, 0, 0), 0xFFFF0000U);
+    const Ink red = inkOf(coloured, 0xFFFF0000U);
+    EXPECT_EQ(red.count, small.count) << "same glyphs, other colour";
+    EXPECT_EQ(inkOf(coloured, Black).count, 0);
+
+    style.fontSize = 12;
+    icons->setTrayStyle(TrayWb1, style);
+    const Ink large = inkOf(picture(icons->TrayIcon1()), 0xFFFF0000U);
+    EXPECT_GT(large.bottom - large.top, small.bottom - small.top);
+    EXPECT_GT(large.count, small.count);
+}
+
+TEST_F(TrayIconsTest, StyleEditsWaitForPollingToBeDrawn)
+{
+    start();
+    timers.suspend();
+    icons->suspend();
+    const IconHandle before = icons->TrayIcon1().Icon();
+    TrayStyle style;
+    style.background = 0x00FFFFFF;
+    icons->setTrayStyle(TrayWb1, style);
+    EXPECT_EQ(icons->TrayIcon1().Icon(), before);
+    EXPECT_EQ(settings.trayStyles[TrayWb1], style);
+    timers.resume([this] { icons->resume(); });
+    EXPECT_EQ(pixel(picture(icons->TrayIcon1()), 15, 5), 0xFFFFFFFFU);
+}
+
+TEST_F(TrayIconsTest, TooltipsAreComposedAndCut)
+{
+    settings.trayShowMb = false;
+    settings.tooltipFan1 = true;
+    start();
+    EXPECT_EQ(icons->CreateToolTip(), "Motherboard: 45°C Fan 1: 4821 ");
+    EXPECT_EQ(icons->TrayIcon3().ToolTip(), "Motherboard: 45°C Fan 1: 4821 ");
+
+    settings.tooltipLm75 = settings.tooltipWb2 = settings.tooltipWb3 = true;
+    settings.tooltipOnAllIcons = true;
+    icons->showBoxClick(TrayWb2, true);
+    const std::string combined = icons->CreateToolTip();
+    ASSERT_GT(utf8Length(combined), 62U);
+    EXPECT_EQ(icons->TrayIcon4().ToolTip(), utf8Left(combined, 62));
+    EXPECT_EQ(shown(icons->TrayIcon4())->tip, utf8Left(combined, 62));
+}
+
+TEST_F(TrayIconsTest, ShowModeWithoutTemperaturesShowsOnlyTheProgramIcon)
+{
+    settings.trayShowMb = false;
+    start();
+    EXPECT_EQ(area.shownCount(), 1U);
+    const NotifyIconData* plain = shown(icons->TrayIcon3());
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(plain->icon, icons->PlainIcon());
+    EXPECT_EQ(plain->tip, "Motherboard: 45°C ");
+    EXPECT_EQ(icons->PlainIcon()->width, 32);
+
+    // Choosing a temperature replaces the program icon by the temperature's.
+    icons->showBoxClick(TrayLm75, true);
+    EXPECT_EQ(area.shownCount(), 1U);
+    EXPECT_NE(shown(icons->TrayIcon2()), nullptr);
+    EXPECT_EQ(icons->TrayIcon2().ToolTip(), "CPU LM75");
+    icons->showBoxClick(TrayLm75, false);
+    EXPECT_NE(shown(icons->TrayIcon3()), nullptr);
+    EXPECT_EQ(area.shownCount(), 1U);
+}
+
+TEST_F(TrayIconsTest, SwapModeAlternatesTheChosenTemperatures)
+{
+    settings.showTempInTray = false;
+    settings.swapIcons = true;
+    settings.swapMb = true;
+    settings.swapWb3 = true;
+    settings.swapInterval = 3000;
+    start();
+    ASSERT_EQ(area.shownCount(), 1U) << "TrayIcon3 carries the cycle";
+    // Start-up ran one tick.
+    EXPECT_EQ(icons->TrayIcon3().ToolTip(), "Motherboard");
+    std::vector<std::string> seen;
+    for (int i = 0; i < 4; ++i) {
+        queue.advance(2999);
+        const std::string before = icons->TrayIcon3().ToolTip();
+        queue.advance(1);
+        EXPECT_NE(icons->TrayIcon3().ToolTip(), before) << "changes on the 3 s mark";
+        seen.push_back(icons->TrayIcon3().ToolTip());
+        const TrayIcon& source = seen.back() == "Motherboard" ? icons->TrayIcon1() : icons->TrayIcon5();
+        EXPECT_EQ(shown(icons->TrayIcon3())->icon, source.Icon());
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"WB Sensor 3", "Motherboard", "WB Sensor 3", "Motherboard"}));
+    EXPECT_EQ(area.shownCount(), 1U);
+
+    // Unchecking the last swap box brings the program icon back.
+    icons->swapBoxClick(TrayWb3, false);
+    icons->swapBoxClick(TrayWb1, false);
+    EXPECT_EQ(shown(icons->TrayIcon3())->icon, icons->PlainIcon());
+    area.clearCalls();
+    queue.advance(30000);
+    EXPECT_TRUE(area.calls().empty()) << "a tick without swap boxes does nothing";
+}
+
+TEST_F(TrayIconsTest, ModeButtonsSwitchBetweenOwnIconsAndTheCycle)
+{
+    settings.trayShowLm75 = true;
+    settings.checkLm75 = true;
+    start();
+    EXPECT_EQ(area.shownCount(), 2U);
+    EXPECT_FALSE(timers.timer2().enabled());
+    EXPECT_TRUE(icons->showBoxEditable(TrayWb1));
+    EXPECT_FALSE(icons->showBoxEditable(TrayWb2)) << "sensor switched off";
+
+    icons->RadioButton19Click();
+    EXPECT_FALSE(settings.trayShowMb);
+    EXPECT_FALSE(settings.trayShowLm75);
+    EXPECT_FALSE(icons->showBoxEditable(TrayWb1));
+    EXPECT_TRUE(icons->swapBoxEditable(TrayLm75));
+    EXPECT_TRUE(icons->swapIntervalEditable());
+    EXPECT_TRUE(timers.timer2().enabled());
+    ASSERT_EQ(area.shownCount(), 1U);
+    EXPECT_EQ(shown(icons->TrayIcon3())->icon, icons->PlainIcon());
+
+    icons->swapBoxClick(TrayLm75, true);
+    queue.advance(settings.swapInterval);
+    EXPECT_EQ(icons->TrayIcon3().ToolTip(), "CPU LM75");
+
+    icons->RadioButton18Click();
+    EXPECT_FALSE(settings.swapLm75);
+    EXPECT_FALSE(timers.timer2().enabled());
+    EXPECT_FALSE(icons->swapIntervalEditable());
+    EXPECT_EQ(shown(icons->TrayIcon3())->icon, icons->PlainIcon());
+    EXPECT_EQ(shown(icons->TrayIcon3())->tip, "Motherboard: 45°C ") << "the poll-time redraw";
+
+    icons->swapIntervalUp();
+    EXPECT_EQ(icons->swapIntervalCaption(), "Interval: 6 Seconds");
+    EXPECT_EQ(timers.timer2().interval(), 6000);
+}
+
+TEST_F(TrayIconsTest, SuspendShowsTheSuspendedIconAndResumeGivesTheIconsBack)
+{
+    settings.trayShowLm75 = true;
+    start();
+    timers.suspend();
+    icons->suspend();
+    ASSERT_EQ(area.shownCount(), 1U);
+    const NotifyIconData* paused = shown(icons->TrayIcon3());
+    ASSERT_NE(paused, nullptr);
+    EXPECT_EQ(paused->icon, icons->SuspendedIcon());
+    EXPECT_EQ(paused->tip, "In Suspend Mode");
+
+    // A box changed while suspended waits for the resume.
+    icons->showBoxClick(TrayWb2, true);
+    EXPECT_EQ(area.shownCount(), 1U);
+    EXPECT_EQ(shown(icons->TrayIcon3())->tip, "In Suspend Mode");
+
+    timers.resume([this] { icons->resume(); });
+    EXPECT_EQ(area.shownCount(), 3U);
+    EXPECT_EQ(shown(icons->TrayIcon3()), nullptr);
+    EXPECT_NE(shown(icons->TrayIcon4()), nullptr);
+    EXPECT_EQ(picture(icons->TrayIcon4()).width, 16) << "drawn by the poll at resume";
+}
+
+TEST_F(TrayIconsTest, SuspendInSwapModeStopsTheCycleUntilResume)
+{
+    settings.showTempInTray = false;
+    settings.swapIcons = true;
+    settings.swapMb = true;
+    settings.swapLm75 = true;
+    start();
+    timers.suspend();
+    icons->suspend();
+    queue.advance(60000);
+    EXPECT_EQ(shown(icons->TrayIcon3())->icon, icons->SuspendedIcon());
+
+    timers.resume([this] { icons->resume(); });
+    EXPECT_TRUE(timers.timer2().enabled());
+    EXPECT_NE(shown(icons->TrayIcon3())->icon, icons->SuspendedIcon()) << "one swap tick at resume";
+    EXPECT_NE(shown(icons->TrayIcon3())->icon, icons->PlainIcon());
+}
+
+TEST_F(TrayIconsTest, SuspendedIconIsAGreyVariantOfTheProgramIcon)
+{
+    start();
+    const IconImage& plain = *icons->PlainIcon();
+    const IconImage& paused = *icons->SuspendedIcon();
+    ASSERT_EQ(plain.width, 32);
+    ASSERT_EQ(paused.width, 32);
+    const auto isGrey = [](std::uint32_t p) {
+        return ((p >> 16) & 0xFF) == ((p >> 8) & 0xFF) && ((p >> 8) & 0xFF) == (p & 0xFF);
+    };
+    EXPECT_FALSE(std::all_of(plain.pixels.begin(), plain.pixels.end(), isGrey)) << "the program icon has colour";
+    EXPECT_TRUE(std::all_of(paused.pixels.begin(), paused.pixels.end(), isGrey));
+    EXPECT_NE(plain.pixels, paused.pixels);
+}
+
+TEST_F(TrayIconsTest, RedrawsNeverAccumulatePictures)
+{
+    settings.trayShowLm75 = settings.trayShowWb2 = settings.trayShowWb3 = true;
+    start();
+    std::vector<std::weak_ptr<const IconImage>> made;
+    for (int poll = 0; poll < 200; ++poll) {
+        wb1.setCenterLabel(std::to_string(20 + poll % 90) + "°C");
+        icons->CreateIcon();
+        for (TrayIcon* icon : {&icons->TrayIcon1(), &icons->TrayIcon2(), &icons->TrayIcon4(), &icons->TrayIcon5()}) {
+            made.push_back(icon->Icon());
+        }
+        // The recording fake keeps every record; the tray itself must not.
+        area.clearCalls();
+        const auto live = std::count_if(made.begin(), made.end(), [](const auto& weak) { return !weak.expired(); });
+        ASSERT_EQ(live, 4) << "after poll " << poll;
+    }
+    EXPECT_EQ(area.shownCount(), 4U);
+
+    // The cycle shares the swapped icon's picture instead of copying it.
+    icons->RadioButton19Click();
+    icons->swapBoxClick(TrayWb1, true);
+    icons->swapBoxClick(TrayWb3, true);
+    made.clear();
+    for (int tick = 0; tick < 50; ++tick) {
+        queue.advance(settings.swapInterval);
+        made.push_back(icons->TrayIcon3().Icon());
+        made.push_back(icons->TrayIcon1().Icon());
+        made.push_back(icons->TrayIcon5().Icon());
+        area.clearCalls();
+        std::set<const IconImage*> live;
+        for (const auto& weak : made) {
+            if (const auto held = weak.lock()) {
+                live.insert(held.get());
+            }
+        }
+        ASSERT_EQ(live.size(), 2U) << "after tick " << tick;
+    }
+}
+
+TEST_F(TrayIconsTest, EveryIconHasTheMenuAndTheDoubleClick)
+{
+    settings.trayShowMb = false;
+    start();
+    for (TrayIcon* icon :
+         {&icons->TrayIcon1(), &icons->TrayIcon2(), &icons->TrayIcon3(), &icons->TrayIcon4(), &icons->TrayIcon5()}) {
+        EXPECT_EQ(icon->PopupMenu(), &menu);
+        ASSERT_TRUE(icon->OnDblClick());
+    }
+    ASSERT_TRUE(area.click(&icons->TrayIcon3().window(), WindowMessages::LeftButtonDoubleClick));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(doubleClicks, 1);
+}
+
+} // namespace
+} // namespace cdx
