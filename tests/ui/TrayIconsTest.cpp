@@ -80,7 +80,7 @@ protected:
         handlers.swap = [this] { icons->Timer2Timer(); };
         timers.setHandlers(handlers);
         icons->loadSettings();
-        timers.startUp(settings.pollInterval, settings.swapInterval, settings.logInterval, false);
+        timers.startUp(settings.pollInterval, settings.swapInterval);
         icons->activate();
     }
 
