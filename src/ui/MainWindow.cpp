@@ -68,6 +68,12 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
 
+    const Settings& settings = m_parts.settings;
+    const std::array<float, 4> scales{settings.mbTemperatureScale, settings.cpuTemperatureScale,
+                                      settings.wb2TemperatureScale, settings.wb3TemperatureScale};
+    for (std::size_t i = 0; i < scales.size(); ++i) {
+        GaugeColumn::applyWindowLook(*m_parts.gauges[i], scales[i]);
+    }
     m_gaugeColumn = new GaugeColumn(m_parts.gauges, this);
     m_gaugeColumn->setGeometry(0, 0, GaugeColumn::PanelWidth, 4 * GaugeColumn::PanelHeight + GaugeStack::FirstTop);
     m_gaugeColumn->setName(TemperatureSensor::WB1, m_parts.settings.mbGaugeName);
