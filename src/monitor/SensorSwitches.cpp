@@ -1,0 +1,185 @@
+#include "monitor/SensorSwitches.h"
+
+#include "monitor/GaugeModel.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+
+namespace {
+
+void call(const std::function<void()>& f)
+{
+    if (f) {
+        f();
+    }
+}
+
+} // namespace
+
+SensorSwitches::SensorSwitches(Settings& settings, std::array<GaugeModel*, 4> gauges, Actions actions)
+    : m_settings(settings), m_gauges(gauges), m_actions(std::move(actions))
+{
+    m_checked[at(TemperatureSensor::WB1)] = true;
+    m_checked[at(TemperatureSensor::LM75)] = false;
+    m_checked[at(TemperatureSensor::WB2)] = settings.wb2SwitchBox;
+    m_checked[at(TemperatureSensor::WB3)] = settings.wb3SwitchBox;
+}
+
+bool& SensorSwitches::flag(TemperatureSensor sensor)
+{
+    switch (sensor) {
+    case TemperatureSensor::WB1:
+        return m_settings.checkWb1;
+    case TemperatureSensor::LM75:
+        return m_settings.checkLm75;
+    case TemperatureSensor::WB2:
+        return m_settings.checkWb2;
+    case TemperatureSensor::WB3:
+        break;
+    }
+    return m_settings.checkWb3;
+}
+
+void SensorSwitches::storeBoxState(TemperatureSensor sensor)
+{
+    if (sensor == TemperatureSensor::WB2) {
+        m_settings.wb2SwitchBox = checked(sensor);
+    } else if (sensor == TemperatureSensor::WB3) {
+        m_settings.wb3SwitchBox = checked(sensor);
+    }
+}
+
+void SensorSwitches::setChecked(TemperatureSensor sensor, bool on)
+{
+    if (m_checked[at(sensor)] == on) {
+        return;
+    }
+    m_checked[at(sensor)] = on;
+    storeBoxState(sensor);
+    runHandler(sensor);
+}
+
+void SensorSwitches::GenTabCheckLM75CheckBoxClick()
+{
+    runHandler(TemperatureSensor::LM75);
+}
+
+void SensorSwitches::GenTabCheckWB1CheckBoxClick()
+{
+    runHandler(TemperatureSensor::WB1);
+}
+
+void SensorSwitches::GenTabCheckWB2CheckBoxClick()
+{
+    runHandler(TemperatureSensor::WB2);
+}
+
+void SensorSwitches::GenTabCheckWB3CheckBoxClick()
+{
+    runHandler(TemperatureSensor::WB3);
+}
+
+void SensorSwitches::runHandler(TemperatureSensor sensor)
+{
+    if (checked(sensor)) {
+        switchedOn(sensor);
+    } else {
+        switchedOff(sensor);
+    }
+}
+
+void SensorSwitches::setTrayBoxes(TemperatureSensor sensor, bool on)
+{
+    if (on) {
+        // Only the box of the tray mode in use becomes available.
+        if (m_settings.showTempInTray) {
+            m_trayBoxEnabled[at(sensor)] = true;
+        }
+        if (m_settings.swapIcons) {
+            m_swapBoxEnabled[at(sensor)] = true;
+        }
+    } else {
+        m_trayBoxEnabled[at(sensor)] = false;
+        m_swapBoxEnabled[at(sensor)] = false;
+        switch (sensor) {
+        case TemperatureSensor::WB1:
+            m_settings.trayShowMb = false;
+            m_settings.swapMb = false;
+            break;
+        case TemperatureSensor::LM75:
+            m_settings.trayShowLm75 = false;
+            m_settings.swapLm75 = false;
+            break;
+        case TemperatureSensor::WB2:
+            m_settings.trayShowWb2 = false;
+            m_settings.swapWb2 = false;
+            break;
+        case TemperatureSensor::WB3:
+            m_settings.trayShowWb3 = false;
+            m_settings.swapWb3 = false;
+            break;
+        }
+    }
+    if (m_actions.trayBoxesChanged) {
+        m_actions.trayBoxesChanged(sensor);
+    }
+}
+
+void SensorSwitches::showPanel(TemperatureSensor sensor, bool on)
+{
+    m_panelVisible[at(sensor)] = on;
+    call(m_actions.relayGauges);
+}
+
+void SensorSwitches::switchedOn(TemperatureSensor sensor)
+{
+    if (sensor == TemperatureSensor::LM75) {
+        call(m_actions.readLm75);
+    }
+    setTrayBoxes(sensor, true);
+    if (sensor == TemperatureSensor::LM75) {
+        for (TemperatureSensor other : {TemperatureSensor::WB2, TemperatureSensor::WB3}) {
+            setChecked(other, false);
+            m_enabled[at(other)] = false;
+        }
+    } else if (sensor != TemperatureSensor::WB1) {
+        setChecked(TemperatureSensor::LM75, false);
+        m_enabled[at(TemperatureSensor::LM75)] = false;
+    }
+    showPanel(sensor, true);
+    flag(sensor) = true;
+    call(m_actions.pollIfActive);
+}
+
+void SensorSwitches::switchedOff(TemperatureSensor sensor)
+{
+    setTrayBoxes(sensor, false);
+    if (sensor == TemperatureSensor::LM75) {
+        m_enabled[at(TemperatureSensor::WB2)] = true;
+        m_enabled[at(TemperatureSensor::WB3)] = true;
+    } else if (sensor == TemperatureSensor::WB2) {
+        m_enabled[at(TemperatureSensor::LM75)] = !checked(TemperatureSensor::WB3);
+    } else if (sensor == TemperatureSensor::WB3) {
+        m_enabled[at(TemperatureSensor::LM75)] = !checked(TemperatureSensor::WB2);
+    }
+    showPanel(sensor, false);
+    if (GaugeModel* gauge = m_gauges[at(sensor)]) {
+        gauge->setPosition(0.0F);
+        gauge->setCenterLabel("--");
+    }
+    flag(sensor) = false;
+}
+
+void SensorSwitches::applyAtStartUp(bool chipDetected)
+{
+    for (TemperatureSensor sensor :
+         {TemperatureSensor::LM75, TemperatureSensor::WB1, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
+        setChecked(sensor, flag(sensor));
+        runHandler(sensor);
+    }
+    if (!chipDetected) {
+        setChecked(TemperatureSensor::WB1, false);
+    }
+}
+
+} // namespace cdx

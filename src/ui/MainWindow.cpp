@@ -1,0 +1,292 @@
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMoveEvent>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTimer>
+#include <QWindow>
+
+#include "monitor/PollCycle.h"
+#include "platform/Shell.h"
+#include "settings/Settings.h"
+#include "ui/GaugeColumn.h"
+#include "ui/InformationDialog.h"
+#include "ui/ReadingsGroups.h"
+
+namespace cdx {
+
+namespace {
+
+constexpr Qt::WindowFlags kBorder = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+constexpr std::array<const char*, MainWindow::PageCount> kPageCaptions{
+    "General", "Temperatures", "Voltages", "Fan's", "Compensation", "Visual", "Log", "Up/Down", "CPUIdle"};
+
+std::function<void()> cdTrayCommand(Shell* shell)
+{
+    if (shell == nullptr) {
+        return {};
+    }
+    return [shell] {
+        const QString eject = QStandardPaths::findExecutable("eject");
+        if (!eject.isEmpty()) {
+            shell->execute(eject.toStdString(), {"-T"}, {}, ShowCommand::Hide);
+        }
+    };
+}
+
+} // namespace
+
+MainWindow::MainWindow(Parts parts, QWidget* parent)
+    : QWidget(parent, Qt::Window | kBorder), m_parts(std::move(parts)), m_state(m_parts.settings),
+      m_switches(m_parts.settings, m_parts.gauges,
+                 SensorSwitches::Actions{
+                     .readLm75 = m_parts.readLm75,
+                     .relayGauges = [this] { SetVUMmeters(); },
+                     .pollIfActive = [this] { m_parts.pollCycle.pollIfActive(); },
+                     .trayBoxesChanged = m_parts.trayBoxesChanged,
+                 }),
+      m_quickCheck(QuickCheck::Parts{
+          .settings = m_parts.settings,
+          .gauges = {m_parts.gauges[0], m_parts.gauges[1], m_parts.gauges[2], m_parts.gauges[3]},
+          .readings = m_parts.readings,
+          .statistics = m_parts.statistics,
+          .display = [this] { return m_parts.pollCycle.display(); },
+      })
+{
+    setObjectName("Form1");
+    setWindowTitle("Caldrix");
+    QFont font("Arial");
+    font.setPixelSize(11);
+    setFont(font);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+
+    const Settings& settings = m_parts.settings;
+    const std::array<float, 4> scales{settings.mbTemperatureScale, settings.cpuTemperatureScale,
+                                      settings.wb2TemperatureScale, settings.wb3TemperatureScale};
+    for (std::size_t i = 0; i < scales.size(); ++i) {
+        GaugeColumn::applyWindowLook(*m_parts.gauges[i], scales[i]);
+    }
+    m_gaugeColumn = new GaugeColumn(m_parts.gauges, this);
+    m_gaugeColumn->setGeometry(0, 0, GaugeColumn::PanelWidth, 4 * GaugeColumn::PanelHeight + GaugeStack::FirstTop);
+    m_gaugeColumn->setName(TemperatureSensor::WB1, m_parts.settings.mbGaugeName);
+    m_gaugeColumn->setName(TemperatureSensor::LM75, m_parts.settings.cpuGaugeName);
+    m_gaugeColumn->setName(TemperatureSensor::WB2, m_parts.settings.wb2GaugeName);
+    m_gaugeColumn->setName(TemperatureSensor::WB3, m_parts.settings.wb3GaugeName);
+
+    m_unitButton = new QToolButton(this);
+    m_unitButton->setObjectName("SpeedButton2");
+    m_unitButton->setGeometry(88, 8, 15, 15);
+    m_unitButton->setAutoRaise(true);
+    connect(m_unitButton, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    refreshUnitButton();
+
+    m_modeButton = new QToolButton(this);
+    m_modeButton->setObjectName("SpeedButton1");
+    m_modeButton->setGeometry(88, 24, 15, 15);
+    m_modeButton->setAutoRaise(true);
+    connect(m_modeButton, &QToolButton::clicked, this, [this] { ModeButtonClick(); });
+
+    m_readingsGroups = new ReadingsGroups(m_parts.settings, m_parts.readings, this);
+    m_readingsGroups->move(112, 0);
+    m_parts.readings.setOnChanged([this](ReadingsPanel::Item item, int index) {
+        m_readingsGroups->refresh(item, index);
+        if (m_readingsObserver) {
+            m_readingsObserver(item, index);
+        }
+    });
+
+    buildPageControl();
+
+    m_information = new InformationDialog(this);
+    auto exit = m_parts.exit ? m_parts.exit : std::function<void()>([this] { close(); });
+    m_popupMenu = std::make_unique<PopupMenu>(PopupMenu::Parts{
+        .settings = m_parts.settings,
+        .timers = m_parts.timers,
+        .quickCheck = m_quickCheck,
+        .information = *m_information,
+        .window = PopupMenu::WindowCommands{
+            .isHidden = [this] { return isHidden(); },
+            .showExpand = [this] { Show1Click(); },
+            .show = [this] { Show2Click(); },
+            .hide = [this] { Hide1Click(); },
+        },
+        .log = m_parts.log,
+        .exit = exit,
+        .suspendTray = m_parts.suspendTray,
+        .restoreTray = m_parts.restoreTray,
+        .openCdTray = cdTrayCommand(m_parts.shell),
+    });
+
+    SetVUMmeters();
+    applyState();
+}
+
+MainWindow::~MainWindow()
+{
+    // The readings panel outlives the window.
+    m_parts.readings.setOnChanged({});
+}
+
+void MainWindow::buildPageControl()
+{
+    m_pageControl = new QTabWidget(this);
+    m_pageControl->setObjectName("PageControl1");
+    m_pageControl->setGeometry(288, 0, 273, 281);
+    QFont tabFont("Arial");
+    tabFont.setPixelSize(9);
+    m_pageControl->tabBar()->setFont(tabFont);
+    m_pageControl->setUsesScrollButtons(true);
+    for (const char* caption : kPageCaptions) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromUtf8(caption) + "Page");
+        m_pageControl->addTab(page, QString::fromUtf8(caption).replace('&', "&&"));
+    }
+}
+
+WindowState::Screen MainWindow::screenSize() const
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    const QRect area = screen->geometry();
+    return {area.width(), area.height()};
+}
+
+void MainWindow::applyState()
+{
+    m_applying = true;
+    Qt::WindowFlags flags = kBorder;
+    flags |= m_state.taskbarButton() ? Qt::Window : Qt::Tool;
+    if (m_state.stayOnTop()) {
+        flags |= Qt::WindowStaysOnTopHint;
+    }
+    if (windowFlags() != flags) {
+        // A change of flags hides the window; it shows again below.
+        setWindowFlags(flags);
+    }
+    setFixedSize(m_state.width(), m_state.height());
+    move(m_state.left(), m_state.top());
+    m_modeButton->setText(QString::fromUtf8(m_state.modeCaption()));
+    setVisible(m_state.visible());
+    m_applying = false;
+}
+
+void MainWindow::Show1Click()
+{
+    m_state.Show1Click(screenSize());
+    applyState();
+    raise();
+    if (m_onExpanded) {
+        m_onExpanded();
+    }
+}
+
+void MainWindow::Show2Click()
+{
+    m_state.Show2Click(screenSize());
+    applyState();
+    raise();
+}
+
+void MainWindow::Hide1Click()
+{
+    m_state.Hide1Click();
+    applyState();
+    processPendingMessages();
+}
+
+void MainWindow::ModeButtonClick()
+{
+    Hide1Click();
+    processPendingMessages();
+    if (m_state.expanded()) {
+        Show2Click();
+    } else {
+        Show1Click();
+    }
+}
+
+void MainWindow::TrayIcon1DblClick()
+{
+    if (m_state.doubleClickSmall()) {
+        Show2Click();
+    } else {
+        Show1Click();
+    }
+}
+
+void MainWindow::setStayOnTop(bool on)
+{
+    m_state.setStayOnTop(on);
+    applyState();
+}
+
+void MainWindow::showTaskbarButton(bool on)
+{
+    m_state.setTaskbarButton(on);
+    applyState();
+}
+
+void MainWindow::processPendingMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::SetVUMmeters()
+{
+    const GaugeStack stack = m_gaugeColumn->restack(m_switches.panelsVisible());
+    m_state.setCompactHeight(stack.compactHeight);
+}
+
+void MainWindow::applySensorSwitches(bool chipDetected)
+{
+    m_switches.applyAtStartUp(chipDetected);
+}
+
+void MainWindow::SpeedButton2Click()
+{
+    m_parts.pollCycle.SpeedButton2Click();
+    refreshUnitButton();
+}
+
+void MainWindow::refreshUnitButton()
+{
+    m_unitButton->setText(QString::fromStdString(m_parts.pollCycle.scaleCaption()));
+}
+
+void MainWindow::SetActiveTab()
+{
+    const int tab = m_parts.settings.tabOnTop;
+    if (tab >= 0 && tab < PageCount) {
+        m_pageControl->setCurrentIndex(tab);
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
+        // Minimising hides the window to the notification area.
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        QTimer::singleShot(0, this, [this] { Hide1Click(); });
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (!m_applying && isVisible()) {
+        m_state.moved(event->pos().x(), event->pos().y());
+    }
+}
+
+} // namespace cdx

@@ -1,0 +1,125 @@
+#include "monitor/SensorSwitches.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "monitor/GaugeModel.h"
+#include "monitor/GaugeStack.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+namespace {
+
+using S = TemperatureSensor;
+
+class SensorSwitchesTest : public ::testing::Test {
+protected:
+    SensorSwitchesTest()
+    {
+        for (GaugeModel& g : gauges) {
+            g.setScale(80.0F);
+            g.setPosition(33.0F);
+            g.setCenterLabel("33°C");
+        }
+    }
+
+    std::array<bool, 4> flags() const
+    {
+        return {settings.checkWb1, settings.checkLm75, settings.checkWb2, settings.checkWb3};
+    }
+
+    Settings settings;
+    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    std::vector<std::string> events;
+    SensorSwitches switches{settings,
+                            {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
+                            SensorSwitches::Actions{
+                                .readLm75 = [this] { events.push_back("read lm75"); },
+                                .relayGauges = [this] { events.push_back("relay"); },
+                                .pollIfActive = [this] { events.push_back("poll"); },
+                                .trayBoxesChanged = {},
+                            }};
+};
+
+TEST_F(SensorSwitchesTest, Lm75AndTheWinbondPairExcludeEachOther)
+{
+    switches.setChecked(S::WB2, true);
+    EXPECT_TRUE(settings.checkWb2);
+    EXPECT_TRUE(settings.wb2SwitchBox);
+    EXPECT_FALSE(switches.enabled(S::LM75));
+
+    switches.setChecked(S::WB3, true);
+    switches.setChecked(S::WB2, false);
+    // WB3 still on: the LM75 stays locked.
+    EXPECT_FALSE(switches.enabled(S::LM75));
+    switches.setChecked(S::WB3, false);
+    EXPECT_TRUE(switches.enabled(S::LM75));
+
+    switches.setChecked(S::WB2, true);
+    switches.setChecked(S::LM75, true); // by code, as start-up does
+    EXPECT_FALSE(switches.checked(S::WB2));
+    EXPECT_FALSE(switches.enabled(S::WB2));
+    EXPECT_FALSE(switches.enabled(S::WB3));
+    EXPECT_TRUE(settings.checkLm75);
+    EXPECT_FALSE(settings.checkWb2);
+    EXPECT_FALSE(settings.wb2SwitchBox);
+}
+
+TEST_F(SensorSwitchesTest, SwitchingOffShowsDashesAtZeroAndHidesThePanel)
+{
+    switches.setChecked(S::WB1, false);
+    EXPECT_EQ(gauges[0].CenterLabel(), "--");
+    EXPECT_EQ(gauges[0].Position(), 0.0F);
+    EXPECT_FALSE(switches.panelVisible(S::WB1));
+    EXPECT_FALSE(settings.checkWb1);
+    EXPECT_FALSE(settings.trayShowMb);
+    EXPECT_FALSE(switches.trayBoxEnabled(S::WB1));
+    EXPECT_FALSE(switches.swapBoxEnabled(S::WB1));
+    EXPECT_EQ(events, (std::vector<std::string>{"relay"}));
+
+    // Switching on in tray mode frees only the tray box.
+    events.clear();
+    switches.setChecked(S::WB1, true);
+    EXPECT_TRUE(switches.trayBoxEnabled(S::WB1));
+    EXPECT_FALSE(switches.swapBoxEnabled(S::WB1));
+    EXPECT_FALSE(settings.trayShowMb); // enabled, not ticked
+    EXPECT_EQ(events, (std::vector<std::string>{"relay", "poll"}));
+}
+
+TEST_F(SensorSwitchesTest, SettingTheSameStateRunsNoHandler)
+{
+    switches.setChecked(S::WB1, true);
+    EXPECT_TRUE(events.empty());
+    switches.GenTabCheckWB1CheckBoxClick();
+    EXPECT_EQ(events, (std::vector<std::string>{"relay", "poll"}));
+}
+
+TEST_F(SensorSwitchesTest, StartUpAppliesTheStoredFlagsInOrder)
+{
+    settings.checkLm75 = true;
+    settings.checkWb1 = true;
+    settings.checkWb3 = true;
+    switches.applyAtStartUp(true);
+    // The WB3 switch, applied after the LM75, wins.
+    EXPECT_EQ(flags(), (std::array<bool, 4>{true, false, false, true}));
+    EXPECT_EQ(switches.panelsVisible(), (std::array<bool, 4>{true, false, false, true}));
+    EXPECT_EQ(gauges[1].CenterLabel(), "--");
+    EXPECT_EQ(gauges[2].CenterLabel(), "--");
+    EXPECT_EQ(gauges[0].CenterLabel(), "33°C");
+    EXPECT_EQ(std::count(events.begin(), events.end(), "read lm75"), 2);
+}
+
+TEST_F(SensorSwitchesTest, StartUpWithoutAChipSwitchesTheMotherboardSensorOff)
+{
+    settings.checkLm75 = true;
+    switches.applyAtStartUp(false);
+    EXPECT_EQ(flags(), (std::array<bool, 4>{false, true, false, false}));
+    EXPECT_EQ(switches.panelsVisible(), (std::array<bool, 4>{false, true, false, false}));
+    EXPECT_EQ(GaugeStack::SetVUMmeters(switches.panelsVisible()).compactHeight, 100);
+}
+
+} // namespace
+} // namespace cdx

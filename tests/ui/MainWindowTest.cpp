@@ -1,0 +1,390 @@
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "../core/PollHarness.h"
+#include "monitor/MonitorTimers.h"
+#include "platform/fake/FakeBeeper.h"
+#include "platform/fake/FakeShell.h"
+#include "platform/fake/FakeTimerQueue.h"
+#include "ui/GaugeColumn.h"
+#include "ui/InformationDialog.h"
+#include "ui/ReadingsGroups.h"
+
+namespace cdx {
+namespace {
+
+using S = TemperatureSensor;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void make()
+    {
+        window = std::make_unique<MainWindow>(MainWindow::Parts{
+            .settings = h.settings,
+            .gauges = {&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]},
+            .readings = h.panel,
+            .statistics = h.statistics,
+            .pollCycle = h.poll,
+            .timers = timers,
+            .log =
+                PopupMenu::LogActions{
+                    .start = [this] { log.push_back("start"); },
+                    .stop = [this] { log.push_back("stop"); },
+                    .view = [this] { log.push_back("view"); },
+                    .erase = [this] { log.push_back("erase"); },
+                    .logging = [this] { return logging; },
+                },
+            .exit = [this] { ++exits; },
+            .readLm75 = {},
+            .trayBoxesChanged = {},
+            .suspendTray = [this] { log.push_back("tray suspended"); },
+            .restoreTray = [this] { log.push_back("tray restored"); },
+            .shell = &shell,
+        });
+    }
+
+    QSize screen() const { return QGuiApplication::primaryScreen()->geometry().size(); }
+    QAction* item(const char* name) { return window->popupMenu().item(name); }
+    template <typename T> T* child(const char* name) { return window->findChild<T*>(name); }
+
+    PollHarness h;
+    FakeTimerQueue queue;
+    FakeBeeper beeper;
+    MonitorTimers timers{queue, PlatformFamily::WindowsNT, beeper};
+    FakeShell shell;
+    std::vector<std::string> log;
+    bool logging = false;
+    int exits = 0;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, LayoutNamesAndCaptions)
+{
+    h.settings.cpuGaugeName = "Processor";
+    make();
+    EXPECT_EQ(window->windowTitle(), "Caldrix");
+    EXPECT_EQ(window->font().pixelSize(), 11);
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_FALSE(window->isVisible());
+
+    for (const char* name : {"VUMeterWB1", "VUMeterLM75", "VUMeterWB2", "VUMeterWB3"}) {
+        auto* meter = child<VUMeter>(name);
+        ASSERT_NE(meter, nullptr) << name;
+        EXPECT_EQ(meter->geometry(), QRect(3, 2, 80, 45));
+        EXPECT_EQ(meter->parentWidget()->size(), QSize(86, 62));
+    }
+    EXPECT_EQ(window->gaugeColumn().caption(S::LM75).text(), "Processor");
+    EXPECT_EQ(h.gauges[0].Scale(), 60.0F);
+    EXPECT_EQ(h.gauges[1].CenterLabel(), "00");
+    EXPECT_EQ(window->unitButton().objectName(), "SpeedButton2");
+    EXPECT_EQ(window->unitButton().geometry(), QRect(88, 8, 15, 15));
+
+    const std::vector<std::pair<const char*, const char*>> boxes{
+        {"VMCoreVoltageCheckBox", "Core Voltage"}, {"VMP33VoltageCheckBox", "+3.3 Voltage"},
+        {"VMP5VoltageCheckBox", "+5 Voltage"},     {"VMN5VoltageCheckBox", "-5 Voltage"},
+        {"VMP12VoltageCheckBox", "+12 Voltage"},   {"VMN12VoltageCheckBox", "-12 Voltage"}};
+    for (const auto& [name, caption] : boxes) {
+        auto* box = child<QCheckBox>(name);
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_EQ(box->text(), caption);
+        EXPECT_TRUE(box->isChecked());
+    }
+    for (const char* name : {"Label10", "Label9", "Label5", "Label7", "Label8", "Label6", "FMFan1RPMLabel",
+                             "FMFan2RPMLabel", "FMFan3RPMLabel"}) {
+        EXPECT_NE(child<QLabel>(name), nullptr) << name;
+    }
+
+    QTabWidget& pages = window->pageControl();
+    QStringList tabs;
+    for (int i = 0; i < pages.count(); ++i) {
+        tabs << pages.tabText(i);
+    }
+    EXPECT_EQ(tabs, (QStringList{"General", "Temperatures", "Voltages", "Fan's", "Compensation", "Visual", "Log",
+                                 "Up/Down", "CPUIdle"}));
+    EXPECT_EQ(&window->page(MainWindow::CPUIdle), pages.widget(8));
+}
+
+TEST_F(MainWindowTest, StatesSizesAndWindowKinds)
+{
+    make();
+    window->Show2Click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->size(), QSize(112, 286));
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->windowType(), Qt::Tool);
+    EXPECT_EQ(window->modeButton().text(), QString::fromUtf8("▶"));
+
+    window->ModeButtonClick();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->size(), QSize(572, 314));
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->windowType(), Qt::Window);
+    EXPECT_EQ(window->modeButton().text(), QString::fromUtf8("◀"));
+
+    window->ModeButtonClick();
+    EXPECT_EQ(window->size(), QSize(112, 286));
+
+    window->setStayOnTop(false);
+    window->showTaskbarButton(true);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowType(), Qt::Window);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(MainWindowTest, SwitchedOffSensorsLeaveNoGapInTheColumn)
+{
+    make();
+    GaugeColumn& column = window->gaugeColumn();
+    const GaugeStack lm75AndWb3 = column.restack({false, true, false, true});
+    EXPECT_EQ(column.panel(S::LM75).y(), 8);
+    EXPECT_EQ(column.panel(S::WB3).y(), 70);
+    EXPECT_TRUE(column.panel(S::WB1).isHidden());
+    EXPECT_EQ(lm75AndWb3.compactHeight, 162);
+
+    SensorSwitches& switches = window->sensorSwitches();
+    switches.setChecked(S::WB1, false);
+    switches.setChecked(S::WB2, true);
+    switches.setChecked(S::WB3, true);
+    switches.GenTabCheckLM75CheckBoxClick(); // off, as start-up runs it
+    EXPECT_EQ(column.panel(S::WB2).y(), 8);
+    EXPECT_EQ(column.panel(S::WB3).y(), 70);
+    EXPECT_EQ(h.gauges[0].CenterLabel(), "--");
+    window->Show2Click();
+    EXPECT_EQ(window->height(), 162);
+
+    h.settings.checkWb1 = true;
+    h.settings.checkWb2 = false;
+    h.settings.checkWb3 = false;
+    window->applySensorSwitches(true);
+    EXPECT_EQ(column.panel(S::WB1).y(), 8);
+    EXPECT_TRUE(column.panel(S::WB2).isHidden());
+}
+
+TEST_F(MainWindowTest, HidingRemembersThePositionOnce)
+{
+    h.settings.windowLeft = 40;
+    h.settings.windowTop = 30;
+    make();
+    window->Show2Click();
+    EXPECT_EQ(window->pos(), QPoint(40, 30));
+    window->move(120, 90); // the user drags the window
+    QApplication::processEvents();
+
+    window->Hide1Click();
+    EXPECT_EQ(h.settings.windowLeft, 120);
+    EXPECT_EQ(h.settings.windowTop, 90);
+    EXPECT_EQ(window->displayState().left(), WindowState::ParkedLeft);
+    EXPECT_LT(window->x(), -572);
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_FALSE(window->isVisible());
+
+    window->Hide1Click();
+    EXPECT_EQ(h.settings.windowLeft, 120);
+    EXPECT_EQ(h.settings.windowTop, 90);
+
+    window->Show2Click();
+    EXPECT_EQ(window->pos(), QPoint(120, 90));
+}
+
+TEST_F(MainWindowTest, RememberedPositionIsPulledOntoTheScreen)
+{
+    h.settings.windowLeft = screen().width() + 100;
+    h.settings.windowTop = 10;
+    make();
+    window->Show1Click();
+    EXPECT_EQ(window->x(), screen().width() - 572);
+
+    window->Hide1Click();
+    h.settings.windowLeft = -30;
+    h.settings.windowTop = -30;
+    window->Show2Click();
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+}
+
+TEST_F(MainWindowTest, TrayDoubleClickOpensTheModeLastChosen)
+{
+    make();
+    window->Show1Click();
+    window->Hide1Click();
+    window->TrayIcon1DblClick();
+    EXPECT_EQ(window->width(), 572);
+
+    window->Hide1Click();
+    window->Show2Click();
+    window->Hide1Click();
+    window->TrayIcon1DblClick();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->width(), 112);
+    EXPECT_TRUE(h.settings.doubleClickSmall);
+}
+
+TEST_F(MainWindowTest, MinimisingHidesToTheTray)
+{
+    make();
+    window->Show2Click();
+    window->setWindowState(Qt::WindowMinimized);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, MenuFollowsTheWindowAndPolling)
+{
+    make();
+    QMenu* menu = window->popupQMenu();
+    ASSERT_NE(menu, nullptr);
+    QStringList names;
+    for (QAction* a : menu->actions()) {
+        if (!a->isSeparator()) {
+            names << a->objectName();
+        }
+    }
+    EXPECT_EQ(names, (QStringList{"UnInstallExit1", "ZunoBeer1", "Log1", "Log2", "Log3", "Log4", "Help1", "QuickCheck1",
+                                  "Show1", "Show2", "Hide1", "pause1", "Exit1"}));
+    EXPECT_EQ(item("Show1")->text(), "Show && Expand");
+
+    window->popupMenu().refresh();
+    EXPECT_TRUE(item("Show1")->isEnabled());
+    EXPECT_TRUE(item("Show2")->isEnabled());
+    EXPECT_FALSE(item("Hide1")->isEnabled());
+
+    item("Show2")->trigger();
+    window->popupMenu().refresh();
+    EXPECT_FALSE(item("Show1")->isEnabled());
+    EXPECT_FALSE(item("Show2")->isEnabled());
+    EXPECT_TRUE(item("Hide1")->isEnabled());
+
+    timers.startUp(5000, 5000, 60000, false);
+    window->popupMenu().refresh();
+    EXPECT_EQ(item("pause1")->text(), "Suspend");
+    item("pause1")->trigger();
+    EXPECT_FALSE(timers.pollingActive());
+    window->popupMenu().refresh();
+    EXPECT_EQ(item("pause1")->text(), "Resume");
+    item("pause1")->trigger();
+    EXPECT_TRUE(timers.pollingActive());
+    EXPECT_EQ(log, (std::vector<std::string>{"tray suspended", "tray restored"}));
+
+    item("Exit1")->trigger();
+    EXPECT_EQ(exits, 1);
+}
+
+TEST_F(MainWindowTest, LogItemsAndTheJokeItem)
+{
+    make();
+    EXPECT_FALSE(item("Log1")->isVisible());
+    EXPECT_FALSE(item("ZunoBeer1")->isVisible());
+    window->popupMenu().setLogItemsVisible(true);
+    EXPECT_TRUE(item("Log4")->isVisible());
+
+    logging = true;
+    window->popupMenu().refresh();
+    EXPECT_FALSE(item("Log1")->isEnabled());
+    EXPECT_TRUE(item("Log2")->isEnabled());
+    for (const char* name : {"Log1", "Log2", "Log3", "Log4"}) {
+        item(name)->trigger(); // the disabled start item does nothing
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"stop", "view", "erase"}));
+
+    window.reset();
+    h.settings.showLogOnPopup = true;
+    h.settings.zuno = true;
+    make();
+    EXPECT_TRUE(item("Log1")->isVisible());
+    EXPECT_TRUE(item("ZunoBeer1")->isVisible());
+    item("ZunoBeer1")->trigger();
+    const QString eject = QStandardPaths::findExecutable("eject");
+    if (eject.isEmpty()) {
+        EXPECT_TRUE(shell.requests().empty());
+    } else {
+        ASSERT_EQ(shell.requests().size(), 1U);
+        EXPECT_EQ(shell.requests()[0].file, eject.toStdString());
+        EXPECT_EQ(shell.requests()[0].arguments, (std::vector<std::string>{"-T"}));
+    }
+}
+
+TEST_F(MainWindowTest, QuickCheckCaptionsAndTheInformationDialog)
+{
+    h.settings.fan2Name = "R&D";
+    make();
+    h.panel.setVoltage(VoltageRail::Core, ": 1.65", true);
+    h.panel.setFanText(Fan::Fan2, "3100");
+    h.gauges[0].setCenterLabel("45°C");
+    h.statistics.feed(UpDownReading::CoreVoltage, 1.65, h.poll.display());
+    window->popupMenu().refresh();
+    EXPECT_EQ(window->popupMenu().quickCheckItem(QuickCheckItem::MB)->text(), QString::fromUtf8("Motherboard: 45°C"));
+    EXPECT_EQ(window->popupMenu().quickCheckItem(QuickCheckItem::CORE)->text(), "Core: 1.65");
+    EXPECT_EQ(window->popupMenu().quickCheckItem(QuickCheckItem::FANnr2)->text(), "R&&D 3100");
+
+    InformationDialog& dialog = window->informationDialog();
+    bool wasModal = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        wasModal = dialog.isVisible() && dialog.isModal();
+        dialog.okButton().click();
+    });
+    window->popupMenu().quickCheckItem(QuickCheckItem::CORE)->trigger();
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.windowTitle(), "Information");
+    EXPECT_EQ(dialog.size(), QSize(276, 141));
+    EXPECT_EQ(dialog.titleLabel().text(), "Quick info for: Core Voltage");
+    EXPECT_EQ(dialog.currentLabel().text(), "Current Value: : 1.65");
+    EXPECT_EQ(dialog.alarmLabel().text(), "Sound Alarm at: 10% off");
+    EXPECT_EQ(dialog.alarmOnLabel().text(), "Alarm Enabled");
+    EXPECT_EQ(dialog.minLabel().text(), "Lowest value: 1.65");
+    EXPECT_EQ(dialog.maxLabel().text(), "Highest value: 1.65");
+    EXPECT_EQ(dialog.maxLabel().pos(), QPoint(171, 80));
+}
+
+TEST_F(MainWindowTest, ReadingsGroupsShowThePanel)
+{
+    make();
+    h.panel.setVoltage(VoltageRail::Pos12, ": 13.10", true);
+    QLabel* plus12 = child<QLabel>("Label7");
+    EXPECT_EQ(plus12->text(), ": 13.10");
+    EXPECT_EQ(plus12->palette().color(QPalette::WindowText), QColor(Qt::red));
+    h.panel.setVoltage(VoltageRail::Pos12, ": 12.01", false);
+    EXPECT_EQ(plus12->palette().color(QPalette::WindowText), QColor(Qt::black));
+
+    h.panel.setFanText(Fan::Fan1, "not available");
+    EXPECT_EQ(child<QLabel>("FMFan1RPMLabel")->text(), "not available");
+
+    ReadingsGroups& groups = window->readingsGroups();
+    groups.setFanName(Fan::Fan3, "Power supply");
+    EXPECT_EQ(groups.fanRpmLabel(Fan::Fan3).x(), groups.fanNameLabel(Fan::Fan3).geometry().right() + 11);
+
+    groups.voltageBox(VoltageRail::Neg5).click();
+    EXPECT_FALSE(h.settings.watchMinus5Voltage);
+
+    h.settings.plus33VoltageNominal = 3.35;
+    groups.SetAll33VoltText();
+    EXPECT_EQ(groups.voltageBox(VoltageRail::Pos33).text(), "+3.35 Voltage");
+}
+
+TEST_F(MainWindowTest, UnitButtonAndStartUpTab)
+{
+    h.settings.tabOnTop = 6;
+    make();
+    const QString before = window->unitButton().text();
+    window->unitButton().click();
+    EXPECT_NE(window->unitButton().text(), before);
+    EXPECT_EQ(window->unitButton().text().toStdString(), h.poll.scaleCaption());
+
+    window->SetActiveTab();
+    EXPECT_EQ(window->pageControl().currentIndex(), 6);
+    h.settings.tabOnTop = 9;
+    window->SetActiveTab();
+    EXPECT_EQ(window->pageControl().currentIndex(), 6);
+}
+
+} // namespace
+} // namespace cdx
