@@ -263,7 +263,7 @@ TEST_F(MainWindowTest, MenuFollowsTheWindowAndPolling)
     EXPECT_FALSE(item("Show2")->isEnabled());
     EXPECT_TRUE(item("Hide1")->isEnabled());
 
-    timers.startUp(5000, 5000, 60000, false);
+    timers.startUp(5000, 5000);
     window->popupMenu().refresh();
     EXPECT_EQ(item("pause1")->text(), "Suspend");
     item("pause1")->trigger();
