@@ -1,0 +1,93 @@
+#include "alarms/AlarmEvaluator.h"
+
+#include <cstddef>
+
+#include "alarms/AlarmActions.h"
+#include "alarms/AlarmSettings.h"
+#include "alarms/AlarmSource.h"
+#include "alarms/AlarmTexts.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+
+namespace {
+
+std::size_t fanIndex(int fan)
+{
+    return static_cast<std::size_t>(fan - 1);
+}
+
+} // namespace
+
+void AlarmEvaluator::DisplayTempAlarm(int sensor)
+{
+    static constexpr int kSources[] = {AlarmWB1, AlarmLM75, AlarmWB2, AlarmWB3};
+    if (sensor < 1 || sensor > 4) {
+        return;
+    }
+    const int source = kSources[sensor - 1];
+    *alarmEnableSwitch(m_settings, source) = false;
+    m_actions.run(AlarmKind::Temperature, source, m_texts.temperature(sensor));
+}
+
+void AlarmEvaluator::DisplayVoltageAlarm(const std::string& name, double value)
+{
+    if (!m_settings.voltageAlarmEnabled) {
+        return;
+    }
+    m_settings.voltageAlarmEnabled = false;
+    m_actions.run(AlarmKind::Voltage, AlarmVoltage, m_texts.voltage(name, value));
+}
+
+void AlarmEvaluator::DisplayFanAlarm(int fan, int offMark, double value)
+{
+    if (!validFan(fan)) {
+        return;
+    }
+    const int source = AlarmFan1 + fan - 1;
+    bool& enabled = *alarmEnableSwitch(m_settings, source);
+    if (!enabled) {
+        return;
+    }
+    int& count = m_fanAlarmCount[fanIndex(fan)];
+    ++count;
+    if (count < m_settings.fanAlarmIgnoreCount) {
+        m_fanAlarmPending[fanIndex(fan)] = true;
+        return;
+    }
+    enabled = false;
+    m_actions.run(AlarmKind::Fan, source, m_texts.fan(fan, offMark, value));
+}
+
+void AlarmEvaluator::clearFanAlarmPending()
+{
+    m_fanAlarmPending = {};
+}
+
+void AlarmEvaluator::setFanAlarmCount(int fan, int count)
+{
+    if (validFan(fan)) {
+        m_fanAlarmCount[fanIndex(fan)] = count;
+    }
+}
+
+void AlarmEvaluator::resetFanAlarmCounts()
+{
+    for (std::size_t i = 0; i < m_fanAlarmCount.size(); ++i) {
+        if (!m_fanAlarmPending[i]) {
+            m_fanAlarmCount[i] = 0;
+        }
+    }
+}
+
+int AlarmEvaluator::FanAlarmCount(int fan) const
+{
+    return validFan(fan) ? m_fanAlarmCount[fanIndex(fan)] : 0;
+}
+
+bool AlarmEvaluator::FanAlarmPending(int fan) const
+{
+    return validFan(fan) && m_fanAlarmPending[fanIndex(fan)];
+}
+
+} // namespace cdx

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+
+namespace cdx {
+
+class AlarmSound;
+class Timer;
+struct Settings;
+
+// What the Warning dialog does around its wait: no poll runs while it is up,
+// and its closing ends the tone and the wave and gives the poll back; its
+// "OK & Enable Alarm" button switches on again the alarm named by AlarmSource.
+class WarningDialogControl {
+public:
+    struct Parts {
+        Settings& settings;
+        Timer& timer1; // the poll
+        Timer& timer4; // the alarm tone
+        AlarmSound& sound;
+        // Gives tray icon 1 its popup menu and double-click action again and
+        // redraws the tray icons.
+        std::function<void()> redrawTray;
+        // True while the user has polling suspended; the poll then stays off
+        // when the dialog closes.
+        std::function<bool()> pollingSuspended;
+    };
+
+    explicit WarningDialogControl(Parts parts) : m_parts(std::move(parts)) {}
+
+    int AlarmSource() const { return m_alarmSource; }
+    void setAlarmSource(int alarmSource) { m_alarmSource = alarmSource; }
+
+    // The dialog is shown: the poll timer stops.
+    void FormShow();
+    // "OK & Enable Alarm": checks the enable switch of the alarm AlarmSource
+    // names (any other number switches nothing on). The dialog then closes.
+    void enableAlarm();
+    // The dialog closes, by either button or its close box: the poll timer runs
+    // again, the tray is redrawn, the tone stops and the wave is stopped.
+    void FormClose();
+
+private:
+    Parts m_parts;
+    int m_alarmSource = 0;
+};
+
+} // namespace cdx

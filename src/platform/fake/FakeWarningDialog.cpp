@@ -1,0 +1,28 @@
+#include "platform/fake/FakeWarningDialog.h"
+
+#include "alarms/WarningDialogControl.h"
+#include "platform/fake/FakeTimerQueue.h"
+
+namespace cdx {
+
+void FakeWarningDialog::ShowModal(const std::string& text)
+{
+    texts.push_back(text);
+    sources.push_back(m_control.AlarmSource());
+    if (journal) {
+        journal->push_back("dialog: " + text);
+    }
+    m_control.FormShow();
+    if (m_queue && waitMs > 0) {
+        m_queue->advance(waitMs);
+    }
+    if (answer == Answer::EnableAlarm) {
+        m_control.enableAlarm();
+    }
+    m_control.FormClose();
+    if (journal) {
+        journal->push_back("dialog closed");
+    }
+}
+
+} // namespace cdx

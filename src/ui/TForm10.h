@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+#include <QDialog>
+
+#include "alarms/WarningDialog.h"
+
+class QLabel;
+class QPushButton;
+
+namespace cdx {
+
+class WarningDialogControl;
+
+// The Warning dialog: the alarm's text beside a warning image, with the
+// buttons "OK & Disable Alarm" and "OK & Enable Alarm". It stays on top,
+// centred on the screen, and runs its own event loop while up, so timers go
+// on firing. Closing it by its close box (or Escape) acts as "OK & Disable
+// Alarm".
+class TForm10 : public QDialog, public WarningDialog {
+    Q_OBJECT
+public:
+    explicit TForm10(WarningDialogControl& control, QWidget* parent = nullptr);
+
+    void ShowModal(const std::string& text) override;
+
+    QLabel* label() const { return m_label; }
+    QPushButton* disableButton() const { return m_disable; }
+    QPushButton* enableButton() const { return m_enable; }
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    WarningDialogControl& m_control;
+    QLabel* m_label;
+    QPushButton* m_disable;
+    QPushButton* m_enable;
+};
+
+} // namespace cdx

@@ -1,0 +1,208 @@
+#include "alarms/AlarmEvaluator.h"
+
+#include <algorithm>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "AlarmHarness.h"
+#include "alarms/AlarmSettings.h"
+#include "alarms/AlarmSource.h"
+
+namespace cdx {
+namespace {
+
+using test::AlarmHarness;
+
+int dialogs(const AlarmHarness& h)
+{
+    return static_cast<int>(h.dialog.texts.size());
+}
+
+TEST(AlarmTextsTest, TemperatureTextsQuoteTheThresholdLabels)
+{
+    AlarmHarness h;
+    h.settings.mbAlarmTemperature = 50;
+    EXPECT_EQ(h.texts.temperature(1), (AlarmMessage{"Your Motherboard has reached the temperature of 50°C / 122°F",
+                                                    "WARNING: Motherboard has reached: 50°C / 122°F"}));
+
+    // Unrounded Fahrenheit in the general format with the user's separator,
+    // and no degree mark while the window shows none.
+    h.settings.cpuAlarmTemperature = 51;
+    h.settings.roundFahrenheit = false;
+    h.settings.showDegreeInWindow = false;
+    h.formats.decimalSeparator = ",";
+    EXPECT_EQ(h.texts.temperature(2).dialog, "Your CPU LM75 has reached the temperature of 51C / 123,8F");
+    h.settings.roundFahrenheit = true;
+    EXPECT_EQ(h.texts.fahrenheitLabel(51), "124F");
+    EXPECT_EQ(h.texts.fahrenheitLabel(-40), "-40F");
+    EXPECT_EQ(h.texts.temperature(5), AlarmMessage{});
+}
+
+TEST(AlarmTextsTest, VoltageTextBreaksLinesWithLineFeedThenCarriageReturn)
+{
+    AlarmHarness h;
+    h.settings.voltageTolerance = 7.5;
+    const AlarmMessage m = h.texts.voltage("+12 Voltage", 13.409);
+    EXPECT_EQ(m.dialog, "Voltage Alarm for +12 Voltage\n\rThis unit is more then 7.5% off, and reached the value of: "
+                        "13.41 Volt.\n\r\n\rPlease go to the Voltage tab to turn this Alarm on again.");
+    EXPECT_EQ(m.log, "WARNING: +12 Voltage has reached: 13.41V");
+    h.formats.decimalSeparator = ",";
+    EXPECT_EQ(h.texts.voltage("-5 Voltage", -5.6).log, "WARNING: -5 Voltage has reached: -5,60V");
+}
+
+TEST(AlarmTextsTest, FanTexts)
+{
+    AlarmHarness h;
+    h.settings.fan1NominalRpm = 3000;
+    EXPECT_EQ(h.texts.fan(1, 10, 0.0),
+              (AlarmMessage{"Fan Alarm for Fan 1, this Fan is more then 10% off the user defined value of 3000, and "
+                            "has reached the value of: 0 RPM.",
+                            "WARNING: Fan 1 has reached: 0 RPM"}));
+    h.settings.fan3Name = "Case";
+    h.settings.fan3NominalRpm = 2812.5;
+    EXPECT_EQ(h.texts.fan(3, 5, 2250).log, "WARNING: Case has reached: 2250 RPM");
+    EXPECT_NE(h.texts.fan(3, 5, 2250).dialog.find("user defined value of 2812.5,"), std::string::npos);
+}
+
+TEST(AlarmEvaluatorTest, TemperatureAlarmSwitchesItselfOffBeforeItsActions)
+{
+    AlarmHarness h;
+    bool enabledWhenShown = true;
+    h.onLog = [&](const std::string&) { enabledWhenShown = h.settings.wb2AlarmEnabled; };
+    h.settings.warningLogEnabled = true;
+    h.evaluator.DisplayTempAlarm(3);
+    EXPECT_FALSE(enabledWhenShown);
+    EXPECT_FALSE(h.settings.wb2AlarmEnabled);
+    EXPECT_TRUE(h.settings.mbAlarmEnabled);
+    // WB2 is AlarmSource 7, not 3.
+    EXPECT_EQ(h.dialog.sources, std::vector<int>{7});
+
+    h.evaluator.DisplayTempAlarm(0);
+    h.evaluator.DisplayTempAlarm(5);
+    EXPECT_EQ(dialogs(h), 1);
+}
+
+TEST(AlarmEvaluatorTest, OkAndEnableSwitchesOnTheAlarmThatFired)
+{
+    struct Case {
+        int sensor;
+        int source;
+        bool Settings::*enabled;
+    };
+    for (const Case c : {Case{1, 1, &Settings::mbAlarmEnabled}, Case{2, 2, &Settings::cpuAlarmEnabled},
+                         Case{3, 7, &Settings::wb2AlarmEnabled}, Case{4, 8, &Settings::wb3AlarmEnabled}}) {
+        AlarmHarness h;
+        h.dialog.answer = FakeWarningDialog::Answer::EnableAlarm;
+        h.evaluator.DisplayTempAlarm(c.sensor);
+        EXPECT_EQ(h.dialog.sources, std::vector<int>{c.source});
+        EXPECT_TRUE(h.settings.*c.enabled) << c.sensor;
+    }
+    for (auto answer : {FakeWarningDialog::Answer::DisableAlarm, FakeWarningDialog::Answer::CloseBox}) {
+        AlarmHarness h;
+        h.dialog.answer = answer;
+        h.evaluator.DisplayTempAlarm(4);
+        EXPECT_FALSE(h.settings.wb3AlarmEnabled);
+    }
+}
+
+TEST(AlarmEvaluatorTest, TheSixVoltagesShareOneSwitch)
+{
+    AlarmHarness h;
+    h.dialog.answer = FakeWarningDialog::Answer::DisableAlarm;
+    h.evaluator.DisplayVoltageAlarm("+12 Voltage", 13.41);
+    h.evaluator.DisplayVoltageAlarm("-5 Voltage", -5.9);
+    EXPECT_EQ(dialogs(h), 1);
+    EXPECT_FALSE(h.settings.voltageAlarmEnabled);
+    EXPECT_EQ(h.dialog.sources, std::vector<int>{3});
+
+    h.dialog.answer = FakeWarningDialog::Answer::EnableAlarm;
+    h.settings.voltageAlarmEnabled = true;
+    h.evaluator.DisplayVoltageAlarm("-5 Voltage", -5.9);
+    EXPECT_TRUE(h.settings.voltageAlarmEnabled);
+    EXPECT_EQ(dialogs(h), 2);
+}
+
+// One poll's fan calls as the poll makes them.
+void fanPoll(AlarmHarness& h, int fan, bool outOfBand, double speed = 1000.0)
+{
+    h.evaluator.clearFanAlarmPending();
+    if (outOfBand) {
+        h.evaluator.DisplayFanAlarm(fan, 10, speed);
+    }
+    h.evaluator.resetFanAlarmCounts();
+}
+
+TEST(AlarmEvaluatorTest, FanAlarmWaitsForIgnoreFanAlarmConsecutivePolls)
+{
+    AlarmHarness h;
+    h.settings.fan2AlarmEnabled = true;
+    h.settings.fanAlarmIgnoreCount = 5;
+    for (int poll = 1; poll <= 3; ++poll) {
+        fanPoll(h, 2, true);
+    }
+    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 3);
+    EXPECT_TRUE(h.evaluator.FanAlarmPending(2));
+
+    // Back in band for one poll at 3 of 5: the count starts again.
+    fanPoll(h, 2, false);
+    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 0);
+    for (int poll = 1; poll <= 4; ++poll) {
+        fanPoll(h, 2, true);
+    }
+    EXPECT_EQ(dialogs(h), 0);
+    fanPoll(h, 2, true);
+    EXPECT_EQ(dialogs(h), 1);
+    EXPECT_EQ(h.dialog.sources, std::vector<int>{5});
+    EXPECT_FALSE(h.settings.fan2AlarmEnabled);
+    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 0);
+
+    // A disabled alarm neither counts nor fires.
+    fanPoll(h, 2, true);
+    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 0);
+    EXPECT_EQ(dialogs(h), 1);
+}
+
+TEST(AlarmEvaluatorTest, FanAlarmWithoutDelayFiresOnTheFirstPoll)
+{
+    for (int ignore : {0, 1}) {
+        AlarmHarness h;
+        h.settings.fan1AlarmEnabled = true;
+        h.settings.fanAlarmIgnoreCount = ignore;
+        fanPoll(h, 1, true);
+        EXPECT_EQ(dialogs(h), 1) << ignore;
+    }
+}
+
+TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZero)
+{
+    AlarmHarness h;
+    h.settings.fan3AlarmEnabled = true;
+    h.settings.fan3NominalRpm = 3000;
+    h.settings.fanAlarmIgnoreCount = 5;
+    h.settings.warningLogEnabled = true;
+    h.evaluator.clearFanAlarmPending();
+    h.evaluator.setFanAlarmCount(3, h.settings.fanAlarmIgnoreCount);
+    h.evaluator.DisplayFanAlarm(3, 10, 0.0);
+    ASSERT_EQ(dialogs(h), 1);
+    EXPECT_EQ(h.dialog.texts[0], "Fan Alarm for Fan 3, this Fan is more then 10% off the user defined value of 3000, "
+                                 "and has reached the value of: 0 RPM.");
+    EXPECT_NE(std::find(h.journal.begin(), h.journal.end(), "log WARNING: Fan 3 has reached: 0 RPM"), h.journal.end());
+    EXPECT_EQ(h.dialog.sources, std::vector<int>{6});
+}
+
+TEST(AlarmSettingsTest, PcSpeakerBoxFollowsShowMsg)
+{
+    Settings s;
+    s.voltageShowAlarmMsg = false;
+    EXPECT_FALSE(pcSpeakerBoxEnabled(s, AlarmVoltage));
+    EXPECT_TRUE(pcSpeakerBoxEnabled(s, AlarmWB3));
+    s.wb3ShowAlarmMsg = false;
+    EXPECT_FALSE(pcSpeakerBoxEnabled(s, AlarmWB3));
+    EXPECT_FALSE(pcSpeakerBoxEnabled(s, 9));
+    EXPECT_EQ(alarmEnableSwitch(s, 0), nullptr);
+    EXPECT_EQ(alarmEnableSwitch(s, AlarmFan3), &s.fan3AlarmEnabled);
+}
+
+} // namespace
+} // namespace cdx

@@ -1,0 +1,227 @@
+// A poll over a scripted driver, driven by the window timers on virtual time,
+// with the real evaluation, actions, sounds and warning log behind it.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "AlarmHarness.h"
+#include "LogHarness.h"
+#include "PollHarness.h"
+#include "monitor/MonitorTimers.h"
+#include "platform/Beeper.h"
+#include "platform/fake/FakeShell.h"
+
+namespace cdx {
+namespace {
+
+using test::Journal;
+
+class JournalBeeper : public Beeper {
+public:
+    explicit JournalBeeper(Journal& journal) : m_journal(journal) {}
+    void beep(unsigned frequencyHz, unsigned durationMs) override
+    {
+        m_journal.push_back("beep " + std::to_string(frequencyHz) + " " + std::to_string(durationMs));
+    }
+
+private:
+    Journal& m_journal;
+};
+
+struct AlarmPoll {
+    explicit AlarmPoll(PlatformFamily family) : timers(log.timers, family, beeper)
+    {
+        settings.warningLogEnabled = true;
+        settings.mbAlarmTemperature = 50;
+        driver.script("GetLM78Core0", {2.8});
+        window.journal = &journal;
+        dialog.journal = &journal;
+        dialog.waitMs = 1500;
+        poll.setChipPresent(true);
+        poll.setFanDivisors(2, 2);
+        for (auto& g : gauges) {
+            g.setScale(80.0F);
+        }
+        MonitorTimers::Handlers handlers;
+        handlers.poll = [this] {
+            journal.push_back("poll");
+            poll.Timer1Timer();
+        };
+        handlers.startSound = [this] { sound.StartSound(); };
+        handlers.stopSound = [this] { sound.StopSound(); };
+        handlers.speakerDivisor = [this] { return settings.pcSpeakerDivisor; };
+        timers.setHandlers(handlers);
+    }
+
+    std::string warningLogText() const { return test::readFile(log.paths.warningTxt); }
+    std::size_t dialogs() const { return dialog.texts.size(); }
+
+    test::LogHarness log;
+    Journal journal;
+    JournalBeeper beeper{journal};
+    MonitorTimers timers;
+    Settings settings;
+    test::JournalDriver driver{journal};
+    test::JournalShell shell{journal};
+    test::JournalWavePlayer player{journal};
+    FakeAlarmWindow window;
+    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    UpDownStatistics statistics;
+    ReadingsPanel panel;
+    RecordingListener listener;
+    AlarmSound sound{settings, player, driver};
+    WarningDialogControl control{{settings, timers.timer1(), timers.timer4(), sound,
+                                  [this] { journal.push_back("tray redrawn"); },
+                                  [this] { return timers.suspended(); }}};
+    FakeWarningDialog dialog{control, &log.timers};
+    AlarmTexts texts{settings, log.formats};
+    AlarmActions actions{
+        {settings, window, shell, sound, timers.timer4(), dialog, control, [this](const std::string& line) {
+             journal.push_back("log " + line);
+             log.warningLog.WriteErrorLog(line);
+         }}};
+    AlarmEvaluator evaluator{settings, texts, actions};
+    PollCycle poll{PollCycle::Parts{driver,
+                                    settings,
+                                    {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
+                                    statistics,
+                                    panel,
+                                    evaluator,
+                                    listener,
+                                    [this] { return timers.pollingActive(); }}};
+};
+
+TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuringTheDialog)
+{
+    AlarmPoll p(PlatformFamily::WindowsNT);
+    p.driver.script("GetLM78Temp", {40, 45, 50});
+    p.timers.startUp(5000, 5000, 60000, false); // the start-up poll reads 40: no alarm
+    p.log.timers.advance(10000);                // 45, then 50 reaches the threshold
+
+    const std::string dialogText = "Your Motherboard has reached the temperature of 50°C / 122°F";
+    const std::string logLine = "WARNING: Motherboard has reached: 50°C / 122°F";
+    // The small view (112 wide) keeps its stay-on-top style: only the last
+    // step re-applies it.
+    EXPECT_EQ(p.journal, (Journal{"poll", "poll", "poll", "taskbar button shown", "dialog: " + dialogText,
+                                  "beep 2386 500", "beep 2386 500", "beep 2386 500", "tray redrawn", "speaker off",
+                                  "wave stop", "dialog closed", "log " + logLine, "speaker off", "stay on top"}));
+    EXPECT_NE(p.warningLogText().find(logLine), std::string::npos);
+    EXPECT_FALSE(p.settings.mbAlarmEnabled);
+    EXPECT_TRUE(p.timers.pollingActive());
+    EXPECT_FALSE(p.timers.timer4().enabled());
+
+    // "OK & Disable Alarm": the reading stays at 50 and nothing fires again.
+    p.log.timers.advance(30000);
+    EXPECT_EQ(p.dialogs(), 1U);
+}
+
+TEST(AlarmPollTest, OkAndEnableBringsTheAlarmBackAtTheNextPoll)
+{
+    AlarmPoll p(PlatformFamily::WindowsNT);
+    p.dialog.answer = FakeWarningDialog::Answer::EnableAlarm;
+    p.driver.script("GetLM78Temp", {50});
+    p.timers.startUp(5000, 5000, 60000, false);
+    p.log.timers.advance(5000);
+    EXPECT_EQ(p.dialogs(), 1U);
+    EXPECT_TRUE(p.settings.mbAlarmEnabled);
+    // The poll timer counts anew from the dialog's close: the next poll comes
+    // 5 s after it and fires again.
+    EXPECT_EQ(p.log.timers.now(), 6500); // the dialog's wait ran inside the poll
+    p.log.timers.advance(4999);
+    EXPECT_EQ(p.dialogs(), 1U);
+    p.log.timers.advance(1);
+    EXPECT_EQ(p.dialogs(), 2U);
+}
+
+TEST(AlarmPollTest, TwoTemperaturesInOnePollComeOneAfterTheOtherWb1First)
+{
+    AlarmPoll p(PlatformFamily::WindowsNT);
+    p.dialog.waitMs = 0;
+    p.settings.checkWb2 = true;
+    p.settings.wb2AlarmTemperature = 30;
+    p.driver.script("GetLM78Temp", {55});
+    p.driver.script("GetWinBondSensor2", {35});
+    p.timers.startUp(5000, 5000, 60000, false);
+    p.log.timers.advance(5000);
+    EXPECT_EQ(p.dialog.sources, (std::vector<int>{1, 7}));
+}
+
+TEST(AlarmPollTest, OnTheOtherFamilyTheFirstTickAfterAClearToggleIsSilent)
+{
+    AlarmPoll p(PlatformFamily::Windows9x);
+    p.driver.script("GetLM78Temp", {50});
+    p.timers.startUp(5000, 5000, 60000, false);
+    p.log.timers.advance(5000);
+    const auto shown = std::find_if(p.journal.begin(), p.journal.end(),
+                                    [](const std::string& e) { return e.rfind("dialog:", 0) == 0; });
+    ASSERT_NE(shown, p.journal.end());
+    // 500 ms: off; 1000 ms: on; 1500 ms: off; then the dialog closes.
+    EXPECT_EQ(Journal(shown + 1, shown + 7),
+              (Journal{"speaker off", "speaker on 500", "speaker off", "tray redrawn", "speaker off", "wave stop"}));
+    EXPECT_FALSE(p.driver.speakerOn());
+    EXPECT_EQ(p.driver.speakerStarts(), std::vector<std::uint16_t>{500});
+}
+
+TEST(AlarmPollTest, NoAlarmWhilePausedOrInTheStartUpPoll)
+{
+    AlarmPoll p(PlatformFamily::WindowsNT);
+    p.driver.script("GetLM78Temp", {70});
+    p.timers.startUp(5000, 5000, 60000, false);
+    EXPECT_EQ(p.dialogs(), 0U);
+    p.timers.suspend();
+    p.log.timers.advance(60000);
+    EXPECT_EQ(p.dialogs(), 0U);
+    EXPECT_TRUE(p.settings.mbAlarmEnabled);
+}
+
+TEST(AlarmPollTest, FanAlarmFiresOnTheFifthPollOutOfBand)
+{
+    AlarmPoll p(PlatformFamily::WindowsNT);
+    p.dialog.waitMs = 0;
+    p.settings.fan1AlarmEnabled = true;
+    p.settings.fan1NominalRpm = 3000; // the fake's fan 1 runs at 2500
+    p.settings.warningLogEnabled = true;
+    p.timers.startUp(5000, 5000, 60000, false);
+    p.log.timers.advance(20000);
+    EXPECT_EQ(p.dialogs(), 0U);
+    p.log.timers.advance(5000);
+    ASSERT_EQ(p.dialogs(), 1U);
+    EXPECT_EQ(p.dialog.texts[0], "Fan Alarm for Fan 1, this Fan is more then 10% off the user defined value of 3000, "
+                                 "and has reached the value of: 2500 RPM.");
+    EXPECT_NE(p.warningLogText().find("WARNING: Fan 1 has reached: 2500 RPM"), std::string::npos);
+}
+
+TEST(AlarmPollTest, FanNotAvailableFiresAtOnceAndWithUsersRpmZeroAnySpeedIsOutOfBand)
+{
+    AlarmPoll p(PlatformFamily::WindowsNT);
+    p.dialog.waitMs = 0;
+    p.settings.fan2AlarmEnabled = true;
+    p.settings.fan2NominalRpm = 2250;
+    p.driver.script("GetLM78Fan2", {255});
+    p.settings.fan3AlarmEnabled = true;
+    p.settings.fan3NominalRpm = 0;
+    p.settings.fanAlarmIgnoreCount = 1;
+    p.timers.startUp(5000, 5000, 60000, false);
+    p.log.timers.advance(5000);
+    EXPECT_EQ(p.dialog.sources, (std::vector<int>{5, 6}));
+    EXPECT_NE(p.dialog.texts[0].find("has reached the value of: 0 RPM."), std::string::npos);
+    EXPECT_FALSE(p.settings.fan2AlarmEnabled);
+}
+
+TEST(AlarmPollTest, ASecondVoltageInTheSamePollGivesNoSecondAlarm)
+{
+    AlarmPoll p(PlatformFamily::WindowsNT);
+    p.dialog.waitMs = 0;
+    p.driver.script("GetLM78Pos12v", {13.41});
+    p.driver.script("GetLM78Neg5v", {-5.9});
+    p.timers.startUp(5000, 5000, 60000, false);
+    p.log.timers.advance(5000);
+    ASSERT_EQ(p.dialogs(), 1U);
+    EXPECT_EQ(p.dialog.sources, std::vector<int>{3});
+    EXPECT_NE(p.warningLogText().find("WARNING: +12 Voltage has reached: 13.41V"), std::string::npos);
+}
+
+} // namespace
+} // namespace cdx

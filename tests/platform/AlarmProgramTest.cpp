@@ -1,0 +1,104 @@
+// An alarm's program is started as the file its path names: blanks, quotes and
+// semicolons in the name reach no command interpreter.
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "TemporaryDirectory.h"
+#include "alarms/AlarmActions.h"
+#include "alarms/AlarmSound.h"
+#include "alarms/WarningDialogControl.h"
+#include "platform/fake/FakeAlarmWindow.h"
+#include "platform/fake/FakeSensorDriver.h"
+#include "platform/fake/FakeTimerQueue.h"
+#include "platform/fake/FakeWarningDialog.h"
+#include "platform/fake/FakeWavePlayer.h"
+#include "platform/linux/LinuxShell.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+namespace {
+
+bool waitFor(const std::filesystem::path& file)
+{
+    for (int i = 0; i < 100; ++i) {
+        if (std::filesystem::exists(file)) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+TEST(AlarmProgramTest, APathWithShellCharactersIsOneProgramFile)
+{
+    test::TemporaryDirectory folder;
+    const std::filesystem::path dir = folder.path();
+    const std::filesystem::path script = dir / "alarm; touch injected 'quoted' \"double\" $(touch sub).sh";
+    {
+        std::ofstream out(script);
+        out << "#!/bin/sh\n"
+               "echo \"$#\" > \"$(dirname \"$0\")/ran\"\n";
+    }
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+
+    Settings settings;
+    settings.mbAlarmRun = true;
+    settings.mbAlarmPath = script.string();
+    settings.mbShowAlarmMsg = false;
+    FakeTimerQueue queue;
+    auto timer1 = queue.createTimer();
+    auto timer4 = queue.createTimer();
+    FakeWavePlayer player;
+    FakeSensorDriver driver;
+    AlarmSound sound(settings, player, driver);
+    WarningDialogControl control({settings, *timer1, *timer4, sound, {}, {}});
+    FakeWarningDialog dialog(control);
+    FakeAlarmWindow window;
+    LinuxShell shell;
+    AlarmActions actions({settings, window, shell, sound, *timer4, dialog, control, {}});
+
+    // Started from another working folder, so that a command interpreter
+    // would have created its files where the test looks.
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    actions.run(AlarmKind::Temperature, 1, {"dialog", "log"});
+    std::filesystem::current_path(previous);
+
+    ASSERT_TRUE(waitFor(dir / "ran"));
+    std::ifstream ran(dir / "ran");
+    std::string argumentCount;
+    ran >> argumentCount;
+    EXPECT_EQ(argumentCount, "0");
+    EXPECT_FALSE(std::filesystem::exists(dir / "injected"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "sub"));
+}
+
+TEST(AlarmProgramTest, AMissingProgramIsSkipped)
+{
+    test::TemporaryDirectory folder;
+    LinuxShell shell("/bin/false-opener-that-does-not-exist");
+    Settings settings;
+    settings.voltageAlarmRun = true;
+    settings.voltageAlarmPath = (std::filesystem::path(folder.path()) / "gone.sh").string();
+    settings.voltageShowAlarmMsg = false;
+    FakeTimerQueue queue;
+    auto timer1 = queue.createTimer();
+    auto timer4 = queue.createTimer();
+    FakeWavePlayer player;
+    FakeSensorDriver driver;
+    AlarmSound sound(settings, player, driver);
+    WarningDialogControl control({settings, *timer1, *timer4, sound, {}, {}});
+    FakeWarningDialog dialog(control);
+    FakeAlarmWindow window;
+    AlarmActions actions({settings, window, shell, sound, *timer4, dialog, control, {}});
+    actions.run(AlarmKind::Voltage, 3, {"dialog", "log"});
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+} // namespace
+} // namespace cdx

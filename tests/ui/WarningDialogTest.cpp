@@ -1,0 +1,112 @@
+#include "ui/TForm10.h"
+
+#include <memory>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "alarms/AlarmSound.h"
+#include "alarms/WarningDialogControl.h"
+#include "platform/fake/FakeSensorDriver.h"
+#include "platform/fake/FakeTimerQueue.h"
+#include "platform/fake/FakeWavePlayer.h"
+#include "platform/qt/QtTimer.h"
+#include "platform/qt/ToneBeeper.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+namespace {
+
+class WarningDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        timer1->setEnabled(true);
+        player.play("alarm.wav", true);
+        settings.wb3AlarmEnabled = false;
+        control.setAlarmSource(8);
+    }
+
+    // Shows the dialog and runs `whileUp` from inside its event loop.
+    void showAndThen(const std::function<void()>& whileUp)
+    {
+        QTimer::singleShot(200, &dialog, [&] {
+            timer1WhileUp = timer1->enabled();
+            whileUp();
+        });
+        dialog.ShowModal("Voltage Alarm for +5 Voltage\n\rThis unit is more then 10% off");
+    }
+
+    Settings settings;
+    FakeTimerQueue queue;
+    std::unique_ptr<Timer> timer1 = queue.createTimer();
+    QtTimer timer4;
+    FakeWavePlayer player;
+    FakeSensorDriver driver;
+    AlarmSound sound{settings, player, driver};
+    int trayRedraws = 0;
+    WarningDialogControl control{{settings, *timer1, timer4, sound, [this] { ++trayRedraws; }, {}}};
+    TForm10 dialog{control};
+    bool timer1WhileUp = true;
+};
+
+TEST_F(WarningDialogTest, LooksLikeTheWarning)
+{
+    EXPECT_EQ(dialog.windowTitle(), "Warning");
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(dialog.disableButton()->text(), "OK & Disable Alarm");
+    EXPECT_EQ(dialog.enableButton()->text(), "OK & Enable Alarm");
+    EXPECT_TRUE(dialog.label()->wordWrap());
+    showAndThen([this] {
+        EXPECT_EQ(dialog.label()->text(), "Voltage Alarm for +5 Voltage\nThis unit is more then 10% off");
+        dialog.disableButton()->click();
+    });
+}
+
+TEST_F(WarningDialogTest, OkAndEnableSwitchesOnTheNamedAlarmAndEndsTheSounds)
+{
+    int ticks = 0;
+    timer4.setInterval(20);
+    timer4.setOnTick([&] { ++ticks; });
+    timer4.setEnabled(true);
+    showAndThen([this] { dialog.enableButton()->click(); });
+    // The tone timer kept ticking while the dialog waited; the poll did not.
+    EXPECT_GT(ticks, 2);
+    EXPECT_FALSE(timer1WhileUp);
+    EXPECT_TRUE(settings.wb3AlarmEnabled);
+    EXPECT_TRUE(timer1->enabled());
+    EXPECT_FALSE(timer4.enabled());
+    EXPECT_EQ(player.playing, "");
+    EXPECT_EQ(trayRedraws, 1);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(WarningDialogTest, OkAndDisableAndTheCloseBoxLeaveTheAlarmOff)
+{
+    showAndThen([this] { dialog.disableButton()->click(); });
+    EXPECT_FALSE(settings.wb3AlarmEnabled);
+    EXPECT_TRUE(timer1->enabled());
+    EXPECT_EQ(trayRedraws, 1);
+
+    player.play("alarm.wav", true);
+    showAndThen([this] { dialog.close(); });
+    EXPECT_FALSE(timer1WhileUp);
+    EXPECT_FALSE(settings.wb3AlarmEnabled);
+    EXPECT_TRUE(timer1->enabled());
+    EXPECT_FALSE(timer4.enabled());
+    EXPECT_EQ(player.playing, "");
+    EXPECT_EQ(trayRedraws, 2);
+}
+
+TEST(ToneBeeperTest, WithoutSpeakerDeviceOrAudioOutputABeepIsSilentAndReturnsAtOnce)
+{
+    ToneBeeper beeper("/nonexistent-input-folder");
+    beeper.beep(2386, 500);
+    beeper.beep(0, 500);
+    SUCCEED();
+}
+
+} // namespace
+} // namespace cdx
