@@ -97,7 +97,7 @@ TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuring
 {
     AlarmPoll p(PlatformFamily::WindowsNT);
     p.driver.script("GetLM78Temp", {40, 45, 50});
-    p.timers.startUp(5000, 5000, 60000, false); // the start-up poll reads 40: no alarm
+    p.timers.startUp(5000, 5000); // the start-up poll reads 40: no alarm
     p.log.timers.advance(10000);                // 45, then 50 reaches the threshold
 
     const std::string dialogText = "Your Motherboard has reached the temperature of 50°C / 122°F";
@@ -122,7 +122,7 @@ TEST(AlarmPollTest, OkAndEnableBringsTheAlarmBackAtTheNextPoll)
     AlarmPoll p(PlatformFamily::WindowsNT);
     p.dialog.answer = FakeWarningDialog::Answer::EnableAlarm;
     p.driver.script("GetLM78Temp", {50});
-    p.timers.startUp(5000, 5000, 60000, false);
+    p.timers.startUp(5000, 5000);
     p.log.timers.advance(5000);
     EXPECT_EQ(p.dialogs(), 1U);
     EXPECT_TRUE(p.settings.mbAlarmEnabled);
@@ -143,7 +143,7 @@ TEST(AlarmPollTest, TwoTemperaturesInOnePollComeOneAfterTheOtherWb1First)
     p.settings.wb2AlarmTemperature = 30;
     p.driver.script("GetLM78Temp", {55});
     p.driver.script("GetWinBondSensor2", {35});
-    p.timers.startUp(5000, 5000, 60000, false);
+    p.timers.startUp(5000, 5000);
     p.log.timers.advance(5000);
     EXPECT_EQ(p.dialog.sources, (std::vector<int>{1, 7}));
 }
@@ -152,7 +152,7 @@ TEST(AlarmPollTest, OnTheOtherFamilyTheFirstTickAfterAClearToggleIsSilent)
 {
     AlarmPoll p(PlatformFamily::Windows9x);
     p.driver.script("GetLM78Temp", {50});
-    p.timers.startUp(5000, 5000, 60000, false);
+    p.timers.startUp(5000, 5000);
     p.log.timers.advance(5000);
     const auto shown = std::find_if(p.journal.begin(), p.journal.end(),
                                     [](const std::string& e) { return e.rfind("dialog:", 0) == 0; });
@@ -168,7 +168,7 @@ TEST(AlarmPollTest, NoAlarmWhilePausedOrInTheStartUpPoll)
 {
     AlarmPoll p(PlatformFamily::WindowsNT);
     p.driver.script("GetLM78Temp", {70});
-    p.timers.startUp(5000, 5000, 60000, false);
+    p.timers.startUp(5000, 5000);
     EXPECT_EQ(p.dialogs(), 0U);
     p.timers.suspend();
     p.log.timers.advance(60000);
@@ -183,7 +183,7 @@ TEST(AlarmPollTest, FanAlarmFiresOnTheFifthPollOutOfBand)
     p.settings.fan1AlarmEnabled = true;
     p.settings.fan1NominalRpm = 3000; // the fake's fan 1 runs at 2500
     p.settings.warningLogEnabled = true;
-    p.timers.startUp(5000, 5000, 60000, false);
+    p.timers.startUp(5000, 5000);
     p.log.timers.advance(20000);
     EXPECT_EQ(p.dialogs(), 0U);
     p.log.timers.advance(5000);
@@ -203,7 +203,7 @@ TEST(AlarmPollTest, FanNotAvailableFiresAtOnceAndWithUsersRpmZeroAnySpeedIsOutOf
     p.settings.fan3AlarmEnabled = true;
     p.settings.fan3NominalRpm = 0;
     p.settings.fanAlarmIgnoreCount = 1;
-    p.timers.startUp(5000, 5000, 60000, false);
+    p.timers.startUp(5000, 5000);
     p.log.timers.advance(5000);
     EXPECT_EQ(p.dialog.sources, (std::vector<int>{5, 6}));
     EXPECT_NE(p.dialog.texts[0].find("has reached the value of: 0 RPM."), std::string::npos);
@@ -216,7 +216,7 @@ TEST(AlarmPollTest, ASecondVoltageInTheSamePollGivesNoSecondAlarm)
     p.dialog.waitMs = 0;
     p.driver.script("GetLM78Pos12v", {13.41});
     p.driver.script("GetLM78Neg5v", {-5.9});
-    p.timers.startUp(5000, 5000, 60000, false);
+    p.timers.startUp(5000, 5000);
     p.log.timers.advance(5000);
     ASSERT_EQ(p.dialogs(), 1U);
     EXPECT_EQ(p.dialog.sources, std::vector<int>{3});
