@@ -4,11 +4,10 @@
 
 namespace cdx {
 
-MonitorStack::MonitorStack(PlatformServices& platform, Settings& settings, SensorDriver& driver, Beeper& beeper,
+MonitorStack::MonitorStack(PlatformServices& platform, Settings& settings, SensorDriver& driver, MonitorTimers& timers,
                            AlarmChecks& alarms, PollListener& listener)
     : gauges{GaugeModel(platform.formats.decimalSeparator), GaugeModel(platform.formats.decimalSeparator),
              GaugeModel(platform.formats.decimalSeparator), GaugeModel(platform.formats.decimalSeparator)},
-      timers(platform.timers, platform.identity.family(), beeper),
       poll(PollCycle::Parts{driver,
                             settings,
                             {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
@@ -16,7 +15,7 @@ MonitorStack::MonitorStack(PlatformServices& platform, Settings& settings, Senso
                             panel,
                             alarms,
                             listener,
-                            [this] { return timers.pollingActive(); }})
+                            [&timers] { return timers.pollingActive(); }})
 {
     poll.setDecimalSeparator(platform.formats.decimalSeparator);
 }

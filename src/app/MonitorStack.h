@@ -12,16 +12,15 @@
 namespace cdx {
 
 class AlarmChecks;
-class Beeper;
 class PollListener;
 class SensorDriver;
 struct PlatformServices;
 struct Settings;
 
-// The gauges, the readings panel, the statistics, the four timers and the
-// poll that feeds them.
+// The gauges, the readings panel, the statistics and the poll that feeds
+// them.
 struct MonitorStack {
-    MonitorStack(PlatformServices& platform, Settings& settings, SensorDriver& driver, Beeper& beeper,
+    MonitorStack(PlatformServices& platform, Settings& settings, SensorDriver& driver, MonitorTimers& timers,
                  AlarmChecks& alarms, PollListener& listener);
 
     std::array<const GaugeModel*, 4> constGauges() const { return {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}; }
@@ -29,7 +28,6 @@ struct MonitorStack {
     std::array<GaugeModel, 4> gauges;
     UpDownStatistics statistics;
     ReadingsPanel panel;
-    MonitorTimers timers;
     PollCycle poll;
 };
 

@@ -1,27 +1,38 @@
 #include <clocale>
-#include <cstdio>
 
 #include <QApplication>
-#include <QLabel>
 
+#include "app/Application.h"
+#include "platform/qt/QtMessageBox.h"
 #include "platform/qt/UnixSignalWatcher.h"
+#include "ui/UiResources.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    // Numbers are formatted by the core with the user's separator applied
+    QApplication qapp(argc, argv);
+    // Numbers are formatted by the program with the user's separator applied
     // explicitly; the C library must keep the plain "." form.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Caldrix");
     QApplication::setQuitOnLastWindowClosed(false);
+    cdx::initUiResources();
 
+    cdx::Application::Libraries libraries = cdx::Application::bindLibraries();
+    const std::string error = !libraries.driver ? libraries.driver.error : libraries.systemInfo.error;
+    if (!libraries.driver || !libraries.systemInfo) {
+        cdx::QtMessageBox().showError(error);
+        return 1;
+    }
+
+    cdx::Application application(std::move(libraries));
+
+    // Ending the session, or being told to end, closes the program the way a
+    // desktop session end does: no question, settings saved.
     cdx::UnixSignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &app,
-                     [](int) { QApplication::quit(); });
+    QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp,
+                     [] { QApplication::quit(); });
+    QObject::connect(&qapp, &QApplication::aboutToQuit, &qapp, [&application] { application.shutdown(); });
 
-    QLabel window("Caldrix");
-    window.setWindowTitle("Caldrix");
-    window.resize(240, 120);
-    window.show();
-    return app.exec();
+    application.start();
+    return qapp.exec();
 }

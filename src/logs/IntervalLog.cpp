@@ -39,19 +39,22 @@ void IntervalLog::createMissingFiles()
 
 void IntervalLog::WriteIntervalLogStart()
 {
-    m_services.files.create(m_services.paths.intervalTxt,
-                            IntervalLogFormat::txtHeader(IntervalLogNames::of(m_settings), m_services.formats.decimalSeparator));
+    m_services.files.create(
+        m_services.paths.intervalTxt,
+        IntervalLogFormat::txtHeader(IntervalLogNames::of(m_settings), m_services.formats.decimalSeparator));
 }
 
 void IntervalLog::WriteIntervalLogStartHTM()
 {
-    m_services.files.create(m_services.paths.intervalHtm, IntervalLogFormat::htmHeader(IntervalLogNames::of(m_settings)));
+    m_services.files.create(m_services.paths.intervalHtm,
+                            IntervalLogFormat::htmHeader(IntervalLogNames::of(m_settings)));
 }
 
 void IntervalLog::WriteIntervalLogStartCSV()
 {
-    m_services.files.create(m_services.paths.intervalCsv,
-                            IntervalLogFormat::csvHeader(IntervalLogNames::of(m_settings), m_services.formats.decimalSeparator));
+    m_services.files.create(
+        m_services.paths.intervalCsv,
+        IntervalLogFormat::csvHeader(IntervalLogNames::of(m_settings), m_services.formats.decimalSeparator));
 }
 
 void IntervalLog::WriteStandardLogentry()

@@ -3,11 +3,11 @@
 #include <functional>
 #include <memory>
 
-#include "logs/IntervalLogSnapshot.h"
 #include "logs/IntervalLogNames.h"
-#include "settings/Settings.h"
+#include "logs/IntervalLogSnapshot.h"
 #include "logs/LogServices.h"
 #include "platform/Timer.h"
+#include "settings/Settings.h"
 
 namespace cdx {
 

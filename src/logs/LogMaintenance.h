@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "logs/IntervalLog.h"
-#include "settings/Settings.h"
 #include "logs/LogServices.h"
 #include "logs/UpDownLog.h"
 #include "logs/WarningLog.h"
 #include "platform/RecycleBin.h"
 #include "platform/Shell.h"
 #include "platform/ShowCommand.h"
+#include "settings/Settings.h"
 
 namespace cdx {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "settings/Settings.h"
 #include "logs/LogServices.h"
 #include "logs/UpDownReport.h"
+#include "settings/Settings.h"
 
 namespace cdx {
 

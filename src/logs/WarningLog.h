@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "settings/Settings.h"
 #include "logs/LogServices.h"
+#include "settings/Settings.h"
 
 namespace cdx {
 

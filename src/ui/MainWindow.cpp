@@ -68,18 +68,8 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
 
-    const Settings& settings = m_parts.settings;
-    const std::array<float, 4> scales{settings.mbTemperatureScale, settings.cpuTemperatureScale,
-                                      settings.wb2TemperatureScale, settings.wb3TemperatureScale};
-    for (std::size_t i = 0; i < scales.size(); ++i) {
-        GaugeColumn::applyWindowLook(*m_parts.gauges[i], scales[i]);
-    }
     m_gaugeColumn = new GaugeColumn(m_parts.gauges, this);
     m_gaugeColumn->setGeometry(0, 0, GaugeColumn::PanelWidth, 4 * GaugeColumn::PanelHeight + GaugeStack::FirstTop);
-    m_gaugeColumn->setName(TemperatureSensor::WB1, m_parts.settings.mbGaugeName);
-    m_gaugeColumn->setName(TemperatureSensor::LM75, m_parts.settings.cpuGaugeName);
-    m_gaugeColumn->setName(TemperatureSensor::WB2, m_parts.settings.wb2GaugeName);
-    m_gaugeColumn->setName(TemperatureSensor::WB3, m_parts.settings.wb3GaugeName);
 
     m_unitButton = new QToolButton(this);
     m_unitButton->setObjectName("SpeedButton2");
@@ -125,8 +115,25 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
         .openCdTray = cdTrayCommand(m_parts.shell),
     });
 
-    SetVUMmeters();
+    applySettings();
     applyState();
+}
+
+void MainWindow::applySettings()
+{
+    const Settings& settings = m_parts.settings;
+    const std::array<float, 4> scales{settings.mbTemperatureScale, settings.cpuTemperatureScale,
+                                      settings.wb2TemperatureScale, settings.wb3TemperatureScale};
+    for (std::size_t i = 0; i < scales.size(); ++i) {
+        GaugeColumn::applyWindowLook(*m_parts.gauges[i], scales[i]);
+    }
+    m_gaugeColumn->setName(TemperatureSensor::WB1, settings.mbGaugeName);
+    m_gaugeColumn->setName(TemperatureSensor::LM75, settings.cpuGaugeName);
+    m_gaugeColumn->setName(TemperatureSensor::WB2, settings.wb2GaugeName);
+    m_gaugeColumn->setName(TemperatureSensor::WB3, settings.wb3GaugeName);
+    m_readingsGroups->applySettings();
+    refreshUnitButton();
+    SetVUMmeters();
 }
 
 MainWindow::~MainWindow()

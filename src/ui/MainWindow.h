@@ -101,6 +101,9 @@ public:
     // SetVUMmeters: stacks the visible gauge panels and sets the compact
     // height.
     void SetVUMmeters();
+    // Shows what the settings feed (gauge scales, names, the voltage boxes)
+    // again, after they were loaded.
+    void applySettings();
     // Start-up: the four sensor switches take their stored state.
     void applySensorSwitches(bool chipDetected);
     // The unit button: switches the temperature scale.

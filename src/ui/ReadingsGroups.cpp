@@ -67,13 +67,18 @@ ReadingsGroups::ReadingsGroups(Settings& settings, const ReadingsPanel& readings
         m_fanNames[i] = name;
         m_fanRpms[i] = rpm;
     }
-    setFanName(Fan::Fan1, settings.fan1Name);
-    setFanName(Fan::Fan2, settings.fan2Name);
-    setFanName(Fan::Fan3, settings.fan3Name);
-
-    loadVoltageBoxes();
-    refreshAll();
+    applySettings();
     setFixedSize(Width, 280);
+}
+
+void ReadingsGroups::applySettings()
+{
+    setFanName(Fan::Fan1, m_settings.fan1Name);
+    setFanName(Fan::Fan2, m_settings.fan2Name);
+    setFanName(Fan::Fan3, m_settings.fan3Name);
+    loadVoltageBoxes();
+    SetAll33VoltText();
+    refreshAll();
 }
 
 bool& ReadingsGroups::watched(VoltageRail rail)

@@ -38,6 +38,9 @@ public:
     void refresh(ReadingsPanel::Item item, int index);
     // Shows every voltage and fan text.
     void refreshAll();
+    // Shows the fan names, the voltage boxes and the +3.3 caption as the
+    // settings hold them.
+    void applySettings();
 
     // The fan's name label takes the name; its speed label moves to 10 pixels
     // right of the name.

@@ -1,5 +1,7 @@
 #include "ui/TForm10.h"
 
+#include <iostream>
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -73,6 +75,14 @@ TForm10::TForm10(WarningDialogControl& control, QWidget* parent)
 
 void TForm10::ShowModal(const std::string& text)
 {
+    if (m_unattended) {
+        // Nobody can press a button: the warning is reported and closed at
+        // once, which leaves the alarm off and polling running.
+        std::cerr << "caldrix: Warning: " << labelText(text).toStdString() << '\n';
+        m_control.FormShow();
+        m_control.FormClose();
+        return;
+    }
     m_label->setText(labelText(text));
     exec();
 }

@@ -25,6 +25,10 @@ public:
 
     void ShowModal(const std::string& text) override;
 
+    // Without a display nobody can answer the dialog: each warning then goes
+    // to standard error and closes as "OK & Disable Alarm" at once.
+    void setUnattended(bool unattended) { m_unattended = unattended; }
+
     QLabel* label() const { return m_label; }
     QPushButton* disableButton() const { return m_disable; }
     QPushButton* enableButton() const { return m_enable; }
@@ -38,6 +42,7 @@ private:
     WarningDialogControl& m_control;
     QLabel* m_label;
     QPushButton* m_disable;
+    bool m_unattended = false;
     QPushButton* m_enable;
 };
 

@@ -1,0 +1,219 @@
+#include "app/Application.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include "logs/LogSnapshots.h"
+#include "platform/RegistryError.h"
+#include "platform/linux/DriverLoader.h"
+#include "sensors/Formats.h"
+#include "sensors/SensorDriver.h"
+#include "sensors/SystemInfo.h"
+
+namespace cdx {
+
+namespace {
+
+std::optional<std::string> environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') {
+        return std::nullopt;
+    }
+    return std::string(value);
+}
+
+} // namespace
+
+Application::Libraries Application::bindLibraries()
+{
+    const std::string executable = LinuxProgramLocation::runningExecutable();
+    const std::string binDirectory = std::filesystem::path(executable).parent_path().string();
+    const DriverLoader loader(DriverLoader::libraryDirectoryFor(binDirectory));
+    Libraries libraries{loader.bindDriver(environment("CALDRIX_DRIVER")), loader.bindSystemInfo()};
+    if (libraries.driver && !libraries.driver.notice.empty()) {
+        std::cerr << libraries.driver.notice << '\n';
+    }
+    return libraries;
+}
+
+Application::Application(Libraries libraries)
+    : m_libraries(std::move(libraries)), m_driver(*m_libraries.driver.driver),
+      m_store(m_platform.registry, m_platform.location),
+      m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart),
+      m_timers(m_platform.timers, m_platform.identity.family(), m_beeper), m_sound(m_settings, m_wave, m_driver),
+      m_dialogControl(WarningDialogControl::Parts{m_settings, m_timers.timer1(), m_timers.timer4(), m_sound,
+                                                  [this] {
+                                                      if (m_trayForDialog != nullptr) {
+                                                          m_trayForDialog->CreateIcon();
+                                                      }
+                                                  },
+                                                  [this] { return m_timers.suspended(); }}),
+      m_dialog(m_dialogControl), m_alarmTexts(m_settings, m_platform.formats),
+      m_logs(std::make_unique<LogStack>(
+          m_platform, m_settings, m_timers.timer3(),
+          [this] { return intervalLogSnapshot(m_monitor.constGauges(), m_monitor.panel, m_cpuSpeedMhz); },
+          [this] { return m_timers.pollingActive(); })),
+      m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.timer4(), m_dialog,
+                                    m_dialogControl,
+                                    [this](const std::string& line) { m_logs->warningLog.WriteErrorLog(line); }}),
+      m_alarms(m_settings, m_alarmTexts, m_actions),
+      m_monitor(m_platform, m_settings, m_driver, m_timers, m_alarms, m_pollListener),
+      m_window(MainWindow::Parts{
+          .settings = m_settings,
+          .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
+          .readings = m_monitor.panel,
+          .statistics = m_monitor.statistics,
+          .pollCycle = m_monitor.poll,
+          .timers = m_timers,
+          .log =
+              PopupMenu::LogActions{
+                  .start = [this] { m_logs->intervalLog.setLogging(true); },
+                  .stop = [this] { m_logs->intervalLog.setLogging(false); },
+                  .view = [this] { m_logs->maintenance.viewLog(LogFile::IntervalTxt); },
+                  .erase = [this] { m_logs->maintenance.eraseLog(LogGroup::Interval); },
+                  .logging = [this] { return m_logs->intervalLog.logging(); },
+              },
+          .exit = [] { QCoreApplication::quit(); },
+          .readLm75 = [this] { m_driver.GetLM75TempAsusTX(); },
+          .trayBoxesChanged = {},
+          .suspendTray =
+              [this] {
+                  m_tray.suspend();
+                  m_logs->intervalLog.suspend();
+              },
+          .restoreTray =
+              [this] {
+                  m_tray.resume();
+                  m_logs->intervalLog.resume();
+              },
+          .shell = &m_platform.shell,
+      }),
+      m_tray(
+          m_platform.notificationArea, m_settings,
+          {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]}, m_monitor.panel,
+          m_timers.timer2(), m_window.popupQMenu(), [this] { m_window.TrayIcon1DblClick(); },
+          [this] { return m_timers.pollingActive(); })
+{
+    m_alarmWindow.attach(&m_window);
+    m_pollListener.attach(&m_tray);
+    m_trayForDialog = &m_tray;
+    m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
+    bindTimers();
+}
+
+Application::~Application()
+{
+    shutdown();
+    m_pollListener.attach(nullptr);
+    m_alarmWindow.attach(nullptr);
+    m_trayForDialog = nullptr;
+}
+
+void Application::bindTimers()
+{
+    MonitorTimers::Handlers handlers;
+    handlers.poll = [this] { m_monitor.poll.Timer1Timer(); };
+    handlers.swap = [this] { m_tray.Timer2Timer(); };
+    handlers.logEntry = [this] { m_logs->intervalLog.WriteStandardLogentry(); };
+    handlers.startSound = [this] { m_sound.StartSound(); };
+    handlers.stopSound = [this] { m_sound.StopSound(); };
+    handlers.speakerDivisor = [this] { return m_settings.pcSpeakerDivisor; };
+    m_timers.setHandlers(handlers);
+}
+
+void Application::start()
+{
+    SystemInfo& systemInfo = *m_libraries.systemInfo.systemInfo;
+    m_cpuSpeedMhz = systemInfo.ClockRate();
+
+    m_monitor.poll.UDTabResetSpeedButtonClick();
+    m_monitor.statistics.setStartTime(formatLongTime(m_platform.clock.now(), m_platform.formats));
+
+    const bool chipDetected = m_driver.CheckLM78();
+    if (!chipDetected) {
+        m_platform.messages.showError(
+            "No LM78 Detected. There will be no Motherboard Temperature, Voltage or Fan readouts");
+    }
+    m_monitor.poll.setChipPresent(chipDetected);
+
+    m_driver.RestartLM78();
+    m_monitor.poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
+
+    m_runOnStartup.checkAtStartup();
+    m_store.readRegistry(m_settings);
+    try {
+        m_store.writeProgramPath();
+    } catch (const RegistryError& e) {
+        std::cerr << "caldrix: " << e.what() << '\n';
+    }
+    if (m_settings.checkLm75) {
+        m_driver.GetLM75TempAsusTX();
+    }
+    applyLoadedSettings();
+
+    m_logs->intervalLog.createMissingFiles();
+    m_logs->warningLog.createMissingFiles();
+    m_logs->upDownLog.createMissingFiles();
+    m_logs->intervalLog.CheckLogFileSize();
+    m_logs->warningLog.CheckWarnLogFileSize();
+    m_logs->upDownLog.CheckUpDownLogFileSize();
+
+    // The unit button shows the unit a click switches to; one click shows
+    // the unit displayed at the last save.
+    m_monitor.poll.setScaleCaption(m_settings.temperatureUnit);
+    m_window.SpeedButton2Click();
+    m_window.applySensorSwitches(chipDetected);
+
+    m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
+    m_tray.loadSettings();
+    m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval);
+    if (m_settings.startMinimized) {
+        m_window.Hide1Click();
+    } else {
+        m_window.Show2Click();
+    }
+    m_tray.activate();
+    m_started = true;
+}
+
+void Application::applyLoadedSettings()
+{
+    m_window.applySettings();
+    m_window.SetActiveTab();
+}
+
+void Application::saveSettings()
+{
+    // "C or F" holds the unit shown: the unit button shows the other one.
+    m_settings.temperatureUnit.assign(1, m_monitor.poll.scaleCaption() == "F" ? 'C' : 'F');
+    try {
+        m_store.writeRegistry(m_settings, m_window.x(), m_window.y());
+    } catch (const RegistryError& e) {
+        std::string message = "The settings could not be saved: ";
+        message.append(e.what());
+        m_platform.messages.showError(message);
+    }
+}
+
+void Application::shutdown()
+{
+    if (m_shutDown || !m_started) {
+        return;
+    }
+    m_shutDown = true;
+    m_timers.timer1().setEnabled(false);
+    saveSettings();
+    if (m_settings.saveUpDownOnExit) {
+        m_logs->upDownLog.WriteUpDownLog(
+            upDownReport(m_monitor.statistics, m_settings, m_cpuSpeedMhz, m_platform.formats.decimalSeparator));
+    }
+    m_sound.PlayWave("");
+}
+
+} // namespace cdx
