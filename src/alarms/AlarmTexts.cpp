@@ -4,6 +4,7 @@
 #include "sensors/Formats.h"
 #include "sensors/TemperatureConversion.h"
 #include "sensors/TemperatureText.h"
+#include "settings/SensorSettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -28,32 +29,13 @@ std::string AlarmTexts::fahrenheitLabel(int threshold) const
 
 AlarmMessage AlarmTexts::temperature(int sensor) const
 {
-    const Settings& s = m_settings;
-    std::string name;
-    int threshold = 0;
-    switch (sensor) {
-    case 1:
-        name = s.mbGaugeName;
-        threshold = s.mbAlarmTemperature;
-        break;
-    case 2:
-        name = s.cpuGaugeName;
-        threshold = s.cpuAlarmTemperature;
-        break;
-    case 3:
-        name = s.wb2GaugeName;
-        threshold = s.wb2AlarmTemperature;
-        break;
-    case 4:
-        name = s.wb3GaugeName;
-        threshold = s.wb3AlarmTemperature;
-        break;
-    default:
+    if (sensor < 1 || sensor > 4) {
         return {};
     }
-    const std::string labels = celsiusLabel(threshold) + " / " + fahrenheitLabel(threshold);
-    return {"Your " + name + " has reached the temperature of " + labels,
-            "WARNING: " + name + " has reached: " + labels};
+    const auto t = temperatureSettings(m_settings, static_cast<TemperatureSensor>(sensor - 1));
+    const std::string labels = celsiusLabel(t.alarmTemperature) + " / " + fahrenheitLabel(t.alarmTemperature);
+    return {"Your " + t.name + " has reached the temperature of " + labels,
+            "WARNING: " + t.name + " has reached: " + labels};
 }
 
 AlarmMessage AlarmTexts::voltage(const std::string& name, double value) const
@@ -69,25 +51,12 @@ AlarmMessage AlarmTexts::voltage(const std::string& name, double value) const
 
 AlarmMessage AlarmTexts::fan(int fan, int offMark, double speed) const
 {
-    const Settings& s = m_settings;
-    std::string name;
-    double usersRpm = 0.0;
-    switch (fan) {
-    case 1:
-        name = s.fan1Name;
-        usersRpm = s.fan1NominalRpm;
-        break;
-    case 2:
-        name = s.fan2Name;
-        usersRpm = s.fan2NominalRpm;
-        break;
-    case 3:
-        name = s.fan3Name;
-        usersRpm = s.fan3NominalRpm;
-        break;
-    default:
+    if (fan < 1 || fan > 3) {
         return {};
     }
+    const auto f = fanSettings(m_settings, static_cast<Fan>(fan - 1));
+    const std::string& name = f.name;
+    const double usersRpm = f.nominalRpm;
     const std::string& separator = m_formats.decimalSeparator;
     const std::string rpm = formatGeneral(speed, separator);
     return {"Fan Alarm for " + name + ", this Fan is more then " + std::to_string(offMark) +

@@ -1,6 +1,7 @@
 #include "monitor/PollCycle.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "monitor/AlarmChecks.h"
 #include "monitor/GaugeModel.h"
@@ -12,6 +13,7 @@
 #include "sensors/TemperatureConversion.h"
 #include "sensors/TemperatureScale.h"
 #include "sensors/VoltageConversion.h"
+#include "settings/SensorSettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -141,23 +143,16 @@ void PollCycle::Timer1Timer()
 
 void PollCycle::checkTemperatureAlarms()
 {
-    const Settings& s = m_parts.settings;
-    struct Check {
-        TemperatureSensor sensor;
-        int threshold;
-        bool alarmEnabled;
-        bool sensorEnabled;
-    };
     // Each check reads the settings anew: an alarm's actions may change them.
-    const auto check = [&](const Check& c, int number) {
-        if (c.threshold <= gauge(c.sensor).Position() && c.alarmEnabled && c.sensorEnabled) {
+    int number = 1;
+    for (TemperatureSensor sensor :
+         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
+        const auto t = temperatureSettings(std::as_const(m_parts.settings), sensor);
+        if (t.alarmTemperature <= gauge(sensor).Position() && t.alarmEnabled && t.sensorEnabled) {
             m_parts.alarms.DisplayTempAlarm(number);
         }
-    };
-    check({TemperatureSensor::WB1, s.mbAlarmTemperature, s.mbAlarmEnabled, s.checkWb1}, 1);
-    check({TemperatureSensor::LM75, s.cpuAlarmTemperature, s.cpuAlarmEnabled, s.checkLm75}, 2);
-    check({TemperatureSensor::WB2, s.wb2AlarmTemperature, s.wb2AlarmEnabled, s.checkWb2}, 3);
-    check({TemperatureSensor::WB3, s.wb3AlarmTemperature, s.wb3AlarmEnabled, s.checkWb3}, 4);
+        ++number;
+    }
 }
 
 void PollCycle::pollVoltages()
@@ -218,48 +213,22 @@ void PollCycle::pollFans()
 
 bool PollCycle::pollFan(Fan fan, std::int32_t count)
 {
-    Settings& s = m_parts.settings;
+    const auto f = fanSettings(m_parts.settings, fan);
     const int number = static_cast<int>(fan) + 1;
-    bool* alarmEnabled = nullptr;
-    bool type2 = false;
-    double usersRpm = 0.0;
-    int offMark = 0;
-    std::int32_t divisor = 0;
-    switch (fan) {
-    case Fan::Fan1:
-        alarmEnabled = &s.fan1AlarmEnabled;
-        type2 = s.fan1Type2;
-        usersRpm = s.fan1NominalRpm;
-        offMark = s.fan1TolerancePercent;
-        divisor = m_fanDivisor1;
-        break;
-    case Fan::Fan2:
-        alarmEnabled = &s.fan2AlarmEnabled;
-        type2 = s.fan2Type2;
-        usersRpm = s.fan2NominalRpm;
-        offMark = s.fan2TolerancePercent;
-        divisor = m_fanDivisor2;
-        break;
-    case Fan::Fan3:
-        alarmEnabled = &s.fan3AlarmEnabled;
-        type2 = s.fan3Type2;
-        usersRpm = s.fan3NominalRpm;
-        offMark = s.fan3TolerancePercent;
-        break;
-    }
+    const std::int32_t divisor = fan == Fan::Fan1 ? m_fanDivisor1 : fan == Fan::Fan2 ? m_fanDivisor2 : 0;
 
     if (!isFanAvailable(count)) {
         m_parts.panel.setFanText(fan, "not available");
-        if (*alarmEnabled && pollingActive()) {
-            m_parts.alarms.setFanAlarmCount(number, s.fanAlarmIgnoreCount);
-            m_parts.alarms.DisplayFanAlarm(number, offMark, 0.0);
-            *alarmEnabled = false;
+        if (f.alarmEnabled && pollingActive()) {
+            m_parts.alarms.setFanAlarmCount(number, m_parts.settings.fanAlarmIgnoreCount);
+            m_parts.alarms.DisplayFanAlarm(number, f.tolerancePercent, 0.0);
+            f.alarmEnabled = false;
         }
         return true;
     }
 
     m_parts.panel.setFanAlarmEditable(fan);
-    const auto rpm = fanSpeed(fan, count, divisor, type2 ? FanType::Type2 : FanType::Type1);
+    const auto rpm = fanSpeed(fan, count, divisor, f.type2 ? FanType::Type2 : FanType::Type1);
     if (!rpm) {
         return false;
     }
@@ -267,11 +236,11 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
     m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + number - 1), *rpm,
                             display());
     if (pollingActive()) {
-        const double lower = usersRpm - usersRpm / 100.0 * offMark;
-        const double upper = usersRpm / 100.0 * offMark + usersRpm;
+        const double lower = f.nominalRpm - f.nominalRpm / 100.0 * f.tolerancePercent;
+        const double upper = f.nominalRpm / 100.0 * f.tolerancePercent + f.nominalRpm;
         const double speed = *rpm;
         if (speed < lower || speed > upper) {
-            m_parts.alarms.DisplayFanAlarm(number, offMark, speed);
+            m_parts.alarms.DisplayFanAlarm(number, f.tolerancePercent, speed);
         }
     }
     return true;

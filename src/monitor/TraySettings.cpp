@@ -1,5 +1,7 @@
 #include "monitor/TraySettings.h"
 
+#include "settings/SensorSettings.h"
+
 namespace cdx {
 
 namespace {
@@ -62,13 +64,12 @@ bool TraySettings::tooltipBox(const Settings& settings, TraySensor sensor)
 
 const std::string& TraySettings::name(const Settings& settings, TraySensor sensor)
 {
-    return pick(settings, sensor, &Settings::mbGaugeName, &Settings::cpuGaugeName, &Settings::wb2GaugeName,
-                &Settings::wb3GaugeName);
+    return temperatureSettings(settings, static_cast<TemperatureSensor>(sensor)).name;
 }
 
 bool TraySettings::sensorEnabled(const Settings& settings, TraySensor sensor)
 {
-    return pick(settings, sensor, &Settings::checkWb1, &Settings::checkLm75, &Settings::checkWb2, &Settings::checkWb3);
+    return temperatureSettings(settings, static_cast<TemperatureSensor>(sensor)).sensorEnabled;
 }
 
 bool TraySettings::anyShowBox(const Settings& settings)
