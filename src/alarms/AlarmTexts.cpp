@@ -13,18 +13,13 @@ namespace {
 constexpr const char* kVoltageLineBreak = "\n\r";
 } // namespace
 
-std::string AlarmTexts::celsiusLabel(int threshold) const
+TemperatureDisplay AlarmTexts::thresholdDisplay() const
 {
-    return std::to_string(threshold) + degreeText(m_settings.showDegreeInWindow) + "C";
-}
-
-std::string AlarmTexts::fahrenheitLabel(int threshold) const
-{
-    const long double fahrenheit = toFahrenheit(threshold);
-    const std::string number = m_settings.roundFahrenheit
-                                   ? std::to_string(roundHalfEven(fahrenheit))
-                                   : formatGeneral(static_cast<double>(fahrenheit), m_formats.decimalSeparator);
-    return number + degreeText(m_settings.showDegreeInWindow) + "F";
+    TemperatureDisplay display;
+    display.roundFahrenheit = m_settings.roundFahrenheit;
+    display.degreeText = degreeText(m_settings.showDegreeInWindow);
+    display.decimalSeparator = m_formats.decimalSeparator;
+    return display;
 }
 
 AlarmMessage AlarmTexts::temperature(int sensor) const
@@ -33,7 +28,9 @@ AlarmMessage AlarmTexts::temperature(int sensor) const
         return {};
     }
     const auto t = temperatureSettings(m_settings, static_cast<TemperatureSensor>(sensor - 1));
-    const std::string labels = celsiusLabel(t.alarmTemperature) + " / " + fahrenheitLabel(t.alarmTemperature);
+    const TemperatureDisplay display = thresholdDisplay();
+    const std::string labels =
+        settingCelsiusLabel(t.alarmTemperature, display) + " / " + settingFahrenheitLabel(t.alarmTemperature, display);
     return {"Your " + t.name + " has reached the temperature of " + labels,
             "WARNING: " + t.name + " has reached: " + labels};
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "sensors/TemperatureText.h"
+
 namespace cdx {
 
 struct RegionalFormats;
@@ -24,8 +26,8 @@ public:
     // A temperature alarm group's threshold labels: "50°C" and "122°F" ("Round
     // F" rounds, else the general format: "123.8°F"); no degree mark while the
     // window shows none.
-    std::string celsiusLabel(int threshold) const;
-    std::string fahrenheitLabel(int threshold) const;
+    // How the threshold labels are shown now.
+    TemperatureDisplay thresholdDisplay() const;
 
     // sensor: 1 WB1, 2 LM75, 3 WB2, 4 WB3. The texts quote the threshold
     // labels, not the reading.

@@ -162,36 +162,29 @@ void PollCycle::pollVoltages()
     const VoltageNominals nominals{s.coreVoltageNominal, s.plus33VoltageNominal};
     for (VoltageRail rail : kRails) {
         double value = 0.0;
-        bool watched = false;
         switch (rail) {
         case VoltageRail::Core:
             value = s.coreVoltagePort1 ? driver.GetLM78Core1() : driver.GetLM78Core0();
-            watched = s.watchCoreVoltage;
             break;
         case VoltageRail::Pos33:
             value = driver.GetLM78Pos33v();
-            watched = s.watchPlus33Voltage;
             break;
         case VoltageRail::Pos5:
             value = driver.GetLM78Pos5v();
-            watched = s.watchPlus5Voltage;
             break;
         case VoltageRail::Pos12:
             value = driver.GetLM78Pos12v();
-            watched = s.watchPlus12Voltage;
             break;
         case VoltageRail::Neg12:
             value = driver.GetLM78Neg12v();
-            watched = s.watchMinus12Voltage;
             break;
         case VoltageRail::Neg5:
             value = driver.GetLM78Neg5v();
-            watched = s.watchMinus5Voltage;
             break;
         }
         const bool outOfBand = !voltageBand(rail, nominals, s.voltageTolerance).contains(value);
         m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);
-        if (outOfBand && watched && pollingActive()) {
+        if (outOfBand && railWatched(std::as_const(s), rail) && pollingActive()) {
             m_parts.alarms.DisplayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
         }
         m_parts.statistics.feed(statisticsReading(rail), value, display());

@@ -9,7 +9,7 @@
 #include "monitor/VoltageCaption.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorSet.h"
-#include "sensors/TemperatureConversion.h"
+#include "settings/SensorSettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -84,103 +84,6 @@ const char* shortVoltageName(VoltageRail rail)
     return "";
 }
 
-const std::string& temperatureName(const Settings& settings, std::size_t index)
-{
-    switch (index) {
-    case 0:
-        return settings.mbGaugeName;
-    case 1:
-        return settings.cpuGaugeName;
-    case 2:
-        return settings.wb2GaugeName;
-    default:
-        return settings.wb3GaugeName;
-    }
-}
-
-const std::string& fanName(const Settings& settings, int index)
-{
-    switch (index) {
-    case 0:
-        return settings.fan1Name;
-    case 1:
-        return settings.fan2Name;
-    default:
-        return settings.fan3Name;
-    }
-}
-
-int temperatureAlarm(const Settings& settings, std::size_t index)
-{
-    switch (index) {
-    case 0:
-        return settings.mbAlarmTemperature;
-    case 1:
-        return settings.cpuAlarmTemperature;
-    case 2:
-        return settings.wb2AlarmTemperature;
-    default:
-        return settings.wb3AlarmTemperature;
-    }
-}
-
-bool temperatureAlarmEnabled(const Settings& settings, std::size_t index)
-{
-    switch (index) {
-    case 0:
-        return settings.mbAlarmEnabled;
-    case 1:
-        return settings.cpuAlarmEnabled;
-    case 2:
-        return settings.wb2AlarmEnabled;
-    default:
-        return settings.wb3AlarmEnabled;
-    }
-}
-
-bool watched(const Settings& settings, VoltageRail rail)
-{
-    switch (rail) {
-    case VoltageRail::Core:
-        return settings.watchCoreVoltage;
-    case VoltageRail::Pos33:
-        return settings.watchPlus33Voltage;
-    case VoltageRail::Pos5:
-        return settings.watchPlus5Voltage;
-    case VoltageRail::Pos12:
-        return settings.watchPlus12Voltage;
-    case VoltageRail::Neg12:
-        return settings.watchMinus12Voltage;
-    case VoltageRail::Neg5:
-        return settings.watchMinus5Voltage;
-    }
-    return false;
-}
-
-int fanOffMark(const Settings& settings, int index)
-{
-    switch (index) {
-    case 0:
-        return settings.fan1TolerancePercent;
-    case 1:
-        return settings.fan2TolerancePercent;
-    default:
-        return settings.fan3TolerancePercent;
-    }
-}
-
-bool fanAlarmEnabled(const Settings& settings, int index)
-{
-    switch (index) {
-    case 0:
-        return settings.fan1AlarmEnabled;
-    case 1:
-        return settings.fan2AlarmEnabled;
-    default:
-        return settings.fan3AlarmEnabled;
-    }
-}
-
 } // namespace
 
 const char* quickCheckName(QuickCheckItem item)
@@ -202,12 +105,7 @@ TemperatureDisplay QuickCheck::display() const
 
 std::string QuickCheck::temperatureAlarmText(int celsius, const TemperatureDisplay& display)
 {
-    const std::string celsiusText = std::to_string(celsius) + display.degreeText + "C";
-    const long double fahrenheit = toFahrenheit(celsius);
-    const std::string fahrenheitNumber = display.roundFahrenheit
-                                             ? std::to_string(roundHalfEven(fahrenheit))
-                                             : formatGeneral(static_cast<double>(fahrenheit), display.decimalSeparator);
-    return "Sound Alarm at: " + celsiusText + "/" + fahrenheitNumber + display.degreeText + "F";
+    return "Sound Alarm at: " + settingCelsiusLabel(celsius, display) + "/" + settingFahrenheitLabel(celsius, display);
 }
 
 std::string QuickCheck::caption(QuickCheckItem item) const
@@ -217,7 +115,8 @@ std::string QuickCheck::caption(QuickCheckItem item) const
     case Kind::Temperature: {
         const std::size_t index = temperatureIndex(item);
         const GaugeModel* gauge = m_parts.gauges[index];
-        return temperatureName(settings, index) + ": " + (gauge ? gauge->CenterLabel() : std::string());
+        const auto t = temperatureSettings(settings, static_cast<TemperatureSensor>(index));
+        return t.name + ": " + (gauge ? gauge->CenterLabel() : std::string());
     }
     case Kind::Voltage: {
         const VoltageRail rail = railOf(item);
@@ -225,7 +124,8 @@ std::string QuickCheck::caption(QuickCheckItem item) const
     }
     case Kind::Fan: {
         const int index = fanIndex(item);
-        return fanName(settings, index) + " " + m_parts.readings.fanText(static_cast<Fan>(index));
+        return fanSettings(settings, static_cast<Fan>(index)).name + " " +
+               m_parts.readings.fanText(static_cast<Fan>(index));
     }
     }
     return {};
@@ -240,10 +140,11 @@ QuickInfo QuickCheck::info(QuickCheckItem item) const
     case Kind::Temperature: {
         const std::size_t index = temperatureIndex(item);
         const GaugeModel* gauge = m_parts.gauges[index];
-        info.title = temperatureName(settings, index);
+        const auto t = temperatureSettings(settings, static_cast<TemperatureSensor>(index));
+        info.title = t.name;
         info.current = gauge ? gauge->CenterLabel() : std::string();
-        info.alarm = temperatureAlarmText(temperatureAlarm(settings, index), shown);
-        info.alarmEnabled = temperatureAlarmEnabled(settings, index);
+        info.alarm = temperatureAlarmText(t.alarmTemperature, shown);
+        info.alarmEnabled = t.alarmEnabled;
         break;
     }
     case Kind::Voltage: {
@@ -251,15 +152,18 @@ QuickInfo QuickCheck::info(QuickCheckItem item) const
         info.title = voltageCaption(rail, settings.plus33VoltageNominal, shown.decimalSeparator);
         info.current = m_parts.readings.voltageText(rail);
         info.alarm = "Sound Alarm at: " + formatGeneral(settings.voltageTolerance, shown.decimalSeparator) + "% off";
-        info.alarmEnabled = settings.voltageAlarmEnabled && watched(settings, rail);
+        info.alarmEnabled = settings.voltageAlarmEnabled && railWatched(settings, rail);
         break;
     }
     case Kind::Fan: {
         const int index = fanIndex(item);
-        info.title = fanName(settings, index);
-        info.current = fanName(settings, index) + " " + m_parts.readings.fanText(static_cast<Fan>(index));
-        info.alarm = "Sound Alarm at: " + std::to_string(fanOffMark(settings, index)) + "% off";
-        info.alarmEnabled = fanAlarmEnabled(settings, index);
+        info.title = fanSettings(settings, static_cast<Fan>(index)).name;
+        info.current = fanSettings(settings, static_cast<Fan>(index)).name + " " +
+                       m_parts.readings.fanText(static_cast<Fan>(index));
+        info.alarm =
+            "Sound Alarm at: " + std::to_string(fanSettings(settings, static_cast<Fan>(index)).tolerancePercent) +
+            "% off";
+        info.alarmEnabled = fanSettings(settings, static_cast<Fan>(index)).alarmEnabled;
         break;
     }
     }

@@ -61,4 +61,18 @@ std::string compensationCaption(int value)
     return "Custom +" + std::to_string(value);
 }
 
+std::string settingCelsiusLabel(double celsius, const TemperatureDisplay& display)
+{
+    return std::to_string(roundHalfEven(celsius)) + display.degreeText + "C";
+}
+
+std::string settingFahrenheitLabel(double celsius, const TemperatureDisplay& display)
+{
+    const long double fahrenheit = toFahrenheit(celsius);
+    const std::string number = display.roundFahrenheit
+                                   ? std::to_string(roundHalfEven(fahrenheit))
+                                   : formatGeneral(static_cast<double>(fahrenheit), display.decimalSeparator);
+    return number + display.degreeText + "F";
+}
+
 } // namespace cdx

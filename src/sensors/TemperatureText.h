@@ -35,6 +35,14 @@ std::string centreLabel(double celsius, const TemperatureDisplay& display, Whole
 // in general format or, with "Round °F", truncated; no degree text or unit.
 std::string lowHighLabel(double celsius, const TemperatureDisplay& display);
 
+// The labels that restate a temperature setting (a gauge scale or an alarm
+// threshold, in degrees Celsius): the whole number nearest to it (halves to
+// even) + DegreeText + "C", and 1.8 x t + 32 + DegreeText + "F", made whole
+// the same way with "Round °F" and in general format without it. Alarm texts
+// and quick checks quote them.
+std::string settingCelsiusLabel(double celsius, const TemperatureDisplay& display);
+std::string settingFahrenheitLabel(double celsius, const TemperatureDisplay& display);
+
 // A compensation box's caption: "Custom +" and the signed value ("Custom +-3").
 std::string compensationCaption(int value);
 

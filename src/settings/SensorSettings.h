@@ -59,4 +59,25 @@ template <typename Record> FanSettingsOf<Record> fanSettings(Record& s, Fan fan)
     return {s.fan1Name, s.fan1Type2, s.fan1AlarmEnabled, s.fan1NominalRpm, s.fan1TolerancePercent};
 }
 
+// The display box of a voltage in the "Voltage Monitor" group ("VCore",
+// "V33", "V5", "V12", "Vm12", "Vm5Core"): the rail is watched by its alarm.
+template <typename Record> auto& railWatched(Record& s, VoltageRail rail)
+{
+    switch (rail) {
+    case VoltageRail::Pos33:
+        return s.watchPlus33Voltage;
+    case VoltageRail::Pos5:
+        return s.watchPlus5Voltage;
+    case VoltageRail::Pos12:
+        return s.watchPlus12Voltage;
+    case VoltageRail::Neg12:
+        return s.watchMinus12Voltage;
+    case VoltageRail::Neg5:
+        return s.watchMinus5Voltage;
+    case VoltageRail::Core:
+        break;
+    }
+    return s.watchCoreVoltage;
+}
+
 } // namespace cdx

@@ -3,6 +3,7 @@
 #include <QPalette>
 
 #include "monitor/VoltageCaption.h"
+#include "settings/SensorSettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -83,21 +84,7 @@ void ReadingsGroups::applySettings()
 
 bool& ReadingsGroups::watched(VoltageRail rail)
 {
-    switch (rail) {
-    case VoltageRail::Core:
-        return m_settings.watchCoreVoltage;
-    case VoltageRail::Pos33:
-        return m_settings.watchPlus33Voltage;
-    case VoltageRail::Pos5:
-        return m_settings.watchPlus5Voltage;
-    case VoltageRail::Pos12:
-        return m_settings.watchPlus12Voltage;
-    case VoltageRail::Neg12:
-        return m_settings.watchMinus12Voltage;
-    case VoltageRail::Neg5:
-        break;
-    }
-    return m_settings.watchMinus5Voltage;
+    return railWatched(m_settings, rail);
 }
 
 void ReadingsGroups::loadVoltageBoxes()

@@ -34,8 +34,8 @@ TEST(AlarmTextsTest, TemperatureTextsQuoteTheThresholdLabels)
     h.formats.decimalSeparator = ",";
     EXPECT_EQ(h.texts.temperature(2).dialog, "Your CPU LM75 has reached the temperature of 51C / 123,8F");
     h.settings.roundFahrenheit = true;
-    EXPECT_EQ(h.texts.fahrenheitLabel(51), "124F");
-    EXPECT_EQ(h.texts.fahrenheitLabel(-40), "-40F");
+    EXPECT_EQ(settingFahrenheitLabel(51, h.texts.thresholdDisplay()), "124F");
+    EXPECT_EQ(settingFahrenheitLabel(-40, h.texts.thresholdDisplay()), "-40F");
     EXPECT_EQ(h.texts.temperature(5), AlarmMessage{});
 }
 
