@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "sensors/CpuType.h"
+
 namespace cdx {
 
 // The font and background of one temperature's tray icon. Colours are
@@ -22,10 +24,6 @@ struct TrayStyle {
 // not in use.
 enum class CpuPreset { Intel, Amd, Cyrix };
 
-// The offsets of the fixed CPU types, added to the LM75 reading.
-inline constexpr int kIntelCpuOffset = 22;
-inline constexpr int kAmdCpuOffset = 7;
-inline constexpr int kCyrixCpuOffset = 16;
 
 // Index of each temperature in `Settings::trayStyles`.
 enum TraySensor { TrayWb1 = 0, TrayLm75 = 1, TrayWb2 = 2, TrayWb3 = 3 };
@@ -158,7 +156,7 @@ struct Settings {
     std::string temperatureUnit = "C";
     bool roundFahrenheit = true;
     bool showDegreeInWindow = true;
-    int cpuOffset = kIntelCpuOffset; // the CPU offset in force
+    int cpuOffset = IntelCpuOffset; // the CPU offset in force
     CpuPreset cpuPreset = CpuPreset::Intel;
     bool customCpu = false; // the custom offset is selected
     int customCpuOffset = 7;

@@ -103,7 +103,7 @@ const std::array<SettingRow, 173> kSchema = {{
     }(),
     flag(36, "Startup Minimized", true, CDX_FIELD(startMinimized)),
     [] {
-        SettingRow row = number(37, "CPU Type", kIntelCpuOffset, CDX_FIELD(cpuOffset));
+        SettingRow row = number(37, "CPU Type", IntelCpuOffset, CDX_FIELD(cpuOffset));
         row.rule = LoadRule::CpuType;
         return row;
     }(),

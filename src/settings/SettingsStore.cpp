@@ -109,9 +109,9 @@ void setInt(const SettingRow& row, Settings& settings, int value)
     std::get<IntField>(row.field)(settings) = value;
     switch (row.rule) {
     case LoadRule::CpuType:
-        if (value == kAmdCpuOffset) {
+        if (value == AmdCpuOffset) {
             settings.cpuPreset = CpuPreset::Amd;
-        } else if (value == kCyrixCpuOffset) {
+        } else if (value == CyrixCpuOffset) {
             settings.cpuPreset = CpuPreset::Cyrix;
         }
         break;
