@@ -1,0 +1,102 @@
+#include <map>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The screenshot command sits beside the test program in the build tree.
+QString screenshotsCommand()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath("caldrix_screenshots");
+}
+
+struct Outcome {
+    int exitCode = -1;
+    QString errors;
+};
+
+Outcome runScreenshots(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(screenshotsCommand(), arguments);
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(ScreenshotsTest, WritesEveryPictureAsPngOfItsSize)
+{
+    ASSERT_TRUE(QFile::exists(screenshotsCommand())) << screenshotsCommand().toStdString();
+    QTemporaryDir temporary;
+    ASSERT_TRUE(temporary.isValid());
+    const QString folder = temporary.filePath("shots/new"); // created on demand
+    const Outcome run = runScreenshots({folder});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+
+    // Compact: the gauge column, three panels (WB1, WB2, WB3) or two (WB1,
+    // LM75). Icons four times their 16 x 16 (20 x 16 for three digits) and
+    // the suspended program icon's 32 x 32.
+    const std::map<QString, QSize> expected{
+        {"window-compact.png", {112, 224}},  {"window-compact-lm75.png", {112, 162}},
+        {"window-expanded.png", {572, 314}}, {"tray-default.png", {64, 64}},
+        {"tray-no-lines.png", {64, 64}},     {"tray-no-degree.png", {64, 64}},
+        {"tray-three-digits.png", {80, 64}}, {"tray-custom-colours.png", {64, 64}},
+        {"tray-suspended.png", {128, 128}},
+    };
+    for (const auto& [name, size] : expected) {
+        const QString path = QDir(folder).filePath(name);
+        QImageReader reader(path);
+        EXPECT_EQ(reader.format(), "png") << name.toStdString();
+        const QImage image = reader.read();
+        ASSERT_FALSE(image.isNull()) << name.toStdString() << ": " << reader.errorString().toStdString();
+        EXPECT_EQ(image.size(), size) << name.toStdString();
+    }
+
+    // The strip holds every icon side by side.
+    const QImage strip(QDir(folder).filePath("tray-icons.png"));
+    ASSERT_FALSE(strip.isNull());
+    EXPECT_GT(strip.width(), 5 * 64 + 80 + 128);
+    EXPECT_GT(strip.height(), 128);
+
+    // The icons differ from one another: every style shows.
+    const QImage plain(QDir(folder).filePath("tray-default.png"));
+    for (const char* other : {"tray-no-lines.png", "tray-no-degree.png", "tray-custom-colours.png"}) {
+        EXPECT_NE(QImage(QDir(folder).filePath(other)), plain) << other;
+    }
+    // The expanded window is not one plain colour.
+    const QImage expanded(QDir(folder).filePath("window-expanded.png"));
+    EXPECT_NE(expanded.pixel(20, 20), expanded.pixel(400, 150));
+}
+
+TEST(ScreenshotsTest, BadFolderOrArgumentsFailWithAMessage)
+{
+    QTemporaryDir temporary;
+    ASSERT_TRUE(temporary.isValid());
+    const QString file = temporary.filePath("taken");
+    {
+        QFile taken(file);
+        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    }
+    const Outcome onFile = runScreenshots({file});
+    EXPECT_EQ(onFile.exitCode, 1);
+    EXPECT_TRUE(onFile.errors.contains("is not a folder")) << onFile.errors.toStdString();
+    EXPECT_EQ(QFileInfo(file).size(), 0) << "the file is left alone";
+
+    const Outcome tooMany = runScreenshots({"one", "two"});
+    EXPECT_EQ(tooMany.exitCode, 2);
+    EXPECT_TRUE(tooMany.errors.contains("usage")) << tooMany.errors.toStdString();
+}
+
+} // namespace

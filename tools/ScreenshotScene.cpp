@@ -1,0 +1,134 @@
+#include "ScreenshotScene.h"
+
+#include <QApplication>
+
+#include "platform/qt/QtIconImage.h"
+
+namespace cdx {
+
+namespace {
+
+// One poll interval of the default settings.
+constexpr int kPollInterval = 5000;
+
+} // namespace
+
+ScreenshotScene::ScreenshotScene(Sensors sensors)
+    : m_poll(PollCycle::Parts{m_driver,
+                              m_settings,
+                              {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]},
+                              m_statistics,
+                              m_panel,
+                              m_alarms,
+                              m_listener,
+                              [this] { return m_timers.pollingActive(); }}),
+      m_window(MainWindow::Parts{
+          .settings = m_settings,
+          .gauges = {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]},
+          .readings = m_panel,
+          .statistics = m_statistics,
+          .pollCycle = m_poll,
+          .timers = m_timers,
+          .log =
+              PopupMenu::LogActions{
+                  .start = [] {},
+                  .stop = [] {},
+                  .view = [] {},
+                  .erase = [] {},
+                  .logging = [] { return false; },
+              },
+          .exit = [] {},
+          .readLm75 = [this] { m_driver.GetLM75TempAsusTX(); },
+          .trayBoxesChanged = {},
+          .suspendTray = [this] { m_tray.suspend(); },
+          .restoreTray = [this] { m_tray.resume(); },
+          .shell = nullptr,
+      }),
+      m_tray(
+          m_area, m_settings, {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel, m_timers.timer2(),
+          m_window.popupQMenu(), [this] { m_window.TrayIcon1DblClick(); }, [this] { return m_timers.pollingActive(); })
+{
+    m_listener.attach(&m_tray);
+    MonitorTimers::Handlers handlers;
+    handlers.poll = [this] { m_poll.Timer1Timer(); };
+    handlers.swap = [this] { m_tray.Timer2Timer(); };
+    m_timers.setHandlers(handlers);
+
+    // A warm afternoon on a healthy board: temperatures creep up a little,
+    // voltages wobble inside their bands, three fans spin.
+    m_driver.script("GetLM78Temp", {37, 38, 38, 39});
+    m_driver.script("GetLM75TempAsusTX", {23, 24, 25, 24});
+    m_driver.script("GetWinBondSensor2", {44.5, 45.0, 45.5, 45.0});
+    m_driver.script("GetWinBondSensor3", {35.5, 36.0, 36.5});
+    m_driver.script("GetLM78Core0", {2.80, 2.82, 2.79});
+    m_driver.script("GetLM78Pos33v", {3.31, 3.30, 3.33});
+    m_driver.script("GetLM78Pos5v", {5.02, 4.97, 5.00});
+    m_driver.script("GetLM78Pos12v", {12.10, 12.16, 12.04});
+    m_driver.script("GetLM78Neg12v", {-11.92, -12.05});
+    m_driver.script("GetLM78Neg5v", {-5.04, -4.98});
+    m_driver.script("GetLM78Fan1", {140, 142, 141});
+    m_driver.script("GetLM78Fan2", {152, 150});
+    m_driver.script("GetLM78Fan3", {168, 170});
+
+    const bool winbond = sensors == Sensors::Winbond;
+    m_settings.checkWb1 = true;
+    m_settings.checkLm75 = !winbond;
+    m_settings.checkWb2 = winbond;
+    m_settings.checkWb3 = winbond;
+    m_settings.trayShowMb = true;
+    m_settings.trayShowLm75 = !winbond;
+    m_settings.trayShowWb2 = winbond;
+    m_settings.trayShowWb3 = winbond;
+    m_settings.fan1NominalRpm = 2400.0;
+    m_settings.fan2NominalRpm = 2250.0;
+    m_settings.fan3NominalRpm = 4000.0;
+    m_settings.pollInterval = kPollInterval;
+}
+
+ScreenshotScene::~ScreenshotScene()
+{
+    m_listener.attach(nullptr);
+}
+
+void ScreenshotScene::start()
+{
+    m_poll.UDTabResetSpeedButtonClick();
+    const bool chipDetected = m_driver.CheckLM78();
+    m_poll.setChipPresent(chipDetected);
+    m_driver.RestartLM78();
+    m_poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
+    if (m_settings.checkLm75) {
+        m_driver.GetLM75TempAsusTX();
+    }
+    m_window.applySettings();
+    m_window.SetActiveTab();
+    m_poll.setScaleCaption(m_settings.temperatureUnit);
+    m_window.SpeedButton2Click();
+    m_window.applySensorSwitches(chipDetected);
+    m_tray.loadSettings();
+    m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval);
+    m_window.Show2Click();
+    m_tray.activate();
+}
+
+void ScreenshotScene::poll(int count)
+{
+    m_queue.advance(static_cast<std::int64_t>(count) * m_settings.pollInterval);
+}
+
+QImage ScreenshotScene::shownPicture(TrayIcon& icon) const
+{
+    const NotifyIconData* data = m_area.shown(&icon.window());
+    if (data == nullptr || data->icon == nullptr) {
+        return {};
+    }
+    return toQImage(*data->icon);
+}
+
+QImage ScreenshotScene::grabWindow()
+{
+    QApplication::processEvents();
+    return m_window.grab().toImage();
+}
+
+} // namespace cdx

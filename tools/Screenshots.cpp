@@ -1,0 +1,175 @@
+// caldrix_screenshots [FOLDER]
+//
+// Renders the main window (compact and expanded) and the tray icon styles to
+// PNG files in FOLDER (default docs/screenshots), without a display: the
+// window runs on Qt's offscreen platform over a scripted driver.
+
+#include <clocale>
+#include <iostream>
+#include <string>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+
+#include "IconSheet.h"
+#include "ScreenshotScene.h"
+#include "ui/UiResources.h"
+
+namespace {
+
+using cdx::IconSheet;
+using cdx::ScreenshotScene;
+
+constexpr const char* kDefaultFolder = "docs/screenshots";
+constexpr int kPolls = 3;
+
+void usage(std::ostream& out)
+{
+    out << "usage: caldrix_screenshots [FOLDER]\n"
+           "Writes window-compact.png, window-compact-lm75.png, window-expanded.png, the tray icons\n"
+           "tray-*.png and their strip tray-icons.png into FOLDER (default "
+        << kDefaultFolder << ").\n";
+}
+
+// The offscreen platform says for every raise and resize of a window that it
+// cannot pass them on; nothing else is dropped.
+void quietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) {
+        return;
+    }
+    std::cerr << qFormatLogMessage(type, context, message).toStdString() << '\n';
+}
+
+// Saves `image` as FOLDER/NAME; says which file failed.
+class PictureFolder {
+public:
+    explicit PictureFolder(QDir folder) : m_folder(std::move(folder)) {}
+
+    void save(const QImage& image, const char* name)
+    {
+        const QString path = m_folder.filePath(QString::fromUtf8(name));
+        if (image.isNull()) {
+            std::cerr << "caldrix_screenshots: nothing was drawn for " << path.toStdString() << '\n';
+            m_failed = true;
+        } else if (!image.save(path, "PNG")) {
+            std::cerr << "caldrix_screenshots: cannot write " << path.toStdString() << '\n';
+            m_failed = true;
+        }
+    }
+
+    bool failed() const { return m_failed; }
+
+private:
+    QDir m_folder;
+    bool m_failed = false;
+};
+
+// One tray icon picture, saved enlarged and added to the strip.
+void saveIcon(PictureFolder& folder, IconSheet& sheet, const QImage& icon, const char* name, const char* caption)
+{
+    const QImage big = icon.isNull() ? QImage() : IconSheet::enlarged(icon);
+    folder.save(big, name);
+    if (!big.isNull()) {
+        sheet.add(QString::fromUtf8(caption), big);
+    }
+}
+
+void renderWinbondBoard(PictureFolder& folder)
+{
+    ScreenshotScene scene(ScreenshotScene::Sensors::Winbond);
+    scene.start();
+    scene.poll(kPolls);
+    cdx::MainWindow& window = scene.window();
+    folder.save(scene.grabWindow(), "window-compact.png");
+    window.ModeButtonClick();
+    folder.save(scene.grabWindow(), "window-expanded.png");
+    window.ModeButtonClick();
+
+    // Every icon style on the motherboard temperature's icon.
+    cdx::TrayIcons& tray = scene.tray();
+    cdx::TrayIcon& wb1 = tray.TrayIcon1();
+    IconSheet sheet;
+    saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-default.png", "default");
+
+    tray.setTrayLines(false);
+    saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-no-lines.png", "no lines");
+    tray.setTrayLines(true);
+
+    tray.setTrayDegreeSymbol(false);
+    saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-no-degree.png", "no degree");
+    tray.setTrayDegreeSymbol(true);
+
+    // Fahrenheit gives three digits and the wide icon.
+    window.SpeedButton2Click();
+    saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-three-digits.png", "3 digits (\u00B0F)");
+    window.SpeedButton2Click();
+
+    cdx::TrayStyle colours;
+    colours.background = 0x00800000; // navy
+    colours.fontColour = 0x0000FFFF; // yellow
+    tray.setTrayStyle(cdx::TrayWb1, colours);
+    saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-custom-colours.png", "own colours");
+    tray.setTrayStyle(cdx::TrayWb1, cdx::TrayStyle{});
+
+    if (QAction* suspend = window.popupMenu().item("pause1")) {
+        suspend->trigger();
+    }
+    saveIcon(folder, sheet, tray.suspended() ? scene.shownPicture(tray.TrayIcon3()) : QImage(), "tray-suspended.png",
+             "suspended");
+
+    folder.save(sheet.strip(), "tray-icons.png");
+}
+
+void renderLm75Board(PictureFolder& folder)
+{
+    ScreenshotScene scene(ScreenshotScene::Sensors::Lm75);
+    scene.start();
+    scene.poll(kPolls);
+    folder.save(scene.grabWindow(), "window-compact-lm75.png");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc > 2) {
+        usage(std::cerr);
+        return 2;
+    }
+    const std::string argument = argc == 2 ? argv[1] : kDefaultFolder;
+    if (argument == "-h" || argument == "--help") {
+        usage(std::cout);
+        return 0;
+    }
+    if (argument.empty() || argument.front() == '-') {
+        std::cerr << "caldrix_screenshots: not a folder name: \"" << argument << "\"\n";
+        usage(std::cerr);
+        return 2;
+    }
+    // The pictures never need a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qInstallMessageHandler(quietOffscreenNotices);
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    cdx::initUiResources();
+
+    const QString path = QString::fromStdString(argument);
+    if (QFileInfo(path).exists() && !QFileInfo(path).isDir()) {
+        std::cerr << "caldrix_screenshots: " << argument << " exists and is not a folder\n";
+        return 1;
+    }
+    if (!QDir().mkpath(path)) {
+        std::cerr << "caldrix_screenshots: cannot create the folder " << argument << '\n';
+        return 1;
+    }
+    PictureFolder folder{QDir(path)};
+    renderWinbondBoard(folder);
+    renderLm75Board(folder);
+    return folder.failed() ? 1 : 0;
+}
