@@ -6,7 +6,7 @@ namespace cdx {
 
 int WindowAlarmAdapter::width() const
 {
-    return m_window != nullptr ? m_window->width() : 0;
+    return m_window != nullptr ? m_window->displayState().width() : 0;
 }
 
 bool WindowAlarmAdapter::isHidden() const

@@ -21,6 +21,11 @@ namespace cdx {
 
 namespace {
 
+// The frame and caption the window sizes include: two 3-pixel borders across,
+// a caption and two borders down.
+constexpr int kFrameWidth = 6;
+constexpr int kFrameHeight = 25;
+
 constexpr Qt::WindowFlags kBorder = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
@@ -180,7 +185,9 @@ void MainWindow::applyState()
         // A change of flags hides the window; it shows again below.
         setWindowFlags(flags);
     }
-    setFixedSize(m_state.width(), m_state.height());
+    // The state keeps the window's outer size, frame and caption included; the
+    // desktop adds its own frame around the inside size given here.
+    setFixedSize(m_state.width() - kFrameWidth, m_state.height() - kFrameHeight);
     move(m_state.left(), m_state.top());
     m_modeButton->setText(QString::fromUtf8(m_state.modeCaption()));
     setVisible(m_state.visible());

@@ -52,6 +52,8 @@ protected:
     }
 
     QSize screen() const { return QGuiApplication::primaryScreen()->geometry().size(); }
+    // The window's size frame and caption included, as the states keep it.
+    QSize outerSize() const { return QSize(window->displayState().width(), window->displayState().height()); }
     QAction* item(const char* name) { return window->popupMenu().item(name); }
     template <typename T> T* child(const char* name) { return window->findChild<T*>(name); }
 
@@ -117,20 +119,22 @@ TEST_F(MainWindowTest, StatesSizesAndWindowKinds)
     make();
     window->Show2Click();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->size(), QSize(112, 286));
+    EXPECT_EQ(outerSize(), QSize(112, 286));
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(window->windowType(), Qt::Tool);
     EXPECT_EQ(window->modeButton().text(), QString::fromUtf8("▶"));
 
     window->ModeButtonClick();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->size(), QSize(572, 314));
+    EXPECT_EQ(outerSize(), QSize(572, 314));
+    // The desktop adds its frame around the inside size.
+    EXPECT_EQ(window->size(), QSize(572 - 6, 314 - 25));
     EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(window->windowType(), Qt::Window);
     EXPECT_EQ(window->modeButton().text(), QString::fromUtf8("◀"));
 
     window->ModeButtonClick();
-    EXPECT_EQ(window->size(), QSize(112, 286));
+    EXPECT_EQ(outerSize(), QSize(112, 286));
 
     window->setStayOnTop(false);
     window->showTaskbarButton(true);
@@ -158,7 +162,7 @@ TEST_F(MainWindowTest, SwitchedOffSensorsLeaveNoGapInTheColumn)
     EXPECT_EQ(column.panel(S::WB3).y(), 70);
     EXPECT_EQ(h.gauges[0].CenterLabel(), "--");
     window->Show2Click();
-    EXPECT_EQ(window->height(), 162);
+    EXPECT_EQ(outerSize().height(), 162);
 
     h.settings.checkWb1 = true;
     h.settings.checkWb2 = false;
@@ -215,14 +219,14 @@ TEST_F(MainWindowTest, TrayDoubleClickOpensTheModeLastChosen)
     window->Show1Click();
     window->Hide1Click();
     window->TrayIcon1DblClick();
-    EXPECT_EQ(window->width(), 572);
+    EXPECT_EQ(outerSize().width(), 572);
 
     window->Hide1Click();
     window->Show2Click();
     window->Hide1Click();
     window->TrayIcon1DblClick();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->width(), 112);
+    EXPECT_EQ(outerSize().width(), 112);
     EXPECT_TRUE(h.settings.doubleClickSmall);
 }
 

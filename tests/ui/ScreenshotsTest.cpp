@@ -49,8 +49,8 @@ TEST(ScreenshotsTest, WritesEveryPictureAsPngOfItsSize)
     // LM75). Icons four times their 16 x 16 (20 x 16 for three digits) and
     // the suspended program icon's 32 x 32.
     const std::map<QString, QSize> expected{
-        {"window-compact.png", {112, 224}},  {"window-compact-lm75.png", {112, 162}},
-        {"window-expanded.png", {572, 314}}, {"tray-default.png", {64, 64}},
+        {"window-compact.png", {106, 199}},  {"window-compact-lm75.png", {106, 137}},
+        {"window-expanded.png", {566, 289}}, {"tray-default.png", {64, 64}},
         {"tray-no-lines.png", {64, 64}},     {"tray-no-degree.png", {64, 64}},
         {"tray-three-digits.png", {80, 64}}, {"tray-custom-colours.png", {64, 64}},
         {"tray-suspended.png", {128, 128}},
