@@ -146,7 +146,9 @@ void Application::start()
     m_monitor.poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
 
     m_runOnStartup.checkAtStartup();
-    m_store.readRegistry(m_settings);
+    const SettingsLoad load = m_store.readRegistry(m_settings);
+    // The joke item shows only when the whole key was read with "Zuno" set.
+    m_window.popupMenu().item("ZunoBeer1")->setVisible(load.showZunoItem(m_settings));
     try {
         m_store.writeProgramPath();
     } catch (const RegistryError& e) {
