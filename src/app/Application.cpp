@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QSystemTrayIcon>
 
 #include "logs/LogSnapshots.h"
 #include "platform/RegistryError.h"
@@ -175,7 +176,11 @@ void Application::start()
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
     m_tray.loadSettings();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval);
-    if (m_settings.startMinimized) {
+    // Hidden to a tray that does not exist, the window could never be opened
+    // again: without a tray host it starts as the small window instead.
+    const bool trayReachable = QSystemTrayIcon::isSystemTrayAvailable() ||
+                               QGuiApplication::platformName() == QLatin1String("offscreen");
+    if (m_settings.startMinimized && trayReachable) {
         m_window.Hide1Click();
     } else {
         m_window.Show2Click();
