@@ -3,25 +3,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include "monitor/AlarmChecks.h"
 #include "monitor/GaugeModel.h"
 #include "monitor/PollCycle.h"
 #include "monitor/PollListener.h"
 #include "platform/fake/FakeSensorDriver.h"
+#include "platform/fake/SilentAlarms.h"
 #include "settings/Settings.h"
 
 namespace cdx {
 namespace {
-
-class NullAlarms : public AlarmChecks {
-public:
-    void DisplayTempAlarm(int) override {}
-    void DisplayVoltageAlarm(const std::string&, double) override {}
-    void DisplayFanAlarm(int, int, double) override {}
-    void clearFanAlarmPending() override {}
-    void setFanAlarmCount(int, int) override {}
-    void resetFanAlarmCounts() override {}
-};
 
 class NullListener : public PollListener {
 public:
@@ -61,7 +51,7 @@ struct PollBench {
     std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
     UpDownStatistics statistics;
     ReadingsPanel panel;
-    NullAlarms alarms;
+    SilentAlarms alarms;
     NullListener listener;
     PollCycle poll{PollCycle::Parts{
         driver, settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, statistics, panel, alarms, listener, [] {

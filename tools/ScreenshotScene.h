@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "SilentAlarms.h"
+#include "platform/fake/SilentAlarms.h"
 #include "app/TrayPollListener.h"
 #include "monitor/GaugeModel.h"
 #include "monitor/MonitorTimers.h"

@@ -6,8 +6,8 @@
 
 namespace cdx {
 
-// Alarm checks that do nothing: the pictures show a machine in good health,
-// and no dialog may interrupt them.
+// Alarm checks that do nothing, for runs of the poll where no alarm may
+// interrupt (pictures, benchmarks).
 class SilentAlarms : public AlarmChecks {
 public:
     void DisplayTempAlarm(int) override {}
