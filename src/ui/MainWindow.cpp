@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMoveEvent>
@@ -293,6 +294,17 @@ void MainWindow::changeEvent(QEvent* event)
         setWindowState(windowState() & ~Qt::WindowMinimized);
         QTimer::singleShot(0, this, [this] { Hide1Click(); });
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the window from its frame ends the program, as "Exit" does.
+    if (m_parts.exit) {
+        event->ignore();
+        m_parts.exit();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event)

@@ -119,6 +119,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     WindowState::Screen screenSize() const;

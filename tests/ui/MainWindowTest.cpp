@@ -280,6 +280,11 @@ TEST_F(MainWindowTest, MenuFollowsTheWindowAndPolling)
 
     item("Exit1")->trigger();
     EXPECT_EQ(exits, 1);
+    // Closing the window from its frame ends the program the same way.
+    window->Show2Click();
+    window->close();
+    EXPECT_EQ(exits, 2);
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, LogItemsAndTheJokeItem)
