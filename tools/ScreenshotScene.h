@@ -5,7 +5,6 @@
 
 #include <QImage>
 
-#include "platform/fake/SilentAlarms.h"
 #include "app/TrayPollListener.h"
 #include "monitor/GaugeModel.h"
 #include "monitor/MonitorTimers.h"
@@ -16,6 +15,7 @@
 #include "platform/fake/FakeNotificationArea.h"
 #include "platform/fake/FakeSensorDriver.h"
 #include "platform/fake/FakeTimerQueue.h"
+#include "platform/fake/SilentAlarms.h"
 #include "settings/Settings.h"
 #include "ui/MainWindow.h"
 #include "ui/TrayIcons.h"

@@ -178,8 +178,8 @@ void Application::start()
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval);
     // Hidden to a tray that does not exist, the window could never be opened
     // again: without a tray host it starts as the small window instead.
-    const bool trayReachable = QSystemTrayIcon::isSystemTrayAvailable() ||
-                               QGuiApplication::platformName() == QLatin1String("offscreen");
+    const bool trayReachable =
+        QSystemTrayIcon::isSystemTrayAvailable() || QGuiApplication::platformName() == QLatin1String("offscreen");
     if (m_settings.startMinimized && trayReachable) {
         m_window.Hide1Click();
     } else {

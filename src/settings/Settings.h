@@ -24,7 +24,6 @@ struct TrayStyle {
 // not in use.
 enum class CpuPreset { Intel, Amd, Cyrix };
 
-
 // Index of each temperature in `Settings::trayStyles`.
 enum TraySensor { TrayWb1 = 0, TrayLm75 = 1, TrayWb2 = 2, TrayWb3 = 3 };
 

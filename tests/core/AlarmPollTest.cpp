@@ -98,7 +98,7 @@ TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuring
     AlarmPoll p(PlatformFamily::WindowsNT);
     p.driver.script("GetLM78Temp", {40, 45, 50});
     p.timers.startUp(5000, 5000); // the start-up poll reads 40: no alarm
-    p.log.timers.advance(10000);                // 45, then 50 reaches the threshold
+    p.log.timers.advance(10000);  // 45, then 50 reaches the threshold
 
     const std::string dialogText = "Your Motherboard has reached the temperature of 50°C / 122°F";
     const std::string logLine = "WARNING: Motherboard has reached: 50°C / 122°F";

@@ -5,11 +5,10 @@
 
 #include "LogTestFiles.h"
 #include "logs/IntervalLog.h"
+#include "logs/IntervalLogNames.h"
 #include "logs/LogFileAppender.h"
 #include "logs/LogFileMeter.h"
 #include "logs/LogMaintenance.h"
-#include "logs/IntervalLogNames.h"
-#include "settings/Settings.h"
 #include "logs/LogPaths.h"
 #include "logs/LogServices.h"
 #include "logs/LogSizeMonitor.h"
@@ -22,6 +21,7 @@
 #include "platform/fake/FakeRecycleBin.h"
 #include "platform/fake/FakeShell.h"
 #include "platform/fake/FakeTimerQueue.h"
+#include "settings/Settings.h"
 
 namespace cdx::test {
 
@@ -43,8 +43,7 @@ struct LogHarness {
     std::unique_ptr<Timer> logTimer = timers.createTimer();
     bool pollingActive = true;
     IntervalLogSnapshot window = defaultWindow();
-    IntervalLog intervalLog{
-        services, options, *logTimer, [this] { return window; }, [this] { return pollingActive; }};
+    IntervalLog intervalLog{services, options, *logTimer, [this] { return window; }, [this] { return pollingActive; }};
     WarningLog warningLog{services, options};
     UpDownLog upDownLog{services, options};
     FakeShell shell;

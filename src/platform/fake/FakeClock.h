@@ -11,7 +11,11 @@ class FakeClock : public Clock {
 public:
     LocalDateTime now() const override { return m_now; }
     std::uint64_t tickCount() const override { return m_ticks; }
-    void sleep(unsigned milliseconds) override { m_ticks += milliseconds; m_slept += milliseconds; }
+    void sleep(unsigned milliseconds) override
+    {
+        m_ticks += milliseconds;
+        m_slept += milliseconds;
+    }
 
     void setNow(const LocalDateTime& now) { m_now = now; }
     void advanceTicks(std::uint64_t milliseconds) { m_ticks += milliseconds; }

@@ -4,7 +4,9 @@
 
 namespace cdx {
 
-FakeTimer::FakeTimer(FakeTimerQueue& queue) : m_queue(queue) {}
+FakeTimer::FakeTimer(FakeTimerQueue& queue) : m_queue(queue)
+{
+}
 
 FakeTimer::~FakeTimer()
 {
