@@ -9,7 +9,7 @@ packages=(
   libsensors-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  util-linux
+  util-linux clang-format
   xdg-utils
 )
 
