@@ -1,5 +1,6 @@
 #include "monitor/PollCycle.h"
 
+#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -33,6 +34,14 @@ template <typename F> void guarded(F&& region)
     } catch (const std::exception&) {
         // The region ends silently; what it showed stays.
     }
+}
+
+// A driver value the program can show and keep statistics of. Not a number,
+// an infinity or an absurd magnitude would stick in the lowest and highest
+// values for good (and cannot be rounded): such a reading is not taken.
+bool plausibleReading(double value)
+{
+    return std::isfinite(value) && std::fabs(value) < 1e6;
 }
 
 constexpr std::array<VoltageRail, 6> kRails{VoltageRail::Core,  VoltageRail::Pos33, VoltageRail::Pos5,
@@ -101,12 +110,18 @@ void PollCycle::Timer1Timer()
         showTemperature(TemperatureSensor::WB1, wb1, UpDownReading::WB1);
     }
     if (s.checkWb2) {
-        const float wb2 = compensateWinbond(driver.GetWinBondSensor2(), {s.wb2CompensationEnabled, s.wb2Compensation});
-        showTemperature(TemperatureSensor::WB2, wb2, UpDownReading::WB2);
+        const double raw = driver.GetWinBondSensor2();
+        if (plausibleReading(raw)) {
+            const float wb2 = compensateWinbond(raw, {s.wb2CompensationEnabled, s.wb2Compensation});
+            showTemperature(TemperatureSensor::WB2, wb2, UpDownReading::WB2);
+        }
     }
     if (s.checkWb3) {
-        const float wb3 = compensateWinbond(driver.GetWinBondSensor3(), {s.wb3CompensationEnabled, s.wb3Compensation});
-        showTemperature(TemperatureSensor::WB3, wb3, UpDownReading::WB3);
+        const double raw = driver.GetWinBondSensor3();
+        if (plausibleReading(raw)) {
+            const float wb3 = compensateWinbond(raw, {s.wb3CompensationEnabled, s.wb3Compensation});
+            showTemperature(TemperatureSensor::WB3, wb3, UpDownReading::WB3);
+        }
     }
 
     guarded([&] {
@@ -181,6 +196,9 @@ void PollCycle::pollVoltages()
         case VoltageRail::Neg5:
             value = driver.GetLM78Neg5v();
             break;
+        }
+        if (!plausibleReading(value)) {
+            throw RegionFailure("the driver returned no number for a voltage");
         }
         const bool outOfBand = !voltageBand(rail, nominals, s.voltageTolerance).contains(value);
         m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);

@@ -1,5 +1,8 @@
 #include "monitor/PollCycle.h"
 
+#include <cmath>
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "PollHarness.h"
@@ -238,6 +241,27 @@ TEST(PollCycleTest, ResetWhileSuspendedKeepsThePollsLabel)
     h.active = true;
     h.poll.UDTabResetSpeedButtonClick();
     EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 1");
+}
+
+TEST(PollCycleTest, ReadingsThatAreNoNumbersAreNotTaken)
+{
+    PollHarness h;
+    h.settings.checkWb2 = true;
+    h.driver.script("GetWinBondSensor2", {40.0, std::nan(""), 1e300, 41.0});
+    h.driver.script("GetLM78Pos5v", {5.0, std::numeric_limits<double>::infinity(), 5.1});
+    h.poll.Timer1Timer();
+    h.poll.Timer1Timer();
+    // The gauge and the statistics keep the last real value; the voltage
+    // region ends at the bad value and the labels before it were written.
+    EXPECT_EQ(h.gauges[2].Position(), 40.0F);
+    EXPECT_EQ(h.statistics.entry(UpDownReading::WB2).count, 1);
+    EXPECT_EQ(h.panel.voltageText(VoltageRail::Pos5), ": 5.00");
+    EXPECT_EQ(h.statistics.entry(UpDownReading::P5Voltage).highLabel, "5.00");
+    h.poll.Timer1Timer();
+    h.poll.Timer1Timer();
+    EXPECT_EQ(h.gauges[2].Position(), 41.0F);
+    EXPECT_EQ(h.statistics.entry(UpDownReading::WB2).lowLabel, "40");
+    EXPECT_EQ(h.panel.voltageText(VoltageRail::Pos5), ": 5.10");
 }
 
 } // namespace
