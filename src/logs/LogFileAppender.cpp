@@ -23,12 +23,15 @@ void LogFileAppender::append(const std::string& path, std::string_view text) con
     const std::size_t mark = tail.find('\x1a');
     const std::streamoff writeAt = mark == std::string::npos ? size : tailStart + static_cast<std::streamoff>(mark);
 
-    // The new text is written over the old tail before the file is cut, so a
-    // failure half way never leaves an HTML log without its trailer.
+    // The new text is written over the old tail before the file is cut. When
+    // the write fails half way (a full disk), the file gets its old size and
+    // tail back, so an HTML log never loses its trailer.
     file.seekp(writeAt);
     file.write(text.data(), static_cast<std::streamsize>(text.size()));
     file.flush();
     if (!file) {
+        file.close();
+        restoreTail(path, size, tailStart, tail);
         throw LogFileError(path, "writing to the file failed");
     }
     file.close();
@@ -40,6 +43,16 @@ void LogFileAppender::append(const std::string& path, std::string_view text) con
             throw LogFileError(path, "the file cannot be cut: " + error.message());
         }
     }
+}
+
+void LogFileAppender::restoreTail(const std::string& path, std::streamoff size, std::streamoff tailStart,
+                                  const std::string& tail)
+{
+    std::error_code error;
+    std::filesystem::resize_file(path, static_cast<std::uintmax_t>(size), error);
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(tailStart);
+    file.write(tail.data(), static_cast<std::streamsize>(tail.size()));
 }
 
 void LogFileAppender::create(const std::string& path, std::string_view text) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <ios>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ public:
     void create(const std::string& path, std::string_view text) const;
 
 private:
+    // Puts back the file's size and last bytes after a failed write.
+    static void restoreTail(const std::string& path, std::streamoff size, std::streamoff tailStart,
+                            const std::string& tail);
+
     const FileLockProbe& m_locks;
 };
 
