@@ -246,13 +246,8 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
     m_parts.panel.setFanText(fan, std::to_string(*rpm));
     m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + number - 1), *rpm,
                             display());
-    if (pollingActive()) {
-        const double lower = f.nominalRpm - f.nominalRpm / 100.0 * f.tolerancePercent;
-        const double upper = f.nominalRpm / 100.0 * f.tolerancePercent + f.nominalRpm;
-        const double speed = *rpm;
-        if (speed < lower || speed > upper) {
-            m_parts.alarms.DisplayFanAlarm(number, f.tolerancePercent, speed);
-        }
+    if (pollingActive() && fanSpeedOutOfBand(*rpm, f.nominalRpm, f.tolerancePercent)) {
+        m_parts.alarms.DisplayFanAlarm(number, f.tolerancePercent, *rpm);
     }
     return true;
 }

@@ -2,6 +2,14 @@
 
 namespace cdx {
 
+namespace {
+
+// The band's edges are decimal figures that binary doubles only approach
+// (1640 / 100 x 50 is 820.0000000000001): a speed this close to an edge is on it.
+constexpr double EdgeTolerance = 1e-9;
+
+} // namespace
+
 bool isFanAvailable(std::int32_t count)
 {
     return count != FanCountNotAvailable;
@@ -20,6 +28,13 @@ std::optional<std::int32_t> fanSpeed(Fan fan, std::int32_t count, std::int32_t d
         return std::nullopt;
     }
     return (base / divisor) / count;
+}
+
+bool fanSpeedOutOfBand(double speed, double usersRpm, int offMarkPercent)
+{
+    const double lower = usersRpm - usersRpm / 100.0 * offMarkPercent;
+    const double upper = usersRpm / 100.0 * offMarkPercent + usersRpm;
+    return speed < lower - EdgeTolerance || speed > upper + EdgeTolerance;
 }
 
 } // namespace cdx

@@ -18,4 +18,9 @@ bool isFanAvailable(std::int32_t count);
 // divided by. Call it for available counts only.
 std::optional<std::int32_t> fanSpeed(Fan fan, std::int32_t count, std::int32_t divisor, FanType type);
 
+// Whether a speed lies outside its fan's band: below U - U / 100 x P or above
+// U / 100 x P + U, with U the users RPM and P the off mark in percent. A speed
+// on an edge is inside.
+bool fanSpeedOutOfBand(double speed, double usersRpm, int offMarkPercent);
+
 } // namespace cdx

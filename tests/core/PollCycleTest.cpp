@@ -148,6 +148,22 @@ TEST(PollCycleTest, FanOutsideItsBandIsChecked)
     EXPECT_EQ(h.alarms.calls.at(3), "fan 1 24 2500");
 }
 
+TEST(PollCycleTest, FanBandEdgeStaysInsideWhereDoublesMissIt)
+{
+    // 1640 / 100 x 50 comes out a hair above 820 in binary: the lower edge
+    // would be 820.0000000000001 and a speed of exactly 820 would fire.
+    PollHarness h;
+    h.settings.fan3AlarmEnabled = true;
+    h.settings.fan3NominalRpm = 1640.0;
+    h.settings.fan3TolerancePercent = 50; // 820 to 2460
+    h.driver.script("GetLM78Fan3", {823, 824});
+    h.poll.Timer1Timer();
+    EXPECT_EQ(h.panel.fanText(Fan::Fan3), "820"); // 675000 div 823
+    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts"}));
+    h.poll.Timer1Timer();
+    EXPECT_EQ(h.alarms.calls.at(3), "fan 3 50 819");
+}
+
 TEST(PollCycleTest, ZeroFanCountEndsTheFanRegionOnly)
 {
     PollHarness h;
