@@ -54,6 +54,10 @@ void UpDownStatistics::relabelTemperatures(const TemperatureDisplay& display)
 {
     for (UpDownReading reading : {UpDownReading::WB1, UpDownReading::LM75, UpDownReading::WB2, UpDownReading::WB3}) {
         Entry& e = m_entries[indexOf(reading)];
+        // Nothing fed since the reset: "0" stands for no value in any scale.
+        if (e.count == 0 && e.lowest == 0.0 && e.highest == 0.0) {
+            continue;
+        }
         e.lowLabel = extremeLabel(reading, e.lowest, display);
         e.highLabel = extremeLabel(reading, e.highest, display);
         notify(reading);

@@ -41,7 +41,8 @@ public:
     void reset();
 
     // Rewrites the lowest and highest labels of the four temperatures in the
-    // scale now shown. Averages keep their text.
+    // scale now shown. Averages keep their text, and a reading not fed since
+    // the reset keeps its "0".
     void relabelTemperatures(const TemperatureDisplay& display);
 
     const Entry& entry(UpDownReading reading) const { return m_entries[indexOf(reading)]; }

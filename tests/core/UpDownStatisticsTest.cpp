@@ -63,6 +63,15 @@ TEST(UpDownStatisticsTest, ScaleSwitchRelabelsOnlyExtremesOfTemperatures)
     s.relabelTemperatures(fahrenheit(false));
     EXPECT_EQ(s.entry(UpDownReading::WB1).lowLabel, "73.4");
     EXPECT_EQ(s.entry(UpDownReading::WB1).averageLabel, "23.00");
+
+    // A reading never fed has no value to restate: it keeps "0" rather than
+    // claiming 32 °F. A real 0 °C reading is 32 °F.
+    EXPECT_EQ(s.entry(UpDownReading::LM75).lowLabel, "0");
+    EXPECT_EQ(s.entry(UpDownReading::LM75).highLabel, "0");
+    s.feed(UpDownReading::WB2, 0.0, celsius());
+    s.relabelTemperatures(fahrenheit(true));
+    EXPECT_EQ(s.entry(UpDownReading::WB2).highLabel, "32");
+    EXPECT_EQ(s.entry(UpDownReading::WB3).highLabel, "0");
 }
 
 TEST(UpDownStatisticsTest, ResetClearsEveryLabelAndNotifies)
