@@ -1,6 +1,7 @@
 #include "alarms/AlarmEvaluator.h"
 
 #include <cstddef>
+#include <limits>
 
 #include "alarms/AlarmActions.h"
 #include "alarms/AlarmSettings.h"
@@ -50,7 +51,11 @@ void AlarmEvaluator::DisplayFanAlarm(int fan, int offMark, double value)
         return;
     }
     int& count = m_fanAlarmCount[fanIndex(fan)];
-    ++count;
+    // The delay comes from the settings and may be any number: the count
+    // stops at the largest one instead of running over.
+    if (count < std::numeric_limits<int>::max()) {
+        ++count;
+    }
     if (count < m_settings.fanAlarmIgnoreCount) {
         m_fanAlarmPending[fanIndex(fan)] = true;
         return;

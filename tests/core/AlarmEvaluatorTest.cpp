@@ -1,6 +1,7 @@
 #include "alarms/AlarmEvaluator.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -189,6 +190,19 @@ TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZero)
                                  "and has reached the value of: 0 RPM.");
     EXPECT_NE(std::find(h.journal.begin(), h.journal.end(), "log WARNING: Fan 3 has reached: 0 RPM"), h.journal.end());
     EXPECT_EQ(h.dialog.sources, std::vector<int>{6});
+}
+
+TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWhateverTheStoredDelay)
+{
+    // A settings file may hold any number: the count must not run over.
+    AlarmHarness h;
+    h.settings.fan1AlarmEnabled = true;
+    h.settings.fanAlarmIgnoreCount = std::numeric_limits<int>::max();
+    h.evaluator.clearFanAlarmPending();
+    h.evaluator.setFanAlarmCount(1, h.settings.fanAlarmIgnoreCount);
+    h.evaluator.DisplayFanAlarm(1, 10, 0.0);
+    EXPECT_EQ(dialogs(h), 1);
+    EXPECT_FALSE(h.evaluator.FanAlarmPending(1));
 }
 
 TEST(AlarmSettingsTest, PcSpeakerBoxFollowsShowMsg)
