@@ -173,19 +173,22 @@ void Application::start()
     m_window.SpeedButton2Click();
     m_window.applySensorSwitches(chipDetected);
 
+    // The log's interval was set on Timer3 before the settings were read.
+    m_logs->intervalLog.setInterval(m_settings.logInterval);
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
     m_tray.loadSettings();
-    m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval);
-    // Hidden to a tray that does not exist, the window could never be opened
-    // again: without a tray host it starts as the small window instead.
-    const bool trayReachable =
-        QSystemTrayIcon::isSystemTrayAvailable() || QGuiApplication::platformName() == QLatin1String("offscreen");
-    if (m_settings.startMinimized && trayReachable) {
-        m_window.Hide1Click();
-    } else {
-        m_window.Show2Click();
-    }
-    m_tray.activate();
+    m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval, [this] {
+        // Hidden to a tray that does not exist, the window could never be
+        // opened again: without a tray host it starts as the small window.
+        const bool trayReachable =
+            QSystemTrayIcon::isSystemTrayAvailable() || QGuiApplication::platformName() == QLatin1String("offscreen");
+        if (m_settings.startMinimized && trayReachable) {
+            m_window.Hide1Click();
+        } else {
+            m_window.Show2Click();
+        }
+        m_tray.activate();
+    });
     m_started = true;
 }
 

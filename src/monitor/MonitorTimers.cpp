@@ -35,7 +35,7 @@ void MonitorTimers::run(const std::function<void()>& f)
     }
 }
 
-void MonitorTimers::startUp(int pollInterval, int swapInterval)
+void MonitorTimers::startUp(int pollInterval, int swapInterval, const std::function<void()>& beforePolling)
 {
     m_timer1->setInterval(pollInterval);
     m_timer2->setInterval(swapInterval);
@@ -46,6 +46,7 @@ void MonitorTimers::startUp(int pollInterval, int swapInterval)
     if (m_timer3->enabled()) {
         run(m_handlers.logEntry);
     }
+    run(beforePolling);
     m_timer1->setEnabled(true);
 }
 

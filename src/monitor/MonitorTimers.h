@@ -41,8 +41,9 @@ public:
 
     // Start-up, after the interval log has set up Timer3: the poll and swap
     // intervals, the first direct poll, one swap tick and one log tick when
-    // their timers run, Timer1 enabled last.
-    void startUp(int pollInterval, int swapInterval);
+    // their timers run, then `beforePolling` (the window and the tray icons
+    // appear), Timer1 enabled last.
+    void startUp(int pollInterval, int swapInterval, const std::function<void()>& beforePolling = {});
 
     // Suspend stops Timer1 and remembers and stops Timer2.
     void suspend();

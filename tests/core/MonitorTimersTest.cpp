@@ -40,8 +40,8 @@ TEST_F(MonitorTimersTest, StartUpPollsDirectlyThenTicksThenEnablesPolling)
     make(PlatformFamily::WindowsNT);
     timers->timer3().setInterval(60000);
     timers->timer3().setEnabled(true); // "Log File" loaded as set
-    timers->startUp(5000, 5000);
-    EXPECT_EQ(events, (std::vector<std::string>{"poll(direct)", "swap", "log"}));
+    timers->startUp(5000, 5000, [this] { events.push_back(timers->pollingActive() ? "shown, polling" : "shown"); });
+    EXPECT_EQ(events, (std::vector<std::string>{"poll(direct)", "swap", "log", "shown"}));
     EXPECT_TRUE(timers->pollingActive());
 
     events.clear();
