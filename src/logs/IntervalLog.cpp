@@ -113,6 +113,12 @@ void IntervalLog::setLogging(bool on)
 {
     const bool changed = m_settings.intervalLogEnabled != on;
     m_settings.intervalLogEnabled = on;
+    // The settings are loaded after this log is made: the timer takes the
+    // interval in force whenever the switch is set. A running timer keeps its
+    // count when the interval is the same.
+    if (m_timer.interval() != m_settings.logInterval) {
+        m_timer.setInterval(m_settings.logInterval);
+    }
     m_timer.setEnabled(on && !m_suspended);
     if (changed && m_onLoggingChanged) {
         m_onLoggingChanged();

@@ -50,6 +50,7 @@ public:
     // and "Stop Interval Log", which check and clear it). Switching on while
     // polling is active writes one entry at once. At start-up, setting the
     // loaded "Log File" value only starts the timer; no entry is written.
+    // The timer takes the "Log File Interval" in force.
     void setLogging(bool on);
     bool logging() const { return m_settings.intervalLogEnabled; }
     bool startItemEnabled() const { return !logging(); }

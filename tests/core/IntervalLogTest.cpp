@@ -157,6 +157,22 @@ TEST_F(IntervalLogTest, SwitchingOnWritesOneEntryOnlyWhilePolling)
     EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader + TxtRow + TxtRow + TxtRow + TxtRow);
 }
 
+TEST_F(IntervalLogTest, TimerRunsAtTheLoadedIntervalOnceTheLoadedSwitchIsApplied)
+{
+    // The log exists before the settings are loaded; the loaded interval
+    // reaches the timer when the loaded "Log File" state is applied.
+    h.pollingActive = false;
+    h.options.logInterval = 5 * 60000;
+    h.options.intervalLogEnabled = true;
+    h.intervalLog.setLogging(true);
+    EXPECT_TRUE(h.logTimer->enabled());
+    EXPECT_EQ(h.logTimer->interval(), 5 * 60000);
+    h.timers.advance(4 * 60000);
+    EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader);
+    h.timers.advance(60000);
+    EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader + TxtRow);
+}
+
 TEST_F(IntervalLogTest, PauseStopsTheTimerAndResumeRestoresIt)
 {
     h.options.logTxt = false;
