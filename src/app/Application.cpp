@@ -80,7 +80,7 @@ Application::Application(Libraries libraries)
                   .erase = [this] { m_logs->maintenance.eraseLog(LogGroup::Interval); },
                   .logging = [this] { return m_logs->intervalLog.logging(); },
               },
-          .exit = [] { QCoreApplication::quit(); },
+          .exit = [this] { exitRequested(); },
           .readLm75 = [this] { m_driver.GetLM75TempAsusTX(); },
           .trayBoxesChanged = {},
           .suspendTray =
@@ -173,8 +173,6 @@ void Application::start()
     m_window.SpeedButton2Click();
     m_window.applySensorSwitches(chipDetected);
 
-    // The log's interval was set on Timer3 before the settings were read.
-    m_logs->intervalLog.setInterval(m_settings.logInterval);
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
     m_tray.loadSettings();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval, [this] {
@@ -198,17 +196,34 @@ void Application::applyLoadedSettings()
     m_window.SetActiveTab();
 }
 
-void Application::saveSettings()
+bool Application::saveSettings()
 {
     // "C or F" holds the unit shown: the unit button shows the other one.
     m_settings.temperatureUnit.assign(1, m_monitor.poll.scaleCaption() == "F" ? 'C' : 'F');
     try {
         m_store.writeRegistry(m_settings, m_window.x(), m_window.y());
+        return true;
     } catch (const RegistryError& e) {
         std::string message = "The settings could not be saved: ";
         message.append(e.what());
         m_platform.messages.showError(message);
+        return false;
     }
+}
+
+void Application::exitRequested()
+{
+    // The user asked to end: when the settings cannot be saved the program
+    // stays, so that nothing is lost and the user can try again.
+    if (!m_started || m_shutDown) {
+        QCoreApplication::quit();
+        return;
+    }
+    if (!saveSettings()) {
+        return;
+    }
+    m_saved = true;
+    QCoreApplication::quit();
 }
 
 void Application::shutdown()
@@ -218,7 +233,10 @@ void Application::shutdown()
     }
     m_shutDown = true;
     m_timers.timer1().setEnabled(false);
-    saveSettings();
+    // A session end or a signal cannot be refused: one more try, then on.
+    if (!m_saved) {
+        saveSettings();
+    }
     if (m_settings.saveUpDownOnExit) {
         m_logs->upDownLog.WriteUpDownLog(
             upDownReport(m_monitor.statistics, m_settings, m_cpuSpeedMhz, m_platform.formats.decimalSeparator));

@@ -57,10 +57,15 @@ public:
     // to, stops any wave. Runs once; later calls do nothing.
     void shutdown();
 
+    // "Exit" (or the window's close box): saves the settings and ends the
+    // program; when they cannot be saved the program keeps running.
+    void exitRequested();
+
 private:
     void bindTimers();
     void applyLoadedSettings();
-    void saveSettings();
+    // Writes the settings; false (after telling the user) when that fails.
+    bool saveSettings();
 
     Libraries m_libraries;
     SensorDriver& m_driver;
@@ -87,6 +92,7 @@ private:
     int m_cpuSpeedMhz = 0;
     bool m_started = false;
     bool m_shutDown = false;
+    bool m_saved = false;
 };
 
 } // namespace cdx
