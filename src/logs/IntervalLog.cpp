@@ -21,20 +21,9 @@ IntervalLog::IntervalLog(const LogServices& services, Settings& settings, Timer&
 
 void IntervalLog::createMissingFiles()
 {
-    try {
-        std::error_code error;
-        if (!std::filesystem::exists(m_services.paths.intervalTxt, error)) {
-            WriteIntervalLogStart();
-        }
-        if (!std::filesystem::exists(m_services.paths.intervalHtm, error)) {
-            WriteIntervalLogStartHTM();
-        }
-        if (!std::filesystem::exists(m_services.paths.intervalCsv, error)) {
-            WriteIntervalLogStartCSV();
-        }
-    } catch (const LogFileError& e) {
-        showError(e);
-    }
+    createMissingLog(m_services, m_services.paths.intervalTxt, [this] { WriteIntervalLogStart(); });
+    createMissingLog(m_services, m_services.paths.intervalHtm, [this] { WriteIntervalLogStartHTM(); });
+    createMissingLog(m_services, m_services.paths.intervalCsv, [this] { WriteIntervalLogStartCSV(); });
 }
 
 void IntervalLog::WriteIntervalLogStart()

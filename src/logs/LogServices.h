@@ -1,6 +1,11 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
+#include <system_error>
+
 #include "logs/LogFileAppender.h"
+#include "logs/LogFileError.h"
 #include "logs/LogPaths.h"
 #include "logs/LogSizeMonitor.h"
 #include "platform/Clock.h"
@@ -19,5 +24,21 @@ struct LogServices {
     // Shows the input/output errors of the logs; the program goes on.
     MessageBox& messages;
 };
+
+// Start-up: when `path` does not exist, runs `create` (which writes the file
+// with its initial content). A file that cannot be created is reported through
+// the services' message box; the other files are still tried.
+template <typename Create> void createMissingLog(const LogServices& services, const std::string& path, Create&& create)
+{
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        return;
+    }
+    try {
+        create();
+    } catch (const LogFileError& e) {
+        services.messages.showError(e.what());
+    }
+}
 
 } // namespace cdx

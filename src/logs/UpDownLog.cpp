@@ -62,17 +62,10 @@ std::string UpDownLog::htmReport(const UpDownReport& report, const std::string& 
 
 void UpDownLog::createMissingFiles()
 {
-    try {
-        std::error_code error;
-        if (!std::filesystem::exists(m_services.paths.upDownTxt, error)) {
-            m_services.files.create(m_services.paths.upDownTxt, "");
-        }
-        if (!std::filesystem::exists(m_services.paths.upDownHtm, error)) {
-            m_services.files.create(m_services.paths.upDownHtm, htmHeader());
-        }
-    } catch (const LogFileError& e) {
-        m_services.messages.showError(e.what());
-    }
+    const auto& files = m_services.files;
+    const auto& paths = m_services.paths;
+    createMissingLog(m_services, paths.upDownTxt, [&] { files.create(paths.upDownTxt, ""); });
+    createMissingLog(m_services, paths.upDownHtm, [&] { files.create(paths.upDownHtm, htmHeader()); });
 }
 
 void UpDownLog::WriteUpDownLog(const UpDownReport& report)

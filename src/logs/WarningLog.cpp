@@ -39,17 +39,10 @@ std::string WarningLog::htmEntry(const std::string& date, const std::string& tim
 
 void WarningLog::createMissingFiles()
 {
-    try {
-        std::error_code error;
-        if (!std::filesystem::exists(m_services.paths.warningTxt, error)) {
-            m_services.files.create(m_services.paths.warningTxt, "");
-        }
-        if (!std::filesystem::exists(m_services.paths.warningHtm, error)) {
-            m_services.files.create(m_services.paths.warningHtm, htmHeader());
-        }
-    } catch (const LogFileError& e) {
-        m_services.messages.showError(e.what());
-    }
+    const auto& files = m_services.files;
+    const auto& paths = m_services.paths;
+    createMissingLog(m_services, paths.warningTxt, [&] { files.create(paths.warningTxt, ""); });
+    createMissingLog(m_services, paths.warningHtm, [&] { files.create(paths.warningHtm, htmHeader()); });
 }
 
 void WarningLog::WriteErrorLog(const std::string& message)

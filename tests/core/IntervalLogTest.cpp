@@ -1,5 +1,7 @@
 #include "logs/IntervalLog.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "LogHarness.h"
@@ -57,6 +59,19 @@ TEST_F(IntervalLogTest, StartUpCreatesTheThreeHeadersAndKeepsExistingFiles)
     h.intervalLog.createMissingFiles();
     EXPECT_EQ(readFile(h.paths.intervalTxt), "old");
     EXPECT_EQ(readFile(h.paths.intervalHtm), HtmHeader);
+}
+
+TEST_F(IntervalLogTest, AFileThatCannotBeCreatedLeavesTheOthersToBeCreated)
+{
+    std::filesystem::remove(h.paths.intervalTxt);
+    std::filesystem::remove(h.paths.intervalHtm);
+    std::filesystem::remove(h.paths.intervalCsv);
+    h.locks.lock(h.paths.intervalTxt); // another program holds the name
+    h.intervalLog.createMissingFiles();
+    EXPECT_EQ(h.messages.errors().size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(h.paths.intervalTxt));
+    EXPECT_EQ(readFile(h.paths.intervalHtm), HtmHeader);
+    EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader);
 }
 
 TEST_F(IntervalLogTest, HeaderCarriesCustomVoltageAndEscapedNames)
