@@ -311,7 +311,9 @@ void MainWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
     if (!m_applying && isVisible()) {
-        m_state.moved(event->pos().x(), event->pos().y());
+        // The event tells where the inside went; the state keeps (and the
+        // window is moved by) the position of the frame.
+        m_state.moved(x(), y());
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -196,6 +197,27 @@ TEST_F(MainWindowTest, HidingRemembersThePositionOnce)
 
     window->Show2Click();
     EXPECT_EQ(window->pos(), QPoint(120, 90));
+}
+
+TEST_F(MainWindowTest, AMoveReportedByTheInsideKeepsTheFramePosition)
+{
+    h.settings.windowLeft = 40;
+    h.settings.windowTop = 30;
+    make();
+    window->Show2Click();
+    ASSERT_EQ(window->pos(), QPoint(40, 30));
+    // A desktop with a frame reports where the inside of the window went:
+    // its own border and caption further right and down.
+    QMoveEvent inside(QPoint(43, 55), QPoint(-5000, 30));
+    QApplication::sendEvent(window.get(), &inside);
+
+    // The window is remembered, and shown again, where its frame is; the
+    // inside's position would move it by the frame at every hide and show.
+    window->Hide1Click();
+    EXPECT_EQ(h.settings.windowLeft, 40);
+    EXPECT_EQ(h.settings.windowTop, 30);
+    window->Show2Click();
+    EXPECT_EQ(window->pos(), QPoint(40, 30));
 }
 
 TEST_F(MainWindowTest, RememberedPositionIsPulledOntoTheScreen)
