@@ -314,8 +314,12 @@ TEST_F(MainWindowTest, LogItemsAndTheJokeItem)
     make();
     EXPECT_FALSE(item("Log1")->isVisible());
     EXPECT_FALSE(item("ZunoBeer1")->isVisible());
-    window->popupMenu().setLogItemsVisible(true);
+    // The settings are loaded after the window is made: the stored choice
+    // reaches the menu when the window shows them.
+    h.settings.showLogOnPopup = true;
+    window->applySettings();
     EXPECT_TRUE(item("Log4")->isVisible());
+    EXPECT_TRUE(item("N1")->isVisible());
 
     logging = true;
     window->popupMenu().refresh();
