@@ -38,10 +38,11 @@ std::function<void()> cdTrayCommand(Shell* shell)
     if (shell == nullptr) {
         return {};
     }
+    // Opens the default drive's tray; a tray already open stays open.
     return [shell] {
         const QString eject = QStandardPaths::findExecutable("eject");
         if (!eject.isEmpty()) {
-            shell->execute(eject.toStdString(), {"-T"}, {}, ShowCommand::Hide);
+            shell->execute(eject.toStdString(), {}, {}, ShowCommand::Hide);
         }
     };
 }
