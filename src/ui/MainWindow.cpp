@@ -138,7 +138,7 @@ void MainWindow::applySettings()
     m_gaugeColumn->setName(TemperatureSensor::LM75, settings.cpuGaugeName);
     m_gaugeColumn->setName(TemperatureSensor::WB2, settings.wb2GaugeName);
     m_gaugeColumn->setName(TemperatureSensor::WB3, settings.wb3GaugeName);
-    m_readingsGroups->applySettings();
+    m_readingsGroups->applySettings(m_parts.pollCycle.display().decimalSeparator);
     m_popupMenu->setLogItemsVisible(settings.showLogOnPopup);
     refreshUnitButton();
     SetVUMmeters();

@@ -417,6 +417,11 @@ TEST_F(MainWindowTest, ReadingsGroupsShowThePanel)
     h.settings.plus33VoltageNominal = 3.35;
     groups.SetAll33VoltText();
     EXPECT_EQ(groups.voltageBox(VoltageRail::Pos33).text(), "+3.35 Voltage");
+
+    // The box writes the value with the user's decimal separator.
+    h.poll.setDecimalSeparator(",");
+    window->applySettings();
+    EXPECT_EQ(groups.voltageBox(VoltageRail::Pos33).text(), "+3,35 Voltage");
 }
 
 TEST_F(MainWindowTest, UnitButtonAndStartUpTab)
