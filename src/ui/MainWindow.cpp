@@ -38,10 +38,11 @@ std::function<void()> cdTrayCommand(Shell* shell)
     if (shell == nullptr) {
         return {};
     }
+    // Opens the default drive's tray; a tray already open stays open.
     return [shell] {
         const QString eject = QStandardPaths::findExecutable("eject");
         if (!eject.isEmpty()) {
-            shell->execute(eject.toStdString(), {"-T"}, {}, ShowCommand::Hide);
+            shell->execute(eject.toStdString(), {}, {}, ShowCommand::Hide);
         }
     };
 }
@@ -137,7 +138,8 @@ void MainWindow::applySettings()
     m_gaugeColumn->setName(TemperatureSensor::LM75, settings.cpuGaugeName);
     m_gaugeColumn->setName(TemperatureSensor::WB2, settings.wb2GaugeName);
     m_gaugeColumn->setName(TemperatureSensor::WB3, settings.wb3GaugeName);
-    m_readingsGroups->applySettings();
+    m_readingsGroups->applySettings(m_parts.pollCycle.display().decimalSeparator);
+    m_popupMenu->setLogItemsVisible(settings.showLogOnPopup);
     refreshUnitButton();
     SetVUMmeters();
 }
@@ -311,7 +313,9 @@ void MainWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
     if (!m_applying && isVisible()) {
-        m_state.moved(event->pos().x(), event->pos().y());
+        // The event tells where the inside went; the state keeps (and the
+        // window is moved by) the position of the frame.
+        m_state.moved(x(), y());
     }
 }
 

@@ -101,8 +101,8 @@ public:
     // SetVUMmeters: stacks the visible gauge panels and sets the compact
     // height.
     void SetVUMmeters();
-    // Shows what the settings feed (gauge scales, names, the voltage boxes)
-    // again, after they were loaded.
+    // Shows what the settings feed (gauge scales, names, the voltage boxes,
+    // the log items of the popup menu) again, after they were loaded.
     void applySettings();
     // Start-up: the four sensor switches take their stored state.
     void applySensorSwitches(bool chipDetected);

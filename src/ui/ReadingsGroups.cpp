@@ -72,13 +72,13 @@ ReadingsGroups::ReadingsGroups(Settings& settings, const ReadingsPanel& readings
     setFixedSize(Width, 280);
 }
 
-void ReadingsGroups::applySettings()
+void ReadingsGroups::applySettings(const std::string& decimalSeparator)
 {
     setFanName(Fan::Fan1, m_settings.fan1Name);
     setFanName(Fan::Fan2, m_settings.fan2Name);
     setFanName(Fan::Fan3, m_settings.fan3Name);
     loadVoltageBoxes();
-    SetAll33VoltText();
+    SetAll33VoltText(decimalSeparator);
     refreshAll();
 }
 

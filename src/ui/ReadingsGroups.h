@@ -40,7 +40,7 @@ public:
     void refreshAll();
     // Shows the fan names, the voltage boxes and the +3.3 caption as the
     // settings hold them.
-    void applySettings();
+    void applySettings(const std::string& decimalSeparator = ".");
 
     // The fan's name label takes the name; its speed label moves to 10 pixels
     // right of the name.

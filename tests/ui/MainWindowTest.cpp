@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -198,6 +201,27 @@ TEST_F(MainWindowTest, HidingRemembersThePositionOnce)
     EXPECT_EQ(window->pos(), QPoint(120, 90));
 }
 
+TEST_F(MainWindowTest, AMoveReportedByTheInsideKeepsTheFramePosition)
+{
+    h.settings.windowLeft = 40;
+    h.settings.windowTop = 30;
+    make();
+    window->Show2Click();
+    ASSERT_EQ(window->pos(), QPoint(40, 30));
+    // A desktop with a frame reports where the inside of the window went:
+    // its own border and caption further right and down.
+    QMoveEvent inside(QPoint(43, 55), QPoint(-5000, 30));
+    QApplication::sendEvent(window.get(), &inside);
+
+    // The window is remembered, and shown again, where its frame is; the
+    // inside's position would move it by the frame at every hide and show.
+    window->Hide1Click();
+    EXPECT_EQ(h.settings.windowLeft, 40);
+    EXPECT_EQ(h.settings.windowTop, 30);
+    window->Show2Click();
+    EXPECT_EQ(window->pos(), QPoint(40, 30));
+}
+
 TEST_F(MainWindowTest, RememberedPositionIsPulledOntoTheScreen)
 {
     h.settings.windowLeft = screen().width() + 100;
@@ -292,8 +316,12 @@ TEST_F(MainWindowTest, LogItemsAndTheJokeItem)
     make();
     EXPECT_FALSE(item("Log1")->isVisible());
     EXPECT_FALSE(item("ZunoBeer1")->isVisible());
-    window->popupMenu().setLogItemsVisible(true);
+    // The settings are loaded after the window is made: the stored choice
+    // reaches the menu when the window shows them.
+    h.settings.showLogOnPopup = true;
+    window->applySettings();
     EXPECT_TRUE(item("Log4")->isVisible());
+    EXPECT_TRUE(item("N1")->isVisible());
 
     logging = true;
     window->popupMenu().refresh();
@@ -310,15 +338,27 @@ TEST_F(MainWindowTest, LogItemsAndTheJokeItem)
     make();
     EXPECT_TRUE(item("Log1")->isVisible());
     EXPECT_TRUE(item("ZunoBeer1")->isVisible());
+
+    // The item opens the drive's tray: with an eject command on the path it
+    // runs it plainly (a toggle would close a tray that is open); without
+    // one it does nothing.
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    QFile fakeEject(bin.filePath("eject"));
+    ASSERT_TRUE(fakeEject.open(QIODevice::WriteOnly));
+    fakeEject.write("#!/bin/sh\n");
+    fakeEject.close();
+    fakeEject.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", bin.path().toLocal8Bit());
     item("ZunoBeer1")->trigger();
-    const QString eject = QStandardPaths::findExecutable("eject");
-    if (eject.isEmpty()) {
-        EXPECT_TRUE(shell.requests().empty());
-    } else {
-        ASSERT_EQ(shell.requests().size(), 1U);
-        EXPECT_EQ(shell.requests()[0].file, eject.toStdString());
-        EXPECT_EQ(shell.requests()[0].arguments, (std::vector<std::string>{"-T"}));
-    }
+    QTemporaryDir empty;
+    qputenv("PATH", empty.path().toLocal8Bit());
+    item("ZunoBeer1")->trigger();
+    qputenv("PATH", path);
+    ASSERT_EQ(shell.requests().size(), 1U);
+    EXPECT_EQ(shell.requests()[0].file, bin.filePath("eject").toStdString());
+    EXPECT_TRUE(shell.requests()[0].arguments.empty());
 }
 
 TEST_F(MainWindowTest, QuickCheckCaptionsAndTheInformationDialog)
@@ -377,6 +417,11 @@ TEST_F(MainWindowTest, ReadingsGroupsShowThePanel)
     h.settings.plus33VoltageNominal = 3.35;
     groups.SetAll33VoltText();
     EXPECT_EQ(groups.voltageBox(VoltageRail::Pos33).text(), "+3.35 Voltage");
+
+    // The box writes the value with the user's decimal separator.
+    h.poll.setDecimalSeparator(",");
+    window->applySettings();
+    EXPECT_EQ(groups.voltageBox(VoltageRail::Pos33).text(), "+3,35 Voltage");
 }
 
 TEST_F(MainWindowTest, UnitButtonAndStartUpTab)
