@@ -4,12 +4,14 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSystemTrayIcon>
 
 #include "logs/LogSnapshots.h"
+#include "monitor/TraySettings.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
 #include "sensors/Formats.h"
@@ -82,7 +84,17 @@ Application::Application(Libraries libraries)
               },
           .exit = [this] { exitRequested(); },
           .readLm75 = [this] { m_driver.GetLM75TempAsusTX(); },
-          .trayBoxesChanged = {},
+          // A sensor switched off loses its tray boxes: its icon goes too.
+          .trayBoxesChanged =
+              [this](TemperatureSensor sensor) {
+                  const auto tray = static_cast<TraySensor>(sensor);
+                  if (!TraySettings::showBox(std::as_const(m_settings), tray)) {
+                      m_tray.showBoxClick(tray, false);
+                  }
+                  if (!TraySettings::swapBox(std::as_const(m_settings), tray)) {
+                      m_tray.swapBoxClick(tray, false);
+                  }
+              },
           .suspendTray =
               [this] {
                   m_tray.suspend();
