@@ -1,6 +1,7 @@
 #include "monitor/SensorSwitches.h"
 
 #include "monitor/GaugeModel.h"
+#include "monitor/TraySettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -101,24 +102,9 @@ void SensorSwitches::setTrayBoxes(TemperatureSensor sensor, bool on)
     } else {
         m_trayBoxEnabled[at(sensor)] = false;
         m_swapBoxEnabled[at(sensor)] = false;
-        switch (sensor) {
-        case TemperatureSensor::WB1:
-            m_settings.trayShowMb = false;
-            m_settings.swapMb = false;
-            break;
-        case TemperatureSensor::LM75:
-            m_settings.trayShowLm75 = false;
-            m_settings.swapLm75 = false;
-            break;
-        case TemperatureSensor::WB2:
-            m_settings.trayShowWb2 = false;
-            m_settings.swapWb2 = false;
-            break;
-        case TemperatureSensor::WB3:
-            m_settings.trayShowWb3 = false;
-            m_settings.swapWb3 = false;
-            break;
-        }
+        const auto tray = static_cast<TraySensor>(sensor);
+        TraySettings::showBox(m_settings, tray) = false;
+        TraySettings::swapBox(m_settings, tray) = false;
     }
     if (m_actions.trayBoxesChanged) {
         m_actions.trayBoxesChanged(sensor);
