@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -34,6 +35,26 @@ bool waitFor(const std::filesystem::path& file)
     return false;
 }
 
+// The alarm actions over fakes, with a real shell.
+struct ActionsOverShell {
+    ActionsOverShell(Settings& settings, Shell& shell)
+        : sound(settings, player, driver), control({settings, *timer1, *timer4, sound, {}, {}}), dialog(control),
+          actions({settings, window, shell, sound, *timer4, dialog, control, {}})
+    {
+    }
+
+    FakeTimerQueue queue;
+    std::unique_ptr<Timer> timer1 = queue.createTimer();
+    std::unique_ptr<Timer> timer4 = queue.createTimer();
+    FakeWavePlayer player;
+    FakeSensorDriver driver;
+    AlarmSound sound;
+    WarningDialogControl control;
+    FakeWarningDialog dialog;
+    FakeAlarmWindow window;
+    AlarmActions actions;
+};
+
 TEST(AlarmProgramTest, APathWithShellCharactersIsOneProgramFile)
 {
     test::TemporaryDirectory folder;
@@ -50,17 +71,9 @@ TEST(AlarmProgramTest, APathWithShellCharactersIsOneProgramFile)
     settings.mbAlarmRun = true;
     settings.mbAlarmPath = script.string();
     settings.mbShowAlarmMsg = false;
-    FakeTimerQueue queue;
-    auto timer1 = queue.createTimer();
-    auto timer4 = queue.createTimer();
-    FakeWavePlayer player;
-    FakeSensorDriver driver;
-    AlarmSound sound(settings, player, driver);
-    WarningDialogControl control({settings, *timer1, *timer4, sound, {}, {}});
-    FakeWarningDialog dialog(control);
-    FakeAlarmWindow window;
     LinuxShell shell;
-    AlarmActions actions({settings, window, shell, sound, *timer4, dialog, control, {}});
+    ActionsOverShell alarm(settings, shell);
+    AlarmActions& actions = alarm.actions;
 
     // Started from another working folder, so that a command interpreter
     // would have created its files where the test looks.
@@ -86,16 +99,8 @@ TEST(AlarmProgramTest, AMissingProgramIsSkipped)
     settings.voltageAlarmRun = true;
     settings.voltageAlarmPath = (std::filesystem::path(folder.path()) / "gone.sh").string();
     settings.voltageShowAlarmMsg = false;
-    FakeTimerQueue queue;
-    auto timer1 = queue.createTimer();
-    auto timer4 = queue.createTimer();
-    FakeWavePlayer player;
-    FakeSensorDriver driver;
-    AlarmSound sound(settings, player, driver);
-    WarningDialogControl control({settings, *timer1, *timer4, sound, {}, {}});
-    FakeWarningDialog dialog(control);
-    FakeAlarmWindow window;
-    AlarmActions actions({settings, window, shell, sound, *timer4, dialog, control, {}});
+    ActionsOverShell alarm(settings, shell);
+    AlarmActions& actions = alarm.actions;
     actions.run(AlarmKind::Voltage, 3, {"dialog", "log"});
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
