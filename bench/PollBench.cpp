@@ -15,10 +15,10 @@ namespace {
 
 class NullListener : public PollListener {
 public:
-    void CreateIcon() override {}
+    void createIcon() override {}
     bool cpuIdleLaunched() const override { return false; }
-    void CheckCPUIdleLaunch() override {}
-    void CheckCPUIdleClose() override {}
+    void checkCpuIdleLaunch() override {}
+    void checkCpuIdleClose() override {}
 };
 
 long residentKilobytes()
@@ -63,7 +63,7 @@ void BM_OnePoll(benchmark::State& state)
 {
     PollBench b;
     for (auto _ : state) {
-        b.poll.Timer1Timer();
+        b.poll.poll();
     }
 }
 BENCHMARK(BM_OnePoll)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -75,11 +75,11 @@ void BM_MillionPollsMemory(benchmark::State& state)
     for (auto _ : state) {
         PollBench b;
         for (int i = 0; i < 1000; ++i) {
-            b.poll.Timer1Timer();
+            b.poll.poll();
         }
         const long before = residentKilobytes();
         for (int i = 0; i < 1000000; ++i) {
-            b.poll.Timer1Timer();
+            b.poll.poll();
         }
         const long after = residentKilobytes();
         state.counters["rss_before_kb"] = static_cast<double>(before);

@@ -45,13 +45,13 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
           .shell = nullptr,
       }),
       m_tray(
-          m_area, m_settings, {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel, m_timers.timer2(),
-          m_window.popupQMenu(), [this] { m_window.TrayIcon1DblClick(); }, [this] { return m_timers.pollingActive(); })
+          m_area, m_settings, {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel, m_timers.swapTimer(),
+          m_window.popupQMenu(), [this] { m_window.openFromTray(); }, [this] { return m_timers.pollingActive(); })
 {
     m_listener.attach(&m_tray);
     MonitorTimers::Handlers handlers;
-    handlers.poll = [this] { m_poll.Timer1Timer(); };
-    handlers.swap = [this] { m_tray.Timer2Timer(); };
+    handlers.poll = [this] { m_poll.poll(); };
+    handlers.swap = [this] { m_tray.swapTick(); };
     m_timers.setHandlers(handlers);
 
     // A warm afternoon on a healthy board: temperatures creep up a little,
@@ -92,7 +92,7 @@ ScreenshotScene::~ScreenshotScene()
 
 void ScreenshotScene::start()
 {
-    m_poll.UDTabResetSpeedButtonClick();
+    m_poll.resetStatistics();
     const bool chipDetected = m_driver.CheckLM78();
     m_poll.setChipPresent(chipDetected);
     m_driver.RestartLM78();
@@ -101,13 +101,13 @@ void ScreenshotScene::start()
         m_driver.GetLM75TempAsusTX();
     }
     m_window.applySettings();
-    m_window.SetActiveTab();
+    m_window.showStartPage();
     m_poll.setScaleCaption(m_settings.temperatureUnit);
-    m_window.SpeedButton2Click();
+    m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
     m_tray.loadSettings();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval);
-    m_window.Show2Click();
+    m_window.showCompact();
     m_tray.activate();
 }
 

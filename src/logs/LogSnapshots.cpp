@@ -13,10 +13,10 @@ IntervalLogSnapshot intervalLogSnapshot(const std::array<const GaugeModel*, 4>& 
 {
     IntervalLogSnapshot s;
     s.cpuSpeedMhz = cpuSpeedMhz;
-    s.wb1Gauge = gauges[0]->CenterLabel();
-    s.lm75Gauge = gauges[1]->CenterLabel();
-    s.wb2Gauge = gauges[2]->CenterLabel();
-    s.wb3Gauge = gauges[3]->CenterLabel();
+    s.wb1Gauge = gauges[0]->centerLabel();
+    s.lm75Gauge = gauges[1]->centerLabel();
+    s.wb2Gauge = gauges[2]->centerLabel();
+    s.wb3Gauge = gauges[3]->centerLabel();
     s.coreVoltage = panel.voltageText(VoltageRail::Core);
     s.p33Voltage = panel.voltageText(VoltageRail::Pos33);
     s.p5Voltage = panel.voltageText(VoltageRail::Pos5);

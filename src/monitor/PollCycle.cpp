@@ -92,12 +92,12 @@ void PollCycle::showTemperature(TemperatureSensor sensor, float celsius, UpDownR
 {
     GaugeModel& g = gauge(sensor);
     g.setPosition(celsius);
-    const double shown = g.Position();
+    const double shown = g.position();
     g.setCenterLabel(centreLabel(shown, display(), wholeDegreesFor(sensor)));
     m_parts.statistics.feed(reading, shown, display());
 }
 
-void PollCycle::Timer1Timer()
+void PollCycle::poll()
 {
     Settings& s = m_parts.settings;
     SensorDriver& driver = m_parts.driver;
@@ -134,7 +134,7 @@ void PollCycle::Timer1Timer()
                 gauge(TemperatureSensor::LM75).setPosition(0.0F);
             }
         }
-        m_parts.listener.CreateIcon();
+        m_parts.listener.createIcon();
         if (pollingActive()) {
             checkTemperatureAlarms();
         }
@@ -149,10 +149,10 @@ void PollCycle::Timer1Timer()
                                std::to_string(m_parts.statistics.entry(UpDownReading::CoreVoltage).count));
 
     if (pollingActive() && s.cpuIdleLaunch && !m_parts.listener.cpuIdleLaunched()) {
-        m_parts.listener.CheckCPUIdleLaunch();
+        m_parts.listener.checkCpuIdleLaunch();
     }
     if (pollingActive() && s.cpuIdleClose) {
-        m_parts.listener.CheckCPUIdleClose();
+        m_parts.listener.checkCpuIdleClose();
     }
 }
 
@@ -163,8 +163,8 @@ void PollCycle::checkTemperatureAlarms()
     for (TemperatureSensor sensor :
          {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
         const auto t = temperatureSettings(std::as_const(m_parts.settings), sensor);
-        if (t.alarmTemperature <= gauge(sensor).Position() && t.alarmEnabled && t.sensorEnabled) {
-            m_parts.alarms.DisplayTempAlarm(number);
+        if (t.alarmTemperature <= gauge(sensor).position() && t.alarmEnabled && t.sensorEnabled) {
+            m_parts.alarms.displayTemperatureAlarm(number);
         }
         ++number;
     }
@@ -203,7 +203,7 @@ void PollCycle::pollVoltages()
         const bool outOfBand = !voltageBand(rail, nominals, s.voltageTolerance).contains(value);
         m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);
         if (outOfBand && railWatched(std::as_const(s), rail) && pollingActive()) {
-            m_parts.alarms.DisplayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
+            m_parts.alarms.displayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
         }
         m_parts.statistics.feed(statisticsReading(rail), value, display());
     }
@@ -232,7 +232,7 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
         m_parts.panel.setFanText(fan, "not available");
         if (f.alarmEnabled && pollingActive()) {
             m_parts.alarms.setFanAlarmCount(number, m_parts.settings.fanAlarmIgnoreCount);
-            m_parts.alarms.DisplayFanAlarm(number, f.tolerancePercent, 0.0);
+            m_parts.alarms.displayFanAlarm(number, f.tolerancePercent, 0.0);
             f.alarmEnabled = false;
         }
         return true;
@@ -247,7 +247,7 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
     m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + number - 1), *rpm,
                             display());
     if (pollingActive() && fanSpeedOutOfBand(*rpm, f.nominalRpm, f.tolerancePercent)) {
-        m_parts.alarms.DisplayFanAlarm(number, f.tolerancePercent, *rpm);
+        m_parts.alarms.displayFanAlarm(number, f.tolerancePercent, *rpm);
     }
     return true;
 }
@@ -255,18 +255,18 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
 void PollCycle::pollIfActive()
 {
     if (pollingActive()) {
-        Timer1Timer();
+        poll();
     }
 }
 
-void PollCycle::SpeedButton2Click()
+void PollCycle::toggleScale()
 {
     m_scaleCaption = nextScaleCaption(m_scaleCaption);
     pollIfActive();
     m_parts.statistics.relabelTemperatures(display());
 }
 
-void PollCycle::UDTabResetSpeedButtonClick()
+void PollCycle::resetStatistics()
 {
     m_parts.statistics.reset();
     pollIfActive();

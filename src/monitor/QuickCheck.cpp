@@ -116,7 +116,7 @@ std::string QuickCheck::caption(QuickCheckItem item) const
         const std::size_t index = temperatureIndex(item);
         const GaugeModel* gauge = m_parts.gauges[index];
         const auto t = temperatureSettings(settings, static_cast<TemperatureSensor>(index));
-        return t.name + ": " + (gauge ? gauge->CenterLabel() : std::string());
+        return t.name + ": " + (gauge ? gauge->centerLabel() : std::string());
     }
     case Kind::Voltage: {
         const VoltageRail rail = railOf(item);
@@ -142,7 +142,7 @@ QuickInfo QuickCheck::info(QuickCheckItem item) const
         const GaugeModel* gauge = m_parts.gauges[index];
         const auto t = temperatureSettings(settings, static_cast<TemperatureSensor>(index));
         info.title = t.name;
-        info.current = gauge ? gauge->CenterLabel() : std::string();
+        info.current = gauge ? gauge->centerLabel() : std::string();
         info.alarm = temperatureAlarmText(t.alarmTemperature, shown);
         info.alarmEnabled = t.alarmEnabled;
         break;

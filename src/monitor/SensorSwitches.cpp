@@ -60,26 +60,6 @@ void SensorSwitches::setChecked(TemperatureSensor sensor, bool on)
     runHandler(sensor);
 }
 
-void SensorSwitches::GenTabCheckLM75CheckBoxClick()
-{
-    runHandler(TemperatureSensor::LM75);
-}
-
-void SensorSwitches::GenTabCheckWB1CheckBoxClick()
-{
-    runHandler(TemperatureSensor::WB1);
-}
-
-void SensorSwitches::GenTabCheckWB2CheckBoxClick()
-{
-    runHandler(TemperatureSensor::WB2);
-}
-
-void SensorSwitches::GenTabCheckWB3CheckBoxClick()
-{
-    runHandler(TemperatureSensor::WB3);
-}
-
 void SensorSwitches::runHandler(TemperatureSensor sensor)
 {
     if (checked(sensor)) {

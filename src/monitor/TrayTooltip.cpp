@@ -28,10 +28,10 @@ const std::string& TrayTooltip::label(TraySensor sensor) const
 {
     static const std::string none;
     const GaugeModel* gauge = m_gauges[static_cast<std::size_t>(sensor)];
-    return gauge != nullptr ? gauge->CenterLabel() : none;
+    return gauge != nullptr ? gauge->centerLabel() : none;
 }
 
-std::string TrayTooltip::CreateToolTip() const
+std::string TrayTooltip::createToolTip() const
 {
     std::string text;
     for (const TraySensor sensor : TraySettings::Sensors) {
@@ -55,7 +55,7 @@ std::string TrayTooltip::CreateToolTip() const
 std::string TrayTooltip::iconToolTip(TraySensor sensor) const
 {
     if (m_settings.tooltipOnAllIcons) {
-        return CreateToolTip();
+        return createToolTip();
     }
     return TraySettings::name(m_settings, sensor);
 }

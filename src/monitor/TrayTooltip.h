@@ -22,7 +22,7 @@ public:
     // WB1, LM75, WB2, WB3, Fan 1, Fan 2, Fan 3, its name, ": ", its display
     // text (the gauge's centre label, the fan's RPM label) and one blank.
     // The full text; the tray icon keeps its beginning.
-    std::string CreateToolTip() const;
+    std::string createToolTip() const;
 
     // The tooltip of one temperature's own icon: the combined tooltip with
     // "Tooltip On All", else the temperature's name.

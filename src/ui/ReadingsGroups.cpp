@@ -78,7 +78,7 @@ void ReadingsGroups::applySettings(const std::string& decimalSeparator)
     setFanName(Fan::Fan2, m_settings.fan2Name);
     setFanName(Fan::Fan3, m_settings.fan3Name);
     loadVoltageBoxes();
-    SetAll33VoltText(decimalSeparator);
+    refreshPlus33Caption(decimalSeparator);
     refreshAll();
 }
 
@@ -139,7 +139,7 @@ void ReadingsGroups::setFanName(Fan fan, const std::string& name)
     rpm->adjustSize();
 }
 
-void ReadingsGroups::SetAll33VoltText(const std::string& decimalSeparator)
+void ReadingsGroups::refreshPlus33Caption(const std::string& decimalSeparator)
 {
     m_voltageBoxes[at(VoltageRail::Pos33)]->setText(
         QString::fromStdString(voltageCaption(VoltageRail::Pos33, m_settings.plus33VoltageNominal, decimalSeparator)));

@@ -26,10 +26,16 @@ TrayIcons::TrayIcons(NotificationArea& area, Settings& settings, const std::arra
                      ReadingsPanel& readings, Timer& swapTimer, QMenu* popupMenu, std::function<void()> onDblClick,
                      std::function<bool()> pollingActive)
     : m_settings(settings), m_tooltip(settings, constGauges(gauges), readings), m_swapTimer(swapTimer),
-      m_pollingActive(std::move(pollingActive)), m_trayIcon1(std::make_unique<TrayIcon>(area)),
-      m_trayIcon2(std::make_unique<TrayIcon>(area)), m_trayIcon3(std::make_unique<TrayIcon>(area)),
-      m_trayIcon4(std::make_unique<TrayIcon>(area)), m_trayIcon5(std::make_unique<TrayIcon>(area))
+      m_pollingActive(std::move(pollingActive))
 {
+    // Made in the order the notification area numbers them: WB1, LM75, the
+    // program icon, WB2, WB3.
+    m_sensorIcons[TrayWb1] = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[TrayLm75] = std::make_unique<TrayIcon>(area);
+    m_programIcon = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[TrayWb2] = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[TrayWb3] = std::make_unique<TrayIcon>(area);
+
     const QImage plain = ProgramIcon::plain();
     m_plainIcon = toIconHandle(plain);
     m_suspendedIcon = toIconHandle(ProgramIcon::suspended(plain));
@@ -38,29 +44,20 @@ TrayIcons::TrayIcons(NotificationArea& area, Settings& settings, const std::arra
     if (onDblClick) {
         doubleClick = [handler = std::move(onDblClick)](TrayIcon&) { handler(); };
     }
-    for (TrayIcon* icon :
-         {m_trayIcon1.get(), m_trayIcon2.get(), m_trayIcon3.get(), m_trayIcon4.get(), m_trayIcon5.get()}) {
+    m_programIcon->setPopupMenu(popupMenu);
+    m_programIcon->setOnDblClick(doubleClick);
+    for (const auto& icon : m_sensorIcons) {
         icon->setPopupMenu(popupMenu);
         icon->setOnDblClick(doubleClick);
     }
-    m_trayIcon3->setIcon(m_plainIcon);
+    m_programIcon->setIcon(m_plainIcon);
 }
 
 TrayIcons::~TrayIcons() = default;
 
 TrayIcon& TrayIcons::iconOf(TraySensor sensor)
 {
-    switch (sensor) {
-    case TrayWb1:
-        return *m_trayIcon1;
-    case TrayLm75:
-        return *m_trayIcon2;
-    case TrayWb2:
-        return *m_trayIcon4;
-    case TrayWb3:
-        break;
-    }
-    return *m_trayIcon5;
+    return *m_sensorIcons[static_cast<std::size_t>(sensor)];
 }
 
 std::array<bool, 4> TrayIcons::swapBoxes() const
@@ -82,7 +79,7 @@ void TrayIcons::boxesChanged()
 void TrayIcons::redrawIfPolling()
 {
     if (m_pollingActive && m_pollingActive()) {
-        CreateIcon();
+        createIcon();
     }
 }
 
@@ -108,7 +105,7 @@ void TrayIcons::loadSettings()
     m_swapIntervalEditable = m_settings.swapIcons;
     m_swapTimer.setInterval(m_settings.swapInterval);
     m_swapTimer.setEnabled(m_settings.swapIcons);
-    m_trayIcon3->setIcon(m_plainIcon);
+    m_programIcon->setIcon(m_plainIcon);
     boxesChanged();
 }
 
@@ -123,9 +120,9 @@ void TrayIcons::activate()
     // The first poll ran before TrayIcon3 was shown and so left its tooltip
     // alone; unless the cycle has given it one, it shows the readings.
     if (!m_settings.swapIcons || !TraySettings::anySwapBox(m_settings)) {
-        m_trayIcon3->setToolTip(CreateToolTip());
+        m_programIcon->setToolTip(createToolTip());
     }
-    CheckTrayIcons();
+    checkTrayIcons();
 }
 
 void TrayIcons::drawIcon(TraySensor sensor)
@@ -142,7 +139,7 @@ void TrayIcons::drawIcon(TraySensor sensor)
     icon.setToolTip(m_tooltip.iconToolTip(sensor));
 }
 
-void TrayIcons::CreateIcon()
+void TrayIcons::createIcon()
 {
     if (m_settings.showTempInTray || m_settings.swapIcons) {
         for (const TraySensor sensor : TraySettings::Sensors) {
@@ -151,22 +148,22 @@ void TrayIcons::CreateIcon()
             }
         }
     }
-    if (m_trayIcon3->Active() && !m_settings.swapIcons && !m_suspended) {
-        m_trayIcon3->setToolTip(CreateToolTip());
+    if (m_programIcon->active() && !m_settings.swapIcons && !m_suspended) {
+        m_programIcon->setToolTip(createToolTip());
     }
 }
 
-std::string TrayIcons::CreateToolTip() const
+std::string TrayIcons::createToolTip() const
 {
-    return m_tooltip.CreateToolTip();
+    return m_tooltip.createToolTip();
 }
 
-void TrayIcons::CheckTrayIcons()
+void TrayIcons::checkTrayIcons()
 {
-    m_trayIcon3->setActive(!TraySettings::anyShowBox(m_settings));
+    m_programIcon->setActive(!TraySettings::anyShowBox(m_settings));
 }
 
-void TrayIcons::Timer2Timer()
+void TrayIcons::swapTick()
 {
     if (m_suspended) {
         return;
@@ -175,10 +172,10 @@ void TrayIcons::Timer2Timer()
     if (!turn) {
         return;
     }
-    CreateIcon();
+    createIcon();
     const TrayIcon& from = iconOf(*turn);
-    m_trayIcon3->setIcon(from.Icon());
-    m_trayIcon3->setToolTip(from.ToolTip());
+    m_programIcon->setIcon(from.icon());
+    m_programIcon->setToolTip(from.toolTip());
 }
 
 void TrayIcons::leaveSwapMode()
@@ -190,11 +187,11 @@ void TrayIcons::leaveSwapMode()
     m_swapIntervalEditable = false;
     m_swapTimer.setEnabled(false);
     if (!m_suspended) {
-        m_trayIcon3->setIcon(m_plainIcon);
+        m_programIcon->setIcon(m_plainIcon);
     }
 }
 
-void TrayIcons::RadioButton18Click()
+void TrayIcons::chooseShowMode()
 {
     m_settings.showTempInTray = true;
     m_settings.swapIcons = false;
@@ -203,13 +200,13 @@ void TrayIcons::RadioButton18Click()
     }
     leaveSwapMode();
     if (!m_suspended) {
-        CheckTrayIcons();
+        checkTrayIcons();
     }
     boxesChanged();
     redrawIfPolling();
 }
 
-void TrayIcons::RadioButton19Click()
+void TrayIcons::chooseSwapMode()
 {
     m_settings.swapIcons = true;
     m_settings.showTempInTray = false;
@@ -223,9 +220,9 @@ void TrayIcons::RadioButton19Click()
     m_swapTimer.setInterval(m_settings.swapInterval);
     if (!m_suspended) {
         // While suspended, resume starts the swap tick.
-        m_trayIcon3->setIcon(m_plainIcon);
+        m_programIcon->setIcon(m_plainIcon);
         m_swapTimer.setEnabled(true);
-        CheckTrayIcons();
+        checkTrayIcons();
     }
     boxesChanged();
     redrawIfPolling();
@@ -243,7 +240,7 @@ void TrayIcons::showBoxClick(TraySensor sensor, bool checked)
 {
     setShowBox(sensor, checked);
     if (!m_suspended) {
-        CheckTrayIcons();
+        checkTrayIcons();
     }
     redrawIfPolling();
 }
@@ -254,8 +251,8 @@ void TrayIcons::swapBoxClick(TraySensor sensor, bool checked)
     if (!TraySettings::anySwapBox(m_settings) && !m_suspended) {
         // Nothing left to swap: the program icon comes back, with the
         // tooltip of the readings instead of the last swapped name.
-        m_trayIcon3->setIcon(m_plainIcon);
-        m_trayIcon3->setToolTip(CreateToolTip());
+        m_programIcon->setIcon(m_plainIcon);
+        m_programIcon->setToolTip(createToolTip());
     }
 }
 
@@ -303,9 +300,9 @@ void TrayIcons::suspend()
     for (const TraySensor sensor : TraySettings::Sensors) {
         iconOf(sensor).setActive(false);
     }
-    m_trayIcon3->setIcon(m_suspendedIcon);
-    m_trayIcon3->setToolTip(SuspendToolTip);
-    m_trayIcon3->setActive(true);
+    m_programIcon->setIcon(m_suspendedIcon);
+    m_programIcon->setToolTip(SuspendToolTip);
+    m_programIcon->setActive(true);
 }
 
 void TrayIcons::resume()
@@ -317,9 +314,9 @@ void TrayIcons::resume()
     for (const TraySensor sensor : TraySettings::Sensors) {
         iconOf(sensor).setActive(TraySettings::showBox(m_settings, sensor));
     }
-    m_trayIcon3->setIcon(m_plainIcon);
-    m_trayIcon3->setToolTip(CreateToolTip());
-    CheckTrayIcons();
+    m_programIcon->setIcon(m_plainIcon);
+    m_programIcon->setToolTip(createToolTip());
+    checkTrayIcons();
     // The mode may have changed while suspended: the swap tick runs in swap
     // mode only.
     m_swapTimer.setEnabled(m_settings.swapIcons);

@@ -34,12 +34,12 @@ TEST_F(AlarmActionsTest, TemperatureStepsInOrderAroundTheDialog)
     h.settings.mbAlarmWave = true;
     h.settings.mbAlarmWavePath = wave;
     h.window.windowWidth = 572; // full view
-    h.evaluator.DisplayTempAlarm(1);
+    h.evaluator.displayTemperatureAlarm(1);
     EXPECT_EQ(h.journal,
-              (Journal{"not on top", "run " + program, "wave " + wave, "timer4 on", "taskbar button shown",
-                       "dialog: Your Motherboard has reached the temperature of 50°C / 122°F", "timer1 off",
-                       "timer1 on", "tray redrawn", "timer4 off", "speaker off", "wave stop", "dialog closed",
-                       "log WARNING: Motherboard has reached: 50°C / 122°F", "timer4 off", "speaker off"}));
+              (Journal{"not on top", "run " + program, "wave " + wave, "toneTimer on", "taskbar button shown",
+                       "dialog: Your Motherboard has reached the temperature of 50°C / 122°F", "pollTimer off",
+                       "pollTimer on", "tray redrawn", "toneTimer off", "speaker off", "wave stop", "dialog closed",
+                       "log WARNING: Motherboard has reached: 50°C / 122°F", "toneTimer off", "speaker off"}));
     // The full view stays a normal window.
     EXPECT_FALSE(h.window.stayOnTop);
 }
@@ -53,12 +53,12 @@ TEST_F(AlarmActionsTest, VoltageStepsInOrderInTheSmallView)
     h.settings.loopWaves = true;
     h.window.windowWidth = 112;
     h.window.hidden = true;
-    h.evaluator.DisplayVoltageAlarm("+5 Voltage", 5.6);
-    EXPECT_EQ(h.journal, (Journal{"run " + program, "wave " + wave + " looping", "timer4 on", "taskbar button shown",
-                                  "dialog: " + h.texts.voltage("+5 Voltage", 5.6).dialog, "timer1 off", "timer1 on",
-                                  "tray redrawn", "timer4 off", "speaker off", "wave stop", "dialog closed",
-                                  "taskbar button hidden", "messages processed", "stay on top",
-                                  "log WARNING: +5 Voltage has reached: 5.60V", "timer4 off", "speaker off"}));
+    h.evaluator.displayVoltageAlarm("+5 Voltage", 5.6);
+    EXPECT_EQ(h.journal, (Journal{"run " + program, "wave " + wave + " looping", "toneTimer on", "taskbar button shown",
+                                  "dialog: " + h.texts.voltage("+5 Voltage", 5.6).dialog, "pollTimer off",
+                                  "pollTimer on", "tray redrawn", "toneTimer off", "speaker off", "wave stop",
+                                  "dialog closed", "taskbar button hidden", "messages processed", "stay on top",
+                                  "log WARNING: +5 Voltage has reached: 5.60V", "toneTimer off", "speaker off"}));
 }
 
 TEST_F(AlarmActionsTest, FanLogsFirstAndLeavesTheWindowStyleAlone)
@@ -69,10 +69,10 @@ TEST_F(AlarmActionsTest, FanLogsFirstAndLeavesTheWindowStyleAlone)
     h.settings.fan1ShowAlarmMsg = false;
     h.settings.fanAlarmIgnoreCount = 1;
     h.window.windowWidth = 572;
-    h.evaluator.DisplayFanAlarm(1, 10, 1234);
+    h.evaluator.displayFanAlarm(1, 10, 1234);
     // Without the message the tone is switched off at once: no sound.
-    EXPECT_EQ(h.journal, (Journal{"log WARNING: Fan 1 has reached: 1234 RPM", "run " + program, "timer4 on",
-                                  "timer4 off", "speaker off"}));
+    EXPECT_EQ(h.journal, (Journal{"log WARNING: Fan 1 has reached: 1234 RPM", "run " + program, "toneTimer on",
+                                  "toneTimer off", "speaker off"}));
     EXPECT_TRUE(h.dialog.texts.empty());
 }
 
@@ -84,12 +84,12 @@ TEST_F(AlarmActionsTest, MissingFilesAreSkippedSilentlyAndTheRestHappens)
     h.settings.cpuAlarmWavePath = h.folder.path(); // a folder is not a wave file
     h.settings.cpuPcSpeaker = false;
     h.settings.warningLogEnabled = false;
-    h.evaluator.DisplayTempAlarm(2);
+    h.evaluator.displayTemperatureAlarm(2);
     for (const std::string& event : h.journal) {
         EXPECT_NE(event.rfind("run", 0), 0U) << event;
         EXPECT_NE(event, "wave " + h.settings.cpuAlarmWavePath);
         EXPECT_NE(event.rfind("log", 0), 0U) << event;
-        EXPECT_NE(event, "timer4 on");
+        EXPECT_NE(event, "toneTimer on");
     }
     EXPECT_EQ(h.dialog.texts.size(), 1U);
 }
@@ -100,16 +100,16 @@ TEST_F(AlarmActionsTest, AWaveWithoutMessageKeepsPlayingAfterTheAlarm)
     h.settings.wb3AlarmWavePath = wave;
     h.settings.wb3ShowAlarmMsg = false;
     h.settings.loopWaves = true;
-    h.evaluator.DisplayTempAlarm(4);
+    h.evaluator.displayTemperatureAlarm(4);
     EXPECT_EQ(h.player.playing, wave);
     // The next Warning dialog to close stops it.
-    h.evaluator.DisplayTempAlarm(1);
+    h.evaluator.displayTemperatureAlarm(1);
     EXPECT_EQ(h.player.playing, "");
 }
 
 TEST_F(AlarmActionsTest, ExecuteFileHandsOverThePathAsOneFileName)
 {
-    h.actions.ExecuteFile(program, {}, {});
+    h.actions.executeFile(program, {}, {});
     EXPECT_EQ(h.journal, Journal{"run " + program});
 }
 

@@ -72,15 +72,15 @@ TEST(AlarmEvaluatorTest, TemperatureAlarmSwitchesItselfOffBeforeItsActions)
     bool enabledWhenShown = true;
     h.onLog = [&](const std::string&) { enabledWhenShown = h.settings.wb2AlarmEnabled; };
     h.settings.warningLogEnabled = true;
-    h.evaluator.DisplayTempAlarm(3);
+    h.evaluator.displayTemperatureAlarm(3);
     EXPECT_FALSE(enabledWhenShown);
     EXPECT_FALSE(h.settings.wb2AlarmEnabled);
     EXPECT_TRUE(h.settings.mbAlarmEnabled);
     // WB2 is AlarmSource 7, not 3.
     EXPECT_EQ(h.dialog.sources, std::vector<int>{7});
 
-    h.evaluator.DisplayTempAlarm(0);
-    h.evaluator.DisplayTempAlarm(5);
+    h.evaluator.displayTemperatureAlarm(0);
+    h.evaluator.displayTemperatureAlarm(5);
     EXPECT_EQ(dialogs(h), 1);
 }
 
@@ -94,15 +94,15 @@ TEST(AlarmEvaluatorTest, OkAndEnableSwitchesOnTheAlarmThatFired)
     for (const Case c : {Case{1, 1, &Settings::mbAlarmEnabled}, Case{2, 2, &Settings::cpuAlarmEnabled},
                          Case{3, 7, &Settings::wb2AlarmEnabled}, Case{4, 8, &Settings::wb3AlarmEnabled}}) {
         AlarmHarness h;
-        h.dialog.answer = FakeWarningDialog::Answer::EnableAlarm;
-        h.evaluator.DisplayTempAlarm(c.sensor);
+        h.dialog.answer = FakeWarningPrompt::Answer::EnableAlarm;
+        h.evaluator.displayTemperatureAlarm(c.sensor);
         EXPECT_EQ(h.dialog.sources, std::vector<int>{c.source});
         EXPECT_TRUE(h.settings.*c.enabled) << c.sensor;
     }
-    for (auto answer : {FakeWarningDialog::Answer::DisableAlarm, FakeWarningDialog::Answer::CloseBox}) {
+    for (auto answer : {FakeWarningPrompt::Answer::DisableAlarm, FakeWarningPrompt::Answer::CloseBox}) {
         AlarmHarness h;
         h.dialog.answer = answer;
-        h.evaluator.DisplayTempAlarm(4);
+        h.evaluator.displayTemperatureAlarm(4);
         EXPECT_FALSE(h.settings.wb3AlarmEnabled);
     }
 }
@@ -110,16 +110,16 @@ TEST(AlarmEvaluatorTest, OkAndEnableSwitchesOnTheAlarmThatFired)
 TEST(AlarmEvaluatorTest, TheSixVoltagesShareOneSwitch)
 {
     AlarmHarness h;
-    h.dialog.answer = FakeWarningDialog::Answer::DisableAlarm;
-    h.evaluator.DisplayVoltageAlarm("+12 Voltage", 13.41);
-    h.evaluator.DisplayVoltageAlarm("-5 Voltage", -5.9);
+    h.dialog.answer = FakeWarningPrompt::Answer::DisableAlarm;
+    h.evaluator.displayVoltageAlarm("+12 Voltage", 13.41);
+    h.evaluator.displayVoltageAlarm("-5 Voltage", -5.9);
     EXPECT_EQ(dialogs(h), 1);
     EXPECT_FALSE(h.settings.voltageAlarmEnabled);
     EXPECT_EQ(h.dialog.sources, std::vector<int>{3});
 
-    h.dialog.answer = FakeWarningDialog::Answer::EnableAlarm;
+    h.dialog.answer = FakeWarningPrompt::Answer::EnableAlarm;
     h.settings.voltageAlarmEnabled = true;
-    h.evaluator.DisplayVoltageAlarm("-5 Voltage", -5.9);
+    h.evaluator.displayVoltageAlarm("-5 Voltage", -5.9);
     EXPECT_TRUE(h.settings.voltageAlarmEnabled);
     EXPECT_EQ(dialogs(h), 2);
 }
@@ -129,7 +129,7 @@ void fanPoll(AlarmHarness& h, int fan, bool outOfBand, double speed = 1000.0)
 {
     h.evaluator.clearFanAlarmPending();
     if (outOfBand) {
-        h.evaluator.DisplayFanAlarm(fan, 10, speed);
+        h.evaluator.displayFanAlarm(fan, 10, speed);
     }
     h.evaluator.resetFanAlarmCounts();
 }
@@ -142,12 +142,12 @@ TEST(AlarmEvaluatorTest, FanAlarmWaitsForIgnoreFanAlarmConsecutivePolls)
     for (int poll = 1; poll <= 3; ++poll) {
         fanPoll(h, 2, true);
     }
-    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 3);
-    EXPECT_TRUE(h.evaluator.FanAlarmPending(2));
+    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 3);
+    EXPECT_TRUE(h.evaluator.fanAlarmPending(2));
 
     // Back in band for one poll at 3 of 5: the count starts again.
     fanPoll(h, 2, false);
-    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 0);
+    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 0);
     for (int poll = 1; poll <= 4; ++poll) {
         fanPoll(h, 2, true);
     }
@@ -156,11 +156,11 @@ TEST(AlarmEvaluatorTest, FanAlarmWaitsForIgnoreFanAlarmConsecutivePolls)
     EXPECT_EQ(dialogs(h), 1);
     EXPECT_EQ(h.dialog.sources, std::vector<int>{5});
     EXPECT_FALSE(h.settings.fan2AlarmEnabled);
-    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 0);
+    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 0);
 
     // A disabled alarm neither counts nor fires.
     fanPoll(h, 2, true);
-    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 0);
+    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 0);
     EXPECT_EQ(dialogs(h), 1);
 }
 
@@ -184,7 +184,7 @@ TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZero)
     h.settings.warningLogEnabled = true;
     h.evaluator.clearFanAlarmPending();
     h.evaluator.setFanAlarmCount(3, h.settings.fanAlarmIgnoreCount);
-    h.evaluator.DisplayFanAlarm(3, 10, 0.0);
+    h.evaluator.displayFanAlarm(3, 10, 0.0);
     ASSERT_EQ(dialogs(h), 1);
     EXPECT_EQ(h.dialog.texts[0], "Fan Alarm for Fan 3, this Fan is more then 10% off the user defined value of 3000, "
                                  "and has reached the value of: 0 RPM.");
@@ -200,9 +200,9 @@ TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWhateverTheStoredDelay)
     h.settings.fanAlarmIgnoreCount = std::numeric_limits<int>::max();
     h.evaluator.clearFanAlarmPending();
     h.evaluator.setFanAlarmCount(1, h.settings.fanAlarmIgnoreCount);
-    h.evaluator.DisplayFanAlarm(1, 10, 0.0);
+    h.evaluator.displayFanAlarm(1, 10, 0.0);
     EXPECT_EQ(dialogs(h), 1);
-    EXPECT_FALSE(h.evaluator.FanAlarmPending(1));
+    EXPECT_FALSE(h.evaluator.fanAlarmPending(1));
 }
 
 TEST(AlarmSettingsTest, PcSpeakerBoxFollowsShowMsg)

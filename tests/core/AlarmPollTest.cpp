@@ -47,10 +47,10 @@ struct AlarmPoll {
         MonitorTimers::Handlers handlers;
         handlers.poll = [this] {
             journal.push_back("poll");
-            poll.Timer1Timer();
+            poll.poll();
         };
-        handlers.startSound = [this] { sound.StartSound(); };
-        handlers.stopSound = [this] { sound.StopSound(); };
+        handlers.startSound = [this] { sound.startSound(); };
+        handlers.stopSound = [this] { sound.stopSound(); };
         handlers.speakerDivisor = [this] { return settings.pcSpeakerDivisor; };
         timers.setHandlers(handlers);
     }
@@ -72,15 +72,15 @@ struct AlarmPoll {
     ReadingsPanel panel;
     RecordingListener listener;
     AlarmSound sound{settings, player, driver};
-    WarningDialogControl control{{settings, timers.timer1(), timers.timer4(), sound,
+    WarningDialogControl control{{settings, timers.pollTimer(), timers.toneTimer(), sound,
                                   [this] { journal.push_back("tray redrawn"); },
                                   [this] { return timers.suspended(); }}};
-    FakeWarningDialog dialog{control, &log.timers};
+    FakeWarningPrompt dialog{control, &log.timers};
     AlarmTexts texts{settings, log.formats};
     AlarmActions actions{
-        {settings, window, shell, sound, timers.timer4(), dialog, control, [this](const std::string& line) {
+        {settings, window, shell, sound, timers.toneTimer(), dialog, control, [this](const std::string& line) {
              journal.push_back("log " + line);
-             log.warningLog.WriteErrorLog(line);
+             log.warningLog.writeErrorLog(line);
          }}};
     AlarmEvaluator evaluator{settings, texts, actions};
     PollCycle poll{PollCycle::Parts{driver,
@@ -110,7 +110,7 @@ TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuring
     EXPECT_NE(p.warningLogText().find(logLine), std::string::npos);
     EXPECT_FALSE(p.settings.mbAlarmEnabled);
     EXPECT_TRUE(p.timers.pollingActive());
-    EXPECT_FALSE(p.timers.timer4().enabled());
+    EXPECT_FALSE(p.timers.toneTimer().enabled());
 
     // "OK & Disable Alarm": the reading stays at 50 and nothing fires again.
     p.log.timers.advance(30000);
@@ -120,7 +120,7 @@ TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuring
 TEST(AlarmPollTest, OkAndEnableBringsTheAlarmBackAtTheNextPoll)
 {
     AlarmPoll p(PlatformFamily::WindowsNT);
-    p.dialog.answer = FakeWarningDialog::Answer::EnableAlarm;
+    p.dialog.answer = FakeWarningPrompt::Answer::EnableAlarm;
     p.driver.script("GetLM78Temp", {50});
     p.timers.startUp(5000, 5000);
     p.log.timers.advance(5000);

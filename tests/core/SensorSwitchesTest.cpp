@@ -71,8 +71,8 @@ TEST_F(SensorSwitchesTest, Lm75AndTheWinbondPairExcludeEachOther)
 TEST_F(SensorSwitchesTest, SwitchingOffShowsDashesAtZeroAndHidesThePanel)
 {
     switches.setChecked(S::WB1, false);
-    EXPECT_EQ(gauges[0].CenterLabel(), "--");
-    EXPECT_EQ(gauges[0].Position(), 0.0F);
+    EXPECT_EQ(gauges[0].centerLabel(), "--");
+    EXPECT_EQ(gauges[0].position(), 0.0F);
     EXPECT_FALSE(switches.panelVisible(S::WB1));
     EXPECT_FALSE(settings.checkWb1);
     EXPECT_FALSE(settings.trayShowMb);
@@ -93,7 +93,7 @@ TEST_F(SensorSwitchesTest, SettingTheSameStateRunsNoHandler)
 {
     switches.setChecked(S::WB1, true);
     EXPECT_TRUE(events.empty());
-    switches.GenTabCheckWB1CheckBoxClick();
+    switches.runHandler(TemperatureSensor::WB1);
     EXPECT_EQ(events, (std::vector<std::string>{"relay", "poll"}));
 }
 
@@ -106,9 +106,9 @@ TEST_F(SensorSwitchesTest, StartUpAppliesTheStoredFlagsInOrder)
     // The WB3 switch, applied after the LM75, wins.
     EXPECT_EQ(flags(), (std::array<bool, 4>{true, false, false, true}));
     EXPECT_EQ(switches.panelsVisible(), (std::array<bool, 4>{true, false, false, true}));
-    EXPECT_EQ(gauges[1].CenterLabel(), "--");
-    EXPECT_EQ(gauges[2].CenterLabel(), "--");
-    EXPECT_EQ(gauges[0].CenterLabel(), "33°C");
+    EXPECT_EQ(gauges[1].centerLabel(), "--");
+    EXPECT_EQ(gauges[2].centerLabel(), "--");
+    EXPECT_EQ(gauges[0].centerLabel(), "33°C");
     EXPECT_EQ(std::count(events.begin(), events.end(), "read lm75"), 2);
 }
 
@@ -118,7 +118,7 @@ TEST_F(SensorSwitchesTest, StartUpWithoutAChipSwitchesTheMotherboardSensorOff)
     switches.applyAtStartUp(false);
     EXPECT_EQ(flags(), (std::array<bool, 4>{false, true, false, false}));
     EXPECT_EQ(switches.panelsVisible(), (std::array<bool, 4>{false, true, false, false}));
-    EXPECT_EQ(GaugeStack::SetVUMmeters(switches.panelsVisible()).compactHeight, 100);
+    EXPECT_EQ(GaugeStack::restackGauges(switches.panelsVisible()).compactHeight, 100);
 }
 
 } // namespace

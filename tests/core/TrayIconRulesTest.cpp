@@ -94,14 +94,14 @@ protected:
 
 TEST_F(TrayTooltipTest, CombinesTheChosenItemsInOrder)
 {
-    EXPECT_EQ(tooltip.CreateToolTip(), "Motherboard: 45°C ");
+    EXPECT_EQ(tooltip.createToolTip(), "Motherboard: 45°C ");
 
     settings.tooltipFan1 = true;
-    EXPECT_EQ(tooltip.CreateToolTip(), "Motherboard: 45°C Fan 1: 4821 ");
+    EXPECT_EQ(tooltip.createToolTip(), "Motherboard: 45°C Fan 1: 4821 ");
 
     settings.tooltipMb = false;
     settings.tooltipFan1 = false;
-    EXPECT_EQ(tooltip.CreateToolTip(), "");
+    EXPECT_EQ(tooltip.createToolTip(), "");
 
     settings.tooltipFan3 = true;
     settings.tooltipLm75 = true;
@@ -109,7 +109,7 @@ TEST_F(TrayTooltipTest, CombinesTheChosenItemsInOrder)
     settings.tooltipFan2 = true;
     settings.cpuGaugeName = "CPU";
     settings.fan2Name = "Rear";
-    EXPECT_EQ(tooltip.CreateToolTip(), "CPU: -- WB Sensor 3: 105°C Rear: not available Fan 3: 2250 ");
+    EXPECT_EQ(tooltip.createToolTip(), "CPU: -- WB Sensor 3: 105°C Rear: not available Fan 3: 2250 ");
 }
 
 TEST_F(TrayTooltipTest, IconToolTipIsTheNameUnlessOnAllIcons)
@@ -127,7 +127,7 @@ TEST_F(TrayTooltipTest, AMissingGaugeReadsEmpty)
 {
     TrayTooltip partial{settings, {nullptr, &lm75, &wb2, &wb3}, readings};
     EXPECT_EQ(partial.label(TrayWb1), "");
-    EXPECT_EQ(partial.CreateToolTip(), "Motherboard:  ");
+    EXPECT_EQ(partial.createToolTip(), "Motherboard:  ");
 }
 
 std::vector<int> ticks(SwapCycle& cycle, const std::array<bool, 4>& chosen, int count)
@@ -143,7 +143,7 @@ std::vector<int> ticks(SwapCycle& cycle, const std::array<bool, 4>& chosen, int 
 TEST(SwapCycleTest, VisitsTheChosenSensorsInOrder)
 {
     SwapCycle cycle;
-    EXPECT_EQ(cycle.SwapIndex(), 0);
+    EXPECT_EQ(cycle.swapIndex(), 0);
     EXPECT_EQ(ticks(cycle, {true, false, false, true}, 5), (std::vector<int>{1, 4, 1, 4, 1}));
     EXPECT_EQ(ticks(cycle, {true, true, true, true}, 5), (std::vector<int>{2, 3, 4, 1, 2}));
     EXPECT_EQ(ticks(cycle, {false, false, true, false}, 3), (std::vector<int>{3, 3, 3}));
@@ -153,7 +153,7 @@ TEST(SwapCycleTest, NothingChosenMovesThePositionOnly)
 {
     SwapCycle cycle;
     EXPECT_EQ(ticks(cycle, {false, false, false, false}, 5), (std::vector<int>{0, 0, 0, 0, 0}));
-    EXPECT_EQ(cycle.SwapIndex(), 1);
+    EXPECT_EQ(cycle.swapIndex(), 1);
     // The next chosen sensor after the position, not from the start.
     EXPECT_EQ(ticks(cycle, {true, false, true, false}, 2), (std::vector<int>{3, 1}));
 }

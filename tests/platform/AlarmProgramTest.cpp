@@ -16,7 +16,7 @@
 #include "platform/fake/FakeAlarmWindow.h"
 #include "platform/fake/FakeSensorDriver.h"
 #include "platform/fake/FakeTimerQueue.h"
-#include "platform/fake/FakeWarningDialog.h"
+#include "platform/fake/FakeWarningPrompt.h"
 #include "platform/fake/FakeWavePlayer.h"
 #include "platform/linux/LinuxShell.h"
 #include "settings/Settings.h"
@@ -38,19 +38,19 @@ bool waitFor(const std::filesystem::path& file)
 // The alarm actions over fakes, with a real shell.
 struct ActionsOverShell {
     ActionsOverShell(Settings& settings, Shell& shell)
-        : sound(settings, player, driver), control({settings, *timer1, *timer4, sound, {}, {}}), dialog(control),
-          actions({settings, window, shell, sound, *timer4, dialog, control, {}})
+        : sound(settings, player, driver), control({settings, *pollTimer, *toneTimer, sound, {}, {}}), dialog(control),
+          actions({settings, window, shell, sound, *toneTimer, dialog, control, {}})
     {
     }
 
     FakeTimerQueue queue;
-    std::unique_ptr<Timer> timer1 = queue.createTimer();
-    std::unique_ptr<Timer> timer4 = queue.createTimer();
+    std::unique_ptr<Timer> pollTimer = queue.createTimer();
+    std::unique_ptr<Timer> toneTimer = queue.createTimer();
     FakeWavePlayer player;
     FakeSensorDriver driver;
     AlarmSound sound;
     WarningDialogControl control;
-    FakeWarningDialog dialog;
+    FakeWarningPrompt dialog;
     FakeAlarmWindow window;
     AlarmActions actions;
 };
