@@ -28,9 +28,13 @@ constexpr SettingRow number(int position, std::string_view name, int value, IntF
     return row;
 }
 
-constexpr SettingRow real(int position, std::string_view name, double value, DoubleField field)
+constexpr SettingRow real(int position, std::string_view name, double value, DoubleField field, double lowest,
+                          double highest)
 {
-    return SettingRow{position, name, SettingKind::Float, value, field};
+    SettingRow row{position, name, SettingKind::Float, value, field};
+    row.lowest = lowest;
+    row.highest = highest;
+    return row;
 }
 
 constexpr SettingRow gauge(int position, std::string_view name, double value, GaugeField field)
@@ -42,6 +46,14 @@ constexpr SettingRow text(int position, std::string_view name, std::string_view 
                           LoadRule rule = LoadRule::None)
 {
     return SettingRow{position, name, SettingKind::String, value, field, rule};
+}
+
+constexpr SettingRow name(int position, std::string_view name, std::string_view value, StringField field,
+                          std::size_t maxLength)
+{
+    SettingRow row = text(position, name, value, field, LoadRule::Name);
+    row.maxLength = maxLength;
+    return row;
 }
 
 constexpr SettingRow colour(int position, std::string_view name, std::string_view value, ColourField field)
@@ -60,6 +72,25 @@ constexpr int kMinFontSize = 6;
 constexpr int kMaxFontSize = 12;
 constexpr int kMinSpeakerDivisor = 200;
 constexpr int kMaxSpeakerDivisor = 3000;
+constexpr int kMaxPollInterval = 20000;
+constexpr int kMaxSwapInterval = 10000;
+constexpr int kMaxLogInterval = 12000000;
+constexpr int kMaxLogSizeKb = 1000;
+constexpr int kMaxFanTolerance = 50;
+constexpr int kMaxFanAlarmIgnoreCount = 50;
+constexpr int kMaxCustomCpuOffset = 100;
+constexpr int kMaxCompensation = 50;
+constexpr double kMinVoltageTolerance = 0.5;
+constexpr double kMaxVoltageTolerance = 20.0;
+constexpr double kMinCoreVoltage = 1.0;
+constexpr double kMaxCoreVoltage = 5.0;
+constexpr double kMinPlus33Voltage = 3.0;
+constexpr double kMaxPlus33Voltage = 4.0;
+constexpr double kMaxFanRpm = 32000.0;
+// The names fit their captions; a font face name fits a font description.
+constexpr std::size_t kMaxTemperatureName = 11;
+constexpr std::size_t kMaxFanName = 9;
+constexpr std::size_t kMaxFontName = 31;
 
 const std::array<SettingRow, 173> kSchema = {{
     gauge(1, "MB Tempature Scale", 60.0, CDX_FIELD(mbTemperatureScale)),
@@ -76,7 +107,7 @@ const std::array<SettingRow, 173> kSchema = {{
     text(12, "CPU Alarm Path", "", CDX_FIELD(cpuAlarmPath)),
     flag(13, "CPU Alarm Wave", false, CDX_FIELD(cpuAlarmWave)),
     text(14, "CPU Alarm Wave Path", "", CDX_FIELD(cpuAlarmWavePath)),
-    real(15, "Voltage Off", 10.0, CDX_FIELD(voltageTolerance)),
+    real(15, "Voltage Off", 10.0, CDX_FIELD(voltageTolerance), kMinVoltageTolerance, kMaxVoltageTolerance),
     flag(16, "Voltage Alarm", true, CDX_FIELD(voltageAlarmEnabled)),
     flag(17, "Voltage Alarm Run", false, CDX_FIELD(voltageAlarmRun)),
     text(18, "Voltage Alarm Path", "", CDX_FIELD(voltageAlarmPath)),
@@ -89,7 +120,7 @@ const std::array<SettingRow, 173> kSchema = {{
     flag(25, "V12", true, CDX_FIELD(watchPlus12Voltage)),
     flag(26, "Vm12", true, CDX_FIELD(watchMinus12Voltage)),
     flag(27, "Port 1", false, CDX_FIELD(coreVoltagePort1)),
-    real(28, "CoreVoltage", 2.8, CDX_FIELD(coreVoltageNominal)),
+    real(28, "CoreVoltage", 2.8, CDX_FIELD(coreVoltageNominal), kMinCoreVoltage, kMaxCoreVoltage),
     text(29, "C or F", "C", CDX_FIELD(temperatureUnit)),
     number(30, "Form Y", 0, CDX_FIELD(windowTop)),
     number(31, "Form X", 0, CDX_FIELD(windowLeft)),
@@ -97,7 +128,7 @@ const std::array<SettingRow, 173> kSchema = {{
     flag(33, "Show Temp in Tray", true, CDX_FIELD(showTempInTray), kTrayModeGroup),
     flag(34, "Show CPU Temp", false, CDX_FIELD(trayShowLm75)),
     [] {
-        SettingRow row = number(35, "Interval", 5000, CDX_FIELD(pollInterval), kMinPollInterval);
+        SettingRow row = number(35, "Interval", 5000, CDX_FIELD(pollInterval), kMinPollInterval, kMaxPollInterval);
         row.saveName = "InterVal";
         return row;
     }(),
@@ -113,7 +144,7 @@ const std::array<SettingRow, 173> kSchema = {{
         return row;
     }(),
     [] {
-        SettingRow row = number(39, "Custom CPU Add", 7, CDX_FIELD(customCpuOffset));
+        SettingRow row = number(39, "Custom CPU Add", 7, CDX_FIELD(customCpuOffset), 0, kMaxCustomCpuOffset);
         row.rule = LoadRule::CustomCpuOffset;
         return row;
     }(),
@@ -129,12 +160,12 @@ const std::array<SettingRow, 173> kSchema = {{
     flag(49, "Fan1 Check", false, CDX_FIELD(fan1AlarmEnabled)),
     flag(50, "Fan2 Check", false, CDX_FIELD(fan2AlarmEnabled)),
     flag(51, "Fan3 Check", false, CDX_FIELD(fan3AlarmEnabled)),
-    real(52, "Fan1 Users RPM", 0.0, CDX_FIELD(fan1NominalRpm)),
-    real(53, "Fan2 Users RPM", 0.0, CDX_FIELD(fan2NominalRpm)),
-    real(54, "Fan3 Users RPM", 0.0, CDX_FIELD(fan3NominalRpm)),
-    number(55, "Fan1 Off Mark", 10, CDX_FIELD(fan1TolerancePercent)),
-    number(56, "Fan2 Off Mark", 10, CDX_FIELD(fan2TolerancePercent)),
-    number(57, "Fan3 Off Mark", 10, CDX_FIELD(fan3TolerancePercent)),
+    real(52, "Fan1 Users RPM", 0.0, CDX_FIELD(fan1NominalRpm), 0.0, kMaxFanRpm),
+    real(53, "Fan2 Users RPM", 0.0, CDX_FIELD(fan2NominalRpm), 0.0, kMaxFanRpm),
+    real(54, "Fan3 Users RPM", 0.0, CDX_FIELD(fan3NominalRpm), 0.0, kMaxFanRpm),
+    number(55, "Fan1 Off Mark", 10, CDX_FIELD(fan1TolerancePercent), 0, kMaxFanTolerance),
+    number(56, "Fan2 Off Mark", 10, CDX_FIELD(fan2TolerancePercent), 0, kMaxFanTolerance),
+    number(57, "Fan3 Off Mark", 10, CDX_FIELD(fan3TolerancePercent), 0, kMaxFanTolerance),
     text(58, "Fan1 Alarm Path", "", CDX_FIELD(fan1AlarmPath)),
     text(59, "Fan2 Alarm Path", "", CDX_FIELD(fan2AlarmPath)),
     text(60, "Fan3 Alarm Path", "", CDX_FIELD(fan3AlarmPath)),
@@ -149,8 +180,8 @@ const std::array<SettingRow, 173> kSchema = {{
     flag(69, "Fan3 Alarm Wave", false, CDX_FIELD(fan3AlarmWave)),
     flag(70, "Log File", false, CDX_FIELD(intervalLogEnabled)),
     flag(71, "Write Errors", false, CDX_FIELD(warningLogEnabled)),
-    number(72, "Log File Size Max", 64, CDX_FIELD(logSizeLimitKb)),
-    number(73, "Log File Interval", 60000, CDX_FIELD(logInterval), kMinLogInterval),
+    number(72, "Log File Size Max", 64, CDX_FIELD(logSizeLimitKb), 0, kMaxLogSizeKb),
+    number(73, "Log File Interval", 60000, CDX_FIELD(logInterval), kMinLogInterval, kMaxLogInterval),
     flag(74, "Show Log On Pop Up", false, CDX_FIELD(showLogOnPopup)),
     flag(75, "Double Click Small", true, CDX_FIELD(doubleClickSmall)),
     number(76, "Tab on Top", 0, CDX_FIELD(tabOnTop)),
@@ -170,15 +201,15 @@ const std::array<SettingRow, 173> kSchema = {{
     flag(90, "Volt PC Speaker", true, CDX_FIELD(voltagePcSpeaker)),
     number(91, "PC Speaker Freq", 500, CDX_FIELD(pcSpeakerDivisor), kMinSpeakerDivisor, kMaxSpeakerDivisor),
     flag(92, "Use LM78 Compensation", false, CDX_FIELD(mbCompensationEnabled)),
-    number(93, "LM78 Compensation", 0, CDX_FIELD(mbCompensation)),
-    number(94, "Ignore Fan Alarm", 5, CDX_FIELD(fanAlarmIgnoreCount)),
-    text(95, "Fan 1 Name", "Fan 1", CDX_FIELD(fan1Name), LoadRule::Name),
-    text(96, "Fan 2 Name", "Fan 2", CDX_FIELD(fan2Name), LoadRule::Name),
-    text(97, "Fan 3 Name", "Fan 3", CDX_FIELD(fan3Name), LoadRule::Name),
-    text(98, "VUM 1 Name", "Motherboard", CDX_FIELD(mbGaugeName), LoadRule::Name),
-    text(99, "VUM 2 Name", "CPU LM75", CDX_FIELD(cpuGaugeName), LoadRule::Name),
-    text(100, "VUM 3 Name", "WB Sensor 2", CDX_FIELD(wb2GaugeName), LoadRule::Name),
-    text(101, "VUM 4 Name", "WB Sensor 3", CDX_FIELD(wb3GaugeName), LoadRule::Name),
+    number(93, "LM78 Compensation", 0, CDX_FIELD(mbCompensation), -kMaxCompensation, kMaxCompensation),
+    number(94, "Ignore Fan Alarm", 5, CDX_FIELD(fanAlarmIgnoreCount), 0, kMaxFanAlarmIgnoreCount),
+    name(95, "Fan 1 Name", "Fan 1", CDX_FIELD(fan1Name), kMaxFanName),
+    name(96, "Fan 2 Name", "Fan 2", CDX_FIELD(fan2Name), kMaxFanName),
+    name(97, "Fan 3 Name", "Fan 3", CDX_FIELD(fan3Name), kMaxFanName),
+    name(98, "VUM 1 Name", "Motherboard", CDX_FIELD(mbGaugeName), kMaxTemperatureName),
+    name(99, "VUM 2 Name", "CPU LM75", CDX_FIELD(cpuGaugeName), kMaxTemperatureName),
+    name(100, "VUM 3 Name", "WB Sensor 2", CDX_FIELD(wb2GaugeName), kMaxTemperatureName),
+    name(101, "VUM 4 Name", "WB Sensor 3", CDX_FIELD(wb3GaugeName), kMaxTemperatureName),
     flag(102, "WB Sensor 2", false, CDX_FIELD(wb2SwitchBox)),
     flag(103, "WB Sensor 3", false, CDX_FIELD(wb3SwitchBox)),
     gauge(104, "Sensor 2 Temperature Scale", 80.0, CDX_FIELD(wb2TemperatureScale)),
@@ -204,10 +235,10 @@ const std::array<SettingRow, 173> kSchema = {{
     flag(124, "Check WB2", false, CDX_FIELD(checkWb2)),
     flag(125, "Check WB3", false, CDX_FIELD(checkWb3)),
     flag(126, "Use WB2 Compensation", false, CDX_FIELD(wb2CompensationEnabled)),
-    number(127, "WB2 Compensation", 0, CDX_FIELD(wb2Compensation)),
+    number(127, "WB2 Compensation", 0, CDX_FIELD(wb2Compensation), -kMaxCompensation, kMaxCompensation),
     flag(128, "Use WB3 Compensation", false, CDX_FIELD(wb3CompensationEnabled)),
-    number(129, "WB3 Compensation", 0, CDX_FIELD(wb3Compensation)),
-    real(130, "3.3 Custom Value", 3.3, CDX_FIELD(plus33VoltageNominal)),
+    number(129, "WB3 Compensation", 0, CDX_FIELD(wb3Compensation), -kMaxCompensation, kMaxCompensation),
+    real(130, "3.3 Custom Value", 3.3, CDX_FIELD(plus33VoltageNominal), kMinPlus33Voltage, kMaxPlus33Voltage),
     flag(131, "Show MB Temp", true, CDX_FIELD(trayShowMb)),
     flag(132, "Tooltip VUM1", true, CDX_FIELD(tooltipMb)),
     flag(133, "Tooltip VUM2", false, CDX_FIELD(tooltipLm75)),
@@ -227,7 +258,7 @@ const std::array<SettingRow, 173> kSchema = {{
     flag(147, "Swap LM75", false, CDX_FIELD(swapLm75)),
     flag(148, "Swap WB2", false, CDX_FIELD(swapWb2)),
     flag(149, "Swap WB3", false, CDX_FIELD(swapWb3)),
-    number(150, "Swap Interval", 5000, CDX_FIELD(swapInterval), kMinSwapInterval),
+    number(150, "Swap Interval", 5000, CDX_FIELD(swapInterval), kMinSwapInterval, kMaxSwapInterval),
     text(151, "WB1 Font Name", "Arial", CDX_FIELD(trayStyles[TrayWb1].fontName), LoadRule::FontName),
     colour(152, "WB1 Background", "clSilver", CDX_FIELD(trayStyles[TrayWb1].background)),
     colour(153, "WB1 Font Color", "clBlack", CDX_FIELD(trayStyles[TrayWb1].fontColour)),

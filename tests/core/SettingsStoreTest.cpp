@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,7 +50,7 @@ Settings editedSettings()
                 } else if constexpr (std::is_same_v<Accessor, IntField>) {
                     accessor(s) = std::clamp(accessor(s) + 3, row.minimum, row.maximum);
                 } else if constexpr (std::is_same_v<Accessor, DoubleField>) {
-                    accessor(s) += 1.5;
+                    accessor(s) = std::min(accessor(s) + 0.5, row.highest);
                 } else if constexpr (std::is_same_v<Accessor, GaugeField>) {
                     accessor(s) += 2.5f;
                 } else if constexpr (std::is_same_v<Accessor, StringField>) {
@@ -91,8 +93,16 @@ protected:
 
     FakeRegistry m_registry;
     FakeProgramLocation m_location{"/opt/caldrix"};
-    SettingsStore m_store{m_registry, m_location};
+    std::ostringstream m_messages;
+    SettingsStore m_store{m_registry, m_location, m_messages};
 };
+
+RegistryValue binary(double d)
+{
+    std::vector<std::uint8_t> bytes(8);
+    std::memcpy(bytes.data(), &d, 8);
+    return RegistryValue::fromBinary(bytes);
+}
 
 TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
 {
@@ -407,11 +417,6 @@ TEST_F(SettingsStoreTest, HandEditedValuesAreBroughtToWhatTheEditorsAllow)
     store("PC Speaker Freq", RegistryValue::fromDword(0));
     store("WB1 Font Size", RegistryValue::fromDword(0));
     store("WB3 Font Size", RegistryValue::fromDword(72));
-    auto binary = [](double d) {
-        std::vector<std::uint8_t> bytes(8);
-        std::memcpy(bytes.data(), &d, 8);
-        return RegistryValue::fromBinary(bytes);
-    };
     store("MB Tempature Scale", binary(0.0));
     store("CPU Tempature Scale", binary(-20.0));
     store("Sensor 2 Temperature Scale", binary(std::nan("")));
@@ -432,6 +437,76 @@ TEST_F(SettingsStoreTest, HandEditedValuesAreBroughtToWhatTheEditorsAllow)
     // A scale that only a gauge could reach narrows to single precision.
     store("MB Tempature Scale", binary(45.3));
     EXPECT_EQ(load().mbTemperatureScale, 45.3f);
+}
+
+// A float no editor could produce would falsify or silence an alarm: NaN in
+// "Voltage Off" raises the alarm on a healthy rail, +Inf silences it.
+TEST_F(SettingsStoreTest, FloatsNoEditorCouldProduceAreBroughtIntoRange)
+{
+    save(Settings{});
+    const double inf = std::numeric_limits<double>::infinity();
+    store("Voltage Off", binary(std::nan("")));
+    store("CoreVoltage", binary(inf));
+    store("3.3 Custom Value", binary(-100.0));
+    store("Fan1 Users RPM", binary(std::nan("")));
+    store("Fan2 Users RPM", binary(-inf));
+    store("Fan3 Users RPM", binary(1e9));
+    store("Fan1 Off Mark", RegistryValue::fromDword(400));
+    store("LM78 Compensation", RegistryValue::fromDword(static_cast<std::uint32_t>(-90)));
+    SettingsLoad result;
+    const Settings loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(loaded.voltageTolerance, 10.0);
+    EXPECT_EQ(loaded.coreVoltageNominal, 5.0);
+    EXPECT_EQ(loaded.plus33VoltageNominal, 3.0);
+    EXPECT_EQ(loaded.fan1NominalRpm, 0.0);
+    EXPECT_EQ(loaded.fan2NominalRpm, 0.0);
+    EXPECT_EQ(loaded.fan3NominalRpm, 32000.0);
+    EXPECT_EQ(loaded.fan1TolerancePercent, 50);
+    EXPECT_EQ(loaded.mbCompensation, -50);
+    const std::string messages = m_messages.str();
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 8) << messages;
+    EXPECT_NE(messages.find("\"Voltage Off\""), std::string::npos) << messages;
+
+    // What the editors leave, rounding of their 0.1 steps included, loads
+    // unchanged and quietly.
+    m_messages.str("");
+    Settings edited;
+    edited.coreVoltageNominal = 4.9 + 0.1;
+    edited.plus33VoltageNominal = 3.0;
+    save(edited);
+    EXPECT_EQ(load(), edited);
+    EXPECT_EQ(m_messages.str(), "");
+}
+
+TEST_F(SettingsStoreTest, AnOverlongTextIsSetAsideWhileTheRestLoads)
+{
+    Settings edited;
+    edited.mbAlarmPath = "/usr/local/bin/alarm";
+    edited.fan3Name = "Pump";
+    edited.loopWaves = true;
+    save(edited);
+    store("CPU Alarm Path", RegistryValue::fromString(std::string(256, 'a')));
+    store("Fan 1 Name", RegistryValue::fromString("0123456789"));
+    // Characters are counted, not bytes: eleven degree signs fit a name.
+    std::string degrees;
+    for (int i = 0; i < 11; ++i) {
+        degrees += "\xC2\xB0";
+    }
+    store("VUM 2 Name", RegistryValue::fromString(degrees));
+    SettingsLoad result;
+    const Settings loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(loaded.cpuAlarmPath, "");
+    EXPECT_EQ(loaded.fan1Name, "Fan 1");
+    EXPECT_EQ(loaded.cpuGaugeName, degrees);
+    EXPECT_EQ(loaded.mbAlarmPath, "/usr/local/bin/alarm");
+    EXPECT_EQ(loaded.fan3Name, "Pump");
+    EXPECT_TRUE(loaded.loopWaves);
+    const std::string messages = m_messages.str();
+    EXPECT_NE(messages.find("\"CPU Alarm Path\""), std::string::npos) << messages;
+    EXPECT_NE(messages.find("\"Fan 1 Name\""), std::string::npos) << messages;
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 2) << messages;
 }
 
 TEST_F(SettingsStoreTest, EachRowIsReportedAsItIsApplied)
