@@ -33,8 +33,12 @@ long residentKilobytes()
 struct PollBench {
     PollBench()
     {
-        settings.checkWb1 = settings.checkLm75 = settings.checkWb2 = settings.checkWb3 = true;
-        settings.fan1AlarmEnabled = settings.fan2AlarmEnabled = settings.fan3AlarmEnabled = true;
+        settings.temperature(TemperatureSensor::WB1).sensorEnabled =
+            settings.temperature(TemperatureSensor::LM75).sensorEnabled =
+                settings.temperature(TemperatureSensor::WB2).sensorEnabled =
+                    settings.temperature(TemperatureSensor::WB3).sensorEnabled = true;
+        settings.fan(Fan::Fan1).alarmEnabled = settings.fan(Fan::Fan2).alarmEnabled =
+            settings.fan(Fan::Fan3).alarmEnabled = true;
         settings.cpuIdleLaunch = settings.cpuIdleClose = true;
         // Readings that move, so labels and statistics change on every poll.
         driver.script("GetLM78Temp", {30, 31, 32, 33, 34, 35, 34, 33, 32, 31});

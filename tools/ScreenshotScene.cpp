@@ -71,17 +71,17 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
     m_driver.script("GetLM78Fan3", {168, 170});
 
     const bool winbond = sensors == Sensors::Winbond;
-    m_settings.checkWb1 = true;
-    m_settings.checkLm75 = !winbond;
-    m_settings.checkWb2 = winbond;
-    m_settings.checkWb3 = winbond;
-    m_settings.trayShowMb = true;
-    m_settings.trayShowLm75 = !winbond;
-    m_settings.trayShowWb2 = winbond;
-    m_settings.trayShowWb3 = winbond;
-    m_settings.fan1NominalRpm = 2400.0;
-    m_settings.fan2NominalRpm = 2250.0;
-    m_settings.fan3NominalRpm = 4000.0;
+    m_settings.temperature(TemperatureSensor::WB1).sensorEnabled = true;
+    m_settings.temperature(TemperatureSensor::LM75).sensorEnabled = !winbond;
+    m_settings.temperature(TemperatureSensor::WB2).sensorEnabled = winbond;
+    m_settings.temperature(TemperatureSensor::WB3).sensorEnabled = winbond;
+    m_settings.temperature(TemperatureSensor::WB1).trayShow = true;
+    m_settings.temperature(TemperatureSensor::LM75).trayShow = !winbond;
+    m_settings.temperature(TemperatureSensor::WB2).trayShow = winbond;
+    m_settings.temperature(TemperatureSensor::WB3).trayShow = winbond;
+    m_settings.fan(Fan::Fan1).nominalRpm = 2400.0;
+    m_settings.fan(Fan::Fan2).nominalRpm = 2250.0;
+    m_settings.fan(Fan::Fan3).nominalRpm = 4000.0;
     m_settings.pollInterval = kPollInterval;
 }
 
@@ -97,7 +97,7 @@ void ScreenshotScene::start()
     m_poll.setChipPresent(chipDetected);
     m_driver.RestartLM78();
     m_poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
-    if (m_settings.checkLm75) {
+    if (m_settings.temperature(TemperatureSensor::LM75).sensorEnabled) {
         m_driver.GetLM75TempAsusTX();
     }
     m_window.applySettings();

@@ -91,7 +91,7 @@ void renderWinbondBoard(PictureFolder& folder)
 
     // Every icon style on the motherboard temperature's icon.
     cdx::TrayIcons& tray = scene.tray();
-    cdx::TrayIcon& wb1 = tray.iconOf(cdx::TrayWb1);
+    cdx::TrayIcon& wb1 = tray.iconOf(cdx::TemperatureSensor::WB1);
     IconSheet sheet;
     saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-default.png", "default");
 
@@ -108,12 +108,13 @@ void renderWinbondBoard(PictureFolder& folder)
     saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-three-digits.png", "3 digits (\u00B0F)");
     window.toggleScale();
 
-    cdx::TrayStyle colours;
+    const cdx::TrayStyle plain = cdx::Settings{}.temperature(cdx::TemperatureSensor::WB1).trayStyle;
+    cdx::TrayStyle colours = plain;
     colours.background = 0x00800000; // navy
     colours.fontColour = 0x0000FFFF; // yellow
-    tray.setTrayStyle(cdx::TrayWb1, colours);
+    tray.setTrayStyle(cdx::TemperatureSensor::WB1, colours);
     saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-custom-colours.png", "own colours");
-    tray.setTrayStyle(cdx::TrayWb1, cdx::TrayStyle{});
+    tray.setTrayStyle(cdx::TemperatureSensor::WB1, plain);
 
     if (QAction* suspend = window.popupMenu().item("pause1")) {
         suspend->trigger();

@@ -87,7 +87,7 @@ Application::Application(Libraries libraries)
           // A sensor switched off loses its tray boxes: its icon goes too.
           .trayBoxesChanged =
               [this](TemperatureSensor sensor) {
-                  const auto tray = static_cast<TraySensor>(sensor);
+                  const auto tray = static_cast<TemperatureSensor>(sensor);
                   if (!TraySettings::showBox(std::as_const(m_settings), tray)) {
                       m_tray.showBoxClick(tray, false);
                   }
@@ -167,7 +167,7 @@ void Application::start()
     } catch (const RegistryError& e) {
         std::cerr << "caldrix: " << e.what() << '\n';
     }
-    if (m_settings.checkLm75) {
+    if (m_settings.temperature(TemperatureSensor::LM75).sensorEnabled) {
         m_driver.GetLM75TempAsusTX();
     }
     applyLoadedSettings();

@@ -14,7 +14,6 @@
 #include "sensors/TemperatureConversion.h"
 #include "sensors/TemperatureScale.h"
 #include "sensors/VoltageConversion.h"
-#include "settings/SensorSettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -105,27 +104,31 @@ void PollCycle::poll()
     if (m_chipPresent) {
         m_fanCounts = {driver.GetLM78Fan1(), driver.GetLM78Fan2(), driver.GetLM78Fan3()};
     }
-    if (s.checkWb1) {
-        const float wb1 = compensateWB1(driver.GetLM78Temp(), {s.mbCompensationEnabled, s.mbCompensation});
+    if (s.temperature(TemperatureSensor::WB1).sensorEnabled) {
+        const float wb1 =
+            compensateWB1(driver.GetLM78Temp(), {s.temperature(TemperatureSensor::WB1).compensationEnabled,
+                                                 s.temperature(TemperatureSensor::WB1).compensation});
         showTemperature(TemperatureSensor::WB1, wb1, UpDownReading::WB1);
     }
-    if (s.checkWb2) {
+    if (s.temperature(TemperatureSensor::WB2).sensorEnabled) {
         const double raw = driver.GetWinBondSensor2();
         if (plausibleReading(raw)) {
-            const float wb2 = compensateWinbond(raw, {s.wb2CompensationEnabled, s.wb2Compensation});
+            const float wb2 = compensateWinbond(raw, {s.temperature(TemperatureSensor::WB2).compensationEnabled,
+                                                      s.temperature(TemperatureSensor::WB2).compensation});
             showTemperature(TemperatureSensor::WB2, wb2, UpDownReading::WB2);
         }
     }
-    if (s.checkWb3) {
+    if (s.temperature(TemperatureSensor::WB3).sensorEnabled) {
         const double raw = driver.GetWinBondSensor3();
         if (plausibleReading(raw)) {
-            const float wb3 = compensateWinbond(raw, {s.wb3CompensationEnabled, s.wb3Compensation});
+            const float wb3 = compensateWinbond(raw, {s.temperature(TemperatureSensor::WB3).compensationEnabled,
+                                                      s.temperature(TemperatureSensor::WB3).compensation});
             showTemperature(TemperatureSensor::WB3, wb3, UpDownReading::WB3);
         }
     }
 
     guarded([&] {
-        if (s.checkLm75) {
+        if (s.temperature(TemperatureSensor::LM75).sensorEnabled) {
             const auto lm75 = convertLM75(driver.GetLM75TempAsusTX(), s.cpuOffset);
             if (lm75) {
                 showTemperature(TemperatureSensor::LM75, *lm75, UpDownReading::LM75);
@@ -162,7 +165,7 @@ void PollCycle::checkTemperatureAlarms()
     int number = 1;
     for (TemperatureSensor sensor :
          {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
-        const auto t = temperatureSettings(std::as_const(m_parts.settings), sensor);
+        const auto& t = std::as_const(m_parts.settings).temperature(sensor);
         if (t.alarmTemperature <= gauge(sensor).position() && t.alarmEnabled && t.sensorEnabled) {
             m_parts.alarms.displayTemperatureAlarm(number);
         }
@@ -202,7 +205,7 @@ void PollCycle::pollVoltages()
         }
         const bool outOfBand = !voltageBand(rail, nominals, s.voltageTolerance).contains(value);
         m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);
-        if (outOfBand && railWatched(std::as_const(s), rail) && pollingActive()) {
+        if (outOfBand && s.watched(rail) && pollingActive()) {
             m_parts.alarms.displayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
         }
         m_parts.statistics.feed(statisticsReading(rail), value, display());
@@ -224,7 +227,7 @@ void PollCycle::pollFans()
 
 bool PollCycle::pollFan(Fan fan, std::int32_t count)
 {
-    const auto f = fanSettings(m_parts.settings, fan);
+    auto& f = m_parts.settings.fan(fan);
     const int number = static_cast<int>(fan) + 1;
     const std::int32_t divisor = fan == Fan::Fan1 ? m_fanDivisor1 : fan == Fan::Fan2 ? m_fanDivisor2 : 0;
 

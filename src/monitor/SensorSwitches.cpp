@@ -30,15 +30,15 @@ bool& SensorSwitches::flag(TemperatureSensor sensor)
 {
     switch (sensor) {
     case TemperatureSensor::WB1:
-        return m_settings.checkWb1;
+        return m_settings.temperature(TemperatureSensor::WB1).sensorEnabled;
     case TemperatureSensor::LM75:
-        return m_settings.checkLm75;
+        return m_settings.temperature(TemperatureSensor::LM75).sensorEnabled;
     case TemperatureSensor::WB2:
-        return m_settings.checkWb2;
+        return m_settings.temperature(TemperatureSensor::WB2).sensorEnabled;
     case TemperatureSensor::WB3:
         break;
     }
-    return m_settings.checkWb3;
+    return m_settings.temperature(TemperatureSensor::WB3).sensorEnabled;
 }
 
 void SensorSwitches::storeBoxState(TemperatureSensor sensor)
@@ -82,7 +82,7 @@ void SensorSwitches::setTrayBoxes(TemperatureSensor sensor, bool on)
     } else {
         m_trayBoxEnabled[at(sensor)] = false;
         m_swapBoxEnabled[at(sensor)] = false;
-        const auto tray = static_cast<TraySensor>(sensor);
+        const auto tray = static_cast<TemperatureSensor>(sensor);
         TraySettings::showBox(m_settings, tray) = false;
         TraySettings::swapBox(m_settings, tray) = false;
     }

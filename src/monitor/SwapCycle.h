@@ -21,7 +21,7 @@ public:
 
     // One tick: moves on to the next chosen temperature and returns it, or
     // nothing when none is chosen (the position still moves by one).
-    std::optional<TraySensor> advance(const std::array<bool, 4>& chosen);
+    std::optional<TemperatureSensor> advance(const std::array<bool, 4>& chosen);
 
     // The interval spin button: up adds a second below the maximum, down takes
     // one off above the minimum; otherwise the interval stays.

@@ -26,10 +26,10 @@ public:
 
     // The tooltip of one temperature's own icon: the combined tooltip with
     // "Tooltip On All", else the temperature's name.
-    std::string iconToolTip(TraySensor sensor) const;
+    std::string iconToolTip(TemperatureSensor sensor) const;
 
     // The centre label of a temperature's gauge.
-    const std::string& label(TraySensor sensor) const;
+    const std::string& label(TemperatureSensor sensor) const;
 
 private:
     const Settings& m_settings;

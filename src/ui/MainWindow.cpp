@@ -129,15 +129,16 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
 void MainWindow::applySettings()
 {
     const Settings& settings = m_parts.settings;
-    const std::array<float, 4> scales{settings.mbTemperatureScale, settings.cpuTemperatureScale,
-                                      settings.wb2TemperatureScale, settings.wb3TemperatureScale};
+    const std::array<float, 4> scales{
+        settings.temperature(TemperatureSensor::WB1).scale, settings.temperature(TemperatureSensor::LM75).scale,
+        settings.temperature(TemperatureSensor::WB2).scale, settings.temperature(TemperatureSensor::WB3).scale};
     for (std::size_t i = 0; i < scales.size(); ++i) {
         GaugeColumn::applyWindowLook(*m_parts.gauges[i], scales[i]);
     }
-    m_gaugeColumn->setName(TemperatureSensor::WB1, settings.mbGaugeName);
-    m_gaugeColumn->setName(TemperatureSensor::LM75, settings.cpuGaugeName);
-    m_gaugeColumn->setName(TemperatureSensor::WB2, settings.wb2GaugeName);
-    m_gaugeColumn->setName(TemperatureSensor::WB3, settings.wb3GaugeName);
+    m_gaugeColumn->setName(TemperatureSensor::WB1, settings.temperature(TemperatureSensor::WB1).name);
+    m_gaugeColumn->setName(TemperatureSensor::LM75, settings.temperature(TemperatureSensor::LM75).name);
+    m_gaugeColumn->setName(TemperatureSensor::WB2, settings.temperature(TemperatureSensor::WB2).name);
+    m_gaugeColumn->setName(TemperatureSensor::WB3, settings.temperature(TemperatureSensor::WB3).name);
     m_readingsGroups->applySettings(m_parts.pollCycle.display().decimalSeparator);
     m_popupMenu->setLogItemsVisible(settings.showLogOnPopup);
     refreshUnitButton();

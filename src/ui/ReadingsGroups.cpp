@@ -3,7 +3,6 @@
 #include <QPalette>
 
 #include "monitor/VoltageCaption.h"
-#include "settings/SensorSettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -74,9 +73,9 @@ ReadingsGroups::ReadingsGroups(Settings& settings, const ReadingsPanel& readings
 
 void ReadingsGroups::applySettings(const std::string& decimalSeparator)
 {
-    setFanName(Fan::Fan1, m_settings.fan1Name);
-    setFanName(Fan::Fan2, m_settings.fan2Name);
-    setFanName(Fan::Fan3, m_settings.fan3Name);
+    setFanName(Fan::Fan1, m_settings.fan(Fan::Fan1).name);
+    setFanName(Fan::Fan2, m_settings.fan(Fan::Fan2).name);
+    setFanName(Fan::Fan3, m_settings.fan(Fan::Fan3).name);
     loadVoltageBoxes();
     refreshPlus33Caption(decimalSeparator);
     refreshAll();
@@ -84,7 +83,7 @@ void ReadingsGroups::applySettings(const std::string& decimalSeparator)
 
 bool& ReadingsGroups::watched(VoltageRail rail)
 {
-    return railWatched(m_settings, rail);
+    return m_settings.watched(rail);
 }
 
 void ReadingsGroups::loadVoltageBoxes()

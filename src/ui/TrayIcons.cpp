@@ -30,11 +30,11 @@ TrayIcons::TrayIcons(NotificationArea& area, Settings& settings, const std::arra
 {
     // Made in the order the notification area numbers them: WB1, LM75, the
     // program icon, WB2, WB3.
-    m_sensorIcons[TrayWb1] = std::make_unique<TrayIcon>(area);
-    m_sensorIcons[TrayLm75] = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB1)] = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::LM75)] = std::make_unique<TrayIcon>(area);
     m_programIcon = std::make_unique<TrayIcon>(area);
-    m_sensorIcons[TrayWb2] = std::make_unique<TrayIcon>(area);
-    m_sensorIcons[TrayWb3] = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB2)] = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB3)] = std::make_unique<TrayIcon>(area);
 
     const QImage plain = ProgramIcon::plain();
     m_plainIcon = toIconHandle(plain);
@@ -55,7 +55,7 @@ TrayIcons::TrayIcons(NotificationArea& area, Settings& settings, const std::arra
 
 TrayIcons::~TrayIcons() = default;
 
-TrayIcon& TrayIcons::iconOf(TraySensor sensor)
+TrayIcon& TrayIcons::iconOf(TemperatureSensor sensor)
 {
     return *m_sensorIcons[static_cast<std::size_t>(sensor)];
 }
@@ -63,7 +63,7 @@ TrayIcon& TrayIcons::iconOf(TraySensor sensor)
 std::array<bool, 4> TrayIcons::swapBoxes() const
 {
     std::array<bool, 4> boxes{};
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         boxes[static_cast<std::size_t>(sensor)] = TraySettings::swapBox(m_settings, sensor);
     }
     return boxes;
@@ -89,7 +89,7 @@ void TrayIcons::loadSettings()
     if (m_settings.showTempInTray) {
         m_settings.swapIcons = false;
     }
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         const std::size_t i = static_cast<std::size_t>(sensor);
         const bool enabled = TraySettings::sensorEnabled(m_settings, sensor);
         m_showEditable[i] = m_settings.showTempInTray && enabled;
@@ -114,7 +114,7 @@ void TrayIcons::activate()
     if (m_suspended) {
         return;
     }
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         iconOf(sensor).setActive(TraySettings::showBox(m_settings, sensor));
     }
     // The first poll ran before TrayIcon3 was shown and so left its tooltip
@@ -125,11 +125,11 @@ void TrayIcons::activate()
     checkTrayIcons();
 }
 
-void TrayIcons::drawIcon(TraySensor sensor)
+void TrayIcons::drawIcon(TemperatureSensor sensor)
 {
     const std::string& label = m_tooltip.label(sensor);
     const std::string degree = degreeText(m_settings.showDegreeInWindow);
-    const TrayStyle& style = m_settings.trayStyles[static_cast<std::size_t>(sensor)];
+    const TrayStyle& style = m_settings.temperature(sensor).trayStyle;
     m_bitmap.prepare(TrayIconText::bitmapWidth(label, degree), style, m_settings.trayLines);
     const std::string text = TrayIconText::text(label, degree, m_settings.trayDegreeSymbol);
     m_bitmap.drawText(text, TrayIconText::textX(text), TrayIconText::TextY, style);
@@ -142,7 +142,7 @@ void TrayIcons::drawIcon(TraySensor sensor)
 void TrayIcons::createIcon()
 {
     if (m_settings.showTempInTray || m_settings.swapIcons) {
-        for (const TraySensor sensor : TraySettings::Sensors) {
+        for (const TemperatureSensor sensor : TraySettings::Sensors) {
             if (TraySettings::showBox(m_settings, sensor) || TraySettings::swapBox(m_settings, sensor)) {
                 drawIcon(sensor);
             }
@@ -168,7 +168,7 @@ void TrayIcons::swapTick()
     if (m_suspended) {
         return;
     }
-    const std::optional<TraySensor> turn = m_swapCycle.advance(swapBoxes());
+    const std::optional<TemperatureSensor> turn = m_swapCycle.advance(swapBoxes());
     if (!turn) {
         return;
     }
@@ -180,7 +180,7 @@ void TrayIcons::swapTick()
 
 void TrayIcons::leaveSwapMode()
 {
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         m_swapEditable[static_cast<std::size_t>(sensor)] = false;
         TraySettings::swapBox(m_settings, sensor) = false;
     }
@@ -195,7 +195,7 @@ void TrayIcons::chooseShowMode()
 {
     m_settings.showTempInTray = true;
     m_settings.swapIcons = false;
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         m_showEditable[static_cast<std::size_t>(sensor)] = TraySettings::sensorEnabled(m_settings, sensor);
     }
     leaveSwapMode();
@@ -210,7 +210,7 @@ void TrayIcons::chooseSwapMode()
 {
     m_settings.swapIcons = true;
     m_settings.showTempInTray = false;
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         const std::size_t i = static_cast<std::size_t>(sensor);
         m_swapEditable[i] = TraySettings::sensorEnabled(m_settings, sensor);
         m_showEditable[i] = false;
@@ -228,7 +228,7 @@ void TrayIcons::chooseSwapMode()
     redrawIfPolling();
 }
 
-void TrayIcons::setShowBox(TraySensor sensor, bool checked)
+void TrayIcons::setShowBox(TemperatureSensor sensor, bool checked)
 {
     TraySettings::showBox(m_settings, sensor) = checked;
     if (!m_suspended) {
@@ -236,7 +236,7 @@ void TrayIcons::setShowBox(TraySensor sensor, bool checked)
     }
 }
 
-void TrayIcons::showBoxClick(TraySensor sensor, bool checked)
+void TrayIcons::showBoxClick(TemperatureSensor sensor, bool checked)
 {
     setShowBox(sensor, checked);
     if (!m_suspended) {
@@ -245,7 +245,7 @@ void TrayIcons::showBoxClick(TraySensor sensor, bool checked)
     redrawIfPolling();
 }
 
-void TrayIcons::swapBoxClick(TraySensor sensor, bool checked)
+void TrayIcons::swapBoxClick(TemperatureSensor sensor, bool checked)
 {
     TraySettings::swapBox(m_settings, sensor) = checked;
     if (!TraySettings::anySwapBox(m_settings) && !m_suspended) {
@@ -268,9 +268,9 @@ void TrayIcons::setTrayDegreeSymbol(bool on)
     redrawIfPolling();
 }
 
-void TrayIcons::setTrayStyle(TraySensor sensor, const TrayStyle& style)
+void TrayIcons::setTrayStyle(TemperatureSensor sensor, const TrayStyle& style)
 {
-    m_settings.trayStyles[static_cast<std::size_t>(sensor)] = style;
+    m_settings.temperature(sensor).trayStyle = style;
     redrawIfPolling();
 }
 
@@ -297,7 +297,7 @@ void TrayIcons::suspend()
         return;
     }
     m_suspended = true;
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         iconOf(sensor).setActive(false);
     }
     m_programIcon->setIcon(m_suspendedIcon);
@@ -311,7 +311,7 @@ void TrayIcons::resume()
         return;
     }
     m_suspended = false;
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         iconOf(sensor).setActive(TraySettings::showBox(m_settings, sensor));
     }
     m_programIcon->setIcon(m_plainIcon);

@@ -54,7 +54,7 @@ public:
 
     TrayIcon& programIcon() { return *m_programIcon; } // TrayIcon3
     // The icon of one temperature.
-    TrayIcon& iconOf(TraySensor sensor);
+    TrayIcon& iconOf(TemperatureSensor sensor);
 
     // The program's own icon and its suspended variant, 32 x 32.
     const IconHandle& plainIcon() const { return m_plainIcon; }
@@ -87,14 +87,14 @@ public:
     void chooseSwapMode(); // RadioButton19Click
 
     // A show box was clicked.
-    void showBoxClick(TraySensor sensor, bool checked);
+    void showBoxClick(TemperatureSensor sensor, bool checked);
     // A swap box was clicked; takes effect at the next swap tick.
-    void swapBoxClick(TraySensor sensor, bool checked);
+    void swapBoxClick(TemperatureSensor sensor, bool checked);
     // "Use lines in system tray", "Use degree symbol in system tray" and the
     // visual settings: stored at once, drawn while polling runs.
     void setTrayLines(bool on);
     void setTrayDegreeSymbol(bool on);
-    void setTrayStyle(TraySensor sensor, const TrayStyle& style);
+    void setTrayStyle(TemperatureSensor sensor, const TrayStyle& style);
 
     // The swap interval's spin button and the label beside it.
     void swapIntervalUp();
@@ -102,8 +102,8 @@ public:
     std::string swapIntervalCaption() const;
 
     // Which boxes the settings page lets the user change.
-    bool showBoxEditable(TraySensor sensor) const { return m_showEditable[static_cast<std::size_t>(sensor)]; }
-    bool swapBoxEditable(TraySensor sensor) const { return m_swapEditable[static_cast<std::size_t>(sensor)]; }
+    bool showBoxEditable(TemperatureSensor sensor) const { return m_showEditable[static_cast<std::size_t>(sensor)]; }
+    bool swapBoxEditable(TemperatureSensor sensor) const { return m_swapEditable[static_cast<std::size_t>(sensor)]; }
     bool swapIntervalEditable() const { return m_swapIntervalEditable; }
     // Called after a handler changed boxes or their editability.
     void setOnBoxesChanged(std::function<void()> handler) { m_onBoxesChanged = std::move(handler); }
@@ -117,10 +117,10 @@ public:
     void resume();
 
 private:
-    void drawIcon(TraySensor sensor);
+    void drawIcon(TemperatureSensor sensor);
     void redrawIfPolling();
     void leaveSwapMode();
-    void setShowBox(TraySensor sensor, bool checked);
+    void setShowBox(TemperatureSensor sensor, bool checked);
     void boxesChanged();
     std::array<bool, 4> swapBoxes() const;
 
@@ -128,7 +128,7 @@ private:
     TrayTooltip m_tooltip;
     Timer& m_swapTimer;
     std::function<bool()> m_pollingActive;
-    std::array<std::unique_ptr<TrayIcon>, 4> m_sensorIcons; // indexed by TraySensor
+    std::array<std::unique_ptr<TrayIcon>, 4> m_sensorIcons; // indexed by TemperatureSensor
     std::unique_ptr<TrayIcon> m_programIcon;
     TrayBitmap m_bitmap;
     IconHandle m_plainIcon;

@@ -29,10 +29,10 @@ protected:
 
 TEST_F(AlarmActionsTest, TemperatureStepsInOrderAroundTheDialog)
 {
-    h.settings.mbAlarmRun = true;
-    h.settings.mbAlarmPath = program;
-    h.settings.mbAlarmWave = true;
-    h.settings.mbAlarmWavePath = wave;
+    h.settings.temperature(TemperatureSensor::WB1).actions.run = true;
+    h.settings.temperature(TemperatureSensor::WB1).actions.runPath = program;
+    h.settings.temperature(TemperatureSensor::WB1).actions.wave = true;
+    h.settings.temperature(TemperatureSensor::WB1).actions.wavePath = wave;
     h.window.windowWidth = 572; // full view
     h.evaluator.displayTemperatureAlarm(1);
     EXPECT_EQ(h.journal,
@@ -46,10 +46,10 @@ TEST_F(AlarmActionsTest, TemperatureStepsInOrderAroundTheDialog)
 
 TEST_F(AlarmActionsTest, VoltageStepsInOrderInTheSmallView)
 {
-    h.settings.voltageAlarmRun = true;
-    h.settings.voltageAlarmPath = program;
-    h.settings.voltageAlarmWave = true;
-    h.settings.voltageAlarmWavePath = wave;
+    h.settings.voltageActions.run = true;
+    h.settings.voltageActions.runPath = program;
+    h.settings.voltageActions.wave = true;
+    h.settings.voltageActions.wavePath = wave;
     h.settings.loopWaves = true;
     h.window.windowWidth = 112;
     h.window.hidden = true;
@@ -63,10 +63,10 @@ TEST_F(AlarmActionsTest, VoltageStepsInOrderInTheSmallView)
 
 TEST_F(AlarmActionsTest, FanLogsFirstAndLeavesTheWindowStyleAlone)
 {
-    h.settings.fan1AlarmEnabled = true;
-    h.settings.fan1AlarmRun = true;
-    h.settings.fan1AlarmPath = program;
-    h.settings.fan1ShowAlarmMsg = false;
+    h.settings.fan(Fan::Fan1).alarmEnabled = true;
+    h.settings.fan(Fan::Fan1).actions.run = true;
+    h.settings.fan(Fan::Fan1).actions.runPath = program;
+    h.settings.fan(Fan::Fan1).actions.showMessage = false;
     h.settings.fanAlarmIgnoreCount = 1;
     h.window.windowWidth = 572;
     h.evaluator.displayFanAlarm(1, 10, 1234);
@@ -78,16 +78,16 @@ TEST_F(AlarmActionsTest, FanLogsFirstAndLeavesTheWindowStyleAlone)
 
 TEST_F(AlarmActionsTest, MissingFilesAreSkippedSilentlyAndTheRestHappens)
 {
-    h.settings.cpuAlarmRun = true;
-    h.settings.cpuAlarmPath = h.folder.file("no such program");
-    h.settings.cpuAlarmWave = true;
-    h.settings.cpuAlarmWavePath = h.folder.path(); // a folder is not a wave file
-    h.settings.cpuPcSpeaker = false;
+    h.settings.temperature(TemperatureSensor::LM75).actions.run = true;
+    h.settings.temperature(TemperatureSensor::LM75).actions.runPath = h.folder.file("no such program");
+    h.settings.temperature(TemperatureSensor::LM75).actions.wave = true;
+    h.settings.temperature(TemperatureSensor::LM75).actions.wavePath = h.folder.path(); // a folder is not a wave file
+    h.settings.temperature(TemperatureSensor::LM75).actions.pcSpeaker = false;
     h.settings.warningLogEnabled = false;
     h.evaluator.displayTemperatureAlarm(2);
     for (const std::string& event : h.journal) {
         EXPECT_NE(event.rfind("run", 0), 0U) << event;
-        EXPECT_NE(event, "wave " + h.settings.cpuAlarmWavePath);
+        EXPECT_NE(event, "wave " + h.settings.temperature(TemperatureSensor::LM75).actions.wavePath);
         EXPECT_NE(event.rfind("log", 0), 0U) << event;
         EXPECT_NE(event, "toneTimer on");
     }
@@ -96,9 +96,9 @@ TEST_F(AlarmActionsTest, MissingFilesAreSkippedSilentlyAndTheRestHappens)
 
 TEST_F(AlarmActionsTest, AWaveWithoutMessageKeepsPlayingAfterTheAlarm)
 {
-    h.settings.wb3AlarmWave = true;
-    h.settings.wb3AlarmWavePath = wave;
-    h.settings.wb3ShowAlarmMsg = false;
+    h.settings.temperature(TemperatureSensor::WB3).actions.wave = true;
+    h.settings.temperature(TemperatureSensor::WB3).actions.wavePath = wave;
+    h.settings.temperature(TemperatureSensor::WB3).actions.showMessage = false;
     h.settings.loopWaves = true;
     h.evaluator.displayTemperatureAlarm(4);
     EXPECT_EQ(h.player.playing, wave);

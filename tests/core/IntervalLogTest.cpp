@@ -55,7 +55,7 @@ TEST_F(IntervalLogTest, StartUpCreatesTheThreeHeadersAndKeepsExistingFiles)
     EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader);
 
     writeFile(h.paths.intervalTxt, "old");
-    h.options.mbGaugeName = "Renamed";
+    h.options.temperature(TemperatureSensor::WB1).name = "Renamed";
     h.intervalLog.createMissingFiles();
     EXPECT_EQ(readFile(h.paths.intervalTxt), "old");
     EXPECT_EQ(readFile(h.paths.intervalHtm), HtmHeader);
@@ -77,7 +77,7 @@ TEST_F(IntervalLogTest, AFileThatCannotBeCreatedLeavesTheOthersToBeCreated)
 TEST_F(IntervalLogTest, HeaderCarriesCustomVoltageAndEscapedNames)
 {
     h.options.plus33VoltageNominal = 3.45;
-    h.options.cpuGaugeName = "<CPU>";
+    h.options.temperature(TemperatureSensor::LM75).name = "<CPU>";
     h.formats.decimalSeparator = ",";
     h.intervalLog.writeIntervalLogStart();
     h.intervalLog.writeIntervalLogStartHtml();

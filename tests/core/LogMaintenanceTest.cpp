@@ -44,7 +44,7 @@ TEST_F(LogMaintenanceTest, EraseAnsweredYesTrashesAndRecreatesWithCurrentNames)
     h.options.logCsv = true;
     h.intervalLog.writeStandardLogEntry();
     const std::string oldTxt = readFile(h.paths.intervalTxt);
-    h.options.cpuGaugeName = "Processor";
+    h.options.temperature(TemperatureSensor::LM75).name = "Processor";
     h.messages.queueAnswer(true);
     h.maintenance.eraseLog(LogGroup::Interval);
 

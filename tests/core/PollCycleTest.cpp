@@ -15,7 +15,7 @@ using Calls = std::vector<std::string>;
 TEST(PollCycleTest, OnePollShowsEveryReadingInOrder)
 {
     PollHarness h;
-    h.settings.checkLm75 = true;
+    h.settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
     h.driver.script("GetLM78Temp", {45});
     h.driver.script("GetLM75TempAsusTX", {30});
     h.driver.script("GetLM78Core0", {1.65});
@@ -41,7 +41,7 @@ TEST(PollCycleTest, OnePollShowsEveryReadingInOrder)
 TEST(PollCycleTest, CpuSensorAtTenIsNotAvailable)
 {
     PollHarness h;
-    h.settings.checkLm75 = true;
+    h.settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
     h.driver.script("GetLM75TempAsusTX", {40, 10, 11});
     h.poll.poll();
     h.poll.poll();
@@ -65,7 +65,7 @@ TEST(PollCycleTest, TemperatureAlarmAtThresholdOnlyWhilePollingIsActive)
 
     // A disabled alarm or a switched-off sensor raises nothing.
     h.alarms.calls.clear();
-    h.settings.mbAlarmEnabled = false;
+    h.settings.temperature(TemperatureSensor::WB1).alarmEnabled = false;
     h.poll.poll();
     EXPECT_EQ(std::count(h.alarms.calls.begin(), h.alarms.calls.end(), "temp 1"), 0);
 }
@@ -73,9 +73,9 @@ TEST(PollCycleTest, TemperatureAlarmAtThresholdOnlyWhilePollingIsActive)
 TEST(PollCycleTest, TemperatureAlarmsRunInSensorOrder)
 {
     PollHarness h;
-    h.settings.checkWb1 = true;
-    h.settings.checkWb2 = true;
-    h.settings.checkWb3 = true;
+    h.settings.temperature(TemperatureSensor::WB1).sensorEnabled = true;
+    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
+    h.settings.temperature(TemperatureSensor::WB3).sensorEnabled = true;
     h.driver.script("GetLM78Temp", {59});
     h.driver.script("GetWinBondSensor2", {75});
     h.driver.script("GetWinBondSensor3", {71});
@@ -87,7 +87,7 @@ TEST(PollCycleTest, TemperatureAlarmsRunInSensorOrder)
 TEST(PollCycleTest, ReadingAboveScaleKeepsThePreviousValueEverywhere)
 {
     PollHarness h;
-    h.settings.mbAlarmTemperature = 40;
+    h.settings.temperature(TemperatureSensor::WB1).alarmTemperature = 40;
     h.driver.script("GetLM78Temp", {38, 75});
     h.active = false;
     h.poll.poll();
@@ -104,12 +104,12 @@ TEST(PollCycleTest, ReadingAboveScaleKeepsThePreviousValueEverywhere)
 TEST(PollCycleTest, WinbondReadingsAreCompensatedAndRoundedToEven)
 {
     PollHarness h;
-    h.settings.checkWb2 = true;
+    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
     h.driver.script("GetWinBondSensor2", {44.5, 44.5});
     h.poll.poll();
     EXPECT_EQ(h.gauges[2].position(), 44.0F);
-    h.settings.wb2CompensationEnabled = true;
-    h.settings.wb2Compensation = 1;
+    h.settings.temperature(TemperatureSensor::WB2).compensationEnabled = true;
+    h.settings.temperature(TemperatureSensor::WB2).compensation = 1;
     h.poll.poll();
     EXPECT_EQ(h.gauges[2].position(), 46.0F);
 }
@@ -117,20 +117,20 @@ TEST(PollCycleTest, WinbondReadingsAreCompensatedAndRoundedToEven)
 TEST(PollCycleTest, UnavailableFanWithAlarmFiresAtOnceAndSwitchesItOff)
 {
     PollHarness h;
-    h.settings.fan2AlarmEnabled = true;
+    h.settings.fan(Fan::Fan2).alarmEnabled = true;
     h.settings.fanAlarmIgnoreCount = 5;
     h.driver.script("GetLM78Fan2", {255});
     h.poll.poll();
     EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "count 2=5", "fan 2 10 0", "reset counts"}));
-    EXPECT_FALSE(h.settings.fan2AlarmEnabled);
+    EXPECT_FALSE(h.settings.fan(Fan::Fan2).alarmEnabled);
     EXPECT_EQ(h.statistics.entry(UpDownReading::Fan2).count, 0);
 }
 
 TEST(PollCycleTest, FanOutsideItsBandIsChecked)
 {
     PollHarness h;
-    h.settings.fan1AlarmEnabled = true;
-    h.settings.fan1NominalRpm = 0.0; // any non-zero speed is out of band
+    h.settings.fan(Fan::Fan1).alarmEnabled = true;
+    h.settings.fan(Fan::Fan1).nominalRpm = 0.0; // any non-zero speed is out of band
     h.driver.script("GetLM78Fan1", {135});
     h.poll.poll();
     EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "fan 1 10 2500", "reset counts"}));
@@ -138,12 +138,12 @@ TEST(PollCycleTest, FanOutsideItsBandIsChecked)
     // The band check runs whether or not the alarm is on: the check itself
     // looks at the switch. A speed on the band's edge is inside.
     h.alarms.calls.clear();
-    h.settings.fan1AlarmEnabled = false;
-    h.settings.fan1NominalRpm = 2000.0;
-    h.settings.fan1TolerancePercent = 25; // 1500 to 2500
+    h.settings.fan(Fan::Fan1).alarmEnabled = false;
+    h.settings.fan(Fan::Fan1).nominalRpm = 2000.0;
+    h.settings.fan(Fan::Fan1).tolerancePercent = 25; // 1500 to 2500
     h.poll.poll();
     EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts"}));
-    h.settings.fan1TolerancePercent = 24;
+    h.settings.fan(Fan::Fan1).tolerancePercent = 24;
     h.poll.poll();
     EXPECT_EQ(h.alarms.calls.at(3), "fan 1 24 2500");
 }
@@ -153,9 +153,9 @@ TEST(PollCycleTest, FanBandEdgeStaysInsideWhereDoublesMissIt)
     // 1640 / 100 x 50 comes out a hair above 820 in binary: the lower edge
     // would be 820.0000000000001 and a speed of exactly 820 would fire.
     PollHarness h;
-    h.settings.fan3AlarmEnabled = true;
-    h.settings.fan3NominalRpm = 1640.0;
-    h.settings.fan3TolerancePercent = 50; // 820 to 2460
+    h.settings.fan(Fan::Fan3).alarmEnabled = true;
+    h.settings.fan(Fan::Fan3).nominalRpm = 1640.0;
+    h.settings.fan(Fan::Fan3).tolerancePercent = 50; // 820 to 2460
     h.driver.script("GetLM78Fan3", {823, 824});
     h.poll.poll();
     EXPECT_EQ(h.panel.fanText(Fan::Fan3), "820"); // 675000 div 823
@@ -201,7 +201,7 @@ TEST(PollCycleTest, SharedVoltageAlarmChecksEachWatchedRail)
     h.driver.script("GetLM78Core0", {2.8});
     h.driver.script("GetLM78Pos12v", {13.3});
     h.driver.script("GetLM78Neg12v", {-13.3});
-    h.settings.watchMinus12Voltage = false; // red, but not checked
+    h.settings.watched(VoltageRail::Neg12) = false; // red, but not checked
     h.poll.poll();
     EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Neg12));
     EXPECT_EQ(h.alarms.calls, (Calls{"volt +12 Voltage 13.30", "clear pending", "reset counts"}));
@@ -262,7 +262,7 @@ TEST(PollCycleTest, ResetWhileSuspendedKeepsThePollsLabel)
 TEST(PollCycleTest, ReadingsThatAreNoNumbersAreNotTaken)
 {
     PollHarness h;
-    h.settings.checkWb2 = true;
+    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
     h.driver.script("GetWinBondSensor2", {40.0, std::nan(""), 1e300, 41.0});
     h.driver.script("GetLM78Pos5v", {5.0, std::numeric_limits<double>::infinity(), 5.1});
     h.poll.poll();

@@ -59,8 +59,8 @@ struct PollHarness {
         }
         gauges[0].setScale(60.0F);
         // The fake's default fans run at 2500 and 2250 RPM: in band.
-        settings.fan1NominalRpm = 2500.0;
-        settings.fan2NominalRpm = 2250.0;
+        settings.fan(Fan::Fan1).nominalRpm = 2500.0;
+        settings.fan(Fan::Fan2).nominalRpm = 2250.0;
         poll.setChipPresent(true);
         poll.setFanDivisors(2, 2);
     }

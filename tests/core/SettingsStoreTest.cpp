@@ -125,34 +125,6 @@ TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
     }
 }
 
-TEST_F(SettingsStoreTest, RecordDefaultsAreTheSchemaDefaults)
-{
-    Settings fromSchema;
-    Settings defaults;
-    for (const SettingRow& row : settingsSchema()) {
-        std::visit(
-            [&](auto accessor) {
-                using Accessor = decltype(accessor);
-                if constexpr (std::is_same_v<Accessor, GaugeField>) {
-                    accessor(fromSchema) = -1.0f;
-                    accessor(fromSchema) = static_cast<float>(std::get<double>(row.defaultValue));
-                } else if constexpr (std::is_same_v<Accessor, ColourField>) {
-                    accessor(fromSchema) = colourFromText(std::get<std::string_view>(row.defaultValue)).value();
-                } else if constexpr (std::is_same_v<Accessor, StringField>) {
-                    accessor(fromSchema) = std::get<std::string_view>(row.defaultValue);
-                } else if constexpr (std::is_same_v<Accessor, BoolField>) {
-                    accessor(fromSchema) = std::get<bool>(row.defaultValue);
-                } else if constexpr (std::is_same_v<Accessor, IntField>) {
-                    accessor(fromSchema) = std::get<int>(row.defaultValue);
-                } else if constexpr (std::is_same_v<Accessor, DoubleField>) {
-                    accessor(fromSchema) = std::get<double>(row.defaultValue);
-                }
-            },
-            row.field);
-        EXPECT_TRUE(sameField(row, fromSchema, defaults)) << row.name;
-    }
-}
-
 TEST_F(SettingsStoreTest, EveryRowRoundTrips)
 {
     const Settings edited = editedSettings();
@@ -205,8 +177,8 @@ TEST_F(SettingsStoreTest, CpuTypeButtonsRoundTrip)
 TEST_F(SettingsStoreTest, WritesEachKindWithItsRegistryType)
 {
     Settings s;
-    s.trayStyles[TrayWb2].background = 0x00123456;
-    s.fan1NominalRpm = 2500.0;
+    s.temperature(TemperatureSensor::WB2).trayStyle.background = 0x00123456;
+    s.fan(Fan::Fan1).nominalRpm = 2500.0;
     save(s);
     EXPECT_EQ(*stored("MB Alarm"), RegistryValue::fromDword(1));
     EXPECT_EQ(*stored("Zuno"), RegistryValue::fromDword(0));
@@ -224,7 +196,7 @@ TEST_F(SettingsStoreTest, WritesEachKindWithItsRegistryType)
     EXPECT_EQ(names.count("InterVal"), 1u);
     EXPECT_EQ(names.count("Interval"), 0u);
 
-    s.mbAlarmEnabled = false;
+    s.temperature(TemperatureSensor::WB1).alarmEnabled = false;
     s.customCpu = true;
     s.customCpuOffset = 9;
     s.cpuOffset = 9;
@@ -347,12 +319,12 @@ TEST_F(SettingsStoreTest, AbsentAndEmptyTextsReadAsEmptyWithoutStopping)
     Settings loaded = load(&result);
     EXPECT_TRUE(result.complete());
     EXPECT_EQ(loaded.temperatureUnit, "");
-    EXPECT_EQ(loaded.mbAlarmPath, "");
-    EXPECT_EQ(loaded.fan2Name, "Fan 2");
-    EXPECT_EQ(loaded.wb3GaugeName, "WB Sensor 3");
-    EXPECT_EQ(loaded.fan1Name, s.fan1Name);
-    EXPECT_EQ(loaded.trayStyles[TrayLm75].fontName, "Arial");
-    EXPECT_EQ(loaded.trayStyles[TrayWb2].fontName, "%FONT%");
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).actions.runPath, "");
+    EXPECT_EQ(loaded.fan(Fan::Fan2).name, "Fan 2");
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB3).name, "WB Sensor 3");
+    EXPECT_EQ(loaded.fan(Fan::Fan1).name, s.fan(Fan::Fan1).name);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::LM75).trayStyle.fontName, "Arial");
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB2).trayStyle.fontName, "%FONT%");
 }
 
 TEST_F(SettingsStoreTest, ANameReadEmptyGetsItsDefaultEvenWhenTheLoadStopsAmongTheNames)
@@ -363,7 +335,7 @@ TEST_F(SettingsStoreTest, ANameReadEmptyGetsItsDefaultEvenWhenTheLoadStopsAmongT
     SettingsLoad result;
     Settings loaded = load(&result);
     EXPECT_EQ(result.rowsLoaded, 96);
-    EXPECT_EQ(loaded.fan1Name, "Fan 1");
+    EXPECT_EQ(loaded.fan(Fan::Fan1).name, "Fan 1");
 }
 
 TEST_F(SettingsStoreTest, CpuTypeFollowsItsButtons)
@@ -426,17 +398,17 @@ TEST_F(SettingsStoreTest, HandEditedValuesAreBroughtToWhatTheEditorsAllow)
     EXPECT_EQ(loaded.swapInterval, 1000);
     EXPECT_EQ(loaded.logInterval, 60000);
     EXPECT_EQ(loaded.pcSpeakerDivisor, 200);
-    EXPECT_EQ(loaded.trayStyles[TrayWb1].fontSize, 6);
-    EXPECT_EQ(loaded.trayStyles[TrayWb3].fontSize, 12);
-    EXPECT_EQ(loaded.mbTemperatureScale, 1.0f);
-    EXPECT_EQ(loaded.cpuTemperatureScale, 1.0f);
-    EXPECT_EQ(loaded.wb2TemperatureScale, 80.0f);
-    EXPECT_TRUE(std::isfinite(loaded.wb3TemperatureScale));
-    EXPECT_GT(loaded.wb3TemperatureScale, 1e38f);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).trayStyle.fontSize, 6);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB3).trayStyle.fontSize, 12);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).scale, 1.0f);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::LM75).scale, 1.0f);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB2).scale, 80.0f);
+    EXPECT_TRUE(std::isfinite(loaded.temperature(TemperatureSensor::WB3).scale));
+    EXPECT_GT(loaded.temperature(TemperatureSensor::WB3).scale, 1e38f);
 
     // A scale that only a gauge could reach narrows to single precision.
     store("MB Tempature Scale", binary(45.3));
-    EXPECT_EQ(load().mbTemperatureScale, 45.3f);
+    EXPECT_EQ(load().temperature(TemperatureSensor::WB1).scale, 45.3f);
 }
 
 // A float no editor could produce would falsify or silence an alarm: NaN in
@@ -459,11 +431,11 @@ TEST_F(SettingsStoreTest, FloatsNoEditorCouldProduceAreBroughtIntoRange)
     EXPECT_EQ(loaded.voltageTolerance, 10.0);
     EXPECT_EQ(loaded.coreVoltageNominal, 5.0);
     EXPECT_EQ(loaded.plus33VoltageNominal, 3.0);
-    EXPECT_EQ(loaded.fan1NominalRpm, 0.0);
-    EXPECT_EQ(loaded.fan2NominalRpm, 0.0);
-    EXPECT_EQ(loaded.fan3NominalRpm, 32000.0);
-    EXPECT_EQ(loaded.fan1TolerancePercent, 50);
-    EXPECT_EQ(loaded.mbCompensation, -50);
+    EXPECT_EQ(loaded.fan(Fan::Fan1).nominalRpm, 0.0);
+    EXPECT_EQ(loaded.fan(Fan::Fan2).nominalRpm, 0.0);
+    EXPECT_EQ(loaded.fan(Fan::Fan3).nominalRpm, 32000.0);
+    EXPECT_EQ(loaded.fan(Fan::Fan1).tolerancePercent, 50);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).compensation, -50);
     const std::string messages = m_messages.str();
     EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 8) << messages;
     EXPECT_NE(messages.find("\"Voltage Off\""), std::string::npos) << messages;
@@ -482,8 +454,8 @@ TEST_F(SettingsStoreTest, FloatsNoEditorCouldProduceAreBroughtIntoRange)
 TEST_F(SettingsStoreTest, AnOverlongTextIsSetAsideWhileTheRestLoads)
 {
     Settings edited;
-    edited.mbAlarmPath = "/usr/local/bin/alarm";
-    edited.fan3Name = "Pump";
+    edited.temperature(TemperatureSensor::WB1).actions.runPath = "/usr/local/bin/alarm";
+    edited.fan(Fan::Fan3).name = "Pump";
     edited.loopWaves = true;
     save(edited);
     store("CPU Alarm Path", RegistryValue::fromString(std::string(256, 'a')));
@@ -497,11 +469,11 @@ TEST_F(SettingsStoreTest, AnOverlongTextIsSetAsideWhileTheRestLoads)
     SettingsLoad result;
     const Settings loaded = load(&result);
     EXPECT_TRUE(result.complete());
-    EXPECT_EQ(loaded.cpuAlarmPath, "");
-    EXPECT_EQ(loaded.fan1Name, "Fan 1");
-    EXPECT_EQ(loaded.cpuGaugeName, degrees);
-    EXPECT_EQ(loaded.mbAlarmPath, "/usr/local/bin/alarm");
-    EXPECT_EQ(loaded.fan3Name, "Pump");
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::LM75).actions.runPath, "");
+    EXPECT_EQ(loaded.fan(Fan::Fan1).name, "Fan 1");
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::LM75).name, degrees);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).actions.runPath, "/usr/local/bin/alarm");
+    EXPECT_EQ(loaded.fan(Fan::Fan3).name, "Pump");
     EXPECT_TRUE(loaded.loopWaves);
     const std::string messages = m_messages.str();
     EXPECT_NE(messages.find("\"CPU Alarm Path\""), std::string::npos) << messages;
@@ -520,8 +492,8 @@ TEST_F(SettingsStoreTest, EachRowIsReportedAsItIsApplied)
         if (row.feeds(current, current.customCpuOffset)) {
             EXPECT_EQ(current.cpuOffset, 10);
         }
-        if (row.feeds(current, current.fan1Name)) {
-            nameSeenFilled = !current.fan1Name.empty();
+        if (row.feeds(current, current.fan(Fan::Fan1).name)) {
+            nameSeenFilled = !current.fan(Fan::Fan1).name.empty();
         }
     });
     ASSERT_EQ(positions.size(), static_cast<std::size_t>(kLoadedRowCount));

@@ -68,9 +68,9 @@ TEST(AlarmProgramTest, APathWithShellCharactersIsOneProgramFile)
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
 
     Settings settings;
-    settings.mbAlarmRun = true;
-    settings.mbAlarmPath = script.string();
-    settings.mbShowAlarmMsg = false;
+    settings.temperature(TemperatureSensor::WB1).actions.run = true;
+    settings.temperature(TemperatureSensor::WB1).actions.runPath = script.string();
+    settings.temperature(TemperatureSensor::WB1).actions.showMessage = false;
     LinuxShell shell;
     ActionsOverShell alarm(settings, shell);
     AlarmActions& actions = alarm.actions;
@@ -96,9 +96,9 @@ TEST(AlarmProgramTest, AMissingProgramIsSkipped)
     test::TemporaryDirectory folder;
     LinuxShell shell("/bin/false-opener-that-does-not-exist");
     Settings settings;
-    settings.voltageAlarmRun = true;
-    settings.voltageAlarmPath = (std::filesystem::path(folder.path()) / "gone.sh").string();
-    settings.voltageShowAlarmMsg = false;
+    settings.voltageActions.run = true;
+    settings.voltageActions.runPath = (std::filesystem::path(folder.path()) / "gone.sh").string();
+    settings.voltageActions.showMessage = false;
     ActionsOverShell alarm(settings, shell);
     AlarmActions& actions = alarm.actions;
     actions.run(AlarmKind::Voltage, 3, {"dialog", "log"});

@@ -73,7 +73,7 @@ protected:
 
 TEST_F(MainWindowTest, LayoutNamesAndCaptions)
 {
-    h.settings.cpuGaugeName = "Processor";
+    h.settings.temperature(TemperatureSensor::LM75).name = "Processor";
     make();
     EXPECT_EQ(window->windowTitle(), "Caldrix");
     EXPECT_EQ(window->font().pixelSize(), 11);
@@ -167,9 +167,9 @@ TEST_F(MainWindowTest, SwitchedOffSensorsLeaveNoGapInTheColumn)
     window->showCompact();
     EXPECT_EQ(outerSize().height(), 162);
 
-    h.settings.checkWb1 = true;
-    h.settings.checkWb2 = false;
-    h.settings.checkWb3 = false;
+    h.settings.temperature(TemperatureSensor::WB1).sensorEnabled = true;
+    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = false;
+    h.settings.temperature(TemperatureSensor::WB3).sensorEnabled = false;
     window->applySensorSwitches(true);
     EXPECT_EQ(column.panel(S::WB1).y(), 8);
     EXPECT_TRUE(column.panel(S::WB2).isHidden());
@@ -363,7 +363,7 @@ TEST_F(MainWindowTest, LogItemsAndTheJokeItem)
 
 TEST_F(MainWindowTest, QuickCheckCaptionsAndTheInformationDialog)
 {
-    h.settings.fan2Name = "R&D";
+    h.settings.fan(Fan::Fan2).name = "R&D";
     make();
     h.panel.setVoltage(VoltageRail::Core, ": 1.65", true);
     h.panel.setFanText(Fan::Fan2, "3100");
@@ -412,7 +412,7 @@ TEST_F(MainWindowTest, ReadingsGroupsShowThePanel)
     EXPECT_EQ(groups.fanRpmLabel(Fan::Fan3).x(), groups.fanNameLabel(Fan::Fan3).geometry().right() + 11);
 
     groups.voltageBox(VoltageRail::Neg5).click();
-    EXPECT_FALSE(h.settings.watchMinus5Voltage);
+    EXPECT_FALSE(h.settings.watched(VoltageRail::Neg5));
 
     h.settings.plus33VoltageNominal = 3.35;
     groups.refreshPlus33Caption();

@@ -98,7 +98,7 @@ protected:
     const IconImage& drawWb1()
     {
         icons->createIcon();
-        return picture(icons->iconOf(TrayWb1));
+        return picture(icons->iconOf(TemperatureSensor::WB1));
     }
 
     Settings settings;
@@ -139,7 +139,7 @@ TEST_F(TrayIconsTest, TemperatureBecomesAnOpaqueIconWithLinesAndText)
             EXPECT_TRUE(p == Silver || p == Black) << x << "," << y;
         }
     }
-    EXPECT_EQ(icons->iconOf(TrayWb1).toolTip(), "Motherboard");
+    EXPECT_EQ(icons->iconOf(TemperatureSensor::WB1).toolTip(), "Motherboard");
 }
 
 TEST_F(TrayIconsTest, DegreeOptionsShapeTextAndPlace)
@@ -199,11 +199,11 @@ TEST_F(TrayIconsTest, StyleGivesColoursAndFontSize)
 {
     start();
     const Ink small = inkOf(drawWb1(), Black);
-    TrayStyle style;
+    TrayStyle style = Settings{}.temperature(TemperatureSensor::WB1).trayStyle;
     style.background = 0x00FF0000; // blue, stored as 0x00BBGGRR
     style.fontColour = 0x000000FF; // red
-    icons->setTrayStyle(TrayWb1, style);
-    const IconImage& coloured = picture(icons->iconOf(TrayWb1));
+    icons->setTrayStyle(TemperatureSensor::WB1, style);
+    const IconImage& coloured = picture(icons->iconOf(TemperatureSensor::WB1));
     EXPECT_EQ(pixel(coloured, 15, 5), 0xFF0000FFU);
     EXPECT_EQ(pixel(coloured, 0, 0), 0xFFFF0000U);
     const Ink red = inkOf(coloured, 0xFFFF0000U);
@@ -211,8 +211,8 @@ TEST_F(TrayIconsTest, StyleGivesColoursAndFontSize)
     EXPECT_EQ(inkOf(coloured, Black).count, 0);
 
     style.fontSize = 12;
-    icons->setTrayStyle(TrayWb1, style);
-    const Ink large = inkOf(picture(icons->iconOf(TrayWb1)), 0xFFFF0000U);
+    icons->setTrayStyle(TemperatureSensor::WB1, style);
+    const Ink large = inkOf(picture(icons->iconOf(TemperatureSensor::WB1)), 0xFFFF0000U);
     EXPECT_GT(large.bottom - large.top, small.bottom - small.top);
     EXPECT_GT(large.count, small.count);
 }
@@ -222,36 +222,37 @@ TEST_F(TrayIconsTest, StyleEditsWaitForPollingToBeDrawn)
     start();
     timers.suspend();
     icons->suspend();
-    const IconHandle before = icons->iconOf(TrayWb1).icon();
-    TrayStyle style;
+    const IconHandle before = icons->iconOf(TemperatureSensor::WB1).icon();
+    TrayStyle style = Settings{}.temperature(TemperatureSensor::WB1).trayStyle;
     style.background = 0x00FFFFFF;
-    icons->setTrayStyle(TrayWb1, style);
-    EXPECT_EQ(icons->iconOf(TrayWb1).icon(), before);
-    EXPECT_EQ(settings.trayStyles[TrayWb1], style);
+    icons->setTrayStyle(TemperatureSensor::WB1, style);
+    EXPECT_EQ(icons->iconOf(TemperatureSensor::WB1).icon(), before);
+    EXPECT_EQ(settings.temperature(TemperatureSensor::WB1).trayStyle, style);
     timers.resume([this] { icons->resume(); });
-    EXPECT_EQ(pixel(picture(icons->iconOf(TrayWb1)), 15, 5), 0xFFFFFFFFU);
+    EXPECT_EQ(pixel(picture(icons->iconOf(TemperatureSensor::WB1)), 15, 5), 0xFFFFFFFFU);
 }
 
 TEST_F(TrayIconsTest, TooltipsAreComposedAndCut)
 {
-    settings.trayShowMb = false;
-    settings.tooltipFan1 = true;
+    settings.temperature(TemperatureSensor::WB1).trayShow = false;
+    settings.fan(Fan::Fan1).tooltip = true;
     start();
     EXPECT_EQ(icons->createToolTip(), "Motherboard: 45°C Fan 1: 4821 ");
     EXPECT_EQ(icons->programIcon().toolTip(), "Motherboard: 45°C Fan 1: 4821 ");
 
-    settings.tooltipLm75 = settings.tooltipWb2 = settings.tooltipWb3 = true;
+    settings.temperature(TemperatureSensor::LM75).tooltip = settings.temperature(TemperatureSensor::WB2).tooltip =
+        settings.temperature(TemperatureSensor::WB3).tooltip = true;
     settings.tooltipOnAllIcons = true;
-    icons->showBoxClick(TrayWb2, true);
+    icons->showBoxClick(TemperatureSensor::WB2, true);
     const std::string combined = icons->createToolTip();
     ASSERT_GT(utf8Length(combined), 62U);
-    EXPECT_EQ(icons->iconOf(TrayWb2).toolTip(), utf8Left(combined, 62));
-    EXPECT_EQ(shown(icons->iconOf(TrayWb2))->tip, utf8Left(combined, 62));
+    EXPECT_EQ(icons->iconOf(TemperatureSensor::WB2).toolTip(), utf8Left(combined, 62));
+    EXPECT_EQ(shown(icons->iconOf(TemperatureSensor::WB2))->tip, utf8Left(combined, 62));
 }
 
 TEST_F(TrayIconsTest, ShowModeWithoutTemperaturesShowsOnlyTheProgramIcon)
 {
-    settings.trayShowMb = false;
+    settings.temperature(TemperatureSensor::WB1).trayShow = false;
     start();
     EXPECT_EQ(area.shownCount(), 1U);
     const NotifyIconData* plain = shown(icons->programIcon());
@@ -261,11 +262,11 @@ TEST_F(TrayIconsTest, ShowModeWithoutTemperaturesShowsOnlyTheProgramIcon)
     EXPECT_EQ(icons->plainIcon()->width, 32);
 
     // Choosing a temperature replaces the program icon by the temperature's.
-    icons->showBoxClick(TrayLm75, true);
+    icons->showBoxClick(TemperatureSensor::LM75, true);
     EXPECT_EQ(area.shownCount(), 1U);
-    EXPECT_NE(shown(icons->iconOf(TrayLm75)), nullptr);
-    EXPECT_EQ(icons->iconOf(TrayLm75).toolTip(), "CPU LM75");
-    icons->showBoxClick(TrayLm75, false);
+    EXPECT_NE(shown(icons->iconOf(TemperatureSensor::LM75)), nullptr);
+    EXPECT_EQ(icons->iconOf(TemperatureSensor::LM75).toolTip(), "CPU LM75");
+    icons->showBoxClick(TemperatureSensor::LM75, false);
     EXPECT_NE(shown(icons->programIcon()), nullptr);
     EXPECT_EQ(area.shownCount(), 1U);
 }
@@ -274,8 +275,8 @@ TEST_F(TrayIconsTest, SwapModeAlternatesTheChosenTemperatures)
 {
     settings.showTempInTray = false;
     settings.swapIcons = true;
-    settings.swapMb = true;
-    settings.swapWb3 = true;
+    settings.temperature(TemperatureSensor::WB1).swap = true;
+    settings.temperature(TemperatureSensor::WB3).swap = true;
     settings.swapInterval = 3000;
     start();
     ASSERT_EQ(area.shownCount(), 1U) << "the program icon carries the cycle";
@@ -288,15 +289,16 @@ TEST_F(TrayIconsTest, SwapModeAlternatesTheChosenTemperatures)
         queue.advance(1);
         EXPECT_NE(icons->programIcon().toolTip(), before) << "changes on the 3 s mark";
         seen.push_back(icons->programIcon().toolTip());
-        const TrayIcon& source = seen.back() == "Motherboard" ? icons->iconOf(TrayWb1) : icons->iconOf(TrayWb3);
+        const TrayIcon& source = seen.back() == "Motherboard" ? icons->iconOf(TemperatureSensor::WB1)
+                                                              : icons->iconOf(TemperatureSensor::WB3);
         EXPECT_EQ(shown(icons->programIcon())->icon, source.icon());
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"WB Sensor 3", "Motherboard", "WB Sensor 3", "Motherboard"}));
     EXPECT_EQ(area.shownCount(), 1U);
 
     // Unchecking the last swap box brings the program icon back.
-    icons->swapBoxClick(TrayWb3, false);
-    icons->swapBoxClick(TrayWb1, false);
+    icons->swapBoxClick(TemperatureSensor::WB3, false);
+    icons->swapBoxClick(TemperatureSensor::WB1, false);
     EXPECT_EQ(shown(icons->programIcon())->icon, icons->plainIcon());
     area.clearCalls();
     queue.advance(30000);
@@ -305,30 +307,30 @@ TEST_F(TrayIconsTest, SwapModeAlternatesTheChosenTemperatures)
 
 TEST_F(TrayIconsTest, ModeButtonsSwitchBetweenOwnIconsAndTheCycle)
 {
-    settings.trayShowLm75 = true;
-    settings.checkLm75 = true;
+    settings.temperature(TemperatureSensor::LM75).trayShow = true;
+    settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
     start();
     EXPECT_EQ(area.shownCount(), 2U);
     EXPECT_FALSE(timers.swapTimer().enabled());
-    EXPECT_TRUE(icons->showBoxEditable(TrayWb1));
-    EXPECT_FALSE(icons->showBoxEditable(TrayWb2)) << "sensor switched off";
+    EXPECT_TRUE(icons->showBoxEditable(TemperatureSensor::WB1));
+    EXPECT_FALSE(icons->showBoxEditable(TemperatureSensor::WB2)) << "sensor switched off";
 
     icons->chooseSwapMode();
-    EXPECT_FALSE(settings.trayShowMb);
-    EXPECT_FALSE(settings.trayShowLm75);
-    EXPECT_FALSE(icons->showBoxEditable(TrayWb1));
-    EXPECT_TRUE(icons->swapBoxEditable(TrayLm75));
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB1).trayShow);
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::LM75).trayShow);
+    EXPECT_FALSE(icons->showBoxEditable(TemperatureSensor::WB1));
+    EXPECT_TRUE(icons->swapBoxEditable(TemperatureSensor::LM75));
     EXPECT_TRUE(icons->swapIntervalEditable());
     EXPECT_TRUE(timers.swapTimer().enabled());
     ASSERT_EQ(area.shownCount(), 1U);
     EXPECT_EQ(shown(icons->programIcon())->icon, icons->plainIcon());
 
-    icons->swapBoxClick(TrayLm75, true);
+    icons->swapBoxClick(TemperatureSensor::LM75, true);
     queue.advance(settings.swapInterval);
     EXPECT_EQ(icons->programIcon().toolTip(), "CPU LM75");
 
     icons->chooseShowMode();
-    EXPECT_FALSE(settings.swapLm75);
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::LM75).swap);
     EXPECT_FALSE(timers.swapTimer().enabled());
     EXPECT_FALSE(icons->swapIntervalEditable());
     EXPECT_EQ(shown(icons->programIcon())->icon, icons->plainIcon());
@@ -341,7 +343,7 @@ TEST_F(TrayIconsTest, ModeButtonsSwitchBetweenOwnIconsAndTheCycle)
 
 TEST_F(TrayIconsTest, SuspendShowsTheSuspendedIconAndResumeGivesTheIconsBack)
 {
-    settings.trayShowLm75 = true;
+    settings.temperature(TemperatureSensor::LM75).trayShow = true;
     start();
     timers.suspend();
     icons->suspend();
@@ -352,23 +354,23 @@ TEST_F(TrayIconsTest, SuspendShowsTheSuspendedIconAndResumeGivesTheIconsBack)
     EXPECT_EQ(paused->tip, "In Suspend Mode");
 
     // A box changed while suspended waits for the resume.
-    icons->showBoxClick(TrayWb2, true);
+    icons->showBoxClick(TemperatureSensor::WB2, true);
     EXPECT_EQ(area.shownCount(), 1U);
     EXPECT_EQ(shown(icons->programIcon())->tip, "In Suspend Mode");
 
     timers.resume([this] { icons->resume(); });
     EXPECT_EQ(area.shownCount(), 3U);
     EXPECT_EQ(shown(icons->programIcon()), nullptr);
-    EXPECT_NE(shown(icons->iconOf(TrayWb2)), nullptr);
-    EXPECT_EQ(picture(icons->iconOf(TrayWb2)).width, 16) << "drawn by the poll at resume";
+    EXPECT_NE(shown(icons->iconOf(TemperatureSensor::WB2)), nullptr);
+    EXPECT_EQ(picture(icons->iconOf(TemperatureSensor::WB2)).width, 16) << "drawn by the poll at resume";
 }
 
 TEST_F(TrayIconsTest, SuspendInSwapModeStopsTheCycleUntilResume)
 {
     settings.showTempInTray = false;
     settings.swapIcons = true;
-    settings.swapMb = true;
-    settings.swapLm75 = true;
+    settings.temperature(TemperatureSensor::WB1).swap = true;
+    settings.temperature(TemperatureSensor::LM75).swap = true;
     start();
     timers.suspend();
     icons->suspend();
@@ -398,14 +400,15 @@ TEST_F(TrayIconsTest, SuspendedIconIsAGreyVariantOfTheProgramIcon)
 
 TEST_F(TrayIconsTest, RedrawsNeverAccumulatePictures)
 {
-    settings.trayShowLm75 = settings.trayShowWb2 = settings.trayShowWb3 = true;
+    settings.temperature(TemperatureSensor::LM75).trayShow = settings.temperature(TemperatureSensor::WB2).trayShow =
+        settings.temperature(TemperatureSensor::WB3).trayShow = true;
     start();
     std::vector<std::weak_ptr<const IconImage>> made;
     for (int poll = 0; poll < 200; ++poll) {
         wb1.setCenterLabel(std::to_string(20 + poll % 90) + "°C");
         icons->createIcon();
-        for (TrayIcon* icon :
-             {&icons->iconOf(TrayWb1), &icons->iconOf(TrayLm75), &icons->iconOf(TrayWb2), &icons->iconOf(TrayWb3)}) {
+        for (TrayIcon* icon : {&icons->iconOf(TemperatureSensor::WB1), &icons->iconOf(TemperatureSensor::LM75),
+                               &icons->iconOf(TemperatureSensor::WB2), &icons->iconOf(TemperatureSensor::WB3)}) {
             made.push_back(icon->icon());
         }
         // The recording fake keeps every record; the tray itself must not.
@@ -417,14 +420,14 @@ TEST_F(TrayIconsTest, RedrawsNeverAccumulatePictures)
 
     // The cycle shares the swapped icon's picture instead of copying it.
     icons->chooseSwapMode();
-    icons->swapBoxClick(TrayWb1, true);
-    icons->swapBoxClick(TrayWb3, true);
+    icons->swapBoxClick(TemperatureSensor::WB1, true);
+    icons->swapBoxClick(TemperatureSensor::WB3, true);
     made.clear();
     for (int tick = 0; tick < 50; ++tick) {
         queue.advance(settings.swapInterval);
         made.push_back(icons->programIcon().icon());
-        made.push_back(icons->iconOf(TrayWb1).icon());
-        made.push_back(icons->iconOf(TrayWb3).icon());
+        made.push_back(icons->iconOf(TemperatureSensor::WB1).icon());
+        made.push_back(icons->iconOf(TemperatureSensor::WB3).icon());
         area.clearCalls();
         std::set<const IconImage*> live;
         for (const auto& weak : made) {
@@ -438,10 +441,11 @@ TEST_F(TrayIconsTest, RedrawsNeverAccumulatePictures)
 
 TEST_F(TrayIconsTest, EveryIconHasTheMenuAndTheDoubleClick)
 {
-    settings.trayShowMb = false;
+    settings.temperature(TemperatureSensor::WB1).trayShow = false;
     start();
-    for (TrayIcon* icon : {&icons->iconOf(TrayWb1), &icons->iconOf(TrayLm75), &icons->programIcon(),
-                           &icons->iconOf(TrayWb2), &icons->iconOf(TrayWb3)}) {
+    for (TrayIcon* icon :
+         {&icons->iconOf(TemperatureSensor::WB1), &icons->iconOf(TemperatureSensor::LM75), &icons->programIcon(),
+          &icons->iconOf(TemperatureSensor::WB2), &icons->iconOf(TemperatureSensor::WB3)}) {
         EXPECT_EQ(icon->popupMenu(), &menu);
         ASSERT_TRUE(icon->onDblClick());
     }

@@ -25,7 +25,7 @@ protected:
     {
         pollTimer->setEnabled(true);
         player.play("alarm.wav", true);
-        settings.wb3AlarmEnabled = false;
+        settings.temperature(TemperatureSensor::WB3).alarmEnabled = false;
         control.setAlarmSource(8);
     }
 
@@ -75,7 +75,7 @@ TEST_F(WarningDialogTest, OkAndEnableSwitchesOnTheNamedAlarmAndEndsTheSounds)
     // The tone timer kept ticking while the dialog waited; the poll did not.
     EXPECT_GT(ticks, 2);
     EXPECT_FALSE(pollingWhileUp);
-    EXPECT_TRUE(settings.wb3AlarmEnabled);
+    EXPECT_TRUE(settings.temperature(TemperatureSensor::WB3).alarmEnabled);
     EXPECT_TRUE(pollTimer->enabled());
     EXPECT_FALSE(toneTimer.enabled());
     EXPECT_EQ(player.playing, "");
@@ -86,14 +86,14 @@ TEST_F(WarningDialogTest, OkAndEnableSwitchesOnTheNamedAlarmAndEndsTheSounds)
 TEST_F(WarningDialogTest, OkAndDisableAndTheCloseBoxLeaveTheAlarmOff)
 {
     showAndThen([this] { dialog.disableButton()->click(); });
-    EXPECT_FALSE(settings.wb3AlarmEnabled);
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB3).alarmEnabled);
     EXPECT_TRUE(pollTimer->enabled());
     EXPECT_EQ(trayRedraws, 1);
 
     player.play("alarm.wav", true);
     showAndThen([this] { dialog.close(); });
     EXPECT_FALSE(pollingWhileUp);
-    EXPECT_FALSE(settings.wb3AlarmEnabled);
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB3).alarmEnabled);
     EXPECT_TRUE(pollTimer->enabled());
     EXPECT_FALSE(toneTimer.enabled());
     EXPECT_EQ(player.playing, "");
