@@ -22,8 +22,8 @@
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "ui/MainWindow.h"
-#include "ui/TForm10.h"
 #include "ui/TrayIcons.h"
+#include "ui/WarningDialog.h"
 
 namespace cdx {
 
@@ -79,7 +79,7 @@ private:
     AlarmSound m_sound;
     TrayIcons* m_trayForDialog = nullptr;
     WarningDialogControl m_dialogControl;
-    TForm10 m_dialog;
+    WarningDialog m_dialog;
     WindowAlarmAdapter m_alarmWindow;
     AlarmTexts m_alarmTexts;
     std::unique_ptr<LogStack> m_logs;

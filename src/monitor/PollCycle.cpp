@@ -14,7 +14,6 @@
 #include "sensors/TemperatureConversion.h"
 #include "sensors/TemperatureScale.h"
 #include "sensors/VoltageConversion.h"
-#include "settings/SensorSettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -92,12 +91,12 @@ void PollCycle::showTemperature(TemperatureSensor sensor, float celsius, UpDownR
 {
     GaugeModel& g = gauge(sensor);
     g.setPosition(celsius);
-    const double shown = g.Position();
+    const double shown = g.position();
     g.setCenterLabel(centreLabel(shown, display(), wholeDegreesFor(sensor)));
     m_parts.statistics.feed(reading, shown, display());
 }
 
-void PollCycle::Timer1Timer()
+void PollCycle::poll()
 {
     Settings& s = m_parts.settings;
     SensorDriver& driver = m_parts.driver;
@@ -105,27 +104,31 @@ void PollCycle::Timer1Timer()
     if (m_chipPresent) {
         m_fanCounts = {driver.GetLM78Fan1(), driver.GetLM78Fan2(), driver.GetLM78Fan3()};
     }
-    if (s.checkWb1) {
-        const float wb1 = compensateWB1(driver.GetLM78Temp(), {s.mbCompensationEnabled, s.mbCompensation});
+    if (s.temperature(TemperatureSensor::WB1).sensorEnabled) {
+        const float wb1 =
+            compensateWB1(driver.GetLM78Temp(), {s.temperature(TemperatureSensor::WB1).compensationEnabled,
+                                                 s.temperature(TemperatureSensor::WB1).compensation});
         showTemperature(TemperatureSensor::WB1, wb1, UpDownReading::WB1);
     }
-    if (s.checkWb2) {
+    if (s.temperature(TemperatureSensor::WB2).sensorEnabled) {
         const double raw = driver.GetWinBondSensor2();
         if (plausibleReading(raw)) {
-            const float wb2 = compensateWinbond(raw, {s.wb2CompensationEnabled, s.wb2Compensation});
+            const float wb2 = compensateWinbond(raw, {s.temperature(TemperatureSensor::WB2).compensationEnabled,
+                                                      s.temperature(TemperatureSensor::WB2).compensation});
             showTemperature(TemperatureSensor::WB2, wb2, UpDownReading::WB2);
         }
     }
-    if (s.checkWb3) {
+    if (s.temperature(TemperatureSensor::WB3).sensorEnabled) {
         const double raw = driver.GetWinBondSensor3();
         if (plausibleReading(raw)) {
-            const float wb3 = compensateWinbond(raw, {s.wb3CompensationEnabled, s.wb3Compensation});
+            const float wb3 = compensateWinbond(raw, {s.temperature(TemperatureSensor::WB3).compensationEnabled,
+                                                      s.temperature(TemperatureSensor::WB3).compensation});
             showTemperature(TemperatureSensor::WB3, wb3, UpDownReading::WB3);
         }
     }
 
     guarded([&] {
-        if (s.checkLm75) {
+        if (s.temperature(TemperatureSensor::LM75).sensorEnabled) {
             const auto lm75 = convertLM75(driver.GetLM75TempAsusTX(), s.cpuOffset);
             if (lm75) {
                 showTemperature(TemperatureSensor::LM75, *lm75, UpDownReading::LM75);
@@ -134,7 +137,7 @@ void PollCycle::Timer1Timer()
                 gauge(TemperatureSensor::LM75).setPosition(0.0F);
             }
         }
-        m_parts.listener.CreateIcon();
+        m_parts.listener.createIcon();
         if (pollingActive()) {
             checkTemperatureAlarms();
         }
@@ -149,10 +152,10 @@ void PollCycle::Timer1Timer()
                                std::to_string(m_parts.statistics.entry(UpDownReading::CoreVoltage).count));
 
     if (pollingActive() && s.cpuIdleLaunch && !m_parts.listener.cpuIdleLaunched()) {
-        m_parts.listener.CheckCPUIdleLaunch();
+        m_parts.listener.checkCpuIdleLaunch();
     }
     if (pollingActive() && s.cpuIdleClose) {
-        m_parts.listener.CheckCPUIdleClose();
+        m_parts.listener.checkCpuIdleClose();
     }
 }
 
@@ -162,9 +165,9 @@ void PollCycle::checkTemperatureAlarms()
     int number = 1;
     for (TemperatureSensor sensor :
          {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
-        const auto t = temperatureSettings(std::as_const(m_parts.settings), sensor);
-        if (t.alarmTemperature <= gauge(sensor).Position() && t.alarmEnabled && t.sensorEnabled) {
-            m_parts.alarms.DisplayTempAlarm(number);
+        const auto& t = std::as_const(m_parts.settings).temperature(sensor);
+        if (t.alarmTemperature <= gauge(sensor).position() && t.alarmEnabled && t.sensorEnabled) {
+            m_parts.alarms.displayTemperatureAlarm(number);
         }
         ++number;
     }
@@ -202,8 +205,8 @@ void PollCycle::pollVoltages()
         }
         const bool outOfBand = !voltageBand(rail, nominals, s.voltageTolerance).contains(value);
         m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);
-        if (outOfBand && railWatched(std::as_const(s), rail) && pollingActive()) {
-            m_parts.alarms.DisplayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
+        if (outOfBand && s.watched(rail) && pollingActive()) {
+            m_parts.alarms.displayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
         }
         m_parts.statistics.feed(statisticsReading(rail), value, display());
     }
@@ -224,7 +227,7 @@ void PollCycle::pollFans()
 
 bool PollCycle::pollFan(Fan fan, std::int32_t count)
 {
-    const auto f = fanSettings(m_parts.settings, fan);
+    auto& f = m_parts.settings.fan(fan);
     const int number = static_cast<int>(fan) + 1;
     const std::int32_t divisor = fan == Fan::Fan1 ? m_fanDivisor1 : fan == Fan::Fan2 ? m_fanDivisor2 : 0;
 
@@ -232,7 +235,7 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
         m_parts.panel.setFanText(fan, "not available");
         if (f.alarmEnabled && pollingActive()) {
             m_parts.alarms.setFanAlarmCount(number, m_parts.settings.fanAlarmIgnoreCount);
-            m_parts.alarms.DisplayFanAlarm(number, f.tolerancePercent, 0.0);
+            m_parts.alarms.displayFanAlarm(number, f.tolerancePercent, 0.0);
             f.alarmEnabled = false;
         }
         return true;
@@ -247,7 +250,7 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
     m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + number - 1), *rpm,
                             display());
     if (pollingActive() && fanSpeedOutOfBand(*rpm, f.nominalRpm, f.tolerancePercent)) {
-        m_parts.alarms.DisplayFanAlarm(number, f.tolerancePercent, *rpm);
+        m_parts.alarms.displayFanAlarm(number, f.tolerancePercent, *rpm);
     }
     return true;
 }
@@ -255,18 +258,18 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
 void PollCycle::pollIfActive()
 {
     if (pollingActive()) {
-        Timer1Timer();
+        poll();
     }
 }
 
-void PollCycle::SpeedButton2Click()
+void PollCycle::toggleScale()
 {
     m_scaleCaption = nextScaleCaption(m_scaleCaption);
     pollIfActive();
     m_parts.statistics.relabelTemperatures(display());
 }
 
-void PollCycle::UDTabResetSpeedButtonClick()
+void PollCycle::resetStatistics()
 {
     m_parts.statistics.reset();
     pollIfActive();

@@ -55,16 +55,16 @@ public:
     // How temperatures are shown now.
     TemperatureDisplay display() const;
 
-    // One poll (Timer1Timer).
-    void Timer1Timer();
+    // One poll.
+    void poll(); // Timer1Timer
     // A poll at once, when polling is active (the settings handlers' re-poll).
     void pollIfActive();
 
     // The unit button: flips the caption, polls when active, relabels the
     // lowest and highest temperatures in the new scale.
-    void SpeedButton2Click();
+    void toggleScale(); // SpeedButton2Click
     // The statistics' "Reset" button: clears them and polls when active.
-    void UDTabResetSpeedButtonClick();
+    void resetStatistics(); // UDTabResetSpeedButtonClick
 
     GaugeModel& gauge(TemperatureSensor sensor) { return *m_parts.gauges[static_cast<std::size_t>(sensor)]; }
 
