@@ -7,6 +7,7 @@
 
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
+#include "sensors/DriverReading.h"
 #include "sensors/SensorSet.h"
 #include "sensors/TemperatureText.h"
 
@@ -72,8 +73,8 @@ private:
     bool pollingActive() const { return m_parts.pollingActive && m_parts.pollingActive(); }
     void showTemperature(TemperatureSensor sensor, float celsius, UpDownReading reading);
     void checkTemperatureAlarms();
-    void pollVoltages();
-    void pollFans();
+    void pollVoltages(ReadingMask available);
+    void pollFans(ReadingMask available);
     bool pollFan(Fan fan, std::int32_t count);
 
     Parts m_parts;
