@@ -71,7 +71,10 @@ std::optional<double> signedVoltage(const std::string& text)
             ++end;
         }
     }
-    double value = std::stod(text.substr(start, end - start));
+    if (end - start > 8) {
+        return std::nullopt; // no supply's voltage has that many digits
+    }
+    const double value = std::stod(text.substr(start, end - start));
     const bool negative = (start > 0 && text[start - 1] == '-') || (start == 1 && text[0] == 'n') ||
                           contains(text, "neg") || contains(text, "minus");
     return negative ? -value : value;
