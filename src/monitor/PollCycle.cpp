@@ -184,8 +184,7 @@ void PollCycle::Timer1Timer()
         pollFans(available);
     }
 
-    m_parts.panel.setPollsText("Number of Polls: " +
-                               std::to_string(m_parts.statistics.entry(UpDownReading::CoreVoltage).count));
+    m_parts.panel.setPollsText("Number of Polls: " + std::to_string(m_polls));
 
     if (pollingActive() && s.cpuIdleLaunch && !m_parts.listener.cpuIdleLaunched()) {
         m_parts.listener.CheckCPUIdleLaunch();
@@ -218,6 +217,7 @@ void PollCycle::pollVoltages(ReadingMask available)
         if (!hasReading(available, driverReading(rail, s.coreVoltagePort1))) {
             // Nothing to check or count: a rail nobody identified is no 0 V rail.
             m_parts.panel.setVoltage(rail, ReadingsPanel::VoltageNotAvailable, false);
+            m_polls += rail == VoltageRail::Core ? 1 : 0;
             continue;
         }
         double value = 0.0;
@@ -250,6 +250,7 @@ void PollCycle::pollVoltages(ReadingMask available)
             m_parts.alarms.DisplayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
         }
         m_parts.statistics.feed(statisticsReading(rail), value, display());
+        m_polls += rail == VoltageRail::Core ? 1 : 0;
     }
 }
 
@@ -320,6 +321,7 @@ void PollCycle::SpeedButton2Click()
 void PollCycle::UDTabResetSpeedButtonClick()
 {
     m_parts.statistics.reset();
+    m_polls = 0;
     pollIfActive();
 }
 

@@ -82,6 +82,9 @@ private:
     std::int32_t m_fanDivisor1 = 0;
     std::int32_t m_fanDivisor2 = 0;
     std::array<std::int32_t, 3> m_fanCounts{};
+    // Polls that reached the core voltage since the last reset, whether or
+    // not the driver identified it.
+    std::int32_t m_polls = 0;
     std::string m_scaleCaption = "F";
     std::string m_decimalSeparator = ".";
 };

@@ -85,7 +85,12 @@ TEST(PollCycleTest, ReadingsTheDriverCouldNotIdentifyAreNotAvailableAndNeverAlar
     EXPECT_EQ(h.panel.fanText(Fan::Fan2), "not available");
     EXPECT_EQ(h.panel.fanText(Fan::Fan3), "not available");
     EXPECT_TRUE(h.settings.fan3AlarmEnabled);
-    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts", "clear pending", "reset counts"}));
+    h.driver.setAvailableReadings(readingBit(DriverReading::CpuTemperature));
+    h.poll.Timer1Timer();
+    EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), ": not available");
+    EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 3"); // polls go on without a core voltage
+    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts", "clear pending", "reset counts", "clear pending",
+                                     "reset counts"}));
 }
 
 TEST(PollCycleTest, TemperatureAlarmAtThresholdOnlyWhilePollingIsActive)
