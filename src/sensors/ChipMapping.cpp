@@ -69,7 +69,7 @@ struct StandardInput {
     int number;
     DriverReading rail;
 };
-constexpr std::array<StandardInput, 15> StandardInputs{{
+constexpr std::array<StandardInput, 16> StandardInputs{{
     {"nct677", 0, DriverReading::Core0},
     {"nct677", 3, DriverReading::Pos33},
     {"nct679", 0, DriverReading::Core0},
@@ -85,6 +85,7 @@ constexpr std::array<StandardInput, 15> StandardInputs{{
     {"it8712", 2, DriverReading::Pos33},
     {"it8716", 2, DriverReading::Pos33},
     {"it8718", 2, DriverReading::Pos33},
+    {"it8720", 2, DriverReading::Pos33},
 }};
 
 // Labels of the board's own temperature, and of board inputs that measure

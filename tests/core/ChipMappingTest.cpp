@@ -116,6 +116,23 @@ TEST(ChipMapping, NuvotonBoardWithStockLabels)
     EXPECT_FALSE(hasReading(bare.available, DriverReading::Pos5));
 }
 
+TEST(ChipMapping, IteStandardInputsOnlyWhereTheChipFixesThem)
+{
+    HwmonChip older{"it8718", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    older.inputs = {input(Kind::Voltage, 0, "in0", 1.3), input(Kind::Voltage, 2, "in2", 3.3),
+                    input(Kind::Voltage, 3, "in3", 2.9)};
+    const auto r = ChipMapping::map({older});
+    EXPECT_DOUBLE_EQ(r.core0, 1.3);
+    EXPECT_DOUBLE_EQ(r.pos33, 3.3);
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Pos5));
+
+    HwmonChip newer = older;
+    newer.name = "it8728"; // whose in2 the board maker chooses
+    const auto n = ChipMapping::map({newer});
+    EXPECT_DOUBLE_EQ(n.core0, 1.3);
+    EXPECT_FALSE(hasReading(n.available, DriverReading::Pos33));
+}
+
 TEST(ChipMapping, RailLabelsAsBoardsSpellThem)
 {
     const std::pair<const char*, DriverReading> named[] = {
