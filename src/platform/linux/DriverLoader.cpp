@@ -74,7 +74,7 @@ SensorDriverBinding DriverLoader::bindDriver(const std::optional<std::string>& c
             sensors.name = SensorsDriverName;
             return sensors;
         }
-        why = sensors ? "libsensors finds no sensor chip on this machine" : sensors.error;
+        why = sensors ? "libsensors finds no sensor chip" : sensors.error;
     }
     SensorDriverBinding sim = bindDriverLibrary(simPath);
     if (sim) {
