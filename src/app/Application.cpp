@@ -14,6 +14,7 @@
 #include "monitor/TraySettings.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
+#include "sensors/CoreVoltageStart.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
@@ -148,6 +149,10 @@ void Application::start()
     m_monitor.poll.resetStatistics();
     m_monitor.statistics.setStartTime(formatLongTime(m_platform.clock.now(), m_platform.formats));
 
+    // Readings that are not measured must never pass for measured ones.
+    if (!m_libraries.driver.userNotice.empty()) {
+        m_platform.messages.showInformation(m_libraries.driver.userNotice);
+    }
     const bool chipDetected = m_driver.CheckLM78();
     if (!chipDetected) {
         m_platform.messages.showError(
@@ -160,6 +165,13 @@ void Application::start()
 
     m_runOnStartup.checkAtStartup();
     const SettingsLoad load = m_store.readRegistry(m_settings);
+    if (!load.keyExisted && chipDetected && hasReading(m_driver.availableReadings(), DriverReading::Core0)) {
+        // A first run starts from the core voltage the chip measures, not
+        // from a nominal no processor of today runs at.
+        if (const auto nominal = coreVoltageStartValue(m_driver.GetLM78Core0())) {
+            m_settings.coreVoltageNominal = *nominal;
+        }
+    }
     // The joke item shows only when the whole key was read with "Zuno" set.
     m_window.popupMenu().item("ZunoBeer1")->setVisible(load.showZunoItem(m_settings));
     try {

@@ -61,6 +61,9 @@ public:
     // program; when they cannot be saved the program keeps running.
     void exitRequested();
 
+    // The sensor driver in use, for the About box and the system information.
+    const SensorDriverBinding& driverInUse() const { return m_libraries.driver; }
+
 private:
     void bindTimers();
     void applyLoadedSettings();
