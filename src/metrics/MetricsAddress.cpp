@@ -52,9 +52,8 @@ std::variant<MetricsAddress, std::string> MetricsAddress::parse(std::string_view
     }
     unsigned value = 0;
     const auto result = std::from_chars(port.data(), port.data() + port.size(), value);
-    if (port.empty() || result.ec != std::errc() || result.ptr != port.data() + port.size() || value == 0 ||
-        value > 65535) {
-        return "\"" + std::string(port) + "\" is not a port number from 1 to 65535";
+    if (port.empty() || result.ec != std::errc() || result.ptr != port.data() + port.size() || value > 65535) {
+        return "\"" + std::string(port) + "\" is not a port number from 1 to 65535 (0 picks a free one)";
     }
     return MetricsAddress{std::string(host), static_cast<std::uint16_t>(value)};
 }

@@ -9,7 +9,7 @@ namespace cdx {
 
 // Where the metrics endpoint listens, as the user wrote it: "host:port", an
 // IPv6 host in brackets ("[::1]:9464"). No host is guessed and none is
-// widened: what is written is what is bound.
+// widened: what is written is what is bound. Port 0 asks for any free port.
 struct MetricsAddress {
     std::string host;
     std::uint16_t port = 0;
