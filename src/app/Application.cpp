@@ -65,8 +65,8 @@ Application::Application(Libraries libraries)
       m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.timer4(), m_dialog,
                                     m_dialogControl,
                                     [this](const std::string& line) { m_logs->warningLog.WriteErrorLog(line); }}),
-      m_alarms(m_settings, m_alarmTexts, m_actions),
-      m_monitor(m_platform, m_settings, m_driver, m_timers, m_alarms, m_pollListener),
+      m_alarms(m_settings, m_alarmTexts, m_actions), m_countedAlarms(m_alarms, m_metricsRecorder),
+      m_monitor(m_platform, m_settings, m_driver, m_timers, m_countedAlarms, m_pollListener),
       m_window(MainWindow::Parts{
           .settings = m_settings,
           .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
@@ -111,7 +111,11 @@ Application::Application(Libraries libraries)
           m_platform.notificationArea, m_settings,
           {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]}, m_monitor.panel,
           m_timers.timer2(), m_window.popupQMenu(), [this] { m_window.TrayIcon1DblClick(); },
-          [this] { return m_timers.pollingActive(); })
+          [this] { return m_timers.pollingActive(); }),
+      m_metrics(m_settings, m_metricsRecorder,
+                MetricsAdapter({m_settings, m_monitor.constGauges(), m_monitor.panel, m_monitor.statistics,
+                                m_platform.formats.decimalSeparator, [this] { return m_timers.suspended(); },
+                                CALDRIX_VERSION}))
 {
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
@@ -131,7 +135,10 @@ Application::~Application()
 void Application::bindTimers()
 {
     MonitorTimers::Handlers handlers;
-    handlers.poll = [this] { m_monitor.poll.Timer1Timer(); };
+    handlers.poll = [this] {
+        m_monitor.poll.Timer1Timer();
+        m_metrics.afterPoll();
+    };
     handlers.swap = [this] { m_tray.Timer2Timer(); };
     handlers.logEntry = [this] { m_logs->intervalLog.WriteStandardLogentry(); };
     handlers.startSound = [this] { m_sound.StartSound(); };
@@ -171,6 +178,7 @@ void Application::start()
         m_driver.GetLM75TempAsusTX();
     }
     applyLoadedSettings();
+    m_metrics.applySettings();
 
     m_logs->intervalLog.createMissingFiles();
     m_logs->warningLog.createMissingFiles();
