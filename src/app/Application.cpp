@@ -99,11 +99,13 @@ Application::Application(Libraries libraries)
               [this] {
                   m_tray.suspend();
                   m_logs->intervalLog.suspend();
+                  m_metrics.refresh();
               },
           .restoreTray =
               [this] {
                   m_tray.resume();
                   m_logs->intervalLog.resume();
+                  m_metrics.refresh();
               },
           .shell = &m_platform.shell,
       }),

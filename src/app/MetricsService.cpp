@@ -12,6 +12,9 @@ namespace cdx {
 MetricsService::MetricsService(Settings& settings, MetricsRecorder& recorder, MetricsAdapter adapter)
     : m_settings(settings), m_adapter(std::move(adapter)), m_recorder(recorder)
 {
+    // Each scrape builds its text afresh: a scrape between polls sees the
+    // state of now, such as polling suspended.
+    m_endpoint.setTextSource([this] { return metricsText(m_adapter.snapshot(m_recorder)); });
     QObject::connect(&m_endpoint, &MetricsEndpoint::stateChanged, [this] {
         if (m_page != nullptr) {
             showOn(*m_page);
@@ -45,12 +48,8 @@ void MetricsService::afterPoll()
 
 void MetricsService::publish()
 {
-    if (!m_endpoint.listening() && !m_textfile) {
-        return;
-    }
-    const std::string text = metricsText(m_adapter.snapshot(m_recorder));
-    m_endpoint.setText(text);
     if (m_textfile) {
+        const std::string text = metricsText(m_adapter.snapshot(m_recorder));
         const bool written = m_textfile->write(text);
         // A failure is told once, not at every poll; the page shows it meanwhile.
         if (!written && m_textfile->lastError() != m_reportedError) {

@@ -32,6 +32,8 @@ public:
 
     // Counts the poll and publishes what it showed.
     void afterPoll();
+    // Publishes again without a poll (polling was suspended or resumed).
+    void refresh() { publish(); }
 
     // "Writing <path> each poll", the reason the last write failed, or "Off".
     QString textfileState() const;

@@ -117,6 +117,14 @@ TEST_F(MetricsEndpointTest, GetAndHeadOfMetricsAnswerWithTheText)
     m_endpoint.setText("caldrix_polls_total 4\n");
     EXPECT_EQ(request(port, "GET", "/metrics?x=1").body.toStdString(), "caldrix_polls_total 4\n");
 
+    // With a source, every scrape takes its text from it at that moment.
+    int scrapes = 0;
+    m_endpoint.setTextSource([&scrapes] { return "scrape " + std::to_string(++scrapes) + "\n"; });
+    EXPECT_EQ(request(port, "GET", "/metrics").body.toStdString(), "scrape 1\n");
+    EXPECT_EQ(request(port, "GET", "/metrics").body.toStdString(), "scrape 2\n");
+    m_endpoint.setTextSource({});
+    m_endpoint.setText("caldrix_polls_total 4\n");
+
     Client client(port);
     ASSERT_TRUE(client.connected());
     client.send("HEAD /metrics HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");

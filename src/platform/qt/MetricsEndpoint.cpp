@@ -97,7 +97,7 @@ bool MetricsEndpoint::listenOn(const std::string& address)
     return true;
 }
 
-void MetricsEndpoint::answer(const QHttpServerRequest& request, QHttpServerResponder&& responder) const
+void MetricsEndpoint::answer(const QHttpServerRequest& request, QHttpServerResponder&& responder)
 {
     const QByteArray plain = "text/plain; charset=utf-8";
     if (request.url().path() != QLatin1String("/metrics")) {
@@ -106,6 +106,9 @@ void MetricsEndpoint::answer(const QHttpServerRequest& request, QHttpServerRespo
         return;
     }
     const QByteArray contentType = QByteArray::fromStdString(std::string(kMetricsContentType));
+    if (m_source) {
+        m_body = QByteArray::fromStdString(m_source());
+    }
     switch (request.method()) {
     case QHttpServerRequest::Method::Get:
         responder.write(m_body, {{"Content-Type", contentType}}, Status::Ok);

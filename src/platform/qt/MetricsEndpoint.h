@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,9 @@ public:
 
     // The text the next scrape gets.
     void setText(const std::string& text) { m_body = QByteArray::fromStdString(text); }
+    // Where each scrape takes its text from instead, so that it is current
+    // even while no poll runs (polling suspended).
+    void setTextSource(std::function<std::string()> source) { m_source = std::move(source); }
 
     static constexpr qint64 kMaxRequestBytes = 8 * 1024;
     static constexpr int kIdleLimitMs = 10000;
@@ -45,13 +49,14 @@ signals:
     void stateChanged();
 
 private:
-    void answer(const QHttpServerRequest& request, QHttpServerResponder&& responder) const;
+    void answer(const QHttpServerRequest& request, QHttpServerResponder&& responder);
     void setState(QString state);
 
     std::unique_ptr<QHttpServer> m_server;
     quint16 m_port = 0;
     QString m_state;
     QByteArray m_body;
+    std::function<std::string()> m_source;
 };
 
 } // namespace cdx
