@@ -1,5 +1,6 @@
 #include "app/MetricsAdapter.h"
 
+#include <cmath>
 #include <utility>
 
 #include "metrics/ShownNumber.h"
@@ -61,6 +62,19 @@ MetricsStatistic plainStatistic(const UpDownStatistics::Entry& entry)
     return {entry.lowest, entry.highest, static_cast<double>(entry.sum / entry.count)};
 }
 
+// Voltages are shown with two decimals; their statistics are given the same
+// way, so that a lowest never lies above the value shown with it.
+MetricsStatistic voltageStatistic(const UpDownStatistics::Entry& entry)
+{
+    MetricsStatistic statistic = plainStatistic(entry);
+    for (std::optional<double>* value : {&statistic.lowest, &statistic.highest, &statistic.average}) {
+        if (*value) {
+            **value = std::round(**value * 100.0) / 100.0;
+        }
+    }
+    return statistic;
+}
+
 } // namespace
 
 MetricsAdapter::MetricsAdapter(Sources sources) : m_sources(std::move(sources))
@@ -101,7 +115,7 @@ MetricsSnapshot MetricsAdapter::snapshot(MetricsRecorder& recorder) const
     for (const RailIdentity& r : kRails) {
         const auto volts = shownNumber(m_sources.panel.voltageText(r.rail), m_sources.decimalSeparator);
         snapshot.voltages.push_back({r.id, volts, !m_sources.panel.voltageRed(r.rail),
-                                     plainStatistic(m_sources.statistics.entry(r.reading)),
+                                     voltageStatistic(m_sources.statistics.entry(r.reading)),
                                      s.voltageAlarmEnabled && railWatched(s, r.rail)});
     }
 
