@@ -66,8 +66,8 @@ Application::Application(Libraries libraries)
       m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.toneTimer(),
                                     m_dialog, m_dialogControl,
                                     [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
-      m_alarms(m_settings, m_alarmTexts, m_actions),
-      m_monitor(m_platform, m_settings, m_driver, m_timers, m_alarms, m_pollListener),
+      m_alarms(m_settings, m_alarmTexts, m_actions), m_countedAlarms(m_alarms, m_metricsRecorder),
+      m_monitor(m_platform, m_settings, m_driver, m_timers, m_countedAlarms, m_pollListener),
       m_window(MainWindow::Parts{
           .settings = m_settings,
           .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
@@ -100,11 +100,13 @@ Application::Application(Libraries libraries)
               [this] {
                   m_tray.suspend();
                   m_logs->intervalLog.suspend();
+                  m_metrics.refresh();
               },
           .restoreTray =
               [this] {
                   m_tray.resume();
                   m_logs->intervalLog.resume();
+                  m_metrics.refresh();
               },
           .shell = &m_platform.shell,
       }),
@@ -112,7 +114,11 @@ Application::Application(Libraries libraries)
           m_platform.notificationArea, m_settings,
           {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]}, m_monitor.panel,
           m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
-          [this] { return m_timers.pollingActive(); })
+          [this] { return m_timers.pollingActive(); }),
+      m_metrics(m_settings, m_metricsRecorder,
+                MetricsAdapter({m_settings, m_monitor.constGauges(), m_monitor.panel, m_monitor.statistics,
+                                m_platform.formats.decimalSeparator, [this] { return m_timers.suspended(); },
+                                CALDRIX_VERSION}))
 {
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
@@ -132,7 +138,10 @@ Application::~Application()
 void Application::bindTimers()
 {
     MonitorTimers::Handlers handlers;
-    handlers.poll = [this] { m_monitor.poll.poll(); };
+    handlers.poll = [this] {
+        m_monitor.poll.poll();
+        m_metrics.afterPoll();
+    };
     handlers.swap = [this] { m_tray.swapTick(); };
     handlers.logEntry = [this] { m_logs->intervalLog.writeStandardLogEntry(); };
     handlers.startSound = [this] { m_sound.startSound(); };
@@ -183,6 +192,7 @@ void Application::start()
         m_driver.GetLM75TempAsusTX();
     }
     applyLoadedSettings();
+    m_metrics.applySettings();
 
     m_logs->intervalLog.createMissingFiles();
     m_logs->warningLog.createMissingFiles();

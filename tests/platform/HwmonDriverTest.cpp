@@ -14,7 +14,6 @@
 #include "logs/LogSnapshots.h"
 #include "sensors/CoreVoltageStart.h"
 #include "sensors/DriverReading.h"
-#include "settings/SensorSettings.h"
 
 using namespace std::string_literals;
 namespace fs = std::filesystem;
@@ -159,14 +158,16 @@ struct Window {
                 h.driver.script(name, {std::stod(value)});
             }
         }
-        h.settings.checkLm75 = h.settings.checkWb2 = h.settings.checkWb3 = true;
+        h.settings.temperature(TemperatureSensor::LM75).sensorEnabled =
+            h.settings.temperature(TemperatureSensor::WB2).sensorEnabled =
+                h.settings.temperature(TemperatureSensor::WB3).sensorEnabled = true;
         if (p.has(DriverReading::Core0)) {
             h.settings.coreVoltageNominal =
                 coreVoltageStartValue(p.value(DriverReading::Core0)).value_or(h.settings.coreVoltageNominal);
         }
         h.poll.setChipPresent(p.values.at("CheckLM78") == "1");
         h.poll.setFanDivisors(std::stoi(p.values.at("GetFanDivide1")), std::stoi(p.values.at("GetFanDivide2")));
-        h.poll.Timer1Timer();
+        h.poll.poll();
         log = IntervalLogEntry::fromWindow(
             "12/07/26", "01:00:00",
             intervalLogSnapshot({&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]}, h.panel, 2000));
@@ -190,7 +191,7 @@ struct Window {
                 continue;
             }
             if (call.rfind("fan ", 0) == 0 &&
-                !fanSettings(std::as_const(h.settings), static_cast<Fan>(call[4] - '1')).alarmEnabled) {
+                !std::as_const(h.settings).fan(static_cast<Fan>(call[4] - '1')).alarmEnabled) {
                 continue;
             }
             raised.push_back(call);
@@ -254,7 +255,7 @@ TEST(HwmonDriver, NuvotonBoardWithStockLabelsRaisesNoAlarm)
     EXPECT_EQ(w.logged(VoltageRail::Pos5), "N/A");
     EXPECT_EQ(w.logged(VoltageRail::Neg12), "N/A");
     EXPECT_EQ(w.logged(VoltageRail::Pos33), "3.33");
-    EXPECT_EQ(w.h.gauges[1].CenterLabel(), "45°C"); // no CPU offset on the package sensor
+    EXPECT_EQ(w.h.gauges[1].centerLabel(), "45°C"); // no CPU offset on the package sensor
     EXPECT_EQ(w.h.panel.fanText(Fan::Fan1), "not available");
     EXPECT_EQ(w.h.panel.fanText(Fan::Fan2), "1125");
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
@@ -321,7 +322,7 @@ put $h/temp1_input 40000
     EXPECT_EQ(p.value(DriverReading::Wb1Temperature), 40); // unlabelled board inputs are not guessed at
 
     const Window w(p);
-    EXPECT_EQ(w.h.gauges[1].CenterLabel(), "48°C");
+    EXPECT_EQ(w.h.gauges[1].centerLabel(), "48°C");
     EXPECT_EQ(w.h.panel.voltageText(VoltageRail::Pos33), ": not available");
     EXPECT_EQ(w.h.panel.fanText(Fan::Fan1), "1800");
     EXPECT_EQ(w.h.panel.fanText(Fan::Fan3), "not available");
@@ -363,8 +364,8 @@ put $h/temp1_input 52000; put $h/temp1_label "Package id 0"; put $h/temp2_input 
 
     const Window w(p);
     // With the Intel offset the package's 52 °C would show 74 °C, over the CPU alarm.
-    EXPECT_EQ(w.h.gauges[1].CenterLabel(), "52°C");
-    EXPECT_EQ(w.h.gauges[2].CenterLabel(), "--");
+    EXPECT_EQ(w.h.gauges[1].centerLabel(), "52°C");
+    EXPECT_EQ(w.h.gauges[2].centerLabel(), "--");
     EXPECT_EQ(w.logged(VoltageRail::Core), "N/A");
     EXPECT_EQ(w.log.fields[13], "N/A"); // fan 1
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
@@ -386,8 +387,8 @@ put $h/temp1_input 51540
     EXPECT_NE(p.source(DriverReading::Wb1Temperature).find("no ACPI thermal zone"), std::string::npos);
 
     const Window w(p);
-    EXPECT_EQ(w.h.gauges[1].CenterLabel(), "52°C");
-    EXPECT_EQ(w.h.gauges[0].CenterLabel(), "--");
+    EXPECT_EQ(w.h.gauges[1].centerLabel(), "52°C");
+    EXPECT_EQ(w.h.gauges[0].centerLabel(), "--");
     EXPECT_EQ(w.h.statistics.entry(UpDownReading::WB1).count, 0);
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
 }
