@@ -78,7 +78,7 @@ void TForm10::ShowModal(const std::string& text)
     if (m_unattended) {
         // Nobody can press a button: the warning is reported and closed at
         // once, which leaves the alarm off and polling running.
-        std::cerr << "caldrix: Warning: " << labelText(text).toStdString() << '\n';
+        std::cerr << "Caldrix: Warning: " << labelText(text).toStdString() << '\n';
         m_control.FormShow();
         m_control.FormClose();
         return;
