@@ -14,6 +14,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Installs with DESTDIR, so that the install sees its real prefix (the desktop
 # entry names the program by its installed path).
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
