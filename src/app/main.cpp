@@ -1,8 +1,10 @@
 #include <clocale>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/Application.h"
+#include "platform/linux/StartTrace.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/UnixSignalWatcher.h"
 #include "ui/UiResources.h"
@@ -33,6 +35,13 @@ int main(int argc, char* argv[])
                      [] { QApplication::quit(); });
     QObject::connect(&qapp, &QApplication::aboutToQuit, &qapp, [&application] { application.shutdown(); });
 
+    // start() returns after the first poll, with the window shown or hidden
+    // to the tray; the event loop's first turn draws them.
     application.start();
+    const cdx::StartTrace trace = cdx::StartTrace::fromEnvironment();
+    trace.mark("first poll");
+    if (trace.active()) {
+        QTimer::singleShot(0, &qapp, [trace] { trace.mark("window or tray shown"); });
+    }
     return qapp.exec();
 }
