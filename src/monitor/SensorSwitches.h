@@ -56,7 +56,6 @@ public:
 
 private:
     static std::size_t at(TemperatureSensor sensor) { return static_cast<std::size_t>(sensor); }
-    bool& flag(TemperatureSensor sensor);
     void setTrayBoxes(TemperatureSensor sensor, bool on);
     void showPanel(TemperatureSensor sensor, bool on);
     void switchedOn(TemperatureSensor sensor);
