@@ -27,10 +27,12 @@ int main(int argc, char* argv[])
     cdx::Application application(std::move(libraries));
 
     // Ending the session, or being told to end, closes the program the way a
-    // desktop session end does: no question, settings saved.
+    // desktop session end does: no question, settings saved. The quit is
+    // queued: a signal taken while start-up still runs events of its own would
+    // otherwise call quit before the event loop runs, and be lost.
     cdx::UnixSignalWatcher signalWatcher;
     QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp,
-                     [] { QApplication::quit(); });
+                     [&qapp] { QMetaObject::invokeMethod(&qapp, &QApplication::quit, Qt::QueuedConnection); });
     QObject::connect(&qapp, &QApplication::aboutToQuit, &qapp, [&application] { application.shutdown(); });
 
     application.start();
