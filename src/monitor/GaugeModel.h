@@ -14,7 +14,7 @@
 namespace cdx {
 
 // The state of one dial gauge: the value its needle shows, its scale and look,
-// and the text drawn inside it. The poll sets `Position` and `centerLabel`; a
+// and the text drawn inside it. The poll sets `position` and `centerLabel`; a
 // view draws the gauge from this state.
 //
 // Every write compares with the current value first and does nothing when
