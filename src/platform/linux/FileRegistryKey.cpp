@@ -6,6 +6,7 @@
 #include "platform/RegistryError.h"
 #include "platform/linux/FileRegistry.h"
 #include "platform/linux/RegistryDocument.h"
+#include "sensors/Utf8.h"
 
 namespace cdx {
 
@@ -74,7 +75,7 @@ void FileRegistryKey::writeBinary(std::string_view name, const std::vector<std::
 void FileRegistryKey::writeString(std::string_view name, std::string_view text)
 {
     checkName(name);
-    if (!RegistryDocument::isValidUtf8(text)) {
+    if (!isValidUtf8(text)) {
         throw RegistryError("Failed to set data for \"" + std::string(name) + "\": the text is not UTF-8");
     }
     if (text.size() > RegistryDocument::maxFileSize / 2) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "sensors/Utf8.h"
+
 namespace cdx {
 
 namespace {
@@ -56,117 +58,27 @@ bool startsWithFolded(std::string_view text, std::string_view prefix)
     return text.size() >= prefix.size() && RegistryDocument::fold(text.substr(0, prefix.size())) == prefix;
 }
 
-// Decodes one UTF-8 sequence at `i`; returns the code point or -1.
-long decodeUtf8(std::string_view s, std::size_t& i)
-{
-    const auto c = static_cast<unsigned char>(s[i]);
-    int extra = 0;
-    long cp = 0;
-    if (c < 0x80) {
-        ++i;
-        return c;
-    } else if ((c & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = c & 0x07;
-    } else {
-        return -1;
-    }
-    if (i + static_cast<std::size_t>(extra) >= s.size()) {
-        return -1;
-    }
-    for (int k = 1; k <= extra; ++k) {
-        const auto cc = static_cast<unsigned char>(s[i + k]);
-        if ((cc & 0xC0) != 0x80) {
-            return -1;
-        }
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    static constexpr long minimum[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return -1;
-    }
-    i += static_cast<std::size_t>(extra) + 1;
-    return cp;
-}
-
-void appendUtf8(std::string& out, long cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // UTF-8 text to UTF-16LE bytes with the terminating zero, as the registry
 // stores string types.
 std::vector<std::uint8_t> toUtf16(std::string_view text)
 {
-    std::vector<std::uint8_t> bytes;
-    auto unit = [&bytes](long u) {
-        bytes.push_back(static_cast<std::uint8_t>(u & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>((u >> 8) & 0xFF));
-    };
-    for (std::size_t i = 0; i < text.size();) {
-        const long cp = decodeUtf8(text, i);
-        if (cp < 0) {
-            break; // texts are checked before they get here
-        }
-        if (cp >= 0x10000) {
-            unit(0xD800 + ((cp - 0x10000) >> 10));
-            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            unit(cp);
-        }
-    }
-    unit(0);
+    std::vector<std::uint8_t> bytes = utf8ToUtf16Le(text);
+    bytes.push_back(0);
+    bytes.push_back(0);
     return bytes;
 }
 
 // UTF-16LE bytes (terminating zero optional) to UTF-8; nothing when they are
-// not well-formed text.
+// not well-formed text or hold a zero inside.
 std::optional<std::string> fromUtf16(const std::vector<std::uint8_t>& bytes)
 {
-    if (bytes.size() % 2 != 0) {
+    std::size_t size = bytes.size();
+    if (size >= 2 && size % 2 == 0 && bytes[size - 2] == 0 && bytes[size - 1] == 0) {
+        size -= 2;
+    }
+    auto text = utf16LeToUtf8(bytes.data(), size);
+    if (text && text->find('\0') != std::string::npos) {
         return std::nullopt;
-    }
-    std::size_t count = bytes.size() / 2;
-    auto unitAt = [&bytes](std::size_t k) { return static_cast<long>(bytes[2 * k] | (bytes[2 * k + 1] << 8)); };
-    if (count > 0 && unitAt(count - 1) == 0) {
-        --count;
-    }
-    std::string text;
-    for (std::size_t k = 0; k < count; ++k) {
-        long u = unitAt(k);
-        if (u == 0) {
-            return std::nullopt; // a zero inside is not a single text
-        }
-        if (u >= 0xD800 && u <= 0xDBFF) {
-            if (k + 1 >= count || unitAt(k + 1) < 0xDC00 || unitAt(k + 1) > 0xDFFF) {
-                return std::nullopt;
-            }
-            u = 0x10000 + ((u - 0xD800) << 10) + (unitAt(k + 1) - 0xDC00);
-            ++k;
-        } else if (u >= 0xDC00 && u <= 0xDFFF) {
-            return std::nullopt;
-        }
-        appendUtf8(text, u);
     }
     return text;
 }
@@ -355,16 +267,6 @@ std::string RegistryDocument::fold(std::string_view text)
         }
     }
     return result;
-}
-
-bool RegistryDocument::isValidUtf8(std::string_view text)
-{
-    for (std::size_t i = 0; i < text.size();) {
-        if (decodeUtf8(text, i) < 0) {
-            return false;
-        }
-    }
-    return true;
 }
 
 bool RegistryDocument::isValidName(std::string_view name)

@@ -73,7 +73,6 @@ public:
     static std::optional<std::string> normalizePath(std::string_view path);
     // Whether `name` can be a value name: UTF-8 without control characters.
     static bool isValidName(std::string_view name);
-    static bool isValidUtf8(std::string_view text);
     // The form in which names compare.
     static std::string fold(std::string_view text);
 
