@@ -85,8 +85,8 @@ void LogFileAppender::create(const std::string& path, std::string_view text) con
     }
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(raw, &std::fclose);
     errno = 0;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
-                         std::fflush(file.get()) == 0;
+    const bool written =
+        std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() && std::fflush(file.get()) == 0;
     if (!written) {
         throw LogFileError(path, "writing to the file failed: " + lastSystemError());
     }

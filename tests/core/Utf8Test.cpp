@@ -29,7 +29,7 @@ TEST(Utf8Test, WellFormedTextDecodesAndEncodesUnchanged)
     while (pos < text.size()) {
         codes.push_back(decodeUtf8(text, pos));
     }
-    const std::vector<char32_t> expected = {0x41,   0x7F,   0x80,    0xB0,    0x7FF,   0x800,  0x20AC,
+    const std::vector<char32_t> expected = {0x41,   0x7F,   0x80,   0xB0,    0x7FF,   0x800,    0x20AC,
                                             0xD7FF, 0xE000, 0xFFFF, 0x10000, 0x1F525, 0x10FFFF, 0xFFFD};
     EXPECT_EQ(codes, expected);
     std::string encoded;
@@ -61,11 +61,15 @@ TEST(Utf8Test, EveryBadFormReadsAsReplacementCharacters)
         {"\xF5\x80", Fffd + Fffd},
         {"\xFE\xFF", Fffd + Fffd},
         // Stray continuation bytes.
-        {"a\x80" "b\xBF", "a" + Fffd + "b" + Fffd},
+        {"a\x80"
+         "b\xBF",
+         "a" + Fffd + "b" + Fffd},
         // Cut sequences: one replacement for the whole cut start, then the
         // following character is kept.
         {"\xE2\x82", Fffd},
-        {"\xE2\x82" "A", Fffd + "A"},
+        {"\xE2\x82"
+         "A",
+         Fffd + "A"},
         {"\xF0\x9F\x94", Fffd},
         {"\xF0\x9F\x94\xF0\x9F\x94\xA5", Fffd + "🔥"},
         {"°\xC2", "°" + Fffd},
@@ -94,7 +98,11 @@ TEST(Utf8Test, CutsFallOnCharacterBoundaries)
     EXPECT_EQ(utf8Left("ab", 5), "ab");
     EXPECT_EQ(utf8Left("🔥🔥", 1), "🔥");
     // A bad part counts as one character and is kept as it stands.
-    EXPECT_EQ(utf8Left("\xE2\x82" "AB", 2), "\xE2\x82" "A");
+    EXPECT_EQ(utf8Left("\xE2\x82"
+                       "AB",
+                       2),
+              "\xE2\x82"
+              "A");
 
     EXPECT_EQ(utf8FittingBytes("a°", 2), 1u);
     EXPECT_EQ(utf8FittingBytes("a°", 3), 3u);
