@@ -66,12 +66,15 @@ updown=$prefix/bin/updown.txt
 grep -q 'Motherboard' "$updown" || fail "updown.txt has no report"
 # Polls at one-second intervals for three seconds: WB1 rose from 41.
 grep -qE '^[|]Motherboard *[|]41 +[|]4[3-9] ' "$updown" || { cat "$updown" >&2; fail "WB1 did not run from 41 upwards"; }
-# Third run under a file-size limit that the next interval-log row crosses: the
-# program goes on, reports the log's write error and still saves its settings.
-truncate -s 1M "$prefix/bin/cdxlog.txt"
-sed -i '/^"Form X"=/d' "$reg"
+# Third run under a file-size limit that the next interval-log row crosses (40
+# KiB, below the log size limit of 64 KB, above the settings file): the program
+# goes on, reports the log's write error and still saves its settings.
+truncate -s 40K "$prefix/bin/cdxlog.txt"
+inode=$(stat -c %i "$reg")
 : >"$work/stderr"
-(ulimit -f 1024 && run 2)
-grep -q 'cdxlog.txt' "$work/stderr" || { cat "$work/stderr" >&2; fail "the log that crossed the size limit was not reported"; }
-grep -q '^"Form X"=' "$reg" || fail "the settings were not saved under the file-size limit"
+(ulimit -f 40 && run 3)
+grep -q 'cdxlog.txt.*File too large' "$work/stderr" || { cat "$work/stderr" >&2; fail "the log that crossed the size limit was not reported"; }
+# Every save writes a new file and renames it over the old one.
+[ "$(stat -c %i "$reg")" != "$inode" ] && grep -q '^"Log File"=dword:00000001' "$reg" ||
+  fail "the settings were not saved under the file-size limit"
 echo "end-to-end run passed: $entry"
