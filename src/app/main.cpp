@@ -1,4 +1,5 @@
 #include <clocale>
+#include <csignal>
 
 #include <QApplication>
 #include <QTimer>
@@ -11,6 +12,9 @@
 
 int main(int argc, char* argv[])
 {
+    // A write past the user's file-size limit fails with EFBIG and is
+    // reported like a full disk, instead of ending the program unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication qapp(argc, argv);
     // Numbers are formatted by the program with the user's separator applied
     // explicitly; the C library must keep the plain "." form.
