@@ -16,6 +16,12 @@ public:
     // Shows `text` in the program's standard error box and waits until the
     // user closes it.
     virtual void showError(const std::string& text) = 0;
+
+    // A plain notice with an OK button.
+    virtual void showInformation(const std::string& text) = 0;
+
+    // A warning with an OK button.
+    virtual void showWarning(const std::string& text) = 0;
 };
 
 } // namespace cdx
