@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace cdx {
+
+// The core voltage arrows of the first-run settings dialog: steps of 0.1 V,
+// up while below 5.0 V, down while above 1.0 V. The value is kept in tenths,
+// so that steps add up exactly and the ends are reached exactly.
+class CoreVoltageSpin {
+public:
+    explicit CoreVoltageSpin(double volts);
+
+    void up();
+    void down();
+    double volts() const { return m_tenths / 10.0; }
+
+    // "Core Voltage: 2.8Volt", with the user's decimal separator.
+    std::string caption(const std::string& decimalSeparator) const;
+
+    // The value the spin starts from: a measured core voltage rounded to
+    // 0.1 V and kept within 1.0 to 5.0 V, or 2.8 V without one.
+    static double startValue(std::optional<double> measured);
+
+private:
+    int m_tenths;
+};
+
+} // namespace cdx
