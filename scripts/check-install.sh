@@ -14,7 +14,8 @@ mv "$work/first" "$work/moved"
 prefix=$work/moved
 
 fail() { echo "check-install: $*" >&2; exit 1; }
-for f in bin/caldrix share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg; do
+for f in bin/caldrix share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg \
+  share/caldrix/Help/Index.html lib/caldrix/caldrix-uninstall lib/caldrix/installed-files; do
   [ -e "$prefix/$f" ] || fail "missing $f"
 done
 readelf -d "$prefix/bin/caldrix" | grep -E 'R(UN)?PATH' | grep -qF '[$ORIGIN/../lib/caldrix]' \
@@ -30,4 +31,11 @@ if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/caldrix.desktop"
 fi
 bash scripts/check-sigterm.sh "$prefix/bin/caldrix" >/dev/null
-echo "installed program works from $prefix"
+
+# The installed uninstaller removes every file the install put there (the
+# logs the run above wrote beside the program are the user's; the program's
+# own "Un-Install" removes those).
+"$prefix/lib/caldrix/caldrix-uninstall" >/dev/null || fail "the uninstaller failed"
+left=$(find "$prefix" \( -type f -o -type l \) ! -name 'cdxlog.*' ! -name 'cdxwarnlog.*' ! -name 'updown.*')
+[ -z "$left" ] || fail "the uninstaller left files behind: $left"
+echo "installed program works from $prefix and uninstalls cleanly"
