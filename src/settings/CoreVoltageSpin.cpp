@@ -46,12 +46,4 @@ std::string CoreVoltageSpin::caption(const std::string& decimalSeparator) const
     return "Core Voltage: " + formatFixed(volts(), 1, decimalSeparator) + "Volt";
 }
 
-double CoreVoltageSpin::startValue(std::optional<double> measured)
-{
-    if (!measured || !std::isfinite(*measured) || *measured <= 0.0) {
-        return kDefaultTenths / 10.0;
-    }
-    return std::clamp(toTenths(*measured), kLowestTenths, kHighestTenths) / 10.0;
-}
-
 } // namespace cdx

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 namespace cdx {
@@ -18,10 +17,6 @@ public:
 
     // "Core Voltage: 2.8Volt", with the user's decimal separator.
     std::string caption(const std::string& decimalSeparator) const;
-
-    // The value the spin starts from: a measured core voltage rounded to
-    // 0.1 V and kept within 1.0 to 5.0 V, or 2.8 V without one.
-    static double startValue(std::optional<double> measured);
 
 private:
     int m_tenths;

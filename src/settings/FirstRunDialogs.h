@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "sensors/CpuType.h"
@@ -11,8 +12,10 @@ struct StartupQuestions {
     bool chipDetected = true; // without a chip the core voltage questions are hidden
     bool askCpuType = true;   // false where the CPU sensor reports the true temperature
     double coreVoltage = 2.8; // the spin's start value
-    double port0Volts = 0.0;  // the two ports' readings, shown in their captions
-    double port1Volts = 0.0;
+    // The two ports' readings, shown in their captions; nothing where the
+    // driver has no such input.
+    std::optional<double> port0Volts;
+    std::optional<double> port1Volts;
     std::string decimalSeparator = ".";
 };
 

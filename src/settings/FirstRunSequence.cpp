@@ -1,5 +1,7 @@
 #include "settings/FirstRunSequence.h"
 
+#include <cmath>
+
 #include "platform/RegistryError.h"
 #include "sensors/Formats.h"
 #include "settings/Settings.h"
@@ -92,9 +94,13 @@ std::string FirstRunSequence::chipText(int chipId)
     }
 }
 
-std::string FirstRunSequence::portCaption(int port, double volts, const std::string& decimalSeparator)
+std::string FirstRunSequence::portCaption(int port, std::optional<double> volts, const std::string& decimalSeparator)
 {
-    return "Port " + std::to_string(port) + ": " + formatFixed(volts, 2, decimalSeparator) + "Volt";
+    const std::string name = "Port " + std::to_string(port) + ": ";
+    if (!volts || !std::isfinite(*volts)) {
+        return name + "not available";
+    }
+    return name + formatFixed(*volts, 2, decimalSeparator) + "Volt";
 }
 
 } // namespace cdx

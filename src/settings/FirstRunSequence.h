@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "settings/FirstRunDialogs.h"
@@ -42,8 +43,9 @@ public:
     // The chip notice for the number GetChipID returned.
     static std::string chipText(int chipId);
 
-    // "Port 0: 1.65Volt": a port radio's caption with its reading.
-    static std::string portCaption(int port, double volts, const std::string& decimalSeparator);
+    // "Port 0: 1.65Volt": a port radio's caption with its reading ("Port 0:
+    // not available" without one).
+    static std::string portCaption(int port, std::optional<double> volts, const std::string& decimalSeparator);
 };
 
 } // namespace cdx

@@ -30,6 +30,8 @@ public:
     // The settings were saved on the way out (the shutdown need not save
     // them again).
     bool saved() const { return m_saved; }
+    // The program is on its way out.
+    bool ending() const { return m_ending; }
     const ExitQuestion& question() const { return m_question; }
 
 private:

@@ -1,5 +1,6 @@
 #include "settings/FirstRunSequence.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -160,12 +161,9 @@ TEST(FirstRunSequenceTest, CoreVoltageStepsStopExactlyAtTheirEnds)
     EXPECT_DOUBLE_EQ(spin.volts(), 1.0);
     EXPECT_EQ(spin.caption("."), "Core Voltage: 1.0Volt");
 
-    EXPECT_DOUBLE_EQ(CoreVoltageSpin::startValue(std::nullopt), 2.8);
-    EXPECT_DOUBLE_EQ(CoreVoltageSpin::startValue(1.234), 1.2);
-    EXPECT_DOUBLE_EQ(CoreVoltageSpin::startValue(0.35), 1.0) << "kept within the spin's range";
-    EXPECT_DOUBLE_EQ(CoreVoltageSpin::startValue(12.0), 5.0);
-    EXPECT_DOUBLE_EQ(CoreVoltageSpin::startValue(0.0), 2.8) << "no reading is no measurement";
     EXPECT_EQ(FirstRunSequence::portCaption(1, 1.654, ","), "Port 1: 1,65Volt");
+    EXPECT_EQ(FirstRunSequence::portCaption(0, std::nullopt, "."), "Port 0: not available");
+    EXPECT_EQ(FirstRunSequence::portCaption(0, std::nan(""), "."), "Port 0: not available");
 }
 
 } // namespace
