@@ -101,7 +101,7 @@ void BM_IntervalLogEntry(benchmark::State& state)
     std::ofstream(paths.intervalHtm, std::ios::binary | std::ios::app) << IntervalLogFormat::HtmlTrailer << "\r\n";
 
     for (auto _ : state) {
-        log.WriteStandardLogentry();
+        log.writeStandardLogEntry();
     }
     if (!messages.errors().empty()) {
         state.SkipWithError(messages.errors().front().c_str());

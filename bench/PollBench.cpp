@@ -15,10 +15,10 @@ namespace {
 
 class NullListener : public PollListener {
 public:
-    void CreateIcon() override {}
+    void createIcon() override {}
     bool cpuIdleLaunched() const override { return false; }
-    void CheckCPUIdleLaunch() override {}
-    void CheckCPUIdleClose() override {}
+    void checkCpuIdleLaunch() override {}
+    void checkCpuIdleClose() override {}
 };
 
 long residentKilobytes()
@@ -33,8 +33,12 @@ long residentKilobytes()
 struct PollBench {
     PollBench()
     {
-        settings.checkWb1 = settings.checkLm75 = settings.checkWb2 = settings.checkWb3 = true;
-        settings.fan1AlarmEnabled = settings.fan2AlarmEnabled = settings.fan3AlarmEnabled = true;
+        settings.temperature(TemperatureSensor::WB1).sensorEnabled =
+            settings.temperature(TemperatureSensor::LM75).sensorEnabled =
+                settings.temperature(TemperatureSensor::WB2).sensorEnabled =
+                    settings.temperature(TemperatureSensor::WB3).sensorEnabled = true;
+        settings.fan(Fan::Fan1).alarmEnabled = settings.fan(Fan::Fan2).alarmEnabled =
+            settings.fan(Fan::Fan3).alarmEnabled = true;
         settings.cpuIdleLaunch = settings.cpuIdleClose = true;
         // Readings that move, so labels and statistics change on every poll.
         driver.script("GetLM78Temp", {30, 31, 32, 33, 34, 35, 34, 33, 32, 31});
@@ -63,7 +67,7 @@ void BM_OnePoll(benchmark::State& state)
 {
     PollBench b;
     for (auto _ : state) {
-        b.poll.Timer1Timer();
+        b.poll.poll();
     }
 }
 BENCHMARK(BM_OnePoll)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -75,11 +79,11 @@ void BM_MillionPollsMemory(benchmark::State& state)
     for (auto _ : state) {
         PollBench b;
         for (int i = 0; i < 1000; ++i) {
-            b.poll.Timer1Timer();
+            b.poll.poll();
         }
         const long before = residentKilobytes();
         for (int i = 0; i < 1000000; ++i) {
-            b.poll.Timer1Timer();
+            b.poll.poll();
         }
         const long after = residentKilobytes();
         state.counters["rss_before_kb"] = static_cast<double>(before);

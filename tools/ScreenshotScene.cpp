@@ -45,13 +45,13 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
           .shell = nullptr,
       }),
       m_tray(
-          m_area, m_settings, {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel, m_timers.timer2(),
-          m_window.popupQMenu(), [this] { m_window.TrayIcon1DblClick(); }, [this] { return m_timers.pollingActive(); })
+          m_area, m_settings, {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel, m_timers.swapTimer(),
+          m_window.popupQMenu(), [this] { m_window.openFromTray(); }, [this] { return m_timers.pollingActive(); })
 {
     m_listener.attach(&m_tray);
     MonitorTimers::Handlers handlers;
-    handlers.poll = [this] { m_poll.Timer1Timer(); };
-    handlers.swap = [this] { m_tray.Timer2Timer(); };
+    handlers.poll = [this] { m_poll.poll(); };
+    handlers.swap = [this] { m_tray.swapTick(); };
     m_timers.setHandlers(handlers);
 
     // A warm afternoon on a healthy board: temperatures creep up a little,
@@ -71,17 +71,17 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
     m_driver.script("GetLM78Fan3", {168, 170});
 
     const bool winbond = sensors == Sensors::Winbond;
-    m_settings.checkWb1 = true;
-    m_settings.checkLm75 = !winbond;
-    m_settings.checkWb2 = winbond;
-    m_settings.checkWb3 = winbond;
-    m_settings.trayShowMb = true;
-    m_settings.trayShowLm75 = !winbond;
-    m_settings.trayShowWb2 = winbond;
-    m_settings.trayShowWb3 = winbond;
-    m_settings.fan1NominalRpm = 2400.0;
-    m_settings.fan2NominalRpm = 2250.0;
-    m_settings.fan3NominalRpm = 4000.0;
+    m_settings.temperature(TemperatureSensor::WB1).sensorEnabled = true;
+    m_settings.temperature(TemperatureSensor::LM75).sensorEnabled = !winbond;
+    m_settings.temperature(TemperatureSensor::WB2).sensorEnabled = winbond;
+    m_settings.temperature(TemperatureSensor::WB3).sensorEnabled = winbond;
+    m_settings.temperature(TemperatureSensor::WB1).trayShow = true;
+    m_settings.temperature(TemperatureSensor::LM75).trayShow = !winbond;
+    m_settings.temperature(TemperatureSensor::WB2).trayShow = winbond;
+    m_settings.temperature(TemperatureSensor::WB3).trayShow = winbond;
+    m_settings.fan(Fan::Fan1).nominalRpm = 2400.0;
+    m_settings.fan(Fan::Fan2).nominalRpm = 2250.0;
+    m_settings.fan(Fan::Fan3).nominalRpm = 4000.0;
     m_settings.pollInterval = kPollInterval;
 }
 
@@ -92,22 +92,22 @@ ScreenshotScene::~ScreenshotScene()
 
 void ScreenshotScene::start()
 {
-    m_poll.UDTabResetSpeedButtonClick();
+    m_poll.resetStatistics();
     const bool chipDetected = m_driver.CheckLM78();
     m_poll.setChipPresent(chipDetected);
     m_driver.RestartLM78();
     m_poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
-    if (m_settings.checkLm75) {
+    if (m_settings.temperature(TemperatureSensor::LM75).sensorEnabled) {
         m_driver.GetLM75TempAsusTX();
     }
     m_window.applySettings();
-    m_window.SetActiveTab();
+    m_window.showStartPage();
     m_poll.setScaleCaption(m_settings.temperatureUnit);
-    m_window.SpeedButton2Click();
+    m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
     m_tray.loadSettings();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval);
-    m_window.Show2Click();
+    m_window.showCompact();
     m_tray.activate();
 }
 

@@ -85,13 +85,13 @@ void renderWinbondBoard(PictureFolder& folder)
     scene.poll(kPolls);
     cdx::MainWindow& window = scene.window();
     folder.save(scene.grabWindow(), "window-compact.png");
-    window.ModeButtonClick();
+    window.toggleMode();
     folder.save(scene.grabWindow(), "window-expanded.png");
-    window.ModeButtonClick();
+    window.toggleMode();
 
     // Every icon style on the motherboard temperature's icon.
     cdx::TrayIcons& tray = scene.tray();
-    cdx::TrayIcon& wb1 = tray.TrayIcon1();
+    cdx::TrayIcon& wb1 = tray.iconOf(cdx::TemperatureSensor::WB1);
     IconSheet sheet;
     saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-default.png", "default");
 
@@ -104,21 +104,22 @@ void renderWinbondBoard(PictureFolder& folder)
     tray.setTrayDegreeSymbol(true);
 
     // Fahrenheit gives three digits and the wide icon.
-    window.SpeedButton2Click();
+    window.toggleScale();
     saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-three-digits.png", "3 digits (\u00B0F)");
-    window.SpeedButton2Click();
+    window.toggleScale();
 
-    cdx::TrayStyle colours;
+    const cdx::TrayStyle plain = cdx::Settings{}.temperature(cdx::TemperatureSensor::WB1).trayStyle;
+    cdx::TrayStyle colours = plain;
     colours.background = 0x00800000; // navy
     colours.fontColour = 0x0000FFFF; // yellow
-    tray.setTrayStyle(cdx::TrayWb1, colours);
+    tray.setTrayStyle(cdx::TemperatureSensor::WB1, colours);
     saveIcon(folder, sheet, scene.shownPicture(wb1), "tray-custom-colours.png", "own colours");
-    tray.setTrayStyle(cdx::TrayWb1, cdx::TrayStyle{});
+    tray.setTrayStyle(cdx::TemperatureSensor::WB1, plain);
 
     if (QAction* suspend = window.popupMenu().item("pause1")) {
         suspend->trigger();
     }
-    saveIcon(folder, sheet, tray.suspended() ? scene.shownPicture(tray.TrayIcon3()) : QImage(), "tray-suspended.png",
+    saveIcon(folder, sheet, tray.suspended() ? scene.shownPicture(tray.programIcon()) : QImage(), "tray-suspended.png",
              "suspended");
 
     folder.save(sheet.strip(), "tray-icons.png");

@@ -7,8 +7,8 @@
 #include "alarms/AlarmSettings.h"
 #include "alarms/AlarmSound.h"
 #include "alarms/AlarmWindow.h"
-#include "alarms/WarningDialog.h"
 #include "alarms/WarningDialogControl.h"
+#include "alarms/WarningPrompt.h"
 #include "platform/Shell.h"
 #include "platform/Timer.h"
 #include "settings/Settings.h"
@@ -40,21 +40,21 @@ void AlarmActions::run(AlarmKind kind, int alarmSource, const AlarmMessage& mess
         writeLog(message.log);
     }
     if (actions.run && fileExists(actions.runPath)) {
-        ExecuteFile(actions.runPath, {}, {});
+        executeFile(actions.runPath, {}, {});
     }
     if (kind == AlarmKind::Voltage) {
         leaveStayOnTopIfFullView();
     }
     if (actions.wave && fileExists(actions.wavePath)) {
-        m_parts.sound.PlayWave(actions.wavePath);
+        m_parts.sound.playWave(actions.wavePath);
     }
     if (actions.pcSpeaker) {
-        m_parts.timer4.setEnabled(true);
+        m_parts.toneTimer.setEnabled(true);
     }
     if (actions.showMessage) {
         m_parts.window.showTaskbarButton(true);
         m_parts.dialogControl.setAlarmSource(alarmSource);
-        m_parts.dialog.ShowModal(message.dialog);
+        m_parts.dialog.showModal(message.dialog);
         if (m_parts.window.isHidden()) {
             m_parts.window.showTaskbarButton(false);
             m_parts.window.processPendingMessages();
@@ -66,14 +66,14 @@ void AlarmActions::run(AlarmKind kind, int alarmSource, const AlarmMessage& mess
     if (kind != AlarmKind::Fan) {
         writeLog(message.log);
     }
-    m_parts.timer4.setEnabled(false);
-    m_parts.sound.StopSound();
+    m_parts.toneTimer.setEnabled(false);
+    m_parts.sound.stopSound();
     if (kind == AlarmKind::Temperature) {
         returnToStayOnTopIfSmallView();
     }
 }
 
-void AlarmActions::ExecuteFile(const std::string& file, const std::string& parameters, const std::string& directory)
+void AlarmActions::executeFile(const std::string& file, const std::string& parameters, const std::string& directory)
 {
     std::vector<std::string> arguments;
     if (!parameters.empty()) {

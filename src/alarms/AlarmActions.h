@@ -12,7 +12,7 @@ class AlarmSound;
 class AlarmWindow;
 class Shell;
 class Timer;
-class WarningDialog;
+class WarningPrompt;
 class WarningDialogControl;
 struct Settings;
 
@@ -30,10 +30,10 @@ public:
         AlarmWindow& window;
         Shell& shell;
         AlarmSound& sound;
-        Timer& timer4; // the alarm tone
-        WarningDialog& dialog;
+        Timer& toneTimer; // the alarm tone
+        WarningPrompt& dialog;
         WarningDialogControl& dialogControl;
-        // Appends a line to the warning log (WriteErrorLog); called only while
+        // Appends a line to the warning log (writeErrorLog); called only while
         // "Write Errors" is set.
         std::function<void(const std::string&)> writeErrorLog;
     };
@@ -46,7 +46,7 @@ public:
     // Opens `file` with its default action: a program is started with the
     // parameters as its arguments, never through a command interpreter; a
     // document opens in the desktop's program for it. Failures are ignored.
-    void ExecuteFile(const std::string& file, const std::string& parameters, const std::string& directory);
+    void executeFile(const std::string& file, const std::string& parameters, const std::string& directory);
 
 private:
     void writeLog(const std::string& line);

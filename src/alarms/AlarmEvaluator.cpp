@@ -20,7 +20,7 @@ std::size_t fanIndex(int fan)
 
 } // namespace
 
-void AlarmEvaluator::DisplayTempAlarm(int sensor)
+void AlarmEvaluator::displayTemperatureAlarm(int sensor)
 {
     static constexpr int kSources[] = {AlarmWB1, AlarmLM75, AlarmWB2, AlarmWB3};
     if (sensor < 1 || sensor > 4) {
@@ -31,7 +31,7 @@ void AlarmEvaluator::DisplayTempAlarm(int sensor)
     m_actions.run(AlarmKind::Temperature, source, m_texts.temperature(sensor));
 }
 
-void AlarmEvaluator::DisplayVoltageAlarm(const std::string& name, double value)
+void AlarmEvaluator::displayVoltageAlarm(const std::string& name, double value)
 {
     if (!m_settings.voltageAlarmEnabled) {
         return;
@@ -40,7 +40,7 @@ void AlarmEvaluator::DisplayVoltageAlarm(const std::string& name, double value)
     m_actions.run(AlarmKind::Voltage, AlarmVoltage, m_texts.voltage(name, value));
 }
 
-void AlarmEvaluator::DisplayFanAlarm(int fan, int offMark, double value)
+void AlarmEvaluator::displayFanAlarm(int fan, int offMark, double value)
 {
     if (!validFan(fan)) {
         return;
@@ -85,12 +85,12 @@ void AlarmEvaluator::resetFanAlarmCounts()
     }
 }
 
-int AlarmEvaluator::FanAlarmCount(int fan) const
+int AlarmEvaluator::fanAlarmCount(int fan) const
 {
     return validFan(fan) ? m_fanAlarmCount[fanIndex(fan)] : 0;
 }
 
-bool AlarmEvaluator::FanAlarmPending(int fan) const
+bool AlarmEvaluator::fanAlarmPending(int fan) const
 {
     return validFan(fan) && m_fanAlarmPending[fanIndex(fan)];
 }

@@ -21,17 +21,17 @@ public:
     {
     }
 
-    void DisplayTempAlarm(int sensor) override;
-    void DisplayVoltageAlarm(const std::string& name, double value) override;
-    void DisplayFanAlarm(int fan, int offMark, double value) override;
+    void displayTemperatureAlarm(int sensor) override;
+    void displayVoltageAlarm(const std::string& name, double value) override;
+    void displayFanAlarm(int fan, int offMark, double value) override;
 
     void clearFanAlarmPending() override;
     void setFanAlarmCount(int fan, int count) override;
     void resetFanAlarmCounts() override;
 
-    // FanAlarmCount and FanAlarmPending of fan 1 to 3.
-    int FanAlarmCount(int fan) const;
-    bool FanAlarmPending(int fan) const;
+    // fanAlarmCount and fanAlarmPending of fan 1 to 3.
+    int fanAlarmCount(int fan) const;
+    bool fanAlarmPending(int fan) const;
 
 private:
     static bool validFan(int fan) { return fan >= 1 && fan <= 3; }

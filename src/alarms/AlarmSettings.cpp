@@ -1,60 +1,59 @@
 #include "alarms/AlarmSettings.h"
 
+#include <type_traits>
+
 #include "alarms/AlarmSource.h"
-#include "settings/Settings.h"
 
 namespace cdx {
+namespace {
 
-AlarmActionSettings alarmActionSettings(const Settings& s, int alarmSource)
+// The settings group of an alarm number: a sensor's, a fan's or the voltages'.
+template <typename Actions, typename Flag> struct Group {
+    Actions* actions = nullptr;
+    Flag* enabled = nullptr;
+};
+
+template <typename Record> auto alarmGroup(Record& s, int alarmSource)
 {
+    using AlarmGroup = Group<std::remove_reference_t<decltype((s.voltageActions))>,
+                             std::remove_reference_t<decltype((s.voltageAlarmEnabled))>>;
+    auto temperature = [&](TemperatureSensor sensor) {
+        return AlarmGroup{&s.temperature(sensor).actions, &s.temperature(sensor).alarmEnabled};
+    };
+    auto fan = [&](Fan which) { return AlarmGroup{&s.fan(which).actions, &s.fan(which).alarmEnabled}; };
     switch (alarmSource) {
     case AlarmWB1:
-        return {s.mbAlarmRun, s.mbAlarmPath, s.mbAlarmWave, s.mbAlarmWavePath, s.mbPcSpeaker, s.mbShowAlarmMsg};
+        return temperature(TemperatureSensor::WB1);
     case AlarmLM75:
-        return {s.cpuAlarmRun, s.cpuAlarmPath, s.cpuAlarmWave, s.cpuAlarmWavePath, s.cpuPcSpeaker, s.cpuShowAlarmMsg};
+        return temperature(TemperatureSensor::LM75);
     case AlarmWB2:
-        return {s.wb2AlarmRun, s.wb2AlarmPath, s.wb2AlarmWave, s.wb2AlarmWavePath, s.wb2PcSpeaker, s.wb2ShowAlarmMsg};
+        return temperature(TemperatureSensor::WB2);
     case AlarmWB3:
-        return {s.wb3AlarmRun, s.wb3AlarmPath, s.wb3AlarmWave, s.wb3AlarmWavePath, s.wb3PcSpeaker, s.wb3ShowAlarmMsg};
+        return temperature(TemperatureSensor::WB3);
     case AlarmVoltage:
-        return {s.voltageAlarmRun,      s.voltageAlarmPath, s.voltageAlarmWave,
-                s.voltageAlarmWavePath, s.voltagePcSpeaker, s.voltageShowAlarmMsg};
+        return AlarmGroup{&s.voltageActions, &s.voltageAlarmEnabled};
     case AlarmFan1:
-        return {s.fan1AlarmRun,      s.fan1AlarmPath, s.fan1AlarmWave,
-                s.fan1AlarmWavePath, s.fan1PcSpeaker, s.fan1ShowAlarmMsg};
+        return fan(Fan::Fan1);
     case AlarmFan2:
-        return {s.fan2AlarmRun,      s.fan2AlarmPath, s.fan2AlarmWave,
-                s.fan2AlarmWavePath, s.fan2PcSpeaker, s.fan2ShowAlarmMsg};
+        return fan(Fan::Fan2);
     case AlarmFan3:
-        return {s.fan3AlarmRun,      s.fan3AlarmPath, s.fan3AlarmWave,
-                s.fan3AlarmWavePath, s.fan3PcSpeaker, s.fan3ShowAlarmMsg};
+        return fan(Fan::Fan3);
     default:
-        return {};
+        return AlarmGroup{};
     }
 }
 
-bool* alarmEnableSwitch(Settings& s, int alarmSource)
+} // namespace
+
+AlarmActionSettings alarmActionSettings(const Settings& settings, int alarmSource)
 {
-    switch (alarmSource) {
-    case AlarmWB1:
-        return &s.mbAlarmEnabled;
-    case AlarmLM75:
-        return &s.cpuAlarmEnabled;
-    case AlarmVoltage:
-        return &s.voltageAlarmEnabled;
-    case AlarmFan1:
-        return &s.fan1AlarmEnabled;
-    case AlarmFan2:
-        return &s.fan2AlarmEnabled;
-    case AlarmFan3:
-        return &s.fan3AlarmEnabled;
-    case AlarmWB2:
-        return &s.wb2AlarmEnabled;
-    case AlarmWB3:
-        return &s.wb3AlarmEnabled;
-    default:
-        return nullptr;
-    }
+    const auto group = alarmGroup(settings, alarmSource);
+    return group.actions != nullptr ? *group.actions : AlarmActionSettings{};
+}
+
+bool* alarmEnableSwitch(Settings& settings, int alarmSource)
+{
+    return alarmGroup(settings, alarmSource).enabled;
 }
 
 bool pcSpeakerBoxEnabled(const Settings& settings, int alarmSource)

@@ -2,19 +2,9 @@
 
 #include <string>
 
+#include "settings/Settings.h"
+
 namespace cdx {
-
-struct Settings;
-
-// What one alarm does when it fires, as its settings group holds it.
-struct AlarmActionSettings {
-    bool run = false; // "... Alarm Run" ("Fan1 Alarm" for the fans)
-    std::string runPath;
-    bool wave = false; // "... Alarm Wave" / "... Alarm Play"
-    std::string wavePath;
-    bool pcSpeaker = false;   // "... PC Speaker"
-    bool showMessage = false; // "... Show Alarm Msg"
-};
 
 // The action settings of the alarm with the given AlarmSource (1 to 8);
 // nothing switched on for any other number.

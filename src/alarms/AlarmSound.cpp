@@ -8,7 +8,7 @@
 
 namespace cdx {
 
-void AlarmSound::PlayWave(const std::string& file)
+void AlarmSound::playWave(const std::string& file)
 {
     if (file.empty()) {
         m_player.stop();
@@ -17,12 +17,12 @@ void AlarmSound::PlayWave(const std::string& file)
     m_player.play(file, m_settings.loopWaves);
 }
 
-void AlarmSound::StartSound()
+void AlarmSound::startSound()
 {
     m_driver.StartPCSpeaker(static_cast<std::uint16_t>(m_settings.pcSpeakerDivisor));
 }
 
-void AlarmSound::StopSound()
+void AlarmSound::stopSound()
 {
     m_driver.StopPCSpeaker();
 }

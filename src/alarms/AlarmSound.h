@@ -19,11 +19,11 @@ public:
 
     // Plays `file` in the background, repeating it while "Loop Waves" is set;
     // a new wave ends the one before, and an empty name stops the wave.
-    void PlayWave(const std::string& file);
+    void playWave(const std::string& file);
 
-    // The speaker tone of 1193181 / "PC Speaker Freq" Hz, until StopSound.
-    void StartSound();
-    void StopSound();
+    // The speaker tone of 1193181 / "PC Speaker Freq" Hz, until stopSound.
+    void startSound();
+    void stopSound();
 
 private:
     const Settings& m_settings;

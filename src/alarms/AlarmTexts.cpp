@@ -4,7 +4,6 @@
 #include "sensors/Formats.h"
 #include "sensors/TemperatureConversion.h"
 #include "sensors/TemperatureText.h"
-#include "settings/SensorSettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -27,7 +26,7 @@ AlarmMessage AlarmTexts::temperature(int sensor) const
     if (sensor < 1 || sensor > 4) {
         return {};
     }
-    const auto t = temperatureSettings(m_settings, static_cast<TemperatureSensor>(sensor - 1));
+    const auto& t = m_settings.temperature(static_cast<TemperatureSensor>(sensor - 1));
     const TemperatureDisplay display = thresholdDisplay();
     const std::string labels =
         settingCelsiusLabel(t.alarmTemperature, display) + " / " + settingFahrenheitLabel(t.alarmTemperature, display);
@@ -51,7 +50,7 @@ AlarmMessage AlarmTexts::fan(int fan, int offMark, double speed) const
     if (fan < 1 || fan > 3) {
         return {};
     }
-    const auto f = fanSettings(m_settings, static_cast<Fan>(fan - 1));
+    const auto& f = m_settings.fan(static_cast<Fan>(fan - 1));
     const std::string& name = f.name;
     const double usersRpm = f.nominalRpm;
     const std::string& separator = m_formats.decimalSeparator;

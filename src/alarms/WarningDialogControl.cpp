@@ -6,9 +6,9 @@
 
 namespace cdx {
 
-void WarningDialogControl::FormShow()
+void WarningDialogControl::dialogShown()
 {
-    m_parts.timer1.setEnabled(false);
+    m_parts.pollTimer.setEnabled(false);
 }
 
 void WarningDialogControl::enableAlarm()
@@ -18,17 +18,17 @@ void WarningDialogControl::enableAlarm()
     }
 }
 
-void WarningDialogControl::FormClose()
+void WarningDialogControl::dialogClosed()
 {
     if (!(m_parts.pollingSuspended && m_parts.pollingSuspended())) {
-        m_parts.timer1.setEnabled(true);
+        m_parts.pollTimer.setEnabled(true);
     }
     if (m_parts.redrawTray) {
         m_parts.redrawTray();
     }
-    m_parts.timer4.setEnabled(false);
-    m_parts.sound.StopSound();
-    m_parts.sound.PlayWave({});
+    m_parts.toneTimer.setEnabled(false);
+    m_parts.sound.stopSound();
+    m_parts.sound.playWave({});
 }
 
 } // namespace cdx

@@ -15,8 +15,8 @@ class WarningDialogControl {
 public:
     struct Parts {
         Settings& settings;
-        Timer& timer1; // the poll
-        Timer& timer4; // the alarm tone
+        Timer& pollTimer; // the poll
+        Timer& toneTimer; // the alarm tone
         AlarmSound& sound;
         // Gives tray icon 1 its popup menu and double-click action again and
         // redraws the tray icons.
@@ -32,13 +32,13 @@ public:
     void setAlarmSource(int alarmSource) { m_alarmSource = alarmSource; }
 
     // The dialog is shown: the poll timer stops.
-    void FormShow();
+    void dialogShown();
     // "OK & Enable Alarm": checks the enable switch of the alarm AlarmSource
     // names (any other number switches nothing on). The dialog then closes.
     void enableAlarm();
     // The dialog closes, by either button or its close box: the poll timer runs
     // again, the tray is redrawn, the tone stops and the wave is stopped.
-    void FormClose();
+    void dialogClosed();
 
 private:
     Parts m_parts;

@@ -14,6 +14,7 @@
 #include "monitor/TraySettings.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
+#include "sensors/CoreVoltageStart.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
@@ -50,23 +51,23 @@ Application::Application(Libraries libraries)
       m_store(m_platform.registry, m_platform.location),
       m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart),
       m_timers(m_platform.timers, m_platform.identity.family(), m_beeper), m_sound(m_settings, m_wave, m_driver),
-      m_dialogControl(WarningDialogControl::Parts{m_settings, m_timers.timer1(), m_timers.timer4(), m_sound,
+      m_dialogControl(WarningDialogControl::Parts{m_settings, m_timers.pollTimer(), m_timers.toneTimer(), m_sound,
                                                   [this] {
                                                       if (m_trayForDialog != nullptr) {
-                                                          m_trayForDialog->CreateIcon();
+                                                          m_trayForDialog->createIcon();
                                                       }
                                                   },
                                                   [this] { return m_timers.suspended(); }}),
       m_dialog(m_dialogControl), m_alarmTexts(m_settings, m_platform.formats),
       m_logs(std::make_unique<LogStack>(
-          m_platform, m_settings, m_timers.timer3(),
+          m_platform, m_settings, m_timers.logTimer(),
           [this] { return intervalLogSnapshot(m_monitor.constGauges(), m_monitor.panel, m_cpuSpeedMhz); },
           [this] { return m_timers.pollingActive(); })),
-      m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.timer4(), m_dialog,
-                                    m_dialogControl,
-                                    [this](const std::string& line) { m_logs->warningLog.WriteErrorLog(line); }}),
-      m_alarms(m_settings, m_alarmTexts, m_actions),
-      m_monitor(m_platform, m_settings, m_driver, m_timers, m_alarms, m_pollListener),
+      m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.toneTimer(),
+                                    m_dialog, m_dialogControl,
+                                    [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
+      m_alarms(m_settings, m_alarmTexts, m_actions), m_countedAlarms(m_alarms, m_metricsRecorder),
+      m_monitor(m_platform, m_settings, m_driver, m_timers, m_countedAlarms, m_pollListener),
       m_window(MainWindow::Parts{
           .settings = m_settings,
           .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
@@ -87,7 +88,7 @@ Application::Application(Libraries libraries)
           // A sensor switched off loses its tray boxes: its icon goes too.
           .trayBoxesChanged =
               [this](TemperatureSensor sensor) {
-                  const auto tray = static_cast<TraySensor>(sensor);
+                  const auto tray = static_cast<TemperatureSensor>(sensor);
                   if (!TraySettings::showBox(std::as_const(m_settings), tray)) {
                       m_tray.showBoxClick(tray, false);
                   }
@@ -99,19 +100,25 @@ Application::Application(Libraries libraries)
               [this] {
                   m_tray.suspend();
                   m_logs->intervalLog.suspend();
+                  m_metrics.refresh();
               },
           .restoreTray =
               [this] {
                   m_tray.resume();
                   m_logs->intervalLog.resume();
+                  m_metrics.refresh();
               },
           .shell = &m_platform.shell,
       }),
       m_tray(
           m_platform.notificationArea, m_settings,
           {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]}, m_monitor.panel,
-          m_timers.timer2(), m_window.popupQMenu(), [this] { m_window.TrayIcon1DblClick(); },
-          [this] { return m_timers.pollingActive(); })
+          m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
+          [this] { return m_timers.pollingActive(); }),
+      m_metrics(m_settings, m_metricsRecorder,
+                MetricsAdapter({m_settings, m_monitor.constGauges(), m_monitor.panel, m_monitor.statistics,
+                                m_platform.formats.decimalSeparator, [this] { return m_timers.suspended(); },
+                                CALDRIX_VERSION}))
 {
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
@@ -131,11 +138,14 @@ Application::~Application()
 void Application::bindTimers()
 {
     MonitorTimers::Handlers handlers;
-    handlers.poll = [this] { m_monitor.poll.Timer1Timer(); };
-    handlers.swap = [this] { m_tray.Timer2Timer(); };
-    handlers.logEntry = [this] { m_logs->intervalLog.WriteStandardLogentry(); };
-    handlers.startSound = [this] { m_sound.StartSound(); };
-    handlers.stopSound = [this] { m_sound.StopSound(); };
+    handlers.poll = [this] {
+        m_monitor.poll.poll();
+        m_metrics.afterPoll();
+    };
+    handlers.swap = [this] { m_tray.swapTick(); };
+    handlers.logEntry = [this] { m_logs->intervalLog.writeStandardLogEntry(); };
+    handlers.startSound = [this] { m_sound.startSound(); };
+    handlers.stopSound = [this] { m_sound.stopSound(); };
     handlers.speakerDivisor = [this] { return m_settings.pcSpeakerDivisor; };
     m_timers.setHandlers(handlers);
 }
@@ -145,9 +155,13 @@ void Application::start()
     SystemInfo& systemInfo = *m_libraries.systemInfo.systemInfo;
     m_cpuSpeedMhz = systemInfo.ClockRate();
 
-    m_monitor.poll.UDTabResetSpeedButtonClick();
+    m_monitor.poll.resetStatistics();
     m_monitor.statistics.setStartTime(formatLongTime(m_platform.clock.now(), m_platform.formats));
 
+    // Readings that are not measured must never pass for measured ones.
+    if (!m_libraries.driver.userNotice.empty()) {
+        m_platform.messages.showInformation(m_libraries.driver.userNotice);
+    }
     const bool chipDetected = m_driver.CheckLM78();
     if (!chipDetected) {
         m_platform.messages.showError(
@@ -160,6 +174,13 @@ void Application::start()
 
     m_runOnStartup.checkAtStartup();
     const SettingsLoad load = m_store.readRegistry(m_settings);
+    if (!load.keyExisted && chipDetected && hasReading(m_driver.availableReadings(), DriverReading::Core0)) {
+        // A first run starts from the core voltage the chip measures, not
+        // from a nominal no processor of today runs at.
+        if (const auto nominal = coreVoltageStartValue(m_driver.GetLM78Core0())) {
+            m_settings.coreVoltageNominal = *nominal;
+        }
+    }
     // The joke item shows only when the whole key was read with "Zuno" set.
     m_window.popupMenu().item("ZunoBeer1")->setVisible(load.showZunoItem(m_settings));
     try {
@@ -167,22 +188,23 @@ void Application::start()
     } catch (const RegistryError& e) {
         std::cerr << "caldrix: " << e.what() << '\n';
     }
-    if (m_settings.checkLm75) {
+    if (m_settings.temperature(TemperatureSensor::LM75).sensorEnabled) {
         m_driver.GetLM75TempAsusTX();
     }
     applyLoadedSettings();
+    m_metrics.applySettings();
 
     m_logs->intervalLog.createMissingFiles();
     m_logs->warningLog.createMissingFiles();
     m_logs->upDownLog.createMissingFiles();
-    m_logs->intervalLog.CheckLogFileSize();
-    m_logs->warningLog.CheckWarnLogFileSize();
-    m_logs->upDownLog.CheckUpDownLogFileSize();
+    m_logs->intervalLog.checkLogFileSize();
+    m_logs->warningLog.checkWarningLogFileSize();
+    m_logs->upDownLog.checkUpDownLogFileSize();
 
     // The unit button shows the unit a click switches to; one click shows
     // the unit displayed at the last save.
     m_monitor.poll.setScaleCaption(m_settings.temperatureUnit);
-    m_window.SpeedButton2Click();
+    m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
 
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
@@ -193,9 +215,9 @@ void Application::start()
         const bool trayReachable =
             QSystemTrayIcon::isSystemTrayAvailable() || QGuiApplication::platformName() == QLatin1String("offscreen");
         if (m_settings.startMinimized && trayReachable) {
-            m_window.Hide1Click();
+            m_window.hideToTray();
         } else {
-            m_window.Show2Click();
+            m_window.showCompact();
         }
         m_tray.activate();
     });
@@ -205,7 +227,7 @@ void Application::start()
 void Application::applyLoadedSettings()
 {
     m_window.applySettings();
-    m_window.SetActiveTab();
+    m_window.showStartPage();
 }
 
 bool Application::saveSettings()
@@ -244,16 +266,16 @@ void Application::shutdown()
         return;
     }
     m_shutDown = true;
-    m_timers.timer1().setEnabled(false);
+    m_timers.pollTimer().setEnabled(false);
     // A session end or a signal cannot be refused: one more try, then on.
     if (!m_saved) {
         saveSettings();
     }
     if (m_settings.saveUpDownOnExit) {
-        m_logs->upDownLog.WriteUpDownLog(
+        m_logs->upDownLog.writeUpDownLog(
             upDownReport(m_monitor.statistics, m_settings, m_cpuSpeedMhz, m_platform.formats.decimalSeparator));
     }
-    m_sound.PlayWave("");
+    m_sound.playWave("");
 }
 
 } // namespace cdx

@@ -8,7 +8,9 @@
 #include "alarms/AlarmSound.h"
 #include "alarms/AlarmTexts.h"
 #include "alarms/WarningDialogControl.h"
+#include "app/CountingAlarmChecks.h"
 #include "app/LogStack.h"
+#include "app/MetricsService.h"
 #include "app/MonitorStack.h"
 #include "app/PlatformServices.h"
 #include "app/TrayPollListener.h"
@@ -22,8 +24,8 @@
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "ui/MainWindow.h"
-#include "ui/TForm10.h"
 #include "ui/TrayIcons.h"
+#include "ui/WarningDialog.h"
 
 namespace cdx {
 
@@ -61,6 +63,9 @@ public:
     // program; when they cannot be saved the program keeps running.
     void exitRequested();
 
+    // The sensor driver in use, for the About box and the system information.
+    const SensorDriverBinding& driverInUse() const { return m_libraries.driver; }
+
 private:
     void bindTimers();
     void applyLoadedSettings();
@@ -79,16 +84,19 @@ private:
     AlarmSound m_sound;
     TrayIcons* m_trayForDialog = nullptr;
     WarningDialogControl m_dialogControl;
-    TForm10 m_dialog;
+    WarningDialog m_dialog;
     WindowAlarmAdapter m_alarmWindow;
     AlarmTexts m_alarmTexts;
     std::unique_ptr<LogStack> m_logs;
     AlarmActions m_actions;
     AlarmEvaluator m_alarms;
+    MetricsRecorder m_metricsRecorder;
+    CountingAlarmChecks m_countedAlarms;
     TrayPollListener m_pollListener;
     MonitorStack m_monitor;
     MainWindow m_window;
     TrayIcons m_tray;
+    MetricsService m_metrics;
     int m_cpuSpeedMhz = 0;
     bool m_started = false;
     bool m_shutDown = false;

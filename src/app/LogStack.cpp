@@ -4,11 +4,11 @@
 
 namespace cdx {
 
-LogStack::LogStack(PlatformServices& platform, Settings& settings, Timer& timer3, IntervalLog::SnapshotSource snapshot,
-                   IntervalLog::PollingActive pollingActive)
+LogStack::LogStack(PlatformServices& platform, Settings& settings, Timer& logTimer,
+                   IntervalLog::SnapshotSource snapshot, IntervalLog::PollingActive pollingActive)
     : paths(LogPaths::of(platform.location)), files(platform.locks), meter(platform.locks),
       sizes(paths, meter), services{paths, files, sizes, platform.clock, platform.formats, platform.messages},
-      intervalLog(services, settings, timer3, std::move(snapshot), std::move(pollingActive)),
+      intervalLog(services, settings, logTimer, std::move(snapshot), std::move(pollingActive)),
       warningLog(services, settings), upDownLog(services, settings),
       maintenance(services, settings, intervalLog, warningLog, upDownLog, platform.shell, platform.trash)
 {

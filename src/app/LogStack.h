@@ -17,7 +17,7 @@ struct Settings;
 
 // The three logs and their upkeep, over the program directory.
 struct LogStack {
-    LogStack(PlatformServices& platform, Settings& settings, Timer& timer3, IntervalLog::SnapshotSource snapshot,
+    LogStack(PlatformServices& platform, Settings& settings, Timer& logTimer, IntervalLog::SnapshotSource snapshot,
              IntervalLog::PollingActive pollingActive);
 
     LogPaths paths;

@@ -4,10 +4,10 @@
 
 namespace cdx {
 
-void TrayPollListener::CreateIcon()
+void TrayPollListener::createIcon()
 {
     if (m_icons != nullptr) {
-        m_icons->CreateIcon();
+        m_icons->createIcon();
     }
 }
 

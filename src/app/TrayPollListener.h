@@ -12,10 +12,10 @@ class TrayPollListener : public PollListener {
 public:
     void attach(TrayIcons* icons) { m_icons = icons; }
 
-    void CreateIcon() override;
+    void createIcon() override;
     bool cpuIdleLaunched() const override { return false; }
-    void CheckCPUIdleLaunch() override {}
-    void CheckCPUIdleClose() override {}
+    void checkCpuIdleLaunch() override {}
+    void checkCpuIdleClose() override {}
 
 private:
     TrayIcons* m_icons = nullptr;

@@ -16,37 +16,37 @@ IntervalLog::IntervalLog(const LogServices& services, Settings& settings, Timer&
       m_pollingActive(std::move(pollingActive))
 {
     m_timer.setInterval(m_settings.logInterval);
-    m_timer.setOnTick([this] { WriteStandardLogentry(); });
+    m_timer.setOnTick([this] { writeStandardLogEntry(); });
 }
 
 void IntervalLog::createMissingFiles()
 {
-    createMissingLog(m_services, m_services.paths.intervalTxt, [this] { WriteIntervalLogStart(); });
-    createMissingLog(m_services, m_services.paths.intervalHtm, [this] { WriteIntervalLogStartHTM(); });
-    createMissingLog(m_services, m_services.paths.intervalCsv, [this] { WriteIntervalLogStartCSV(); });
+    createMissingLog(m_services, m_services.paths.intervalTxt, [this] { writeIntervalLogStart(); });
+    createMissingLog(m_services, m_services.paths.intervalHtm, [this] { writeIntervalLogStartHtml(); });
+    createMissingLog(m_services, m_services.paths.intervalCsv, [this] { writeIntervalLogStartCsv(); });
 }
 
-void IntervalLog::WriteIntervalLogStart()
+void IntervalLog::writeIntervalLogStart()
 {
     m_services.files.create(
         m_services.paths.intervalTxt,
         IntervalLogFormat::txtHeader(IntervalLogNames::of(m_settings), m_services.formats.decimalSeparator));
 }
 
-void IntervalLog::WriteIntervalLogStartHTM()
+void IntervalLog::writeIntervalLogStartHtml()
 {
     m_services.files.create(m_services.paths.intervalHtm,
                             IntervalLogFormat::htmHeader(IntervalLogNames::of(m_settings)));
 }
 
-void IntervalLog::WriteIntervalLogStartCSV()
+void IntervalLog::writeIntervalLogStartCsv()
 {
     m_services.files.create(
         m_services.paths.intervalCsv,
         IntervalLogFormat::csvHeader(IntervalLogNames::of(m_settings), m_services.formats.decimalSeparator));
 }
 
-void IntervalLog::WriteStandardLogentry()
+void IntervalLog::writeStandardLogEntry()
 {
     try {
         writeEntry();
@@ -80,7 +80,7 @@ void IntervalLog::writeEntry()
     }
 }
 
-void IntervalLog::CheckLogFileSize()
+void IntervalLog::checkLogFileSize()
 {
     try {
         checkSizes();
@@ -113,7 +113,7 @@ void IntervalLog::setLogging(bool on)
         m_onLoggingChanged();
     }
     if (on && changed && !m_suspended && m_pollingActive && m_pollingActive()) {
-        WriteStandardLogentry();
+        writeStandardLogEntry();
     }
 }
 

@@ -32,19 +32,19 @@ public:
 
     // Create one file from empty with its header (names as they are now).
     // Throw LogFileError.
-    void WriteIntervalLogStart();
-    void WriteIntervalLogStartHTM();
-    void WriteIntervalLogStartCSV();
+    void writeIntervalLogStart();
+    void writeIntervalLogStartHtml();
+    void writeIntervalLogStartCsv();
 
-    // Appends one row to each selected format, then runs CheckLogFileSize. A
+    // Appends one row to each selected format, then runs checkLogFileSize. A
     // cdxlog.csv that cannot be opened is skipped silently; a missing or
     // locked cdxlog.txt or cdxlog.htm ends the entry with an error message.
-    void WriteStandardLogentry();
+    void writeStandardLogEntry();
 
     // Measures the three files, updates their labels and stops the log when
     // one of them has reached "Log File Size Max" (whether its format is
     // selected or not).
-    void CheckLogFileSize();
+    void checkLogFileSize();
 
     // The box "Write Interval Log" (and the popup items "Start Interval Log"
     // and "Stop Interval Log", which check and clear it). Switching on while

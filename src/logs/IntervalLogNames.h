@@ -19,8 +19,9 @@ struct IntervalLogNames {
     static IntervalLogNames of(const Settings& settings)
     {
         return IntervalLogNames{
-            {settings.mbGaugeName, settings.cpuGaugeName, settings.wb2GaugeName, settings.wb3GaugeName},
-            {settings.fan1Name, settings.fan2Name, settings.fan3Name},
+            {settings.temperature(TemperatureSensor::WB1).name, settings.temperature(TemperatureSensor::LM75).name,
+             settings.temperature(TemperatureSensor::WB2).name, settings.temperature(TemperatureSensor::WB3).name},
+            {settings.fan(Fan::Fan1).name, settings.fan(Fan::Fan2).name, settings.fan(Fan::Fan3).name},
             settings.plus33VoltageNominal};
     }
 };

@@ -73,9 +73,9 @@ std::vector<LogMaintenance::GroupFile> LogMaintenance::groupFiles(LogGroup group
     const LogPaths& p = m_services.paths;
     switch (group) {
     case LogGroup::Interval:
-        return {{LogFile::IntervalTxt, [this] { m_intervalLog.WriteIntervalLogStart(); }},
-                {LogFile::IntervalHtm, [this] { m_intervalLog.WriteIntervalLogStartHTM(); }},
-                {LogFile::IntervalCsv, [this] { m_intervalLog.WriteIntervalLogStartCSV(); }}};
+        return {{LogFile::IntervalTxt, [this] { m_intervalLog.writeIntervalLogStart(); }},
+                {LogFile::IntervalHtm, [this] { m_intervalLog.writeIntervalLogStartHtml(); }},
+                {LogFile::IntervalCsv, [this] { m_intervalLog.writeIntervalLogStartCsv(); }}};
     case LogGroup::Warning:
         return {{LogFile::WarningTxt, [&files, &p] { files.create(p.warningTxt, ""); }},
                 {LogFile::WarningHtm, [&files, &p] { files.create(p.warningHtm, WarningLog::htmHeader()); }}};
@@ -97,7 +97,7 @@ void LogMaintenance::eraseLog(LogGroup group)
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string filePath = path(files[i].file);
         std::error_code error;
-        if (std::filesystem::exists(filePath, error) && !DeleteFileWithUndo(filePath)) {
+        if (std::filesystem::exists(filePath, error) && !deleteFileWithUndo(filePath)) {
             // Emptying a file that did not reach the wastebasket would lose
             // its content for good.
             kept[i] = true;
@@ -125,18 +125,18 @@ void LogMaintenance::checkSizes(LogGroup group)
 {
     switch (group) {
     case LogGroup::Interval:
-        m_intervalLog.CheckLogFileSize();
+        m_intervalLog.checkLogFileSize();
         break;
     case LogGroup::Warning:
-        m_warningLog.CheckWarnLogFileSize();
+        m_warningLog.checkWarningLogFileSize();
         break;
     case LogGroup::UpDown:
-        m_upDownLog.CheckUpDownLogFileSize();
+        m_upDownLog.checkUpDownLogFileSize();
         break;
     }
 }
 
-bool LogMaintenance::DeleteFileWithUndo(const std::string& path)
+bool LogMaintenance::deleteFileWithUndo(const std::string& path)
 {
     return m_recycleBin.moveToTrash(path);
 }

@@ -48,7 +48,7 @@ public:
     static std::string eraseQuestion(LogGroup group);
 
     // Moves one file to the wastebasket; false when it could not be moved.
-    bool DeleteFileWithUndo(const std::string& path);
+    bool deleteFileWithUndo(const std::string& path);
 
     // The interval spin control: one minute per step, 1 to 200 minutes.
     void intervalUp();

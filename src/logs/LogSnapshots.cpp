@@ -13,10 +13,10 @@ IntervalLogSnapshot intervalLogSnapshot(const std::array<const GaugeModel*, 4>& 
 {
     IntervalLogSnapshot s;
     s.cpuSpeedMhz = cpuSpeedMhz;
-    s.wb1Gauge = gauges[0]->CenterLabel();
-    s.lm75Gauge = gauges[1]->CenterLabel();
-    s.wb2Gauge = gauges[2]->CenterLabel();
-    s.wb3Gauge = gauges[3]->CenterLabel();
+    s.wb1Gauge = gauges[0]->centerLabel();
+    s.lm75Gauge = gauges[1]->centerLabel();
+    s.wb2Gauge = gauges[2]->centerLabel();
+    s.wb3Gauge = gauges[3]->centerLabel();
     s.coreVoltage = panel.voltageText(VoltageRail::Core);
     s.p33Voltage = panel.voltageText(VoltageRail::Pos33);
     s.p5Voltage = panel.voltageText(VoltageRail::Pos5);
@@ -33,19 +33,19 @@ UpDownReport upDownReport(const UpDownStatistics& statistics, const Settings& se
                           std::string_view decimalSeparator)
 {
     const std::array<std::string, UpDownReport::RowCount> names{
-        settings.mbGaugeName,
-        settings.cpuGaugeName,
-        settings.wb2GaugeName,
-        settings.wb3GaugeName,
+        settings.temperature(TemperatureSensor::WB1).name,
+        settings.temperature(TemperatureSensor::LM75).name,
+        settings.temperature(TemperatureSensor::WB2).name,
+        settings.temperature(TemperatureSensor::WB3).name,
         voltageCaption(VoltageRail::Core, settings.plus33VoltageNominal, decimalSeparator),
         voltageCaption(VoltageRail::Pos33, settings.plus33VoltageNominal, decimalSeparator),
         voltageCaption(VoltageRail::Pos5, settings.plus33VoltageNominal, decimalSeparator),
         voltageCaption(VoltageRail::Neg5, settings.plus33VoltageNominal, decimalSeparator),
         voltageCaption(VoltageRail::Pos12, settings.plus33VoltageNominal, decimalSeparator),
         voltageCaption(VoltageRail::Neg12, settings.plus33VoltageNominal, decimalSeparator),
-        settings.fan1Name,
-        settings.fan2Name,
-        settings.fan3Name,
+        settings.fan(Fan::Fan1).name,
+        settings.fan(Fan::Fan2).name,
+        settings.fan(Fan::Fan3).name,
     };
     UpDownReport report;
     report.startTime = statistics.startTime();

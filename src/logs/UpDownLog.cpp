@@ -68,7 +68,7 @@ void UpDownLog::createMissingFiles()
     createMissingLog(m_services, paths.upDownHtm, [&] { files.create(paths.upDownHtm, htmHeader()); });
 }
 
-void UpDownLog::WriteUpDownLog(const UpDownReport& report)
+void UpDownLog::writeUpDownLog(const UpDownReport& report)
 {
     try {
         const std::string date = formatShortDate(m_services.clock.now(), m_services.formats);
@@ -84,7 +84,7 @@ void UpDownLog::WriteUpDownLog(const UpDownReport& report)
     }
 }
 
-void UpDownLog::CheckUpDownLogFileSize()
+void UpDownLog::checkUpDownLogFileSize()
 {
     try {
         m_services.sizes.measureUpDownLog();

@@ -19,10 +19,10 @@ public:
 
     // Appends the report, dated now, to each selected file. A missing or
     // locked file abandons the rest of the report with an error message.
-    void WriteUpDownLog(const UpDownReport& report);
+    void writeUpDownLog(const UpDownReport& report);
 
     // Measures both files and updates their labels.
-    void CheckUpDownLogFileSize();
+    void checkUpDownLogFileSize();
 
     static std::string htmHeader();
     static std::string txtReport(const UpDownReport& report, const std::string& date, const std::string& time);

@@ -45,7 +45,7 @@ void WarningLog::createMissingFiles()
     createMissingLog(m_services, paths.warningHtm, [&] { files.create(paths.warningHtm, htmHeader()); });
 }
 
-void WarningLog::WriteErrorLog(const std::string& message)
+void WarningLog::writeErrorLog(const std::string& message)
 {
     try {
         const std::string date = formatShortDate(m_services.clock.now(), m_services.formats);
@@ -62,7 +62,7 @@ void WarningLog::WriteErrorLog(const std::string& message)
     }
 }
 
-void WarningLog::CheckWarnLogFileSize()
+void WarningLog::checkWarningLogFileSize()
 {
     try {
         m_services.sizes.measureWarningLog();

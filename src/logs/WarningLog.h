@@ -10,7 +10,7 @@ namespace cdx {
 // The warning log: cdxwarnlog.txt (one closed box per entry) and
 // cdxwarnlog.htm (one table row per entry), a dated line for every alarm and
 // every start, stop or failure of CPU Idle. Callers test "Write Errors"
-// before calling WriteErrorLog; this class does not.
+// before calling writeErrorLog; this class does not.
 class WarningLog {
 public:
     WarningLog(const LogServices& services, const Settings& settings) : m_services(services), m_settings(settings) {}
@@ -19,12 +19,12 @@ public:
     void createMissingFiles();
 
     // Appends one entry with the current date and time to each selected
-    // file, then runs CheckWarnLogFileSize. A missing or locked file ends the
+    // file, then runs checkWarningLogFileSize. A missing or locked file ends the
     // entry there with an error message.
-    void WriteErrorLog(const std::string& message);
+    void writeErrorLog(const std::string& message);
 
     // Measures both files and updates their labels; no limit applies.
-    void CheckWarnLogFileSize();
+    void checkWarningLogFileSize();
 
     static std::string htmHeader();
     static std::string txtEntry(const std::string& date, const std::string& time, const std::string& message);

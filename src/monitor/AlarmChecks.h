@@ -11,17 +11,17 @@ public:
     virtual ~AlarmChecks() = default;
 
     // sensor: 1 WB1, 2 LM75, 3 WB2, 4 WB3. The caller found the alarm due.
-    virtual void DisplayTempAlarm(int sensor) = 0;
+    virtual void displayTemperatureAlarm(int sensor) = 0;
     // name: the voltage's display caption; value in volts.
-    virtual void DisplayVoltageAlarm(const std::string& name, double value) = 0;
+    virtual void displayVoltageAlarm(const std::string& name, double value) = 0;
     // fan: 1 to 3; offMark in whole percent; value in RPM.
-    virtual void DisplayFanAlarm(int fan, int offMark, double value) = 0;
+    virtual void displayFanAlarm(int fan, int offMark, double value) = 0;
 
-    // FanAlarmPending of all three fans cleared, at the start of the fan checks.
+    // fanAlarmPending of all three fans cleared, at the start of the fan checks.
     virtual void clearFanAlarmPending() = 0;
-    // FanAlarmCount of one fan (1 to 3) set, for a fan that is not available.
+    // fanAlarmCount of one fan (1 to 3) set, for a fan that is not available.
     virtual void setFanAlarmCount(int fan, int count) = 0;
-    // After the fan checks: FanAlarmCount back to 0 for every fan not pending.
+    // After the fan checks: fanAlarmCount back to 0 for every fan not pending.
     virtual void resetFanAlarmCounts() = 0;
 };
 

@@ -13,35 +13,35 @@ namespace {
 constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // One colour step of each gradient, subtracted from the whole 0x00BBGGRR value.
-std::uint32_t stepOf(TArcStyle style)
+std::uint32_t stepOf(ArcStyle style)
 {
     switch (style) {
-    case TArcStyle::AsGreenToRed:
-    case TArcStyle::AsCeanToPurple:
+    case ArcStyle::AsGreenToRed:
+    case ArcStyle::AsOceanToPurple:
         return 0xFF; // red +1, green -1
-    case TArcStyle::AsBlueToRed:
-    case TArcStyle::AsAquaToYellow:
+    case ArcStyle::AsBlueToRed:
+    case ArcStyle::AsAquaToYellow:
         return 0xFFFF; // red +1, blue -1
-    case TArcStyle::AsSimple:
-    case TArcStyle::AsRedGreenRed:
+    case ArcStyle::AsSimple:
+    case ArcStyle::AsRedGreenRed:
         break;
     }
     return 0;
 }
 
-std::uint32_t startOf(TArcStyle style)
+std::uint32_t startOf(ArcStyle style)
 {
     switch (style) {
-    case TArcStyle::AsGreenToRed:
+    case ArcStyle::AsGreenToRed:
         return 0x00FF00;
-    case TArcStyle::AsBlueToRed:
+    case ArcStyle::AsBlueToRed:
         return 0xFF0000;
-    case TArcStyle::AsCeanToPurple:
-    case TArcStyle::AsAquaToYellow:
+    case ArcStyle::AsOceanToPurple:
+    case ArcStyle::AsAquaToYellow:
         return 0xFFFF00;
-    case TArcStyle::AsSimple:
+    case ArcStyle::AsSimple:
         return 0xFFFFFF;
-    case TArcStyle::AsRedGreenRed:
+    case ArcStyle::AsRedGreenRed:
         return 0x0000FF;
     }
     return 0xFFFFFF;
@@ -81,9 +81,9 @@ GaugePoint GaugeGeometry::needleEnd(float position, float scale) const
     return pointAt(angle, needleRadiusX(), needleRadiusY());
 }
 
-std::uint32_t GaugeGeometry::arcColour(TArcStyle style, int index)
+std::uint32_t GaugeGeometry::arcColour(ArcStyle style, int index)
 {
-    if (style == TArcStyle::AsRedGreenRed) {
+    if (style == ArcStyle::AsRedGreenRed) {
         // Red at both ends, green in the middle.
         const auto red = static_cast<std::uint32_t>(std::abs(2 * index - ArcSegments));
         const std::uint32_t green = 0xFF - red;

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "monitor/ArcStyle.h"
 #include "monitor/GaugePoint.h"
-#include "monitor/TArcStyle.h"
 
 namespace cdx {
 
@@ -32,7 +32,7 @@ public:
     GaugePoint needleEnd(float position, float scale) const;
 
     // The pen colour (0x00BBGGRR) of arc segment `index` (1 to ArcSegments).
-    static std::uint32_t arcColour(TArcStyle style, int index);
+    static std::uint32_t arcColour(ArcStyle style, int index);
 
 private:
     GaugePoint pointAt(long double angle, int radiusX, int radiusY) const;

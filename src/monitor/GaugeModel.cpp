@@ -91,7 +91,7 @@ void GaugeModel::setBevelStyle(BevelCut value)
     requestPaint(GaugePaint::Full);
 }
 
-void GaugeModel::setArcStyle(TArcStyle value)
+void GaugeModel::setArcStyle(ArcStyle value)
 {
     if (value == m_arcStyle) {
         return;

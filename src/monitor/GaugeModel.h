@@ -6,15 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "monitor/ArcStyle.h"
 #include "monitor/BevelCut.h"
 #include "monitor/GaugeFont.h"
 #include "monitor/GaugePaint.h"
-#include "monitor/TArcStyle.h"
 
 namespace cdx {
 
 // The state of one dial gauge: the value its needle shows, its scale and look,
-// and the text drawn inside it. The poll sets `Position` and `CenterLabel`; a
+// and the text drawn inside it. The poll sets `Position` and `centerLabel`; a
 // view draws the gauge from this state.
 //
 // Every write compares with the current value first and does nothing when
@@ -31,21 +31,21 @@ public:
     // `decimalSeparator` is used when the position becomes the hint text.
     explicit GaugeModel(std::string decimalSeparator = ".");
 
-    float Position() const { return m_position; }
+    float position() const { return m_position; }
     // A value above `Scale` (or not a number) is refused: the needle stays
     // where it is and false is returned.
     bool setPosition(float value);
 
-    float Scale() const { return m_scale; }
+    float scale() const { return m_scale; }
     // The full-scale value; it must be a finite number above 0, otherwise it
     // is refused and false is returned.
     bool setScale(float value);
 
-    BevelCut BevelStyle() const { return m_bevelStyle; }
+    BevelCut bevelStyle() const { return m_bevelStyle; }
     void setBevelStyle(BevelCut value);
 
-    TArcStyle ArcStyle() const { return m_arcStyle; }
-    void setArcStyle(TArcStyle value);
+    ArcStyle arcStyle() const { return m_arcStyle; }
+    void setArcStyle(ArcStyle value);
 
     std::uint32_t BackGround() const { return m_backGround; }
     void setBackGround(std::uint32_t value);
@@ -64,10 +64,10 @@ public:
     void setArrowWidth(std::uint8_t value);
 
     // While on, the hint text follows the position.
-    bool ShowPosInHint() const { return m_showPosInHint; }
+    bool showPosInHint() const { return m_showPosInHint; }
     void setShowPosInHint(bool value);
 
-    const std::string& CenterLabel() const { return m_centerLabel; }
+    const std::string& centerLabel() const { return m_centerLabel; }
     void setCenterLabel(std::string_view value);
 
     // Top-left corner of the centre label.
@@ -76,11 +76,11 @@ public:
     std::uint8_t CenterLabelY() const { return m_centerLabelY; }
     void setCenterLabelY(std::uint8_t value);
 
-    const GaugeFont& CenterLabelFont() const { return m_centerLabelFont; }
+    const GaugeFont& centerLabelFont() const { return m_centerLabelFont; }
     void setCenterLabelFont(const GaugeFont& value);
 
     // The text shown when the pointer rests on the gauge.
-    const std::string& Hint() const { return m_hint; }
+    const std::string& hint() const { return m_hint; }
 
     // Called when the gauge needs a new picture.
     void setOnRepaint(std::function<void()> handler) { m_onRepaint = std::move(handler); }
@@ -106,7 +106,7 @@ private:
     float m_shownPosition = 0.0F;
     float m_scale = 10.0F;
     float m_shownScale = 10.0F;
-    TArcStyle m_arcStyle = TArcStyle::AsGreenToRed;
+    ArcStyle m_arcStyle = ArcStyle::AsGreenToRed;
     std::uint32_t m_backGround = 0xC0C0C0;
     std::uint8_t m_arcWidth = 1;
     std::uint8_t m_bevelWidth = 1;

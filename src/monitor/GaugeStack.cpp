@@ -4,7 +4,7 @@
 
 namespace cdx {
 
-GaugeStack GaugeStack::SetVUMmeters(const std::array<bool, 4>& visible)
+GaugeStack GaugeStack::restackGauges(const std::array<bool, 4>& visible)
 {
     GaugeStack stack;
     int next = FirstTop;

@@ -17,11 +17,11 @@ struct GaugeStack {
     std::array<int, 4> tops{HiddenTop, HiddenTop, HiddenTop, HiddenTop};
     int compactHeight = MinimumHeight;
 
-    // SetVUMmeters: the visible panels are stacked in order from the first top
+    // restackGauges: the visible panels are stacked in order from the first top
     // position, one pitch apart; hidden panels take no room. The compact
     // height is the next free top position plus the margin, at least the
     // minimum height.
-    static GaugeStack SetVUMmeters(const std::array<bool, 4>& visible);
+    static GaugeStack restackGauges(const std::array<bool, 4>& visible);
 };
 
 } // namespace cdx

@@ -10,22 +10,22 @@ constexpr int kToneMs = 500;
 } // namespace
 
 MonitorTimers::MonitorTimers(TimerFactory& factory, PlatformFamily family, Beeper& beeper)
-    : m_family(family), m_beeper(beeper), m_timer1(factory.createTimer()), m_timer2(factory.createTimer()),
-      m_timer3(factory.createTimer()), m_timer4(factory.createTimer())
+    : m_family(family), m_beeper(beeper), m_pollTimer(factory.createTimer()), m_swapTimer(factory.createTimer()),
+      m_logTimer(factory.createTimer()), m_toneTimer(factory.createTimer())
 {
-    m_timer1->setInterval(5000);
-    m_timer2->setInterval(5000);
-    m_timer2->setEnabled(true);
-    m_timer3->setInterval(60000);
-    m_timer4->setInterval(kToneMs);
-    m_timer4->setOnTick([this] { Timer4Timer(); });
+    m_pollTimer->setInterval(5000);
+    m_swapTimer->setInterval(5000);
+    m_swapTimer->setEnabled(true);
+    m_logTimer->setInterval(60000);
+    m_toneTimer->setInterval(kToneMs);
+    m_toneTimer->setOnTick([this] { toneTick(); });
 }
 
 void MonitorTimers::setHandlers(Handlers handlers)
 {
     m_handlers = std::move(handlers);
-    m_timer1->setOnTick([this] { run(m_handlers.poll); });
-    m_timer2->setOnTick([this] { run(m_handlers.swap); });
+    m_pollTimer->setOnTick([this] { run(m_handlers.poll); });
+    m_swapTimer->setOnTick([this] { run(m_handlers.swap); });
 }
 
 void MonitorTimers::run(const std::function<void()>& f)
@@ -37,17 +37,17 @@ void MonitorTimers::run(const std::function<void()>& f)
 
 void MonitorTimers::startUp(int pollInterval, int swapInterval, const std::function<void()>& beforePolling)
 {
-    m_timer1->setInterval(pollInterval);
-    m_timer2->setInterval(swapInterval);
+    m_pollTimer->setInterval(pollInterval);
+    m_swapTimer->setInterval(swapInterval);
     run(m_handlers.poll);
-    if (m_timer2->enabled()) {
+    if (m_swapTimer->enabled()) {
         run(m_handlers.swap);
     }
-    if (m_timer3->enabled()) {
+    if (m_logTimer->enabled()) {
         run(m_handlers.logEntry);
     }
     run(beforePolling);
-    m_timer1->setEnabled(true);
+    m_pollTimer->setEnabled(true);
 }
 
 void MonitorTimers::suspend()
@@ -56,9 +56,9 @@ void MonitorTimers::suspend()
         return;
     }
     m_suspended = true;
-    m_timer1->setEnabled(false);
-    m_timer2WasEnabled = m_timer2->enabled();
-    m_timer2->setEnabled(false);
+    m_pollTimer->setEnabled(false);
+    m_swapWasEnabled = m_swapTimer->enabled();
+    m_swapTimer->setEnabled(false);
 }
 
 void MonitorTimers::resume(const std::function<void()>& restore)
@@ -67,14 +67,14 @@ void MonitorTimers::resume(const std::function<void()>& restore)
         return;
     }
     m_suspended = false;
-    m_timer1->setEnabled(true);
-    m_timer2->setEnabled(m_timer2WasEnabled);
+    m_pollTimer->setEnabled(true);
+    m_swapTimer->setEnabled(m_swapWasEnabled);
     run(restore);
     run(m_handlers.poll);
     run(m_handlers.swap);
 }
 
-void MonitorTimers::Timer4Timer()
+void MonitorTimers::toneTick()
 {
     if (m_family == PlatformFamily::WindowsNT) {
         const int divisor = m_handlers.speakerDivisor ? m_handlers.speakerDivisor() : 500;

@@ -11,15 +11,16 @@ namespace cdx {
 
 class Beeper;
 
-// The four window timers: Timer1 polls, Timer2 swaps the tray icon, Timer3
-// writes the interval log, Timer4 sounds the alarm tone. Polling is active
-// while Timer1 is enabled. The interval log drives Timer3 itself (its box
+// The four window timers: the poll timer, the swap timer (cycles the tray
+// icon), the log timer (writes the interval log) and the tone timer (sounds
+// the alarm tone). Polling is active while the poll timer is enabled. The
+// interval log drives the log timer itself (its box
 // switches it); this class only holds it and asks it at start-up.
 class MonitorTimers {
 public:
     struct Handlers {
-        std::function<void()> poll;     // Timer1Timer
-        std::function<void()> swap;     // Timer2Timer
+        std::function<void()> poll;     // poll
+        std::function<void()> swap;     // swapTick
         std::function<void()> logEntry; // one interval-log entry
         std::function<void()> startSound;
         std::function<void()> stopSound;
@@ -31,29 +32,29 @@ public:
 
     void setHandlers(Handlers handlers);
 
-    Timer& timer1() { return *m_timer1; }
-    Timer& timer2() { return *m_timer2; }
-    Timer& timer3() { return *m_timer3; }
-    Timer& timer4() { return *m_timer4; }
+    Timer& pollTimer() { return *m_pollTimer; } // Timer1
+    Timer& swapTimer() { return *m_swapTimer; } // Timer2
+    Timer& logTimer() { return *m_logTimer; }   // Timer3
+    Timer& toneTimer() { return *m_toneTimer; } // Timer4
 
-    bool pollingActive() const { return m_timer1->enabled(); }
+    bool pollingActive() const { return m_pollTimer->enabled(); }
     bool suspended() const { return m_suspended; }
 
-    // Start-up, after the interval log has set up Timer3: the poll and swap
+    // Start-up, after the interval log has set up the log timer: the poll and swap
     // intervals, the first direct poll, one swap tick and one log tick when
     // their timers run, then `beforePolling` (the window and the tray icons
-    // appear), Timer1 enabled last.
+    // appear), the poll timer enabled last.
     void startUp(int pollInterval, int swapInterval, const std::function<void()>& beforePolling = {});
 
-    // Suspend stops Timer1 and remembers and stops Timer2.
+    // Suspend stops the poll timer and remembers and stops the swap timer.
     void suspend();
-    // Resume enables Timer1, gives Timer2 its former state, calls `restore`
+    // Resume enables the poll timer, gives the swap timer its former state, calls `restore`
     // (the tray icons and the interval log come back), then runs one poll and
     // one swap tick.
     void resume(const std::function<void()>& restore = {});
 
     // One tone tick.
-    void Timer4Timer();
+    void toneTick(); // Timer4Timer
 
     bool speakerToggle() const { return m_speakerToggle; }
 
@@ -63,12 +64,12 @@ private:
     PlatformFamily m_family;
     Beeper& m_beeper;
     Handlers m_handlers;
-    std::unique_ptr<Timer> m_timer1;
-    std::unique_ptr<Timer> m_timer2;
-    std::unique_ptr<Timer> m_timer3;
-    std::unique_ptr<Timer> m_timer4;
+    std::unique_ptr<Timer> m_pollTimer;
+    std::unique_ptr<Timer> m_swapTimer;
+    std::unique_ptr<Timer> m_logTimer;
+    std::unique_ptr<Timer> m_toneTimer;
     bool m_suspended = false;
-    bool m_timer2WasEnabled = false;
+    bool m_swapWasEnabled = false;
     bool m_speakerToggle = false;
 };
 

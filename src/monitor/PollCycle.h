@@ -7,6 +7,7 @@
 
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
+#include "sensors/DriverReading.h"
 #include "sensors/SensorSet.h"
 #include "sensors/TemperatureText.h"
 
@@ -55,16 +56,16 @@ public:
     // How temperatures are shown now.
     TemperatureDisplay display() const;
 
-    // One poll (Timer1Timer).
-    void Timer1Timer();
+    // One poll.
+    void poll(); // Timer1Timer
     // A poll at once, when polling is active (the settings handlers' re-poll).
     void pollIfActive();
 
     // The unit button: flips the caption, polls when active, relabels the
     // lowest and highest temperatures in the new scale.
-    void SpeedButton2Click();
+    void toggleScale(); // SpeedButton2Click
     // The statistics' "Reset" button: clears them and polls when active.
-    void UDTabResetSpeedButtonClick();
+    void resetStatistics(); // UDTabResetSpeedButtonClick
 
     GaugeModel& gauge(TemperatureSensor sensor) { return *m_parts.gauges[static_cast<std::size_t>(sensor)]; }
 
@@ -72,8 +73,8 @@ private:
     bool pollingActive() const { return m_parts.pollingActive && m_parts.pollingActive(); }
     void showTemperature(TemperatureSensor sensor, float celsius, UpDownReading reading);
     void checkTemperatureAlarms();
-    void pollVoltages();
-    void pollFans();
+    void pollVoltages(ReadingMask available);
+    void pollFans(ReadingMask available);
     bool pollFan(Fan fan, std::int32_t count);
 
     Parts m_parts;
@@ -81,6 +82,9 @@ private:
     std::int32_t m_fanDivisor1 = 0;
     std::int32_t m_fanDivisor2 = 0;
     std::array<std::int32_t, 3> m_fanCounts{};
+    // Polls that reached the core voltage since the last reset, whether or
+    // not the driver identified it.
+    std::int32_t m_polls = 0;
     std::string m_scaleCaption = "F";
     std::string m_decimalSeparator = ".";
 };

@@ -8,11 +8,11 @@ public:
     virtual ~PollListener() = default;
 
     // Redraws the tray icons from the gauges' labels.
-    virtual void CreateIcon() = 0;
+    virtual void createIcon() = 0;
     // True once the program has launched CPU Idle itself.
     virtual bool cpuIdleLaunched() const = 0;
-    virtual void CheckCPUIdleLaunch() = 0;
-    virtual void CheckCPUIdleClose() = 0;
+    virtual void checkCpuIdleLaunch() = 0;
+    virtual void checkCpuIdleClose() = 0;
 };
 
 } // namespace cdx

@@ -9,7 +9,6 @@
 #include "monitor/VoltageCaption.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorSet.h"
-#include "settings/SensorSettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -115,8 +114,8 @@ std::string QuickCheck::caption(QuickCheckItem item) const
     case Kind::Temperature: {
         const std::size_t index = temperatureIndex(item);
         const GaugeModel* gauge = m_parts.gauges[index];
-        const auto t = temperatureSettings(settings, static_cast<TemperatureSensor>(index));
-        return t.name + ": " + (gauge ? gauge->CenterLabel() : std::string());
+        const auto& t = settings.temperature(static_cast<TemperatureSensor>(index));
+        return t.name + ": " + (gauge ? gauge->centerLabel() : std::string());
     }
     case Kind::Voltage: {
         const VoltageRail rail = railOf(item);
@@ -124,8 +123,7 @@ std::string QuickCheck::caption(QuickCheckItem item) const
     }
     case Kind::Fan: {
         const int index = fanIndex(item);
-        return fanSettings(settings, static_cast<Fan>(index)).name + " " +
-               m_parts.readings.fanText(static_cast<Fan>(index));
+        return settings.fan(static_cast<Fan>(index)).name + " " + m_parts.readings.fanText(static_cast<Fan>(index));
     }
     }
     return {};
@@ -140,9 +138,9 @@ QuickInfo QuickCheck::info(QuickCheckItem item) const
     case Kind::Temperature: {
         const std::size_t index = temperatureIndex(item);
         const GaugeModel* gauge = m_parts.gauges[index];
-        const auto t = temperatureSettings(settings, static_cast<TemperatureSensor>(index));
+        const auto& t = settings.temperature(static_cast<TemperatureSensor>(index));
         info.title = t.name;
-        info.current = gauge ? gauge->CenterLabel() : std::string();
+        info.current = gauge ? gauge->centerLabel() : std::string();
         info.alarm = temperatureAlarmText(t.alarmTemperature, shown);
         info.alarmEnabled = t.alarmEnabled;
         break;
@@ -152,18 +150,17 @@ QuickInfo QuickCheck::info(QuickCheckItem item) const
         info.title = voltageCaption(rail, settings.plus33VoltageNominal, shown.decimalSeparator);
         info.current = m_parts.readings.voltageText(rail);
         info.alarm = "Sound Alarm at: " + formatGeneral(settings.voltageTolerance, shown.decimalSeparator) + "% off";
-        info.alarmEnabled = settings.voltageAlarmEnabled && railWatched(settings, rail);
+        info.alarmEnabled = settings.voltageAlarmEnabled && settings.watched(rail);
         break;
     }
     case Kind::Fan: {
         const int index = fanIndex(item);
-        info.title = fanSettings(settings, static_cast<Fan>(index)).name;
-        info.current = fanSettings(settings, static_cast<Fan>(index)).name + " " +
-                       m_parts.readings.fanText(static_cast<Fan>(index));
+        info.title = settings.fan(static_cast<Fan>(index)).name;
+        info.current =
+            settings.fan(static_cast<Fan>(index)).name + " " + m_parts.readings.fanText(static_cast<Fan>(index));
         info.alarm =
-            "Sound Alarm at: " + std::to_string(fanSettings(settings, static_cast<Fan>(index)).tolerancePercent) +
-            "% off";
-        info.alarmEnabled = fanSettings(settings, static_cast<Fan>(index)).alarmEnabled;
+            "Sound Alarm at: " + std::to_string(settings.fan(static_cast<Fan>(index)).tolerancePercent) + "% off";
+        info.alarmEnabled = settings.fan(static_cast<Fan>(index)).alarmEnabled;
         break;
     }
     }

@@ -30,15 +30,15 @@ bool& SensorSwitches::flag(TemperatureSensor sensor)
 {
     switch (sensor) {
     case TemperatureSensor::WB1:
-        return m_settings.checkWb1;
+        return m_settings.temperature(TemperatureSensor::WB1).sensorEnabled;
     case TemperatureSensor::LM75:
-        return m_settings.checkLm75;
+        return m_settings.temperature(TemperatureSensor::LM75).sensorEnabled;
     case TemperatureSensor::WB2:
-        return m_settings.checkWb2;
+        return m_settings.temperature(TemperatureSensor::WB2).sensorEnabled;
     case TemperatureSensor::WB3:
         break;
     }
-    return m_settings.checkWb3;
+    return m_settings.temperature(TemperatureSensor::WB3).sensorEnabled;
 }
 
 void SensorSwitches::storeBoxState(TemperatureSensor sensor)
@@ -58,26 +58,6 @@ void SensorSwitches::setChecked(TemperatureSensor sensor, bool on)
     m_checked[at(sensor)] = on;
     storeBoxState(sensor);
     runHandler(sensor);
-}
-
-void SensorSwitches::GenTabCheckLM75CheckBoxClick()
-{
-    runHandler(TemperatureSensor::LM75);
-}
-
-void SensorSwitches::GenTabCheckWB1CheckBoxClick()
-{
-    runHandler(TemperatureSensor::WB1);
-}
-
-void SensorSwitches::GenTabCheckWB2CheckBoxClick()
-{
-    runHandler(TemperatureSensor::WB2);
-}
-
-void SensorSwitches::GenTabCheckWB3CheckBoxClick()
-{
-    runHandler(TemperatureSensor::WB3);
 }
 
 void SensorSwitches::runHandler(TemperatureSensor sensor)
@@ -102,7 +82,7 @@ void SensorSwitches::setTrayBoxes(TemperatureSensor sensor, bool on)
     } else {
         m_trayBoxEnabled[at(sensor)] = false;
         m_swapBoxEnabled[at(sensor)] = false;
-        const auto tray = static_cast<TraySensor>(sensor);
+        const auto tray = static_cast<TemperatureSensor>(sensor);
         TraySettings::showBox(m_settings, tray) = false;
         TraySettings::swapBox(m_settings, tray) = false;
     }

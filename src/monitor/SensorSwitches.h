@@ -21,7 +21,7 @@ class SensorSwitches {
 public:
     struct Actions {
         std::function<void()> readLm75;     // one LM75 reading, result unused
-        std::function<void()> relayGauges;  // SetVUMmeters
+        std::function<void()> relayGauges;  // restackGauges
         std::function<void()> pollIfActive; // a poll at once while polling runs
         // The sensor's tray and swap boxes changed state or enabling.
         std::function<void(TemperatureSensor)> trayBoxesChanged;
@@ -46,11 +46,7 @@ public:
     // Checks or unchecks a switch; its handler runs when the state changes.
     void setChecked(TemperatureSensor sensor, bool on);
 
-    // The click handlers: each acts on its switch's current state.
-    void GenTabCheckLM75CheckBoxClick();
-    void GenTabCheckWB1CheckBoxClick();
-    void GenTabCheckWB2CheckBoxClick();
-    void GenTabCheckWB3CheckBoxClick();
+    // A switch was clicked (GenTabCheck...CheckBoxClick): acts on its current state.
     void runHandler(TemperatureSensor sensor);
 
     // Start-up: in the order LM75, WB1, WB2, WB3 each switch takes its stored

@@ -4,7 +4,7 @@
 
 namespace cdx {
 
-std::optional<TraySensor> SwapCycle::advance(const std::array<bool, 4>& chosen)
+std::optional<TemperatureSensor> SwapCycle::advance(const std::array<bool, 4>& chosen)
 {
     m_swapIndex = m_swapIndex >= 4 ? 1 : m_swapIndex + 1;
     if (std::none_of(chosen.begin(), chosen.end(), [](bool on) { return on; })) {
@@ -13,7 +13,7 @@ std::optional<TraySensor> SwapCycle::advance(const std::array<bool, 4>& chosen)
     while (!chosen[static_cast<std::size_t>(m_swapIndex - 1)]) {
         m_swapIndex = m_swapIndex >= 4 ? 1 : m_swapIndex + 1;
     }
-    return static_cast<TraySensor>(m_swapIndex - 1);
+    return static_cast<TemperatureSensor>(m_swapIndex - 1);
 }
 
 int SwapCycle::intervalUp(int interval)

@@ -16,12 +16,12 @@ public:
     static constexpr int MaxInterval = 10000;
     static constexpr int IntervalStep = 1000;
 
-    // SwapIndex: 0 before the first tick, then 1 WB1, 2 LM75, 3 WB2, 4 WB3.
-    int SwapIndex() const { return m_swapIndex; }
+    // swapIndex: 0 before the first tick, then 1 WB1, 2 LM75, 3 WB2, 4 WB3.
+    int swapIndex() const { return m_swapIndex; }
 
     // One tick: moves on to the next chosen temperature and returns it, or
     // nothing when none is chosen (the position still moves by one).
-    std::optional<TraySensor> advance(const std::array<bool, 4>& chosen);
+    std::optional<TemperatureSensor> advance(const std::array<bool, 4>& chosen);
 
     // The interval spin button: up adds a second below the maximum, down takes
     // one off above the minimum; otherwise the interval stays.

@@ -24,25 +24,25 @@ TrayTooltip::TrayTooltip(const Settings& settings, const std::array<const GaugeM
 {
 }
 
-const std::string& TrayTooltip::label(TraySensor sensor) const
+const std::string& TrayTooltip::label(TemperatureSensor sensor) const
 {
     static const std::string none;
     const GaugeModel* gauge = m_gauges[static_cast<std::size_t>(sensor)];
-    return gauge != nullptr ? gauge->CenterLabel() : none;
+    return gauge != nullptr ? gauge->centerLabel() : none;
 }
 
-std::string TrayTooltip::CreateToolTip() const
+std::string TrayTooltip::createToolTip() const
 {
     std::string text;
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         if (TraySettings::tooltipBox(m_settings, sensor)) {
             appendItem(text, TraySettings::name(m_settings, sensor), label(sensor));
         }
     }
     const std::array<std::pair<bool, const std::string*>, 3> fans{{
-        {m_settings.tooltipFan1, &m_settings.fan1Name},
-        {m_settings.tooltipFan2, &m_settings.fan2Name},
-        {m_settings.tooltipFan3, &m_settings.fan3Name},
+        {m_settings.fan(Fan::Fan1).tooltip, &m_settings.fan(Fan::Fan1).name},
+        {m_settings.fan(Fan::Fan2).tooltip, &m_settings.fan(Fan::Fan2).name},
+        {m_settings.fan(Fan::Fan3).tooltip, &m_settings.fan(Fan::Fan3).name},
     }};
     for (std::size_t i = 0; i < fans.size(); ++i) {
         if (fans[i].first) {
@@ -52,10 +52,10 @@ std::string TrayTooltip::CreateToolTip() const
     return text;
 }
 
-std::string TrayTooltip::iconToolTip(TraySensor sensor) const
+std::string TrayTooltip::iconToolTip(TemperatureSensor sensor) const
 {
     if (m_settings.tooltipOnAllIcons) {
-        return CreateToolTip();
+        return createToolTip();
     }
     return TraySettings::name(m_settings, sensor);
 }

@@ -22,14 +22,14 @@ public:
     // WB1, LM75, WB2, WB3, Fan 1, Fan 2, Fan 3, its name, ": ", its display
     // text (the gauge's centre label, the fan's RPM label) and one blank.
     // The full text; the tray icon keeps its beginning.
-    std::string CreateToolTip() const;
+    std::string createToolTip() const;
 
     // The tooltip of one temperature's own icon: the combined tooltip with
     // "Tooltip On All", else the temperature's name.
-    std::string iconToolTip(TraySensor sensor) const;
+    std::string iconToolTip(TemperatureSensor sensor) const;
 
     // The centre label of a temperature's gauge.
-    const std::string& label(TraySensor sensor) const;
+    const std::string& label(TemperatureSensor sensor) const;
 
 private:
     const Settings& m_settings;

@@ -45,7 +45,7 @@ void WindowState::show(Screen screen, int width, int height)
     m_top = std::max(m_top, 0);
 }
 
-void WindowState::Show1Click(Screen screen)
+void WindowState::showExpanded(Screen screen)
 {
     m_settings.doubleClickSmall = false;
     show(screen, m_expandedWidth, m_expandedHeight);
@@ -55,7 +55,7 @@ void WindowState::Show1Click(Screen screen)
     m_visible = true;
 }
 
-void WindowState::Show2Click(Screen screen)
+void WindowState::showCompact(Screen screen)
 {
     m_settings.doubleClickSmall = true;
     show(screen, m_compactWidth, m_compactHeight);
@@ -65,7 +65,7 @@ void WindowState::Show2Click(Screen screen)
     m_visible = true;
 }
 
-void WindowState::Hide1Click()
+void WindowState::hideToTray()
 {
     rememberPosition();
     m_left = ParkedLeft;

@@ -67,13 +67,13 @@ public:
 
     // Show & Expand: expanded size, normal window with taskbar button;
     // "Double Click Small" off.
-    void Show1Click(Screen screen);
+    void showExpanded(Screen screen);
     // Show: compact size, stays on top, no taskbar button; "Double Click
     // Small" on.
-    void Show2Click(Screen screen);
+    void showCompact(Screen screen);
     // Hide: remembers the position (unless parked already) and parks the
     // window off-screen, invisible, without a taskbar button.
-    void Hide1Click();
+    void hideToTray();
 
     // Whether a tray double click opens the compact window (else expanded).
     bool doubleClickSmall() const;

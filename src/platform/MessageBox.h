@@ -17,11 +17,13 @@ public:
     // user closes it.
     virtual void showError(const std::string& text) = 0;
 
-    // A plain notice with an OK button.
-    virtual void showInformation(const std::string& text) = 0;
+    // Shows `text` in an information box and waits until the user closes it.
+    // A box that has no information form shows it as an error.
+    virtual void showInformation(const std::string& text) { showError(text); }
 
-    // A warning with an OK button.
-    virtual void showWarning(const std::string& text) = 0;
+    // Shows `text` in a warning box and waits until the user closes it. A box
+    // that has no warning form shows it as an error.
+    virtual void showWarning(const std::string& text) { showError(text); }
 };
 
 } // namespace cdx

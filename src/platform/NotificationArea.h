@@ -16,7 +16,7 @@ public:
     // identifier. Returns false when the notification area refused: adding an
     // icon that is already there, changing or removing one that is not, or no
     // notification area at all.
-    virtual bool Shell_NotifyIcon(NotifyCommand command, const NotifyIconData& data) = 0;
+    virtual bool notifyIcon(NotifyCommand command, const NotifyIconData& data) = 0;
 };
 
 } // namespace cdx

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "sensors/CpuType.h"
+#include "sensors/SensorSet.h"
 
 namespace cdx {
 
@@ -12,139 +14,97 @@ namespace cdx {
 // 0x00BBGGRR; a value with the high bit set stands for the system colour whose
 // index is in the low byte.
 struct TrayStyle {
-    std::string fontName = "Arial";
-    std::uint32_t background = 0x00C0C0C0; // silver
-    std::uint32_t fontColour = 0x00000000; // black
-    int fontSize = 8;                      // points
+    std::string fontName;
+    std::uint32_t background = 0;
+    std::uint32_t fontColour = 0;
+    int fontSize = 0; // points
 
     bool operator==(const TrayStyle&) const = default;
+};
+
+// What one alarm does when it goes off.
+struct AlarmActionSettings {
+    bool run = false; // run `runPath`
+    std::string runPath;
+    bool wave = false; // play `wavePath`
+    std::string wavePath;
+    bool pcSpeaker = false;
+    bool showMessage = false;
+
+    bool operator==(const AlarmActionSettings&) const = default;
+};
+
+// The settings of one temperature sensor.
+struct TemperatureSettings {
+    std::string name;   // the gauge's name
+    float scale = 0.0f; // full scale of the gauge
+    int alarmTemperature = 0;
+    bool alarmEnabled = false;
+    AlarmActionSettings actions;
+    bool sensorEnabled = false; // its switch on the General page
+    bool trayShow = false;      // has its own tray icon
+    bool swap = false;          // takes part in the swap cycle
+    bool tooltip = false;       // named in the tray tooltip
+    TrayStyle trayStyle;
+    bool compensationEnabled = false; // not for the LM75
+    int compensation = 0;
+
+    bool operator==(const TemperatureSettings&) const = default;
+};
+
+// The settings of one fan.
+struct FanSettings {
+    std::string name;
+    bool type2 = false; // two pulses a turn
+    bool alarmEnabled = false;
+    double nominalRpm = 0.0;
+    int tolerancePercent = 0;
+    AlarmActionSettings actions;
+    bool tooltip = false; // named in the tray tooltip
+
+    bool operator==(const FanSettings&) const = default;
 };
 
 // Which of the three fixed CPU offsets is selected while the custom offset is
 // not in use.
 enum class CpuPreset { Intel, Amd, Cyrix };
 
-// Index of each temperature in `Settings::trayStyles`.
-enum TraySensor { TrayWb1 = 0, TrayLm75 = 1, TrayWb2 = 2, TrayWb3 = 3 };
-
-// Every user setting of the program. The initial values are the program's
-// defaults, the same as a fresh load with no stored settings gives (the
-// settings schema declares them and a test keeps the two in step).
+// Every user setting of the program. A record made without arguments holds
+// the defaults the settings schema declares.
 //
 // Temperatures are in whole degrees Celsius; intervals in milliseconds.
-// "mb" is the WB1 (motherboard) sensor, "cpu" the LM75, "wb2"/"wb3" the
-// Winbond sensors 2 and 3.
 struct Settings {
-    // --- WB1 (motherboard) temperature and its alarm
-    float mbTemperatureScale = 60.0f; // full scale of the WB1 gauge
-    int mbAlarmTemperature = 50;
-    bool mbAlarmEnabled = true;
-    bool mbAlarmRun = false; // run mbAlarmPath on the alarm
-    std::string mbAlarmPath;
-    bool mbAlarmWave = false; // play mbAlarmWavePath on the alarm
-    std::string mbAlarmWavePath;
-    bool mbShowAlarmMsg = true;
-    bool mbPcSpeaker = true;
+    Settings();
 
-    // --- LM75 (CPU) temperature and its alarm
-    float cpuTemperatureScale = 80.0f;
-    int cpuAlarmTemperature = 70;
-    bool cpuAlarmEnabled = true;
-    bool cpuAlarmRun = false;
-    std::string cpuAlarmPath;
-    bool cpuAlarmWave = false;
-    std::string cpuAlarmWavePath;
-    bool cpuShowAlarmMsg = true;
-    bool cpuPcSpeaker = true;
+    std::array<TemperatureSettings, 4> temperatures; // by TemperatureSensor
+    std::array<FanSettings, 3> fans;                 // by Fan
 
-    // --- WB2 temperature and its alarm
-    float wb2TemperatureScale = 80.0f;
-    int wb2AlarmTemperature = 70;
-    bool wb2AlarmEnabled = true;
-    bool wb2AlarmRun = false;
-    std::string wb2AlarmPath;
-    bool wb2AlarmWave = false;
-    std::string wb2AlarmWavePath;
-    bool wb2ShowAlarmMsg = true;
-    bool wb2PcSpeaker = true;
-
-    // --- WB3 temperature and its alarm
-    float wb3TemperatureScale = 80.0f;
-    int wb3AlarmTemperature = 70;
-    bool wb3AlarmEnabled = true;
-    bool wb3AlarmRun = false;
-    std::string wb3AlarmPath;
-    bool wb3AlarmWave = false;
-    std::string wb3AlarmWavePath;
-    bool wb3ShowAlarmMsg = true;
-    bool wb3PcSpeaker = true;
+    TemperatureSettings& temperature(TemperatureSensor sensor)
+    {
+        return temperatures[static_cast<std::size_t>(sensor)];
+    }
+    const TemperatureSettings& temperature(TemperatureSensor sensor) const
+    {
+        return temperatures[static_cast<std::size_t>(sensor)];
+    }
+    FanSettings& fan(Fan which) { return fans[static_cast<std::size_t>(which)]; }
+    const FanSettings& fan(Fan which) const { return fans[static_cast<std::size_t>(which)]; }
 
     // --- Voltages and their alarm
-    double voltageTolerance = 10.0; // percent of the nominal value
-    bool voltageAlarmEnabled = true;
-    bool voltageAlarmRun = false;
-    std::string voltageAlarmPath;
-    bool voltageAlarmWave = false;
-    std::string voltageAlarmWavePath;
-    bool voltageShowAlarmMsg = true;
-    bool voltagePcSpeaker = true;
-    bool watchCoreVoltage = true;
-    bool watchPlus33Voltage = true;
-    bool watchPlus5Voltage = true;
-    bool watchMinus5Voltage = true;
-    bool watchPlus12Voltage = true;
-    bool watchMinus12Voltage = true;
-    bool coreVoltagePort1 = false; // core voltage read from port 1, else port 0
-    double coreVoltageNominal = 2.8;
-    double plus33VoltageNominal = 3.3;
+    double voltageTolerance = 0.0; // percent of the nominal value
+    bool voltageAlarmEnabled = false;
+    AlarmActionSettings voltageActions;
+    std::array<bool, 6> railWatched{}; // by VoltageRail: the rail's alarm is on
+    bool coreVoltagePort1 = false;     // core voltage read from port 1, else port 0
+    double coreVoltageNominal = 0.0;
+    double plus33VoltageNominal = 0.0;
 
-    // --- Fans and their alarms
-    bool fan1Type2 = false;
-    bool fan2Type2 = false;
-    bool fan3Type2 = false;
-    bool fan1AlarmEnabled = false;
-    bool fan2AlarmEnabled = false;
-    bool fan3AlarmEnabled = false;
-    double fan1NominalRpm = 0.0;
-    double fan2NominalRpm = 0.0;
-    double fan3NominalRpm = 0.0;
-    int fan1TolerancePercent = 10;
-    int fan2TolerancePercent = 10;
-    int fan3TolerancePercent = 10;
-    std::string fan1AlarmPath;
-    std::string fan2AlarmPath;
-    std::string fan3AlarmPath;
-    std::string fan1AlarmWavePath;
-    std::string fan2AlarmWavePath;
-    std::string fan3AlarmWavePath;
-    bool fan1AlarmRun = false;
-    bool fan2AlarmRun = false;
-    bool fan3AlarmRun = false;
-    bool fan1AlarmWave = false;
-    bool fan2AlarmWave = false;
-    bool fan3AlarmWave = false;
-    bool fan1ShowAlarmMsg = true;
-    bool fan2ShowAlarmMsg = true;
-    bool fan3ShowAlarmMsg = true;
-    bool fan1PcSpeaker = true;
-    bool fan2PcSpeaker = true;
-    bool fan3PcSpeaker = true;
-    int fanAlarmIgnoreCount = 5; // consecutive out-of-range polls a fan alarm waits
+    bool& watched(VoltageRail rail) { return railWatched[static_cast<std::size_t>(rail)]; }
+    bool watched(VoltageRail rail) const { return railWatched[static_cast<std::size_t>(rail)]; }
 
-    // --- Display names
-    std::string fan1Name = "Fan 1";
-    std::string fan2Name = "Fan 2";
-    std::string fan3Name = "Fan 3";
-    std::string mbGaugeName = "Motherboard";
-    std::string cpuGaugeName = "CPU LM75";
-    std::string wb2GaugeName = "WB Sensor 2";
-    std::string wb3GaugeName = "WB Sensor 3";
+    int fanAlarmIgnoreCount = 0; // consecutive out-of-range polls a fan alarm waits
 
     // --- Sensor switches
-    bool checkLm75 = false;
-    bool checkWb1 = true;
-    bool checkWb2 = false;
-    bool checkWb3 = false;
     bool wb2SwitchBox = false; // state of the "Check WB Sensor 2" box
     bool wb3SwitchBox = false; // state of the "Check WB Sensor 3" box
 
@@ -152,81 +112,63 @@ struct Settings {
     // The unit displayed at the last save, "C" or "F". It becomes the caption
     // of the unit button, which start-up clicks once: "C" shows Celsius, any
     // other text Fahrenheit.
-    std::string temperatureUnit = "C";
-    bool roundFahrenheit = true;
-    bool showDegreeInWindow = true;
-    int cpuOffset = IntelCpuOffset; // the CPU offset in force
-    CpuPreset cpuPreset = CpuPreset::Intel;
-    bool customCpu = false; // the custom offset is selected
-    int customCpuOffset = 7;
-    bool mbCompensationEnabled = false;
-    int mbCompensation = 0;
-    bool wb2CompensationEnabled = false;
-    int wb2Compensation = 0;
-    bool wb3CompensationEnabled = false;
-    int wb3Compensation = 0;
+    std::string temperatureUnit;
+    bool roundFahrenheit = false;
+    bool showDegreeInWindow = false;
+    int cpuOffset = 0;                      // the CPU offset in force
+    CpuPreset cpuPreset = CpuPreset::Intel; // follows "CPU Type" at load
+    bool customCpu = false;                 // the custom offset is selected
+    int customCpuOffset = 0;
 
     // --- Timers
-    int pollInterval = 5000;
-    int swapInterval = 5000;
-    int logInterval = 60000;
+    int pollInterval = 0;
+    int swapInterval = 0;
+    int logInterval = 0;
 
     // --- Window
     int windowLeft = 0; // where the small window shows
     int windowTop = 0;
-    bool startMinimized = true;
-    bool doubleClickSmall = true; // a tray double click opens the small window
-    int tabOnTop = 0;             // page made active at start-up, 0..8
-    bool exitQuestion = true;
+    bool startMinimized = false;
+    bool doubleClickSmall = false; // a tray double click opens the small window
+    int tabOnTop = 0;              // page made active at start-up, 0..8
+    bool exitQuestion = false;
     bool showLogOnPopup = false;
     bool zuno = false;
 
     // --- Tray icons
-    bool showTempInTray = true; // one icon per chosen temperature
-    bool swapIcons = false;     // one icon cycling through the chosen temperatures
-    bool trayShowMb = true;
-    bool trayShowLm75 = false;
-    bool trayShowWb2 = false;
-    bool trayShowWb3 = false;
-    bool swapMb = false;
-    bool swapLm75 = false;
-    bool swapWb2 = false;
-    bool swapWb3 = false;
-    bool trayLines = true;
-    bool trayDegreeSymbol = true;
-    std::array<TrayStyle, 4> trayStyles{}; // indexed by TraySensor
+    bool showTempInTray = false; // one icon per chosen temperature
+    bool swapIcons = false;      // one icon cycling through the chosen temperatures
+    bool trayLines = false;
+    bool trayDegreeSymbol = false;
 
     // --- Tray tooltip
-    bool tooltipMb = true;
-    bool tooltipLm75 = false;
-    bool tooltipWb2 = false;
-    bool tooltipWb3 = false;
-    bool tooltipFan1 = false;
-    bool tooltipFan2 = false;
-    bool tooltipFan3 = false;
     bool tooltipOnAllIcons = false;
 
     // --- Logs
     bool intervalLogEnabled = false;
     bool warningLogEnabled = false;
-    int logSizeLimitKb = 64;
+    int logSizeLimitKb = 0;
     bool saveUpDownOnExit = false;
     bool logCsv = false;
-    bool logTxt = true;
-    bool logHtml = true;
-    bool warnUpDownTxt = true;
-    bool warnUpDownHtml = true;
+    bool logTxt = false;
+    bool logHtml = false;
+    bool warnUpDownTxt = false;
+    bool warnUpDownHtml = false;
 
     // --- Alarm sound
-    int pcSpeakerDivisor = 500; // divisor of the 1193181 Hz timer clock
+    int pcSpeakerDivisor = 0; // divisor of the 1193181 Hz timer clock
     bool loopWaves = false;
 
     // --- CPU Idle
     int cpuIdleSensor = 0; // 0 WB1, 1 LM75, 2 WB2, 3 WB3
     bool cpuIdleLaunch = false;
-    int cpuIdleLaunchTemperature = 45;
+    int cpuIdleLaunchTemperature = 0;
     bool cpuIdleClose = false;
-    int cpuIdleCloseTemperature = 40;
+    int cpuIdleCloseTemperature = 0;
+
+    // --- Metrics export (both off while empty)
+    std::string metricsAddress;  // "host:port" the /metrics endpoint listens on
+    std::string metricsTextfile; // file rewritten each poll for node_exporter
 
     bool operator==(const Settings&) const = default;
 };

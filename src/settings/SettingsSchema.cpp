@@ -28,9 +28,13 @@ constexpr SettingRow number(int position, std::string_view name, int value, IntF
     return row;
 }
 
-constexpr SettingRow real(int position, std::string_view name, double value, DoubleField field)
+constexpr SettingRow real(int position, std::string_view name, double value, DoubleField field, double lowest,
+                          double highest)
 {
-    return SettingRow{position, name, SettingKind::Float, value, field};
+    SettingRow row{position, name, SettingKind::Float, value, field};
+    row.lowest = lowest;
+    row.highest = highest;
+    return row;
 }
 
 constexpr SettingRow gauge(int position, std::string_view name, double value, GaugeField field)
@@ -42,6 +46,14 @@ constexpr SettingRow text(int position, std::string_view name, std::string_view 
                           LoadRule rule = LoadRule::None)
 {
     return SettingRow{position, name, SettingKind::String, value, field, rule};
+}
+
+constexpr SettingRow name(int position, std::string_view name, std::string_view value, StringField field,
+                          std::size_t maxLength)
+{
+    SettingRow row = text(position, name, value, field, LoadRule::Name);
+    row.maxLength = maxLength;
+    return row;
 }
 
 constexpr SettingRow colour(int position, std::string_view name, std::string_view value, ColourField field)
@@ -60,44 +72,63 @@ constexpr int kMinFontSize = 6;
 constexpr int kMaxFontSize = 12;
 constexpr int kMinSpeakerDivisor = 200;
 constexpr int kMaxSpeakerDivisor = 3000;
+constexpr int kMaxPollInterval = 20000;
+constexpr int kMaxSwapInterval = 10000;
+constexpr int kMaxLogInterval = 12000000;
+constexpr int kMaxLogSizeKb = 1000;
+constexpr int kMaxFanTolerance = 50;
+constexpr int kMaxFanAlarmIgnoreCount = 50;
+constexpr int kMaxCustomCpuOffset = 100;
+constexpr int kMaxCompensation = 50;
+constexpr double kMinVoltageTolerance = 0.5;
+constexpr double kMaxVoltageTolerance = 20.0;
+constexpr double kMinCoreVoltage = 1.0;
+constexpr double kMaxCoreVoltage = 5.0;
+constexpr double kMinPlus33Voltage = 3.0;
+constexpr double kMaxPlus33Voltage = 4.0;
+constexpr double kMaxFanRpm = 32000.0;
+// The names fit their captions; a font face name fits a font description.
+constexpr std::size_t kMaxTemperatureName = 11;
+constexpr std::size_t kMaxFanName = 9;
+constexpr std::size_t kMaxFontName = 31;
 
-const std::array<SettingRow, 173> kSchema = {{
-    gauge(1, "MB Tempature Scale", 60.0, CDX_FIELD(mbTemperatureScale)),
-    number(2, "MB Tempature Alarm", 50, CDX_FIELD(mbAlarmTemperature)),
-    flag(3, "MB Alarm", true, CDX_FIELD(mbAlarmEnabled)),
-    flag(4, "MB Alarm Run", false, CDX_FIELD(mbAlarmRun)),
-    text(5, "MB Alarm Path", "", CDX_FIELD(mbAlarmPath)),
-    flag(6, "MB Alarm Wave", false, CDX_FIELD(mbAlarmWave)),
-    text(7, "MB Alarm Wave Path", "", CDX_FIELD(mbAlarmWavePath)),
-    gauge(8, "CPU Tempature Scale", 80.0, CDX_FIELD(cpuTemperatureScale)),
-    number(9, "CPU Tempature Alarm", 70, CDX_FIELD(cpuAlarmTemperature)),
-    flag(10, "CPU Alarm", true, CDX_FIELD(cpuAlarmEnabled)),
-    flag(11, "CPU Alarm Run", false, CDX_FIELD(cpuAlarmRun)),
-    text(12, "CPU Alarm Path", "", CDX_FIELD(cpuAlarmPath)),
-    flag(13, "CPU Alarm Wave", false, CDX_FIELD(cpuAlarmWave)),
-    text(14, "CPU Alarm Wave Path", "", CDX_FIELD(cpuAlarmWavePath)),
-    real(15, "Voltage Off", 10.0, CDX_FIELD(voltageTolerance)),
+constexpr std::array<SettingRow, 175> kSchema = {{
+    gauge(1, "MB Tempature Scale", 60.0, CDX_FIELD(temperature(TemperatureSensor::WB1).scale)),
+    number(2, "MB Tempature Alarm", 50, CDX_FIELD(temperature(TemperatureSensor::WB1).alarmTemperature)),
+    flag(3, "MB Alarm", true, CDX_FIELD(temperature(TemperatureSensor::WB1).alarmEnabled)),
+    flag(4, "MB Alarm Run", false, CDX_FIELD(temperature(TemperatureSensor::WB1).actions.run)),
+    text(5, "MB Alarm Path", "", CDX_FIELD(temperature(TemperatureSensor::WB1).actions.runPath)),
+    flag(6, "MB Alarm Wave", false, CDX_FIELD(temperature(TemperatureSensor::WB1).actions.wave)),
+    text(7, "MB Alarm Wave Path", "", CDX_FIELD(temperature(TemperatureSensor::WB1).actions.wavePath)),
+    gauge(8, "CPU Tempature Scale", 80.0, CDX_FIELD(temperature(TemperatureSensor::LM75).scale)),
+    number(9, "CPU Tempature Alarm", 70, CDX_FIELD(temperature(TemperatureSensor::LM75).alarmTemperature)),
+    flag(10, "CPU Alarm", true, CDX_FIELD(temperature(TemperatureSensor::LM75).alarmEnabled)),
+    flag(11, "CPU Alarm Run", false, CDX_FIELD(temperature(TemperatureSensor::LM75).actions.run)),
+    text(12, "CPU Alarm Path", "", CDX_FIELD(temperature(TemperatureSensor::LM75).actions.runPath)),
+    flag(13, "CPU Alarm Wave", false, CDX_FIELD(temperature(TemperatureSensor::LM75).actions.wave)),
+    text(14, "CPU Alarm Wave Path", "", CDX_FIELD(temperature(TemperatureSensor::LM75).actions.wavePath)),
+    real(15, "Voltage Off", 10.0, CDX_FIELD(voltageTolerance), kMinVoltageTolerance, kMaxVoltageTolerance),
     flag(16, "Voltage Alarm", true, CDX_FIELD(voltageAlarmEnabled)),
-    flag(17, "Voltage Alarm Run", false, CDX_FIELD(voltageAlarmRun)),
-    text(18, "Voltage Alarm Path", "", CDX_FIELD(voltageAlarmPath)),
-    flag(19, "Volt Alarm Wave", false, CDX_FIELD(voltageAlarmWave)),
-    text(20, "Volt Alarm Wave Path", "", CDX_FIELD(voltageAlarmWavePath)),
-    flag(21, "VCore", true, CDX_FIELD(watchCoreVoltage)),
-    flag(22, "V33", true, CDX_FIELD(watchPlus33Voltage)),
-    flag(23, "V5", true, CDX_FIELD(watchPlus5Voltage)),
-    flag(24, "Vm5Core", true, CDX_FIELD(watchMinus5Voltage)),
-    flag(25, "V12", true, CDX_FIELD(watchPlus12Voltage)),
-    flag(26, "Vm12", true, CDX_FIELD(watchMinus12Voltage)),
+    flag(17, "Voltage Alarm Run", false, CDX_FIELD(voltageActions.run)),
+    text(18, "Voltage Alarm Path", "", CDX_FIELD(voltageActions.runPath)),
+    flag(19, "Volt Alarm Wave", false, CDX_FIELD(voltageActions.wave)),
+    text(20, "Volt Alarm Wave Path", "", CDX_FIELD(voltageActions.wavePath)),
+    flag(21, "VCore", true, CDX_FIELD(watched(VoltageRail::Core))),
+    flag(22, "V33", true, CDX_FIELD(watched(VoltageRail::Pos33))),
+    flag(23, "V5", true, CDX_FIELD(watched(VoltageRail::Pos5))),
+    flag(24, "Vm5Core", true, CDX_FIELD(watched(VoltageRail::Neg5))),
+    flag(25, "V12", true, CDX_FIELD(watched(VoltageRail::Pos12))),
+    flag(26, "Vm12", true, CDX_FIELD(watched(VoltageRail::Neg12))),
     flag(27, "Port 1", false, CDX_FIELD(coreVoltagePort1)),
-    real(28, "CoreVoltage", 2.8, CDX_FIELD(coreVoltageNominal)),
+    real(28, "CoreVoltage", 2.8, CDX_FIELD(coreVoltageNominal), kMinCoreVoltage, kMaxCoreVoltage),
     text(29, "C or F", "C", CDX_FIELD(temperatureUnit)),
     number(30, "Form Y", 0, CDX_FIELD(windowTop)),
     number(31, "Form X", 0, CDX_FIELD(windowLeft)),
     flag(32, "Round F", true, CDX_FIELD(roundFahrenheit)),
     flag(33, "Show Temp in Tray", true, CDX_FIELD(showTempInTray), kTrayModeGroup),
-    flag(34, "Show CPU Temp", false, CDX_FIELD(trayShowLm75)),
+    flag(34, "Show CPU Temp", false, CDX_FIELD(temperature(TemperatureSensor::LM75).trayShow)),
     [] {
-        SettingRow row = number(35, "Interval", 5000, CDX_FIELD(pollInterval), kMinPollInterval);
+        SettingRow row = number(35, "Interval", 5000, CDX_FIELD(pollInterval), kMinPollInterval, kMaxPollInterval);
         row.saveName = "InterVal";
         return row;
     }(),
@@ -113,109 +144,112 @@ const std::array<SettingRow, 173> kSchema = {{
         return row;
     }(),
     [] {
-        SettingRow row = number(39, "Custom CPU Add", 7, CDX_FIELD(customCpuOffset));
+        SettingRow row = number(39, "Custom CPU Add", 7, CDX_FIELD(customCpuOffset), 0, kMaxCustomCpuOffset);
         row.rule = LoadRule::CustomCpuOffset;
         return row;
     }(),
-    flag(40, "Fan1 Type 2", false, CDX_FIELD(fan1Type2)),
-    flag(41, "Fan2 Type 2", false, CDX_FIELD(fan2Type2)),
-    flag(42, "Fan3 Type 2", false, CDX_FIELD(fan3Type2)),
+    flag(40, "Fan1 Type 2", false, CDX_FIELD(fan(Fan::Fan1).type2)),
+    flag(41, "Fan2 Type 2", false, CDX_FIELD(fan(Fan::Fan2).type2)),
+    flag(42, "Fan3 Type 2", false, CDX_FIELD(fan(Fan::Fan3).type2)),
     flag(43, "Do Not Use Degree", true, CDX_FIELD(showDegreeInWindow)),
     flag(44, "Use SystemTray Lines", true, CDX_FIELD(trayLines)),
     flag(45, "Degree Symbol In Tray", true, CDX_FIELD(trayDegreeSymbol)),
-    flag(46, "Check CPU", false, CDX_FIELD(checkLm75)),
-    flag(47, "Check MB", true, CDX_FIELD(checkWb1)),
+    flag(46, "Check CPU", false, CDX_FIELD(temperature(TemperatureSensor::LM75).sensorEnabled)),
+    flag(47, "Check MB", true, CDX_FIELD(temperature(TemperatureSensor::WB1).sensorEnabled)),
     flag(48, "Zuno", false, CDX_FIELD(zuno)),
-    flag(49, "Fan1 Check", false, CDX_FIELD(fan1AlarmEnabled)),
-    flag(50, "Fan2 Check", false, CDX_FIELD(fan2AlarmEnabled)),
-    flag(51, "Fan3 Check", false, CDX_FIELD(fan3AlarmEnabled)),
-    real(52, "Fan1 Users RPM", 0.0, CDX_FIELD(fan1NominalRpm)),
-    real(53, "Fan2 Users RPM", 0.0, CDX_FIELD(fan2NominalRpm)),
-    real(54, "Fan3 Users RPM", 0.0, CDX_FIELD(fan3NominalRpm)),
-    number(55, "Fan1 Off Mark", 10, CDX_FIELD(fan1TolerancePercent)),
-    number(56, "Fan2 Off Mark", 10, CDX_FIELD(fan2TolerancePercent)),
-    number(57, "Fan3 Off Mark", 10, CDX_FIELD(fan3TolerancePercent)),
-    text(58, "Fan1 Alarm Path", "", CDX_FIELD(fan1AlarmPath)),
-    text(59, "Fan2 Alarm Path", "", CDX_FIELD(fan2AlarmPath)),
-    text(60, "Fan3 Alarm Path", "", CDX_FIELD(fan3AlarmPath)),
-    text(61, "Fan1 Alarm Wave Path", "", CDX_FIELD(fan1AlarmWavePath)),
-    text(62, "Fan2 Alarm Wave Path", "", CDX_FIELD(fan2AlarmWavePath)),
-    text(63, "Fan3 Alarm Wave Path", "", CDX_FIELD(fan3AlarmWavePath)),
-    flag(64, "Fan1 Alarm", false, CDX_FIELD(fan1AlarmRun)),
-    flag(65, "Fan2 Alarm", false, CDX_FIELD(fan2AlarmRun)),
-    flag(66, "Fan3 Alarm", false, CDX_FIELD(fan3AlarmRun)),
-    flag(67, "Fan1 Alarm Wave", false, CDX_FIELD(fan1AlarmWave)),
-    flag(68, "Fan2 Alarm Wave", false, CDX_FIELD(fan2AlarmWave)),
-    flag(69, "Fan3 Alarm Wave", false, CDX_FIELD(fan3AlarmWave)),
+    flag(49, "Fan1 Check", false, CDX_FIELD(fan(Fan::Fan1).alarmEnabled)),
+    flag(50, "Fan2 Check", false, CDX_FIELD(fan(Fan::Fan2).alarmEnabled)),
+    flag(51, "Fan3 Check", false, CDX_FIELD(fan(Fan::Fan3).alarmEnabled)),
+    real(52, "Fan1 Users RPM", 0.0, CDX_FIELD(fan(Fan::Fan1).nominalRpm), 0.0, kMaxFanRpm),
+    real(53, "Fan2 Users RPM", 0.0, CDX_FIELD(fan(Fan::Fan2).nominalRpm), 0.0, kMaxFanRpm),
+    real(54, "Fan3 Users RPM", 0.0, CDX_FIELD(fan(Fan::Fan3).nominalRpm), 0.0, kMaxFanRpm),
+    number(55, "Fan1 Off Mark", 10, CDX_FIELD(fan(Fan::Fan1).tolerancePercent), 0, kMaxFanTolerance),
+    number(56, "Fan2 Off Mark", 10, CDX_FIELD(fan(Fan::Fan2).tolerancePercent), 0, kMaxFanTolerance),
+    number(57, "Fan3 Off Mark", 10, CDX_FIELD(fan(Fan::Fan3).tolerancePercent), 0, kMaxFanTolerance),
+    text(58, "Fan1 Alarm Path", "", CDX_FIELD(fan(Fan::Fan1).actions.runPath)),
+    text(59, "Fan2 Alarm Path", "", CDX_FIELD(fan(Fan::Fan2).actions.runPath)),
+    text(60, "Fan3 Alarm Path", "", CDX_FIELD(fan(Fan::Fan3).actions.runPath)),
+    text(61, "Fan1 Alarm Wave Path", "", CDX_FIELD(fan(Fan::Fan1).actions.wavePath)),
+    text(62, "Fan2 Alarm Wave Path", "", CDX_FIELD(fan(Fan::Fan2).actions.wavePath)),
+    text(63, "Fan3 Alarm Wave Path", "", CDX_FIELD(fan(Fan::Fan3).actions.wavePath)),
+    flag(64, "Fan1 Alarm", false, CDX_FIELD(fan(Fan::Fan1).actions.run)),
+    flag(65, "Fan2 Alarm", false, CDX_FIELD(fan(Fan::Fan2).actions.run)),
+    flag(66, "Fan3 Alarm", false, CDX_FIELD(fan(Fan::Fan3).actions.run)),
+    flag(67, "Fan1 Alarm Wave", false, CDX_FIELD(fan(Fan::Fan1).actions.wave)),
+    flag(68, "Fan2 Alarm Wave", false, CDX_FIELD(fan(Fan::Fan2).actions.wave)),
+    flag(69, "Fan3 Alarm Wave", false, CDX_FIELD(fan(Fan::Fan3).actions.wave)),
     flag(70, "Log File", false, CDX_FIELD(intervalLogEnabled)),
     flag(71, "Write Errors", false, CDX_FIELD(warningLogEnabled)),
-    number(72, "Log File Size Max", 64, CDX_FIELD(logSizeLimitKb)),
-    number(73, "Log File Interval", 60000, CDX_FIELD(logInterval), kMinLogInterval),
+    number(72, "Log File Size Max", 64, CDX_FIELD(logSizeLimitKb), 0, kMaxLogSizeKb),
+    number(73, "Log File Interval", 60000, CDX_FIELD(logInterval), kMinLogInterval, kMaxLogInterval),
     flag(74, "Show Log On Pop Up", false, CDX_FIELD(showLogOnPopup)),
     flag(75, "Double Click Small", true, CDX_FIELD(doubleClickSmall)),
     number(76, "Tab on Top", 0, CDX_FIELD(tabOnTop)),
     flag(77, "Exit Question", true, CDX_FIELD(exitQuestion)),
     flag(78, "Save Up and Down on Exit", false, CDX_FIELD(saveUpDownOnExit)),
-    flag(79, "Fan1 Show Alarm Msg", true, CDX_FIELD(fan1ShowAlarmMsg)),
-    flag(80, "Fan2 Show Alarm Msg", true, CDX_FIELD(fan2ShowAlarmMsg)),
-    flag(81, "Fan3 Show Alarm Msg", true, CDX_FIELD(fan3ShowAlarmMsg)),
-    flag(82, "Fan1 PC Speaker", true, CDX_FIELD(fan1PcSpeaker)),
-    flag(83, "Fan2 PC Speaker", true, CDX_FIELD(fan2PcSpeaker)),
-    flag(84, "Fan3 PC Speaker", true, CDX_FIELD(fan3PcSpeaker)),
-    flag(85, "MB Show Alarm Msg", true, CDX_FIELD(mbShowAlarmMsg)),
-    flag(86, "CPU Show Alarm Msg", true, CDX_FIELD(cpuShowAlarmMsg)),
-    flag(87, "Volt Show Alarm Msg", true, CDX_FIELD(voltageShowAlarmMsg)),
-    flag(88, "MB PC Speaker", true, CDX_FIELD(mbPcSpeaker)),
-    flag(89, "CPU PC Speaker", true, CDX_FIELD(cpuPcSpeaker)),
-    flag(90, "Volt PC Speaker", true, CDX_FIELD(voltagePcSpeaker)),
+    flag(79, "Fan1 Show Alarm Msg", true, CDX_FIELD(fan(Fan::Fan1).actions.showMessage)),
+    flag(80, "Fan2 Show Alarm Msg", true, CDX_FIELD(fan(Fan::Fan2).actions.showMessage)),
+    flag(81, "Fan3 Show Alarm Msg", true, CDX_FIELD(fan(Fan::Fan3).actions.showMessage)),
+    flag(82, "Fan1 PC Speaker", true, CDX_FIELD(fan(Fan::Fan1).actions.pcSpeaker)),
+    flag(83, "Fan2 PC Speaker", true, CDX_FIELD(fan(Fan::Fan2).actions.pcSpeaker)),
+    flag(84, "Fan3 PC Speaker", true, CDX_FIELD(fan(Fan::Fan3).actions.pcSpeaker)),
+    flag(85, "MB Show Alarm Msg", true, CDX_FIELD(temperature(TemperatureSensor::WB1).actions.showMessage)),
+    flag(86, "CPU Show Alarm Msg", true, CDX_FIELD(temperature(TemperatureSensor::LM75).actions.showMessage)),
+    flag(87, "Volt Show Alarm Msg", true, CDX_FIELD(voltageActions.showMessage)),
+    flag(88, "MB PC Speaker", true, CDX_FIELD(temperature(TemperatureSensor::WB1).actions.pcSpeaker)),
+    flag(89, "CPU PC Speaker", true, CDX_FIELD(temperature(TemperatureSensor::LM75).actions.pcSpeaker)),
+    flag(90, "Volt PC Speaker", true, CDX_FIELD(voltageActions.pcSpeaker)),
     number(91, "PC Speaker Freq", 500, CDX_FIELD(pcSpeakerDivisor), kMinSpeakerDivisor, kMaxSpeakerDivisor),
-    flag(92, "Use LM78 Compensation", false, CDX_FIELD(mbCompensationEnabled)),
-    number(93, "LM78 Compensation", 0, CDX_FIELD(mbCompensation)),
-    number(94, "Ignore Fan Alarm", 5, CDX_FIELD(fanAlarmIgnoreCount)),
-    text(95, "Fan 1 Name", "Fan 1", CDX_FIELD(fan1Name), LoadRule::Name),
-    text(96, "Fan 2 Name", "Fan 2", CDX_FIELD(fan2Name), LoadRule::Name),
-    text(97, "Fan 3 Name", "Fan 3", CDX_FIELD(fan3Name), LoadRule::Name),
-    text(98, "VUM 1 Name", "Motherboard", CDX_FIELD(mbGaugeName), LoadRule::Name),
-    text(99, "VUM 2 Name", "CPU LM75", CDX_FIELD(cpuGaugeName), LoadRule::Name),
-    text(100, "VUM 3 Name", "WB Sensor 2", CDX_FIELD(wb2GaugeName), LoadRule::Name),
-    text(101, "VUM 4 Name", "WB Sensor 3", CDX_FIELD(wb3GaugeName), LoadRule::Name),
+    flag(92, "Use LM78 Compensation", false, CDX_FIELD(temperature(TemperatureSensor::WB1).compensationEnabled)),
+    number(93, "LM78 Compensation", 0, CDX_FIELD(temperature(TemperatureSensor::WB1).compensation), -kMaxCompensation,
+           kMaxCompensation),
+    number(94, "Ignore Fan Alarm", 5, CDX_FIELD(fanAlarmIgnoreCount), 0, kMaxFanAlarmIgnoreCount),
+    name(95, "Fan 1 Name", "Fan 1", CDX_FIELD(fan(Fan::Fan1).name), kMaxFanName),
+    name(96, "Fan 2 Name", "Fan 2", CDX_FIELD(fan(Fan::Fan2).name), kMaxFanName),
+    name(97, "Fan 3 Name", "Fan 3", CDX_FIELD(fan(Fan::Fan3).name), kMaxFanName),
+    name(98, "VUM 1 Name", "Motherboard", CDX_FIELD(temperature(TemperatureSensor::WB1).name), kMaxTemperatureName),
+    name(99, "VUM 2 Name", "CPU LM75", CDX_FIELD(temperature(TemperatureSensor::LM75).name), kMaxTemperatureName),
+    name(100, "VUM 3 Name", "WB Sensor 2", CDX_FIELD(temperature(TemperatureSensor::WB2).name), kMaxTemperatureName),
+    name(101, "VUM 4 Name", "WB Sensor 3", CDX_FIELD(temperature(TemperatureSensor::WB3).name), kMaxTemperatureName),
     flag(102, "WB Sensor 2", false, CDX_FIELD(wb2SwitchBox)),
     flag(103, "WB Sensor 3", false, CDX_FIELD(wb3SwitchBox)),
-    gauge(104, "Sensor 2 Temperature Scale", 80.0, CDX_FIELD(wb2TemperatureScale)),
-    number(105, "WB Sensor 2 Tempature Alarm", 70, CDX_FIELD(wb2AlarmTemperature)),
-    flag(106, "WB Sensor 2 Show Alarm Msg", true, CDX_FIELD(wb2ShowAlarmMsg)),
-    flag(107, "WB Sensor 2 PC Speaker", true, CDX_FIELD(wb2PcSpeaker)),
-    flag(108, "WB Sensor 2 Alarm Run", false, CDX_FIELD(wb2AlarmRun)),
-    text(109, "WB Sensor 2 Alarm Path", "", CDX_FIELD(wb2AlarmPath)),
-    flag(110, "WB Sensor 2 Alarm", true, CDX_FIELD(wb2AlarmEnabled)),
-    flag(111, "WB Sensor 2 Alarm Play", false, CDX_FIELD(wb2AlarmWave)),
-    text(112, "WB Sensor 2 Alarm Wave Path", "", CDX_FIELD(wb2AlarmWavePath)),
-    gauge(113, "Sensor 3 Temperature Scale", 80.0, CDX_FIELD(wb3TemperatureScale)),
-    number(114, "WB Sensor 3 Tempature Alarm", 70, CDX_FIELD(wb3AlarmTemperature)),
-    flag(115, "WB Sensor 3 Show Alarm Msg", true, CDX_FIELD(wb3ShowAlarmMsg)),
-    flag(116, "WB Sensor 3 PC Speaker", true, CDX_FIELD(wb3PcSpeaker)),
-    flag(117, "WB Sensor 3 Alarm Run", false, CDX_FIELD(wb3AlarmRun)),
-    text(118, "WB Sensor 3 Alarm Path", "", CDX_FIELD(wb3AlarmPath)),
-    flag(119, "WB Sensor 3 Alarm", true, CDX_FIELD(wb3AlarmEnabled)),
-    flag(120, "WB Sensor 3 Alarm Play", false, CDX_FIELD(wb3AlarmWave)),
-    text(121, "WB Sensor 3 Alarm Wave Path", "", CDX_FIELD(wb3AlarmWavePath)),
-    flag(122, "Show WB Sensor 2 Temp", false, CDX_FIELD(trayShowWb2)),
-    flag(123, "Show WB Sensor 3 Temp", false, CDX_FIELD(trayShowWb3)),
-    flag(124, "Check WB2", false, CDX_FIELD(checkWb2)),
-    flag(125, "Check WB3", false, CDX_FIELD(checkWb3)),
-    flag(126, "Use WB2 Compensation", false, CDX_FIELD(wb2CompensationEnabled)),
-    number(127, "WB2 Compensation", 0, CDX_FIELD(wb2Compensation)),
-    flag(128, "Use WB3 Compensation", false, CDX_FIELD(wb3CompensationEnabled)),
-    number(129, "WB3 Compensation", 0, CDX_FIELD(wb3Compensation)),
-    real(130, "3.3 Custom Value", 3.3, CDX_FIELD(plus33VoltageNominal)),
-    flag(131, "Show MB Temp", true, CDX_FIELD(trayShowMb)),
-    flag(132, "Tooltip VUM1", true, CDX_FIELD(tooltipMb)),
-    flag(133, "Tooltip VUM2", false, CDX_FIELD(tooltipLm75)),
-    flag(134, "Tooltip VUM3", false, CDX_FIELD(tooltipWb2)),
-    flag(135, "Tooltip VUM4", false, CDX_FIELD(tooltipWb3)),
-    flag(136, "Tooltip Fan1", false, CDX_FIELD(tooltipFan1)),
-    flag(137, "Tooltip Fan2", false, CDX_FIELD(tooltipFan2)),
-    flag(138, "Tooltip Fan3", false, CDX_FIELD(tooltipFan3)),
+    gauge(104, "Sensor 2 Temperature Scale", 80.0, CDX_FIELD(temperature(TemperatureSensor::WB2).scale)),
+    number(105, "WB Sensor 2 Tempature Alarm", 70, CDX_FIELD(temperature(TemperatureSensor::WB2).alarmTemperature)),
+    flag(106, "WB Sensor 2 Show Alarm Msg", true, CDX_FIELD(temperature(TemperatureSensor::WB2).actions.showMessage)),
+    flag(107, "WB Sensor 2 PC Speaker", true, CDX_FIELD(temperature(TemperatureSensor::WB2).actions.pcSpeaker)),
+    flag(108, "WB Sensor 2 Alarm Run", false, CDX_FIELD(temperature(TemperatureSensor::WB2).actions.run)),
+    text(109, "WB Sensor 2 Alarm Path", "", CDX_FIELD(temperature(TemperatureSensor::WB2).actions.runPath)),
+    flag(110, "WB Sensor 2 Alarm", true, CDX_FIELD(temperature(TemperatureSensor::WB2).alarmEnabled)),
+    flag(111, "WB Sensor 2 Alarm Play", false, CDX_FIELD(temperature(TemperatureSensor::WB2).actions.wave)),
+    text(112, "WB Sensor 2 Alarm Wave Path", "", CDX_FIELD(temperature(TemperatureSensor::WB2).actions.wavePath)),
+    gauge(113, "Sensor 3 Temperature Scale", 80.0, CDX_FIELD(temperature(TemperatureSensor::WB3).scale)),
+    number(114, "WB Sensor 3 Tempature Alarm", 70, CDX_FIELD(temperature(TemperatureSensor::WB3).alarmTemperature)),
+    flag(115, "WB Sensor 3 Show Alarm Msg", true, CDX_FIELD(temperature(TemperatureSensor::WB3).actions.showMessage)),
+    flag(116, "WB Sensor 3 PC Speaker", true, CDX_FIELD(temperature(TemperatureSensor::WB3).actions.pcSpeaker)),
+    flag(117, "WB Sensor 3 Alarm Run", false, CDX_FIELD(temperature(TemperatureSensor::WB3).actions.run)),
+    text(118, "WB Sensor 3 Alarm Path", "", CDX_FIELD(temperature(TemperatureSensor::WB3).actions.runPath)),
+    flag(119, "WB Sensor 3 Alarm", true, CDX_FIELD(temperature(TemperatureSensor::WB3).alarmEnabled)),
+    flag(120, "WB Sensor 3 Alarm Play", false, CDX_FIELD(temperature(TemperatureSensor::WB3).actions.wave)),
+    text(121, "WB Sensor 3 Alarm Wave Path", "", CDX_FIELD(temperature(TemperatureSensor::WB3).actions.wavePath)),
+    flag(122, "Show WB Sensor 2 Temp", false, CDX_FIELD(temperature(TemperatureSensor::WB2).trayShow)),
+    flag(123, "Show WB Sensor 3 Temp", false, CDX_FIELD(temperature(TemperatureSensor::WB3).trayShow)),
+    flag(124, "Check WB2", false, CDX_FIELD(temperature(TemperatureSensor::WB2).sensorEnabled)),
+    flag(125, "Check WB3", false, CDX_FIELD(temperature(TemperatureSensor::WB3).sensorEnabled)),
+    flag(126, "Use WB2 Compensation", false, CDX_FIELD(temperature(TemperatureSensor::WB2).compensationEnabled)),
+    number(127, "WB2 Compensation", 0, CDX_FIELD(temperature(TemperatureSensor::WB2).compensation), -kMaxCompensation,
+           kMaxCompensation),
+    flag(128, "Use WB3 Compensation", false, CDX_FIELD(temperature(TemperatureSensor::WB3).compensationEnabled)),
+    number(129, "WB3 Compensation", 0, CDX_FIELD(temperature(TemperatureSensor::WB3).compensation), -kMaxCompensation,
+           kMaxCompensation),
+    real(130, "3.3 Custom Value", 3.3, CDX_FIELD(plus33VoltageNominal), kMinPlus33Voltage, kMaxPlus33Voltage),
+    flag(131, "Show MB Temp", true, CDX_FIELD(temperature(TemperatureSensor::WB1).trayShow)),
+    flag(132, "Tooltip VUM1", true, CDX_FIELD(temperature(TemperatureSensor::WB1).tooltip)),
+    flag(133, "Tooltip VUM2", false, CDX_FIELD(temperature(TemperatureSensor::LM75).tooltip)),
+    flag(134, "Tooltip VUM3", false, CDX_FIELD(temperature(TemperatureSensor::WB2).tooltip)),
+    flag(135, "Tooltip VUM4", false, CDX_FIELD(temperature(TemperatureSensor::WB3).tooltip)),
+    flag(136, "Tooltip Fan1", false, CDX_FIELD(fan(Fan::Fan1).tooltip)),
+    flag(137, "Tooltip Fan2", false, CDX_FIELD(fan(Fan::Fan2).tooltip)),
+    flag(138, "Tooltip Fan3", false, CDX_FIELD(fan(Fan::Fan3).tooltip)),
     flag(139, "Tooltip On All", false, CDX_FIELD(tooltipOnAllIcons)),
     number(140, "Sensor to Monitor for CPUIdle", 0, CDX_FIELD(cpuIdleSensor)),
     flag(141, "Use CPUIdle", false, CDX_FIELD(cpuIdleLaunch)),
@@ -223,27 +257,35 @@ const std::array<SettingRow, 173> kSchema = {{
     flag(143, "Close CPUIdle", false, CDX_FIELD(cpuIdleClose)),
     number(144, "CPUIdle Close Value", 40, CDX_FIELD(cpuIdleCloseTemperature)),
     flag(145, "Swap Icons", false, CDX_FIELD(swapIcons), kTrayModeGroup),
-    flag(146, "Swap WB1", false, CDX_FIELD(swapMb)),
-    flag(147, "Swap LM75", false, CDX_FIELD(swapLm75)),
-    flag(148, "Swap WB2", false, CDX_FIELD(swapWb2)),
-    flag(149, "Swap WB3", false, CDX_FIELD(swapWb3)),
-    number(150, "Swap Interval", 5000, CDX_FIELD(swapInterval), kMinSwapInterval),
-    text(151, "WB1 Font Name", "Arial", CDX_FIELD(trayStyles[TrayWb1].fontName), LoadRule::FontName),
-    colour(152, "WB1 Background", "clSilver", CDX_FIELD(trayStyles[TrayWb1].background)),
-    colour(153, "WB1 Font Color", "clBlack", CDX_FIELD(trayStyles[TrayWb1].fontColour)),
-    number(154, "WB1 Font Size", 8, CDX_FIELD(trayStyles[TrayWb1].fontSize), kMinFontSize, kMaxFontSize),
-    text(155, "LM75 Font Name", "Arial", CDX_FIELD(trayStyles[TrayLm75].fontName), LoadRule::FontName),
-    colour(156, "LM75 Background", "clSilver", CDX_FIELD(trayStyles[TrayLm75].background)),
-    colour(157, "LM75 Font Color", "clBlack", CDX_FIELD(trayStyles[TrayLm75].fontColour)),
-    number(158, "LM75 Font Size", 8, CDX_FIELD(trayStyles[TrayLm75].fontSize), kMinFontSize, kMaxFontSize),
-    text(159, "WB2 Font Name", "Arial", CDX_FIELD(trayStyles[TrayWb2].fontName), LoadRule::FontName),
-    colour(160, "WB2 Background", "clSilver", CDX_FIELD(trayStyles[TrayWb2].background)),
-    colour(161, "WB2 Font Color", "clBlack", CDX_FIELD(trayStyles[TrayWb2].fontColour)),
-    number(162, "WB2 Font Size", 8, CDX_FIELD(trayStyles[TrayWb2].fontSize), kMinFontSize, kMaxFontSize),
-    text(163, "WB3 Font Name", "Arial", CDX_FIELD(trayStyles[TrayWb3].fontName), LoadRule::FontName),
-    colour(164, "WB3 Background", "clSilver", CDX_FIELD(trayStyles[TrayWb3].background)),
-    colour(165, "WB3 Font Color", "clBlack", CDX_FIELD(trayStyles[TrayWb3].fontColour)),
-    number(166, "WB3 Font Size", 8, CDX_FIELD(trayStyles[TrayWb3].fontSize), kMinFontSize, kMaxFontSize),
+    flag(146, "Swap WB1", false, CDX_FIELD(temperature(TemperatureSensor::WB1).swap)),
+    flag(147, "Swap LM75", false, CDX_FIELD(temperature(TemperatureSensor::LM75).swap)),
+    flag(148, "Swap WB2", false, CDX_FIELD(temperature(TemperatureSensor::WB2).swap)),
+    flag(149, "Swap WB3", false, CDX_FIELD(temperature(TemperatureSensor::WB3).swap)),
+    number(150, "Swap Interval", 5000, CDX_FIELD(swapInterval), kMinSwapInterval, kMaxSwapInterval),
+    text(151, "WB1 Font Name", "Arial", CDX_FIELD(temperature(TemperatureSensor::WB1).trayStyle.fontName),
+         LoadRule::FontName),
+    colour(152, "WB1 Background", "clSilver", CDX_FIELD(temperature(TemperatureSensor::WB1).trayStyle.background)),
+    colour(153, "WB1 Font Color", "clBlack", CDX_FIELD(temperature(TemperatureSensor::WB1).trayStyle.fontColour)),
+    number(154, "WB1 Font Size", 8, CDX_FIELD(temperature(TemperatureSensor::WB1).trayStyle.fontSize), kMinFontSize,
+           kMaxFontSize),
+    text(155, "LM75 Font Name", "Arial", CDX_FIELD(temperature(TemperatureSensor::LM75).trayStyle.fontName),
+         LoadRule::FontName),
+    colour(156, "LM75 Background", "clSilver", CDX_FIELD(temperature(TemperatureSensor::LM75).trayStyle.background)),
+    colour(157, "LM75 Font Color", "clBlack", CDX_FIELD(temperature(TemperatureSensor::LM75).trayStyle.fontColour)),
+    number(158, "LM75 Font Size", 8, CDX_FIELD(temperature(TemperatureSensor::LM75).trayStyle.fontSize), kMinFontSize,
+           kMaxFontSize),
+    text(159, "WB2 Font Name", "Arial", CDX_FIELD(temperature(TemperatureSensor::WB2).trayStyle.fontName),
+         LoadRule::FontName),
+    colour(160, "WB2 Background", "clSilver", CDX_FIELD(temperature(TemperatureSensor::WB2).trayStyle.background)),
+    colour(161, "WB2 Font Color", "clBlack", CDX_FIELD(temperature(TemperatureSensor::WB2).trayStyle.fontColour)),
+    number(162, "WB2 Font Size", 8, CDX_FIELD(temperature(TemperatureSensor::WB2).trayStyle.fontSize), kMinFontSize,
+           kMaxFontSize),
+    text(163, "WB3 Font Name", "Arial", CDX_FIELD(temperature(TemperatureSensor::WB3).trayStyle.fontName),
+         LoadRule::FontName),
+    colour(164, "WB3 Background", "clSilver", CDX_FIELD(temperature(TemperatureSensor::WB3).trayStyle.background)),
+    colour(165, "WB3 Font Color", "clBlack", CDX_FIELD(temperature(TemperatureSensor::WB3).trayStyle.fontColour)),
+    number(166, "WB3 Font Size", 8, CDX_FIELD(temperature(TemperatureSensor::WB3).trayStyle.fontSize), kMinFontSize,
+           kMaxFontSize),
     flag(167, "Log Files CSV", false, CDX_FIELD(logCsv)),
     flag(168, "Log Files TXT", true, CDX_FIELD(logTxt)),
     flag(169, "Log Files HTM", true, CDX_FIELD(logHtml)),
@@ -251,6 +293,8 @@ const std::array<SettingRow, 173> kSchema = {{
     flag(171, "Warn/UpDown Files HTM", true, CDX_FIELD(warnUpDownHtml)),
     flag(172, "Loop Waves", false, CDX_FIELD(loopWaves)),
     SettingRow{173, "CDX Path", SettingKind::String, std::monostate{}, std::monostate{}, LoadRule::ProgramPath},
+    text(174, "Metrics Address", "", CDX_FIELD(metricsAddress), LoadRule::OnItsOwn),
+    text(175, "Metrics Textfile", "", CDX_FIELD(metricsTextfile), LoadRule::OnItsOwn),
 }};
 
 #undef CDX_FIELD
@@ -258,7 +302,7 @@ const std::array<SettingRow, 173> kSchema = {{
 // The order of writing. Each value follows the control or variable it was
 // first written beside, so the stored key reads the same as before.
 const std::array kSaveOrder = [] {
-    std::array<int, 174> order{};
+    std::array<int, 176> order{};
     std::size_t n = 0;
     auto add = [&](int position) { order[n++] = position; };
     auto range = [&](int first, int last) {
@@ -287,6 +331,7 @@ const std::array kSaveOrder = [] {
     for (int p : {168, 169, 167, 170, 171, 172}) {
         add(p);
     }
+    range(174, 175);
     if (n != order.size()) {
         throw std::logic_error("settings save order is incomplete");
     }
@@ -312,7 +357,7 @@ const SettingRow& settingRow(int position)
 
 const SettingRow& programPathRow()
 {
-    return kSchema.back();
+    return settingRow(kLoadedRowCount + 1);
 }
 
 } // namespace cdx

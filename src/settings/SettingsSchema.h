@@ -1,6 +1,8 @@
 #pragma once
 
 #include <climits>
+#include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -27,6 +29,7 @@ enum class LoadRule {
     Name,            // an empty name gets its default once the last name is read
     FontName,        // an empty font name leaves the face as it is
     ProgramPath,     // never read; written as the executable's short path
+    OnItsOwn,        // read after the others whatever stopped them; unreadable keeps the default
 };
 
 // The member a row feeds, as an accessor of the record.
@@ -42,6 +45,10 @@ using SettingField =
 // A row's default: bool, int, double, or text for string and colour rows.
 using SettingDefault = std::variant<std::monostate, bool, int, double, std::string_view>;
 
+// The longest text a string value may hold, in characters; a path is never
+// longer.
+inline constexpr std::size_t kMaxTextLength = 255;
+
 struct SettingRow {
     int position;          // load position, 1 = first read
     std::string_view name; // registry value name
@@ -54,6 +61,13 @@ struct SettingRow {
     // program writes reads back unchanged.
     int minimum = INT_MIN;
     int maximum = INT_MAX;
+    // Float rows: the bounds of the value's editor. A stored value beyond them
+    // is brought to the nearest one, a NaN to the default.
+    double lowest = -HUGE_VAL;
+    double highest = HUGE_VAL;
+    // String rows: the most characters a value may hold. A longer
+    // value is set aside at load and the member keeps what it held.
+    std::size_t maxLength = kMaxTextLength;
     // Rows holding the radio buttons of one group share a number > 0: a row read
     // as on turns the others of its group off.
     int radioGroup = 0;
@@ -77,8 +91,9 @@ struct SettingRow {
     }
 };
 
-// Every stored value in load order; row n is at index n - 1. The last row (the
-// program path) is written but never read.
+// Every stored value in load order; row n is at index n - 1. Row
+// kLoadedRowCount + 1 (the program path) is written but never read; the rows
+// after it are read on their own (LoadRule::OnItsOwn).
 std::span<const SettingRow> settingsSchema();
 
 // The number of rows the load reads (all but the program path).

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "platform/ProgramLocation.h"
 #include "platform/Registry.h"
 #include "platform/RegistryError.h"
 #include "platform/RegistryKey.h"
+#include "sensors/Formats.h"
 #include "settings/ColourText.h"
 
 namespace cdx {
@@ -48,6 +50,30 @@ float narrowGaugeScale(double value, double fallback)
     }
     const auto scale = static_cast<float>(value);
     return scale > 0.0f ? scale : 1.0f;
+}
+
+// A float setting as its editor could have left it: NaN takes the default, a
+// value beyond a bound takes the bound. Steps of 0.1 may end a rounding error
+// past a bound; such a value is the editor's own and stays.
+double boundedFloat(const SettingRow& row, double value)
+{
+    if (std::isnan(value)) {
+        return std::get<double>(row.defaultValue);
+    }
+    constexpr double kRounding = 1e-9;
+    if (value < row.lowest - kRounding) {
+        return row.lowest;
+    }
+    if (value > row.highest + kRounding) {
+        return row.highest;
+    }
+    return value;
+}
+
+void reportAdjusted(std::ostream& messages, const SettingRow& row, double stored, double used)
+{
+    messages << "caldrix: setting \"" << row.name << "\" holds " << stored << ", which its editor cannot give; using "
+             << used << '\n';
 }
 
 std::optional<std::uint32_t> readDword(const RegistryKey& key, std::string_view name)
@@ -103,9 +129,13 @@ void setBool(const SettingRow& row, Settings& settings, bool on)
     }
 }
 
-void setInt(const SettingRow& row, Settings& settings, int value)
+void setInt(const SettingRow& row, Settings& settings, int value, std::ostream& messages)
 {
+    const int stored = value;
     value = std::clamp(value, row.minimum, row.maximum);
+    if (value != stored) {
+        reportAdjusted(messages, row, stored, value);
+    }
     std::get<IntField>(row.field)(settings) = value;
     switch (row.rule) {
     case LoadRule::CpuType:
@@ -137,7 +167,7 @@ void setText(const SettingRow& row, Settings& settings, std::string text)
 }
 
 // Reads one row and applies it; false when the value is unreadable.
-bool loadRow(const RegistryKey& key, const SettingRow& row, Settings& settings)
+bool loadRow(const RegistryKey& key, const SettingRow& row, Settings& settings, std::ostream& messages)
 {
     switch (row.kind) {
     case SettingKind::Bool: {
@@ -153,7 +183,7 @@ bool loadRow(const RegistryKey& key, const SettingRow& row, Settings& settings)
         if (!dword) {
             return false;
         }
-        setInt(row, settings, static_cast<std::int32_t>(*dword));
+        setInt(row, settings, static_cast<std::int32_t>(*dword), messages);
         return true;
     }
     case SettingKind::Float: {
@@ -163,9 +193,18 @@ bool loadRow(const RegistryKey& key, const SettingRow& row, Settings& settings)
         }
         const double number = decodeDouble(value->bytes);
         if (row.rule == LoadRule::GaugeScale) {
-            std::get<GaugeField>(row.field)(settings) = narrowGaugeScale(number, std::get<double>(row.defaultValue));
+            const float scale = narrowGaugeScale(number, std::get<double>(row.defaultValue));
+            const bool editorValue = number > 0.0 && number <= static_cast<double>(FLT_MAX) && scale > 0.0f;
+            if (!editorValue) {
+                reportAdjusted(messages, row, number, static_cast<double>(scale));
+            }
+            std::get<GaugeField>(row.field)(settings) = scale;
         } else {
-            std::get<DoubleField>(row.field)(settings) = number;
+            const double bounded = boundedFloat(row, number);
+            if (!(bounded == number)) {
+                reportAdjusted(messages, row, number, bounded);
+            }
+            std::get<DoubleField>(row.field)(settings) = bounded;
         }
         return true;
     }
@@ -173,6 +212,11 @@ bool loadRow(const RegistryKey& key, const SettingRow& row, Settings& settings)
         auto text = readText(key, row.name);
         if (!text) {
             return false;
+        }
+        if (utf8Length(*text) > row.maxLength) {
+            messages << "caldrix: setting \"" << row.name << "\" is " << utf8Length(*text)
+                     << " characters long, more than the " << row.maxLength << " it may hold; it is set aside\n";
+            return true;
         }
         setText(row, settings, std::move(*text));
         return true;
@@ -222,8 +266,8 @@ void saveRow(RegistryKey& key, const SettingRow& row, Settings& settings, const 
 
 } // namespace
 
-SettingsStore::SettingsStore(Registry& registry, const ProgramLocation& location)
-    : m_registry(registry), m_location(location)
+SettingsStore::SettingsStore(Registry& registry, const ProgramLocation& location, std::ostream& messages)
+    : m_registry(registry), m_location(location), m_messages(messages)
 {
 }
 
@@ -242,7 +286,7 @@ SettingsLoad SettingsStore::readRegistry(Settings& settings, const RowApplied& o
     load.keyExisted = true;
     try {
         for (const SettingRow& row : settingsSchema().first(kLoadedRowCount)) {
-            if (!loadRow(*key, row, settings)) {
+            if (!loadRow(*key, row, settings, m_messages)) {
                 break;
             }
             ++load.rowsLoaded;
@@ -252,6 +296,17 @@ SettingsLoad SettingsStore::readRegistry(Settings& settings, const RowApplied& o
         }
     } catch (const RegistryError&) {
         // An unreadable key ends the load like an unreadable value.
+    }
+    // Rows added later stand apart from the stop above: each is read on its
+    // own, an unreadable one keeping what it held.
+    for (const SettingRow& row : settingsSchema().subspan(kLoadedRowCount + 1)) {
+        try {
+            if (loadRow(*key, row, settings, m_messages) && onApplied) {
+                onApplied(row, settings);
+            }
+        } catch (const RegistryError&) {
+            // This row alone stays as it was.
+        }
     }
     // A load that stopped among the names must not leave one of them empty.
     fillEmptyNames(settings);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <iostream>
 
 #include "settings/Settings.h"
 #include "settings/SettingsSchema.h"
@@ -28,10 +29,14 @@ public:
     // radio groups) have run by then.
     using RowApplied = std::function<void(const SettingRow&, Settings&)>;
 
-    SettingsStore(Registry& registry, const ProgramLocation& location);
+    // A value the load adjusts or sets aside is reported on `messages`.
+    SettingsStore(Registry& registry, const ProgramLocation& location, std::ostream& messages = std::cerr);
 
     // Reads the stored values into `settings` in load order, stopping silently
     // at the first unreadable one; members not reached keep what they held.
+    // A number no editor could produce is brought into its editor's bounds (a
+    // float NaN to its default) and a text longer than its row allows is set
+    // aside, each with one line on the messages stream; the load goes on.
     // A missing or unopenable key loads nothing.
     SettingsLoad readRegistry(Settings& settings, const RowApplied& onApplied = {}) const;
 
@@ -50,6 +55,7 @@ public:
 private:
     Registry& m_registry;
     const ProgramLocation& m_location;
+    std::ostream& m_messages;
 };
 
 } // namespace cdx

@@ -48,7 +48,7 @@ void GaugeColumn::setName(TemperatureSensor sensor, const std::string& name)
 
 GaugeStack GaugeColumn::restack(const std::array<bool, 4>& visible)
 {
-    const GaugeStack stack = GaugeStack::SetVUMmeters(visible);
+    const GaugeStack stack = GaugeStack::restackGauges(visible);
     for (std::size_t i = 0; i < visible.size(); ++i) {
         if (visible[i]) {
             m_panels[i]->move(0, stack.tops[i]);
@@ -63,7 +63,7 @@ void GaugeColumn::applyWindowLook(GaugeModel& model, float scale)
     model.setScale(scale);
     model.setPosition(1.0F);
     model.setBevelStyle(BevelCut::bvLowered);
-    model.setArcStyle(TArcStyle::AsGreenToRed);
+    model.setArcStyle(ArcStyle::AsGreenToRed);
     model.setBackGround(toBgr(QApplication::palette().color(QPalette::Button)));
     model.setArcWidth(1);
     model.setBevelWidth(1);

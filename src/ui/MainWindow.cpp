@@ -54,7 +54,7 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
       m_switches(m_parts.settings, m_parts.gauges,
                  SensorSwitches::Actions{
                      .readLm75 = m_parts.readLm75,
-                     .relayGauges = [this] { SetVUMmeters(); },
+                     .relayGauges = [this] { restackGauges(); },
                      .pollIfActive = [this] { m_parts.pollCycle.pollIfActive(); },
                      .trayBoxesChanged = m_parts.trayBoxesChanged,
                  }),
@@ -82,14 +82,14 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
     m_unitButton->setObjectName("SpeedButton2");
     m_unitButton->setGeometry(88, 8, 15, 15);
     m_unitButton->setAutoRaise(true);
-    connect(m_unitButton, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(m_unitButton, &QToolButton::clicked, this, [this] { toggleScale(); });
     refreshUnitButton();
 
     m_modeButton = new QToolButton(this);
     m_modeButton->setObjectName("SpeedButton1");
     m_modeButton->setGeometry(88, 24, 15, 15);
     m_modeButton->setAutoRaise(true);
-    connect(m_modeButton, &QToolButton::clicked, this, [this] { ModeButtonClick(); });
+    connect(m_modeButton, &QToolButton::clicked, this, [this] { toggleMode(); });
 
     m_readingsGroups = new ReadingsGroups(m_parts.settings, m_parts.readings, this);
     m_readingsGroups->move(112, 0);
@@ -111,9 +111,9 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
         .information = *m_information,
         .window = PopupMenu::WindowCommands{
             .isHidden = [this] { return isHidden(); },
-            .showExpand = [this] { Show1Click(); },
-            .show = [this] { Show2Click(); },
-            .hide = [this] { Hide1Click(); },
+            .showExpand = [this] { showExpanded(); },
+            .show = [this] { showCompact(); },
+            .hide = [this] { hideToTray(); },
         },
         .log = m_parts.log,
         .exit = exit,
@@ -129,19 +129,20 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
 void MainWindow::applySettings()
 {
     const Settings& settings = m_parts.settings;
-    const std::array<float, 4> scales{settings.mbTemperatureScale, settings.cpuTemperatureScale,
-                                      settings.wb2TemperatureScale, settings.wb3TemperatureScale};
+    const std::array<float, 4> scales{
+        settings.temperature(TemperatureSensor::WB1).scale, settings.temperature(TemperatureSensor::LM75).scale,
+        settings.temperature(TemperatureSensor::WB2).scale, settings.temperature(TemperatureSensor::WB3).scale};
     for (std::size_t i = 0; i < scales.size(); ++i) {
         GaugeColumn::applyWindowLook(*m_parts.gauges[i], scales[i]);
     }
-    m_gaugeColumn->setName(TemperatureSensor::WB1, settings.mbGaugeName);
-    m_gaugeColumn->setName(TemperatureSensor::LM75, settings.cpuGaugeName);
-    m_gaugeColumn->setName(TemperatureSensor::WB2, settings.wb2GaugeName);
-    m_gaugeColumn->setName(TemperatureSensor::WB3, settings.wb3GaugeName);
+    m_gaugeColumn->setName(TemperatureSensor::WB1, settings.temperature(TemperatureSensor::WB1).name);
+    m_gaugeColumn->setName(TemperatureSensor::LM75, settings.temperature(TemperatureSensor::LM75).name);
+    m_gaugeColumn->setName(TemperatureSensor::WB2, settings.temperature(TemperatureSensor::WB2).name);
+    m_gaugeColumn->setName(TemperatureSensor::WB3, settings.temperature(TemperatureSensor::WB3).name);
     m_readingsGroups->applySettings(m_parts.pollCycle.display().decimalSeparator);
     m_popupMenu->setLogItemsVisible(settings.showLogOnPopup);
     refreshUnitButton();
-    SetVUMmeters();
+    restackGauges();
 }
 
 MainWindow::~MainWindow()
@@ -197,9 +198,9 @@ void MainWindow::applyState()
     m_applying = false;
 }
 
-void MainWindow::Show1Click()
+void MainWindow::showExpanded()
 {
-    m_state.Show1Click(screenSize());
+    m_state.showExpanded(screenSize());
     applyState();
     raise();
     if (m_onExpanded) {
@@ -207,37 +208,37 @@ void MainWindow::Show1Click()
     }
 }
 
-void MainWindow::Show2Click()
+void MainWindow::showCompact()
 {
-    m_state.Show2Click(screenSize());
+    m_state.showCompact(screenSize());
     applyState();
     raise();
 }
 
-void MainWindow::Hide1Click()
+void MainWindow::hideToTray()
 {
-    m_state.Hide1Click();
+    m_state.hideToTray();
     applyState();
     processPendingMessages();
 }
 
-void MainWindow::ModeButtonClick()
+void MainWindow::toggleMode()
 {
-    Hide1Click();
+    hideToTray();
     processPendingMessages();
     if (m_state.expanded()) {
-        Show2Click();
+        showCompact();
     } else {
-        Show1Click();
+        showExpanded();
     }
 }
 
-void MainWindow::TrayIcon1DblClick()
+void MainWindow::openFromTray()
 {
     if (m_state.doubleClickSmall()) {
-        Show2Click();
+        showCompact();
     } else {
-        Show1Click();
+        showExpanded();
     }
 }
 
@@ -258,7 +259,7 @@ void MainWindow::processPendingMessages()
     QCoreApplication::processEvents();
 }
 
-void MainWindow::SetVUMmeters()
+void MainWindow::restackGauges()
 {
     const GaugeStack stack = m_gaugeColumn->restack(m_switches.panelsVisible());
     m_state.setCompactHeight(stack.compactHeight);
@@ -269,9 +270,9 @@ void MainWindow::applySensorSwitches(bool chipDetected)
     m_switches.applyAtStartUp(chipDetected);
 }
 
-void MainWindow::SpeedButton2Click()
+void MainWindow::toggleScale()
 {
-    m_parts.pollCycle.SpeedButton2Click();
+    m_parts.pollCycle.toggleScale();
     refreshUnitButton();
 }
 
@@ -280,7 +281,7 @@ void MainWindow::refreshUnitButton()
     m_unitButton->setText(QString::fromStdString(m_parts.pollCycle.scaleCaption()));
 }
 
-void MainWindow::SetActiveTab()
+void MainWindow::showStartPage()
 {
     const int tab = m_parts.settings.tabOnTop;
     if (tab >= 0 && tab < PageCount) {
@@ -294,7 +295,7 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
         // Minimising hides the window to the notification area.
         setWindowState(windowState() & ~Qt::WindowMinimized);
-        QTimer::singleShot(0, this, [this] { Hide1Click(); });
+        QTimer::singleShot(0, this, [this] { hideToTray(); });
     }
 }
 

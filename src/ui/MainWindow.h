@@ -63,14 +63,15 @@ public:
     ~MainWindow() override;
 
     // --- Display states
-    void Show1Click(); // Show & Expand
-    void Show2Click(); // Show
-    void Hide1Click();
+    // "Show & Expand", "Show" and "Hide" of the popup menu.
+    void showExpanded(); // Show1Click
+    void showCompact();  // Show2Click
+    void hideToTray();   // Hide1Click
     // The mode button: between compact and expanded at the remembered place.
-    void ModeButtonClick();
+    void toggleMode(); // ModeButtonClick
     // A double click on any tray icon: compact or expanded by "Double Click
     // Small".
-    void TrayIcon1DblClick();
+    void openFromTray(); // TrayIcon1DblClick
     // Run after Show & Expand has shown the window (the pages reset their
     // sub-page selectors there).
     void setOnExpanded(std::function<void()> handler) { m_onExpanded = std::move(handler); }
@@ -98,21 +99,21 @@ public:
     QToolButton& unitButton() { return *m_unitButton; }
     QToolButton& modeButton() { return *m_modeButton; }
 
-    // SetVUMmeters: stacks the visible gauge panels and sets the compact
+    // Stacks the visible gauge panels and sets the compact
     // height.
-    void SetVUMmeters();
+    void restackGauges(); // SetVUMmeters
     // Shows what the settings feed (gauge scales, names, the voltage boxes,
     // the log items of the popup menu) again, after they were loaded.
     void applySettings();
     // Start-up: the four sensor switches take their stored state.
     void applySensorSwitches(bool chipDetected);
     // The unit button: switches the temperature scale.
-    void SpeedButton2Click();
+    void toggleScale(); // SpeedButton2Click
     // Shows the unit button's caption after the scale changed elsewhere.
     void refreshUnitButton();
     // Makes the page of "Tab on Top" the current one (any other number leaves
     // the page as it is).
-    void SetActiveTab();
+    void showStartPage(); // SetActiveTab
     // Another observer of the readings panel besides the window's groups.
     void setReadingsObserver(ReadingsPanel::Changed observer) { m_readingsObserver = std::move(observer); }
 

@@ -29,7 +29,7 @@ PopupMenu::PopupMenu(Parts parts, QObject* parent) : QObject(parent), m_parts(st
     m_menu->setObjectName("PopupMenu1");
 
     addItem(m_menu, "UnInstallExit1", "Un-Install", [this] { call(m_onUnInstall); });
-    QAction* zuno = addItem(m_menu, "ZunoBeer1", "Zuno Beer Can Holder", [this] { ZunoBeer1Click(); });
+    QAction* zuno = addItem(m_menu, "ZunoBeer1", "Zuno Beer Can Holder", [this] { openCdTray(); });
     zuno->setVisible(m_parts.settings.zuno);
 
     m_logSeparator = m_menu->addSeparator();
@@ -53,14 +53,14 @@ PopupMenu::PopupMenu(Parts parts, QObject* parent) : QObject(parent), m_parts(st
     quick->menuAction()->setObjectName("QuickCheck1");
     for (QuickCheckItem which : kQuickCheckItems) {
         m_quickCheck[static_cast<std::size_t>(which)] =
-            addItem(quick, quickCheckName(which), quickCheckName(which), [this, which] { QuickCheckClick(which); });
+            addItem(quick, quickCheckName(which), quickCheckName(which), [this, which] { showQuickCheck(which); });
     }
 
     addItem(m_menu, "Show1", "Show && Expand", [this] { call(m_parts.window.showExpand); });
     addItem(m_menu, "Show2", "Show", [this] { call(m_parts.window.show); });
     addItem(m_menu, "Hide1", "Hide", [this] { call(m_parts.window.hide); });
     m_menu->addSeparator();
-    addItem(m_menu, "pause1", "pause", [this] { pause1Click(); });
+    addItem(m_menu, "pause1", "pause", [this] { toggleSuspend(); });
     m_menu->addSeparator();
     addItem(m_menu, "Exit1", "Exit", [this] { call(m_parts.exit); });
 
@@ -114,7 +114,7 @@ void PopupMenu::refresh()
     }
 }
 
-void PopupMenu::pause1Click()
+void PopupMenu::toggleSuspend()
 {
     if (m_parts.timers.suspended()) {
         m_parts.timers.resume(m_parts.restoreTray);
@@ -124,12 +124,12 @@ void PopupMenu::pause1Click()
     }
 }
 
-void PopupMenu::ZunoBeer1Click()
+void PopupMenu::openCdTray()
 {
     call(m_parts.openCdTray);
 }
 
-void PopupMenu::QuickCheckClick(QuickCheckItem which)
+void PopupMenu::showQuickCheck(QuickCheckItem which)
 {
     m_parts.information.showInfo(m_parts.quickCheck.info(which));
 }

@@ -36,9 +36,9 @@ public:
     // What the window commands do.
     struct WindowCommands {
         std::function<bool()> isHidden;
-        std::function<void()> showExpand; // Show1Click
-        std::function<void()> show;       // Show2Click
-        std::function<void()> hide;       // Hide1Click
+        std::function<void()> showExpand; // "Show & Expand"
+        std::function<void()> show;       // "Show"
+        std::function<void()> hide;       // "Hide"
     };
 
     struct Parts {
@@ -72,9 +72,12 @@ public:
     // "Show Log On Pop Up" is on.
     void setLogItemsVisible(bool visible);
 
-    void pause1Click();
-    void ZunoBeer1Click();
-    void QuickCheckClick(QuickCheckItem item);
+    // "Suspend" / "Resume": stops or restarts polling.
+    void toggleSuspend(); // pause1Click
+    // The joke item: opens the CD tray.
+    void openCdTray(); // ZunoBeer1Click
+    // A Quick Check item: shows its reading in the information dialog.
+    void showQuickCheck(QuickCheckItem item); // QuickCheckClick
 
     // The items whose work is done elsewhere (uninstall, help, about, web
     // page, e-mail): nothing is bound until then.

@@ -3,7 +3,6 @@
 #include <QPalette>
 
 #include "monitor/VoltageCaption.h"
-#include "settings/SensorSettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -74,17 +73,17 @@ ReadingsGroups::ReadingsGroups(Settings& settings, const ReadingsPanel& readings
 
 void ReadingsGroups::applySettings(const std::string& decimalSeparator)
 {
-    setFanName(Fan::Fan1, m_settings.fan1Name);
-    setFanName(Fan::Fan2, m_settings.fan2Name);
-    setFanName(Fan::Fan3, m_settings.fan3Name);
+    setFanName(Fan::Fan1, m_settings.fan(Fan::Fan1).name);
+    setFanName(Fan::Fan2, m_settings.fan(Fan::Fan2).name);
+    setFanName(Fan::Fan3, m_settings.fan(Fan::Fan3).name);
     loadVoltageBoxes();
-    SetAll33VoltText(decimalSeparator);
+    refreshPlus33Caption(decimalSeparator);
     refreshAll();
 }
 
 bool& ReadingsGroups::watched(VoltageRail rail)
 {
-    return railWatched(m_settings, rail);
+    return m_settings.watched(rail);
 }
 
 void ReadingsGroups::loadVoltageBoxes()
@@ -139,7 +138,7 @@ void ReadingsGroups::setFanName(Fan fan, const std::string& name)
     rpm->adjustSize();
 }
 
-void ReadingsGroups::SetAll33VoltText(const std::string& decimalSeparator)
+void ReadingsGroups::refreshPlus33Caption(const std::string& decimalSeparator)
 {
     m_voltageBoxes[at(VoltageRail::Pos33)]->setText(
         QString::fromStdString(voltageCaption(VoltageRail::Pos33, m_settings.plus33VoltageNominal, decimalSeparator)));

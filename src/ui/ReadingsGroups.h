@@ -46,7 +46,7 @@ public:
     // right of the name.
     void setFanName(Fan fan, const std::string& name);
     // The +3.3 box follows the custom nominal value ("+3.35 Voltage").
-    void SetAll33VoltText(const std::string& decimalSeparator = ".");
+    void refreshPlus33Caption(const std::string& decimalSeparator = "."); // SetAll33VoltText
     // The boxes show the watched state of the settings.
     void loadVoltageBoxes();
 

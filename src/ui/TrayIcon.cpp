@@ -41,7 +41,7 @@ NotifyIconData TrayIcon::record()
 bool TrayIcon::addIcon()
 {
     m_record = record();
-    const bool added = m_area.Shell_NotifyIcon(NotifyCommand::Add, m_record);
+    const bool added = m_area.notifyIcon(NotifyCommand::Add, m_record);
     if (m_toolTip.empty()) {
         // Some notification areas take the first picture only together with
         // a tooltip: send the icon once more from the event loop.
@@ -56,12 +56,12 @@ bool TrayIcon::refreshIcon()
     if (!m_active) {
         return true;
     }
-    return m_area.Shell_NotifyIcon(NotifyCommand::Modify, m_record);
+    return m_area.notifyIcon(NotifyCommand::Modify, m_record);
 }
 
 bool TrayIcon::removeIcon()
 {
-    return m_area.Shell_NotifyIcon(NotifyCommand::Delete, m_record);
+    return m_area.notifyIcon(NotifyCommand::Delete, m_record);
 }
 
 void TrayIcon::setActive(bool value)

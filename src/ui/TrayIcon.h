@@ -40,15 +40,15 @@ public:
     ~TrayIcon() override;
 
     // True while the icon is in the notification area.
-    bool Active() const { return m_active; }
+    bool active() const { return m_active; }
     void setActive(bool value);
 
     // Only meaningful inside a form designer, which this program has not.
-    bool ShowDesigning() const { return false; }
+    bool showDesigning() const { return false; }
     void setShowDesigning(bool /*value*/) {}
 
     // The icon's picture. Setting another picture sends it at once.
-    const IconHandle& Icon() const { return m_icon; }
+    const IconHandle& icon() const { return m_icon; }
     void setIcon(const IconHandle& icon);
     // Replaces the picture without telling the notification area; the next
     // refresh (a tooltip write) sends it.
@@ -56,18 +56,18 @@ public:
 
     // At most MaxToolTipLength characters; a longer text keeps its beginning.
     // Every write sends the icon again.
-    const std::string& ToolTip() const { return m_toolTip; }
+    const std::string& toolTip() const { return m_toolTip; }
     void setToolTip(std::string_view text);
 
-    const MouseHandler& OnClick() const { return m_onClick; }
+    const MouseHandler& onClick() const { return m_onClick; }
     void setOnClick(MouseHandler handler) { m_onClick = std::move(handler); }
-    const NotifyHandler& OnDblClick() const { return m_onDblClick; }
+    const NotifyHandler& onDblClick() const { return m_onDblClick; }
     void setOnDblClick(NotifyHandler handler) { m_onDblClick = std::move(handler); }
-    const MouseHandler& OnRightClick() const { return m_onRightClick; }
+    const MouseHandler& onRightClick() const { return m_onRightClick; }
     void setOnRightClick(MouseHandler handler) { m_onRightClick = std::move(handler); }
 
     // Not owned.
-    QMenu* PopupMenu() const { return m_popupMenu; }
+    QMenu* popupMenu() const { return m_popupMenu; }
     void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
 
     // The hidden window the notification area reports clicks to.

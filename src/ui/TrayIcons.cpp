@@ -26,10 +26,16 @@ TrayIcons::TrayIcons(NotificationArea& area, Settings& settings, const std::arra
                      ReadingsPanel& readings, Timer& swapTimer, QMenu* popupMenu, std::function<void()> onDblClick,
                      std::function<bool()> pollingActive)
     : m_settings(settings), m_tooltip(settings, constGauges(gauges), readings), m_swapTimer(swapTimer),
-      m_pollingActive(std::move(pollingActive)), m_trayIcon1(std::make_unique<TrayIcon>(area)),
-      m_trayIcon2(std::make_unique<TrayIcon>(area)), m_trayIcon3(std::make_unique<TrayIcon>(area)),
-      m_trayIcon4(std::make_unique<TrayIcon>(area)), m_trayIcon5(std::make_unique<TrayIcon>(area))
+      m_pollingActive(std::move(pollingActive))
 {
+    // Made in the order the notification area numbers them: WB1, LM75, the
+    // program icon, WB2, WB3.
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB1)] = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::LM75)] = std::make_unique<TrayIcon>(area);
+    m_programIcon = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB2)] = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB3)] = std::make_unique<TrayIcon>(area);
+
     const QImage plain = ProgramIcon::plain();
     m_plainIcon = toIconHandle(plain);
     m_suspendedIcon = toIconHandle(ProgramIcon::suspended(plain));
@@ -38,35 +44,26 @@ TrayIcons::TrayIcons(NotificationArea& area, Settings& settings, const std::arra
     if (onDblClick) {
         doubleClick = [handler = std::move(onDblClick)](TrayIcon&) { handler(); };
     }
-    for (TrayIcon* icon :
-         {m_trayIcon1.get(), m_trayIcon2.get(), m_trayIcon3.get(), m_trayIcon4.get(), m_trayIcon5.get()}) {
+    m_programIcon->setPopupMenu(popupMenu);
+    m_programIcon->setOnDblClick(doubleClick);
+    for (const auto& icon : m_sensorIcons) {
         icon->setPopupMenu(popupMenu);
         icon->setOnDblClick(doubleClick);
     }
-    m_trayIcon3->setIcon(m_plainIcon);
+    m_programIcon->setIcon(m_plainIcon);
 }
 
 TrayIcons::~TrayIcons() = default;
 
-TrayIcon& TrayIcons::iconOf(TraySensor sensor)
+TrayIcon& TrayIcons::iconOf(TemperatureSensor sensor)
 {
-    switch (sensor) {
-    case TrayWb1:
-        return *m_trayIcon1;
-    case TrayLm75:
-        return *m_trayIcon2;
-    case TrayWb2:
-        return *m_trayIcon4;
-    case TrayWb3:
-        break;
-    }
-    return *m_trayIcon5;
+    return *m_sensorIcons[static_cast<std::size_t>(sensor)];
 }
 
 std::array<bool, 4> TrayIcons::swapBoxes() const
 {
     std::array<bool, 4> boxes{};
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         boxes[static_cast<std::size_t>(sensor)] = TraySettings::swapBox(m_settings, sensor);
     }
     return boxes;
@@ -82,7 +79,7 @@ void TrayIcons::boxesChanged()
 void TrayIcons::redrawIfPolling()
 {
     if (m_pollingActive && m_pollingActive()) {
-        CreateIcon();
+        createIcon();
     }
 }
 
@@ -92,7 +89,7 @@ void TrayIcons::loadSettings()
     if (m_settings.showTempInTray) {
         m_settings.swapIcons = false;
     }
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         const std::size_t i = static_cast<std::size_t>(sensor);
         const bool enabled = TraySettings::sensorEnabled(m_settings, sensor);
         m_showEditable[i] = m_settings.showTempInTray && enabled;
@@ -108,7 +105,7 @@ void TrayIcons::loadSettings()
     m_swapIntervalEditable = m_settings.swapIcons;
     m_swapTimer.setInterval(m_settings.swapInterval);
     m_swapTimer.setEnabled(m_settings.swapIcons);
-    m_trayIcon3->setIcon(m_plainIcon);
+    m_programIcon->setIcon(m_plainIcon);
     boxesChanged();
 }
 
@@ -117,22 +114,22 @@ void TrayIcons::activate()
     if (m_suspended) {
         return;
     }
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         iconOf(sensor).setActive(TraySettings::showBox(m_settings, sensor));
     }
     // The first poll ran before TrayIcon3 was shown and so left its tooltip
     // alone; unless the cycle has given it one, it shows the readings.
     if (!m_settings.swapIcons || !TraySettings::anySwapBox(m_settings)) {
-        m_trayIcon3->setToolTip(CreateToolTip());
+        m_programIcon->setToolTip(createToolTip());
     }
-    CheckTrayIcons();
+    checkTrayIcons();
 }
 
-void TrayIcons::drawIcon(TraySensor sensor)
+void TrayIcons::drawIcon(TemperatureSensor sensor)
 {
     const std::string& label = m_tooltip.label(sensor);
     const std::string degree = degreeText(m_settings.showDegreeInWindow);
-    const TrayStyle& style = m_settings.trayStyles[static_cast<std::size_t>(sensor)];
+    const TrayStyle& style = m_settings.temperature(sensor).trayStyle;
     m_bitmap.prepare(TrayIconText::bitmapWidth(label, degree), style, m_settings.trayLines);
     const std::string text = TrayIconText::text(label, degree, m_settings.trayDegreeSymbol);
     m_bitmap.drawText(text, TrayIconText::textX(text), TrayIconText::TextY, style);
@@ -142,78 +139,78 @@ void TrayIcons::drawIcon(TraySensor sensor)
     icon.setToolTip(m_tooltip.iconToolTip(sensor));
 }
 
-void TrayIcons::CreateIcon()
+void TrayIcons::createIcon()
 {
     if (m_settings.showTempInTray || m_settings.swapIcons) {
-        for (const TraySensor sensor : TraySettings::Sensors) {
+        for (const TemperatureSensor sensor : TraySettings::Sensors) {
             if (TraySettings::showBox(m_settings, sensor) || TraySettings::swapBox(m_settings, sensor)) {
                 drawIcon(sensor);
             }
         }
     }
-    if (m_trayIcon3->Active() && !m_settings.swapIcons && !m_suspended) {
-        m_trayIcon3->setToolTip(CreateToolTip());
+    if (m_programIcon->active() && !m_settings.swapIcons && !m_suspended) {
+        m_programIcon->setToolTip(createToolTip());
     }
 }
 
-std::string TrayIcons::CreateToolTip() const
+std::string TrayIcons::createToolTip() const
 {
-    return m_tooltip.CreateToolTip();
+    return m_tooltip.createToolTip();
 }
 
-void TrayIcons::CheckTrayIcons()
+void TrayIcons::checkTrayIcons()
 {
-    m_trayIcon3->setActive(!TraySettings::anyShowBox(m_settings));
+    m_programIcon->setActive(!TraySettings::anyShowBox(m_settings));
 }
 
-void TrayIcons::Timer2Timer()
+void TrayIcons::swapTick()
 {
     if (m_suspended) {
         return;
     }
-    const std::optional<TraySensor> turn = m_swapCycle.advance(swapBoxes());
+    const std::optional<TemperatureSensor> turn = m_swapCycle.advance(swapBoxes());
     if (!turn) {
         return;
     }
-    CreateIcon();
+    createIcon();
     const TrayIcon& from = iconOf(*turn);
-    m_trayIcon3->setIcon(from.Icon());
-    m_trayIcon3->setToolTip(from.ToolTip());
+    m_programIcon->setIcon(from.icon());
+    m_programIcon->setToolTip(from.toolTip());
 }
 
 void TrayIcons::leaveSwapMode()
 {
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         m_swapEditable[static_cast<std::size_t>(sensor)] = false;
         TraySettings::swapBox(m_settings, sensor) = false;
     }
     m_swapIntervalEditable = false;
     m_swapTimer.setEnabled(false);
     if (!m_suspended) {
-        m_trayIcon3->setIcon(m_plainIcon);
+        m_programIcon->setIcon(m_plainIcon);
     }
 }
 
-void TrayIcons::RadioButton18Click()
+void TrayIcons::chooseShowMode()
 {
     m_settings.showTempInTray = true;
     m_settings.swapIcons = false;
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         m_showEditable[static_cast<std::size_t>(sensor)] = TraySettings::sensorEnabled(m_settings, sensor);
     }
     leaveSwapMode();
     if (!m_suspended) {
-        CheckTrayIcons();
+        checkTrayIcons();
     }
     boxesChanged();
     redrawIfPolling();
 }
 
-void TrayIcons::RadioButton19Click()
+void TrayIcons::chooseSwapMode()
 {
     m_settings.swapIcons = true;
     m_settings.showTempInTray = false;
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         const std::size_t i = static_cast<std::size_t>(sensor);
         m_swapEditable[i] = TraySettings::sensorEnabled(m_settings, sensor);
         m_showEditable[i] = false;
@@ -223,15 +220,15 @@ void TrayIcons::RadioButton19Click()
     m_swapTimer.setInterval(m_settings.swapInterval);
     if (!m_suspended) {
         // While suspended, resume starts the swap tick.
-        m_trayIcon3->setIcon(m_plainIcon);
+        m_programIcon->setIcon(m_plainIcon);
         m_swapTimer.setEnabled(true);
-        CheckTrayIcons();
+        checkTrayIcons();
     }
     boxesChanged();
     redrawIfPolling();
 }
 
-void TrayIcons::setShowBox(TraySensor sensor, bool checked)
+void TrayIcons::setShowBox(TemperatureSensor sensor, bool checked)
 {
     TraySettings::showBox(m_settings, sensor) = checked;
     if (!m_suspended) {
@@ -239,23 +236,23 @@ void TrayIcons::setShowBox(TraySensor sensor, bool checked)
     }
 }
 
-void TrayIcons::showBoxClick(TraySensor sensor, bool checked)
+void TrayIcons::showBoxClick(TemperatureSensor sensor, bool checked)
 {
     setShowBox(sensor, checked);
     if (!m_suspended) {
-        CheckTrayIcons();
+        checkTrayIcons();
     }
     redrawIfPolling();
 }
 
-void TrayIcons::swapBoxClick(TraySensor sensor, bool checked)
+void TrayIcons::swapBoxClick(TemperatureSensor sensor, bool checked)
 {
     TraySettings::swapBox(m_settings, sensor) = checked;
     if (!TraySettings::anySwapBox(m_settings) && !m_suspended) {
         // Nothing left to swap: the program icon comes back, with the
         // tooltip of the readings instead of the last swapped name.
-        m_trayIcon3->setIcon(m_plainIcon);
-        m_trayIcon3->setToolTip(CreateToolTip());
+        m_programIcon->setIcon(m_plainIcon);
+        m_programIcon->setToolTip(createToolTip());
     }
 }
 
@@ -271,9 +268,9 @@ void TrayIcons::setTrayDegreeSymbol(bool on)
     redrawIfPolling();
 }
 
-void TrayIcons::setTrayStyle(TraySensor sensor, const TrayStyle& style)
+void TrayIcons::setTrayStyle(TemperatureSensor sensor, const TrayStyle& style)
 {
-    m_settings.trayStyles[static_cast<std::size_t>(sensor)] = style;
+    m_settings.temperature(sensor).trayStyle = style;
     redrawIfPolling();
 }
 
@@ -300,12 +297,12 @@ void TrayIcons::suspend()
         return;
     }
     m_suspended = true;
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         iconOf(sensor).setActive(false);
     }
-    m_trayIcon3->setIcon(m_suspendedIcon);
-    m_trayIcon3->setToolTip(SuspendToolTip);
-    m_trayIcon3->setActive(true);
+    m_programIcon->setIcon(m_suspendedIcon);
+    m_programIcon->setToolTip(SuspendToolTip);
+    m_programIcon->setActive(true);
 }
 
 void TrayIcons::resume()
@@ -314,12 +311,12 @@ void TrayIcons::resume()
         return;
     }
     m_suspended = false;
-    for (const TraySensor sensor : TraySettings::Sensors) {
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
         iconOf(sensor).setActive(TraySettings::showBox(m_settings, sensor));
     }
-    m_trayIcon3->setIcon(m_plainIcon);
-    m_trayIcon3->setToolTip(CreateToolTip());
-    CheckTrayIcons();
+    m_programIcon->setIcon(m_plainIcon);
+    m_programIcon->setToolTip(createToolTip());
+    checkTrayIcons();
     // The mode may have changed while suspended: the swap tick runs in swap
     // mode only.
     m_swapTimer.setEnabled(m_settings.swapIcons);

@@ -23,17 +23,17 @@ class Timer;
 
 // The five tray icons of the main window and what they show:
 //
-//   TrayIcon1  WB1 temperature    while "Show MB Temp" is checked
-//   TrayIcon2  LM75 temperature   while "Show CPU Temp" is checked
-//   TrayIcon4  WB2 temperature    while "Show WB Sensor 2 Temp" is checked
-//   TrayIcon5  WB3 temperature    while "Show WB Sensor 3 Temp" is checked
-//   TrayIcon3  the program icon; in swap mode the temperature whose turn it
-//              is; while polling is suspended the suspended icon. Shown while
-//              none of the four boxes above is checked.
+//   iconOf(WB1)   WB1 temperature   while "Show MB Temp" is checked (TrayIcon1)
+//   iconOf(LM75)  LM75 temperature  while "Show CPU Temp" is checked (TrayIcon2)
+//   iconOf(WB2)   WB2 temperature   while "Show WB Sensor 2 Temp" is checked (TrayIcon4)
+//   iconOf(WB3)   WB3 temperature   while "Show WB Sensor 3 Temp" is checked (TrayIcon5)
+//   programIcon() the program icon; in swap mode the temperature whose turn
+//                 it is; while polling is suspended the suspended icon. Shown
+//                 while none of the four boxes above is checked (TrayIcon3).
 //
 // Temperatures are drawn from the gauges' centre labels, so the tray shows
 // the same number in the same unit as the window. In show mode each chosen
-// temperature has its own icon; in swap mode TrayIcon3 cycles through the
+// temperature has its own icon; in swap mode the program icon cycles through the
 // chosen temperatures on Timer2. Every icon has the window's popup menu and
 // double-click handler.
 //
@@ -42,7 +42,7 @@ class Timer;
 class TrayIcons {
 public:
     // Everything passed in must outlive this object. `swapTimer` is Timer2,
-    // whose ticks the window routes to Timer2Timer; `pollingActive` tells
+    // whose ticks the window routes to swapTick; `pollingActive` tells
     // whether Timer1 runs. A missing gauge reads as an empty label.
     TrayIcons(NotificationArea& area, Settings& settings, const std::array<GaugeModel*, 4>& gauges,
               ReadingsPanel& readings, Timer& swapTimer, QMenu* popupMenu, std::function<void()> onDblClick,
@@ -52,22 +52,18 @@ public:
     TrayIcons(const TrayIcons&) = delete;
     TrayIcons& operator=(const TrayIcons&) = delete;
 
-    TrayIcon& TrayIcon1() { return *m_trayIcon1; }
-    TrayIcon& TrayIcon2() { return *m_trayIcon2; }
-    TrayIcon& TrayIcon3() { return *m_trayIcon3; }
-    TrayIcon& TrayIcon4() { return *m_trayIcon4; }
-    TrayIcon& TrayIcon5() { return *m_trayIcon5; }
+    TrayIcon& programIcon() { return *m_programIcon; } // TrayIcon3
     // The icon of one temperature.
-    TrayIcon& iconOf(TraySensor sensor);
+    TrayIcon& iconOf(TemperatureSensor sensor);
 
     // The program's own icon and its suspended variant, 32 x 32.
-    const IconHandle& PlainIcon() const { return m_plainIcon; }
-    const IconHandle& SuspendedIcon() const { return m_suspendedIcon; }
+    const IconHandle& plainIcon() const { return m_plainIcon; }
+    const IconHandle& suspendedIcon() const { return m_suspendedIcon; }
     const TrayBitmap& bitmap() const { return m_bitmap; }
-    int SwapIndex() const { return m_swapCycle.SwapIndex(); }
+    int swapIndex() const { return m_swapCycle.swapIndex(); }
     bool suspended() const { return m_suspended; }
 
-    // Start-up, after the settings are loaded: TrayIcon3 gets PlainIcon, the
+    // Start-up, after the settings are loaded: the program icon gets plainIcon, the
     // mode's boxes become editable (a mode's boxes are the only ones checked),
     // Timer2 runs in swap mode with "Swap Interval".
     void loadSettings();
@@ -75,30 +71,30 @@ public:
     void activate();
 
     // Redraws every temperature icon the current mode uses and refreshes the
-    // tooltip of TrayIcon3.
-    void CreateIcon();
+    // tooltip of the program icon.
+    void createIcon();
     // CombinedToolTip.
-    std::string CreateToolTip() const;
-    // TrayIcon3 is shown exactly when no temperature has its own icon.
-    void CheckTrayIcons();
-    // The swap tick: TrayIcon3 takes the picture and tooltip of the next
+    std::string createToolTip() const;
+    // The program icon is shown exactly when no temperature has its own icon.
+    void checkTrayIcons();
+    // The swap tick: the program icon takes the picture and tooltip of the next
     // temperature chosen for swapping.
-    void Timer2Timer();
+    void swapTick(); // Timer2Timer
 
     // "Show temperature in System Tray".
-    void RadioButton18Click();
+    void chooseShowMode(); // RadioButton18Click
     // "Swap temperature in System Tray".
-    void RadioButton19Click();
+    void chooseSwapMode(); // RadioButton19Click
 
     // A show box was clicked.
-    void showBoxClick(TraySensor sensor, bool checked);
+    void showBoxClick(TemperatureSensor sensor, bool checked);
     // A swap box was clicked; takes effect at the next swap tick.
-    void swapBoxClick(TraySensor sensor, bool checked);
+    void swapBoxClick(TemperatureSensor sensor, bool checked);
     // "Use lines in system tray", "Use degree symbol in system tray" and the
     // visual settings: stored at once, drawn while polling runs.
     void setTrayLines(bool on);
     void setTrayDegreeSymbol(bool on);
-    void setTrayStyle(TraySensor sensor, const TrayStyle& style);
+    void setTrayStyle(TemperatureSensor sensor, const TrayStyle& style);
 
     // The swap interval's spin button and the label beside it.
     void swapIntervalUp();
@@ -106,25 +102,25 @@ public:
     std::string swapIntervalCaption() const;
 
     // Which boxes the settings page lets the user change.
-    bool showBoxEditable(TraySensor sensor) const { return m_showEditable[static_cast<std::size_t>(sensor)]; }
-    bool swapBoxEditable(TraySensor sensor) const { return m_swapEditable[static_cast<std::size_t>(sensor)]; }
+    bool showBoxEditable(TemperatureSensor sensor) const { return m_showEditable[static_cast<std::size_t>(sensor)]; }
+    bool swapBoxEditable(TemperatureSensor sensor) const { return m_swapEditable[static_cast<std::size_t>(sensor)]; }
     bool swapIntervalEditable() const { return m_swapIntervalEditable; }
     // Called after a handler changed boxes or their editability.
     void setOnBoxesChanged(std::function<void()> handler) { m_onBoxesChanged = std::move(handler); }
 
-    // Polling suspended: the temperature icons go, TrayIcon3 shows the
+    // Polling suspended: the temperature icons go, the program icon shows the
     // suspended icon with "In Suspend Mode". Settings changed meanwhile are
     // kept and take effect on resume.
     void suspend();
-    // Polling resumed: the icons follow their boxes again and TrayIcon3 gets
-    // PlainIcon. The caller then polls and ticks once.
+    // Polling resumed: the icons follow their boxes again and the program icon gets
+    // plainIcon. The caller then polls and ticks once.
     void resume();
 
 private:
-    void drawIcon(TraySensor sensor);
+    void drawIcon(TemperatureSensor sensor);
     void redrawIfPolling();
     void leaveSwapMode();
-    void setShowBox(TraySensor sensor, bool checked);
+    void setShowBox(TemperatureSensor sensor, bool checked);
     void boxesChanged();
     std::array<bool, 4> swapBoxes() const;
 
@@ -132,11 +128,8 @@ private:
     TrayTooltip m_tooltip;
     Timer& m_swapTimer;
     std::function<bool()> m_pollingActive;
-    std::unique_ptr<TrayIcon> m_trayIcon1;
-    std::unique_ptr<TrayIcon> m_trayIcon2;
-    std::unique_ptr<TrayIcon> m_trayIcon3;
-    std::unique_ptr<TrayIcon> m_trayIcon4;
-    std::unique_ptr<TrayIcon> m_trayIcon5;
+    std::array<std::unique_ptr<TrayIcon>, 4> m_sensorIcons; // indexed by TemperatureSensor
+    std::unique_ptr<TrayIcon> m_programIcon;
     TrayBitmap m_bitmap;
     IconHandle m_plainIcon;
     IconHandle m_suspendedIcon;

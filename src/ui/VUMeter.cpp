@@ -74,7 +74,7 @@ void drawBevel(QPainter& painter, const GaugeModel& model, const QRect& client)
 {
     QColor light = toQColor(0xFFFFFF);
     QColor dark = toQColor(0x808080);
-    switch (model.BevelStyle()) {
+    switch (model.bevelStyle()) {
     case BevelCut::bvNone:
         light = dark = toQColor(model.BackGround());
         break;
@@ -104,7 +104,7 @@ void drawArc(QPainter& painter, const GaugeModel& model, const GaugeGeometry& ge
     QPoint from = toQPoint(geometry.arcPoint(0));
     for (int i = 1; i <= GaugeGeometry::ArcSegments; ++i) {
         const QPoint to = toQPoint(geometry.arcPoint(i));
-        drawLine(painter, from, to, toQColor(GaugeGeometry::arcColour(model.ArcStyle(), i)), model.ArcWidth());
+        drawLine(painter, from, to, toQColor(GaugeGeometry::arcColour(model.arcStyle(), i)), model.ArcWidth());
         from = to;
     }
 }
@@ -118,14 +118,14 @@ void drawNeedle(QPainter& painter, const GaugeModel& model, const GaugeGeometry&
 
 void drawLabel(QPainter& painter, const GaugeModel& model)
 {
-    const GaugeFont& labelFont = model.CenterLabelFont();
+    const GaugeFont& labelFont = model.centerLabelFont();
     QFont font(QString::fromStdString(labelFont.name));
     font.setPixelSize(labelFont.pixelHeight > 0 ? labelFont.pixelHeight : 11);
     font.setBold(labelFont.bold);
     font.setItalic(labelFont.italic);
     font.setUnderline(labelFont.underline);
     font.setStrikeOut(labelFont.strikeOut);
-    const QString text = QString::fromStdString(model.CenterLabel());
+    const QString text = QString::fromStdString(model.centerLabel());
     const QFontMetrics metrics(font);
     const QPoint topLeft(model.CenterLabelX(), model.CenterLabelY());
     // Opaque text: the glyphs' cells are filled with the background first.
@@ -142,9 +142,9 @@ VUMeter::VUMeter(GaugeModel& model, QWidget* parent) : QWidget(parent), m_model(
 {
     resize(80, 40);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setToolTip(QString::fromStdString(m_model.Hint()));
+    setToolTip(QString::fromStdString(m_model.hint()));
     m_model.setOnRepaint([this] { update(); });
-    m_model.setOnHintChange([this] { setToolTip(QString::fromStdString(m_model.Hint())); });
+    m_model.setOnHintChange([this] { setToolTip(QString::fromStdString(m_model.hint())); });
 }
 
 VUMeter::~VUMeter()
@@ -175,7 +175,7 @@ void VUMeter::drawPicture()
     drawNeedle(painter, m_model, geometry, m_model.BackGround(), m_model.shownPosition(), m_model.shownScale());
     drawLabel(painter, m_model);
     // The needle lies over the label.
-    drawNeedle(painter, m_model, geometry, m_model.ArrowColor(), m_model.Position(), m_model.Scale());
+    drawNeedle(painter, m_model, geometry, m_model.ArrowColor(), m_model.position(), m_model.scale());
     m_model.painted();
 }
 

@@ -29,87 +29,87 @@ protected:
 
 TEST_F(AlarmActionsTest, TemperatureStepsInOrderAroundTheDialog)
 {
-    h.settings.mbAlarmRun = true;
-    h.settings.mbAlarmPath = program;
-    h.settings.mbAlarmWave = true;
-    h.settings.mbAlarmWavePath = wave;
+    h.settings.temperature(TemperatureSensor::WB1).actions.run = true;
+    h.settings.temperature(TemperatureSensor::WB1).actions.runPath = program;
+    h.settings.temperature(TemperatureSensor::WB1).actions.wave = true;
+    h.settings.temperature(TemperatureSensor::WB1).actions.wavePath = wave;
     h.window.windowWidth = 572; // full view
-    h.evaluator.DisplayTempAlarm(1);
+    h.evaluator.displayTemperatureAlarm(1);
     EXPECT_EQ(h.journal,
-              (Journal{"not on top", "run " + program, "wave " + wave, "timer4 on", "taskbar button shown",
-                       "dialog: Your Motherboard has reached the temperature of 50°C / 122°F", "timer1 off",
-                       "timer1 on", "tray redrawn", "timer4 off", "speaker off", "wave stop", "dialog closed",
-                       "log WARNING: Motherboard has reached: 50°C / 122°F", "timer4 off", "speaker off"}));
+              (Journal{"not on top", "run " + program, "wave " + wave, "toneTimer on", "taskbar button shown",
+                       "dialog: Your Motherboard has reached the temperature of 50°C / 122°F", "pollTimer off",
+                       "pollTimer on", "tray redrawn", "toneTimer off", "speaker off", "wave stop", "dialog closed",
+                       "log WARNING: Motherboard has reached: 50°C / 122°F", "toneTimer off", "speaker off"}));
     // The full view stays a normal window.
     EXPECT_FALSE(h.window.stayOnTop);
 }
 
 TEST_F(AlarmActionsTest, VoltageStepsInOrderInTheSmallView)
 {
-    h.settings.voltageAlarmRun = true;
-    h.settings.voltageAlarmPath = program;
-    h.settings.voltageAlarmWave = true;
-    h.settings.voltageAlarmWavePath = wave;
+    h.settings.voltageActions.run = true;
+    h.settings.voltageActions.runPath = program;
+    h.settings.voltageActions.wave = true;
+    h.settings.voltageActions.wavePath = wave;
     h.settings.loopWaves = true;
     h.window.windowWidth = 112;
     h.window.hidden = true;
-    h.evaluator.DisplayVoltageAlarm("+5 Voltage", 5.6);
-    EXPECT_EQ(h.journal, (Journal{"run " + program, "wave " + wave + " looping", "timer4 on", "taskbar button shown",
-                                  "dialog: " + h.texts.voltage("+5 Voltage", 5.6).dialog, "timer1 off", "timer1 on",
-                                  "tray redrawn", "timer4 off", "speaker off", "wave stop", "dialog closed",
-                                  "taskbar button hidden", "messages processed", "stay on top",
-                                  "log WARNING: +5 Voltage has reached: 5.60V", "timer4 off", "speaker off"}));
+    h.evaluator.displayVoltageAlarm("+5 Voltage", 5.6);
+    EXPECT_EQ(h.journal, (Journal{"run " + program, "wave " + wave + " looping", "toneTimer on", "taskbar button shown",
+                                  "dialog: " + h.texts.voltage("+5 Voltage", 5.6).dialog, "pollTimer off",
+                                  "pollTimer on", "tray redrawn", "toneTimer off", "speaker off", "wave stop",
+                                  "dialog closed", "taskbar button hidden", "messages processed", "stay on top",
+                                  "log WARNING: +5 Voltage has reached: 5.60V", "toneTimer off", "speaker off"}));
 }
 
 TEST_F(AlarmActionsTest, FanLogsFirstAndLeavesTheWindowStyleAlone)
 {
-    h.settings.fan1AlarmEnabled = true;
-    h.settings.fan1AlarmRun = true;
-    h.settings.fan1AlarmPath = program;
-    h.settings.fan1ShowAlarmMsg = false;
+    h.settings.fan(Fan::Fan1).alarmEnabled = true;
+    h.settings.fan(Fan::Fan1).actions.run = true;
+    h.settings.fan(Fan::Fan1).actions.runPath = program;
+    h.settings.fan(Fan::Fan1).actions.showMessage = false;
     h.settings.fanAlarmIgnoreCount = 1;
     h.window.windowWidth = 572;
-    h.evaluator.DisplayFanAlarm(1, 10, 1234);
+    h.evaluator.displayFanAlarm(1, 10, 1234);
     // Without the message the tone is switched off at once: no sound.
-    EXPECT_EQ(h.journal, (Journal{"log WARNING: Fan 1 has reached: 1234 RPM", "run " + program, "timer4 on",
-                                  "timer4 off", "speaker off"}));
+    EXPECT_EQ(h.journal, (Journal{"log WARNING: Fan 1 has reached: 1234 RPM", "run " + program, "toneTimer on",
+                                  "toneTimer off", "speaker off"}));
     EXPECT_TRUE(h.dialog.texts.empty());
 }
 
 TEST_F(AlarmActionsTest, MissingFilesAreSkippedSilentlyAndTheRestHappens)
 {
-    h.settings.cpuAlarmRun = true;
-    h.settings.cpuAlarmPath = h.folder.file("no such program");
-    h.settings.cpuAlarmWave = true;
-    h.settings.cpuAlarmWavePath = h.folder.path(); // a folder is not a wave file
-    h.settings.cpuPcSpeaker = false;
+    h.settings.temperature(TemperatureSensor::LM75).actions.run = true;
+    h.settings.temperature(TemperatureSensor::LM75).actions.runPath = h.folder.file("no such program");
+    h.settings.temperature(TemperatureSensor::LM75).actions.wave = true;
+    h.settings.temperature(TemperatureSensor::LM75).actions.wavePath = h.folder.path(); // a folder is not a wave file
+    h.settings.temperature(TemperatureSensor::LM75).actions.pcSpeaker = false;
     h.settings.warningLogEnabled = false;
-    h.evaluator.DisplayTempAlarm(2);
+    h.evaluator.displayTemperatureAlarm(2);
     for (const std::string& event : h.journal) {
         EXPECT_NE(event.rfind("run", 0), 0U) << event;
-        EXPECT_NE(event, "wave " + h.settings.cpuAlarmWavePath);
+        EXPECT_NE(event, "wave " + h.settings.temperature(TemperatureSensor::LM75).actions.wavePath);
         EXPECT_NE(event.rfind("log", 0), 0U) << event;
-        EXPECT_NE(event, "timer4 on");
+        EXPECT_NE(event, "toneTimer on");
     }
     EXPECT_EQ(h.dialog.texts.size(), 1U);
 }
 
 TEST_F(AlarmActionsTest, AWaveWithoutMessageKeepsPlayingAfterTheAlarm)
 {
-    h.settings.wb3AlarmWave = true;
-    h.settings.wb3AlarmWavePath = wave;
-    h.settings.wb3ShowAlarmMsg = false;
+    h.settings.temperature(TemperatureSensor::WB3).actions.wave = true;
+    h.settings.temperature(TemperatureSensor::WB3).actions.wavePath = wave;
+    h.settings.temperature(TemperatureSensor::WB3).actions.showMessage = false;
     h.settings.loopWaves = true;
-    h.evaluator.DisplayTempAlarm(4);
+    h.evaluator.displayTemperatureAlarm(4);
     EXPECT_EQ(h.player.playing, wave);
     // The next Warning dialog to close stops it.
-    h.evaluator.DisplayTempAlarm(1);
+    h.evaluator.displayTemperatureAlarm(1);
     EXPECT_EQ(h.player.playing, "");
 }
 
 TEST_F(AlarmActionsTest, ExecuteFileHandsOverThePathAsOneFileName)
 {
-    h.actions.ExecuteFile(program, {}, {});
+    h.actions.executeFile(program, {}, {});
     EXPECT_EQ(h.journal, Journal{"run " + program});
 }
 

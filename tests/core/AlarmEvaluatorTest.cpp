@@ -23,13 +23,13 @@ int dialogs(const AlarmHarness& h)
 TEST(AlarmTextsTest, TemperatureTextsQuoteTheThresholdLabels)
 {
     AlarmHarness h;
-    h.settings.mbAlarmTemperature = 50;
+    h.settings.temperature(TemperatureSensor::WB1).alarmTemperature = 50;
     EXPECT_EQ(h.texts.temperature(1), (AlarmMessage{"Your Motherboard has reached the temperature of 50°C / 122°F",
                                                     "WARNING: Motherboard has reached: 50°C / 122°F"}));
 
     // Unrounded Fahrenheit in the general format with the user's separator,
     // and no degree mark while the window shows none.
-    h.settings.cpuAlarmTemperature = 51;
+    h.settings.temperature(TemperatureSensor::LM75).alarmTemperature = 51;
     h.settings.roundFahrenheit = false;
     h.settings.showDegreeInWindow = false;
     h.formats.decimalSeparator = ",";
@@ -55,13 +55,13 @@ TEST(AlarmTextsTest, VoltageTextBreaksLinesWithLineFeedThenCarriageReturn)
 TEST(AlarmTextsTest, FanTexts)
 {
     AlarmHarness h;
-    h.settings.fan1NominalRpm = 3000;
+    h.settings.fan(Fan::Fan1).nominalRpm = 3000;
     EXPECT_EQ(h.texts.fan(1, 10, 0.0),
               (AlarmMessage{"Fan Alarm for Fan 1, this Fan is more then 10% off the user defined value of 3000, and "
                             "has reached the value of: 0 RPM.",
                             "WARNING: Fan 1 has reached: 0 RPM"}));
-    h.settings.fan3Name = "Case";
-    h.settings.fan3NominalRpm = 2812.5;
+    h.settings.fan(Fan::Fan3).name = "Case";
+    h.settings.fan(Fan::Fan3).nominalRpm = 2812.5;
     EXPECT_EQ(h.texts.fan(3, 5, 2250).log, "WARNING: Case has reached: 2250 RPM");
     EXPECT_NE(h.texts.fan(3, 5, 2250).dialog.find("user defined value of 2812.5,"), std::string::npos);
 }
@@ -70,17 +70,19 @@ TEST(AlarmEvaluatorTest, TemperatureAlarmSwitchesItselfOffBeforeItsActions)
 {
     AlarmHarness h;
     bool enabledWhenShown = true;
-    h.onLog = [&](const std::string&) { enabledWhenShown = h.settings.wb2AlarmEnabled; };
+    h.onLog = [&](const std::string&) {
+        enabledWhenShown = h.settings.temperature(TemperatureSensor::WB2).alarmEnabled;
+    };
     h.settings.warningLogEnabled = true;
-    h.evaluator.DisplayTempAlarm(3);
+    h.evaluator.displayTemperatureAlarm(3);
     EXPECT_FALSE(enabledWhenShown);
-    EXPECT_FALSE(h.settings.wb2AlarmEnabled);
-    EXPECT_TRUE(h.settings.mbAlarmEnabled);
+    EXPECT_FALSE(h.settings.temperature(TemperatureSensor::WB2).alarmEnabled);
+    EXPECT_TRUE(h.settings.temperature(TemperatureSensor::WB1).alarmEnabled);
     // WB2 is AlarmSource 7, not 3.
     EXPECT_EQ(h.dialog.sources, std::vector<int>{7});
 
-    h.evaluator.DisplayTempAlarm(0);
-    h.evaluator.DisplayTempAlarm(5);
+    h.evaluator.displayTemperatureAlarm(0);
+    h.evaluator.displayTemperatureAlarm(5);
     EXPECT_EQ(dialogs(h), 1);
 }
 
@@ -89,37 +91,35 @@ TEST(AlarmEvaluatorTest, OkAndEnableSwitchesOnTheAlarmThatFired)
     struct Case {
         int sensor;
         int source;
-        bool Settings::*enabled;
     };
-    for (const Case c : {Case{1, 1, &Settings::mbAlarmEnabled}, Case{2, 2, &Settings::cpuAlarmEnabled},
-                         Case{3, 7, &Settings::wb2AlarmEnabled}, Case{4, 8, &Settings::wb3AlarmEnabled}}) {
+    for (const Case c : {Case{1, 1}, Case{2, 2}, Case{3, 7}, Case{4, 8}}) {
         AlarmHarness h;
-        h.dialog.answer = FakeWarningDialog::Answer::EnableAlarm;
-        h.evaluator.DisplayTempAlarm(c.sensor);
+        h.dialog.answer = FakeWarningPrompt::Answer::EnableAlarm;
+        h.evaluator.displayTemperatureAlarm(c.sensor);
         EXPECT_EQ(h.dialog.sources, std::vector<int>{c.source});
-        EXPECT_TRUE(h.settings.*c.enabled) << c.sensor;
+        EXPECT_TRUE(h.settings.temperature(static_cast<TemperatureSensor>(c.sensor - 1)).alarmEnabled) << c.sensor;
     }
-    for (auto answer : {FakeWarningDialog::Answer::DisableAlarm, FakeWarningDialog::Answer::CloseBox}) {
+    for (auto answer : {FakeWarningPrompt::Answer::DisableAlarm, FakeWarningPrompt::Answer::CloseBox}) {
         AlarmHarness h;
         h.dialog.answer = answer;
-        h.evaluator.DisplayTempAlarm(4);
-        EXPECT_FALSE(h.settings.wb3AlarmEnabled);
+        h.evaluator.displayTemperatureAlarm(4);
+        EXPECT_FALSE(h.settings.temperature(TemperatureSensor::WB3).alarmEnabled);
     }
 }
 
 TEST(AlarmEvaluatorTest, TheSixVoltagesShareOneSwitch)
 {
     AlarmHarness h;
-    h.dialog.answer = FakeWarningDialog::Answer::DisableAlarm;
-    h.evaluator.DisplayVoltageAlarm("+12 Voltage", 13.41);
-    h.evaluator.DisplayVoltageAlarm("-5 Voltage", -5.9);
+    h.dialog.answer = FakeWarningPrompt::Answer::DisableAlarm;
+    h.evaluator.displayVoltageAlarm("+12 Voltage", 13.41);
+    h.evaluator.displayVoltageAlarm("-5 Voltage", -5.9);
     EXPECT_EQ(dialogs(h), 1);
     EXPECT_FALSE(h.settings.voltageAlarmEnabled);
     EXPECT_EQ(h.dialog.sources, std::vector<int>{3});
 
-    h.dialog.answer = FakeWarningDialog::Answer::EnableAlarm;
+    h.dialog.answer = FakeWarningPrompt::Answer::EnableAlarm;
     h.settings.voltageAlarmEnabled = true;
-    h.evaluator.DisplayVoltageAlarm("-5 Voltage", -5.9);
+    h.evaluator.displayVoltageAlarm("-5 Voltage", -5.9);
     EXPECT_TRUE(h.settings.voltageAlarmEnabled);
     EXPECT_EQ(dialogs(h), 2);
 }
@@ -129,7 +129,7 @@ void fanPoll(AlarmHarness& h, int fan, bool outOfBand, double speed = 1000.0)
 {
     h.evaluator.clearFanAlarmPending();
     if (outOfBand) {
-        h.evaluator.DisplayFanAlarm(fan, 10, speed);
+        h.evaluator.displayFanAlarm(fan, 10, speed);
     }
     h.evaluator.resetFanAlarmCounts();
 }
@@ -137,17 +137,17 @@ void fanPoll(AlarmHarness& h, int fan, bool outOfBand, double speed = 1000.0)
 TEST(AlarmEvaluatorTest, FanAlarmWaitsForIgnoreFanAlarmConsecutivePolls)
 {
     AlarmHarness h;
-    h.settings.fan2AlarmEnabled = true;
+    h.settings.fan(Fan::Fan2).alarmEnabled = true;
     h.settings.fanAlarmIgnoreCount = 5;
     for (int poll = 1; poll <= 3; ++poll) {
         fanPoll(h, 2, true);
     }
-    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 3);
-    EXPECT_TRUE(h.evaluator.FanAlarmPending(2));
+    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 3);
+    EXPECT_TRUE(h.evaluator.fanAlarmPending(2));
 
     // Back in band for one poll at 3 of 5: the count starts again.
     fanPoll(h, 2, false);
-    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 0);
+    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 0);
     for (int poll = 1; poll <= 4; ++poll) {
         fanPoll(h, 2, true);
     }
@@ -155,12 +155,12 @@ TEST(AlarmEvaluatorTest, FanAlarmWaitsForIgnoreFanAlarmConsecutivePolls)
     fanPoll(h, 2, true);
     EXPECT_EQ(dialogs(h), 1);
     EXPECT_EQ(h.dialog.sources, std::vector<int>{5});
-    EXPECT_FALSE(h.settings.fan2AlarmEnabled);
-    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 0);
+    EXPECT_FALSE(h.settings.fan(Fan::Fan2).alarmEnabled);
+    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 0);
 
     // A disabled alarm neither counts nor fires.
     fanPoll(h, 2, true);
-    EXPECT_EQ(h.evaluator.FanAlarmCount(2), 0);
+    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 0);
     EXPECT_EQ(dialogs(h), 1);
 }
 
@@ -168,7 +168,7 @@ TEST(AlarmEvaluatorTest, FanAlarmWithoutDelayFiresOnTheFirstPoll)
 {
     for (int ignore : {0, 1}) {
         AlarmHarness h;
-        h.settings.fan1AlarmEnabled = true;
+        h.settings.fan(Fan::Fan1).alarmEnabled = true;
         h.settings.fanAlarmIgnoreCount = ignore;
         fanPoll(h, 1, true);
         EXPECT_EQ(dialogs(h), 1) << ignore;
@@ -178,13 +178,13 @@ TEST(AlarmEvaluatorTest, FanAlarmWithoutDelayFiresOnTheFirstPoll)
 TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZero)
 {
     AlarmHarness h;
-    h.settings.fan3AlarmEnabled = true;
-    h.settings.fan3NominalRpm = 3000;
+    h.settings.fan(Fan::Fan3).alarmEnabled = true;
+    h.settings.fan(Fan::Fan3).nominalRpm = 3000;
     h.settings.fanAlarmIgnoreCount = 5;
     h.settings.warningLogEnabled = true;
     h.evaluator.clearFanAlarmPending();
     h.evaluator.setFanAlarmCount(3, h.settings.fanAlarmIgnoreCount);
-    h.evaluator.DisplayFanAlarm(3, 10, 0.0);
+    h.evaluator.displayFanAlarm(3, 10, 0.0);
     ASSERT_EQ(dialogs(h), 1);
     EXPECT_EQ(h.dialog.texts[0], "Fan Alarm for Fan 3, this Fan is more then 10% off the user defined value of 3000, "
                                  "and has reached the value of: 0 RPM.");
@@ -196,26 +196,26 @@ TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWhateverTheStoredDelay)
 {
     // A settings file may hold any number: the count must not run over.
     AlarmHarness h;
-    h.settings.fan1AlarmEnabled = true;
+    h.settings.fan(Fan::Fan1).alarmEnabled = true;
     h.settings.fanAlarmIgnoreCount = std::numeric_limits<int>::max();
     h.evaluator.clearFanAlarmPending();
     h.evaluator.setFanAlarmCount(1, h.settings.fanAlarmIgnoreCount);
-    h.evaluator.DisplayFanAlarm(1, 10, 0.0);
+    h.evaluator.displayFanAlarm(1, 10, 0.0);
     EXPECT_EQ(dialogs(h), 1);
-    EXPECT_FALSE(h.evaluator.FanAlarmPending(1));
+    EXPECT_FALSE(h.evaluator.fanAlarmPending(1));
 }
 
 TEST(AlarmSettingsTest, PcSpeakerBoxFollowsShowMsg)
 {
     Settings s;
-    s.voltageShowAlarmMsg = false;
+    s.voltageActions.showMessage = false;
     EXPECT_FALSE(pcSpeakerBoxEnabled(s, AlarmVoltage));
     EXPECT_TRUE(pcSpeakerBoxEnabled(s, AlarmWB3));
-    s.wb3ShowAlarmMsg = false;
+    s.temperature(TemperatureSensor::WB3).actions.showMessage = false;
     EXPECT_FALSE(pcSpeakerBoxEnabled(s, AlarmWB3));
     EXPECT_FALSE(pcSpeakerBoxEnabled(s, 9));
     EXPECT_EQ(alarmEnableSwitch(s, 0), nullptr);
-    EXPECT_EQ(alarmEnableSwitch(s, AlarmFan3), &s.fan3AlarmEnabled);
+    EXPECT_EQ(alarmEnableSwitch(s, AlarmFan3), &s.fan(Fan::Fan3).alarmEnabled);
 }
 
 } // namespace

@@ -16,7 +16,7 @@
 #include "platform/WavePlayer.h"
 #include "platform/fake/FakeAlarmWindow.h"
 #include "platform/fake/FakeSensorDriver.h"
-#include "platform/fake/FakeWarningDialog.h"
+#include "platform/fake/FakeWarningPrompt.h"
 #include "settings/Settings.h"
 
 namespace cdx::test {
@@ -104,7 +104,7 @@ struct AlarmHarness {
     {
         window.journal = &journal;
         dialog.journal = &journal;
-        timer1.setEnabled(true);
+        pollTimer.setEnabled(true);
         journal.clear();
     }
 
@@ -125,14 +125,15 @@ struct AlarmHarness {
     JournalShell shell{journal};
     JournalWavePlayer player{journal};
     JournalDriver driver{journal};
-    JournalTimer timer1{journal, "timer1"};
-    JournalTimer timer4{journal, "timer4"};
+    JournalTimer pollTimer{journal, "pollTimer"};
+    JournalTimer toneTimer{journal, "toneTimer"};
     FakeAlarmWindow window;
     AlarmSound sound{settings, player, driver};
-    WarningDialogControl control{{settings, timer1, timer4, sound, [this] { journal.push_back("tray redrawn"); }, {}}};
-    FakeWarningDialog dialog{control};
+    WarningDialogControl control{
+        {settings, pollTimer, toneTimer, sound, [this] { journal.push_back("tray redrawn"); }, {}}};
+    FakeWarningPrompt dialog{control};
     AlarmTexts texts{settings, formats};
-    AlarmActions actions{{settings, window, shell, sound, timer4, dialog, control, [this](const std::string& line) {
+    AlarmActions actions{{settings, window, shell, sound, toneTimer, dialog, control, [this](const std::string& line) {
                               journal.push_back("log " + line);
                               if (onLog) {
                                   onLog(line);

@@ -34,7 +34,7 @@ struct AlarmPoll {
     explicit AlarmPoll(PlatformFamily family) : timers(log.timers, family, beeper)
     {
         settings.warningLogEnabled = true;
-        settings.mbAlarmTemperature = 50;
+        settings.temperature(TemperatureSensor::WB1).alarmTemperature = 50;
         driver.script("GetLM78Core0", {2.8});
         window.journal = &journal;
         dialog.journal = &journal;
@@ -47,10 +47,10 @@ struct AlarmPoll {
         MonitorTimers::Handlers handlers;
         handlers.poll = [this] {
             journal.push_back("poll");
-            poll.Timer1Timer();
+            poll.poll();
         };
-        handlers.startSound = [this] { sound.StartSound(); };
-        handlers.stopSound = [this] { sound.StopSound(); };
+        handlers.startSound = [this] { sound.startSound(); };
+        handlers.stopSound = [this] { sound.stopSound(); };
         handlers.speakerDivisor = [this] { return settings.pcSpeakerDivisor; };
         timers.setHandlers(handlers);
     }
@@ -72,15 +72,15 @@ struct AlarmPoll {
     ReadingsPanel panel;
     RecordingListener listener;
     AlarmSound sound{settings, player, driver};
-    WarningDialogControl control{{settings, timers.timer1(), timers.timer4(), sound,
+    WarningDialogControl control{{settings, timers.pollTimer(), timers.toneTimer(), sound,
                                   [this] { journal.push_back("tray redrawn"); },
                                   [this] { return timers.suspended(); }}};
-    FakeWarningDialog dialog{control, &log.timers};
+    FakeWarningPrompt dialog{control, &log.timers};
     AlarmTexts texts{settings, log.formats};
     AlarmActions actions{
-        {settings, window, shell, sound, timers.timer4(), dialog, control, [this](const std::string& line) {
+        {settings, window, shell, sound, timers.toneTimer(), dialog, control, [this](const std::string& line) {
              journal.push_back("log " + line);
-             log.warningLog.WriteErrorLog(line);
+             log.warningLog.writeErrorLog(line);
          }}};
     AlarmEvaluator evaluator{settings, texts, actions};
     PollCycle poll{PollCycle::Parts{driver,
@@ -108,9 +108,9 @@ TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuring
                                   "beep 2386 500", "beep 2386 500", "beep 2386 500", "tray redrawn", "speaker off",
                                   "wave stop", "dialog closed", "log " + logLine, "speaker off", "stay on top"}));
     EXPECT_NE(p.warningLogText().find(logLine), std::string::npos);
-    EXPECT_FALSE(p.settings.mbAlarmEnabled);
+    EXPECT_FALSE(p.settings.temperature(TemperatureSensor::WB1).alarmEnabled);
     EXPECT_TRUE(p.timers.pollingActive());
-    EXPECT_FALSE(p.timers.timer4().enabled());
+    EXPECT_FALSE(p.timers.toneTimer().enabled());
 
     // "OK & Disable Alarm": the reading stays at 50 and nothing fires again.
     p.log.timers.advance(30000);
@@ -120,12 +120,12 @@ TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuring
 TEST(AlarmPollTest, OkAndEnableBringsTheAlarmBackAtTheNextPoll)
 {
     AlarmPoll p(PlatformFamily::WindowsNT);
-    p.dialog.answer = FakeWarningDialog::Answer::EnableAlarm;
+    p.dialog.answer = FakeWarningPrompt::Answer::EnableAlarm;
     p.driver.script("GetLM78Temp", {50});
     p.timers.startUp(5000, 5000);
     p.log.timers.advance(5000);
     EXPECT_EQ(p.dialogs(), 1U);
-    EXPECT_TRUE(p.settings.mbAlarmEnabled);
+    EXPECT_TRUE(p.settings.temperature(TemperatureSensor::WB1).alarmEnabled);
     // The poll timer counts anew from the dialog's close: the next poll comes
     // 5 s after it and fires again.
     EXPECT_EQ(p.log.timers.now(), 6500); // the dialog's wait ran inside the poll
@@ -139,8 +139,8 @@ TEST(AlarmPollTest, TwoTemperaturesInOnePollComeOneAfterTheOtherWb1First)
 {
     AlarmPoll p(PlatformFamily::WindowsNT);
     p.dialog.waitMs = 0;
-    p.settings.checkWb2 = true;
-    p.settings.wb2AlarmTemperature = 30;
+    p.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
+    p.settings.temperature(TemperatureSensor::WB2).alarmTemperature = 30;
     p.driver.script("GetLM78Temp", {55});
     p.driver.script("GetWinBondSensor2", {35});
     p.timers.startUp(5000, 5000);
@@ -173,15 +173,15 @@ TEST(AlarmPollTest, NoAlarmWhilePausedOrInTheStartUpPoll)
     p.timers.suspend();
     p.log.timers.advance(60000);
     EXPECT_EQ(p.dialogs(), 0U);
-    EXPECT_TRUE(p.settings.mbAlarmEnabled);
+    EXPECT_TRUE(p.settings.temperature(TemperatureSensor::WB1).alarmEnabled);
 }
 
 TEST(AlarmPollTest, FanAlarmFiresOnTheFifthPollOutOfBand)
 {
     AlarmPoll p(PlatformFamily::WindowsNT);
     p.dialog.waitMs = 0;
-    p.settings.fan1AlarmEnabled = true;
-    p.settings.fan1NominalRpm = 3000; // the fake's fan 1 runs at 2500
+    p.settings.fan(Fan::Fan1).alarmEnabled = true;
+    p.settings.fan(Fan::Fan1).nominalRpm = 3000; // the fake's fan 1 runs at 2500
     p.settings.warningLogEnabled = true;
     p.timers.startUp(5000, 5000);
     p.log.timers.advance(20000);
@@ -197,17 +197,17 @@ TEST(AlarmPollTest, FanNotAvailableFiresAtOnceAndWithUsersRpmZeroAnySpeedIsOutOf
 {
     AlarmPoll p(PlatformFamily::WindowsNT);
     p.dialog.waitMs = 0;
-    p.settings.fan2AlarmEnabled = true;
-    p.settings.fan2NominalRpm = 2250;
+    p.settings.fan(Fan::Fan2).alarmEnabled = true;
+    p.settings.fan(Fan::Fan2).nominalRpm = 2250;
     p.driver.script("GetLM78Fan2", {255});
-    p.settings.fan3AlarmEnabled = true;
-    p.settings.fan3NominalRpm = 0;
+    p.settings.fan(Fan::Fan3).alarmEnabled = true;
+    p.settings.fan(Fan::Fan3).nominalRpm = 0;
     p.settings.fanAlarmIgnoreCount = 1;
     p.timers.startUp(5000, 5000);
     p.log.timers.advance(5000);
     EXPECT_EQ(p.dialog.sources, (std::vector<int>{5, 6}));
     EXPECT_NE(p.dialog.texts[0].find("has reached the value of: 0 RPM."), std::string::npos);
-    EXPECT_FALSE(p.settings.fan2AlarmEnabled);
+    EXPECT_FALSE(p.settings.fan(Fan::Fan2).alarmEnabled);
 }
 
 TEST(AlarmPollTest, ASecondVoltageInTheSamePollGivesNoSecondAlarm)

@@ -61,24 +61,24 @@ TEST(GaugeGeometryTest, ArcRunsOverTheUpperHalfFromLeftToRight)
 TEST(GaugeGeometryTest, ArcGradientsEndInTheirColours)
 {
     struct Case {
-        TArcStyle style;
+        ArcStyle style;
         std::uint32_t first;
         std::uint32_t last;
     };
     const Case cases[] = {
-        {TArcStyle::AsGreenToRed, 0x00FE01, 0x0000FF},   {TArcStyle::AsBlueToRed, 0xFE0001, 0x0000FF},
-        {TArcStyle::AsCeanToPurple, 0xFFFE01, 0xFF00FF}, {TArcStyle::AsAquaToYellow, 0xFEFF01, 0x00FFFF},
-        {TArcStyle::AsSimple, 0xFFFFFF, 0xFFFFFF},
+        {ArcStyle::AsGreenToRed, 0x00FE01, 0x0000FF},    {ArcStyle::AsBlueToRed, 0xFE0001, 0x0000FF},
+        {ArcStyle::AsOceanToPurple, 0xFFFE01, 0xFF00FF}, {ArcStyle::AsAquaToYellow, 0xFEFF01, 0x00FFFF},
+        {ArcStyle::AsSimple, 0xFFFFFF, 0xFFFFFF},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(GaugeGeometry::arcColour(c.style, 1), c.first) << static_cast<int>(c.style);
         EXPECT_EQ(GaugeGeometry::arcColour(c.style, GaugeGeometry::ArcSegments), c.last) << static_cast<int>(c.style);
     }
     // Red at the ends, green in the middle, and always a plain colour.
-    EXPECT_EQ(GaugeGeometry::arcColour(TArcStyle::AsRedGreenRed, GaugeGeometry::ArcSegments), 0x0000FFU);
-    EXPECT_EQ(GaugeGeometry::arcColour(TArcStyle::AsRedGreenRed, 128), 0x00FE01U);
+    EXPECT_EQ(GaugeGeometry::arcColour(ArcStyle::AsRedGreenRed, GaugeGeometry::ArcSegments), 0x0000FFU);
+    EXPECT_EQ(GaugeGeometry::arcColour(ArcStyle::AsRedGreenRed, 128), 0x00FE01U);
     for (int i = 1; i <= GaugeGeometry::ArcSegments; ++i) {
-        EXPECT_EQ(GaugeGeometry::arcColour(TArcStyle::AsRedGreenRed, i) & 0xFF0000U, 0U);
+        EXPECT_EQ(GaugeGeometry::arcColour(ArcStyle::AsRedGreenRed, i) & 0xFF0000U, 0U);
     }
 }
 
@@ -101,15 +101,15 @@ protected:
 TEST_F(GaugeModelTest, StartsAsAnEmptyGauge)
 {
     GaugeModel fresh;
-    EXPECT_EQ(fresh.Position(), 0.0F);
-    EXPECT_EQ(fresh.Scale(), 10.0F);
-    EXPECT_EQ(fresh.BevelStyle(), BevelCut::bvLowered);
-    EXPECT_EQ(fresh.ArcStyle(), TArcStyle::AsGreenToRed);
+    EXPECT_EQ(fresh.position(), 0.0F);
+    EXPECT_EQ(fresh.scale(), 10.0F);
+    EXPECT_EQ(fresh.bevelStyle(), BevelCut::bvLowered);
+    EXPECT_EQ(fresh.arcStyle(), ArcStyle::AsGreenToRed);
     EXPECT_EQ(fresh.BackGround(), 0xC0C0C0U);
     EXPECT_EQ(fresh.ArrowColor(), 0xFF0000U);
     EXPECT_EQ(fresh.BevelWidth(), 1);
-    EXPECT_TRUE(fresh.ShowPosInHint());
-    EXPECT_EQ(fresh.Hint(), "0");
+    EXPECT_TRUE(fresh.showPosInHint());
+    EXPECT_EQ(fresh.hint(), "0");
     EXPECT_EQ(fresh.CenterLabelX(), 40);
     EXPECT_EQ(fresh.CenterLabelY(), 20);
     EXPECT_EQ(fresh.nextPaint(), GaugePaint::Full);
@@ -122,8 +122,8 @@ TEST_F(GaugeModelTest, PositionAboveTheScaleIsRefusedAndChangesNothing)
     repaints = hintChanges = 0;
 
     EXPECT_FALSE(model.setPosition(61.0F));
-    EXPECT_EQ(model.Position(), 30.0F);
-    EXPECT_EQ(model.Hint(), "30");
+    EXPECT_EQ(model.position(), 30.0F);
+    EXPECT_EQ(model.hint(), "30");
     EXPECT_EQ(repaints, 0);
     EXPECT_EQ(hintChanges, 0);
     EXPECT_EQ(model.shownPosition(), 30.0F);
@@ -132,7 +132,7 @@ TEST_F(GaugeModelTest, PositionAboveTheScaleIsRefusedAndChangesNothing)
     EXPECT_TRUE(model.setPosition(60.0F));
     EXPECT_TRUE(model.setPosition(-5.0F));
     EXPECT_FALSE(model.setPosition(std::numeric_limits<float>::quiet_NaN()));
-    EXPECT_EQ(model.Position(), -5.0F);
+    EXPECT_EQ(model.position(), -5.0F);
 }
 
 TEST_F(GaugeModelTest, SamePositionTwiceRepaintsOnce)
@@ -146,19 +146,19 @@ TEST_F(GaugeModelTest, SamePositionTwiceRepaintsOnce)
 TEST_F(GaugeModelTest, HintFollowsThePositionOnlyWhileSwitchedOn)
 {
     model.setPosition(45.3F);
-    EXPECT_EQ(model.Hint(), "45.3");
+    EXPECT_EQ(model.hint(), "45.3");
     model.setShowPosInHint(false);
-    EXPECT_EQ(model.Hint(), "");
+    EXPECT_EQ(model.hint(), "");
     model.setPosition(50.0F);
-    EXPECT_EQ(model.Hint(), "");
+    EXPECT_EQ(model.hint(), "");
     repaints = 0;
     model.setShowPosInHint(true);
-    EXPECT_EQ(model.Hint(), "50");
+    EXPECT_EQ(model.hint(), "50");
     EXPECT_EQ(repaints, 0);
 
     GaugeModel comma(",");
     comma.setPosition(2.5F);
-    EXPECT_EQ(comma.Hint(), "2,5");
+    EXPECT_EQ(comma.hint(), "2,5");
 }
 
 TEST_F(GaugeModelTest, ScaleMustBeAPositiveNumber)
@@ -166,10 +166,10 @@ TEST_F(GaugeModelTest, ScaleMustBeAPositiveNumber)
     EXPECT_FALSE(model.setScale(0.0F));
     EXPECT_FALSE(model.setScale(-10.0F));
     EXPECT_FALSE(model.setScale(std::numeric_limits<float>::infinity()));
-    EXPECT_EQ(model.Scale(), 60.0F);
+    EXPECT_EQ(model.scale(), 60.0F);
     EXPECT_EQ(repaints, 0);
     EXPECT_TRUE(model.setScale(80.0F));
-    EXPECT_EQ(model.Scale(), 80.0F);
+    EXPECT_EQ(model.scale(), 80.0F);
 }
 
 TEST_F(GaugeModelTest, BevelWidthAcceptsOneToThree)
@@ -189,7 +189,7 @@ TEST_F(GaugeModelTest, PaintKindIsTheWidestChangeSinceTheLastPaint)
 
     model.setPosition(10.0F);
     EXPECT_EQ(model.nextPaint(), GaugePaint::LabelNeedle);
-    model.setArcStyle(TArcStyle::AsBlueToRed);
+    model.setArcStyle(ArcStyle::AsBlueToRed);
     EXPECT_EQ(model.nextPaint(), GaugePaint::ArcLabelNeedle);
     model.setPosition(20.0F);
     EXPECT_EQ(model.nextPaint(), GaugePaint::ArcLabelNeedle) << "a later position change keeps the arc";
@@ -225,7 +225,7 @@ TEST_F(GaugeModelTest, ShownNeedleIsTheOneLastPainted)
 
 TEST_F(GaugeModelTest, UnchangedWritesDoNotRepaint)
 {
-    model.setArcStyle(TArcStyle::AsGreenToRed);
+    model.setArcStyle(ArcStyle::AsGreenToRed);
     model.setBevelStyle(BevelCut::bvLowered);
     model.setBackGround(0xC0C0C0);
     model.setCenterLabel("");
@@ -235,7 +235,7 @@ TEST_F(GaugeModelTest, UnchangedWritesDoNotRepaint)
     GaugeFont font;
     font.pixelHeight = 13;
     model.setCenterLabelFont(font);
-    EXPECT_EQ(model.CenterLabelFont().pixelHeight, 13);
+    EXPECT_EQ(model.centerLabelFont().pixelHeight, 13);
     EXPECT_EQ(repaints, 1);
 }
 

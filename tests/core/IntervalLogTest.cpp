@@ -55,7 +55,7 @@ TEST_F(IntervalLogTest, StartUpCreatesTheThreeHeadersAndKeepsExistingFiles)
     EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader);
 
     writeFile(h.paths.intervalTxt, "old");
-    h.options.mbGaugeName = "Renamed";
+    h.options.temperature(TemperatureSensor::WB1).name = "Renamed";
     h.intervalLog.createMissingFiles();
     EXPECT_EQ(readFile(h.paths.intervalTxt), "old");
     EXPECT_EQ(readFile(h.paths.intervalHtm), HtmHeader);
@@ -77,11 +77,11 @@ TEST_F(IntervalLogTest, AFileThatCannotBeCreatedLeavesTheOthersToBeCreated)
 TEST_F(IntervalLogTest, HeaderCarriesCustomVoltageAndEscapedNames)
 {
     h.options.plus33VoltageNominal = 3.45;
-    h.options.cpuGaugeName = "<CPU>";
+    h.options.temperature(TemperatureSensor::LM75).name = "<CPU>";
     h.formats.decimalSeparator = ",";
-    h.intervalLog.WriteIntervalLogStart();
-    h.intervalLog.WriteIntervalLogStartHTM();
-    h.intervalLog.WriteIntervalLogStartCSV();
+    h.intervalLog.writeIntervalLogStart();
+    h.intervalLog.writeIntervalLogStartHtml();
+    h.intervalLog.writeIntervalLogStartCsv();
     EXPECT_NE(readFile(h.paths.intervalTxt).find("|<CPU>      |Motherboard|WB Sensor 2|WB Sensor 3|Core|+3,45| +5 |"),
               std::string::npos);
     EXPECT_NE(readFile(h.paths.intervalHtm).find("<td>Speed</td><td>&lt;CPU&gt;</td>"), std::string::npos);
@@ -92,8 +92,8 @@ TEST_F(IntervalLogTest, HeaderCarriesCustomVoltageAndEscapedNames)
 TEST_F(IntervalLogTest, EntryInAllThreeFormats)
 {
     h.options.logCsv = true;
-    h.intervalLog.WriteStandardLogentry();
-    h.intervalLog.WriteStandardLogentry();
+    h.intervalLog.writeStandardLogEntry();
+    h.intervalLog.writeStandardLogEntry();
     EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader + TxtRow + TxtRow);
     std::string htm = HtmHeader;
     htm.erase(htm.size() - 16); // the header row's trailer is replaced
@@ -108,7 +108,7 @@ TEST_F(IntervalLogTest, LongFieldWidensItsCellAndOnlySelectedFormatsGrow)
 {
     h.options.logHtml = false;
     h.formats.shortDatePattern = "%m/%d/%Y";
-    h.intervalLog.WriteStandardLogentry();
+    h.intervalLog.writeStandardLogEntry();
     EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader + "|12/06/2026" + TxtRow.substr(9));
     EXPECT_EQ(readFile(h.paths.intervalHtm), HtmHeader);
     EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader);
@@ -118,7 +118,7 @@ TEST_F(IntervalLogTest, LockedCsvIsSkippedSilentlyAndOthersGoOn)
 {
     h.options.logCsv = true;
     h.locks.lock(h.paths.intervalCsv);
-    h.intervalLog.WriteStandardLogentry();
+    h.intervalLog.writeStandardLogEntry();
     EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader);
     EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader + TxtRow);
     EXPECT_TRUE(h.messages.errors().empty());
@@ -126,7 +126,7 @@ TEST_F(IntervalLogTest, LockedCsvIsSkippedSilentlyAndOthersGoOn)
     EXPECT_TRUE(h.options.intervalLogEnabled == false); // never on, never stopped
 
     h.locks.unlock(h.paths.intervalCsv);
-    h.intervalLog.WriteStandardLogentry();
+    h.intervalLog.writeStandardLogEntry();
     EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader + CsvRow);
     EXPECT_EQ(h.sizes.labels().intervalCsv, "CSV:0Kb");
 }
@@ -135,7 +135,7 @@ TEST_F(IntervalLogTest, MissingTxtEndsTheEntryWithAnErrorAndTouchesNothingElse)
 {
     std::filesystem::remove(h.paths.intervalTxt);
     h.options.logCsv = true;
-    h.intervalLog.WriteStandardLogentry();
+    h.intervalLog.writeStandardLogEntry();
     ASSERT_EQ(h.messages.errors().size(), 1u);
     EXPECT_NE(h.messages.errors()[0].find("cdxlog.txt"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(h.paths.intervalTxt));
@@ -146,7 +146,7 @@ TEST_F(IntervalLogTest, MissingTxtEndsTheEntryWithAnErrorAndTouchesNothingElse)
 TEST_F(IntervalLogTest, LockedHtmRaisesTheErrorAfterTheTxtRow)
 {
     h.locks.lock(h.paths.intervalHtm);
-    h.intervalLog.WriteStandardLogentry();
+    h.intervalLog.writeStandardLogEntry();
     EXPECT_EQ(h.messages.errors().size(), 1u);
     EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader + TxtRow);
     EXPECT_EQ(readFile(h.paths.intervalHtm), HtmHeader);
@@ -212,7 +212,7 @@ TEST_F(IntervalLogTest, SizeLimitStopsTheLogWhateverFormatsAreSelected)
     h.pollingActive = false;
     h.intervalLog.setLogging(true);
     writeFile(h.paths.intervalHtm, std::string(65535, 'x'));
-    h.intervalLog.WriteStandardLogentry();
+    h.intervalLog.writeStandardLogEntry();
     EXPECT_TRUE(h.intervalLog.logging());
     EXPECT_EQ(h.sizes.labels().intervalHtm, "HTM:63Kb");
 

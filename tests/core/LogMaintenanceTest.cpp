@@ -31,7 +31,7 @@ TEST_F(LogMaintenanceTest, ViewOpensEachFileWithItsShowCommand)
 
 TEST_F(LogMaintenanceTest, EraseAnsweredNoLeavesEverything)
 {
-    h.intervalLog.WriteStandardLogentry();
+    h.intervalLog.writeStandardLogEntry();
     const std::string txt = readFile(h.paths.intervalTxt);
     h.maintenance.eraseLog(LogGroup::Interval);
     ASSERT_EQ(h.messages.questions(), std::vector<std::string>{"Are you sure you want to erase the Log Files ?"});
@@ -42,9 +42,9 @@ TEST_F(LogMaintenanceTest, EraseAnsweredNoLeavesEverything)
 TEST_F(LogMaintenanceTest, EraseAnsweredYesTrashesAndRecreatesWithCurrentNames)
 {
     h.options.logCsv = true;
-    h.intervalLog.WriteStandardLogentry();
+    h.intervalLog.writeStandardLogEntry();
     const std::string oldTxt = readFile(h.paths.intervalTxt);
-    h.options.cpuGaugeName = "Processor";
+    h.options.temperature(TemperatureSensor::LM75).name = "Processor";
     h.messages.queueAnswer(true);
     h.maintenance.eraseLog(LogGroup::Interval);
 
@@ -60,7 +60,7 @@ TEST_F(LogMaintenanceTest, EraseAnsweredYesTrashesAndRecreatesWithCurrentNames)
 
 TEST_F(LogMaintenanceTest, WarningAndUpDownEraseRestoreInitialContent)
 {
-    h.warningLog.WriteErrorLog("one");
+    h.warningLog.writeErrorLog("one");
     h.messages.queueAnswer(true);
     h.maintenance.eraseLog(LogGroup::Warning);
     EXPECT_EQ(h.messages.questions().back(), "Are you sure you want to erase the Warning Log Files ?");
@@ -68,8 +68,8 @@ TEST_F(LogMaintenanceTest, WarningAndUpDownEraseRestoreInitialContent)
     EXPECT_EQ(readFile(h.paths.warningHtm), "<html>\r\n<body bgcolor=\"#FFFFFF\">\r\n<table border=\"1\"> \r\n");
 
     // After the erase the first row follows the header; the second replaces its trailer.
-    h.warningLog.WriteErrorLog("a");
-    h.warningLog.WriteErrorLog("b");
+    h.warningLog.writeErrorLog("a");
+    h.warningLog.writeErrorLog("b");
     EXPECT_EQ(readFile(h.paths.warningHtm),
               "<html>\r\n<body bgcolor=\"#FFFFFF\">\r\n<table border=\"1\"> \r\n"
               "<tr><td>12/06/26</td><td>14:30:15</td><td>a</td><tr><td>12/06/26</td><td>14:30:15</td><td>b</td>"

@@ -13,9 +13,9 @@ namespace {
 TEST(LogSnapshotsTest, UpDownReportCountsWb1PollsAndUsesThePageNames)
 {
     Settings settings;
-    settings.mbGaugeName = "Board";
+    settings.temperature(TemperatureSensor::WB1).name = "Board";
     settings.plus33VoltageNominal = 3.35;
-    settings.fan3Name = "Rear";
+    settings.fan(Fan::Fan3).name = "Rear";
     UpDownStatistics statistics;
     statistics.setStartTime("09:15:00");
     const TemperatureDisplay celsius;

@@ -26,7 +26,7 @@ protected:
         h.speakerDivisor = [] { return 500; };
         timers->setHandlers(h);
         // The interval log drives Timer3; here it only records its ticks.
-        timers->timer3().setOnTick([this] { events.push_back("log"); });
+        timers->logTimer().setOnTick([this] { events.push_back("log"); });
     }
 
     FakeTimerQueue queue;
@@ -38,8 +38,8 @@ protected:
 TEST_F(MonitorTimersTest, StartUpPollsDirectlyThenTicksThenEnablesPolling)
 {
     make(PlatformFamily::WindowsNT);
-    timers->timer3().setInterval(60000);
-    timers->timer3().setEnabled(true); // "Log File" loaded as set
+    timers->logTimer().setInterval(60000);
+    timers->logTimer().setEnabled(true); // "Log File" loaded as set
     timers->startUp(5000, 5000, [this] { events.push_back(timers->pollingActive() ? "shown, polling" : "shown"); });
     EXPECT_EQ(events, (std::vector<std::string>{"poll(direct)", "swap", "log", "shown"}));
     EXPECT_TRUE(timers->pollingActive());
@@ -74,19 +74,19 @@ TEST_F(MonitorTimersTest, SuspendFreezesAndResumeRestoresWithOnePollAndSwap)
     timers->resume([&] { events.push_back("restore"); });
     EXPECT_EQ(events, (std::vector<std::string>{"restore", "poll", "swap"}));
     EXPECT_TRUE(timers->pollingActive());
-    EXPECT_TRUE(timers->timer2().enabled());
+    EXPECT_TRUE(timers->swapTimer().enabled());
 
     // Show mode: the swap timer stays off after a pause.
-    timers->timer2().setEnabled(false);
+    timers->swapTimer().setEnabled(false);
     timers->suspend();
     timers->resume();
-    EXPECT_FALSE(timers->timer2().enabled());
+    EXPECT_FALSE(timers->swapTimer().enabled());
 }
 
 TEST_F(MonitorTimersTest, ToneBeepsOnNtFamily)
 {
     make(PlatformFamily::WindowsNT);
-    timers->timer4().setEnabled(true);
+    timers->toneTimer().setEnabled(true);
     queue.advance(1500);
     ASSERT_EQ(beeper.tones.size(), 3u);
     EXPECT_EQ(beeper.tones[0], std::make_pair(1193181u / 500u, 500u));
@@ -95,14 +95,14 @@ TEST_F(MonitorTimersTest, ToneBeepsOnNtFamily)
 TEST_F(MonitorTimersTest, ToneTogglesSpeakerOnOtherFamilyAndKeepsPhase)
 {
     make(PlatformFamily::Windows9x);
-    timers->timer4().setEnabled(true);
+    timers->toneTimer().setEnabled(true);
     queue.advance(1000);
     // From a clear toggle: first tick silent, second tick on.
     EXPECT_EQ(events, (std::vector<std::string>{"stop", "start"}));
     queue.advance(500);
-    timers->timer4().setEnabled(false);
+    timers->toneTimer().setEnabled(false);
     events.clear();
-    timers->timer4().setEnabled(true);
+    timers->toneTimer().setEnabled(true);
     queue.advance(500);
     // The toggle is never reset: the next alarm continues the phase.
     EXPECT_EQ(events, (std::vector<std::string>{"start"}));

@@ -15,18 +15,18 @@ using Calls = std::vector<std::string>;
 TEST(PollCycleTest, OnePollShowsEveryReadingInOrder)
 {
     PollHarness h;
-    h.settings.checkLm75 = true;
+    h.settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
     h.driver.script("GetLM78Temp", {45});
     h.driver.script("GetLM75TempAsusTX", {30});
     h.driver.script("GetLM78Core0", {1.65});
     h.driver.script("GetLM78Pos12v", {12.1});
     h.driver.script("GetLM78Fan1", {135});
     h.driver.script("GetLM78Fan3", {255});
-    h.poll.Timer1Timer();
+    h.poll.poll();
 
-    EXPECT_EQ(h.gauges[0].Position(), 45.0F);
-    EXPECT_EQ(h.gauges[0].CenterLabel(), "45°C");
-    EXPECT_EQ(h.gauges[1].CenterLabel(), "52°C"); // 30 + Intel offset 22
+    EXPECT_EQ(h.gauges[0].position(), 45.0F);
+    EXPECT_EQ(h.gauges[0].centerLabel(), "45°C");
+    EXPECT_EQ(h.gauges[1].centerLabel(), "52°C"); // 30 + Intel offset 22
     EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), ": 1.65");
     EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Core)); // nominal 2.8 +- 10 %
     EXPECT_EQ(h.panel.voltageText(VoltageRail::Pos12), ": 12.10");
@@ -41,15 +41,56 @@ TEST(PollCycleTest, OnePollShowsEveryReadingInOrder)
 TEST(PollCycleTest, CpuSensorAtTenIsNotAvailable)
 {
     PollHarness h;
-    h.settings.checkLm75 = true;
+    h.settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
     h.driver.script("GetLM75TempAsusTX", {40, 10, 11});
-    h.poll.Timer1Timer();
-    h.poll.Timer1Timer();
-    EXPECT_EQ(h.gauges[1].CenterLabel(), "--");
-    EXPECT_EQ(h.gauges[1].Position(), 0.0F);
+    h.poll.poll();
+    h.poll.poll();
+    EXPECT_EQ(h.gauges[1].centerLabel(), "--");
+    EXPECT_EQ(h.gauges[1].position(), 0.0F);
     EXPECT_EQ(h.statistics.entry(UpDownReading::LM75).count, 1);
-    h.poll.Timer1Timer();
-    EXPECT_EQ(h.gauges[1].CenterLabel(), "33°C");
+    h.poll.poll();
+    EXPECT_EQ(h.gauges[1].centerLabel(), "33°C");
+}
+
+TEST(PollCycleTest, ReadingsTheDriverCouldNotIdentifyAreNotAvailableAndNeverAlarm)
+{
+    PollHarness h;
+    h.settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
+    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
+    h.settings.fan(Fan::Fan3).alarmEnabled = true; // no such fan: nothing to alarm about
+    h.settings.coreVoltageNominal = 1.1;
+    h.driver.setAvailableReadings(readingBit(DriverReading::CpuTemperature) | readingBit(DriverReading::Core0) |
+                                  readingBit(DriverReading::Pos33) | readingBit(DriverReading::Fan1));
+    h.driver.setCpuTemperatureIsTrue(true);
+    h.driver.script("GetLM75TempAsusTX", {48});
+    h.driver.script("GetLM78Core0", {1.08});
+    h.driver.script("GetLM78Pos33v", {3.33});
+    for (const char* rail : {"GetLM78Pos5v", "GetLM78Pos12v", "GetLM78Neg12v", "GetLM78Neg5v"}) {
+        h.driver.script(rail, {0.0}); // what such a driver returns for them
+    }
+    h.poll.poll();
+    h.poll.poll();
+
+    EXPECT_EQ(h.gauges[1].centerLabel(), "48°C"); // the package sensor: no offset
+    EXPECT_EQ(h.gauges[0].centerLabel(), "--");
+    EXPECT_EQ(h.gauges[2].centerLabel(), "--");
+    EXPECT_EQ(h.statistics.entry(UpDownReading::WB1).count, 0);
+    EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), ": 1.08");
+    for (VoltageRail rail : {VoltageRail::Pos5, VoltageRail::Pos12, VoltageRail::Neg12, VoltageRail::Neg5}) {
+        EXPECT_EQ(h.panel.voltageText(rail), ": not available");
+        EXPECT_FALSE(h.panel.voltageRed(rail));
+    }
+    EXPECT_EQ(h.statistics.entry(UpDownReading::P5Voltage).count, 0);
+    EXPECT_EQ(h.statistics.entry(UpDownReading::P33Voltage).count, 2);
+    EXPECT_EQ(h.panel.fanText(Fan::Fan2), "not available");
+    EXPECT_EQ(h.panel.fanText(Fan::Fan3), "not available");
+    EXPECT_TRUE(h.settings.fan(Fan::Fan3).alarmEnabled);
+    h.driver.setAvailableReadings(readingBit(DriverReading::CpuTemperature));
+    h.poll.poll();
+    EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), ": not available");
+    EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 3"); // polls go on without a core voltage
+    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts", "clear pending", "reset counts", "clear pending",
+                                     "reset counts"}));
 }
 
 TEST(PollCycleTest, TemperatureAlarmAtThresholdOnlyWhilePollingIsActive)
@@ -57,44 +98,44 @@ TEST(PollCycleTest, TemperatureAlarmAtThresholdOnlyWhilePollingIsActive)
     PollHarness h;
     h.driver.script("GetLM78Temp", {50});
     h.active = false; // the start-up poll, or suspended
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(std::count(h.alarms.calls.begin(), h.alarms.calls.end(), "temp 1"), 0);
     h.active = true;
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(std::count(h.alarms.calls.begin(), h.alarms.calls.end(), "temp 1"), 1);
 
     // A disabled alarm or a switched-off sensor raises nothing.
     h.alarms.calls.clear();
-    h.settings.mbAlarmEnabled = false;
-    h.poll.Timer1Timer();
+    h.settings.temperature(TemperatureSensor::WB1).alarmEnabled = false;
+    h.poll.poll();
     EXPECT_EQ(std::count(h.alarms.calls.begin(), h.alarms.calls.end(), "temp 1"), 0);
 }
 
 TEST(PollCycleTest, TemperatureAlarmsRunInSensorOrder)
 {
     PollHarness h;
-    h.settings.checkWb1 = true;
-    h.settings.checkWb2 = true;
-    h.settings.checkWb3 = true;
+    h.settings.temperature(TemperatureSensor::WB1).sensorEnabled = true;
+    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
+    h.settings.temperature(TemperatureSensor::WB3).sensorEnabled = true;
     h.driver.script("GetLM78Temp", {59});
     h.driver.script("GetWinBondSensor2", {75});
     h.driver.script("GetWinBondSensor3", {71});
     h.poll.setChipPresent(false);
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(h.alarms.calls, (Calls{"temp 1", "temp 3", "temp 4"}));
 }
 
 TEST(PollCycleTest, ReadingAboveScaleKeepsThePreviousValueEverywhere)
 {
     PollHarness h;
-    h.settings.mbAlarmTemperature = 40;
+    h.settings.temperature(TemperatureSensor::WB1).alarmTemperature = 40;
     h.driver.script("GetLM78Temp", {38, 75});
     h.active = false;
-    h.poll.Timer1Timer();
+    h.poll.poll();
     h.active = true;
-    h.poll.Timer1Timer(); // 75 is above the scale of 60
-    EXPECT_EQ(h.gauges[0].Position(), 38.0F);
-    EXPECT_EQ(h.gauges[0].CenterLabel(), "38°C");
+    h.poll.poll(); // 75 is above the scale of 60
+    EXPECT_EQ(h.gauges[0].position(), 38.0F);
+    EXPECT_EQ(h.gauges[0].centerLabel(), "38°C");
     const auto& wb1 = h.statistics.entry(UpDownReading::WB1);
     EXPECT_EQ(wb1.count, 2); // the previous value is fed again
     EXPECT_EQ(wb1.highLabel, "38");
@@ -104,47 +145,47 @@ TEST(PollCycleTest, ReadingAboveScaleKeepsThePreviousValueEverywhere)
 TEST(PollCycleTest, WinbondReadingsAreCompensatedAndRoundedToEven)
 {
     PollHarness h;
-    h.settings.checkWb2 = true;
+    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
     h.driver.script("GetWinBondSensor2", {44.5, 44.5});
-    h.poll.Timer1Timer();
-    EXPECT_EQ(h.gauges[2].Position(), 44.0F);
-    h.settings.wb2CompensationEnabled = true;
-    h.settings.wb2Compensation = 1;
-    h.poll.Timer1Timer();
-    EXPECT_EQ(h.gauges[2].Position(), 46.0F);
+    h.poll.poll();
+    EXPECT_EQ(h.gauges[2].position(), 44.0F);
+    h.settings.temperature(TemperatureSensor::WB2).compensationEnabled = true;
+    h.settings.temperature(TemperatureSensor::WB2).compensation = 1;
+    h.poll.poll();
+    EXPECT_EQ(h.gauges[2].position(), 46.0F);
 }
 
 TEST(PollCycleTest, UnavailableFanWithAlarmFiresAtOnceAndSwitchesItOff)
 {
     PollHarness h;
-    h.settings.fan2AlarmEnabled = true;
+    h.settings.fan(Fan::Fan2).alarmEnabled = true;
     h.settings.fanAlarmIgnoreCount = 5;
     h.driver.script("GetLM78Fan2", {255});
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "count 2=5", "fan 2 10 0", "reset counts"}));
-    EXPECT_FALSE(h.settings.fan2AlarmEnabled);
+    EXPECT_FALSE(h.settings.fan(Fan::Fan2).alarmEnabled);
     EXPECT_EQ(h.statistics.entry(UpDownReading::Fan2).count, 0);
 }
 
 TEST(PollCycleTest, FanOutsideItsBandIsChecked)
 {
     PollHarness h;
-    h.settings.fan1AlarmEnabled = true;
-    h.settings.fan1NominalRpm = 0.0; // any non-zero speed is out of band
+    h.settings.fan(Fan::Fan1).alarmEnabled = true;
+    h.settings.fan(Fan::Fan1).nominalRpm = 0.0; // any non-zero speed is out of band
     h.driver.script("GetLM78Fan1", {135});
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "fan 1 10 2500", "reset counts"}));
 
     // The band check runs whether or not the alarm is on: the check itself
     // looks at the switch. A speed on the band's edge is inside.
     h.alarms.calls.clear();
-    h.settings.fan1AlarmEnabled = false;
-    h.settings.fan1NominalRpm = 2000.0;
-    h.settings.fan1TolerancePercent = 25; // 1500 to 2500
-    h.poll.Timer1Timer();
+    h.settings.fan(Fan::Fan1).alarmEnabled = false;
+    h.settings.fan(Fan::Fan1).nominalRpm = 2000.0;
+    h.settings.fan(Fan::Fan1).tolerancePercent = 25; // 1500 to 2500
+    h.poll.poll();
     EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts"}));
-    h.settings.fan1TolerancePercent = 24;
-    h.poll.Timer1Timer();
+    h.settings.fan(Fan::Fan1).tolerancePercent = 24;
+    h.poll.poll();
     EXPECT_EQ(h.alarms.calls.at(3), "fan 1 24 2500");
 }
 
@@ -153,14 +194,14 @@ TEST(PollCycleTest, FanBandEdgeStaysInsideWhereDoublesMissIt)
     // 1640 / 100 x 50 comes out a hair above 820 in binary: the lower edge
     // would be 820.0000000000001 and a speed of exactly 820 would fire.
     PollHarness h;
-    h.settings.fan3AlarmEnabled = true;
-    h.settings.fan3NominalRpm = 1640.0;
-    h.settings.fan3TolerancePercent = 50; // 820 to 2460
+    h.settings.fan(Fan::Fan3).alarmEnabled = true;
+    h.settings.fan(Fan::Fan3).nominalRpm = 1640.0;
+    h.settings.fan(Fan::Fan3).tolerancePercent = 50; // 820 to 2460
     h.driver.script("GetLM78Fan3", {823, 824});
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(h.panel.fanText(Fan::Fan3), "820"); // 675000 div 823
     EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts"}));
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(h.alarms.calls.at(3), "fan 3 50 819");
 }
 
@@ -169,8 +210,8 @@ TEST(PollCycleTest, ZeroFanCountEndsTheFanRegionOnly)
     PollHarness h;
     h.driver.script("GetLM78Fan1", {135, 0});
     h.driver.script("GetLM78Fan2", {135, 100});
-    h.poll.Timer1Timer();
-    h.poll.Timer1Timer();
+    h.poll.poll();
+    h.poll.poll();
     EXPECT_EQ(h.panel.fanText(Fan::Fan1), "2500"); // the previous poll's text stays
     EXPECT_EQ(h.panel.fanText(Fan::Fan2), "2500"); // fan 2 was not reached
     EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 2");
@@ -179,7 +220,7 @@ TEST(PollCycleTest, ZeroFanCountEndsTheFanRegionOnly)
 
     h.poll.setFanDivisors(0, 2); // a zero divisor fails the same way
     h.driver.script("GetLM78Fan1", {135});
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(h.panel.fanText(Fan::Fan2), "2500");
 }
 
@@ -187,7 +228,7 @@ TEST(PollCycleTest, WithoutChipNoVoltagesOrFansAndPollsStayZero)
 {
     PollHarness h;
     h.poll.setChipPresent(false);
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(h.driver.calls("GetLM78Fan1"), 0);
     EXPECT_EQ(h.driver.calls("GetLM78Core0"), 0);
     EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), "");
@@ -201,8 +242,8 @@ TEST(PollCycleTest, SharedVoltageAlarmChecksEachWatchedRail)
     h.driver.script("GetLM78Core0", {2.8});
     h.driver.script("GetLM78Pos12v", {13.3});
     h.driver.script("GetLM78Neg12v", {-13.3});
-    h.settings.watchMinus12Voltage = false; // red, but not checked
-    h.poll.Timer1Timer();
+    h.settings.watched(VoltageRail::Neg12) = false; // red, but not checked
+    h.poll.poll();
     EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Neg12));
     EXPECT_EQ(h.alarms.calls, (Calls{"volt +12 Voltage 13.30", "clear pending", "reset counts"}));
 }
@@ -212,7 +253,7 @@ TEST(PollCycleTest, CoreVoltageFollowsThePortSetting)
     PollHarness h;
     h.settings.coreVoltagePort1 = true;
     h.driver.script("GetLM78Core1", {1.75});
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(h.driver.calls("GetLM78Core0"), 0);
     EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), ": 1.75");
 }
@@ -222,11 +263,11 @@ TEST(PollCycleTest, CpuIdleChecksOnlyWhileActive)
     PollHarness h;
     h.settings.cpuIdleLaunch = true;
     h.settings.cpuIdleClose = true;
-    h.poll.Timer1Timer();
+    h.poll.poll();
     h.listener.launched = true;
-    h.poll.Timer1Timer();
+    h.poll.poll();
     h.active = false;
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(h.listener.launchChecks, 1);
     EXPECT_EQ(h.listener.closeChecks, 2);
 }
@@ -235,47 +276,47 @@ TEST(PollCycleTest, ScaleSwitchRepollsAndRelabelsStatistics)
 {
     PollHarness h;
     h.driver.script("GetLM78Temp", {26});
-    h.poll.Timer1Timer();
+    h.poll.poll();
     EXPECT_EQ(h.poll.scaleCaption(), "F");
     h.active = false; // suspended: relabelled at once, gauges keep the old unit
-    h.poll.SpeedButton2Click();
+    h.poll.toggleScale();
     EXPECT_EQ(h.statistics.entry(UpDownReading::WB1).lowLabel, "78");
-    EXPECT_EQ(h.gauges[0].CenterLabel(), "26°C");
+    EXPECT_EQ(h.gauges[0].centerLabel(), "26°C");
     h.active = true;
     h.poll.pollIfActive();
-    EXPECT_EQ(h.gauges[0].CenterLabel(), "78°F");
+    EXPECT_EQ(h.gauges[0].centerLabel(), "78°F");
 }
 
 TEST(PollCycleTest, ResetWhileSuspendedKeepsThePollsLabel)
 {
     PollHarness h;
-    h.poll.Timer1Timer();
+    h.poll.poll();
     h.active = false;
-    h.poll.UDTabResetSpeedButtonClick();
+    h.poll.resetStatistics();
     EXPECT_EQ(h.statistics.entry(UpDownReading::WB1).lowLabel, "0");
     EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 1");
     h.active = true;
-    h.poll.UDTabResetSpeedButtonClick();
+    h.poll.resetStatistics();
     EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 1");
 }
 
 TEST(PollCycleTest, ReadingsThatAreNoNumbersAreNotTaken)
 {
     PollHarness h;
-    h.settings.checkWb2 = true;
+    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
     h.driver.script("GetWinBondSensor2", {40.0, std::nan(""), 1e300, 41.0});
     h.driver.script("GetLM78Pos5v", {5.0, std::numeric_limits<double>::infinity(), 5.1});
-    h.poll.Timer1Timer();
-    h.poll.Timer1Timer();
+    h.poll.poll();
+    h.poll.poll();
     // The gauge and the statistics keep the last real value; the voltage
     // region ends at the bad value and the labels before it were written.
-    EXPECT_EQ(h.gauges[2].Position(), 40.0F);
+    EXPECT_EQ(h.gauges[2].position(), 40.0F);
     EXPECT_EQ(h.statistics.entry(UpDownReading::WB2).count, 1);
     EXPECT_EQ(h.panel.voltageText(VoltageRail::Pos5), ": 5.00");
     EXPECT_EQ(h.statistics.entry(UpDownReading::P5Voltage).highLabel, "5.00");
-    h.poll.Timer1Timer();
-    h.poll.Timer1Timer();
-    EXPECT_EQ(h.gauges[2].Position(), 41.0F);
+    h.poll.poll();
+    h.poll.poll();
+    EXPECT_EQ(h.gauges[2].position(), 41.0F);
     EXPECT_EQ(h.statistics.entry(UpDownReading::WB2).lowLabel, "40");
     EXPECT_EQ(h.panel.voltageText(VoltageRail::Pos5), ": 5.10");
 }

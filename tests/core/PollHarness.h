@@ -17,12 +17,12 @@ namespace cdx {
 // Records the alarm calls of a poll in order.
 class RecordingAlarms : public AlarmChecks {
 public:
-    void DisplayTempAlarm(int sensor) override { calls.push_back("temp " + std::to_string(sensor)); }
-    void DisplayVoltageAlarm(const std::string& name, double value) override
+    void displayTemperatureAlarm(int sensor) override { calls.push_back("temp " + std::to_string(sensor)); }
+    void displayVoltageAlarm(const std::string& name, double value) override
     {
         calls.push_back("volt " + name + " " + std::to_string(value).substr(0, 5));
     }
-    void DisplayFanAlarm(int fan, int offMark, double value) override
+    void displayFanAlarm(int fan, int offMark, double value) override
     {
         calls.push_back("fan " + std::to_string(fan) + " " + std::to_string(offMark) + " " +
                         std::to_string(static_cast<int>(value)));
@@ -39,10 +39,10 @@ public:
 
 class RecordingListener : public PollListener {
 public:
-    void CreateIcon() override { ++icons; }
+    void createIcon() override { ++icons; }
     bool cpuIdleLaunched() const override { return launched; }
-    void CheckCPUIdleLaunch() override { ++launchChecks; }
-    void CheckCPUIdleClose() override { ++closeChecks; }
+    void checkCpuIdleLaunch() override { ++launchChecks; }
+    void checkCpuIdleClose() override { ++closeChecks; }
 
     int icons = 0;
     bool launched = false;
@@ -59,8 +59,8 @@ struct PollHarness {
         }
         gauges[0].setScale(60.0F);
         // The fake's default fans run at 2500 and 2250 RPM: in band.
-        settings.fan1NominalRpm = 2500.0;
-        settings.fan2NominalRpm = 2250.0;
+        settings.fan(Fan::Fan1).nominalRpm = 2500.0;
+        settings.fan(Fan::Fan2).nominalRpm = 2250.0;
         poll.setChipPresent(true);
         poll.setFanDivisors(2, 2);
     }

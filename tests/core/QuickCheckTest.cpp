@@ -42,7 +42,7 @@ protected:
 
 TEST_F(QuickCheckTest, CaptionsJoinNamesAndShownValues)
 {
-    settings.mbGaugeName = "Board";
+    settings.temperature(TemperatureSensor::WB1).name = "Board";
     EXPECT_EQ(quick.caption(QuickCheckItem::MB), "Board: 45°C");
     EXPECT_EQ(quick.caption(QuickCheckItem::CPU), "CPU LM75: --");
     EXPECT_EQ(quick.caption(QuickCheckItem::CORE), "Core: 1.65");
@@ -55,7 +55,7 @@ TEST_F(QuickCheckTest, CaptionsJoinNamesAndShownValues)
 
 TEST_F(QuickCheckTest, TemperatureInformation)
 {
-    settings.mbAlarmTemperature = 50;
+    settings.temperature(TemperatureSensor::WB1).alarmTemperature = 50;
     QuickInfo info = quick.info(QuickCheckItem::MB);
     EXPECT_EQ(info.title, "Quick info for: Motherboard");
     EXPECT_EQ(info.current, "Current Value: 45°C");
@@ -64,8 +64,8 @@ TEST_F(QuickCheckTest, TemperatureInformation)
     EXPECT_EQ(info.lowest, "Lowest value: 40");
     EXPECT_EQ(info.highest, "Highest value: 47");
 
-    settings.cpuAlarmEnabled = false;
-    settings.cpuAlarmTemperature = 37;
+    settings.temperature(TemperatureSensor::LM75).alarmEnabled = false;
+    settings.temperature(TemperatureSensor::LM75).alarmTemperature = 37;
     display.degreeText = "";
     display.roundFahrenheit = false;
     info = quick.info(QuickCheckItem::CPU);
@@ -88,9 +88,9 @@ TEST_F(QuickCheckTest, VoltageInformationNeedsTheAlarmAndTheRailBox)
     EXPECT_TRUE(info.alarmEnabled);
     EXPECT_EQ(info.lowest, "Lowest value: 3.31");
 
-    settings.watchPlus33Voltage = false;
+    settings.watched(VoltageRail::Pos33) = false;
     EXPECT_FALSE(quick.info(QuickCheckItem::Po33).alarmEnabled);
-    settings.watchPlus33Voltage = true;
+    settings.watched(VoltageRail::Pos33) = true;
     settings.voltageAlarmEnabled = false;
     EXPECT_FALSE(quick.info(QuickCheckItem::Po33).alarmEnabled);
     EXPECT_EQ(quick.info(QuickCheckItem::Ne5).title, "Quick info for: -5 Voltage");
@@ -98,9 +98,9 @@ TEST_F(QuickCheckTest, VoltageInformationNeedsTheAlarmAndTheRailBox)
 
 TEST_F(QuickCheckTest, FanInformation)
 {
-    settings.fan3Name = "Case";
-    settings.fan3TolerancePercent = 15;
-    settings.fan3AlarmEnabled = true;
+    settings.fan(Fan::Fan3).name = "Case";
+    settings.fan(Fan::Fan3).tolerancePercent = 15;
+    settings.fan(Fan::Fan3).alarmEnabled = true;
     readings.setFanText(Fan::Fan3, "2100");
     const QuickInfo info = quick.info(QuickCheckItem::FANnr3);
     EXPECT_EQ(info.title, "Quick info for: Case");

@@ -28,7 +28,10 @@ protected:
 
     std::array<bool, 4> flags() const
     {
-        return {settings.checkWb1, settings.checkLm75, settings.checkWb2, settings.checkWb3};
+        return {settings.temperature(TemperatureSensor::WB1).sensorEnabled,
+                settings.temperature(TemperatureSensor::LM75).sensorEnabled,
+                settings.temperature(TemperatureSensor::WB2).sensorEnabled,
+                settings.temperature(TemperatureSensor::WB3).sensorEnabled};
     }
 
     Settings settings;
@@ -47,7 +50,7 @@ protected:
 TEST_F(SensorSwitchesTest, Lm75AndTheWinbondPairExcludeEachOther)
 {
     switches.setChecked(S::WB2, true);
-    EXPECT_TRUE(settings.checkWb2);
+    EXPECT_TRUE(settings.temperature(TemperatureSensor::WB2).sensorEnabled);
     EXPECT_TRUE(settings.wb2SwitchBox);
     EXPECT_FALSE(switches.enabled(S::LM75));
 
@@ -63,19 +66,19 @@ TEST_F(SensorSwitchesTest, Lm75AndTheWinbondPairExcludeEachOther)
     EXPECT_FALSE(switches.checked(S::WB2));
     EXPECT_FALSE(switches.enabled(S::WB2));
     EXPECT_FALSE(switches.enabled(S::WB3));
-    EXPECT_TRUE(settings.checkLm75);
-    EXPECT_FALSE(settings.checkWb2);
+    EXPECT_TRUE(settings.temperature(TemperatureSensor::LM75).sensorEnabled);
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB2).sensorEnabled);
     EXPECT_FALSE(settings.wb2SwitchBox);
 }
 
 TEST_F(SensorSwitchesTest, SwitchingOffShowsDashesAtZeroAndHidesThePanel)
 {
     switches.setChecked(S::WB1, false);
-    EXPECT_EQ(gauges[0].CenterLabel(), "--");
-    EXPECT_EQ(gauges[0].Position(), 0.0F);
+    EXPECT_EQ(gauges[0].centerLabel(), "--");
+    EXPECT_EQ(gauges[0].position(), 0.0F);
     EXPECT_FALSE(switches.panelVisible(S::WB1));
-    EXPECT_FALSE(settings.checkWb1);
-    EXPECT_FALSE(settings.trayShowMb);
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB1).sensorEnabled);
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB1).trayShow);
     EXPECT_FALSE(switches.trayBoxEnabled(S::WB1));
     EXPECT_FALSE(switches.swapBoxEnabled(S::WB1));
     EXPECT_EQ(events, (std::vector<std::string>{"relay"}));
@@ -85,7 +88,7 @@ TEST_F(SensorSwitchesTest, SwitchingOffShowsDashesAtZeroAndHidesThePanel)
     switches.setChecked(S::WB1, true);
     EXPECT_TRUE(switches.trayBoxEnabled(S::WB1));
     EXPECT_FALSE(switches.swapBoxEnabled(S::WB1));
-    EXPECT_FALSE(settings.trayShowMb); // enabled, not ticked
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB1).trayShow); // enabled, not ticked
     EXPECT_EQ(events, (std::vector<std::string>{"relay", "poll"}));
 }
 
@@ -93,32 +96,32 @@ TEST_F(SensorSwitchesTest, SettingTheSameStateRunsNoHandler)
 {
     switches.setChecked(S::WB1, true);
     EXPECT_TRUE(events.empty());
-    switches.GenTabCheckWB1CheckBoxClick();
+    switches.runHandler(TemperatureSensor::WB1);
     EXPECT_EQ(events, (std::vector<std::string>{"relay", "poll"}));
 }
 
 TEST_F(SensorSwitchesTest, StartUpAppliesTheStoredFlagsInOrder)
 {
-    settings.checkLm75 = true;
-    settings.checkWb1 = true;
-    settings.checkWb3 = true;
+    settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
+    settings.temperature(TemperatureSensor::WB1).sensorEnabled = true;
+    settings.temperature(TemperatureSensor::WB3).sensorEnabled = true;
     switches.applyAtStartUp(true);
     // The WB3 switch, applied after the LM75, wins.
     EXPECT_EQ(flags(), (std::array<bool, 4>{true, false, false, true}));
     EXPECT_EQ(switches.panelsVisible(), (std::array<bool, 4>{true, false, false, true}));
-    EXPECT_EQ(gauges[1].CenterLabel(), "--");
-    EXPECT_EQ(gauges[2].CenterLabel(), "--");
-    EXPECT_EQ(gauges[0].CenterLabel(), "33°C");
+    EXPECT_EQ(gauges[1].centerLabel(), "--");
+    EXPECT_EQ(gauges[2].centerLabel(), "--");
+    EXPECT_EQ(gauges[0].centerLabel(), "33°C");
     EXPECT_EQ(std::count(events.begin(), events.end(), "read lm75"), 2);
 }
 
 TEST_F(SensorSwitchesTest, StartUpWithoutAChipSwitchesTheMotherboardSensorOff)
 {
-    settings.checkLm75 = true;
+    settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
     switches.applyAtStartUp(false);
     EXPECT_EQ(flags(), (std::array<bool, 4>{false, true, false, false}));
     EXPECT_EQ(switches.panelsVisible(), (std::array<bool, 4>{false, true, false, false}));
-    EXPECT_EQ(GaugeStack::SetVUMmeters(switches.panelsVisible()).compactHeight, 100);
+    EXPECT_EQ(GaugeStack::restackGauges(switches.panelsVisible()).compactHeight, 100);
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,7 +50,7 @@ Settings editedSettings()
                 } else if constexpr (std::is_same_v<Accessor, IntField>) {
                     accessor(s) = std::clamp(accessor(s) + 3, row.minimum, row.maximum);
                 } else if constexpr (std::is_same_v<Accessor, DoubleField>) {
-                    accessor(s) += 1.5;
+                    accessor(s) = std::min(accessor(s) + 0.5, row.highest);
                 } else if constexpr (std::is_same_v<Accessor, GaugeField>) {
                     accessor(s) += 2.5f;
                 } else if constexpr (std::is_same_v<Accessor, StringField>) {
@@ -91,13 +93,21 @@ protected:
 
     FakeRegistry m_registry;
     FakeProgramLocation m_location{"/opt/caldrix"};
-    SettingsStore m_store{m_registry, m_location};
+    std::ostringstream m_messages;
+    SettingsStore m_store{m_registry, m_location, m_messages};
 };
+
+RegistryValue binary(double d)
+{
+    std::vector<std::uint8_t> bytes(8);
+    std::memcpy(bytes.data(), &d, 8);
+    return RegistryValue::fromBinary(bytes);
+}
 
 TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
 {
     const auto schema = settingsSchema();
-    ASSERT_EQ(schema.size(), 173u);
+    ASSERT_EQ(schema.size(), 175u);
     std::set<std::string> names;
     for (std::size_t i = 0; i < schema.size(); ++i) {
         EXPECT_EQ(schema[i].position, static_cast<int>(i) + 1);
@@ -109,37 +119,9 @@ TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
     for (int position : settingsSaveOrder()) {
         ++written[position];
     }
-    EXPECT_EQ(written.size(), 173u);
+    EXPECT_EQ(written.size(), 175u);
     for (const auto& [position, count] : written) {
         EXPECT_EQ(count, position == 103 ? 2 : 1) << position;
-    }
-}
-
-TEST_F(SettingsStoreTest, RecordDefaultsAreTheSchemaDefaults)
-{
-    Settings fromSchema;
-    Settings defaults;
-    for (const SettingRow& row : settingsSchema()) {
-        std::visit(
-            [&](auto accessor) {
-                using Accessor = decltype(accessor);
-                if constexpr (std::is_same_v<Accessor, GaugeField>) {
-                    accessor(fromSchema) = -1.0f;
-                    accessor(fromSchema) = static_cast<float>(std::get<double>(row.defaultValue));
-                } else if constexpr (std::is_same_v<Accessor, ColourField>) {
-                    accessor(fromSchema) = colourFromText(std::get<std::string_view>(row.defaultValue)).value();
-                } else if constexpr (std::is_same_v<Accessor, StringField>) {
-                    accessor(fromSchema) = std::get<std::string_view>(row.defaultValue);
-                } else if constexpr (std::is_same_v<Accessor, BoolField>) {
-                    accessor(fromSchema) = std::get<bool>(row.defaultValue);
-                } else if constexpr (std::is_same_v<Accessor, IntField>) {
-                    accessor(fromSchema) = std::get<int>(row.defaultValue);
-                } else if constexpr (std::is_same_v<Accessor, DoubleField>) {
-                    accessor(fromSchema) = std::get<double>(row.defaultValue);
-                }
-            },
-            row.field);
-        EXPECT_TRUE(sameField(row, fromSchema, defaults)) << row.name;
     }
 }
 
@@ -195,8 +177,8 @@ TEST_F(SettingsStoreTest, CpuTypeButtonsRoundTrip)
 TEST_F(SettingsStoreTest, WritesEachKindWithItsRegistryType)
 {
     Settings s;
-    s.trayStyles[TrayWb2].background = 0x00123456;
-    s.fan1NominalRpm = 2500.0;
+    s.temperature(TemperatureSensor::WB2).trayStyle.background = 0x00123456;
+    s.fan(Fan::Fan1).nominalRpm = 2500.0;
     save(s);
     EXPECT_EQ(*stored("MB Alarm"), RegistryValue::fromDword(1));
     EXPECT_EQ(*stored("Zuno"), RegistryValue::fromDword(0));
@@ -210,11 +192,11 @@ TEST_F(SettingsStoreTest, WritesEachKindWithItsRegistryType)
     EXPECT_EQ(*stored("C or F"), RegistryValue::fromString("C"));
     EXPECT_EQ(*stored("CDX Path"), RegistryValue::fromString("/opt/caldrix/caldrix"));
     const auto names = m_registry.valueNames(kUser, kSettingsKeyPath);
-    EXPECT_EQ(names.size(), 173u);
+    EXPECT_EQ(names.size(), 175u);
     EXPECT_EQ(names.count("InterVal"), 1u);
     EXPECT_EQ(names.count("Interval"), 0u);
 
-    s.mbAlarmEnabled = false;
+    s.temperature(TemperatureSensor::WB1).alarmEnabled = false;
     s.customCpu = true;
     s.customCpuOffset = 9;
     s.cpuOffset = 9;
@@ -337,12 +319,12 @@ TEST_F(SettingsStoreTest, AbsentAndEmptyTextsReadAsEmptyWithoutStopping)
     Settings loaded = load(&result);
     EXPECT_TRUE(result.complete());
     EXPECT_EQ(loaded.temperatureUnit, "");
-    EXPECT_EQ(loaded.mbAlarmPath, "");
-    EXPECT_EQ(loaded.fan2Name, "Fan 2");
-    EXPECT_EQ(loaded.wb3GaugeName, "WB Sensor 3");
-    EXPECT_EQ(loaded.fan1Name, s.fan1Name);
-    EXPECT_EQ(loaded.trayStyles[TrayLm75].fontName, "Arial");
-    EXPECT_EQ(loaded.trayStyles[TrayWb2].fontName, "%FONT%");
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).actions.runPath, "");
+    EXPECT_EQ(loaded.fan(Fan::Fan2).name, "Fan 2");
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB3).name, "WB Sensor 3");
+    EXPECT_EQ(loaded.fan(Fan::Fan1).name, s.fan(Fan::Fan1).name);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::LM75).trayStyle.fontName, "Arial");
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB2).trayStyle.fontName, "%FONT%");
 }
 
 TEST_F(SettingsStoreTest, ANameReadEmptyGetsItsDefaultEvenWhenTheLoadStopsAmongTheNames)
@@ -353,7 +335,7 @@ TEST_F(SettingsStoreTest, ANameReadEmptyGetsItsDefaultEvenWhenTheLoadStopsAmongT
     SettingsLoad result;
     Settings loaded = load(&result);
     EXPECT_EQ(result.rowsLoaded, 96);
-    EXPECT_EQ(loaded.fan1Name, "Fan 1");
+    EXPECT_EQ(loaded.fan(Fan::Fan1).name, "Fan 1");
 }
 
 TEST_F(SettingsStoreTest, CpuTypeFollowsItsButtons)
@@ -407,11 +389,6 @@ TEST_F(SettingsStoreTest, HandEditedValuesAreBroughtToWhatTheEditorsAllow)
     store("PC Speaker Freq", RegistryValue::fromDword(0));
     store("WB1 Font Size", RegistryValue::fromDword(0));
     store("WB3 Font Size", RegistryValue::fromDword(72));
-    auto binary = [](double d) {
-        std::vector<std::uint8_t> bytes(8);
-        std::memcpy(bytes.data(), &d, 8);
-        return RegistryValue::fromBinary(bytes);
-    };
     store("MB Tempature Scale", binary(0.0));
     store("CPU Tempature Scale", binary(-20.0));
     store("Sensor 2 Temperature Scale", binary(std::nan("")));
@@ -421,17 +398,87 @@ TEST_F(SettingsStoreTest, HandEditedValuesAreBroughtToWhatTheEditorsAllow)
     EXPECT_EQ(loaded.swapInterval, 1000);
     EXPECT_EQ(loaded.logInterval, 60000);
     EXPECT_EQ(loaded.pcSpeakerDivisor, 200);
-    EXPECT_EQ(loaded.trayStyles[TrayWb1].fontSize, 6);
-    EXPECT_EQ(loaded.trayStyles[TrayWb3].fontSize, 12);
-    EXPECT_EQ(loaded.mbTemperatureScale, 1.0f);
-    EXPECT_EQ(loaded.cpuTemperatureScale, 1.0f);
-    EXPECT_EQ(loaded.wb2TemperatureScale, 80.0f);
-    EXPECT_TRUE(std::isfinite(loaded.wb3TemperatureScale));
-    EXPECT_GT(loaded.wb3TemperatureScale, 1e38f);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).trayStyle.fontSize, 6);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB3).trayStyle.fontSize, 12);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).scale, 1.0f);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::LM75).scale, 1.0f);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB2).scale, 80.0f);
+    EXPECT_TRUE(std::isfinite(loaded.temperature(TemperatureSensor::WB3).scale));
+    EXPECT_GT(loaded.temperature(TemperatureSensor::WB3).scale, 1e38f);
 
     // A scale that only a gauge could reach narrows to single precision.
     store("MB Tempature Scale", binary(45.3));
-    EXPECT_EQ(load().mbTemperatureScale, 45.3f);
+    EXPECT_EQ(load().temperature(TemperatureSensor::WB1).scale, 45.3f);
+}
+
+// A float no editor could produce would falsify or silence an alarm: NaN in
+// "Voltage Off" raises the alarm on a healthy rail, +Inf silences it.
+TEST_F(SettingsStoreTest, FloatsNoEditorCouldProduceAreBroughtIntoRange)
+{
+    save(Settings{});
+    const double inf = std::numeric_limits<double>::infinity();
+    store("Voltage Off", binary(std::nan("")));
+    store("CoreVoltage", binary(inf));
+    store("3.3 Custom Value", binary(-100.0));
+    store("Fan1 Users RPM", binary(std::nan("")));
+    store("Fan2 Users RPM", binary(-inf));
+    store("Fan3 Users RPM", binary(1e9));
+    store("Fan1 Off Mark", RegistryValue::fromDword(400));
+    store("LM78 Compensation", RegistryValue::fromDword(static_cast<std::uint32_t>(-90)));
+    SettingsLoad result;
+    const Settings loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(loaded.voltageTolerance, 10.0);
+    EXPECT_EQ(loaded.coreVoltageNominal, 5.0);
+    EXPECT_EQ(loaded.plus33VoltageNominal, 3.0);
+    EXPECT_EQ(loaded.fan(Fan::Fan1).nominalRpm, 0.0);
+    EXPECT_EQ(loaded.fan(Fan::Fan2).nominalRpm, 0.0);
+    EXPECT_EQ(loaded.fan(Fan::Fan3).nominalRpm, 32000.0);
+    EXPECT_EQ(loaded.fan(Fan::Fan1).tolerancePercent, 50);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).compensation, -50);
+    const std::string messages = m_messages.str();
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 8) << messages;
+    EXPECT_NE(messages.find("\"Voltage Off\""), std::string::npos) << messages;
+
+    // What the editors leave, rounding of their 0.1 steps included, loads
+    // unchanged and quietly.
+    m_messages.str("");
+    Settings edited;
+    edited.coreVoltageNominal = 4.9 + 0.1;
+    edited.plus33VoltageNominal = 3.0;
+    save(edited);
+    EXPECT_EQ(load(), edited);
+    EXPECT_EQ(m_messages.str(), "");
+}
+
+TEST_F(SettingsStoreTest, AnOverlongTextIsSetAsideWhileTheRestLoads)
+{
+    Settings edited;
+    edited.temperature(TemperatureSensor::WB1).actions.runPath = "/usr/local/bin/alarm";
+    edited.fan(Fan::Fan3).name = "Pump";
+    edited.loopWaves = true;
+    save(edited);
+    store("CPU Alarm Path", RegistryValue::fromString(std::string(256, 'a')));
+    store("Fan 1 Name", RegistryValue::fromString("0123456789"));
+    // Characters are counted, not bytes: eleven degree signs fit a name.
+    std::string degrees;
+    for (int i = 0; i < 11; ++i) {
+        degrees += "\xC2\xB0";
+    }
+    store("VUM 2 Name", RegistryValue::fromString(degrees));
+    SettingsLoad result;
+    const Settings loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::LM75).actions.runPath, "");
+    EXPECT_EQ(loaded.fan(Fan::Fan1).name, "Fan 1");
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::LM75).name, degrees);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).actions.runPath, "/usr/local/bin/alarm");
+    EXPECT_EQ(loaded.fan(Fan::Fan3).name, "Pump");
+    EXPECT_TRUE(loaded.loopWaves);
+    const std::string messages = m_messages.str();
+    EXPECT_NE(messages.find("\"CPU Alarm Path\""), std::string::npos) << messages;
+    EXPECT_NE(messages.find("\"Fan 1 Name\""), std::string::npos) << messages;
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 2) << messages;
 }
 
 TEST_F(SettingsStoreTest, EachRowIsReportedAsItIsApplied)
@@ -445,13 +492,53 @@ TEST_F(SettingsStoreTest, EachRowIsReportedAsItIsApplied)
         if (row.feeds(current, current.customCpuOffset)) {
             EXPECT_EQ(current.cpuOffset, 10);
         }
-        if (row.feeds(current, current.fan1Name)) {
-            nameSeenFilled = !current.fan1Name.empty();
+        if (row.feeds(current, current.fan(Fan::Fan1).name)) {
+            nameSeenFilled = !current.fan(Fan::Fan1).name.empty();
         }
     });
-    ASSERT_EQ(positions.size(), static_cast<std::size_t>(kLoadedRowCount));
+    // The rows read on their own follow the others.
+    ASSERT_EQ(positions.size(), static_cast<std::size_t>(kLoadedRowCount) + 2);
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
     EXPECT_TRUE(nameSeenFilled);
+}
+
+TEST_F(SettingsStoreTest, MetricsRowsAreReadWhereverTheLoadStopped)
+{
+    Settings edited = editedSettings();
+    edited.metricsAddress = "127.0.0.1:9464";
+    edited.metricsTextfile = "/var/lib/node_exporter/caldrix.prom";
+    Settings defaults;
+
+    // The load stops at the first row; the metrics rows are read all the same.
+    save(edited);
+    store(settingRow(1).name, RegistryValue::fromString("1"));
+    SettingsLoad result;
+    Settings loaded = load(&result);
+    EXPECT_EQ(result.rowsLoaded, 0);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).alarmTemperature,
+              defaults.temperature(TemperatureSensor::WB1).alarmTemperature);
+    EXPECT_EQ(loaded.metricsAddress, "127.0.0.1:9464");
+    EXPECT_EQ(loaded.metricsTextfile, "/var/lib/node_exporter/caldrix.prom");
+
+    // An unreadable metrics row keeps its default, neither stopping the load
+    // nor taking the other metrics row with it.
+    save(edited);
+    store("Metrics Address", RegistryValue::fromDword(9464));
+    loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).alarmTemperature,
+              edited.temperature(TemperatureSensor::WB1).alarmTemperature);
+    EXPECT_EQ(loaded.metricsAddress, "");
+    EXPECT_EQ(loaded.metricsTextfile, "/var/lib/node_exporter/caldrix.prom");
+
+    // A key written before the rows existed loads them empty: both stay off.
+    save(edited);
+    removeValue("Metrics Address");
+    removeValue("Metrics Textfile");
+    loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(loaded.metricsAddress, "");
+    EXPECT_EQ(loaded.metricsTextfile, "");
 }
 
 TEST_F(SettingsStoreTest, ProgramPathIsWrittenOnItsOwn)

@@ -94,47 +94,47 @@ protected:
 
 TEST_F(TrayTooltipTest, CombinesTheChosenItemsInOrder)
 {
-    EXPECT_EQ(tooltip.CreateToolTip(), "Motherboard: 45°C ");
+    EXPECT_EQ(tooltip.createToolTip(), "Motherboard: 45°C ");
 
-    settings.tooltipFan1 = true;
-    EXPECT_EQ(tooltip.CreateToolTip(), "Motherboard: 45°C Fan 1: 4821 ");
+    settings.fan(Fan::Fan1).tooltip = true;
+    EXPECT_EQ(tooltip.createToolTip(), "Motherboard: 45°C Fan 1: 4821 ");
 
-    settings.tooltipMb = false;
-    settings.tooltipFan1 = false;
-    EXPECT_EQ(tooltip.CreateToolTip(), "");
+    settings.temperature(TemperatureSensor::WB1).tooltip = false;
+    settings.fan(Fan::Fan1).tooltip = false;
+    EXPECT_EQ(tooltip.createToolTip(), "");
 
-    settings.tooltipFan3 = true;
-    settings.tooltipLm75 = true;
-    settings.tooltipWb3 = true;
-    settings.tooltipFan2 = true;
-    settings.cpuGaugeName = "CPU";
-    settings.fan2Name = "Rear";
-    EXPECT_EQ(tooltip.CreateToolTip(), "CPU: -- WB Sensor 3: 105°C Rear: not available Fan 3: 2250 ");
+    settings.fan(Fan::Fan3).tooltip = true;
+    settings.temperature(TemperatureSensor::LM75).tooltip = true;
+    settings.temperature(TemperatureSensor::WB3).tooltip = true;
+    settings.fan(Fan::Fan2).tooltip = true;
+    settings.temperature(TemperatureSensor::LM75).name = "CPU";
+    settings.fan(Fan::Fan2).name = "Rear";
+    EXPECT_EQ(tooltip.createToolTip(), "CPU: -- WB Sensor 3: 105°C Rear: not available Fan 3: 2250 ");
 }
 
 TEST_F(TrayTooltipTest, IconToolTipIsTheNameUnlessOnAllIcons)
 {
-    EXPECT_EQ(tooltip.iconToolTip(TrayWb1), "Motherboard");
-    EXPECT_EQ(tooltip.iconToolTip(TrayLm75), "CPU LM75");
-    EXPECT_EQ(tooltip.iconToolTip(TrayWb2), "WB Sensor 2");
-    EXPECT_EQ(tooltip.iconToolTip(TrayWb3), "WB Sensor 3");
+    EXPECT_EQ(tooltip.iconToolTip(TemperatureSensor::WB1), "Motherboard");
+    EXPECT_EQ(tooltip.iconToolTip(TemperatureSensor::LM75), "CPU LM75");
+    EXPECT_EQ(tooltip.iconToolTip(TemperatureSensor::WB2), "WB Sensor 2");
+    EXPECT_EQ(tooltip.iconToolTip(TemperatureSensor::WB3), "WB Sensor 3");
     settings.tooltipOnAllIcons = true;
-    settings.tooltipWb2 = true;
-    EXPECT_EQ(tooltip.iconToolTip(TrayWb3), "Motherboard: 45°C WB Sensor 2: 38°C ");
+    settings.temperature(TemperatureSensor::WB2).tooltip = true;
+    EXPECT_EQ(tooltip.iconToolTip(TemperatureSensor::WB3), "Motherboard: 45°C WB Sensor 2: 38°C ");
 }
 
 TEST_F(TrayTooltipTest, AMissingGaugeReadsEmpty)
 {
     TrayTooltip partial{settings, {nullptr, &lm75, &wb2, &wb3}, readings};
-    EXPECT_EQ(partial.label(TrayWb1), "");
-    EXPECT_EQ(partial.CreateToolTip(), "Motherboard:  ");
+    EXPECT_EQ(partial.label(TemperatureSensor::WB1), "");
+    EXPECT_EQ(partial.createToolTip(), "Motherboard:  ");
 }
 
 std::vector<int> ticks(SwapCycle& cycle, const std::array<bool, 4>& chosen, int count)
 {
     std::vector<int> shown;
     for (int i = 0; i < count; ++i) {
-        const std::optional<TraySensor> turn = cycle.advance(chosen);
+        const std::optional<TemperatureSensor> turn = cycle.advance(chosen);
         shown.push_back(turn ? static_cast<int>(*turn) + 1 : 0);
     }
     return shown;
@@ -143,7 +143,7 @@ std::vector<int> ticks(SwapCycle& cycle, const std::array<bool, 4>& chosen, int 
 TEST(SwapCycleTest, VisitsTheChosenSensorsInOrder)
 {
     SwapCycle cycle;
-    EXPECT_EQ(cycle.SwapIndex(), 0);
+    EXPECT_EQ(cycle.swapIndex(), 0);
     EXPECT_EQ(ticks(cycle, {true, false, false, true}, 5), (std::vector<int>{1, 4, 1, 4, 1}));
     EXPECT_EQ(ticks(cycle, {true, true, true, true}, 5), (std::vector<int>{2, 3, 4, 1, 2}));
     EXPECT_EQ(ticks(cycle, {false, false, true, false}, 3), (std::vector<int>{3, 3, 3}));
@@ -153,7 +153,7 @@ TEST(SwapCycleTest, NothingChosenMovesThePositionOnly)
 {
     SwapCycle cycle;
     EXPECT_EQ(ticks(cycle, {false, false, false, false}, 5), (std::vector<int>{0, 0, 0, 0, 0}));
-    EXPECT_EQ(cycle.SwapIndex(), 1);
+    EXPECT_EQ(cycle.swapIndex(), 1);
     // The next chosen sensor after the position, not from the start.
     EXPECT_EQ(ticks(cycle, {true, false, true, false}, 2), (std::vector<int>{3, 1}));
 }

@@ -20,8 +20,8 @@ TEST_F(WarningLogTest, InitialContentAndTwoEntries)
     EXPECT_EQ(readFile(h.paths.warningTxt), "");
     EXPECT_EQ(readFile(h.paths.warningHtm), WarnHtmHeader);
 
-    h.warningLog.WriteErrorLog("WARNING: CPU LM75 has reached: 50°C / 122°F");
-    h.warningLog.WriteErrorLog("CPU Idle was launched by CDX.");
+    h.warningLog.writeErrorLog("WARNING: CPU LM75 has reached: 50°C / 122°F");
+    h.warningLog.writeErrorLog("CPU Idle was launched by CDX.");
     const std::string line1 = "|12/06/26|14:30:15|WARNING: CPU LM75 has reached: 50°C / 122°F           |\r\n";
     const std::string line2 = "|12/06/26|14:30:15|CPU Idle was launched by CDX.                         |\r\n";
     EXPECT_EQ(readFile(h.paths.warningTxt), Frame + line1 + Frame + Frame + line2 + Frame);
@@ -36,7 +36,7 @@ TEST_F(WarningLogTest, LongMessageWidensItsRow)
 {
     const std::string message(60, 'm');
     h.options.warnUpDownHtml = false;
-    h.warningLog.WriteErrorLog(message);
+    h.warningLog.writeErrorLog(message);
     EXPECT_EQ(readFile(h.paths.warningTxt), Frame + "|12/06/26|14:30:15|" + message + "|\r\n" + Frame);
     EXPECT_EQ(readFile(h.paths.warningHtm), WarnHtmHeader);
 }
@@ -45,7 +45,7 @@ TEST_F(WarningLogTest, MissingTextFileSkipsHtmlAndSizesWithOneError)
 {
     std::filesystem::remove(h.paths.warningTxt);
     test::writeFile(h.paths.warningHtm, WarnHtmHeader + std::string(3000, 'x'));
-    h.warningLog.WriteErrorLog("x");
+    h.warningLog.writeErrorLog("x");
     EXPECT_EQ(h.messages.errors().size(), 1u);
     EXPECT_EQ(readFile(h.paths.warningHtm), WarnHtmHeader + std::string(3000, 'x'));
     EXPECT_EQ(h.sizes.labels().warningHtm, "HTM:0Kb");
@@ -74,8 +74,8 @@ TEST(UpDownLogTest, TextAndHtmlReportsAppendWhole)
     EXPECT_EQ(readFile(h.paths.upDownTxt), "");
     EXPECT_EQ(readFile(h.paths.upDownHtm), "<html>\r\n<body bgcolor=\"#FFFFFF\">\r\n");
 
-    h.upDownLog.WriteUpDownLog(sampleReport());
-    h.upDownLog.WriteUpDownLog(sampleReport());
+    h.upDownLog.writeUpDownLog(sampleReport());
+    h.upDownLog.writeUpDownLog(sampleReport());
     const std::string rule = "+----------------+-----------+-----------+-----------+\r\n";
     std::string txt = "+----------------------------------------------------+\r\n"
                       "|Up and Down Log: 12/06/26                           |\r\n"
@@ -116,13 +116,13 @@ TEST(UpDownLogTest, NoFormatWritesNothingAndLockedTextSkipsHtml)
     test::LogHarness h;
     h.options.warnUpDownTxt = false;
     h.options.warnUpDownHtml = false;
-    h.upDownLog.WriteUpDownLog(sampleReport());
+    h.upDownLog.writeUpDownLog(sampleReport());
     EXPECT_EQ(readFile(h.paths.upDownTxt), "");
 
     h.options.warnUpDownTxt = true;
     h.options.warnUpDownHtml = true;
     h.locks.lock(h.paths.upDownTxt);
-    h.upDownLog.WriteUpDownLog(sampleReport());
+    h.upDownLog.writeUpDownLog(sampleReport());
     EXPECT_EQ(h.messages.errors().size(), 1u);
     EXPECT_EQ(readFile(h.paths.upDownHtm), "<html>\r\n<body bgcolor=\"#FFFFFF\">\r\n");
 }

@@ -12,16 +12,16 @@ constexpr WindowState::Screen kScreen{1024, 768};
 
 TEST(GaugeStackTest, VisiblePanelsStackFromTheTopWithoutGaps)
 {
-    const GaugeStack all = GaugeStack::SetVUMmeters({true, true, true, true});
+    const GaugeStack all = GaugeStack::restackGauges({true, true, true, true});
     EXPECT_EQ(all.tops, (std::array<int, 4>{8, 70, 132, 194}));
     EXPECT_EQ(all.compactHeight, 286);
 
-    const GaugeStack lm75AndWb3 = GaugeStack::SetVUMmeters({false, true, false, true});
+    const GaugeStack lm75AndWb3 = GaugeStack::restackGauges({false, true, false, true});
     EXPECT_EQ(lm75AndWb3.tops, (std::array<int, 4>{GaugeStack::HiddenTop, 8, GaugeStack::HiddenTop, 70}));
     EXPECT_EQ(lm75AndWb3.compactHeight, 162);
 
-    EXPECT_EQ(GaugeStack::SetVUMmeters({false, false, false, false}).compactHeight, 70);
-    EXPECT_EQ(GaugeStack::SetVUMmeters({false, false, true, false}).compactHeight, 100);
+    EXPECT_EQ(GaugeStack::restackGauges({false, false, false, false}).compactHeight, 70);
+    EXPECT_EQ(GaugeStack::restackGauges({false, false, true, false}).compactHeight, 100);
 }
 
 class WindowStateTest : public ::testing::Test {
@@ -42,7 +42,7 @@ TEST_F(WindowStateTest, ShowOpensCompactOnTopAndShowExpandOpensANormalWindow)
     settings.windowLeft = 100;
     settings.windowTop = 50;
     state.setCompactHeight(162);
-    state.Show2Click(kScreen);
+    state.showCompact(kScreen);
     EXPECT_EQ(state.left(), 100);
     EXPECT_EQ(state.top(), 50);
     EXPECT_EQ(state.width(), 112);
@@ -54,8 +54,8 @@ TEST_F(WindowStateTest, ShowOpensCompactOnTopAndShowExpandOpensANormalWindow)
     EXPECT_TRUE(settings.doubleClickSmall);
     EXPECT_FALSE(state.isHidden());
 
-    state.Hide1Click();
-    state.Show1Click(kScreen);
+    state.hideToTray();
+    state.showExpanded(kScreen);
     EXPECT_EQ(state.width(), 572);
     EXPECT_EQ(state.height(), 314);
     EXPECT_FALSE(state.stayOnTop());
@@ -69,16 +69,16 @@ TEST_F(WindowStateTest, HidingTwiceKeepsThePositionOfTheFirstHide)
 {
     settings.windowLeft = 200;
     settings.windowTop = 120;
-    state.Show2Click(kScreen);
+    state.showCompact(kScreen);
     state.moved(300, 140);
-    state.Hide1Click();
+    state.hideToTray();
     EXPECT_EQ(settings.windowLeft, 300);
     EXPECT_EQ(settings.windowTop, 140);
     EXPECT_EQ(state.left(), WindowState::ParkedLeft);
     EXPECT_TRUE(state.isHidden());
     EXPECT_FALSE(state.visible());
 
-    state.Hide1Click();
+    state.hideToTray();
     EXPECT_EQ(settings.windowLeft, 300);
     EXPECT_EQ(settings.windowTop, 140);
 }
@@ -87,21 +87,21 @@ TEST_F(WindowStateTest, PositionIsPulledOntoTheScreen)
 {
     settings.windowLeft = 2000;
     settings.windowTop = 2000;
-    state.Show1Click(kScreen);
+    state.showExpanded(kScreen);
     EXPECT_EQ(state.left(), 1024 - 572);
     EXPECT_EQ(state.top(), 768 - 26 - 314);
 
-    state.Hide1Click();
+    state.hideToTray();
     settings.windowLeft = -40;
     settings.windowTop = -7;
-    state.Show2Click(kScreen);
+    state.showCompact(kScreen);
     EXPECT_EQ(state.left(), 0);
     EXPECT_EQ(state.top(), 0);
 
     // A screen smaller than the window: the window keeps its top left corner
     // on the screen.
-    state.Hide1Click();
-    state.Show1Click({400, 300});
+    state.hideToTray();
+    state.showExpanded({400, 300});
     EXPECT_EQ(state.left(), 0);
     EXPECT_EQ(state.top(), 0);
 }
@@ -110,16 +110,16 @@ TEST_F(WindowStateTest, ShowingAVisibleWindowKeepsWhereTheUserMovedIt)
 {
     settings.windowLeft = 10;
     settings.windowTop = 10;
-    state.Show2Click(kScreen);
+    state.showCompact(kScreen);
     state.moved(400, 300);
-    state.Show2Click(kScreen);
+    state.showCompact(kScreen);
     EXPECT_EQ(state.left(), 400);
     EXPECT_EQ(state.top(), 300);
 }
 
 TEST_F(WindowStateTest, AWindowJustLeftOfTheScreenIsNotHidden)
 {
-    state.Show1Click(kScreen);
+    state.showExpanded(kScreen);
     state.moved(-572, 0);
     EXPECT_FALSE(state.isHidden());
     state.moved(-573, 0);

@@ -16,7 +16,7 @@
 #include "platform/fake/FakeAlarmWindow.h"
 #include "platform/fake/FakeSensorDriver.h"
 #include "platform/fake/FakeTimerQueue.h"
-#include "platform/fake/FakeWarningDialog.h"
+#include "platform/fake/FakeWarningPrompt.h"
 #include "platform/fake/FakeWavePlayer.h"
 #include "platform/linux/LinuxShell.h"
 #include "settings/Settings.h"
@@ -38,19 +38,19 @@ bool waitFor(const std::filesystem::path& file)
 // The alarm actions over fakes, with a real shell.
 struct ActionsOverShell {
     ActionsOverShell(Settings& settings, Shell& shell)
-        : sound(settings, player, driver), control({settings, *timer1, *timer4, sound, {}, {}}), dialog(control),
-          actions({settings, window, shell, sound, *timer4, dialog, control, {}})
+        : sound(settings, player, driver), control({settings, *pollTimer, *toneTimer, sound, {}, {}}), dialog(control),
+          actions({settings, window, shell, sound, *toneTimer, dialog, control, {}})
     {
     }
 
     FakeTimerQueue queue;
-    std::unique_ptr<Timer> timer1 = queue.createTimer();
-    std::unique_ptr<Timer> timer4 = queue.createTimer();
+    std::unique_ptr<Timer> pollTimer = queue.createTimer();
+    std::unique_ptr<Timer> toneTimer = queue.createTimer();
     FakeWavePlayer player;
     FakeSensorDriver driver;
     AlarmSound sound;
     WarningDialogControl control;
-    FakeWarningDialog dialog;
+    FakeWarningPrompt dialog;
     FakeAlarmWindow window;
     AlarmActions actions;
 };
@@ -68,9 +68,9 @@ TEST(AlarmProgramTest, APathWithShellCharactersIsOneProgramFile)
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
 
     Settings settings;
-    settings.mbAlarmRun = true;
-    settings.mbAlarmPath = script.string();
-    settings.mbShowAlarmMsg = false;
+    settings.temperature(TemperatureSensor::WB1).actions.run = true;
+    settings.temperature(TemperatureSensor::WB1).actions.runPath = script.string();
+    settings.temperature(TemperatureSensor::WB1).actions.showMessage = false;
     LinuxShell shell;
     ActionsOverShell alarm(settings, shell);
     AlarmActions& actions = alarm.actions;
@@ -96,9 +96,9 @@ TEST(AlarmProgramTest, AMissingProgramIsSkipped)
     test::TemporaryDirectory folder;
     LinuxShell shell("/bin/false-opener-that-does-not-exist");
     Settings settings;
-    settings.voltageAlarmRun = true;
-    settings.voltageAlarmPath = (std::filesystem::path(folder.path()) / "gone.sh").string();
-    settings.voltageShowAlarmMsg = false;
+    settings.voltageActions.run = true;
+    settings.voltageActions.runPath = (std::filesystem::path(folder.path()) / "gone.sh").string();
+    settings.voltageActions.showMessage = false;
     ActionsOverShell alarm(settings, shell);
     AlarmActions& actions = alarm.actions;
     actions.run(AlarmKind::Voltage, 3, {"dialog", "log"});

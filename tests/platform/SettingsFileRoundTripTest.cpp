@@ -16,18 +16,18 @@ TEST(SettingsFileRoundTripTest, EveryValueSurvivesTheFile)
     FakeProgramLocation location(folder.path());
 
     Settings written;
-    written.mbTemperatureScale = 75.0F;
-    written.mbAlarmPath = "/opt/my tools/alarm \"loud\".sh";
+    written.temperature(TemperatureSensor::WB1).scale = 75.0F;
+    written.temperature(TemperatureSensor::WB1).actions.runPath = "/opt/my tools/alarm \"loud\".sh";
     written.voltageTolerance = 7.5;
     written.coreVoltageNominal = 1.35;
-    written.fan2Name = "Rear °";
-    written.mbGaugeName = "Mainboard";
-    written.trayStyles[TrayLm75].background = 0x00123456;
-    written.trayStyles[TrayWb1].fontName = "DejaVu Sans";
+    written.fan(Fan::Fan2).name = "Rear °";
+    written.temperature(TemperatureSensor::WB1).name = "Mainboard";
+    written.temperature(TemperatureSensor::LM75).trayStyle.background = 0x00123456;
+    written.temperature(TemperatureSensor::WB1).trayStyle.fontName = "DejaVu Sans";
     written.pollInterval = 3000;
     written.temperatureUnit = "F";
-    written.checkLm75 = true;
-    written.checkWb1 = false;
+    written.temperature(TemperatureSensor::LM75).sensorEnabled = true;
+    written.temperature(TemperatureSensor::WB1).sensorEnabled = false;
     {
         FileRegistry registry(folder.path());
         SettingsStore store(registry, location);

@@ -73,7 +73,7 @@ protected:
 
 TEST_F(MainWindowTest, LayoutNamesAndCaptions)
 {
-    h.settings.cpuGaugeName = "Processor";
+    h.settings.temperature(TemperatureSensor::LM75).name = "Processor";
     make();
     EXPECT_EQ(window->windowTitle(), "Caldrix");
     EXPECT_EQ(window->font().pixelSize(), 11);
@@ -87,8 +87,8 @@ TEST_F(MainWindowTest, LayoutNamesAndCaptions)
         EXPECT_EQ(meter->parentWidget()->size(), QSize(86, 62));
     }
     EXPECT_EQ(window->gaugeColumn().caption(S::LM75).text(), "Processor");
-    EXPECT_EQ(h.gauges[0].Scale(), 60.0F);
-    EXPECT_EQ(h.gauges[1].CenterLabel(), "00");
+    EXPECT_EQ(h.gauges[0].scale(), 60.0F);
+    EXPECT_EQ(h.gauges[1].centerLabel(), "00");
     EXPECT_EQ(window->unitButton().objectName(), "SpeedButton2");
     EXPECT_EQ(window->unitButton().geometry(), QRect(88, 8, 15, 15));
 
@@ -120,14 +120,14 @@ TEST_F(MainWindowTest, LayoutNamesAndCaptions)
 TEST_F(MainWindowTest, StatesSizesAndWindowKinds)
 {
     make();
-    window->Show2Click();
+    window->showCompact();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(outerSize(), QSize(112, 286));
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(window->windowType(), Qt::Tool);
     EXPECT_EQ(window->modeButton().text(), QString::fromUtf8("▶"));
 
-    window->ModeButtonClick();
+    window->toggleMode();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(outerSize(), QSize(572, 314));
     // The desktop adds its frame around the inside size.
@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, StatesSizesAndWindowKinds)
     EXPECT_EQ(window->windowType(), Qt::Window);
     EXPECT_EQ(window->modeButton().text(), QString::fromUtf8("◀"));
 
-    window->ModeButtonClick();
+    window->toggleMode();
     EXPECT_EQ(outerSize(), QSize(112, 286));
 
     window->setStayOnTop(false);
@@ -160,16 +160,16 @@ TEST_F(MainWindowTest, SwitchedOffSensorsLeaveNoGapInTheColumn)
     switches.setChecked(S::WB1, false);
     switches.setChecked(S::WB2, true);
     switches.setChecked(S::WB3, true);
-    switches.GenTabCheckLM75CheckBoxClick(); // off, as start-up runs it
+    switches.runHandler(TemperatureSensor::LM75); // off, as start-up runs it
     EXPECT_EQ(column.panel(S::WB2).y(), 8);
     EXPECT_EQ(column.panel(S::WB3).y(), 70);
-    EXPECT_EQ(h.gauges[0].CenterLabel(), "--");
-    window->Show2Click();
+    EXPECT_EQ(h.gauges[0].centerLabel(), "--");
+    window->showCompact();
     EXPECT_EQ(outerSize().height(), 162);
 
-    h.settings.checkWb1 = true;
-    h.settings.checkWb2 = false;
-    h.settings.checkWb3 = false;
+    h.settings.temperature(TemperatureSensor::WB1).sensorEnabled = true;
+    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = false;
+    h.settings.temperature(TemperatureSensor::WB3).sensorEnabled = false;
     window->applySensorSwitches(true);
     EXPECT_EQ(column.panel(S::WB1).y(), 8);
     EXPECT_TRUE(column.panel(S::WB2).isHidden());
@@ -180,12 +180,12 @@ TEST_F(MainWindowTest, HidingRemembersThePositionOnce)
     h.settings.windowLeft = 40;
     h.settings.windowTop = 30;
     make();
-    window->Show2Click();
+    window->showCompact();
     EXPECT_EQ(window->pos(), QPoint(40, 30));
     window->move(120, 90); // the user drags the window
     QApplication::processEvents();
 
-    window->Hide1Click();
+    window->hideToTray();
     EXPECT_EQ(h.settings.windowLeft, 120);
     EXPECT_EQ(h.settings.windowTop, 90);
     EXPECT_EQ(window->displayState().left(), WindowState::ParkedLeft);
@@ -193,11 +193,11 @@ TEST_F(MainWindowTest, HidingRemembersThePositionOnce)
     EXPECT_TRUE(window->isHidden());
     EXPECT_FALSE(window->isVisible());
 
-    window->Hide1Click();
+    window->hideToTray();
     EXPECT_EQ(h.settings.windowLeft, 120);
     EXPECT_EQ(h.settings.windowTop, 90);
 
-    window->Show2Click();
+    window->showCompact();
     EXPECT_EQ(window->pos(), QPoint(120, 90));
 }
 
@@ -206,7 +206,7 @@ TEST_F(MainWindowTest, AMoveReportedByTheInsideKeepsTheFramePosition)
     h.settings.windowLeft = 40;
     h.settings.windowTop = 30;
     make();
-    window->Show2Click();
+    window->showCompact();
     ASSERT_EQ(window->pos(), QPoint(40, 30));
     // A desktop with a frame reports where the inside of the window went:
     // its own border and caption further right and down.
@@ -215,10 +215,10 @@ TEST_F(MainWindowTest, AMoveReportedByTheInsideKeepsTheFramePosition)
 
     // The window is remembered, and shown again, where its frame is; the
     // inside's position would move it by the frame at every hide and show.
-    window->Hide1Click();
+    window->hideToTray();
     EXPECT_EQ(h.settings.windowLeft, 40);
     EXPECT_EQ(h.settings.windowTop, 30);
-    window->Show2Click();
+    window->showCompact();
     EXPECT_EQ(window->pos(), QPoint(40, 30));
 }
 
@@ -227,28 +227,28 @@ TEST_F(MainWindowTest, RememberedPositionIsPulledOntoTheScreen)
     h.settings.windowLeft = screen().width() + 100;
     h.settings.windowTop = 10;
     make();
-    window->Show1Click();
+    window->showExpanded();
     EXPECT_EQ(window->x(), screen().width() - 572);
 
-    window->Hide1Click();
+    window->hideToTray();
     h.settings.windowLeft = -30;
     h.settings.windowTop = -30;
-    window->Show2Click();
+    window->showCompact();
     EXPECT_EQ(window->pos(), QPoint(0, 0));
 }
 
 TEST_F(MainWindowTest, TrayDoubleClickOpensTheModeLastChosen)
 {
     make();
-    window->Show1Click();
-    window->Hide1Click();
-    window->TrayIcon1DblClick();
+    window->showExpanded();
+    window->hideToTray();
+    window->openFromTray();
     EXPECT_EQ(outerSize().width(), 572);
 
-    window->Hide1Click();
-    window->Show2Click();
-    window->Hide1Click();
-    window->TrayIcon1DblClick();
+    window->hideToTray();
+    window->showCompact();
+    window->hideToTray();
+    window->openFromTray();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(outerSize().width(), 112);
     EXPECT_TRUE(h.settings.doubleClickSmall);
@@ -257,7 +257,7 @@ TEST_F(MainWindowTest, TrayDoubleClickOpensTheModeLastChosen)
 TEST_F(MainWindowTest, MinimisingHidesToTheTray)
 {
     make();
-    window->Show2Click();
+    window->showCompact();
     window->setWindowState(Qt::WindowMinimized);
     QApplication::processEvents();
     QApplication::processEvents();
@@ -305,7 +305,7 @@ TEST_F(MainWindowTest, MenuFollowsTheWindowAndPolling)
     item("Exit1")->trigger();
     EXPECT_EQ(exits, 1);
     // Closing the window from its frame ends the program the same way.
-    window->Show2Click();
+    window->showCompact();
     window->close();
     EXPECT_EQ(exits, 2);
     EXPECT_TRUE(window->isVisible());
@@ -363,7 +363,7 @@ TEST_F(MainWindowTest, LogItemsAndTheJokeItem)
 
 TEST_F(MainWindowTest, QuickCheckCaptionsAndTheInformationDialog)
 {
-    h.settings.fan2Name = "R&D";
+    h.settings.fan(Fan::Fan2).name = "R&D";
     make();
     h.panel.setVoltage(VoltageRail::Core, ": 1.65", true);
     h.panel.setFanText(Fan::Fan2, "3100");
@@ -412,10 +412,10 @@ TEST_F(MainWindowTest, ReadingsGroupsShowThePanel)
     EXPECT_EQ(groups.fanRpmLabel(Fan::Fan3).x(), groups.fanNameLabel(Fan::Fan3).geometry().right() + 11);
 
     groups.voltageBox(VoltageRail::Neg5).click();
-    EXPECT_FALSE(h.settings.watchMinus5Voltage);
+    EXPECT_FALSE(h.settings.watched(VoltageRail::Neg5));
 
     h.settings.plus33VoltageNominal = 3.35;
-    groups.SetAll33VoltText();
+    groups.refreshPlus33Caption();
     EXPECT_EQ(groups.voltageBox(VoltageRail::Pos33).text(), "+3.35 Voltage");
 
     // The box writes the value with the user's decimal separator.
@@ -433,10 +433,10 @@ TEST_F(MainWindowTest, UnitButtonAndStartUpTab)
     EXPECT_NE(window->unitButton().text(), before);
     EXPECT_EQ(window->unitButton().text().toStdString(), h.poll.scaleCaption());
 
-    window->SetActiveTab();
+    window->showStartPage();
     EXPECT_EQ(window->pageControl().currentIndex(), 6);
     h.settings.tabOnTop = 9;
-    window->SetActiveTab();
+    window->showStartPage();
     EXPECT_EQ(window->pageControl().currentIndex(), 6);
 }
 

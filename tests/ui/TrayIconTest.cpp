@@ -106,10 +106,10 @@ TEST_F(TrayIconTest, LongToolTipKeepsItsFirst62Characters)
     const std::string text = "Motherboard: 45°C CPU LM75: 51°C WB Sensor 2: 30C WB Sensor 3: 31C abc";
     ASSERT_EQ(utf8Length(text), 70U);
     icon.setToolTip(text);
-    EXPECT_EQ(utf8Length(icon.ToolTip()), 62U);
-    EXPECT_EQ(icon.ToolTip(), "Motherboard: 45°C CPU LM75: 51°C WB Sensor 2: 30C WB Sensor 3:");
+    EXPECT_EQ(utf8Length(icon.toolTip()), 62U);
+    EXPECT_EQ(icon.toolTip(), "Motherboard: 45°C CPU LM75: 51°C WB Sensor 2: 30C WB Sensor 3:");
     icon.setActive(true);
-    EXPECT_EQ(area.shown(&icon.window())->tip, icon.ToolTip());
+    EXPECT_EQ(area.shown(&icon.window())->tip, icon.toolTip());
 }
 
 TEST_F(TrayIconTest, EmptyToolTipAddIsFollowedByOneModify)
@@ -240,7 +240,7 @@ TEST(QtNotificationAreaTest, WithoutATrayHostIconsAreRefusedAndThatIsSaidOnce)
     second.setToolTip("b");
     second.setActive(true);
     first.setToolTip("c");
-    EXPECT_TRUE(first.Active()) << "the component keeps the value written";
+    EXPECT_TRUE(first.active()) << "the component keeps the value written";
     EXPECT_EQ(diagnostics.str(), "Caldrix: no system tray is available; running without tray icons.\n");
 }
 

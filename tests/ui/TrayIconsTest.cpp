@@ -73,11 +73,11 @@ protected:
     void start()
     {
         icons = std::make_unique<TrayIcons>(
-            area, settings, std::array<GaugeModel*, 4>{&wb1, &lm75, &wb2, &wb3}, readings, timers.timer2(), &menu,
+            area, settings, std::array<GaugeModel*, 4>{&wb1, &lm75, &wb2, &wb3}, readings, timers.swapTimer(), &menu,
             [this] { ++doubleClicks; }, [this] { return timers.pollingActive(); });
         MonitorTimers::Handlers handlers;
-        handlers.poll = [this] { icons->CreateIcon(); };
-        handlers.swap = [this] { icons->Timer2Timer(); };
+        handlers.poll = [this] { icons->createIcon(); };
+        handlers.swap = [this] { icons->swapTick(); };
         timers.setHandlers(handlers);
         icons->loadSettings();
         timers.startUp(settings.pollInterval, settings.swapInterval);
@@ -97,8 +97,8 @@ protected:
     // The WB1 icon drawn afresh.
     const IconImage& drawWb1()
     {
-        icons->CreateIcon();
-        return picture(icons->TrayIcon1());
+        icons->createIcon();
+        return picture(icons->iconOf(TemperatureSensor::WB1));
     }
 
     Settings settings;
@@ -139,7 +139,7 @@ TEST_F(TrayIconsTest, TemperatureBecomesAnOpaqueIconWithLinesAndText)
             EXPECT_TRUE(p == Silver || p == Black) << x << "," << y;
         }
     }
-    EXPECT_EQ(icons->TrayIcon1().ToolTip(), "Motherboard");
+    EXPECT_EQ(icons->iconOf(TemperatureSensor::WB1).toolTip(), "Motherboard");
 }
 
 TEST_F(TrayIconsTest, DegreeOptionsShapeTextAndPlace)
@@ -199,11 +199,11 @@ TEST_F(TrayIconsTest, StyleGivesColoursAndFontSize)
 {
     start();
     const Ink small = inkOf(drawWb1(), Black);
-    TrayStyle style;
+    TrayStyle style = Settings{}.temperature(TemperatureSensor::WB1).trayStyle;
     style.background = 0x00FF0000; // blue, stored as 0x00BBGGRR
     style.fontColour = 0x000000FF; // red
-    icons->setTrayStyle(TrayWb1, style);
-    const IconImage& coloured = picture(icons->TrayIcon1());
+    icons->setTrayStyle(TemperatureSensor::WB1, style);
+    const IconImage& coloured = picture(icons->iconOf(TemperatureSensor::WB1));
     EXPECT_EQ(pixel(coloured, 15, 5), 0xFF0000FFU);
     EXPECT_EQ(pixel(coloured, 0, 0), 0xFFFF0000U);
     const Ink red = inkOf(coloured, 0xFFFF0000U);
@@ -211,8 +211,8 @@ TEST_F(TrayIconsTest, StyleGivesColoursAndFontSize)
     EXPECT_EQ(inkOf(coloured, Black).count, 0);
 
     style.fontSize = 12;
-    icons->setTrayStyle(TrayWb1, style);
-    const Ink large = inkOf(picture(icons->TrayIcon1()), 0xFFFF0000U);
+    icons->setTrayStyle(TemperatureSensor::WB1, style);
+    const Ink large = inkOf(picture(icons->iconOf(TemperatureSensor::WB1)), 0xFFFF0000U);
     EXPECT_GT(large.bottom - large.top, small.bottom - small.top);
     EXPECT_GT(large.count, small.count);
 }
@@ -222,51 +222,52 @@ TEST_F(TrayIconsTest, StyleEditsWaitForPollingToBeDrawn)
     start();
     timers.suspend();
     icons->suspend();
-    const IconHandle before = icons->TrayIcon1().Icon();
-    TrayStyle style;
+    const IconHandle before = icons->iconOf(TemperatureSensor::WB1).icon();
+    TrayStyle style = Settings{}.temperature(TemperatureSensor::WB1).trayStyle;
     style.background = 0x00FFFFFF;
-    icons->setTrayStyle(TrayWb1, style);
-    EXPECT_EQ(icons->TrayIcon1().Icon(), before);
-    EXPECT_EQ(settings.trayStyles[TrayWb1], style);
+    icons->setTrayStyle(TemperatureSensor::WB1, style);
+    EXPECT_EQ(icons->iconOf(TemperatureSensor::WB1).icon(), before);
+    EXPECT_EQ(settings.temperature(TemperatureSensor::WB1).trayStyle, style);
     timers.resume([this] { icons->resume(); });
-    EXPECT_EQ(pixel(picture(icons->TrayIcon1()), 15, 5), 0xFFFFFFFFU);
+    EXPECT_EQ(pixel(picture(icons->iconOf(TemperatureSensor::WB1)), 15, 5), 0xFFFFFFFFU);
 }
 
 TEST_F(TrayIconsTest, TooltipsAreComposedAndCut)
 {
-    settings.trayShowMb = false;
-    settings.tooltipFan1 = true;
+    settings.temperature(TemperatureSensor::WB1).trayShow = false;
+    settings.fan(Fan::Fan1).tooltip = true;
     start();
-    EXPECT_EQ(icons->CreateToolTip(), "Motherboard: 45°C Fan 1: 4821 ");
-    EXPECT_EQ(icons->TrayIcon3().ToolTip(), "Motherboard: 45°C Fan 1: 4821 ");
+    EXPECT_EQ(icons->createToolTip(), "Motherboard: 45°C Fan 1: 4821 ");
+    EXPECT_EQ(icons->programIcon().toolTip(), "Motherboard: 45°C Fan 1: 4821 ");
 
-    settings.tooltipLm75 = settings.tooltipWb2 = settings.tooltipWb3 = true;
+    settings.temperature(TemperatureSensor::LM75).tooltip = settings.temperature(TemperatureSensor::WB2).tooltip =
+        settings.temperature(TemperatureSensor::WB3).tooltip = true;
     settings.tooltipOnAllIcons = true;
-    icons->showBoxClick(TrayWb2, true);
-    const std::string combined = icons->CreateToolTip();
+    icons->showBoxClick(TemperatureSensor::WB2, true);
+    const std::string combined = icons->createToolTip();
     ASSERT_GT(utf8Length(combined), 62U);
-    EXPECT_EQ(icons->TrayIcon4().ToolTip(), utf8Left(combined, 62));
-    EXPECT_EQ(shown(icons->TrayIcon4())->tip, utf8Left(combined, 62));
+    EXPECT_EQ(icons->iconOf(TemperatureSensor::WB2).toolTip(), utf8Left(combined, 62));
+    EXPECT_EQ(shown(icons->iconOf(TemperatureSensor::WB2))->tip, utf8Left(combined, 62));
 }
 
 TEST_F(TrayIconsTest, ShowModeWithoutTemperaturesShowsOnlyTheProgramIcon)
 {
-    settings.trayShowMb = false;
+    settings.temperature(TemperatureSensor::WB1).trayShow = false;
     start();
     EXPECT_EQ(area.shownCount(), 1U);
-    const NotifyIconData* plain = shown(icons->TrayIcon3());
+    const NotifyIconData* plain = shown(icons->programIcon());
     ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(plain->icon, icons->PlainIcon());
+    EXPECT_EQ(plain->icon, icons->plainIcon());
     EXPECT_EQ(plain->tip, "Motherboard: 45°C ");
-    EXPECT_EQ(icons->PlainIcon()->width, 32);
+    EXPECT_EQ(icons->plainIcon()->width, 32);
 
     // Choosing a temperature replaces the program icon by the temperature's.
-    icons->showBoxClick(TrayLm75, true);
+    icons->showBoxClick(TemperatureSensor::LM75, true);
     EXPECT_EQ(area.shownCount(), 1U);
-    EXPECT_NE(shown(icons->TrayIcon2()), nullptr);
-    EXPECT_EQ(icons->TrayIcon2().ToolTip(), "CPU LM75");
-    icons->showBoxClick(TrayLm75, false);
-    EXPECT_NE(shown(icons->TrayIcon3()), nullptr);
+    EXPECT_NE(shown(icons->iconOf(TemperatureSensor::LM75)), nullptr);
+    EXPECT_EQ(icons->iconOf(TemperatureSensor::LM75).toolTip(), "CPU LM75");
+    icons->showBoxClick(TemperatureSensor::LM75, false);
+    EXPECT_NE(shown(icons->programIcon()), nullptr);
     EXPECT_EQ(area.shownCount(), 1U);
 }
 
@@ -274,30 +275,31 @@ TEST_F(TrayIconsTest, SwapModeAlternatesTheChosenTemperatures)
 {
     settings.showTempInTray = false;
     settings.swapIcons = true;
-    settings.swapMb = true;
-    settings.swapWb3 = true;
+    settings.temperature(TemperatureSensor::WB1).swap = true;
+    settings.temperature(TemperatureSensor::WB3).swap = true;
     settings.swapInterval = 3000;
     start();
-    ASSERT_EQ(area.shownCount(), 1U) << "TrayIcon3 carries the cycle";
+    ASSERT_EQ(area.shownCount(), 1U) << "the program icon carries the cycle";
     // Start-up ran one tick.
-    EXPECT_EQ(icons->TrayIcon3().ToolTip(), "Motherboard");
+    EXPECT_EQ(icons->programIcon().toolTip(), "Motherboard");
     std::vector<std::string> seen;
     for (int i = 0; i < 4; ++i) {
         queue.advance(2999);
-        const std::string before = icons->TrayIcon3().ToolTip();
+        const std::string before = icons->programIcon().toolTip();
         queue.advance(1);
-        EXPECT_NE(icons->TrayIcon3().ToolTip(), before) << "changes on the 3 s mark";
-        seen.push_back(icons->TrayIcon3().ToolTip());
-        const TrayIcon& source = seen.back() == "Motherboard" ? icons->TrayIcon1() : icons->TrayIcon5();
-        EXPECT_EQ(shown(icons->TrayIcon3())->icon, source.Icon());
+        EXPECT_NE(icons->programIcon().toolTip(), before) << "changes on the 3 s mark";
+        seen.push_back(icons->programIcon().toolTip());
+        const TrayIcon& source = seen.back() == "Motherboard" ? icons->iconOf(TemperatureSensor::WB1)
+                                                              : icons->iconOf(TemperatureSensor::WB3);
+        EXPECT_EQ(shown(icons->programIcon())->icon, source.icon());
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"WB Sensor 3", "Motherboard", "WB Sensor 3", "Motherboard"}));
     EXPECT_EQ(area.shownCount(), 1U);
 
     // Unchecking the last swap box brings the program icon back.
-    icons->swapBoxClick(TrayWb3, false);
-    icons->swapBoxClick(TrayWb1, false);
-    EXPECT_EQ(shown(icons->TrayIcon3())->icon, icons->PlainIcon());
+    icons->swapBoxClick(TemperatureSensor::WB3, false);
+    icons->swapBoxClick(TemperatureSensor::WB1, false);
+    EXPECT_EQ(shown(icons->programIcon())->icon, icons->plainIcon());
     area.clearCalls();
     queue.advance(30000);
     EXPECT_TRUE(area.calls().empty()) << "a tick without swap boxes does nothing";
@@ -305,87 +307,87 @@ TEST_F(TrayIconsTest, SwapModeAlternatesTheChosenTemperatures)
 
 TEST_F(TrayIconsTest, ModeButtonsSwitchBetweenOwnIconsAndTheCycle)
 {
-    settings.trayShowLm75 = true;
-    settings.checkLm75 = true;
+    settings.temperature(TemperatureSensor::LM75).trayShow = true;
+    settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
     start();
     EXPECT_EQ(area.shownCount(), 2U);
-    EXPECT_FALSE(timers.timer2().enabled());
-    EXPECT_TRUE(icons->showBoxEditable(TrayWb1));
-    EXPECT_FALSE(icons->showBoxEditable(TrayWb2)) << "sensor switched off";
+    EXPECT_FALSE(timers.swapTimer().enabled());
+    EXPECT_TRUE(icons->showBoxEditable(TemperatureSensor::WB1));
+    EXPECT_FALSE(icons->showBoxEditable(TemperatureSensor::WB2)) << "sensor switched off";
 
-    icons->RadioButton19Click();
-    EXPECT_FALSE(settings.trayShowMb);
-    EXPECT_FALSE(settings.trayShowLm75);
-    EXPECT_FALSE(icons->showBoxEditable(TrayWb1));
-    EXPECT_TRUE(icons->swapBoxEditable(TrayLm75));
+    icons->chooseSwapMode();
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB1).trayShow);
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::LM75).trayShow);
+    EXPECT_FALSE(icons->showBoxEditable(TemperatureSensor::WB1));
+    EXPECT_TRUE(icons->swapBoxEditable(TemperatureSensor::LM75));
     EXPECT_TRUE(icons->swapIntervalEditable());
-    EXPECT_TRUE(timers.timer2().enabled());
+    EXPECT_TRUE(timers.swapTimer().enabled());
     ASSERT_EQ(area.shownCount(), 1U);
-    EXPECT_EQ(shown(icons->TrayIcon3())->icon, icons->PlainIcon());
+    EXPECT_EQ(shown(icons->programIcon())->icon, icons->plainIcon());
 
-    icons->swapBoxClick(TrayLm75, true);
+    icons->swapBoxClick(TemperatureSensor::LM75, true);
     queue.advance(settings.swapInterval);
-    EXPECT_EQ(icons->TrayIcon3().ToolTip(), "CPU LM75");
+    EXPECT_EQ(icons->programIcon().toolTip(), "CPU LM75");
 
-    icons->RadioButton18Click();
-    EXPECT_FALSE(settings.swapLm75);
-    EXPECT_FALSE(timers.timer2().enabled());
+    icons->chooseShowMode();
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::LM75).swap);
+    EXPECT_FALSE(timers.swapTimer().enabled());
     EXPECT_FALSE(icons->swapIntervalEditable());
-    EXPECT_EQ(shown(icons->TrayIcon3())->icon, icons->PlainIcon());
-    EXPECT_EQ(shown(icons->TrayIcon3())->tip, "Motherboard: 45°C ") << "the poll-time redraw";
+    EXPECT_EQ(shown(icons->programIcon())->icon, icons->plainIcon());
+    EXPECT_EQ(shown(icons->programIcon())->tip, "Motherboard: 45°C ") << "the poll-time redraw";
 
     icons->swapIntervalUp();
     EXPECT_EQ(icons->swapIntervalCaption(), "Interval: 6 Seconds");
-    EXPECT_EQ(timers.timer2().interval(), 6000);
+    EXPECT_EQ(timers.swapTimer().interval(), 6000);
 }
 
 TEST_F(TrayIconsTest, SuspendShowsTheSuspendedIconAndResumeGivesTheIconsBack)
 {
-    settings.trayShowLm75 = true;
+    settings.temperature(TemperatureSensor::LM75).trayShow = true;
     start();
     timers.suspend();
     icons->suspend();
     ASSERT_EQ(area.shownCount(), 1U);
-    const NotifyIconData* paused = shown(icons->TrayIcon3());
+    const NotifyIconData* paused = shown(icons->programIcon());
     ASSERT_NE(paused, nullptr);
-    EXPECT_EQ(paused->icon, icons->SuspendedIcon());
+    EXPECT_EQ(paused->icon, icons->suspendedIcon());
     EXPECT_EQ(paused->tip, "In Suspend Mode");
 
     // A box changed while suspended waits for the resume.
-    icons->showBoxClick(TrayWb2, true);
+    icons->showBoxClick(TemperatureSensor::WB2, true);
     EXPECT_EQ(area.shownCount(), 1U);
-    EXPECT_EQ(shown(icons->TrayIcon3())->tip, "In Suspend Mode");
+    EXPECT_EQ(shown(icons->programIcon())->tip, "In Suspend Mode");
 
     timers.resume([this] { icons->resume(); });
     EXPECT_EQ(area.shownCount(), 3U);
-    EXPECT_EQ(shown(icons->TrayIcon3()), nullptr);
-    EXPECT_NE(shown(icons->TrayIcon4()), nullptr);
-    EXPECT_EQ(picture(icons->TrayIcon4()).width, 16) << "drawn by the poll at resume";
+    EXPECT_EQ(shown(icons->programIcon()), nullptr);
+    EXPECT_NE(shown(icons->iconOf(TemperatureSensor::WB2)), nullptr);
+    EXPECT_EQ(picture(icons->iconOf(TemperatureSensor::WB2)).width, 16) << "drawn by the poll at resume";
 }
 
 TEST_F(TrayIconsTest, SuspendInSwapModeStopsTheCycleUntilResume)
 {
     settings.showTempInTray = false;
     settings.swapIcons = true;
-    settings.swapMb = true;
-    settings.swapLm75 = true;
+    settings.temperature(TemperatureSensor::WB1).swap = true;
+    settings.temperature(TemperatureSensor::LM75).swap = true;
     start();
     timers.suspend();
     icons->suspend();
     queue.advance(60000);
-    EXPECT_EQ(shown(icons->TrayIcon3())->icon, icons->SuspendedIcon());
+    EXPECT_EQ(shown(icons->programIcon())->icon, icons->suspendedIcon());
 
     timers.resume([this] { icons->resume(); });
-    EXPECT_TRUE(timers.timer2().enabled());
-    EXPECT_NE(shown(icons->TrayIcon3())->icon, icons->SuspendedIcon()) << "one swap tick at resume";
-    EXPECT_NE(shown(icons->TrayIcon3())->icon, icons->PlainIcon());
+    EXPECT_TRUE(timers.swapTimer().enabled());
+    EXPECT_NE(shown(icons->programIcon())->icon, icons->suspendedIcon()) << "one swap tick at resume";
+    EXPECT_NE(shown(icons->programIcon())->icon, icons->plainIcon());
 }
 
 TEST_F(TrayIconsTest, SuspendedIconIsAGreyVariantOfTheProgramIcon)
 {
     start();
-    const IconImage& plain = *icons->PlainIcon();
-    const IconImage& paused = *icons->SuspendedIcon();
+    const IconImage& plain = *icons->plainIcon();
+    const IconImage& paused = *icons->suspendedIcon();
     ASSERT_EQ(plain.width, 32);
     ASSERT_EQ(paused.width, 32);
     const auto isGrey = [](std::uint32_t p) {
@@ -398,14 +400,16 @@ TEST_F(TrayIconsTest, SuspendedIconIsAGreyVariantOfTheProgramIcon)
 
 TEST_F(TrayIconsTest, RedrawsNeverAccumulatePictures)
 {
-    settings.trayShowLm75 = settings.trayShowWb2 = settings.trayShowWb3 = true;
+    settings.temperature(TemperatureSensor::LM75).trayShow = settings.temperature(TemperatureSensor::WB2).trayShow =
+        settings.temperature(TemperatureSensor::WB3).trayShow = true;
     start();
     std::vector<std::weak_ptr<const IconImage>> made;
     for (int poll = 0; poll < 200; ++poll) {
         wb1.setCenterLabel(std::to_string(20 + poll % 90) + "°C");
-        icons->CreateIcon();
-        for (TrayIcon* icon : {&icons->TrayIcon1(), &icons->TrayIcon2(), &icons->TrayIcon4(), &icons->TrayIcon5()}) {
-            made.push_back(icon->Icon());
+        icons->createIcon();
+        for (TrayIcon* icon : {&icons->iconOf(TemperatureSensor::WB1), &icons->iconOf(TemperatureSensor::LM75),
+                               &icons->iconOf(TemperatureSensor::WB2), &icons->iconOf(TemperatureSensor::WB3)}) {
+            made.push_back(icon->icon());
         }
         // The recording fake keeps every record; the tray itself must not.
         area.clearCalls();
@@ -415,15 +419,15 @@ TEST_F(TrayIconsTest, RedrawsNeverAccumulatePictures)
     EXPECT_EQ(area.shownCount(), 4U);
 
     // The cycle shares the swapped icon's picture instead of copying it.
-    icons->RadioButton19Click();
-    icons->swapBoxClick(TrayWb1, true);
-    icons->swapBoxClick(TrayWb3, true);
+    icons->chooseSwapMode();
+    icons->swapBoxClick(TemperatureSensor::WB1, true);
+    icons->swapBoxClick(TemperatureSensor::WB3, true);
     made.clear();
     for (int tick = 0; tick < 50; ++tick) {
         queue.advance(settings.swapInterval);
-        made.push_back(icons->TrayIcon3().Icon());
-        made.push_back(icons->TrayIcon1().Icon());
-        made.push_back(icons->TrayIcon5().Icon());
+        made.push_back(icons->programIcon().icon());
+        made.push_back(icons->iconOf(TemperatureSensor::WB1).icon());
+        made.push_back(icons->iconOf(TemperatureSensor::WB3).icon());
         area.clearCalls();
         std::set<const IconImage*> live;
         for (const auto& weak : made) {
@@ -437,14 +441,15 @@ TEST_F(TrayIconsTest, RedrawsNeverAccumulatePictures)
 
 TEST_F(TrayIconsTest, EveryIconHasTheMenuAndTheDoubleClick)
 {
-    settings.trayShowMb = false;
+    settings.temperature(TemperatureSensor::WB1).trayShow = false;
     start();
     for (TrayIcon* icon :
-         {&icons->TrayIcon1(), &icons->TrayIcon2(), &icons->TrayIcon3(), &icons->TrayIcon4(), &icons->TrayIcon5()}) {
-        EXPECT_EQ(icon->PopupMenu(), &menu);
-        ASSERT_TRUE(icon->OnDblClick());
+         {&icons->iconOf(TemperatureSensor::WB1), &icons->iconOf(TemperatureSensor::LM75), &icons->programIcon(),
+          &icons->iconOf(TemperatureSensor::WB2), &icons->iconOf(TemperatureSensor::WB3)}) {
+        EXPECT_EQ(icon->popupMenu(), &menu);
+        ASSERT_TRUE(icon->onDblClick());
     }
-    ASSERT_TRUE(area.click(&icons->TrayIcon3().window(), WindowMessages::LeftButtonDoubleClick));
+    ASSERT_TRUE(area.click(&icons->programIcon().window(), WindowMessages::LeftButtonDoubleClick));
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(doubleClicks, 1);
 }

@@ -92,7 +92,7 @@ TEST_F(VUMeterTest, ArcShowsItsGradientFromLeftToRight)
     EXPECT_EQ(at(image, 40, 11), Silver);
 
     // A style change redraws the arc at once.
-    model.setArcStyle(TArcStyle::AsBlueToRed);
+    model.setArcStyle(ArcStyle::AsBlueToRed);
     image = paint();
     EXPECT_GT(at(image, 20, 34).blue(), 0xE0);
     EXPECT_NEAR(at(image, 40, 10).blue(), 0x80, 4);

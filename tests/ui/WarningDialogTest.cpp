@@ -1,4 +1,4 @@
-#include "ui/TForm10.h"
+#include "ui/WarningDialog.h"
 
 #include <memory>
 
@@ -23,9 +23,9 @@ class WarningDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        timer1->setEnabled(true);
+        pollTimer->setEnabled(true);
         player.play("alarm.wav", true);
-        settings.wb3AlarmEnabled = false;
+        settings.temperature(TemperatureSensor::WB3).alarmEnabled = false;
         control.setAlarmSource(8);
     }
 
@@ -33,23 +33,23 @@ protected:
     void showAndThen(const std::function<void()>& whileUp)
     {
         QTimer::singleShot(200, &dialog, [&] {
-            timer1WhileUp = timer1->enabled();
+            pollingWhileUp = pollTimer->enabled();
             whileUp();
         });
-        dialog.ShowModal("Voltage Alarm for +5 Voltage\n\rThis unit is more then 10% off");
+        dialog.showModal("Voltage Alarm for +5 Voltage\n\rThis unit is more then 10% off");
     }
 
     Settings settings;
     FakeTimerQueue queue;
-    std::unique_ptr<Timer> timer1 = queue.createTimer();
-    QtTimer timer4;
+    std::unique_ptr<Timer> pollTimer = queue.createTimer();
+    QtTimer toneTimer;
     FakeWavePlayer player;
     FakeSensorDriver driver;
     AlarmSound sound{settings, player, driver};
     int trayRedraws = 0;
-    WarningDialogControl control{{settings, *timer1, timer4, sound, [this] { ++trayRedraws; }, {}}};
-    TForm10 dialog{control};
-    bool timer1WhileUp = true;
+    WarningDialogControl control{{settings, *pollTimer, toneTimer, sound, [this] { ++trayRedraws; }, {}}};
+    WarningDialog dialog{control};
+    bool pollingWhileUp = true;
 };
 
 TEST_F(WarningDialogTest, LooksLikeTheWarning)
@@ -68,16 +68,16 @@ TEST_F(WarningDialogTest, LooksLikeTheWarning)
 TEST_F(WarningDialogTest, OkAndEnableSwitchesOnTheNamedAlarmAndEndsTheSounds)
 {
     int ticks = 0;
-    timer4.setInterval(20);
-    timer4.setOnTick([&] { ++ticks; });
-    timer4.setEnabled(true);
+    toneTimer.setInterval(20);
+    toneTimer.setOnTick([&] { ++ticks; });
+    toneTimer.setEnabled(true);
     showAndThen([this] { dialog.enableButton()->click(); });
     // The tone timer kept ticking while the dialog waited; the poll did not.
     EXPECT_GT(ticks, 2);
-    EXPECT_FALSE(timer1WhileUp);
-    EXPECT_TRUE(settings.wb3AlarmEnabled);
-    EXPECT_TRUE(timer1->enabled());
-    EXPECT_FALSE(timer4.enabled());
+    EXPECT_FALSE(pollingWhileUp);
+    EXPECT_TRUE(settings.temperature(TemperatureSensor::WB3).alarmEnabled);
+    EXPECT_TRUE(pollTimer->enabled());
+    EXPECT_FALSE(toneTimer.enabled());
     EXPECT_EQ(player.playing, "");
     EXPECT_EQ(trayRedraws, 1);
     EXPECT_FALSE(dialog.isVisible());
@@ -86,16 +86,16 @@ TEST_F(WarningDialogTest, OkAndEnableSwitchesOnTheNamedAlarmAndEndsTheSounds)
 TEST_F(WarningDialogTest, OkAndDisableAndTheCloseBoxLeaveTheAlarmOff)
 {
     showAndThen([this] { dialog.disableButton()->click(); });
-    EXPECT_FALSE(settings.wb3AlarmEnabled);
-    EXPECT_TRUE(timer1->enabled());
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB3).alarmEnabled);
+    EXPECT_TRUE(pollTimer->enabled());
     EXPECT_EQ(trayRedraws, 1);
 
     player.play("alarm.wav", true);
     showAndThen([this] { dialog.close(); });
-    EXPECT_FALSE(timer1WhileUp);
-    EXPECT_FALSE(settings.wb3AlarmEnabled);
-    EXPECT_TRUE(timer1->enabled());
-    EXPECT_FALSE(timer4.enabled());
+    EXPECT_FALSE(pollingWhileUp);
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB3).alarmEnabled);
+    EXPECT_TRUE(pollTimer->enabled());
+    EXPECT_FALSE(toneTimer.enabled());
     EXPECT_EQ(player.playing, "");
     EXPECT_EQ(trayRedraws, 2);
 }

@@ -6,7 +6,7 @@
 
 namespace cdx {
 
-bool FakeNotificationArea::Shell_NotifyIcon(NotifyCommand command, const NotifyIconData& data)
+bool FakeNotificationArea::notifyIcon(NotifyCommand command, const NotifyIconData& data)
 {
     m_calls.push_back({command, data});
     if (!m_available || data.window == nullptr) {

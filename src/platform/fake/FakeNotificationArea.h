@@ -18,7 +18,7 @@ public:
         NotifyIconData data;
     };
 
-    bool Shell_NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
+    bool notifyIcon(NotifyCommand command, const NotifyIconData& data) override;
 
     // Every call in order, refused ones included.
     const std::vector<Call>& calls() const { return m_calls; }

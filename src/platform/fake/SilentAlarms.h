@@ -10,9 +10,9 @@ namespace cdx {
 // interrupt (pictures, benchmarks).
 class SilentAlarms : public AlarmChecks {
 public:
-    void DisplayTempAlarm(int) override {}
-    void DisplayVoltageAlarm(const std::string&, double) override {}
-    void DisplayFanAlarm(int, int, double) override {}
+    void displayTemperatureAlarm(int) override {}
+    void displayVoltageAlarm(const std::string&, double) override {}
+    void displayFanAlarm(int, int, double) override {}
     void clearFanAlarmPending() override {}
     void setFanAlarmCount(int, int) override {}
     void resetFanAlarmCounts() override {}

@@ -111,7 +111,7 @@ void QtNotificationArea::activated(const Key& key, QSystemTrayIcon::ActivationRe
     }
 }
 
-bool QtNotificationArea::Shell_NotifyIcon(NotifyCommand command, const NotifyIconData& data)
+bool QtNotificationArea::notifyIcon(NotifyCommand command, const NotifyIconData& data)
 {
     if (data.window == nullptr || !available()) {
         return false;

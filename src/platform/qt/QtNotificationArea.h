@@ -33,7 +33,7 @@ public:
     explicit QtNotificationArea(std::ostream& diagnostics, QObject* parent = nullptr);
     ~QtNotificationArea() override;
 
-    bool Shell_NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
+    bool notifyIcon(NotifyCommand command, const NotifyIconData& data) override;
 
     // The mouse messages one activation stands for.
     static std::vector<std::uint32_t> mouseMessagesFor(QSystemTrayIcon::ActivationReason reason,

@@ -1,25 +1,25 @@
-#include "platform/fake/FakeWarningDialog.h"
+#include "platform/fake/FakeWarningPrompt.h"
 
 #include "alarms/WarningDialogControl.h"
 #include "platform/fake/FakeTimerQueue.h"
 
 namespace cdx {
 
-void FakeWarningDialog::ShowModal(const std::string& text)
+void FakeWarningPrompt::showModal(const std::string& text)
 {
     texts.push_back(text);
     sources.push_back(m_control.AlarmSource());
     if (journal) {
         journal->push_back("dialog: " + text);
     }
-    m_control.FormShow();
+    m_control.dialogShown();
     if (m_queue && waitMs > 0) {
         m_queue->advance(waitMs);
     }
     if (answer == Answer::EnableAlarm) {
         m_control.enableAlarm();
     }
-    m_control.FormClose();
+    m_control.dialogClosed();
     if (journal) {
         journal->push_back("dialog closed");
     }

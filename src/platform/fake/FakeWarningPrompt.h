@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "alarms/WarningDialog.h"
+#include "alarms/WarningPrompt.h"
 
 namespace cdx {
 
@@ -13,16 +13,16 @@ class WarningDialogControl;
 
 // A Warning dialog answered by a chosen button after a chosen wait in virtual
 // time, during which the queue's timers fire as they would under a modal loop.
-class FakeWarningDialog : public WarningDialog {
+class FakeWarningPrompt : public WarningPrompt {
 public:
     enum class Answer { DisableAlarm, EnableAlarm, CloseBox };
 
-    FakeWarningDialog(WarningDialogControl& control, FakeTimerQueue* queue = nullptr)
+    FakeWarningPrompt(WarningDialogControl& control, FakeTimerQueue* queue = nullptr)
         : m_control(control), m_queue(queue)
     {
     }
 
-    void ShowModal(const std::string& text) override;
+    void showModal(const std::string& text) override;
 
     Answer answer = Answer::DisableAlarm;
     std::int64_t waitMs = 0;

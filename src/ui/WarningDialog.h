@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "alarms/WarningDialog.h"
+#include "alarms/WarningPrompt.h"
 
 class QLabel;
 class QPushButton;
@@ -18,12 +18,12 @@ class WarningDialogControl;
 // centred on the screen, and runs its own event loop while up, so timers go
 // on firing. Closing it by its close box (or Escape) acts as "OK & Disable
 // Alarm".
-class TForm10 : public QDialog, public WarningDialog {
+class WarningDialog : public QDialog, public WarningPrompt {
     Q_OBJECT
 public:
-    explicit TForm10(WarningDialogControl& control, QWidget* parent = nullptr);
+    explicit WarningDialog(WarningDialogControl& control, QWidget* parent = nullptr);
 
-    void ShowModal(const std::string& text) override;
+    void showModal(const std::string& text) override;
 
     // Without a display nobody can answer the dialog: each warning then goes
     // to standard error and closes as "OK & Disable Alarm" at once.

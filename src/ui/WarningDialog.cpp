@@ -1,4 +1,4 @@
-#include "ui/TForm10.h"
+#include "ui/WarningDialog.h"
 
 #include <iostream>
 
@@ -31,12 +31,13 @@ QString labelText(const std::string& text)
 
 } // namespace
 
-TForm10::TForm10(WarningDialogControl& control, QWidget* parent)
+WarningDialog::WarningDialog(WarningDialogControl& control, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_control(control), m_label(new QLabel(this)), m_disable(new QPushButton(QStringLiteral("OK & Disable Alarm"))),
       m_enable(new QPushButton(QStringLiteral("OK & Enable Alarm")))
 {
+    setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QStringLiteral("Warning"));
     setModal(true);
 
@@ -73,24 +74,24 @@ TForm10::TForm10(WarningDialogControl& control, QWidget* parent)
     });
 }
 
-void TForm10::ShowModal(const std::string& text)
+void WarningDialog::showModal(const std::string& text)
 {
     if (m_unattended) {
         // Nobody can press a button: the warning is reported and closed at
         // once, which leaves the alarm off and polling running.
         std::cerr << "caldrix: Warning: " << labelText(text).toStdString() << '\n';
-        m_control.FormShow();
-        m_control.FormClose();
+        m_control.dialogShown();
+        m_control.dialogClosed();
         return;
     }
     m_label->setText(labelText(text));
     exec();
 }
 
-void TForm10::showEvent(QShowEvent* event)
+void WarningDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    m_control.FormShow();
+    m_control.dialogShown();
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
@@ -98,13 +99,13 @@ void TForm10::showEvent(QShowEvent* event)
     }
 }
 
-void TForm10::done(int result)
+void WarningDialog::done(int result)
 {
     // Every way of closing ends here once: either button, the close box, Escape.
     const bool wasVisible = isVisible();
     QDialog::done(result);
     if (wasVisible) {
-        m_control.FormClose();
+        m_control.dialogClosed();
     }
 }
 

@@ -8,11 +8,11 @@ namespace cdx {
 // text, it returns once closed. Timers keep firing while it is up. What showing
 // and closing do (the poll timer, the tone, the wave, switching the alarm on
 // again) is WarningDialogControl's, which the dialog calls.
-class WarningDialog {
+class WarningPrompt {
 public:
-    virtual ~WarningDialog() = default;
+    virtual ~WarningPrompt() = default;
 
-    virtual void ShowModal(const std::string& text) = 0;
+    virtual void showModal(const std::string& text) = 0;
 };
 
 } // namespace cdx
