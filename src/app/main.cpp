@@ -1,10 +1,15 @@
 #include <clocale>
+#include <memory>
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QSessionManager>
+#include <QTimer>
 
 #include "app/Application.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/UnixSignalWatcher.h"
+#include "ui/SplashWindow.h"
 #include "ui/UiResources.h"
 
 int main(int argc, char* argv[])
@@ -17,9 +22,13 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     cdx::initUiResources();
 
+    auto splash = std::make_unique<cdx::SplashWindow>();
+    splash->showNow();
+
     cdx::Application::Libraries libraries = cdx::Application::bindLibraries();
     const std::string error = !libraries.driver ? libraries.driver.error : libraries.systemInfo.error;
     if (!libraries.driver || !libraries.systemInfo) {
+        splash.reset();
         cdx::QtMessageBox().showError(error);
         return 1;
     }
@@ -30,9 +39,20 @@ int main(int argc, char* argv[])
     // desktop session end does: no question, settings saved.
     cdx::UnixSignalWatcher signalWatcher;
     QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp,
-                     [] { QApplication::quit(); });
+                     [&application] { application.endSession(); });
+    QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &qapp,
+                     [&application](QSessionManager&) { application.endSession(); });
     QObject::connect(&qapp, &QApplication::aboutToQuit, &qapp, [&application] { application.shutdown(); });
 
-    application.start();
+    const bool running = application.start([&splash] {
+        // The splash stays up a moment, drawn, then goes.
+        QEventLoop pause;
+        QTimer::singleShot(200, &pause, &QEventLoop::quit);
+        pause.exec(QEventLoop::ExcludeUserInputEvents);
+        splash.reset();
+    });
+    if (!running) {
+        return 0;
+    }
     return qapp.exec();
 }
