@@ -50,7 +50,15 @@ snapshot() { find "$work/home" "$work/prefix/bin" -type f ! -name '*.lock' -exec
 start first
 first=$started
 wait_ready "$first"
+# The first instance finishes its own start (log files, first poll) before
+# the second is compared against it.
 before=$(snapshot)
+for _ in $(seq 50); do
+  sleep 0.2
+  now=$(snapshot)
+  [ "$now" = "$before" ] && break
+  before=$now
+done
 
 status=0
 timeout 20 "$exe" 2>"$work/second.stderr" || status=$?
