@@ -14,7 +14,6 @@
 #include "monitor/TraySettings.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
-#include "sensors/CoreVoltageStart.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
@@ -133,6 +132,22 @@ Application::Application(Libraries libraries)
     m_trayForDialog = &m_tray;
     m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
+    m_lifecycle = std::make_unique<ProgramLifecycle>(ProgramLifecycle::Parts{
+        .platform = m_platform,
+        .settings = m_settings,
+        .store = m_store,
+        .driver = m_driver,
+        .window = m_window,
+        .save = [this] { return m_started && !m_shutDown && saveSettings(); },
+        .endWithoutSaving =
+            [this] {
+                // After an uninstall nothing may write the settings or a log.
+                m_shutDown = true;
+                m_timers.suspend();
+                m_sound.playWave("");
+            },
+    });
+    m_lifecycle->bindMenu(m_window.popupMenu());
 }
 
 Application::~Application()
@@ -158,10 +173,13 @@ void Application::bindTimers()
     m_timers.setHandlers(handlers);
 }
 
-void Application::start()
+bool Application::start(const std::function<void()>& removeSplash)
 {
     SystemInfo& systemInfo = *m_libraries.systemInfo.systemInfo;
     m_cpuSpeedMhz = systemInfo.ClockRate();
+    if (removeSplash) {
+        removeSplash();
+    }
 
     m_monitor.poll.resetStatistics();
     m_monitor.statistics.setStartTime(formatLongTime(m_platform.clock.now(), m_platform.formats));
@@ -172,30 +190,29 @@ void Application::start()
     }
     const bool chipDetected = m_driver.CheckLM78();
     if (!chipDetected) {
-        m_platform.messages.showError(
+        m_platform.messages.showInformation(
             "No LM78 Detected. There will be no Motherboard Temperature, Voltage or Fan readouts");
     }
     m_monitor.poll.setChipPresent(chipDetected);
+    // A second start touches neither the settings nor the logs.
+    if (m_lifecycle->anotherInstanceRuns()) {
+        return false;
+    }
 
     m_driver.RestartLM78();
     m_monitor.poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
 
     m_runOnStartup.checkAtStartup();
-    const SettingsLoad load = m_store.readRegistry(m_settings);
-    if (!load.keyExisted && chipDetected && hasReading(m_driver.availableReadings(), DriverReading::Core0)) {
-        // A first run starts from the core voltage the chip measures, not
-        // from a nominal no processor of today runs at.
-        if (const auto nominal = coreVoltageStartValue(m_driver.GetLM78Core0())) {
-            m_settings.coreVoltageNominal = *nominal;
-        }
+    // A first run asks its questions here; "I Don't Agree" ends the program
+    // with nothing stored, so that the next start asks again.
+    const FirstRunSequence::StartUp startUp = m_lifecycle->loadSettings(chipDetected);
+    if (startUp.refused || m_lifecycle->exit().ending()) {
+        return false;
     }
+    const SettingsLoad& load = startUp.load;
     // The joke item shows only when the whole key was read with "Zuno" set.
     m_window.popupMenu().item("ZunoBeer1")->setVisible(load.showZunoItem(m_settings));
-    try {
-        m_store.writeProgramPath();
-    } catch (const RegistryError& e) {
-        std::cerr << "Caldrix: " << e.what() << '\n';
-    }
+    m_lifecycle->registerUninstaller();
     if (m_settings.temperature(TemperatureSensor::LM75).sensorEnabled) {
         m_driver.GetLM75TempAsusTX();
     }
@@ -230,6 +247,7 @@ void Application::start()
         m_tray.activate();
     });
     m_started = true;
+    return true;
 }
 
 void Application::applyLoadedSettings()
@@ -255,17 +273,16 @@ bool Application::saveSettings()
 
 void Application::exitRequested()
 {
-    // The user asked to end: when the settings cannot be saved the program
-    // stays, so that nothing is lost and the user can try again.
     if (!m_started || m_shutDown) {
         QCoreApplication::quit();
         return;
     }
-    if (!saveSettings()) {
-        return;
-    }
-    m_saved = true;
-    QCoreApplication::quit();
+    m_lifecycle->exit().exitItem();
+}
+
+void Application::endSession()
+{
+    m_lifecycle->exit().sessionEnd();
 }
 
 void Application::shutdown()
@@ -276,7 +293,7 @@ void Application::shutdown()
     m_shutDown = true;
     m_timers.pollTimer().setEnabled(false);
     // A session end or a signal cannot be refused: one more try, then on.
-    if (!m_saved) {
+    if (!m_lifecycle->exit().saved()) {
         saveSettings();
     }
     if (m_settings.saveUpDownOnExit) {

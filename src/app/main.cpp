@@ -1,13 +1,17 @@
 #include <clocale>
 #include <csignal>
+#include <memory>
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QSessionManager>
 #include <QTimer>
 
 #include "app/Application.h"
 #include "platform/linux/StartTrace.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/UnixSignalWatcher.h"
+#include "ui/SplashWindow.h"
 #include "ui/UiResources.h"
 
 int main(int argc, char* argv[])
@@ -23,9 +27,13 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     cdx::initUiResources();
 
+    auto splash = std::make_unique<cdx::SplashWindow>();
+    splash->showNow();
+
     cdx::Application::Libraries libraries = cdx::Application::bindLibraries();
     const std::string error = !libraries.driver ? libraries.driver.error : libraries.systemInfo.error;
     if (!libraries.driver || !libraries.systemInfo) {
+        splash.reset();
         cdx::QtMessageBox().showError(error);
         return 1;
     }
@@ -34,22 +42,21 @@ int main(int argc, char* argv[])
 
     // Ending the session, or being told to end, closes the program the way a
     // desktop session end does: no question, settings saved.
-    // A signal may be handled while the start still processes events (hiding
-    // the window does), before the event loop runs, where quit() does nothing:
-    // it is remembered and the program ends once the start is done.
-    bool endRequested = false;
     cdx::UnixSignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp, [&endRequested] {
-        endRequested = true;
-        QApplication::quit();
-    });
+    QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp,
+                     [&application] { application.endSession(); });
+    QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &qapp,
+                     [&application](QSessionManager&) { application.endSession(); });
     QObject::connect(&qapp, &QApplication::aboutToQuit, &qapp, [&application] { application.shutdown(); });
 
-    // start() returns after the first poll, with the window shown or hidden
-    // to the tray; the event loop's first turn draws them.
-    application.start();
-    if (endRequested) {
-        application.shutdown();
+    const bool running = application.start([&splash] {
+        // The splash stays up a moment, drawn, then goes.
+        QEventLoop pause;
+        QTimer::singleShot(200, &pause, &QEventLoop::quit);
+        pause.exec(QEventLoop::ExcludeUserInputEvents);
+        splash.reset();
+    });
+    if (!running) {
         return 0;
     }
     const cdx::StartTrace trace = cdx::StartTrace::fromEnvironment();
