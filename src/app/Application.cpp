@@ -14,6 +14,7 @@
 #include "monitor/TraySettings.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
+#include "platform/qt/LazyMetricsServer.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
@@ -45,18 +46,18 @@ Application::Libraries Application::bindLibraries()
     return libraries;
 }
 
-std::string Application::audioLibraryPath()
+std::string Application::libraryPath(const char* file)
 {
     const std::string executable = LinuxProgramLocation::runningExecutable();
     const std::string binDirectory = std::filesystem::path(executable).parent_path().string();
-    return DriverLoader::libraryDirectoryFor(binDirectory) + "/" + AudioLibraryFile;
+    return DriverLoader::libraryDirectoryFor(binDirectory) + "/" + file;
 }
 
 Application::Application(Libraries libraries)
     : m_libraries(std::move(libraries)), m_driver(*m_libraries.driver.driver),
       m_store(m_platform.registry, m_platform.location),
-      m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart), m_audio(audioLibraryPath()),
-      m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
+      m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart),
+      m_audio(libraryPath(AudioLibraryFile)), m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
       m_timers(m_platform.timers, m_platform.identity.family(), m_beeper), m_sound(m_settings, m_wave, m_driver),
       m_dialogControl(WarningDialogControl::Parts{m_settings, m_timers.pollTimer(), m_timers.toneTimer(), m_sound,
                                                   [this] {
@@ -125,7 +126,8 @@ Application::Application(Libraries libraries)
       m_metrics(m_settings, m_metricsRecorder,
                 MetricsAdapter({m_settings, m_monitor.constGauges(), m_monitor.panel, m_monitor.statistics,
                                 m_platform.formats.decimalSeparator, [this] { return m_timers.suspended(); },
-                                CALDRIX_VERSION}))
+                                CALDRIX_VERSION}),
+                std::make_unique<LazyMetricsServer>(libraryPath(MetricsLibraryFile)))
 {
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);

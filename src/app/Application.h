@@ -49,7 +49,8 @@ public:
     static Libraries bindLibraries();
 
     // The audio library in the program's library folder.
-    static std::string audioLibraryPath();
+    // The path of one of the program's own libraries, by its file name.
+    static std::string libraryPath(const char* file);
 
     explicit Application(Libraries libraries);
     ~Application();
