@@ -23,6 +23,7 @@
 #include "settings/SettingsStore.h"
 #include "ui/MainWindow.h"
 #include "ui/TrayIcons.h"
+#include "ui/VisualLogUpDownPages.h"
 #include "ui/WarningDialog.h"
 
 namespace cdx {
@@ -64,6 +65,7 @@ public:
 private:
     void bindTimers();
     void applyLoadedSettings();
+    void buildPages();
     // Writes the settings; false (after telling the user) when that fails.
     bool saveSettings();
 
@@ -89,6 +91,7 @@ private:
     MonitorStack m_monitor;
     MainWindow m_window;
     TrayIcons m_tray;
+    std::unique_ptr<VisualLogUpDownPages> m_pages;
     int m_cpuSpeedMhz = 0;
     bool m_started = false;
     bool m_shutDown = false;
