@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6svg6
+  qt6-base-dev qt6-multimedia-dev qt6-httpserver-dev qt6-websockets-dev libqt6svg6
   libsensors-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation

@@ -14,6 +14,7 @@
 #include "monitor/TraySettings.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
+#include "sensors/CoreVoltageStart.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
@@ -65,8 +66,8 @@ Application::Application(Libraries libraries)
       m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.toneTimer(),
                                     m_dialog, m_dialogControl,
                                     [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
-      m_alarms(m_settings, m_alarmTexts, m_actions),
-      m_monitor(m_platform, m_settings, m_driver, m_timers, m_alarms, m_pollListener),
+      m_alarms(m_settings, m_alarmTexts, m_actions), m_countedAlarms(m_alarms, m_metricsRecorder),
+      m_monitor(m_platform, m_settings, m_driver, m_timers, m_countedAlarms, m_pollListener),
       m_window(MainWindow::Parts{
           .settings = m_settings,
           .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
@@ -102,11 +103,13 @@ Application::Application(Libraries libraries)
               [this] {
                   m_tray.suspend();
                   m_logs->intervalLog.suspend();
+                  m_metrics.refresh();
               },
           .restoreTray =
               [this] {
                   m_tray.resume();
                   m_logs->intervalLog.resume();
+                  m_metrics.refresh();
               },
           .shell = &m_platform.shell,
       }),
@@ -114,7 +117,11 @@ Application::Application(Libraries libraries)
           m_platform.notificationArea, m_settings,
           {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]}, m_monitor.panel,
           m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
-          [this] { return m_timers.pollingActive(); })
+          [this] { return m_timers.pollingActive(); }),
+      m_metrics(m_settings, m_metricsRecorder,
+                MetricsAdapter({m_settings, m_monitor.constGauges(), m_monitor.panel, m_monitor.statistics,
+                                m_platform.formats.decimalSeparator, [this] { return m_timers.suspended(); },
+                                CALDRIX_VERSION}))
 {
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
@@ -158,7 +165,10 @@ void Application::buildPages()
 void Application::bindTimers()
 {
     MonitorTimers::Handlers handlers;
-    handlers.poll = [this] { m_monitor.poll.poll(); };
+    handlers.poll = [this] {
+        m_monitor.poll.poll();
+        m_metrics.afterPoll();
+    };
     handlers.swap = [this] { m_tray.swapTick(); };
     handlers.logEntry = [this] { m_logs->intervalLog.writeStandardLogEntry(); };
     handlers.startSound = [this] { m_sound.startSound(); };
@@ -175,6 +185,10 @@ void Application::start()
     m_monitor.poll.resetStatistics();
     m_monitor.statistics.setStartTime(formatLongTime(m_platform.clock.now(), m_platform.formats));
 
+    // Readings that are not measured must never pass for measured ones.
+    if (!m_libraries.driver.userNotice.empty()) {
+        m_platform.messages.showInformation(m_libraries.driver.userNotice);
+    }
     const bool chipDetected = m_driver.CheckLM78();
     if (!chipDetected) {
         m_platform.messages.showError(
@@ -187,6 +201,13 @@ void Application::start()
 
     m_runOnStartup.checkAtStartup();
     const SettingsLoad load = m_store.readRegistry(m_settings);
+    if (!load.keyExisted && chipDetected && hasReading(m_driver.availableReadings(), DriverReading::Core0)) {
+        // A first run starts from the core voltage the chip measures, not
+        // from a nominal no processor of today runs at.
+        if (const auto nominal = coreVoltageStartValue(m_driver.GetLM78Core0())) {
+            m_settings.coreVoltageNominal = *nominal;
+        }
+    }
     // The joke item shows only when the whole key was read with "Zuno" set.
     m_window.popupMenu().item("ZunoBeer1")->setVisible(load.showZunoItem(m_settings));
     try {
@@ -198,6 +219,7 @@ void Application::start()
         m_driver.GetLM75TempAsusTX();
     }
     applyLoadedSettings();
+    m_metrics.applySettings();
 
     m_logs->intervalLog.createMissingFiles();
     m_logs->warningLog.createMissingFiles();

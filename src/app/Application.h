@@ -8,7 +8,9 @@
 #include "alarms/AlarmSound.h"
 #include "alarms/AlarmTexts.h"
 #include "alarms/WarningDialogControl.h"
+#include "app/CountingAlarmChecks.h"
 #include "app/LogStack.h"
+#include "app/MetricsService.h"
 #include "app/MonitorStack.h"
 #include "app/PlatformServices.h"
 #include "app/TrayPollListener.h"
@@ -62,6 +64,9 @@ public:
     // program; when they cannot be saved the program keeps running.
     void exitRequested();
 
+    // The sensor driver in use, for the About box and the system information.
+    const SensorDriverBinding& driverInUse() const { return m_libraries.driver; }
+
 private:
     void bindTimers();
     void applyLoadedSettings();
@@ -87,10 +92,13 @@ private:
     std::unique_ptr<LogStack> m_logs;
     AlarmActions m_actions;
     AlarmEvaluator m_alarms;
+    MetricsRecorder m_metricsRecorder;
+    CountingAlarmChecks m_countedAlarms;
     TrayPollListener m_pollListener;
     MonitorStack m_monitor;
     MainWindow m_window;
     TrayIcons m_tray;
+    MetricsService m_metrics;
     std::unique_ptr<VisualLogUpDownPages> m_pages;
     int m_cpuSpeedMhz = 0;
     bool m_started = false;

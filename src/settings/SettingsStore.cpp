@@ -297,6 +297,17 @@ SettingsLoad SettingsStore::readRegistry(Settings& settings, const RowApplied& o
     } catch (const RegistryError&) {
         // An unreadable key ends the load like an unreadable value.
     }
+    // Rows added later stand apart from the stop above: each is read on its
+    // own, an unreadable one keeping what it held.
+    for (const SettingRow& row : settingsSchema().subspan(kLoadedRowCount + 1)) {
+        try {
+            if (loadRow(*key, row, settings, m_messages) && onApplied) {
+                onApplied(row, settings);
+            }
+        } catch (const RegistryError&) {
+            // This row alone stays as it was.
+        }
+    }
     // A load that stopped among the names must not leave one of them empty.
     fillEmptyNames(settings);
     try {

@@ -6,7 +6,26 @@
 
 namespace cdx {
 
-SpinArrows::SpinArrows(const QString& objectName, const QString& setting, QWidget* parent) : QWidget(parent)
+namespace {
+
+QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name, const QString& accessibleName)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setArrowType(type);
+    button->setAccessibleName(accessibleName);
+    // The pair takes the focus as a whole; its arrows are reached by the keys.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRepeat(true);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    return button;
+}
+
+} // namespace
+
+SpinArrows::SpinArrows(const QString& objectName, const QString& setting, QWidget* parent)
+    : QWidget(parent), m_up(arrow(this, Qt::UpArrow, objectName + "Up", setting + " up")),
+      m_down(arrow(this, Qt::DownArrow, objectName + "Down", setting + " down"))
 {
     setObjectName(objectName);
     setAccessibleName(setting);
@@ -14,30 +33,31 @@ SpinArrows::SpinArrows(const QString& objectName, const QString& setting, QWidge
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_up = new QToolButton(this);
-    m_up->setArrowType(Qt::UpArrow);
-    m_down = new QToolButton(this);
-    m_down->setArrowType(Qt::DownArrow);
-    for (QToolButton* arrow : {m_up, m_down}) {
-        arrow->setFixedSize(16, 10);
-        arrow->setFocusPolicy(Qt::NoFocus);
-        layout->addWidget(arrow);
-    }
-    m_up->setAccessibleName(setting + " up");
-    m_down->setAccessibleName(setting + " down");
+    layout->addWidget(m_up);
+    layout->addWidget(m_down);
     connect(m_up, &QToolButton::clicked, this, &SpinArrows::upClicked);
     connect(m_down, &QToolButton::clicked, this, &SpinArrows::downClicked);
 }
 
+QSize SpinArrows::sizeHint() const
+{
+    return {16, 24};
+}
+
 void SpinArrows::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Up) {
+    switch (event->key()) {
+    case Qt::Key_Up:
         emit upClicked();
-    } else if (event->key() == Qt::Key_Down) {
+        break;
+    case Qt::Key_Down:
         emit downClicked();
-    } else {
+        break;
+    default:
         QWidget::keyPressEvent(event);
+        return;
     }
+    event->accept();
 }
 
 } // namespace cdx

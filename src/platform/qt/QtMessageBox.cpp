@@ -41,4 +41,13 @@ void QtMessageBox::showError(const std::string& text)
     QMessageBox::critical(m_parent, QStringLiteral("Caldrix"), QString::fromStdString(text));
 }
 
+void QtMessageBox::showInformation(const std::string& text)
+{
+    if (headless()) {
+        std::cerr << "caldrix: " << text << '\n';
+        return;
+    }
+    QMessageBox::information(m_parent, QStringLiteral("Caldrix"), QString::fromStdString(text));
+}
+
 } // namespace cdx
