@@ -45,7 +45,7 @@ SystemTrayPanel::SystemTrayPanel(Settings& settings, TrayIcons& tray, QWidget* p
     setObjectName("SystemTrayPanel");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(1);
+    layout->setSpacing(0);
 
     auto* modes = new QButtonGroup(this);
     auto* boxes = new QGridLayout;
@@ -66,17 +66,18 @@ SystemTrayPanel::SystemTrayPanel(Settings& settings, TrayIcons& tray, QWidget* p
         const BoxNames& names = kBoxes[at(sensor)];
         QCheckBox* show = namedBox(names.show, names.caption, this);
         connect(show, &QCheckBox::clicked, this, [this, sensor](bool on) { m_tray.showBoxClick(sensor, on); });
-        boxes->addWidget(show, 0, static_cast<int>(at(sensor)));
+        boxes->addWidget(show, static_cast<int>(at(sensor)) / 2, static_cast<int>(at(sensor)) % 2);
         m_showBoxes[at(sensor)] = show;
     }
     layout->addLayout(boxes);
     layout->addWidget(m_swapMode);
     auto* swapBoxes = new QGridLayout;
+    swapBoxes->setVerticalSpacing(0);
     for (TemperatureSensor sensor : TraySettings::Sensors) {
         const BoxNames& names = kBoxes[at(sensor)];
         QCheckBox* swap = namedBox(names.swap, names.caption, this);
         connect(swap, &QCheckBox::clicked, this, [this, sensor](bool on) { m_tray.swapBoxClick(sensor, on); });
-        swapBoxes->addWidget(swap, 0, static_cast<int>(at(sensor)));
+        swapBoxes->addWidget(swap, static_cast<int>(at(sensor)) / 2, static_cast<int>(at(sensor)) % 2);
         m_swapBoxes[at(sensor)] = swap;
     }
     layout->addLayout(swapBoxes);
