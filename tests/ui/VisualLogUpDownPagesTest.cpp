@@ -37,6 +37,8 @@
 #include "platform/fake/FakeRecycleBin.h"
 #include "platform/fake/FakeShell.h"
 #include "platform/fake/FakeTimerQueue.h"
+#include "platform/linux/FileRegistry.h"
+#include "settings/SettingsStore.h"
 #include "ui/GaugeColumn.h"
 #include "ui/LogPage.h"
 #include "ui/MainWindow.h"
@@ -307,6 +309,33 @@ TEST_F(VisualLogUpDownPagesTest, EraseRecreatesTheHeaderWithTheNamesOfNow)
     log().eraseButton(LogGroup::Interval).click();
     EXPECT_EQ(messages.questions().back(), "Are you sure you want to erase the Log Files ?");
     EXPECT_NE(test::readFile(folder.file("cdxlog.txt")).find("|Processor  |Motherboard|"), std::string::npos);
+}
+
+// A name typed on the Names page reaches the settings file and, once the
+// interval log is erased, its new header; a restart shows it again.
+TEST_F(VisualLogUpDownPagesTest, ATypedNameIsSavedAndHeadsTheErasedLog)
+{
+    start();
+    typeName(NamedItem::WB1, "Mainboard°");
+    typeName(NamedItem::Fan3, "Pump");
+    messages.queueAnswer(true);
+    log().eraseButton(LogGroup::Interval).click();
+    {
+        FileRegistry registry(folder.path());
+        SettingsStore store(registry, location);
+        store.writeRegistry(h.settings, 0, 0);
+    }
+    const std::string saved = test::readFile(folder.file("HKEY_CURRENT_USER.reg"));
+    EXPECT_NE(saved.find("\"VUM 1 Name\"=\"Mainboard°\""), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\"Fan 3 Name\"=\"Pump\""), std::string::npos);
+    const std::string header = test::readFile(folder.file("cdxlog.txt"));
+    EXPECT_NE(header.find("|CPU LM75   |Mainboard° |WB Sensor 2|"), std::string::npos) << header;
+    EXPECT_NE(test::readFile(folder.file("cdxlog.csv")).find(";Pump\r\n"), std::string::npos);
+
+    Settings restarted;
+    FileRegistry registry(folder.path());
+    SettingsStore(registry, location).readRegistry(restarted);
+    EXPECT_EQ(restarted.temperature(S::WB1).name, "Mainboard°");
 }
 
 TEST_F(VisualLogUpDownPagesTest, StyleEditorsRedrawTheIcon)
