@@ -18,7 +18,9 @@
 #include "monitor/MonitorTimers.h"
 #include "platform/linux/SensorDriverBinding.h"
 #include "platform/linux/SystemInfoBinding.h"
-#include "platform/qt/QtWavePlayer.h"
+#include "platform/qt/AudioLibrary.h"
+#include "platform/qt/LazyTone.h"
+#include "platform/qt/LazyWavePlayer.h"
 #include "platform/qt/ToneBeeper.h"
 #include "settings/RunOnStartup.h"
 #include "settings/Settings.h"
@@ -45,6 +47,9 @@ public:
     // Binds the libraries from the program's library folder. On failure the
     // bindings carry the reason.
     static Libraries bindLibraries();
+
+    // The audio library in the program's library folder.
+    static std::string audioLibraryPath();
 
     explicit Application(Libraries libraries);
     ~Application();
@@ -80,8 +85,10 @@ private:
     Settings m_settings;
     SettingsStore m_store;
     RunOnStartup m_runOnStartup;
+    AudioLibrary m_audio;
+    LazyTone m_audioTone;
     ToneBeeper m_beeper;
-    QtWavePlayer m_wave;
+    LazyWavePlayer m_wave;
     MonitorTimers m_timers;
     AlarmSound m_sound;
     TrayIcons* m_trayForDialog = nullptr;
