@@ -13,7 +13,6 @@
 #include "app/MetricsService.h"
 #include "app/MonitorStack.h"
 #include "app/PlatformServices.h"
-#include "app/TrayPollListener.h"
 #include "app/WindowAlarmAdapter.h"
 #include "monitor/MonitorTimers.h"
 #include "platform/linux/SensorDriverBinding.h"
@@ -27,6 +26,7 @@
 #include "settings/SettingsStore.h"
 #include "ui/MainWindow.h"
 #include "ui/TrayIcons.h"
+#include "ui/TrayPollListener.h"
 #include "ui/VisualLogUpDownPages.h"
 #include "ui/WarningDialog.h"
 
