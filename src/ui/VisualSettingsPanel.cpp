@@ -1,6 +1,8 @@
 #include "ui/VisualSettingsPanel.h"
 
 #include <QColorDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 
@@ -38,17 +40,20 @@ VisualSettingsPanel::VisualSettingsPanel(Settings& settings, TrayIcons& tray, QW
     layout->addRow("Sensor:", m_sensors);
     connect(m_sensors, &QComboBox::activated, this, [this](int index) { chooseSensor(index); });
 
-    m_font = new QFontComboBox(this);
+    // A plain list of the installed families: the font list widget of the
+    // toolkit loads icon and image plugins the program does not need at start.
+    m_font = new QComboBox(this);
+    m_font->addItems(QFontDatabase::families());
     m_font->setObjectName("TrayFontComboBox");
     m_font->setAccessibleName("Font");
     m_font->setMaximumWidth(170);
     layout->addRow("Font:", m_font);
-    connect(m_font, &QFontComboBox::currentFontChanged, this, [this](const QFont& font) {
+    connect(m_font, &QComboBox::currentTextChanged, this, [this](const QString& family) {
         if (m_showing) {
             return;
         }
         TrayStyle changed = style();
-        changed.fontName = font.family().toStdString();
+        changed.fontName = family.toStdString();
         store(changed);
     });
 
@@ -117,7 +122,10 @@ void VisualSettingsPanel::showStyle()
 {
     const TrayStyle current = style();
     m_showing = true;
-    m_font->setCurrentFont(QFont(QString::fromStdString(current.fontName)));
+    // A face that is not installed is shown as the face drawn instead.
+    const QString family = QString::fromStdString(current.fontName);
+    const int index = m_font->findText(family, Qt::MatchFixedString);
+    m_font->setCurrentIndex(index >= 0 ? index : m_font->findText(QFontInfo(QFont(family)).family()));
     m_size->setValue(std::clamp(current.fontSize, MinFontSize, MaxFontSize));
     m_sizeLabel->setText(QString::number(m_size->value()));
     paintSwatch(*m_fontColour, shownColour(current.fontColour));

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QComboBox>
-#include <QFontComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -30,7 +29,7 @@ public:
     VisualSettingsPanel(Settings& settings, TrayIcons& tray, QWidget* parent = nullptr);
 
     QComboBox& sensorList() { return *m_sensors; }
-    QFontComboBox& fontList() { return *m_font; }
+    QComboBox& fontList() { return *m_font; }
     QPushButton& fontColourButton() { return *m_fontColour; }
     QPushButton& backgroundButton() { return *m_background; }
     QSlider& sizeSlider() { return *m_size; }
@@ -62,7 +61,7 @@ private:
     Settings& m_settings;
     TrayIcons& m_tray;
     QComboBox* m_sensors = nullptr;
-    QFontComboBox* m_font = nullptr;
+    QComboBox* m_font = nullptr;
     QPushButton* m_fontColour = nullptr;
     QPushButton* m_background = nullptr;
     QSlider* m_size = nullptr;
