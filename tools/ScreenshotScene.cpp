@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "ScreenshotLogs.h"
+#include "logs/LogSnapshots.h"
 #include "platform/qt/QtIconImage.h"
 
 namespace cdx {
@@ -83,10 +85,35 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
     m_settings.fan(Fan::Fan2).nominalRpm = 2250.0;
     m_settings.fan(Fan::Fan3).nominalRpm = 4000.0;
     m_settings.pollInterval = kPollInterval;
+
+    m_logTimer = m_queue.createTimer();
+    m_logs = std::make_unique<ScreenshotLogs>(
+        m_settings, *m_logTimer,
+        [this] {
+            return intervalLogSnapshot({&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel, 451);
+        },
+        [this] { return m_timers.pollingActive(); });
+    m_pages = std::make_unique<VisualLogUpDownPages>(VisualLogUpDownPages::Parts{
+        .settings = m_settings,
+        .window = m_window,
+        .tray = m_tray,
+        .statistics = m_statistics,
+        .readings = m_panel,
+        .intervalLog = m_logs->intervalLog,
+        .maintenance = m_logs->maintenance,
+        .sizes = m_logs->sizes,
+        .resetStatistics = [this] { m_poll.resetStatistics(); },
+        .saveUpDown =
+            [this] {
+                m_logs->upDownLog.writeUpDownLog(upDownReport(m_statistics, m_settings, 451, "."));
+                m_logs->upDownLog.checkUpDownLogFileSize();
+            },
+    });
 }
 
 ScreenshotScene::~ScreenshotScene()
 {
+    m_pages.reset();
     m_listener.attach(nullptr);
 }
 
@@ -106,6 +133,11 @@ void ScreenshotScene::start()
     m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
     m_tray.loadSettings();
+    m_pages->load();
+    m_logs->intervalLog.checkLogFileSize();
+    m_logs->warningLog.checkWarningLogFileSize();
+    m_logs->upDownLog.checkUpDownLogFileSize();
+    m_pages->refreshLabels();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval);
     m_window.showCompact();
     m_tray.activate();

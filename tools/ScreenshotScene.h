@@ -19,8 +19,11 @@
 #include "ui/MainWindow.h"
 #include "ui/TrayIcons.h"
 #include "ui/TrayPollListener.h"
+#include "ui/VisualLogUpDownPages.h"
 
 namespace cdx {
+
+struct ScreenshotLogs;
 
 // The main window and the tray icons over a scripted driver, a recording
 // notification area and virtual time, started the way the program starts:
@@ -44,6 +47,7 @@ public:
     void poll(int count);
 
     MainWindow& window() { return m_window; }
+    VisualLogUpDownPages& pages() { return *m_pages; }
     TrayIcons& tray() { return m_tray; }
     // What the notification area shows for an icon; null when not shown.
     QImage shownPicture(TrayIcon& icon) const;
@@ -65,6 +69,9 @@ private:
     FakeNotificationArea m_area;
     MainWindow m_window;
     TrayIcons m_tray;
+    std::unique_ptr<Timer> m_logTimer;
+    std::unique_ptr<ScreenshotLogs> m_logs;
+    std::unique_ptr<VisualLogUpDownPages> m_pages;
 };
 
 } // namespace cdx

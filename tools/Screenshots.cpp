@@ -7,6 +7,7 @@
 #include <clocale>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,10 @@
 
 #include "IconSheet.h"
 #include "ScreenshotScene.h"
+#include "ui/LogPage.h"
+#include "ui/SubPageSelector.h"
 #include "ui/UiResources.h"
+#include "ui/VisualPage.h"
 
 namespace {
 
@@ -29,8 +33,9 @@ constexpr int kPolls = 3;
 void usage(std::ostream& out)
 {
     out << "usage: caldrix_screenshots [FOLDER]\n"
-           "Writes window-compact.png, window-compact-lm75.png, window-expanded.png, the tray icons\n"
-           "tray-*.png and their strip tray-icons.png into FOLDER (default "
+           "Writes window-compact.png, window-compact-lm75.png, window-expanded.png, the settings\n"
+           "pages page-*.png, the tray icons tray-*.png and their strip tray-icons.png into FOLDER\n"
+           "(default "
         << kDefaultFolder << ").\n";
 }
 
@@ -125,6 +130,40 @@ void renderWinbondBoard(PictureFolder& folder)
     folder.save(sheet.strip(), "tray-icons.png");
 }
 
+// Every sub-page of the Visual and Log tabs and the Up's & Downs tab, in the
+// expanded window: page-<tab>-<entry>.png.
+void renderPages(PictureFolder& folder)
+{
+    ScreenshotScene scene(ScreenshotScene::Sensors::Winbond);
+    scene.start();
+    scene.poll(kPolls);
+    cdx::MainWindow& window = scene.window();
+    window.toggleMode();
+    cdx::VisualLogUpDownPages& pages = scene.pages();
+    struct Shot {
+        cdx::MainWindow::Page tab;
+        cdx::SubPageSelector* selector;
+        int entry;
+        const char* name;
+    };
+    const std::vector<Shot> shots{
+        {cdx::MainWindow::Visual, &pages.visualPage().selector(), 0, "page-visual-visual-settings.png"},
+        {cdx::MainWindow::Visual, &pages.visualPage().selector(), 1, "page-visual-names.png"},
+        {cdx::MainWindow::Visual, &pages.visualPage().selector(), 2, "page-visual-tooltip.png"},
+        {cdx::MainWindow::Visual, &pages.visualPage().selector(), 3, "page-visual-system-tray.png"},
+        {cdx::MainWindow::Log, &pages.logPage().selector(), 0, "page-log-log-general.png"},
+        {cdx::MainWindow::Log, &pages.logPage().selector(), 1, "page-log-interval-log.png"},
+        {cdx::MainWindow::UpDown, nullptr, 0, "page-updown.png"},
+    };
+    for (const Shot& shot : shots) {
+        window.pageControl().setCurrentIndex(shot.tab);
+        if (shot.selector != nullptr) {
+            shot.selector->choose(shot.entry);
+        }
+        folder.save(scene.grabWindow(), shot.name);
+    }
+}
+
 void renderLm75Board(PictureFolder& folder)
 {
     ScreenshotScene scene(ScreenshotScene::Sensors::Lm75);
@@ -172,5 +211,6 @@ int main(int argc, char* argv[])
     PictureFolder folder{QDir(path)};
     renderWinbondBoard(folder);
     renderLm75Board(folder);
+    renderPages(folder);
     return folder.failed() ? 1 : 0;
 }

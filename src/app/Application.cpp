@@ -103,6 +103,9 @@ Application::Application(Libraries libraries)
                   if (!TraySettings::swapBox(std::as_const(m_settings), tray)) {
                       m_tray.swapBoxClick(tray, false);
                   }
+                  if (m_pages) {
+                      m_pages->refreshTrayBoxes();
+                  }
               },
           .suspendTray =
               [this] {
@@ -132,6 +135,7 @@ Application::Application(Libraries libraries)
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
     m_trayForDialog = &m_tray;
+    buildPages();
     m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
     m_lifecycle = std::make_unique<ProgramLifecycle>(ProgramLifecycle::Parts{
@@ -155,9 +159,32 @@ Application::Application(Libraries libraries)
 Application::~Application()
 {
     shutdown();
+    m_pages.reset();
     m_pollListener.attach(nullptr);
     m_alarmWindow.attach(nullptr);
     m_trayForDialog = nullptr;
+}
+
+void Application::buildPages()
+{
+    m_pages = std::make_unique<VisualLogUpDownPages>(VisualLogUpDownPages::Parts{
+        .settings = m_settings,
+        .window = m_window,
+        .tray = m_tray,
+        .statistics = m_monitor.statistics,
+        .readings = m_monitor.panel,
+        .intervalLog = m_logs->intervalLog,
+        .maintenance = m_logs->maintenance,
+        .sizes = m_logs->sizes,
+        .resetStatistics = [this] { m_monitor.poll.resetStatistics(); },
+        .saveUpDown =
+            [this] {
+                m_logs->upDownLog.writeUpDownLog(
+                    upDownReport(m_monitor.statistics, m_settings, m_cpuSpeedMhz, m_platform.formats.decimalSeparator));
+                m_logs->upDownLog.checkUpDownLogFileSize();
+            },
+        .decimalSeparator = m_platform.formats.decimalSeparator,
+    });
 }
 
 void Application::bindTimers()
@@ -227,6 +254,7 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_logs->intervalLog.checkLogFileSize();
     m_logs->warningLog.checkWarningLogFileSize();
     m_logs->upDownLog.checkUpDownLogFileSize();
+    m_pages->refreshLabels();
 
     // The unit button shows the unit a click switches to; one click shows
     // the unit displayed at the last save.
@@ -236,6 +264,7 @@ bool Application::start(const std::function<void()>& removeSplash)
 
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
     m_tray.loadSettings();
+    m_pages->load();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval, [this] {
         // Hidden to a tray that does not exist, the window could never be
         // opened again: without a tray host it starts as the small window.

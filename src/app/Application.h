@@ -28,6 +28,7 @@
 #include "ui/MainWindow.h"
 #include "ui/TrayIcons.h"
 #include "ui/TrayPollListener.h"
+#include "ui/VisualLogUpDownPages.h"
 #include "ui/WarningDialog.h"
 
 namespace cdx {
@@ -83,6 +84,7 @@ public:
 private:
     void bindTimers();
     void applyLoadedSettings();
+    void buildPages();
     // Writes the settings; false (after telling the user) when that fails.
     bool saveSettings();
 
@@ -113,6 +115,7 @@ private:
     MainWindow m_window;
     TrayIcons m_tray;
     MetricsService m_metrics;
+    std::unique_ptr<VisualLogUpDownPages> m_pages;
     int m_cpuSpeedMhz = 0;
     bool m_started = false;
     bool m_shutDown = false;

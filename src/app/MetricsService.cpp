@@ -82,12 +82,13 @@ void MetricsService::attachPage(MetricsPage& page)
     page.setSettings(QString::fromStdString(m_settings.metricsAddress),
                      QString::fromStdString(m_settings.metricsTextfile));
     showOn(page);
-    QObject::connect(&page, &MetricsPage::settingsEdited, &page, [this](const QString& address, const QString& file) {
-        m_settings.metricsAddress = address.trimmed().toStdString();
-        m_settings.metricsTextfile = file.trimmed().toStdString();
-        applySettings();
-    });
-    QObject::connect(&page, &QObject::destroyed, [this, &page] {
+    QObject::connect(&page, &MetricsPage::settingsEdited, m_pageGuard.get(),
+                     [this](const QString& address, const QString& file) {
+                         m_settings.metricsAddress = address.trimmed().toStdString();
+                         m_settings.metricsTextfile = file.trimmed().toStdString();
+                         applySettings();
+                     });
+    QObject::connect(&page, &QObject::destroyed, m_pageGuard.get(), [this, &page] {
         if (m_page == &page) {
             m_page = nullptr;
         }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include <QObject>
 #include <QString>
 
 #include "app/MetricsAdapter.h"
@@ -52,6 +53,9 @@ private:
     std::unique_ptr<MetricsTextfile> m_textfile;
     std::string m_reportedError;
     MetricsPage* m_page = nullptr;
+    // Ends the page's connections to this service when the service goes
+    // first (the window, which owns the page, outlives it).
+    std::unique_ptr<QObject> m_pageGuard = std::make_unique<QObject>();
 };
 
 } // namespace cdx

@@ -55,7 +55,14 @@ TEST(ScreenshotsTest, WritesEveryPictureAsPngOfItsSize)
         {"tray-three-digits.png", {80, 64}}, {"tray-custom-colours.png", {64, 64}},
         {"tray-suspended.png", {128, 128}},
     };
-    for (const auto& [name, size] : expected) {
+    std::map<QString, QSize> pictures = expected;
+    // Each settings page in the expanded window.
+    for (const char* page :
+         {"page-visual-visual-settings.png", "page-visual-names.png", "page-visual-tooltip.png",
+          "page-visual-system-tray.png", "page-log-log-general.png", "page-log-interval-log.png", "page-updown.png"}) {
+        pictures.emplace(page, QSize(566, 289));
+    }
+    for (const auto& [name, size] : pictures) {
         const QString path = QDir(folder).filePath(name);
         QImageReader reader(path);
         EXPECT_EQ(reader.format(), "png") << name.toStdString();
