@@ -83,6 +83,27 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
     m_settings.fan(Fan::Fan2).nominalRpm = 2250.0;
     m_settings.fan(Fan::Fan3).nominalRpm = 4000.0;
     m_settings.pollInterval = kPollInterval;
+    m_settings.fan(Fan::Fan1).alarmEnabled = true;
+    m_settings.temperature(TemperatureSensor::WB1).actions.run = true;
+    m_settings.temperature(TemperatureSensor::WB1).actions.runPath = "/usr/local/bin/fans-full-speed";
+
+    m_pages = new SettingsPages(m_window.pageControl(), {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]},
+                                PageServices{
+                                    .settings = m_settings,
+                                    .switches = m_window.sensorSwitches(),
+                                    .display = [this] { return m_poll.display(); },
+                                    .pollIfActive = {},
+                                    .setPollInterval = {},
+                                    .testSpeaker = {},
+                                    .setLogItemsVisible = {},
+                                    .runOnStartup = {},
+                                    .plus33Changed = {},
+                                    .temperatureTextChanged = {},
+                                    .switchesChanged = {},
+                                    .showMessage = {},
+                                    .chooseFile = {},
+                                });
+    m_window.setOnExpanded([this] { m_pages->resetSelectors(); });
 }
 
 ScreenshotScene::~ScreenshotScene()
@@ -101,10 +122,12 @@ void ScreenshotScene::start()
         m_driver.GetLM75TempAsusTX();
     }
     m_window.applySettings();
+    m_pages->load();
     m_window.showStartPage();
     m_poll.setScaleCaption(m_settings.temperatureUnit);
     m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
+    m_pages->refreshSwitches();
     m_tray.loadSettings();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval);
     m_window.showCompact();

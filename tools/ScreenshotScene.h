@@ -18,6 +18,7 @@
 #include "platform/fake/SilentAlarms.h"
 #include "settings/Settings.h"
 #include "ui/MainWindow.h"
+#include "ui/SettingsPages.h"
 #include "ui/TrayIcons.h"
 
 namespace cdx {
@@ -44,6 +45,7 @@ public:
     void poll(int count);
 
     MainWindow& window() { return m_window; }
+    SettingsPages& pages() { return *m_pages; }
     TrayIcons& tray() { return m_tray; }
     // What the notification area shows for an icon; null when not shown.
     QImage shownPicture(TrayIcon& icon) const;
@@ -65,6 +67,7 @@ private:
     FakeNotificationArea m_area;
     MainWindow m_window;
     TrayIcons m_tray;
+    SettingsPages* m_pages = nullptr; // owned by the window's page control
 };
 
 } // namespace cdx
