@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 
 #include "logs/LogSnapshots.h"
@@ -17,6 +18,9 @@
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
+#include "sensors/TemperatureText.h"
+#include "ui/GeneralPage.h"
+#include "ui/ReadingsGroups.h"
 
 namespace cdx {
 
@@ -30,6 +34,9 @@ std::optional<std::string> environment(const char* name)
     }
     return std::string(value);
 }
+
+// The PC speaker's timer clock, which the tone divisor divides.
+constexpr int kSpeakerClockHz = 1193181;
 
 } // namespace
 
@@ -118,6 +125,54 @@ Application::Application(Libraries libraries)
     m_trayForDialog = &m_tray;
     m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
+    buildSettingsPages();
+}
+
+void Application::buildSettingsPages()
+{
+    m_pages = new SettingsPages(
+        m_window.pageControl(),
+        {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
+        PageServices{
+            .settings = m_settings,
+            .switches = m_window.sensorSwitches(),
+            .display = [this] { return m_monitor.poll.display(); },
+            .pollIfActive = [this] { m_monitor.poll.pollIfActive(); },
+            .setPollInterval = [this](int ms) { m_timers.pollTimer().setInterval(ms); },
+            .testSpeaker =
+                [this](int divisor) {
+                    if (divisor > 0) {
+                        m_beeper.beep(static_cast<unsigned>(kSpeakerClockHz / divisor) & 0xFFFFU, 500);
+                    }
+                },
+            .setLogItemsVisible = [this](bool on) { m_window.popupMenu().setLogItemsVisible(on); },
+            .runOnStartup =
+                [this](bool on) {
+                    m_runOnStartup.apply(
+                        on, m_window.isVisible() && !m_window.isHidden(), [this](const std::string& text) {
+                            QMessageBox::information(&m_window, m_window.windowTitle(), QString::fromStdString(text));
+                        });
+                },
+            .plus33Changed =
+                [this] { m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator); },
+            .temperatureTextChanged =
+                [this] {
+                    // The centre labels of the gauges follow at once; one that
+                    // shows "--" has nothing to restate.
+                    const TemperatureDisplay display = m_monitor.poll.display();
+                    for (std::size_t i = 0; i < m_monitor.gauges.size(); ++i) {
+                        GaugeModel& gauge = m_monitor.gauges[i];
+                        const auto sensor = static_cast<TemperatureSensor>(i);
+                        if (m_settings.temperature(sensor).sensorEnabled && gauge.centerLabel() != "--") {
+                            gauge.setCenterLabel(centreLabel(gauge.position(), display, wholeDegreesFor(sensor)));
+                        }
+                    }
+                },
+            .switchesChanged = {},
+            .showMessage = [this](const std::string& text) { m_platform.messages.showError(text); },
+            .chooseFile = {},
+        });
+    m_window.setOnExpanded([this] { m_pages->resetSelectors(); });
 }
 
 Application::~Application()
@@ -158,7 +213,10 @@ void Application::start()
     m_driver.RestartLM78();
     m_monitor.poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
 
-    m_runOnStartup.checkAtStartup();
+    // The box shows whether the autorun entry exists; when it does, the entry
+    // is written again with the current path, so a moved program keeps
+    // starting from where it now lies.
+    m_pages->general().setRunOnStartup(m_runOnStartup.checkAtStartup());
     const SettingsLoad load = m_store.readRegistry(m_settings);
     // The joke item shows only when the whole key was read with "Zuno" set.
     m_window.popupMenu().item("ZunoBeer1")->setVisible(load.showZunoItem(m_settings));
@@ -184,6 +242,7 @@ void Application::start()
     m_monitor.poll.setScaleCaption(m_settings.temperatureUnit);
     m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
+    m_pages->refreshSwitches();
 
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
     m_tray.loadSettings();
@@ -205,6 +264,7 @@ void Application::start()
 void Application::applyLoadedSettings()
 {
     m_window.applySettings();
+    m_pages->load();
     m_window.showStartPage();
 }
 

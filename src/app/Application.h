@@ -22,6 +22,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "ui/MainWindow.h"
+#include "ui/SettingsPages.h"
 #include "ui/TrayIcons.h"
 #include "ui/WarningDialog.h"
 
@@ -64,6 +65,7 @@ public:
 private:
     void bindTimers();
     void applyLoadedSettings();
+    void buildSettingsPages();
     // Writes the settings; false (after telling the user) when that fails.
     bool saveSettings();
 
@@ -89,6 +91,7 @@ private:
     MonitorStack m_monitor;
     MainWindow m_window;
     TrayIcons m_tray;
+    SettingsPages* m_pages = nullptr; // owned by the window's page control
     int m_cpuSpeedMhz = 0;
     bool m_started = false;
     bool m_shutDown = false;
