@@ -28,11 +28,21 @@ int main(int argc, char* argv[])
 
     // Ending the session, or being told to end, closes the program the way a
     // desktop session end does: no question, settings saved.
+    // A request that comes while start-up still runs (start-up lets pending
+    // events run, but quitting needs the event loop) ends the program as
+    // soon as start-up is done.
+    bool terminationRequested = false;
     cdx::UnixSignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp,
-                     [] { QApplication::quit(); });
+    QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp, [&terminationRequested] {
+        terminationRequested = true;
+        QApplication::quit();
+    });
     QObject::connect(&qapp, &QApplication::aboutToQuit, &qapp, [&application] { application.shutdown(); });
 
     application.start();
+    if (terminationRequested) {
+        application.shutdown();
+        return 0;
+    }
     return qapp.exec();
 }

@@ -145,5 +145,31 @@ TEST(SettingsEditorTest, TemperatureLabelsFollowRoundingAndTheDegreeSign)
     EXPECT_EQ(h.editor.alarmFahrenheitLabel(TemperatureSensor::WB1), "122F");
 }
 
+TEST(SettingsEditorTest, EveryDefaultIsReachableByTheArrowsAndBothBoundsAreReached)
+{
+    for (int i = 0; i <= static_cast<int>(SpinSetting::WB3Compensation); ++i) {
+        const auto setting = static_cast<SpinSetting>(i);
+        const SpinRule rule = SettingsEditor::rule(setting);
+        EditorHarness h;
+        const double start = h.editor.value(setting);
+        EXPECT_GE(start, rule.low) << SettingsEditor::settingName(setting);
+        EXPECT_LE(start, rule.high) << SettingsEditor::settingName(setting);
+        // Up to the upper bound and down to the lower one, each reached
+        // exactly, in no more clicks than the steps between them.
+        const int steps = static_cast<int>((rule.high - rule.low) / rule.step + 0.5);
+        int clicks = 0;
+        while (h.editor.step(setting, Up) && clicks <= steps) {
+            ++clicks;
+        }
+        EXPECT_EQ(h.editor.value(setting), rule.high) << SettingsEditor::settingName(setting);
+        clicks = 0;
+        while (h.editor.step(setting, Down) && clicks <= steps) {
+            ++clicks;
+        }
+        EXPECT_EQ(h.editor.value(setting), rule.low) << SettingsEditor::settingName(setting);
+        EXPECT_EQ(clicks, steps) << SettingsEditor::settingName(setting);
+    }
+}
+
 } // namespace
 } // namespace cdx

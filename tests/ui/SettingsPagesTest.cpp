@@ -15,6 +15,7 @@
 #include "monitor/GaugeModel.h"
 #include "monitor/SensorSwitches.h"
 #include "settings/Settings.h"
+#include "ui/FansPage.h"
 #include "ui/GeneralPage.h"
 #include "ui/PageControl.h"
 #include "ui/SpinArrows.h"
@@ -274,6 +275,27 @@ TEST_F(SettingsPagesTest, LoadShowsTheSettingsAndEveryControlIsNamedAndReachable
             EXPECT_TRUE(arrow || (w->focusPolicy() & Qt::TabFocus)) << w->objectName().toStdString();
         }
     }
+}
+
+TEST_F(SettingsPagesTest, ShowAndExpandResetsEveryListAndFanNamesReachTheirPage)
+{
+    make();
+    pages->general().selector().choose(2);
+    pages->temperatures().selector().choose(3);
+    pages->fans().selector().choose(2);
+    find<QComboBox>("GenTabTabOnTopComboBox").setCurrentIndex(3);
+    settings.tabOnTop = 1; // the stored index wins at Show & Expand
+    pages->resetSelectors();
+    EXPECT_EQ(pages->general().selector().current(), 0);
+    EXPECT_EQ(pages->temperatures().selector().current(), 0);
+    EXPECT_EQ(pages->fans().selector().current(), 0);
+    EXPECT_EQ(find<QComboBox>("GenTabTabOnTopComboBox").currentIndex(), 1);
+
+    pages->fans().selector().choose(3);
+    pages->setFanName(Fan::Fan3, "Rear");
+    EXPECT_EQ(pages->fans().selector().entryText(3), "Rear");
+    EXPECT_EQ(pages->fans().selector().current(), 0);
+    EXPECT_EQ(find<QGroupBox>("Fan3AlarmGroupBox").title(), "Rear Alarm Settings");
 }
 
 } // namespace
