@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 #include "ui/ExecutableFilter.h"
 
@@ -27,7 +28,14 @@ std::optional<std::string> FileChooser::ask(QWidget* parent, AlarmFileKind kind,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    // A name typed into the dialog passes no filter.
+    if (kind == AlarmFileKind::Program && !QFileInfo(chosen).isExecutable()) {
+        QMessageBox::warning(parent, "Select File",
+                             QString("%1 is not a program you may run; the alarm keeps its file.").arg(chosen));
+        return std::nullopt;
+    }
+    return QDir::toNativeSeparators(chosen).toStdString();
 }
 
 } // namespace cdx
