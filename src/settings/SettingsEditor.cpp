@@ -191,7 +191,13 @@ bool SettingsEditor::stepScale(TemperatureSensor sensor, SpinDirection direction
     if (!g.setScale(next)) {
         return false;
     }
-    m_settings.temperature(sensor).scale = next;
+    TemperatureSettings& t = m_settings.temperature(sensor);
+    t.scale = next;
+    // A gauge shows nothing above its scale, so an alarm above it could
+    // never go off: the alarm comes down with the scale.
+    if (static_cast<float>(t.alarmTemperature) > next) {
+        t.alarmTemperature = static_cast<int>(std::floor(next));
+    }
     return true;
 }
 

@@ -43,7 +43,8 @@ enum class SpinDirection { Up, Down };
 // Temperature scales and alarm thresholds are bound by their gauge: a scale
 // goes no lower than the temperature shown (nor to 0, where a needle has no
 // angle) and has no upper bound; an alarm stays between the temperature shown
-// and the scale.
+// and the scale, and comes down with a scale lowered below it (a gauge shows
+// nothing above its scale, so an alarm there could never go off).
 class SettingsEditor {
 public:
     using Display = std::function<TemperatureDisplay()>;

@@ -128,6 +128,12 @@ TEST(SettingsEditorTest, AlarmStaysBetweenTheShownTemperatureAndTheScale)
     EXPECT_TRUE(h.editor.stepAlarm(TemperatureSensor::WB1, Up));
     EXPECT_FALSE(h.editor.stepAlarm(TemperatureSensor::WB1, Up));
     EXPECT_EQ(h.settings.temperature(TemperatureSensor::WB1).alarmTemperature, 52);
+
+    // Lowered below the alarm, the scale takes the alarm with it: the gauge
+    // never shows more than its scale, and the alarm must stay reachable.
+    EXPECT_TRUE(h.editor.stepScale(TemperatureSensor::WB1, Down));
+    EXPECT_EQ(h.settings.temperature(TemperatureSensor::WB1).alarmTemperature, 51);
+    EXPECT_EQ(h.editor.alarmCelsiusLabel(TemperatureSensor::WB1), "51°C");
 }
 
 TEST(SettingsEditorTest, TemperatureLabelsFollowRoundingAndTheDegreeSign)
