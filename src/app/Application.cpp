@@ -148,7 +148,7 @@ void Application::buildSettingsPages()
             .setLogItemsVisible = [this](bool on) { m_window.popupMenu().setLogItemsVisible(on); },
             .runOnStartup =
                 [this](bool on) {
-                    m_runOnStartup.apply(
+                    return m_runOnStartup.apply(
                         on, m_window.isVisible() && !m_window.isHidden(), [this](const std::string& text) {
                             // Without a screen nobody could close the box.
                             if (QGuiApplication::platformName() == QLatin1String("offscreen")) {

@@ -96,8 +96,17 @@ QWidget* GeneralPage::buildFirstPanel()
 
     m_runOnStartup = makeCheckBox(panel, "GenTabRunOnStartupCheckBox", "Run on startup");
     connect(m_runOnStartup, &QCheckBox::clicked, this, [this](bool on) {
-        if (m_services.runOnStartup) {
-            m_services.runOnStartup(on);
+        if (!m_services.runOnStartup || m_services.runOnStartup(on)) {
+            return;
+        }
+        // The box does not claim what the desktop will not do.
+        {
+            const QSignalBlocker quiet(m_runOnStartup);
+            m_runOnStartup->setChecked(!on);
+        }
+        if (m_services.showMessage) {
+            m_services.showMessage(on ? "Caldrix could not add itself to the programs started at login."
+                                      : "Caldrix could not remove itself from the programs started at login.");
         }
     });
     layout->addWidget(m_runOnStartup);

@@ -31,7 +31,8 @@ struct PageServices {
     // The popup menu shows or hides its log items.
     std::function<void(bool)> setLogItemsVisible;
     // "Run on startup" was set to this state; the autorun entry follows.
-    std::function<void(bool)> runOnStartup;
+    // Returns whether it does.
+    std::function<bool(bool)> runOnStartup;
     // The +3.3 rail's nominal value changed: its captions elsewhere follow.
     std::function<void()> plus33Changed;
     // The degree text or "Round °F" changed: the gauges' labels follow.

@@ -55,7 +55,11 @@ protected:
                 .setPollInterval = [this](int ms) { calls.push_back("interval " + std::to_string(ms)); },
                 .testSpeaker = [this](int divisor) { calls.push_back("tone " + std::to_string(divisor)); },
                 .setLogItemsVisible = [this](bool on) { calls.push_back(on ? "log items" : "no log items"); },
-                .runOnStartup = [this](bool on) { calls.push_back(on ? "autorun on" : "autorun off"); },
+                .runOnStartup =
+                    [this](bool on) {
+                        calls.push_back(on ? "autorun on" : "autorun off");
+                        return autorunWorks;
+                    },
                 .plus33Changed = [this] { calls.push_back("+3.3"); },
                 .temperatureTextChanged = [this] { calls.push_back("text"); },
                 .switchesChanged = {},
@@ -89,6 +93,7 @@ protected:
     std::unique_ptr<SettingsPages> pages;
     std::vector<std::string> calls;
     std::optional<std::string> chosen;
+    bool autorunWorks = true;
 };
 
 TEST_F(SettingsPagesTest, GeneralTabEditsTheIntervalAndItsBoxesAndTheStartTab)
@@ -124,6 +129,14 @@ TEST_F(SettingsPagesTest, StartUpRewritesAnExistingAutorunEntryAndLeavesAMissing
     pages->general().setRunOnStartup(true);
     EXPECT_TRUE(pages->general().runOnStartupBox().isChecked());
     EXPECT_EQ(calls, (std::vector<std::string>{"autorun on"}));
+
+    // An entry that cannot be removed leaves the box checked, and says so.
+    autorunWorks = false;
+    pages->general().runOnStartupBox().click();
+    EXPECT_TRUE(pages->general().runOnStartupBox().isChecked());
+    ASSERT_EQ(calls.size(), 3U);
+    EXPECT_EQ(calls[1], "autorun off");
+    EXPECT_EQ(calls[2].rfind("message ", 0), 0U);
 }
 
 TEST_F(SettingsPagesTest, SensorSwitchesCarryTheNamesAndExcludeEachOther)
