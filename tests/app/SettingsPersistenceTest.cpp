@@ -12,6 +12,8 @@
 #include "app/Application.h"
 #include "platform/fake/FakeProgramLocation.h"
 #include "platform/linux/FileRegistry.h"
+#include "platform/linux/LinuxProgramLocation.h"
+#include "platform/linux/XdgAutostartEntry.h"
 #include "settings/SettingsSchema.h"
 #include "settings/SettingsStore.h"
 #include "ui/SpinArrows.h"
@@ -109,6 +111,38 @@ TEST(SettingsPersistenceTest, ASettingChangedOnAPageIsSavedAtExitAndShownAtTheNe
         EXPECT_FALSE(window->findChild<QCheckBox*>("GenTabEnableExitQCheckBox")->isChecked());
         program.shutdown();
     }
+}
+
+TEST(SettingsPersistenceTest, AnExistingAutorunEntryIsRewrittenWithTheProgramsCurrentPathAtStartUp)
+{
+    TemporaryHome home;
+    ASSERT_TRUE(home.valid());
+    {
+        FileRegistry registry(home.settingsFolder());
+        FakeProgramLocation location(home.settingsFolder());
+        Settings defaults;
+        SettingsStore(registry, location).writeRegistry(defaults, 0, 0);
+        // Left by a copy of the program that has since been moved.
+        registry.openKey(RootKey::LocalMachine, kRunKeyPath, true)->writeString(kRunValueName, "/old/place/caldrix");
+    }
+    {
+        Application program(Application::bindLibraries());
+        program.start();
+        QWidget* window = mainWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->findChild<QCheckBox*>("GenTabRunOnStartupCheckBox")->isChecked());
+        program.shutdown();
+    }
+    FileRegistry registry(home.settingsFolder());
+    const auto key = registry.openKey(RootKey::LocalMachine, kRunKeyPath, false);
+    ASSERT_NE(key, nullptr);
+    const auto value = key->readValue(kRunValueName);
+    ASSERT_TRUE(value.has_value());
+    const std::string current = LinuxProgramLocation::runningExecutable();
+    EXPECT_EQ(value->text, current);
+    // The desktop starts the same path at login.
+    const std::string entry = readFile(XdgAutostartEntry::defaultDirectory() + "/caldrix.desktop");
+    EXPECT_NE(entry.find(current), std::string::npos) << entry;
 }
 
 } // namespace
