@@ -1,6 +1,7 @@
 // The hardware sensor driver: the readings of the machine's monitoring chips
 // through libsensors, after sensors.conf's labels and compute rules. Which
-// chip and input supplies each reading is ChipMapping's choice.
+// chip and input supplies each reading is ChipMapping's choice; a reading it
+// cannot identify is reported as not available, with the reason.
 
 #include <chrono>
 #include <cstdlib>
@@ -71,6 +72,10 @@ private:
             chip.busType = name->bus.type;
             chip.busNumber = name->bus.nr;
             chip.address = name->addr;
+            char id[128];
+            if (sensors_snprintf_chip_name(id, sizeof id, name) > 0) {
+                chip.id = id;
+            }
             int featureNr = 0;
             while (const sensors_feature* feature = sensors_get_features(name, &featureNr)) {
                 for (const auto& kind : InputKinds) {
@@ -245,6 +250,29 @@ void StartPCSpeaker(uint16_t divisor)
 void StopPCSpeaker(void)
 {
     driver().speaker().stop();
+}
+
+uint32_t CdxAvailableReadings(void)
+{
+    return now().available;
+}
+
+bool CdxCpuTemperatureIsTrue(void)
+{
+    return now().cpuTemperatureTrue;
+}
+
+const char* CdxReadingSource(int32_t reading)
+{
+    if (reading < 0 || reading >= CDX_READING_COUNT) {
+        return nullptr;
+    }
+    return now().sources[static_cast<std::size_t>(reading)].c_str();
+}
+
+const char* CdxDriverVersion(void)
+{
+    return CALDRIX_VERSION;
 }
 
 } // extern "C"

@@ -84,6 +84,11 @@ std::int32_t intValue(const char* exportName, double simulated)
 
 extern "C" {
 
+const char* CdxDriverVersion(void)
+{
+    return CALDRIX_VERSION;
+}
+
 const char* CdxLastError(void)
 {
     const std::string& error = driver().error();

@@ -85,6 +85,52 @@ void StopPCSpeaker(void);
  * right after binding, and does not start with a driver that reports one. */
 const char* CdxLastError(void);
 
+/* The readings, numbered as the bits of CdxAvailableReadings' mask and as the
+ * argument of CdxReadingSource. */
+enum {
+    CDX_READING_TEMP = 0,  /* GetLM78Temp: the motherboard temperature */
+    CDX_READING_LM75 = 1,  /* GetLM75TempAsusTX: the processor temperature */
+    CDX_READING_WB2 = 2,   /* GetWinBondSensor2 */
+    CDX_READING_WB3 = 3,   /* GetWinBondSensor3 */
+    CDX_READING_CORE0 = 4, /* GetLM78Core0 */
+    CDX_READING_CORE1 = 5, /* GetLM78Core1 */
+    CDX_READING_POS33 = 6, /* GetLM78Pos33v */
+    CDX_READING_POS5 = 7,  /* GetLM78Pos5v */
+    CDX_READING_POS12 = 8, /* GetLM78Pos12v */
+    CDX_READING_NEG12 = 9, /* GetLM78Neg12v */
+    CDX_READING_NEG5 = 10, /* GetLM78Neg5v */
+    CDX_READING_FAN1 = 11, /* GetLM78Fan1 */
+    CDX_READING_FAN2 = 12, /* GetLM78Fan2 */
+    CDX_READING_FAN3 = 13, /* GetLM78Fan3 */
+    CDX_READING_COUNT = 14
+};
+
+/* Optional. Which readings come from an input the driver identified: bit N
+ * (1u << CDX_READING_...) set for each. The program shows every other
+ * reading as not available, checks no alarm band for it, logs it as "N/A" and
+ * keeps no statistics of it. A fan whose bit is set but whose count is 255 is
+ * present and standing still. Called after RestartLM78 and at every poll; a
+ * driver without this export serves every reading. */
+uint32_t CdxAvailableReadings(void);
+
+/* Optional. true when GetLM75TempAsusTX returns the processor's own reading,
+ * which is already its true temperature (a package sensor): the program then
+ * adds no offset of the processor type. A driver without this export, or
+ * returning false, gets the offset added. */
+bool CdxCpuTemperatureIsTrue(void);
+
+/* Optional. Where a reading (a CDX_READING_ number) comes from, in words for
+ * the user: the chip and input ("nct6775-isa-0290 in3 \"+3.3V\""), or
+ * "not available: " and why. NULL for a number out of range. The text is
+ * owned by the library and stays valid until the next call of any export of
+ * the driver. */
+const char* CdxReadingSource(int32_t reading);
+
+/* Optional. The driver's version, for example "0.1.0": a text owned by the
+ * library, valid until it is unloaded. A driver without this export has no
+ * version to report. */
+const char* CdxDriverVersion(void);
+
 /* ------------------------------------------------------------------------
  * System information library
  * ------------------------------------------------------------------------ */

@@ -8,13 +8,13 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QSystemTrayIcon>
 
 #include "logs/LogSnapshots.h"
 #include "monitor/TraySettings.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
+#include "sensors/CoreVoltageStart.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
@@ -52,10 +52,18 @@ Application::Libraries Application::bindLibraries()
     return libraries;
 }
 
+std::string Application::audioLibraryPath()
+{
+    const std::string executable = LinuxProgramLocation::runningExecutable();
+    const std::string binDirectory = std::filesystem::path(executable).parent_path().string();
+    return DriverLoader::libraryDirectoryFor(binDirectory) + "/" + AudioLibraryFile;
+}
+
 Application::Application(Libraries libraries)
     : m_libraries(std::move(libraries)), m_driver(*m_libraries.driver.driver),
       m_store(m_platform.registry, m_platform.location),
-      m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart),
+      m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart), m_audio(audioLibraryPath()),
+      m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
       m_timers(m_platform.timers, m_platform.identity.family(), m_beeper), m_sound(m_settings, m_wave, m_driver),
       m_dialogControl(WarningDialogControl::Parts{m_settings, m_timers.pollTimer(), m_timers.toneTimer(), m_sound,
                                                   [this] {
@@ -72,8 +80,8 @@ Application::Application(Libraries libraries)
       m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.toneTimer(),
                                     m_dialog, m_dialogControl,
                                     [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
-      m_alarms(m_settings, m_alarmTexts, m_actions),
-      m_monitor(m_platform, m_settings, m_driver, m_timers, m_alarms, m_pollListener),
+      m_alarms(m_settings, m_alarmTexts, m_actions), m_countedAlarms(m_alarms, m_metricsRecorder),
+      m_monitor(m_platform, m_settings, m_driver, m_timers, m_countedAlarms, m_pollListener),
       m_window(MainWindow::Parts{
           .settings = m_settings,
           .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
@@ -106,11 +114,13 @@ Application::Application(Libraries libraries)
               [this] {
                   m_tray.suspend();
                   m_logs->intervalLog.suspend();
+                  m_metrics.refresh();
               },
           .restoreTray =
               [this] {
                   m_tray.resume();
                   m_logs->intervalLog.resume();
+                  m_metrics.refresh();
               },
           .shell = &m_platform.shell,
       }),
@@ -118,7 +128,11 @@ Application::Application(Libraries libraries)
           m_platform.notificationArea, m_settings,
           {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]}, m_monitor.panel,
           m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
-          [this] { return m_timers.pollingActive(); })
+          [this] { return m_timers.pollingActive(); }),
+      m_metrics(m_settings, m_metricsRecorder,
+                MetricsAdapter({m_settings, m_monitor.constGauges(), m_monitor.panel, m_monitor.statistics,
+                                m_platform.formats.decimalSeparator, [this] { return m_timers.suspended(); },
+                                CALDRIX_VERSION}))
 {
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
@@ -149,14 +163,8 @@ void Application::buildSettingsPages()
             .runOnStartup =
                 [this](bool on) {
                     return m_runOnStartup.apply(
-                        on, m_window.isVisible() && !m_window.isHidden(), [this](const std::string& text) {
-                            // Without a screen nobody could close the box.
-                            if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-                                std::cerr << "caldrix: " << text << '\n';
-                                return;
-                            }
-                            QMessageBox::information(&m_window, m_window.windowTitle(), QString::fromStdString(text));
-                        });
+                        on, m_window.isVisible() && !m_window.isHidden(),
+                        [this](const std::string& text) { m_platform.messages.showInformation(text); });
                 },
             .plus33Changed =
                 [this] { m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator); },
@@ -191,7 +199,10 @@ Application::~Application()
 void Application::bindTimers()
 {
     MonitorTimers::Handlers handlers;
-    handlers.poll = [this] { m_monitor.poll.poll(); };
+    handlers.poll = [this] {
+        m_monitor.poll.poll();
+        m_metrics.afterPoll();
+    };
     handlers.swap = [this] { m_tray.swapTick(); };
     handlers.logEntry = [this] { m_logs->intervalLog.writeStandardLogEntry(); };
     handlers.startSound = [this] { m_sound.startSound(); };
@@ -208,6 +219,10 @@ void Application::start()
     m_monitor.poll.resetStatistics();
     m_monitor.statistics.setStartTime(formatLongTime(m_platform.clock.now(), m_platform.formats));
 
+    // Readings that are not measured must never pass for measured ones.
+    if (!m_libraries.driver.userNotice.empty()) {
+        m_platform.messages.showInformation(m_libraries.driver.userNotice);
+    }
     const bool chipDetected = m_driver.CheckLM78();
     if (!chipDetected) {
         m_platform.messages.showError(
@@ -223,17 +238,25 @@ void Application::start()
     // starting from where it now lies.
     m_pages->general().setRunOnStartup(m_runOnStartup.checkAtStartup());
     const SettingsLoad load = m_store.readRegistry(m_settings);
+    if (!load.keyExisted && chipDetected && hasReading(m_driver.availableReadings(), DriverReading::Core0)) {
+        // A first run starts from the core voltage the chip measures, not
+        // from a nominal no processor of today runs at.
+        if (const auto nominal = coreVoltageStartValue(m_driver.GetLM78Core0())) {
+            m_settings.coreVoltageNominal = *nominal;
+        }
+    }
     // The joke item shows only when the whole key was read with "Zuno" set.
     m_window.popupMenu().item("ZunoBeer1")->setVisible(load.showZunoItem(m_settings));
     try {
         m_store.writeProgramPath();
     } catch (const RegistryError& e) {
-        std::cerr << "caldrix: " << e.what() << '\n';
+        std::cerr << "Caldrix: " << e.what() << '\n';
     }
     if (m_settings.temperature(TemperatureSensor::LM75).sensorEnabled) {
         m_driver.GetLM75TempAsusTX();
     }
     applyLoadedSettings();
+    m_metrics.applySettings();
 
     m_logs->intervalLog.createMissingFiles();
     m_logs->warningLog.createMissingFiles();

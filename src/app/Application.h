@@ -8,15 +8,18 @@
 #include "alarms/AlarmSound.h"
 #include "alarms/AlarmTexts.h"
 #include "alarms/WarningDialogControl.h"
+#include "app/CountingAlarmChecks.h"
 #include "app/LogStack.h"
+#include "app/MetricsService.h"
 #include "app/MonitorStack.h"
 #include "app/PlatformServices.h"
-#include "app/TrayPollListener.h"
 #include "app/WindowAlarmAdapter.h"
 #include "monitor/MonitorTimers.h"
 #include "platform/linux/SensorDriverBinding.h"
 #include "platform/linux/SystemInfoBinding.h"
-#include "platform/qt/QtWavePlayer.h"
+#include "platform/qt/AudioLibrary.h"
+#include "platform/qt/LazyTone.h"
+#include "platform/qt/LazyWavePlayer.h"
 #include "platform/qt/ToneBeeper.h"
 #include "settings/RunOnStartup.h"
 #include "settings/Settings.h"
@@ -24,6 +27,7 @@
 #include "ui/MainWindow.h"
 #include "ui/SettingsPages.h"
 #include "ui/TrayIcons.h"
+#include "ui/TrayPollListener.h"
 #include "ui/WarningDialog.h"
 
 namespace cdx {
@@ -44,6 +48,9 @@ public:
     // bindings carry the reason.
     static Libraries bindLibraries();
 
+    // The audio library in the program's library folder.
+    static std::string audioLibraryPath();
+
     explicit Application(Libraries libraries);
     ~Application();
 
@@ -62,6 +69,9 @@ public:
     // program; when they cannot be saved the program keeps running.
     void exitRequested();
 
+    // The sensor driver in use, for the About box and the system information.
+    const SensorDriverBinding& driverInUse() const { return m_libraries.driver; }
+
 private:
     void bindTimers();
     void applyLoadedSettings();
@@ -75,8 +85,10 @@ private:
     Settings m_settings;
     SettingsStore m_store;
     RunOnStartup m_runOnStartup;
+    AudioLibrary m_audio;
+    LazyTone m_audioTone;
     ToneBeeper m_beeper;
-    QtWavePlayer m_wave;
+    LazyWavePlayer m_wave;
     MonitorTimers m_timers;
     AlarmSound m_sound;
     TrayIcons* m_trayForDialog = nullptr;
@@ -87,10 +99,13 @@ private:
     std::unique_ptr<LogStack> m_logs;
     AlarmActions m_actions;
     AlarmEvaluator m_alarms;
+    MetricsRecorder m_metricsRecorder;
+    CountingAlarmChecks m_countedAlarms;
     TrayPollListener m_pollListener;
     MonitorStack m_monitor;
     MainWindow m_window;
     TrayIcons m_tray;
+    MetricsService m_metrics;
     SettingsPages* m_pages = nullptr; // owned by the window's page control
     int m_cpuSpeedMhz = 0;
     bool m_started = false;

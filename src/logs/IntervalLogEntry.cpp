@@ -7,6 +7,9 @@ namespace {
 
 std::string voltageField(const std::string& label)
 {
+    if (label.find("not available") != std::string::npos) {
+        return "N/A";
+    }
     constexpr std::string_view Prefix = ": ";
     if (std::string_view(label).substr(0, Prefix.size()) == Prefix) {
         return label.substr(Prefix.size());

@@ -15,7 +15,8 @@ struct IntervalLogEntry {
     std::array<std::string, FieldCount> fields;
 
     // The row for what the window shows: the speed with " MHz", the voltage
-    // labels without their leading ": ", a fan label containing "not" as "N/A".
+    // labels without their leading ": ", a fan label containing "not" and a
+    // voltage not available as "N/A".
     static IntervalLogEntry fromWindow(const std::string& date, const std::string& time,
                                        const IntervalLogSnapshot& window);
 };

@@ -8,6 +8,7 @@
 #include "monitor/GaugeModel.h"
 #include "monitor/PollListener.h"
 #include "monitor/VoltageCaption.h"
+#include "sensors/DriverReading.h"
 #include "sensors/FanSpeed.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
@@ -41,6 +42,32 @@ template <typename F> void guarded(F&& region)
 bool plausibleReading(double value)
 {
     return std::isfinite(value) && std::fabs(value) < 1e6;
+}
+
+// A sensor the driver could not identify reads as no sensor at all.
+void showNoSensor(GaugeModel& gauge)
+{
+    gauge.setCenterLabel("--");
+    gauge.setPosition(0.0F);
+}
+
+DriverReading driverReading(VoltageRail rail, bool corePort1)
+{
+    switch (rail) {
+    case VoltageRail::Core:
+        return corePort1 ? DriverReading::Core1 : DriverReading::Core0;
+    case VoltageRail::Pos33:
+        return DriverReading::Pos33;
+    case VoltageRail::Pos5:
+        return DriverReading::Pos5;
+    case VoltageRail::Pos12:
+        return DriverReading::Pos12;
+    case VoltageRail::Neg12:
+        return DriverReading::Neg12;
+    case VoltageRail::Neg5:
+        return DriverReading::Neg5;
+    }
+    return DriverReading::Core0;
 }
 
 constexpr std::array<VoltageRail, 6> kRails{VoltageRail::Core,  VoltageRail::Pos33, VoltageRail::Pos5,
@@ -100,17 +127,24 @@ void PollCycle::poll()
 {
     Settings& s = m_parts.settings;
     SensorDriver& driver = m_parts.driver;
+    const ReadingMask available = driver.availableReadings();
 
     if (m_chipPresent) {
         m_fanCounts = {driver.GetLM78Fan1(), driver.GetLM78Fan2(), driver.GetLM78Fan3()};
     }
     if (s.temperature(TemperatureSensor::WB1).sensorEnabled) {
-        const float wb1 =
-            compensateWB1(driver.GetLM78Temp(), {s.temperature(TemperatureSensor::WB1).compensationEnabled,
-                                                 s.temperature(TemperatureSensor::WB1).compensation});
-        showTemperature(TemperatureSensor::WB1, wb1, UpDownReading::WB1);
+        if (hasReading(available, DriverReading::Wb1Temperature)) {
+            const float wb1 =
+                compensateWB1(driver.GetLM78Temp(), {s.temperature(TemperatureSensor::WB1).compensationEnabled,
+                                                     s.temperature(TemperatureSensor::WB1).compensation});
+            showTemperature(TemperatureSensor::WB1, wb1, UpDownReading::WB1);
+        } else {
+            showNoSensor(gauge(TemperatureSensor::WB1));
+        }
     }
-    if (s.temperature(TemperatureSensor::WB2).sensorEnabled) {
+    if (s.temperature(TemperatureSensor::WB2).sensorEnabled && !hasReading(available, DriverReading::Wb2Temperature)) {
+        showNoSensor(gauge(TemperatureSensor::WB2));
+    } else if (s.temperature(TemperatureSensor::WB2).sensorEnabled) {
         const double raw = driver.GetWinBondSensor2();
         if (plausibleReading(raw)) {
             const float wb2 = compensateWinbond(raw, {s.temperature(TemperatureSensor::WB2).compensationEnabled,
@@ -118,7 +152,9 @@ void PollCycle::poll()
             showTemperature(TemperatureSensor::WB2, wb2, UpDownReading::WB2);
         }
     }
-    if (s.temperature(TemperatureSensor::WB3).sensorEnabled) {
+    if (s.temperature(TemperatureSensor::WB3).sensorEnabled && !hasReading(available, DriverReading::Wb3Temperature)) {
+        showNoSensor(gauge(TemperatureSensor::WB3));
+    } else if (s.temperature(TemperatureSensor::WB3).sensorEnabled) {
         const double raw = driver.GetWinBondSensor3();
         if (plausibleReading(raw)) {
             const float wb3 = compensateWinbond(raw, {s.temperature(TemperatureSensor::WB3).compensationEnabled,
@@ -129,12 +165,15 @@ void PollCycle::poll()
 
     guarded([&] {
         if (s.temperature(TemperatureSensor::LM75).sensorEnabled) {
-            const auto lm75 = convertLM75(driver.GetLM75TempAsusTX(), s.cpuOffset);
+            // A processor's own sensor reads its true temperature: no offset.
+            const int offset = driver.cpuTemperatureIsTrue() ? 0 : s.cpuOffset;
+            const auto lm75 = hasReading(available, DriverReading::CpuTemperature)
+                                  ? convertLM75(driver.GetLM75TempAsusTX(), offset)
+                                  : std::nullopt;
             if (lm75) {
                 showTemperature(TemperatureSensor::LM75, *lm75, UpDownReading::LM75);
             } else {
-                gauge(TemperatureSensor::LM75).setCenterLabel("--");
-                gauge(TemperatureSensor::LM75).setPosition(0.0F);
+                showNoSensor(gauge(TemperatureSensor::LM75));
             }
         }
         m_parts.listener.createIcon();
@@ -144,12 +183,11 @@ void PollCycle::poll()
     });
 
     if (m_chipPresent) {
-        guarded([&] { pollVoltages(); });
-        pollFans();
+        guarded([&] { pollVoltages(available); });
+        pollFans(available);
     }
 
-    m_parts.panel.setPollsText("Number of Polls: " +
-                               std::to_string(m_parts.statistics.entry(UpDownReading::CoreVoltage).count));
+    m_parts.panel.setPollsText("Number of Polls: " + std::to_string(m_polls));
 
     if (pollingActive() && s.cpuIdleLaunch && !m_parts.listener.cpuIdleLaunched()) {
         m_parts.listener.checkCpuIdleLaunch();
@@ -162,23 +200,27 @@ void PollCycle::poll()
 void PollCycle::checkTemperatureAlarms()
 {
     // Each check reads the settings anew: an alarm's actions may change them.
-    int number = 1;
     for (TemperatureSensor sensor :
          {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
         const auto& t = std::as_const(m_parts.settings).temperature(sensor);
         if (t.alarmTemperature <= gauge(sensor).position() && t.alarmEnabled && t.sensorEnabled) {
-            m_parts.alarms.displayTemperatureAlarm(number);
+            m_parts.alarms.displayTemperatureAlarm(sensor);
         }
-        ++number;
     }
 }
 
-void PollCycle::pollVoltages()
+void PollCycle::pollVoltages(ReadingMask available)
 {
     Settings& s = m_parts.settings;
     SensorDriver& driver = m_parts.driver;
     const VoltageNominals nominals{s.coreVoltageNominal, s.plus33VoltageNominal};
     for (VoltageRail rail : kRails) {
+        if (!hasReading(available, driverReading(rail, s.coreVoltagePort1))) {
+            // Nothing to check or count: a rail nobody identified is no 0 V rail.
+            m_parts.panel.setVoltage(rail, ReadingsPanel::VoltageNotAvailable, false);
+            m_polls += rail == VoltageRail::Core ? 1 : 0;
+            continue;
+        }
         double value = 0.0;
         switch (rail) {
         case VoltageRail::Core:
@@ -209,14 +251,22 @@ void PollCycle::pollVoltages()
             m_parts.alarms.displayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
         }
         m_parts.statistics.feed(statisticsReading(rail), value, display());
+        m_polls += rail == VoltageRail::Core ? 1 : 0;
     }
 }
 
-void PollCycle::pollFans()
+void PollCycle::pollFans(ReadingMask available)
 {
     m_parts.alarms.clearFanAlarmPending();
     guarded([&] {
         for (Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
+            const auto reading =
+                static_cast<DriverReading>(static_cast<int>(DriverReading::Fan1) + static_cast<int>(fan));
+            if (!hasReading(available, reading)) {
+                // No such fan: not a fan that stopped, so no alarm either.
+                m_parts.panel.setFanText(fan, "not available");
+                continue;
+            }
             if (!pollFan(fan, m_fanCounts[static_cast<std::size_t>(fan)])) {
                 throw RegionFailure("fan speed cannot be computed");
             }
@@ -228,14 +278,13 @@ void PollCycle::pollFans()
 bool PollCycle::pollFan(Fan fan, std::int32_t count)
 {
     auto& f = m_parts.settings.fan(fan);
-    const int number = static_cast<int>(fan) + 1;
     const std::int32_t divisor = fan == Fan::Fan1 ? m_fanDivisor1 : fan == Fan::Fan2 ? m_fanDivisor2 : 0;
 
     if (!isFanAvailable(count)) {
         m_parts.panel.setFanText(fan, "not available");
         if (f.alarmEnabled && pollingActive()) {
-            m_parts.alarms.setFanAlarmCount(number, m_parts.settings.fanAlarmIgnoreCount);
-            m_parts.alarms.displayFanAlarm(number, f.tolerancePercent, 0.0);
+            m_parts.alarms.setFanAlarmCount(fan, m_parts.settings.fanAlarmIgnoreCount);
+            m_parts.alarms.displayFanAlarm(fan, f.tolerancePercent, 0.0);
             f.alarmEnabled = false;
         }
         return true;
@@ -247,10 +296,10 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
         return false;
     }
     m_parts.panel.setFanText(fan, std::to_string(*rpm));
-    m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + number - 1), *rpm,
-                            display());
+    m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + static_cast<int>(fan)),
+                            *rpm, display());
     if (pollingActive() && fanSpeedOutOfBand(*rpm, f.nominalRpm, f.tolerancePercent)) {
-        m_parts.alarms.displayFanAlarm(number, f.tolerancePercent, *rpm);
+        m_parts.alarms.displayFanAlarm(fan, f.tolerancePercent, *rpm);
     }
     return true;
 }
@@ -272,6 +321,7 @@ void PollCycle::toggleScale()
 void PollCycle::resetStatistics()
 {
     m_parts.statistics.reset();
+    m_polls = 0;
     pollIfActive();
 }
 

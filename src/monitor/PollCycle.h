@@ -7,6 +7,7 @@
 
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
+#include "sensors/DriverReading.h"
 #include "sensors/SensorSet.h"
 #include "sensors/TemperatureText.h"
 
@@ -72,8 +73,8 @@ private:
     bool pollingActive() const { return m_parts.pollingActive && m_parts.pollingActive(); }
     void showTemperature(TemperatureSensor sensor, float celsius, UpDownReading reading);
     void checkTemperatureAlarms();
-    void pollVoltages();
-    void pollFans();
+    void pollVoltages(ReadingMask available);
+    void pollFans(ReadingMask available);
     bool pollFan(Fan fan, std::int32_t count);
 
     Parts m_parts;
@@ -81,6 +82,9 @@ private:
     std::int32_t m_fanDivisor1 = 0;
     std::int32_t m_fanDivisor2 = 0;
     std::array<std::int32_t, 3> m_fanCounts{};
+    // Polls that reached the core voltage since the last reset, whether or
+    // not the driver identified it.
+    std::int32_t m_polls = 0;
     std::string m_scaleCaption = "F";
     std::string m_decimalSeparator = ".";
 };

@@ -19,6 +19,9 @@ public:
 
     void setOnChanged(Changed handler) { m_onChanged = std::move(handler); }
 
+    // The value label of a rail the driver could not identify.
+    static constexpr const char* VoltageNotAvailable = ": not available";
+
     // The value label of a rail: ": " and the value; red when out of band.
     const std::string& voltageText(VoltageRail rail) const { return m_voltageText[index(rail)]; }
     bool voltageRed(VoltageRail rail) const { return m_voltageRed[index(rail)]; }

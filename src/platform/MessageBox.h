@@ -16,6 +16,10 @@ public:
     // Shows `text` in the program's standard error box and waits until the
     // user closes it.
     virtual void showError(const std::string& text) = 0;
+
+    // Shows `text` in an information box and waits until the user closes it.
+    // A box that has no information form shows it as an error.
+    virtual void showInformation(const std::string& text) { showError(text); }
 };
 
 } // namespace cdx

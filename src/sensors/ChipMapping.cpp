@@ -6,11 +6,13 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
 
 #include "sensors/FanSpeed.h"
+#include "sensors/RailLabel.h"
 
 namespace cdx {
 
@@ -18,43 +20,82 @@ namespace {
 
 using Kind = HwmonInput::Kind;
 
-enum Rail { Core0, Core1, Pos33, Pos5, Pos12, Neg12, Neg5, RailCount };
-
-// Label spellings per rail, lower case without blanks.
-const std::array<std::vector<std::string_view>, RailCount> RailLabels{{
-    {"vcore", "vcore1", "vcore0", "cpucore", "cpuvcore", "vcc_core", "vcpu"},
-    {"vcore2", "vcore_2", "cpucore2"},
-    {"+3.3v", "3.3v", "3vcc", "vcc3", "v3.3", "+3.3", "3.3vcc", "avcc"},
-    {"+5v", "5v", "5vcc", "vcc5", "v5", "+5"},
-    {"+12v", "12v", "12vcc", "v12", "+12"},
-    {"-12v", "-12", "v-12", "n12v"},
-    {"-5v", "-5", "v-5", "n5v"},
-}};
-
-const std::array<std::string_view, 5> MotherboardLabels{"m/btemp", "mbtemp", "motherboard", "systin", "systemp"};
-
 std::string normalized(std::string_view label)
 {
     std::string text;
     for (char c : label) {
-        if (c != ' ' && c != '\t') {
+        if (c != ' ' && c != '\t' && c != '_') {
             text += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         }
     }
     return text;
 }
 
-std::optional<int> railOfLabel(std::string_view label)
+bool startsWith(std::string_view text, std::string_view prefix)
 {
-    const std::string text = normalized(label);
-    for (int rail = 0; rail < RailCount; ++rail) {
-        const auto& names = RailLabels[rail];
-        if (std::find(names.begin(), names.end(), text) != names.end()) {
-            return rail;
-        }
-    }
-    return std::nullopt;
+    return text.substr(0, prefix.size()) == prefix;
 }
+
+template <std::size_t N> bool startsWithAny(std::string_view text, const std::array<std::string_view, N>& prefixes)
+{
+    return std::any_of(prefixes.begin(), prefixes.end(), [&](std::string_view p) { return startsWith(text, p); });
+}
+
+// Chips of devices other than the board: their inputs are never the board's.
+constexpr std::array<std::string_view, 17> DeviceChips{
+    "nvme", "drivetemp", "amdgpu",  "radeon", "nouveau", "i915",    "xe",   "BAT",    "AC",
+    "ADP",  "ucsi",      "iwlwifi", "mt7",    "ath",     "spd5118", "jc42", "ee1004",
+};
+
+// The processor's own temperature sensors, in the order they are preferred,
+// with the labels of their package reading.
+struct CpuSensor {
+    std::string_view chip;
+    std::array<std::string_view, 2> labels;
+    bool trueTemperature;
+};
+constexpr std::array<CpuSensor, 6> CpuSensors{{
+    {"coretemp", {"Package id 0", ""}, true},
+    {"k10temp", {"Tdie", "Tctl"}, true},
+    {"zenpower", {"Tdie", "Tctl"}, true},
+    {"k8temp", {"", ""}, true},
+    {"cpu_thermal", {"", ""}, true},
+    {"lm75", {"", ""}, false},
+}};
+
+// Inputs whose meaning a chip family's datasheet fixes.
+struct StandardInput {
+    std::string_view chipPrefix;
+    int number;
+    DriverReading rail;
+};
+constexpr std::array<StandardInput, 16> StandardInputs{{
+    {"nct677", 0, DriverReading::Core0},
+    {"nct677", 3, DriverReading::Pos33},
+    {"nct679", 0, DriverReading::Core0},
+    {"nct679", 3, DriverReading::Pos33},
+    {"w83627ehf", 0, DriverReading::Core0},
+    {"w83627ehf", 3, DriverReading::Pos33},
+    {"w83627dhg", 0, DriverReading::Core0},
+    {"w83627dhg", 3, DriverReading::Pos33},
+    {"w83667hg", 0, DriverReading::Core0},
+    {"w83667hg", 3, DriverReading::Pos33},
+    {"it87", 0, DriverReading::Core0},
+    {"it86", 0, DriverReading::Core0},
+    {"it8712", 2, DriverReading::Pos33},
+    {"it8716", 2, DriverReading::Pos33},
+    {"it8718", 2, DriverReading::Pos33},
+    {"it8720", 2, DriverReading::Pos33},
+}};
+
+// Labels of the board's own temperature, and of board inputs that measure
+// something else (the processor through PECI or SB-TSI, the chipset).
+constexpr std::array<std::string_view, 6> BoardTemperatureParts{"systin",      "m/b",       "mbtemp",
+                                                                "motherboard", "mainboard", "board"};
+constexpr std::array<std::string_view, 5> ForeignTemperatureParts{"peci", "tsi", "smbus", "pch", "virtual"};
+
+constexpr double LowestConnected = -40.0;
+constexpr double HighestConnected = 125.0;
 
 int busRank(int busType)
 {
@@ -66,6 +107,48 @@ int busRank(int busType)
     default:
         return 2 + busType;
     }
+}
+
+std::string chipText(const HwmonChip& chip)
+{
+    return chip.id.empty() ? chip.name : chip.id;
+}
+
+std::string inputName(const HwmonInput& input)
+{
+    const char* prefix = input.kind == Kind::Voltage ? "in" : input.kind == Kind::Fan ? "fan" : "temp";
+    return prefix + std::to_string(input.number);
+}
+
+// The label tells more than the input's name.
+bool isLabelled(const HwmonInput& input)
+{
+    return !input.label.empty() && normalized(input.label) != inputName(input);
+}
+
+std::string sourceText(const HwmonChip& chip, const HwmonInput& input)
+{
+    std::string text = chipText(chip) + " " + inputName(input);
+    if (isLabelled(input)) {
+        text += " \"" + input.label + "\"";
+    }
+    return text;
+}
+
+bool containsAny(const std::string& text, std::span<const std::string_view> parts)
+{
+    return std::any_of(parts.begin(), parts.end(),
+                       [&](std::string_view p) { return text.find(p) != std::string::npos; });
+}
+
+bool isBoardChip(const HwmonChip& chip)
+{
+    if (startsWithAny(chip.name, DeviceChips)) {
+        return false;
+    }
+    return std::none_of(CpuSensors.begin(), CpuSensors.end(),
+                        [&](const CpuSensor& s) { return chip.name == s.chip; }) &&
+           chip.name != "acpitz";
 }
 
 std::vector<const HwmonInput*> inputsOf(const HwmonChip& chip, Kind kind)
@@ -80,12 +163,6 @@ std::vector<const HwmonInput*> inputsOf(const HwmonChip& chip, Kind kind)
     return inputs;
 }
 
-bool monitorsBoard(const HwmonChip& chip)
-{
-    return std::any_of(chip.inputs.begin(), chip.inputs.end(),
-                       [](const HwmonInput& i) { return i.kind == Kind::Voltage || i.kind == Kind::Fan; });
-}
-
 std::int32_t wholeDegrees(double value)
 {
     if (!std::isfinite(value)) {
@@ -95,56 +172,275 @@ std::int32_t wholeDegrees(double value)
     return static_cast<std::int32_t>(std::lround(clamped));
 }
 
-std::optional<double> temperatureLabelled(const HwmonChip& chip, std::initializer_list<std::string_view> labels)
-{
-    for (std::string_view wanted : labels) {
-        for (const auto* input : inputsOf(chip, Kind::Temperature)) {
-            if (normalized(input->label) == normalized(wanted)) {
-                return input->value;
-            }
+class Mapper {
+public:
+    explicit Mapper(const std::vector<HwmonChip>& chips) : m_chips(chips) {}
+
+    ChipReadings run()
+    {
+        mapCpu();
+        mapBoardTemperatures();
+        mapRails();
+        mapFans();
+        // Any chip at all is real hardware monitoring, however little of it
+        // the program can use.
+        m_readings.present = !m_chips.empty();
+        return m_readings;
+    }
+
+private:
+    void take(DriverReading reading, const HwmonChip& chip, const HwmonInput& input, std::string note = {})
+    {
+        m_readings.available |= readingBit(reading);
+        std::string& source = m_readings.sources[static_cast<std::size_t>(reading)];
+        source = sourceText(chip, input);
+        if (!note.empty()) {
+            source += " (" + note + ")";
         }
     }
-    return std::nullopt;
-}
 
-std::optional<double> firstTemperature(const HwmonChip& chip)
-{
-    const auto temps = inputsOf(chip, Kind::Temperature);
-    return temps.empty() ? std::nullopt : std::optional<double>(temps.front()->value);
-}
+    void missing(DriverReading reading, const std::string& why)
+    {
+        m_readings.sources[static_cast<std::size_t>(reading)] = "not available: " + why;
+    }
 
-// The processor temperature: an lm75 chip, else the package temperature.
-std::int32_t cpuTemperature(const std::vector<HwmonChip>& chips)
-{
-    for (const char* source : {"lm75", "coretemp", "k10temp"}) {
-        for (const auto& chip : chips) {
-            if (chip.name != source) {
+    void mapCpu()
+    {
+        for (const CpuSensor& sensor : CpuSensors) {
+            for (const HwmonChip& chip : m_chips) {
+                if (chip.name != sensor.chip) {
+                    continue;
+                }
+                const auto temps = inputsOf(chip, Kind::Temperature);
+                const HwmonInput* chosen = nullptr;
+                for (std::string_view label : sensor.labels) {
+                    for (const auto* input : temps) {
+                        if (chosen == nullptr && !label.empty() && normalized(input->label) == normalized(label)) {
+                            chosen = input;
+                        }
+                    }
+                }
+                if (chosen == nullptr && !temps.empty()) {
+                    chosen = temps.front();
+                }
+                if (chosen != nullptr) {
+                    m_readings.lm75 = wholeDegrees(chosen->value);
+                    m_readings.cpuTemperatureTrue = sensor.trueTemperature;
+                    take(DriverReading::CpuTemperature, chip, *chosen,
+                         sensor.trueTemperature ? "the processor's own reading: no CPU offset" : "");
+                    return;
+                }
+            }
+        }
+        missing(DriverReading::CpuTemperature,
+                "no processor sensor (coretemp, k10temp, zenpower, k8temp, cpu_thermal) and no lm75 chip");
+    }
+
+    void mapBoardTemperatures()
+    {
+        struct Candidate {
+            const HwmonChip* chip;
+            const HwmonInput* input;
+        };
+        std::vector<Candidate> board;
+        std::vector<Candidate> zones;
+        for (const HwmonChip& chip : m_chips) {
+            const bool isZone = chip.name == "acpitz";
+            if (!isZone && !isBoardChip(chip)) {
                 continue;
             }
-            std::optional<double> value;
-            if (chip.name == "coretemp") {
-                value = temperatureLabelled(chip, {"Package id 0"});
-            } else if (chip.name == "k10temp") {
-                value = temperatureLabelled(chip, {"Tdie", "Tctl"});
+            for (const auto* input : inputsOf(chip, Kind::Temperature)) {
+                if (!std::isfinite(input->value) || input->value <= LowestConnected ||
+                    input->value >= HighestConnected) {
+                    continue;
+                }
+                if (isZone) {
+                    zones.push_back({&chip, input});
+                } else if (isLabelled(*input) && !containsAny(normalized(input->label), ForeignTemperatureParts)) {
+                    board.push_back({&chip, input});
+                }
             }
-            if (!value) {
-                value = firstTemperature(chip);
-            }
-            if (value) {
-                return wholeDegrees(*value);
+        }
+        // WB1 first: the board's own sensor, else the first thermal zone.
+        std::vector<Candidate> order;
+        const auto own = std::find_if(board.begin(), board.end(), [](const Candidate& c) {
+            return containsAny(normalized(c.input->label), BoardTemperatureParts);
+        });
+        if (own != board.end()) {
+            order.push_back(*own);
+            board.erase(own);
+        } else if (!zones.empty()) {
+            order.push_back(zones.front());
+            zones.erase(zones.begin());
+        }
+        const bool wb1Found = !order.empty();
+        order.insert(order.end(), board.begin(), board.end());
+        order.insert(order.end(), zones.begin(), zones.end());
+
+        std::size_t next = 0;
+        if (wb1Found) {
+            m_readings.temp = wholeDegrees(order[0].input->value);
+            take(DriverReading::Wb1Temperature, *order[0].chip, *order[0].input);
+            next = 1;
+        } else {
+            missing(DriverReading::Wb1Temperature,
+                    "no board temperature labelled as such (SYSTIN, \"M/B Temp\") and no ACPI thermal zone");
+        }
+        for (DriverReading reading : {DriverReading::Wb2Temperature, DriverReading::Wb3Temperature}) {
+            if (next < order.size()) {
+                const double value = order[next].input->value;
+                (reading == DriverReading::Wb2Temperature ? m_readings.winbond2 : m_readings.winbond3) = value;
+                take(reading, *order[next].chip, *order[next].input);
+                ++next;
+            } else {
+                missing(reading, "no further labelled board temperature or ACPI thermal zone");
             }
         }
     }
-    return 0; // no CPU sensor
-}
 
-std::int32_t divisorOf(const HwmonInput* fan)
-{
-    if (fan == nullptr || !fan->divisor || !std::isfinite(*fan->divisor) || *fan->divisor < 1 || *fan->divisor > 128) {
-        return 1;
+    static double& railValue(ChipReadings& r, DriverReading rail)
+    {
+        switch (rail) {
+        case DriverReading::Core1:
+            return r.core1;
+        case DriverReading::Pos33:
+            return r.pos33;
+        case DriverReading::Pos5:
+            return r.pos5;
+        case DriverReading::Pos12:
+            return r.pos12;
+        case DriverReading::Neg12:
+            return r.neg12;
+        case DriverReading::Neg5:
+            return r.neg5;
+        default:
+            return r.core0;
+        }
     }
-    return static_cast<std::int32_t>(std::lround(*fan->divisor));
-}
+
+    void mapRails()
+    {
+        constexpr std::array<DriverReading, 7> Rails{DriverReading::Core0, DriverReading::Core1, DriverReading::Pos33,
+                                                     DriverReading::Pos5,  DriverReading::Pos12, DriverReading::Neg12,
+                                                     DriverReading::Neg5};
+        std::string unidentified;
+        const HwmonChip* railChip = nullptr;
+        // Labels first: they are the board maker's or the user's word.
+        for (const HwmonChip& chip : m_chips) {
+            if (!isBoardChip(chip)) {
+                continue;
+            }
+            for (const auto* input : inputsOf(chip, Kind::Voltage)) {
+                const auto rail = RailLabel::identify(input->label);
+                if (rail && !hasReading(m_readings.available, *rail) && std::isfinite(input->value)) {
+                    railValue(m_readings, *rail) = input->value;
+                    take(*rail, chip, *input);
+                    railChip = railChip != nullptr ? railChip : &chip;
+                }
+            }
+        }
+        // Then the inputs a chip's datasheet fixes, where they carry no other label.
+        for (const HwmonChip& chip : m_chips) {
+            if (!isBoardChip(chip)) {
+                continue;
+            }
+            for (const auto* input : inputsOf(chip, Kind::Voltage)) {
+                if (isLabelled(*input) || !std::isfinite(input->value)) {
+                    continue;
+                }
+                for (const StandardInput& standard : StandardInputs) {
+                    if (startsWith(chip.name, standard.chipPrefix) && standard.number == input->number &&
+                        !hasReading(m_readings.available, standard.rail)) {
+                        railValue(m_readings, standard.rail) = input->value;
+                        take(standard.rail, chip, *input, "the standard input of this chip");
+                        railChip = railChip != nullptr ? railChip : &chip;
+                    }
+                }
+            }
+        }
+        for (const HwmonChip& chip : m_chips) {
+            if (!isBoardChip(chip)) {
+                continue;
+            }
+            for (const auto* input : inputsOf(chip, Kind::Voltage)) {
+                if (!isLabelled(*input) && !isTaken(chip, *input)) {
+                    unidentified += (unidentified.empty() ? "" : ", ") + chipText(chip) + " " + inputName(*input);
+                }
+            }
+        }
+        for (DriverReading rail : Rails) {
+            if (hasReading(m_readings.available, rail)) {
+                continue;
+            }
+            if (unidentified.empty()) {
+                missing(rail, "no input is labelled for this rail");
+            } else {
+                missing(rail, "no input is labelled for this rail (unlabelled: " + unidentified +
+                                  "); label it in /etc/sensors.d");
+            }
+        }
+        m_railChip = railChip;
+    }
+
+    bool isTaken(const HwmonChip& chip, const HwmonInput& input) const
+    {
+        const std::string text = sourceText(chip, input);
+        return std::any_of(m_readings.sources.begin(), m_readings.sources.end(),
+                           [&](const std::string& s) { return s == text || startsWith(s, text + " ("); });
+    }
+
+    static std::int32_t divisorOf(const HwmonInput* fan)
+    {
+        if (fan == nullptr || !fan->divisor || !std::isfinite(*fan->divisor) || *fan->divisor < 1 ||
+            *fan->divisor > 128) {
+            return 1;
+        }
+        return static_cast<std::int32_t>(std::lround(*fan->divisor));
+    }
+
+    void mapFans()
+    {
+        const HwmonChip* fanChip = nullptr;
+        for (const HwmonChip& chip : m_chips) {
+            if (isBoardChip(chip) && !inputsOf(chip, Kind::Fan).empty()) {
+                fanChip = &chip;
+                break;
+            }
+        }
+        constexpr std::array<DriverReading, 3> Fans{DriverReading::Fan1, DriverReading::Fan2, DriverReading::Fan3};
+        std::array<std::int32_t*, 3> counts{&m_readings.fan1, &m_readings.fan2, &m_readings.fan3};
+        for (int n = 1; n <= 3; ++n) {
+            const DriverReading reading = Fans[static_cast<std::size_t>(n - 1)];
+            const HwmonInput* fan = nullptr;
+            if (fanChip != nullptr) {
+                for (const auto* input : inputsOf(*fanChip, Kind::Fan)) {
+                    fan = fan == nullptr && input->number == n ? input : fan;
+                }
+            }
+            if (fan == nullptr) {
+                missing(reading, fanChip == nullptr ? "no chip reports fans"
+                                                    : chipText(*fanChip) + " has no fan" + std::to_string(n));
+                continue;
+            }
+            const std::int32_t divisor = n < 3 ? divisorOf(fan) : 1;
+            if (n == 1) {
+                m_readings.fanDivide1 = divisor;
+            } else if (n == 2) {
+                m_readings.fanDivide2 = divisor;
+            }
+            *counts[static_cast<std::size_t>(n - 1)] = ChipMapping::fanCount(fan->value, divisor);
+            take(reading, *fanChip, *fan, fan->value < 0.5 ? "standing still: shown as not available" : "");
+        }
+        const HwmonChip* identity = m_railChip != nullptr ? m_railChip : fanChip;
+        if (identity != nullptr) {
+            m_readings.chipId = identity->name == "w83781d" ? 16 : identity->name == "lm78" ? 45 : 0;
+        }
+    }
+
+    const std::vector<HwmonChip>& m_chips;
+    ChipReadings m_readings;
+    const HwmonChip* m_railChip = nullptr;
+};
 
 } // namespace
 
@@ -180,69 +476,7 @@ ChipReadings ChipMapping::map(std::vector<HwmonChip> chips)
         return std::make_tuple(busRank(a.busType), a.name, a.busNumber, a.address) <
                std::make_tuple(busRank(b.busType), b.name, b.busNumber, b.address);
     });
-
-    ChipReadings readings;
-    readings.lm75 = cpuTemperature(chips);
-
-    const auto board = std::find_if(chips.begin(), chips.end(), monitorsBoard);
-    if (board == chips.end()) {
-        return readings;
-    }
-    const HwmonChip& chip = *board;
-    readings.present = true;
-    readings.chipId = chip.name == "w83781d" ? 16 : chip.name == "lm78" ? 45 : 0;
-
-    // Temperatures: the motherboard's by label, else the first; then the next two.
-    auto temps = inputsOf(chip, Kind::Temperature);
-    auto mb = std::find_if(temps.begin(), temps.end(), [](const HwmonInput* input) {
-        const std::string text = normalized(input->label);
-        return std::find(MotherboardLabels.begin(), MotherboardLabels.end(), text) != MotherboardLabels.end();
-    });
-    if (mb != temps.end()) {
-        std::rotate(temps.begin(), mb, mb + 1);
-    }
-    if (temps.size() > 0) {
-        readings.temp = wholeDegrees(temps[0]->value);
-    }
-    if (temps.size() > 1) {
-        readings.winbond2 = temps[1]->value;
-    }
-    if (temps.size() > 2) {
-        readings.winbond3 = temps[2]->value;
-    }
-
-    // Rails: by label, else by input order for inputs whose label names no rail.
-    std::array<std::optional<double>, RailCount> rails;
-    const auto voltages = inputsOf(chip, Kind::Voltage);
-    for (const auto* input : voltages) {
-        if (const auto rail = railOfLabel(input->label); rail && !rails[*rail]) {
-            rails[*rail] = input->value;
-        }
-    }
-    for (int rail = 0; rail < RailCount; ++rail) {
-        if (!rails[rail] && static_cast<std::size_t>(rail) < voltages.size() && !railOfLabel(voltages[rail]->label)) {
-            rails[rail] = voltages[rail]->value;
-        }
-    }
-    readings.core0 = rails[Core0].value_or(0.0);
-    readings.core1 = rails[Core1].value_or(0.0);
-    readings.pos33 = rails[Pos33].value_or(0.0);
-    readings.pos5 = rails[Pos5].value_or(0.0);
-    readings.pos12 = rails[Pos12].value_or(0.0);
-    readings.neg12 = rails[Neg12].value_or(0.0);
-    readings.neg5 = rails[Neg5].value_or(0.0);
-
-    // Fans in input order; fans 1 and 2 keep their divisors.
-    const auto fans = inputsOf(chip, Kind::Fan);
-    const HwmonInput* fan1 = fans.size() > 0 ? fans[0] : nullptr;
-    const HwmonInput* fan2 = fans.size() > 1 ? fans[1] : nullptr;
-    const HwmonInput* fan3 = fans.size() > 2 ? fans[2] : nullptr;
-    readings.fanDivide1 = divisorOf(fan1);
-    readings.fanDivide2 = divisorOf(fan2);
-    readings.fan1 = fan1 ? fanCount(fan1->value, readings.fanDivide1) : FanCountNotAvailable;
-    readings.fan2 = fan2 ? fanCount(fan2->value, readings.fanDivide2) : FanCountNotAvailable;
-    readings.fan3 = fan3 ? fanCount(fan3->value, 1) : FanCountNotAvailable;
-    return readings;
+    return Mapper(chips).run();
 }
 
 } // namespace cdx

@@ -8,17 +8,25 @@
 
 namespace cdx {
 
-// Turns the chips libsensors reports into the sensor driver's readings.
+// Turns the chips libsensors reports into the sensor driver's readings, each
+// from an input identified by what it measures, never by its position alone.
+// Chips are taken in a fixed order (ISA, then I2C, then the others; then name,
+// bus number and address) so that the kernel's numbering does not matter.
 //
-// The monitoring chip is the first chip with voltage or fan inputs, chips
-// ordered by bus (ISA, then I2C, then the others), name, bus number and
-// address. Its rails are matched by label ("Vcore", "+3.3V", "+5V", "+12V",
-// "-12V", "-5V" and their usual spellings), else taken by input order (in0
-// core, in1 second core, in2 +3.3 ... in6 -5). Its first temperature, or the
-// one labelled for the motherboard, is WB1; the next two are WB2 and WB3. The
-// CPU temperature comes from an lm75 chip, else the processor's package
-// temperature (coretemp, k10temp), else reads "no sensor". Fan counts are
-// chosen so that the speed formulas give the reported RPM back.
+// - Rails by the input's label (the chip's own or sensors.conf's; see
+//   RailLabel), else by a short table of chips whose datasheet fixes an input
+//   (the NCT677x and W83627EHF families' in0 Vcore and in3 +3.3 V, the IT87
+//   family's in0 Vcore and the older IT87 chips' in2 +3.3 V).
+// - The CPU temperature from the processor's own sensor (coretemp
+//   "Package id 0", k10temp "Tdie"/"Tctl", zenpower, k8temp, cpu_thermal),
+//   which is already true, else an lm75 chip, to which the CPU offset applies.
+// - WB1 from a board temperature labelled as such (SYSTIN, "M/B Temp"), else
+//   an ACPI thermal zone; WB2 and WB3 from the next labelled board
+//   temperatures, then further thermal zones. A temperature outside -40 to
+//   125 °C is an unconnected input.
+// - Fans 1 to 3 from fan1 to fan3 of the first board chip with fans.
+// Drives, graphics cards, batteries and network adapters are never taken for
+// the board. Everything else is not available, with the reason in `sources`.
 class ChipMapping {
 public:
     static ChipReadings map(std::vector<HwmonChip> chips);

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
+
+#include "sensors/DriverReading.h"
 
 namespace cdx {
 
@@ -24,6 +28,14 @@ struct ChipReadings {
     double pos12 = 0.0;
     double neg12 = 0.0;
     double neg5 = 0.0;
+
+    // The readings that come from an identified input; the others are not
+    // available and read 0 (fans 255).
+    ReadingMask available = 0;
+    // The CPU temperature is the processor's own, already true: no offset.
+    bool cpuTemperatureTrue = false;
+    // Per reading: the chip and input it comes from, or "not available" and why.
+    std::array<std::string, DriverReadingCount> sources{};
 };
 
 } // namespace cdx

@@ -21,13 +21,15 @@ struct HwmonInput {
 // Bus types in libsensors' numbering.
 enum class HwmonBus { I2C = 0, ISA = 1, PCI = 2, SPI = 3, Virtual = 4, ACPI = 5, HID = 6, MDIO = 7, SCSI = 8 };
 
-// A monitoring chip: its name ("w83781d", "coretemp"), bus and address.
+// A monitoring chip: its name ("w83781d", "coretemp"), bus and address, and
+// the full name `sensors` shows for it ("nct6775-isa-0290").
 struct HwmonChip {
     std::string name;
     int busType = static_cast<int>(HwmonBus::ISA);
     int busNumber = 0;
     int address = 0;
     std::vector<HwmonInput> inputs;
+    std::string id;
 };
 
 } // namespace cdx

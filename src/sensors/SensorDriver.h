@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+#include "sensors/DriverReading.h"
 
 namespace cdx {
 
@@ -41,6 +44,13 @@ public:
     // Tone of 1193181 / divisor Hz until StopPCSpeaker.
     virtual void StartPCSpeaker(std::uint16_t divisor) = 0;
     virtual void StopPCSpeaker() = 0;
+
+    // What a driver may tell besides its readings; a driver that does not
+    // serves every reading, with the CPU offset to add, from sources unnamed.
+    virtual ReadingMask availableReadings() { return AllReadings; }
+    virtual bool cpuTemperatureIsTrue() { return false; }
+    virtual std::string readingSource(DriverReading) { return {}; }
+    virtual std::string version() { return {}; }
 };
 
 } // namespace cdx

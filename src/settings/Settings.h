@@ -166,6 +166,10 @@ struct Settings {
     bool cpuIdleClose = false;
     int cpuIdleCloseTemperature = 0;
 
+    // --- Metrics export (both off while empty)
+    std::string metricsAddress;  // "host:port" the /metrics endpoint listens on
+    std::string metricsTextfile; // file rewritten each poll for node_exporter
+
     bool operator==(const Settings&) const = default;
 };
 

@@ -92,7 +92,7 @@ constexpr std::size_t kMaxTemperatureName = 11;
 constexpr std::size_t kMaxFanName = 9;
 constexpr std::size_t kMaxFontName = 31;
 
-constexpr std::array<SettingRow, 173> kSchema = {{
+constexpr std::array<SettingRow, 175> kSchema = {{
     gauge(1, "MB Tempature Scale", 60.0, CDX_FIELD(temperature(TemperatureSensor::WB1).scale)),
     number(2, "MB Tempature Alarm", 50, CDX_FIELD(temperature(TemperatureSensor::WB1).alarmTemperature)),
     flag(3, "MB Alarm", true, CDX_FIELD(temperature(TemperatureSensor::WB1).alarmEnabled)),
@@ -293,6 +293,8 @@ constexpr std::array<SettingRow, 173> kSchema = {{
     flag(171, "Warn/UpDown Files HTM", true, CDX_FIELD(warnUpDownHtml)),
     flag(172, "Loop Waves", false, CDX_FIELD(loopWaves)),
     SettingRow{173, "CDX Path", SettingKind::String, std::monostate{}, std::monostate{}, LoadRule::ProgramPath},
+    text(174, "Metrics Address", "", CDX_FIELD(metricsAddress), LoadRule::OnItsOwn),
+    text(175, "Metrics Textfile", "", CDX_FIELD(metricsTextfile), LoadRule::OnItsOwn),
 }};
 
 #undef CDX_FIELD
@@ -300,7 +302,7 @@ constexpr std::array<SettingRow, 173> kSchema = {{
 // The order of writing. Each value follows the control or variable it was
 // first written beside, so the stored key reads the same as before.
 const std::array kSaveOrder = [] {
-    std::array<int, 174> order{};
+    std::array<int, 176> order{};
     std::size_t n = 0;
     auto add = [&](int position) { order[n++] = position; };
     auto range = [&](int first, int last) {
@@ -329,6 +331,7 @@ const std::array kSaveOrder = [] {
     for (int p : {168, 169, 167, 170, 171, 172}) {
         add(p);
     }
+    range(174, 175);
     if (n != order.size()) {
         throw std::logic_error("settings save order is incomplete");
     }
@@ -354,7 +357,7 @@ const SettingRow& settingRow(int position)
 
 const SettingRow& programPathRow()
 {
-    return kSchema.back();
+    return settingRow(kLoadedRowCount + 1);
 }
 
 } // namespace cdx

@@ -29,6 +29,7 @@ enum class LoadRule {
     Name,            // an empty name gets its default once the last name is read
     FontName,        // an empty font name leaves the face as it is
     ProgramPath,     // never read; written as the executable's short path
+    OnItsOwn,        // read after the others whatever stopped them; unreadable keeps the default
 };
 
 // The member a row feeds, as an accessor of the record.
@@ -90,8 +91,9 @@ struct SettingRow {
     }
 };
 
-// Every stored value in load order; row n is at index n - 1. The last row (the
-// program path) is written but never read.
+// Every stored value in load order; row n is at index n - 1. Row
+// kLoadedRowCount + 1 (the program path) is written but never read; the rows
+// after it are read on their own (LoadRule::OnItsOwn).
 std::span<const SettingRow> settingsSchema();
 
 // The number of rows the load reads (all but the program path).

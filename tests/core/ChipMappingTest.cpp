@@ -2,6 +2,7 @@
 
 #include "sensors/ChipMapping.h"
 #include "sensors/FanSpeed.h"
+#include "sensors/RailLabel.h"
 
 using namespace cdx;
 
@@ -16,7 +17,7 @@ HwmonInput input(Kind kind, int number, std::string label, double value, std::op
 
 HwmonChip lm78()
 {
-    HwmonChip chip{"lm78", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}};
+    HwmonChip chip{"lm78", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
     chip.inputs = {
         input(Kind::Voltage, 6, "-5V", -5.1),    input(Kind::Voltage, 0, "VCore 1", 2.8),
         input(Kind::Voltage, 1, "VCore 2", 2.7), input(Kind::Voltage, 2, "+3.3V", 3.31),
@@ -48,52 +49,146 @@ TEST(ChipMapping, LabelledRailsTemperaturesAndFans)
     EXPECT_EQ(r.lm75, 0); // no CPU sensor
 }
 
-TEST(ChipMapping, UnlabelledInputsGoByOrder)
+TEST(ChipMapping, UnlabelledInputsAreNotAvailableNeverTakenByOrder)
 {
-    HwmonChip chip{"w83781d", static_cast<int>(HwmonBus::I2C), 1, 0x2d, {}};
+    HwmonChip chip{"w83781d", static_cast<int>(HwmonBus::I2C), 1, 0x2d, {}, ""};
+    chip.id = "w83781d-i2c-1-2d";
     for (int i = 0; i < 7; ++i) {
         chip.inputs.push_back(input(Kind::Voltage, i, "in" + std::to_string(i), i + 0.5));
     }
-    chip.inputs.push_back(input(Kind::Temperature, 3, "temp3", 30.5));
     chip.inputs.push_back(input(Kind::Temperature, 1, "temp1", 40.4));
-    chip.inputs.push_back(input(Kind::Temperature, 2, "temp2", 44.5));
     const auto r = ChipMapping::map({chip});
-    EXPECT_EQ(r.chipId, 16);
-    EXPECT_DOUBLE_EQ(r.core0, 0.5);
-    EXPECT_DOUBLE_EQ(r.pos12, 4.5);
-    EXPECT_DOUBLE_EQ(r.neg5, 6.5);
-    EXPECT_EQ(r.temp, 40);
-    EXPECT_DOUBLE_EQ(r.winbond2, 44.5);
-    EXPECT_DOUBLE_EQ(r.winbond3, 30.5);
+    EXPECT_TRUE(r.present); // real hardware monitoring, however little of it identified
+    EXPECT_EQ(r.available, 0U);
+    EXPECT_DOUBLE_EQ(r.pos12, 0.0);
+    const std::string& why = r.sources[static_cast<int>(DriverReading::Pos5)];
+    EXPECT_NE(why.find("not available"), std::string::npos) << why;
+    EXPECT_NE(why.find("w83781d-i2c-1-2d in3"), std::string::npos) << why;
+    EXPECT_NE(why.find("/etc/sensors.d"), std::string::npos) << why;
     EXPECT_EQ(r.fan1, 255); // absent fans
-    EXPECT_EQ(r.fan3, 255);
-    EXPECT_EQ(r.fanDivide1, 1);
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Fan1));
 }
 
-TEST(ChipMapping, ChipOrderIsStableAndCpuSensorIsChosen)
+TEST(ChipMapping, NuvotonBoardWithStockLabels)
 {
-    HwmonChip gpu{"amdgpu", static_cast<int>(HwmonBus::PCI), 3, 0, {input(Kind::Fan, 1, "fan1", 900)}};
-    HwmonChip core{"coretemp",
-                   static_cast<int>(HwmonBus::ISA),
-                   0,
-                   0,
-                   {input(Kind::Temperature, 2, "Core 0", 60), input(Kind::Temperature, 1, "Package id 0", 55.4)}};
-    HwmonChip second = lm78();
-    second.address = 0x300;
-    second.name = "lm78";
-    second.inputs[1].value = 9.9;
-    // Whatever order the kernel numbered them in, the same chip is chosen.
-    for (auto chips : {std::vector<HwmonChip>{gpu, second, core, lm78()}, {lm78(), core, second, gpu}}) {
-        const auto r = ChipMapping::map(chips);
-        EXPECT_DOUBLE_EQ(r.core0, 2.8);
-        EXPECT_EQ(r.lm75, 55);
+    // Stock labels only name Vcore, AVCC, +3.3V, 3VSB and Vbat; the other
+    // inputs are pin voltages that only a divider formula makes rails of.
+    HwmonChip chip{"nct6775", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    chip.inputs = {input(Kind::Voltage, 0, "Vcore", 1.05),
+                   input(Kind::Voltage, 1, "in1", 1.0),
+                   input(Kind::Voltage, 2, "AVCC", 3.36),
+                   input(Kind::Voltage, 3, "+3.3V", 3.33),
+                   input(Kind::Voltage, 4, "in4", 1.7),
+                   input(Kind::Voltage, 5, "in5", 0.85),
+                   input(Kind::Voltage, 7, "3VSB", 3.42),
+                   input(Kind::Voltage, 8, "Vbat", 3.2),
+                   input(Kind::Temperature, 1, "SYSTIN", 33),
+                   input(Kind::Temperature, 2, "CPUTIN", 41.5),
+                   input(Kind::Temperature, 3, "AUXTIN", -128),
+                   input(Kind::Temperature, 7, "PECI Agent 0", 45),
+                   input(Kind::Fan, 1, "fan1", 0),
+                   input(Kind::Fan, 2, "fan2", 1200)};
+    const auto r = ChipMapping::map({chip});
+    EXPECT_TRUE(r.present);
+    EXPECT_DOUBLE_EQ(r.core0, 1.05);
+    EXPECT_DOUBLE_EQ(r.pos33, 3.33); // not AVCC
+    for (DriverReading rail :
+         {DriverReading::Core1, DriverReading::Pos5, DriverReading::Pos12, DriverReading::Neg12, DriverReading::Neg5}) {
+        EXPECT_FALSE(hasReading(r.available, rail)) << r.sources[static_cast<int>(rail)];
     }
-    HwmonChip lm75{"lm75", static_cast<int>(HwmonBus::I2C), 0, 0x48, {input(Kind::Temperature, 1, "temp1", 31)}};
-    EXPECT_EQ(ChipMapping::map({core, lm75}).lm75, 31);
-    EXPECT_FALSE(ChipMapping::map({core, lm75}).present);
-    HwmonChip amd{
-        "k10temp", 2, 0, 0xc3, {input(Kind::Temperature, 1, "Tctl", 70), input(Kind::Temperature, 2, "Tdie", 50)}};
-    EXPECT_EQ(ChipMapping::map({amd}).lm75, 50);
+    EXPECT_EQ(r.temp, 33);
+    EXPECT_DOUBLE_EQ(r.winbond2, 41.5);                                   // CPUTIN; AUXTIN is unconnected
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Wb3Temperature)); // PECI is the processor's
+    EXPECT_TRUE(hasReading(r.available, DriverReading::Fan1));            // present, standing still
+    EXPECT_EQ(r.fan1, 255);
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Fan3));
+
+    // Without any labels the datasheet's Vcore and 3VCC inputs still count.
+    for (auto& i : chip.inputs) {
+        if (i.kind == Kind::Voltage) {
+            i.label = "in" + std::to_string(i.number);
+        }
+    }
+    const auto bare = ChipMapping::map({chip});
+    EXPECT_DOUBLE_EQ(bare.core0, 1.05);
+    EXPECT_DOUBLE_EQ(bare.pos33, 3.33);
+    EXPECT_NE(bare.sources[static_cast<int>(DriverReading::Pos33)].find("nct6775 in3"), std::string::npos);
+    EXPECT_FALSE(hasReading(bare.available, DriverReading::Pos5));
+}
+
+TEST(ChipMapping, IteStandardInputsOnlyWhereTheChipFixesThem)
+{
+    HwmonChip older{"it8718", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    older.inputs = {input(Kind::Voltage, 0, "in0", 1.3), input(Kind::Voltage, 2, "in2", 3.3),
+                    input(Kind::Voltage, 3, "in3", 2.9)};
+    const auto r = ChipMapping::map({older});
+    EXPECT_DOUBLE_EQ(r.core0, 1.3);
+    EXPECT_DOUBLE_EQ(r.pos33, 3.3);
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Pos5));
+
+    HwmonChip newer = older;
+    newer.name = "it8728"; // whose in2 the board maker chooses
+    const auto n = ChipMapping::map({newer});
+    EXPECT_DOUBLE_EQ(n.core0, 1.3);
+    EXPECT_FALSE(hasReading(n.available, DriverReading::Pos33));
+}
+
+TEST(ChipMapping, RailLabelsAsBoardsSpellThem)
+{
+    const std::pair<const char*, DriverReading> named[] = {
+        {"+12V", DriverReading::Pos12},
+        {"ATX +12V", DriverReading::Pos12},
+        {"+12.0V", DriverReading::Pos12},
+        {"12V", DriverReading::Pos12},
+        {"ATX +5 V Voltage", DriverReading::Pos5},
+        {"+5V", DriverReading::Pos5},
+        {"VCore", DriverReading::Core0},
+        {"VCore Voltage", DriverReading::Core0},
+        {"CPU Core Voltage", DriverReading::Core0},
+        {"VCore 1", DriverReading::Core0},
+        {"VCore 2", DriverReading::Core1},
+        {"+3.30V", DriverReading::Pos33},
+        {"3VCC", DriverReading::Pos33},
+        {"+3.3V", DriverReading::Pos33},
+        {"-12V", DriverReading::Neg12},
+        {"N12V", DriverReading::Neg12},
+        {"-5V", DriverReading::Neg5},
+    };
+    for (const auto& [label, rail] : named) {
+        EXPECT_EQ(RailLabel::identify(label), rail) << label;
+    }
+    for (const std::string& label : std::vector<std::string>{
+             "5VSB", "3VSB", "+3.3V-Aux", "Standby Voltage (+5V)", "AVCC", "Vbat", "CPU Vcore SOC", "NB Core Voltage",
+             "DIMM", "+1.8V", "in4", "VIN1", "", "5V Dual", "VTT", std::string(400, '9') + "V"}) {
+        EXPECT_EQ(RailLabel::identify(label), std::nullopt) << label;
+    }
+}
+
+TEST(ChipMapping, LaptopAndSingleBoardComputer)
+{
+    HwmonChip core{"coretemp", static_cast<int>(HwmonBus::ISA), 0, 0, {}, ""};
+    core.inputs = {input(Kind::Temperature, 2, "Core 0", 60), input(Kind::Temperature, 1, "Package id 0", 55.4)};
+    HwmonChip zone{"acpitz", static_cast<int>(HwmonBus::ACPI), 0, 0, {input(Kind::Temperature, 1, "temp1", 47)}, ""};
+    HwmonChip drive{"nvme", static_cast<int>(HwmonBus::PCI), 1, 0, {input(Kind::Temperature, 1, "Composite", 38)}, ""};
+    HwmonChip battery{"BAT0", static_cast<int>(HwmonBus::ACPI), 0, 0, {input(Kind::Voltage, 0, "in0", 12.4)}, ""};
+    const auto laptop = ChipMapping::map({drive, battery, zone, core});
+    EXPECT_TRUE(laptop.present);
+    EXPECT_EQ(laptop.lm75, 55);
+    EXPECT_TRUE(laptop.cpuTemperatureTrue);
+    EXPECT_EQ(laptop.temp, 47); // the thermal zone, not the drive
+    EXPECT_FALSE(hasReading(laptop.available, DriverReading::Wb2Temperature));
+    EXPECT_FALSE(hasReading(laptop.available, DriverReading::Pos12)); // not the battery
+    EXPECT_FALSE(hasReading(laptop.available, DriverReading::Fan1));
+
+    HwmonChip soc{
+        "cpu_thermal", static_cast<int>(HwmonBus::Virtual), 0, 0, {input(Kind::Temperature, 1, "temp1", 51)}, ""};
+    const auto board = ChipMapping::map({soc});
+    EXPECT_EQ(board.available, readingBit(DriverReading::CpuTemperature));
+    EXPECT_EQ(board.lm75, 51);
+
+    HwmonChip lm75{"lm75", static_cast<int>(HwmonBus::I2C), 0, 0x48, {input(Kind::Temperature, 1, "temp1", 31)}, ""};
+    EXPECT_FALSE(ChipMapping::map({lm75}).cpuTemperatureTrue); // the offset still applies
+    EXPECT_FALSE(ChipMapping::map({}).present);
 }
 
 TEST(ChipMapping, FanCountsGiveTheSpeedBack)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "sensors/CoreVoltageStart.h"
 #include "sensors/CpuType.h"
 #include "sensors/FanSpeed.h"
 #include "sensors/TemperatureConversion.h"
@@ -111,7 +114,7 @@ TEST(VoltageConversion, BandsIncludeTheirEdges)
     EXPECT_DOUBLE_EQ(core.low(), 1.9);
     EXPECT_TRUE(core.contains(2.1));
     EXPECT_FALSE(core.contains(2.11));
-    EXPECT_DOUBLE_EQ(CalculatePerc(3.3, 20), 0.66);
+    EXPECT_DOUBLE_EQ(toleranceVolts(3.3, 20), 0.66);
 
     EXPECT_EQ(voltageText(3.3), ": 3.30");
     EXPECT_EQ(voltageText(-11.996, ","), ": -12,00");
@@ -133,4 +136,14 @@ TEST(FanSpeed, DivisorsTypesAndFailures)
 
     EXPECT_FALSE(isFanAvailable(255));
     EXPECT_TRUE(isFanAvailable(254));
+}
+
+TEST(CoreVoltageStart, MeasuredVoltageRoundedIntoTheNominalsRange)
+{
+    EXPECT_EQ(coreVoltageStartValue(1.248), 1.2);
+    EXPECT_EQ(coreVoltageStartValue(1.25), 1.3);
+    EXPECT_EQ(coreVoltageStartValue(0.78), 1.0); // modern idle voltages sit below the range
+    EXPECT_EQ(coreVoltageStartValue(12.1), 5.0);
+    EXPECT_EQ(coreVoltageStartValue(0.0), std::nullopt);
+    EXPECT_EQ(coreVoltageStartValue(std::nan("")), std::nullopt);
 }

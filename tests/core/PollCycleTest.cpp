@@ -52,6 +52,47 @@ TEST(PollCycleTest, CpuSensorAtTenIsNotAvailable)
     EXPECT_EQ(h.gauges[1].centerLabel(), "33°C");
 }
 
+TEST(PollCycleTest, ReadingsTheDriverCouldNotIdentifyAreNotAvailableAndNeverAlarm)
+{
+    PollHarness h;
+    h.settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
+    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
+    h.settings.fan(Fan::Fan3).alarmEnabled = true; // no such fan: nothing to alarm about
+    h.settings.coreVoltageNominal = 1.1;
+    h.driver.setAvailableReadings(readingBit(DriverReading::CpuTemperature) | readingBit(DriverReading::Core0) |
+                                  readingBit(DriverReading::Pos33) | readingBit(DriverReading::Fan1));
+    h.driver.setCpuTemperatureIsTrue(true);
+    h.driver.script("GetLM75TempAsusTX", {48});
+    h.driver.script("GetLM78Core0", {1.08});
+    h.driver.script("GetLM78Pos33v", {3.33});
+    for (const char* rail : {"GetLM78Pos5v", "GetLM78Pos12v", "GetLM78Neg12v", "GetLM78Neg5v"}) {
+        h.driver.script(rail, {0.0}); // what such a driver returns for them
+    }
+    h.poll.poll();
+    h.poll.poll();
+
+    EXPECT_EQ(h.gauges[1].centerLabel(), "48°C"); // the package sensor: no offset
+    EXPECT_EQ(h.gauges[0].centerLabel(), "--");
+    EXPECT_EQ(h.gauges[2].centerLabel(), "--");
+    EXPECT_EQ(h.statistics.entry(UpDownReading::WB1).count, 0);
+    EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), ": 1.08");
+    for (VoltageRail rail : {VoltageRail::Pos5, VoltageRail::Pos12, VoltageRail::Neg12, VoltageRail::Neg5}) {
+        EXPECT_EQ(h.panel.voltageText(rail), ": not available");
+        EXPECT_FALSE(h.panel.voltageRed(rail));
+    }
+    EXPECT_EQ(h.statistics.entry(UpDownReading::P5Voltage).count, 0);
+    EXPECT_EQ(h.statistics.entry(UpDownReading::P33Voltage).count, 2);
+    EXPECT_EQ(h.panel.fanText(Fan::Fan2), "not available");
+    EXPECT_EQ(h.panel.fanText(Fan::Fan3), "not available");
+    EXPECT_TRUE(h.settings.fan(Fan::Fan3).alarmEnabled);
+    h.driver.setAvailableReadings(readingBit(DriverReading::CpuTemperature));
+    h.poll.poll();
+    EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), ": not available");
+    EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 3"); // polls go on without a core voltage
+    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts", "clear pending", "reset counts", "clear pending",
+                                     "reset counts"}));
+}
+
 TEST(PollCycleTest, TemperatureAlarmAtThresholdOnlyWhilePollingIsActive)
 {
     PollHarness h;

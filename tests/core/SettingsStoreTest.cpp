@@ -107,7 +107,7 @@ RegistryValue binary(double d)
 TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
 {
     const auto schema = settingsSchema();
-    ASSERT_EQ(schema.size(), 173u);
+    ASSERT_EQ(schema.size(), 175u);
     std::set<std::string> names;
     for (std::size_t i = 0; i < schema.size(); ++i) {
         EXPECT_EQ(schema[i].position, static_cast<int>(i) + 1);
@@ -119,7 +119,7 @@ TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
     for (int position : settingsSaveOrder()) {
         ++written[position];
     }
-    EXPECT_EQ(written.size(), 173u);
+    EXPECT_EQ(written.size(), 175u);
     for (const auto& [position, count] : written) {
         EXPECT_EQ(count, position == 103 ? 2 : 1) << position;
     }
@@ -192,7 +192,7 @@ TEST_F(SettingsStoreTest, WritesEachKindWithItsRegistryType)
     EXPECT_EQ(*stored("C or F"), RegistryValue::fromString("C"));
     EXPECT_EQ(*stored("CDX Path"), RegistryValue::fromString("/opt/caldrix/caldrix"));
     const auto names = m_registry.valueNames(kUser, kSettingsKeyPath);
-    EXPECT_EQ(names.size(), 173u);
+    EXPECT_EQ(names.size(), 175u);
     EXPECT_EQ(names.count("InterVal"), 1u);
     EXPECT_EQ(names.count("Interval"), 0u);
 
@@ -496,9 +496,49 @@ TEST_F(SettingsStoreTest, EachRowIsReportedAsItIsApplied)
             nameSeenFilled = !current.fan(Fan::Fan1).name.empty();
         }
     });
-    ASSERT_EQ(positions.size(), static_cast<std::size_t>(kLoadedRowCount));
+    // The rows read on their own follow the others.
+    ASSERT_EQ(positions.size(), static_cast<std::size_t>(kLoadedRowCount) + 2);
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
     EXPECT_TRUE(nameSeenFilled);
+}
+
+TEST_F(SettingsStoreTest, MetricsRowsAreReadWhereverTheLoadStopped)
+{
+    Settings edited = editedSettings();
+    edited.metricsAddress = "127.0.0.1:9464";
+    edited.metricsTextfile = "/var/lib/node_exporter/caldrix.prom";
+    Settings defaults;
+
+    // The load stops at the first row; the metrics rows are read all the same.
+    save(edited);
+    store(settingRow(1).name, RegistryValue::fromString("1"));
+    SettingsLoad result;
+    Settings loaded = load(&result);
+    EXPECT_EQ(result.rowsLoaded, 0);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).alarmTemperature,
+              defaults.temperature(TemperatureSensor::WB1).alarmTemperature);
+    EXPECT_EQ(loaded.metricsAddress, "127.0.0.1:9464");
+    EXPECT_EQ(loaded.metricsTextfile, "/var/lib/node_exporter/caldrix.prom");
+
+    // An unreadable metrics row keeps its default, neither stopping the load
+    // nor taking the other metrics row with it.
+    save(edited);
+    store("Metrics Address", RegistryValue::fromDword(9464));
+    loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).alarmTemperature,
+              edited.temperature(TemperatureSensor::WB1).alarmTemperature);
+    EXPECT_EQ(loaded.metricsAddress, "");
+    EXPECT_EQ(loaded.metricsTextfile, "/var/lib/node_exporter/caldrix.prom");
+
+    // A key written before the rows existed loads them empty: both stay off.
+    save(edited);
+    removeValue("Metrics Address");
+    removeValue("Metrics Textfile");
+    loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(loaded.metricsAddress, "");
+    EXPECT_EQ(loaded.metricsTextfile, "");
 }
 
 TEST_F(SettingsStoreTest, ProgramPathIsWrittenOnItsOwn)

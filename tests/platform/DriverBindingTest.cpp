@@ -56,8 +56,12 @@ TEST(DriverBinding, SimulatedDriverReadsWithinTheContracts)
     auto binding = loader.bindDriver(std::string("sim"));
     ASSERT_TRUE(binding) << binding.error;
     EXPECT_NE(binding.notice.find("simulated"), std::string::npos);
+    EXPECT_TRUE(binding.userNotice.empty()); // asked for: nobody is misled
+    EXPECT_NE(binding.description().find("the simulated driver"), std::string::npos) << binding.description();
+    EXPECT_FALSE(binding.version.empty());
     SensorDriver& d = *binding.driver;
     EXPECT_TRUE(d.CheckLM78());
+    EXPECT_EQ(d.availableReadings(), AllReadings); // a driver that does not say serves every reading
     EXPECT_EQ(d.GetChipID(), 16);
     EXPECT_GT(d.GetLM75TempAsusTX(), 10);
     for (int i = 0; i < 3; ++i) {

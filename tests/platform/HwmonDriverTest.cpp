@@ -9,13 +9,24 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "../core/PollHarness.h"
+#include "logs/IntervalLogEntry.h"
+#include "logs/LogSnapshots.h"
+#include "sensors/CoreVoltageStart.h"
+#include "sensors/DriverReading.h"
+
 using namespace std::string_literals;
 namespace fs = std::filesystem;
+using namespace cdx;
 
-// The libsensors driver against a fabricated hwmon tree, read by the real
-// library: a user and mount namespace mounts a tmpfs over /sys/class holding
-// the chip's files (libsensors refuses a /sys that is not sysfs, so /sys
-// itself stays), and the driver probe prints every reading.
+// The libsensors driver on fabricated machines, read by the real library: a
+// user and mount namespace mounts a tmpfs over /sys/class holding the chips'
+// files (libsensors refuses a /sys that is not sysfs, so /sys itself stays),
+// puts the machine's sensors3.conf over /etc/sensors3.conf and an empty
+// /etc/sensors.d (with the user's file, if any) in place, and the driver probe
+// prints the driver the program would choose and every reading with its
+// source. The readings then go through one poll, as the window and the
+// interval log would show them.
 
 namespace {
 
@@ -30,7 +41,7 @@ int run(const std::string& command, std::string& output)
     if (pipe == nullptr) {
         return -1;
     }
-    char buffer[512];
+    char buffer[1024];
     while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
         output += buffer;
     }
@@ -38,97 +49,358 @@ int run(const std::string& command, std::string& output)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-const char* TreeScript = R"SH(set -e
+const char* NamespaceScript = R"SH(set -e
 mount -t tmpfs none /sys/class
+mkdir -p /sys/class/hwmon
+if [ -d /etc/sensors.d ]; then
+  mount -t tmpfs none /etc/sensors.d
+  cp "$DIR/user.conf" /etc/sensors.d/user.conf
+else
+  cat "$DIR/user.conf" >> "$DIR/sensors3.conf"
+fi
 if [ -e /etc/sensors3.conf ]; then
-  mount --bind "$CONF" /etc/sensors3.conf
-  if [ -d /etc/sensors.d ]; then mount -t tmpfs none /etc/sensors.d; fi
+  mount --bind "$DIR/sensors3.conf" /etc/sensors3.conf
   echo "CONFIG 1"
 else
   echo "CONFIG 0"
 fi
 put() { mkdir -p "$(dirname "$1")"; echo "$2" > "$1"; }
-# hwmon0 holds a chip whose name sorts later: the kernel numbers must not decide.
-h=/sys/class/hwmon/hwmon3
-put $h/name w83781d
-put $h/temp1_input 36600; put $h/temp2_input 44500; put $h/temp3_input 39000
-put $h/in0_input 2800; put $h/in1_input 2750; put $h/in2_input 3300; put $h/in3_input 2950
-put $h/in4_input 3160; put $h/in5_input 560; put $h/in6_input 870
-put $h/fan1_input 2500; put $h/fan1_div 2; put $h/fan2_input 0; put $h/fan2_div 4; put $h/fan3_input 4500
-h=/sys/class/hwmon/hwmon0
-put $h/name w83791d
-put $h/in0_input 1100
-h=/sys/class/hwmon/hwmon1
-put $h/name coretemp
-put $h/temp1_input 52400; put $h/temp1_label "Package id 0"; put $h/temp2_input 60000
+. "$DIR/tree.sh"
 exec "$@"
 )SH";
 
-const char* Config = R"(chip "w83781d-*"
-    label in0 "VCore 1"
-    label in1 "VCore 2"
-    label in2 "+3.3V"
-    label in3 "+5V"
-    label in4 "+12V"
-    label in5 "-12V"
-    label in6 "-5V"
-    label temp1 "M/B Temp"
-    compute in3 ((6.8/10)+1)*@ , @/((6.8/10)+1)
-    compute in4 ((28/10)+1)*@ , @/((28/10)+1)
-    compute in5 (5.14 * @) - 14.91 , (@ + 14.91) / 5.14
-    compute in6 (3.14 * @) - 7.71 , (@ + 7.71) / 3.14
+// A machine: its hwmon tree (put commands), the sensors3.conf it ships and
+// the user's own /etc/sensors.d file.
+struct Machine {
+    std::string tree;
+    std::string config;
+    std::string userConfig;
+};
+
+// What the probe printed.
+struct Probe {
+    std::string output;
+    bool configUsed = false;
+    std::string driver;
+    std::string notice;
+    std::map<std::string, std::string> values;  // export -> value
+    std::map<std::string, std::string> sources; // export -> source
+    ReadingMask available = 0;
+
+    double value(DriverReading reading) const { return std::stod(values.at(readingExport(reading))); }
+    const std::string& source(DriverReading reading) const { return sources.at(readingExport(reading)); }
+    bool has(DriverReading reading) const { return hasReading(available, reading); }
+};
+
+bool namespacesRefused(std::string& why)
+{
+    return run("unshare -rm sh -c 'mount -t tmpfs none /sys/class' 2>&1", why) != 0;
+}
+
+// Runs the probe on the machine: on the driver the program would choose, or
+// on the libsensors driver when `automatic` is false.
+Probe probe(const Machine& machine, bool automatic = false)
+{
+    const fs::path dir = fs::temp_directory_path() / ("caldrix-hwmon-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::ofstream(dir / "ns.sh") << NamespaceScript;
+    std::ofstream(dir / "tree.sh") << machine.tree;
+    std::ofstream(dir / "sensors3.conf") << machine.config;
+    std::ofstream(dir / "user.conf") << machine.userConfig;
+
+    const fs::path program = buildDirectory() / "bin" / "caldrix_driver_probe";
+    const fs::path library = buildDirectory() / "lib" / "caldrix" / "libcaldrix_sensors.so";
+    Probe p;
+    const int rc = run("env -u CALDRIX_DRIVER DIR='"s + dir.string() + "' unshare -rm sh '" + (dir / "ns.sh").string() +
+                           "' '" + program.string() + "'" + (automatic ? "" : " '" + library.string() + "'") + " 2>&1",
+                       p.output);
+    fs::remove_all(dir);
+    EXPECT_EQ(rc, 0) << p.output;
+
+    std::istringstream lines(p.output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const auto space = line.find(' ');
+        const std::string name = line.substr(0, space);
+        const std::string rest = space == std::string::npos ? "" : line.substr(space + 1);
+        if (name == "CONFIG") {
+            p.configUsed = rest == "1";
+        } else if (name == "Driver") {
+            p.driver = rest;
+        } else if (name == "Notice") {
+            p.notice = rest;
+        } else {
+            const auto gap = rest.find("  ");
+            p.values[name] = rest.substr(0, gap);
+            p.sources[name] = gap == std::string::npos ? "" : rest.substr(gap + 2);
+        }
+    }
+    for (int i = 0; i < DriverReadingCount; ++i) {
+        const auto reading = static_cast<DriverReading>(i);
+        const auto it = p.sources.find(readingExport(reading));
+        if (it != p.sources.end() && it->second.rfind("not available", 0) != 0) {
+            p.available |= readingBit(reading);
+        }
+    }
+    return p;
+}
+
+// One poll of the probed readings with the settings of a first run, every
+// temperature sensor switched on.
+struct Window {
+    explicit Window(const Probe& p)
+    {
+        h.driver.setAvailableReadings(p.available);
+        h.driver.setCpuTemperatureIsTrue(p.values.at("CpuTemperatureIsTrue") == "1");
+        for (const auto& [name, value] : p.values) {
+            if (name.rfind("Get", 0) == 0) {
+                h.driver.script(name, {std::stod(value)});
+            }
+        }
+        h.settings.temperature(TemperatureSensor::LM75).sensorEnabled =
+            h.settings.temperature(TemperatureSensor::WB2).sensorEnabled =
+                h.settings.temperature(TemperatureSensor::WB3).sensorEnabled = true;
+        if (p.has(DriverReading::Core0)) {
+            h.settings.coreVoltageNominal =
+                coreVoltageStartValue(p.value(DriverReading::Core0)).value_or(h.settings.coreVoltageNominal);
+        }
+        h.poll.setChipPresent(p.values.at("CheckLM78") == "1");
+        h.poll.setFanDivisors(std::stoi(p.values.at("GetFanDivide1")), std::stoi(p.values.at("GetFanDivide2")));
+        h.poll.poll();
+        log = IntervalLogEntry::fromWindow(
+            "12/07/26", "01:00:00",
+            intervalLogSnapshot({&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]}, h.panel, 2000));
+    }
+
+    // The interval log's field of a rail: after date, time, speed and the four temperatures.
+    const std::string& logged(VoltageRail rail) const
+    {
+        constexpr int Field[] = {7, 8, 9, 11, 12, 10}; // Core, +3.3, +5, +12, -12, -5
+        return log.fields[static_cast<std::size_t>(Field[static_cast<int>(rail)])];
+    }
+
+    // The alarms raised, without the fan checks' bookkeeping. A fan out of
+    // its band is reported to the alarms whether or not its alarm is on; only
+    // with the alarm on (off by default) does it raise one.
+    std::vector<std::string> alarms() const
+    {
+        std::vector<std::string> raised;
+        for (const auto& call : h.alarms.calls) {
+            if (call == "clear pending" || call == "reset counts") {
+                continue;
+            }
+            if (call.rfind("fan ", 0) == 0 &&
+                !std::as_const(h.settings).fan(static_cast<Fan>(call[4] - '1')).alarmEnabled) {
+                continue;
+            }
+            raised.push_back(call);
+        }
+        return raised;
+    }
+
+    PollHarness h;
+    IntervalLogEntry log;
+};
+
+const char* NuvotonTree = R"(h=/sys/class/hwmon/hwmon2
+put $h/name nct6775
+put $h/in0_input 1050; put $h/in1_input 1000; put $h/in2_input 3360; put $h/in3_input 3330
+put $h/in4_input 1700; put $h/in5_input 850; put $h/in6_input 1520; put $h/in7_input 3420; put $h/in8_input 3200
+put $h/temp1_input 33000; put $h/temp1_label SYSTIN
+put $h/temp2_input 41500; put $h/temp2_label CPUTIN
+put $h/temp3_input -128000; put $h/temp3_label AUXTIN
+put $h/temp7_input 45000; put $h/temp7_label "PECI Agent 0"
+put $h/fan1_input 0; put $h/fan2_input 1125
+h=/sys/class/hwmon/hwmon0
+put $h/name coretemp
+put $h/temp1_input 45000; put $h/temp1_label "Package id 0"; put $h/temp2_input 47000; put $h/temp2_label "Core 0"
+)";
+
+// The labels a stock sensors3.conf gives this chip family.
+const char* NuvotonStockConfig = R"(chip "nct6775-*"
+    label in0 "Vcore"
+    label in2 "AVCC"
+    label in3 "+3.3V"
+    label in7 "3VSB"
+    label in8 "Vbat"
 )";
 
 } // namespace
 
-TEST(HwmonDriver, ReadsFabricatedChipThroughLibsensors)
+TEST(HwmonDriver, NuvotonBoardWithStockLabelsRaisesNoAlarm)
 {
-    std::string ignored;
-    if (run("unshare -rm sh -c 'mount -t tmpfs none /sys/class' 2>&1", ignored) != 0) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << ignored;
+    std::string why;
+    if (namespacesRefused(why)) {
+        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
     }
-    const fs::path dir = fs::temp_directory_path() / ("caldrix-hwmon-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    std::ofstream(dir / "tree.sh") << TreeScript;
-    std::ofstream(dir / "sensors3.conf") << Config;
+    const Probe p = probe({NuvotonTree, NuvotonStockConfig, ""});
+    EXPECT_DOUBLE_EQ(p.value(DriverReading::Core0), 1.05) << p.output;
+    EXPECT_DOUBLE_EQ(p.value(DriverReading::Pos33), 3.33); // "+3.3V", not AVCC
+    EXPECT_NE(p.source(DriverReading::Pos33).find("in3"), std::string::npos) << p.output;
+    for (DriverReading rail : {DriverReading::Pos5, DriverReading::Pos12, DriverReading::Neg12, DriverReading::Neg5}) {
+        EXPECT_FALSE(p.has(rail)) << p.output;
+        // The user learns which inputs could be labelled.
+        EXPECT_NE(p.source(rail).find("in1"), std::string::npos) << p.source(rail);
+    }
+    EXPECT_EQ(p.value(DriverReading::Wb1Temperature), 33); // SYSTIN
+    EXPECT_EQ(p.value(DriverReading::Wb2Temperature), 41.5);
+    EXPECT_FALSE(p.has(DriverReading::Wb3Temperature)); // AUXTIN unconnected, PECI is the CPU's
+    EXPECT_EQ(p.value(DriverReading::CpuTemperature), 45);
 
-    const fs::path probe = buildDirectory() / "bin" / "caldrix_driver_probe";
-    const fs::path library = buildDirectory() / "lib" / "caldrix" / "libcaldrix_sensors.so";
-    std::string output;
-    const int rc = run("CONF='"s + (dir / "sensors3.conf").string() + "' unshare -rm sh '" +
-                           (dir / "tree.sh").string() + "' '" + probe.string() + "' '" + library.string() + "' 2>&1",
-                       output);
-    fs::remove_all(dir);
-    ASSERT_EQ(rc, 0) << output;
+    const Window w(p);
+    EXPECT_EQ(w.h.settings.coreVoltageNominal, 1.1);
+    EXPECT_EQ(w.h.panel.voltageText(VoltageRail::Core), ": 1.05");
+    EXPECT_EQ(w.h.panel.voltageText(VoltageRail::Pos5), ": not available");
+    EXPECT_EQ(w.logged(VoltageRail::Pos5), "N/A");
+    EXPECT_EQ(w.logged(VoltageRail::Neg12), "N/A");
+    EXPECT_EQ(w.logged(VoltageRail::Pos33), "3.33");
+    EXPECT_EQ(w.h.gauges[1].centerLabel(), "45°C"); // no CPU offset on the package sensor
+    EXPECT_EQ(w.h.panel.fanText(Fan::Fan1), "not available");
+    EXPECT_EQ(w.h.panel.fanText(Fan::Fan2), "1125");
+    EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
+}
 
-    std::map<std::string, double> values;
-    std::istringstream lines(output);
-    std::string name;
-    double value = 0;
-    while (lines >> name >> value) {
-        values[name] = value;
+TEST(HwmonDriver, UserLabelsInSensorsDMapAndCheckTheRails)
+{
+    std::string why;
+    if (namespacesRefused(why)) {
+        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
     }
-    EXPECT_EQ(values["CheckLM78"], 1) << output;
-    EXPECT_EQ(values["GetChipID"], 16);
-    EXPECT_EQ(values["GetLM78Temp"], 37);
-    EXPECT_DOUBLE_EQ(values["GetWinBondSensor2"], 44.5);
-    EXPECT_DOUBLE_EQ(values["GetWinBondSensor3"], 39.0);
-    EXPECT_EQ(values["GetLM75TempAsusTX"], 52);
-    EXPECT_DOUBLE_EQ(values["GetLM78Core0"], 2.8);
-    EXPECT_DOUBLE_EQ(values["GetLM78Core1"], 2.75);
-    EXPECT_DOUBLE_EQ(values["GetLM78Pos33v"], 3.3);
-    EXPECT_EQ(values["GetFanDivide1"], 2);
-    EXPECT_EQ(values["GetFanDivide2"], 4);
-    EXPECT_EQ(values["GetLM78Fan1"], 135); // (675000 div 2) div 135 = 2500
-    EXPECT_EQ(values["GetLM78Fan2"], 255); // standing still
-    EXPECT_EQ(values["GetLM78Fan3"], 150); // 675000 div 150 = 4500
-    if (values["CONFIG"] == 1) {
-        // sensors.conf's compute rules have been applied.
-        EXPECT_NEAR(values["GetLM78Pos5v"], 2.95 * 1.68, 1e-9);
-        EXPECT_NEAR(values["GetLM78Pos12v"], 3.16 * 3.8, 1e-9);
-        EXPECT_NEAR(values["GetLM78Neg12v"], 5.14 * 0.56 - 14.91, 1e-9);
-        EXPECT_NEAR(values["GetLM78Neg5v"], 3.14 * 0.87 - 7.71, 1e-9);
-    } else {
-        EXPECT_DOUBLE_EQ(values["GetLM78Pos12v"], 3.16);
+    const char* user = R"(chip "nct6775-*"
+    label in1 "+12V"
+    label in4 "+5V"
+    compute in1 @*12, @/12
+    compute in4 @*3, @/3
+)";
+    const Probe p = probe({NuvotonTree, NuvotonStockConfig, user});
+    if (!p.configUsed) {
+        GTEST_SKIP() << "this system has no /etc/sensors3.conf to stand in for";
     }
+    EXPECT_NEAR(p.value(DriverReading::Pos12), 12.0, 1e-9) << p.output;
+    EXPECT_NEAR(p.value(DriverReading::Pos5), 5.1, 1e-9);
+    EXPECT_FALSE(p.has(DriverReading::Neg12)); // never 0 V
+
+    const Window w(p);
+    EXPECT_EQ(w.h.panel.voltageText(VoltageRail::Pos12), ": 12.00");
+    EXPECT_EQ(w.logged(VoltageRail::Pos5), "5.10");
+    EXPECT_EQ(w.h.statistics.entry(UpDownReading::P12Voltage).count, 1);
+    EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
+}
+
+TEST(HwmonDriver, IteBoardWithK10tempReadsTheProcessorWithoutOffset)
+{
+    std::string why;
+    if (namespacesRefused(why)) {
+        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
+    }
+    const char* tree = R"(h=/sys/class/hwmon/hwmon3
+put $h/name it8728
+put $h/in0_input 1320; put $h/in1_input 2040; put $h/in2_input 2000; put $h/in3_input 2980
+put $h/in7_input 3300; put $h/in7_label 3VSB; put $h/in8_input 3100; put $h/in8_label Vbat
+put $h/temp1_input 36000; put $h/temp2_input 127000; put $h/temp3_input 39000
+put $h/fan1_input 1800; put $h/fan2_input 0
+h=/sys/class/hwmon/hwmon1
+put $h/name k10temp
+put $h/temp1_input 48250; put $h/temp1_label Tctl; put $h/temp3_input 46000; put $h/temp3_label Tccd1
+h=/sys/class/hwmon/hwmon0
+put $h/name acpitz
+put $h/temp1_input 40000
+)";
+    const char* config = R"(chip "it8728-*"
+    label in2 "ATX +12V"
+    label in3 "ATX +5 V Voltage"
+    compute in2 @*6, @/6
+    compute in3 @*(1+(6.8/10)), @/(1+(6.8/10))
+)";
+    const Probe p = probe({tree, config, ""});
+    EXPECT_DOUBLE_EQ(p.value(DriverReading::Core0), 1.32) << p.output; // the family's standard Vcore input
+    EXPECT_NE(p.source(DriverReading::Core0).find("it8728"), std::string::npos);
+    EXPECT_FALSE(p.has(DriverReading::Pos33));
+    EXPECT_EQ(p.value(DriverReading::CpuTemperature), 48);
+    EXPECT_EQ(p.values.at("CpuTemperatureIsTrue"), "1");
+    EXPECT_EQ(p.value(DriverReading::Wb1Temperature), 40); // unlabelled board inputs are not guessed at
+
+    const Window w(p);
+    EXPECT_EQ(w.h.gauges[1].centerLabel(), "48°C");
+    EXPECT_EQ(w.h.panel.voltageText(VoltageRail::Pos33), ": not available");
+    EXPECT_EQ(w.h.panel.fanText(Fan::Fan1), "1800");
+    EXPECT_EQ(w.h.panel.fanText(Fan::Fan3), "not available");
+    if (p.configUsed) {
+        EXPECT_NEAR(p.value(DriverReading::Pos12), 12.0, 1e-9);
+        EXPECT_NEAR(p.value(DriverReading::Pos5), 2.98 * 1.68, 1e-9);
+        EXPECT_EQ(w.logged(VoltageRail::Pos12), "12.00");
+    }
+    EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
+}
+
+TEST(HwmonDriver, LaptopUsesTheRealDriverWithThePackageSensor)
+{
+    std::string why;
+    if (namespacesRefused(why)) {
+        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
+    }
+    const char* tree = R"(h=/sys/class/hwmon/hwmon0
+put $h/name acpitz
+put $h/temp1_input 47000
+h=/sys/class/hwmon/hwmon1
+put $h/name BAT0
+put $h/in0_input 12400
+h=/sys/class/hwmon/hwmon2
+put $h/name nvme
+put $h/temp1_input 38000; put $h/temp1_label Composite
+h=/sys/class/hwmon/hwmon4
+put $h/name coretemp
+put $h/temp1_input 52000; put $h/temp1_label "Package id 0"; put $h/temp2_input 50000; put $h/temp2_label "Core 0"
+)";
+    const Probe p = probe({tree, "", ""}, true);
+    EXPECT_NE(p.driver.find("the libsensors driver"), std::string::npos) << p.output;
+    EXPECT_TRUE(p.notice.empty()) << p.notice;
+    EXPECT_EQ(p.values.at("CheckLM78"), "1");
+    EXPECT_EQ(p.value(DriverReading::CpuTemperature), 52);
+    EXPECT_EQ(p.value(DriverReading::Wb1Temperature), 47); // the thermal zone, not the drive
+    EXPECT_FALSE(p.has(DriverReading::Pos12));             // not the battery
+    EXPECT_FALSE(p.has(DriverReading::Fan1));
+
+    const Window w(p);
+    // With the Intel offset the package's 52 °C would show 74 °C, over the CPU alarm.
+    EXPECT_EQ(w.h.gauges[1].centerLabel(), "52°C");
+    EXPECT_EQ(w.h.gauges[2].centerLabel(), "--");
+    EXPECT_EQ(w.logged(VoltageRail::Core), "N/A");
+    EXPECT_EQ(w.log.fields[13], "N/A"); // fan 1
+    EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
+}
+
+TEST(HwmonDriver, SingleBoardComputerWithOnlyItsProcessorSensor)
+{
+    std::string why;
+    if (namespacesRefused(why)) {
+        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
+    }
+    const char* tree = R"(h=/sys/class/hwmon/hwmon0
+put $h/name cpu_thermal
+put $h/temp1_input 51540
+)";
+    const Probe p = probe({tree, "", ""}, true);
+    EXPECT_NE(p.driver.find("the libsensors driver"), std::string::npos) << p.output;
+    EXPECT_EQ(p.available, readingBit(DriverReading::CpuTemperature)) << p.output;
+    EXPECT_NE(p.source(DriverReading::Wb1Temperature).find("no ACPI thermal zone"), std::string::npos);
+
+    const Window w(p);
+    EXPECT_EQ(w.h.gauges[1].centerLabel(), "52°C");
+    EXPECT_EQ(w.h.gauges[0].centerLabel(), "--");
+    EXPECT_EQ(w.h.statistics.entry(UpDownReading::WB1).count, 0);
+    EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
+}
+
+TEST(HwmonDriver, NoChipsAtAllGivesTheSimulatedDriverAndSaysSo)
+{
+    std::string why;
+    if (namespacesRefused(why)) {
+        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
+    }
+    const Probe p = probe({"", "", ""}, true);
+    EXPECT_NE(p.driver.find("the simulated driver"), std::string::npos) << p.output;
+    EXPECT_NE(p.notice.find("simulated"), std::string::npos) << p.output;
+    EXPECT_NE(p.notice.find("no sensor chip"), std::string::npos) << p.notice;
 }

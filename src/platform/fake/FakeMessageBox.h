@@ -24,20 +24,24 @@ public:
     }
 
     void showError(const std::string& text) override { m_errors.push_back(text); }
+    void showInformation(const std::string& text) override { m_informations.push_back(text); }
 
     void queueAnswer(bool yes) { m_answers.push_back(yes); }
     const std::vector<std::string>& questions() const { return m_questions; }
     const std::vector<std::string>& errors() const { return m_errors; }
+    const std::vector<std::string>& informations() const { return m_informations; }
     void clear()
     {
         m_questions.clear();
         m_errors.clear();
+        m_informations.clear();
     }
 
 private:
     std::deque<bool> m_answers;
     std::vector<std::string> m_questions;
     std::vector<std::string> m_errors;
+    std::vector<std::string> m_informations;
 };
 
 } // namespace cdx

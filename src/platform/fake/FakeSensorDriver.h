@@ -52,6 +52,13 @@ public:
     void StartPCSpeaker(std::uint16_t divisor) override;
     void StopPCSpeaker() override;
 
+    // What the driver says beyond its readings: every reading and no true CPU
+    // temperature unless set.
+    void setAvailableReadings(ReadingMask mask) { m_available = mask; }
+    void setCpuTemperatureIsTrue(bool isTrue) { m_cpuTemperatureIsTrue = isTrue; }
+    ReadingMask availableReadings() override { return m_available; }
+    bool cpuTemperatureIsTrue() override { return m_cpuTemperatureIsTrue; }
+
 private:
     double next(std::string_view exportName, double fallback);
 
@@ -59,6 +66,8 @@ private:
     std::map<std::string, int, std::less<>> m_calls;
     std::vector<std::uint16_t> m_speakerStarts;
     bool m_speakerOn = false;
+    ReadingMask m_available = AllReadings;
+    bool m_cpuTemperatureIsTrue = false;
 };
 
 } // namespace cdx

@@ -1,5 +1,7 @@
 #include "platform/linux/DriverLoader.h"
 
+#include <filesystem>
+
 #include "platform/linux/LibrarySensorDriver.h"
 #include "platform/linux/LibrarySystemInfo.h"
 #include "platform/linux/SharedLibrary.h"
@@ -28,6 +30,8 @@ SensorDriverBinding DriverLoader::bindDriverLibrary(const std::string& path) con
     binding.driver = LibrarySensorDriver::bind(std::move(library), binding.error);
     if (binding.driver) {
         binding.notice = "Caldrix: using the sensor driver " + path;
+        binding.name = "the sensor driver " + std::filesystem::path(path).filename().string();
+        binding.version = binding.driver->version();
     }
     return binding;
 }
@@ -42,9 +46,11 @@ SensorDriverBinding DriverLoader::bindDriver(const std::optional<std::string>& c
         if (*choice == "sim") {
             binding = bindDriverLibrary(simPath);
             binding.notice = "Caldrix: using the simulated sensor driver (CALDRIX_DRIVER=sim)";
+            binding.name = SimulatedDriverName;
         } else if (*choice == "sensors") {
             binding = bindDriverLibrary(sensorsPath);
             binding.notice = "Caldrix: using the libsensors driver (CALDRIX_DRIVER=sensors)";
+            binding.name = SensorsDriverName;
         } else if (choice->find('/') != std::string::npos) {
             binding = bindDriverLibrary(*choice);
             binding.notice = "Caldrix: using the sensor driver " + *choice + " (CALDRIX_DRIVER)";
@@ -59,12 +65,13 @@ SensorDriverBinding DriverLoader::bindDriver(const std::optional<std::string>& c
         return binding;
     }
 
-    // No choice: the hardware when the libsensors driver finds a chip.
+    // No choice: the hardware whenever libsensors finds any chip at all.
     std::string why;
     {
         SensorDriverBinding sensors = bindDriverLibrary(sensorsPath);
         if (sensors && sensors.driver->CheckLM78()) {
             sensors.notice = "Caldrix: using the libsensors driver";
+            sensors.name = SensorsDriverName;
             return sensors;
         }
         why = sensors ? "libsensors finds no sensor chip" : sensors.error;
@@ -72,6 +79,9 @@ SensorDriverBinding DriverLoader::bindDriver(const std::optional<std::string>& c
     SensorDriverBinding sim = bindDriverLibrary(simPath);
     if (sim) {
         sim.notice = "Caldrix: using the simulated sensor driver (" + why + ")";
+        sim.name = SimulatedDriverName;
+        sim.userNotice = "Caldrix finds no hardware monitoring on this machine (" + why +
+                         "), so the temperatures, voltages and fan speeds it shows are simulated, not measured.";
     }
     return sim;
 }

@@ -15,6 +15,8 @@ public:
     static constexpr const char* SimulatedDriverFile = "libcaldrix_sim.so";
     static constexpr const char* SensorsDriverFile = "libcaldrix_sensors.so";
     static constexpr const char* SystemInfoFile = "libcaldrix_sysinfo.so";
+    static constexpr const char* SensorsDriverName = "the libsensors driver";
+    static constexpr const char* SimulatedDriverName = "the simulated driver";
 
     explicit DriverLoader(std::string libraryDirectory);
 
@@ -24,8 +26,9 @@ public:
 
     // Binds the driver that `choice` (the CALDRIX_DRIVER variable) names:
     // "sim", "sensors" or a path to a driver library. Without a choice, the
-    // libsensors driver when it finds a chip, else the simulated driver. The
-    // notice says which one is in use.
+    // libsensors driver when libsensors finds any chip at all, else the
+    // simulated driver with a user notice saying so and why. The notice says
+    // which one is in use.
     SensorDriverBinding bindDriver(const std::optional<std::string>& choice) const;
 
     // Binds one driver library by path: every export must be present, and a

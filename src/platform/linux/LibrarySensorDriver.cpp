@@ -4,6 +4,14 @@
 
 namespace cdx {
 
+static_assert(CDX_READING_COUNT == DriverReadingCount);
+static_assert(CDX_READING_TEMP == static_cast<int>(DriverReading::Wb1Temperature));
+static_assert(CDX_READING_LM75 == static_cast<int>(DriverReading::CpuTemperature));
+static_assert(CDX_READING_WB3 == static_cast<int>(DriverReading::Wb3Temperature));
+static_assert(CDX_READING_CORE0 == static_cast<int>(DriverReading::Core0));
+static_assert(CDX_READING_NEG5 == static_cast<int>(DriverReading::Neg5));
+static_assert(CDX_READING_FAN3 == static_cast<int>(DriverReading::Fan3));
+
 namespace {
 
 // Looks up exports, remembering the first one missing.
@@ -68,6 +76,12 @@ std::unique_ptr<LibrarySensorDriver> LibrarySensorDriver::bind(std::shared_ptr<S
             return nullptr;
         }
     }
+    exports.CdxAvailableReadings =
+        reinterpret_cast<decltype(&::CdxAvailableReadings)>(library->symbol("CdxAvailableReadings"));
+    exports.CdxCpuTemperatureIsTrue =
+        reinterpret_cast<decltype(&::CdxCpuTemperatureIsTrue)>(library->symbol("CdxCpuTemperatureIsTrue"));
+    exports.CdxReadingSource = reinterpret_cast<decltype(&::CdxReadingSource)>(library->symbol("CdxReadingSource"));
+    exports.CdxDriverVersion = reinterpret_cast<decltype(&::CdxDriverVersion)>(library->symbol("CdxDriverVersion"));
     return std::unique_ptr<LibrarySensorDriver>(new LibrarySensorDriver(std::move(library), exports));
 }
 
@@ -76,6 +90,32 @@ std::unique_ptr<LibrarySensorDriver> LibrarySensorDriver::bind(std::shared_ptr<S
 LibrarySensorDriver::LibrarySensorDriver(std::shared_ptr<SharedLibrary> library, const Exports& exports)
     : m_library(std::move(library)), m_exports(exports)
 {
+}
+
+ReadingMask LibrarySensorDriver::availableReadings()
+{
+    // Bits beyond the known readings mean nothing to the program.
+    return m_exports.CdxAvailableReadings != nullptr ? m_exports.CdxAvailableReadings() & AllReadings : AllReadings;
+}
+
+bool LibrarySensorDriver::cpuTemperatureIsTrue()
+{
+    return m_exports.CdxCpuTemperatureIsTrue != nullptr && m_exports.CdxCpuTemperatureIsTrue();
+}
+
+std::string LibrarySensorDriver::readingSource(DriverReading reading)
+{
+    if (m_exports.CdxReadingSource == nullptr) {
+        return {};
+    }
+    const char* text = m_exports.CdxReadingSource(static_cast<std::int32_t>(reading));
+    return text != nullptr ? text : "";
+}
+
+std::string LibrarySensorDriver::version()
+{
+    const char* text = m_exports.CdxDriverVersion != nullptr ? m_exports.CdxDriverVersion() : nullptr;
+    return text != nullptr ? text : "";
 }
 
 } // namespace cdx

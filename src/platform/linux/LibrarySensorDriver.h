@@ -36,6 +36,10 @@ public:
     std::int32_t GetChipID() override { return m_exports.GetChipID(); }
     void StartPCSpeaker(std::uint16_t divisor) override { m_exports.StartPCSpeaker(divisor); }
     void StopPCSpeaker() override { m_exports.StopPCSpeaker(); }
+    ReadingMask availableReadings() override;
+    bool cpuTemperatureIsTrue() override;
+    std::string readingSource(DriverReading reading) override;
+    std::string version() override;
 
 private:
     struct Exports {
@@ -60,6 +64,11 @@ private:
         std::int32_t (*GetChipID)();
         void (*StartPCSpeaker)(std::uint16_t);
         void (*StopPCSpeaker)();
+        // Optional exports; null when the driver lacks them.
+        std::uint32_t (*CdxAvailableReadings)();
+        bool (*CdxCpuTemperatureIsTrue)();
+        const char* (*CdxReadingSource)(std::int32_t);
+        const char* (*CdxDriverVersion)();
     };
 
     LibrarySensorDriver(std::shared_ptr<SharedLibrary> library, const Exports& exports);

@@ -23,7 +23,7 @@ bool headless()
 bool QtMessageBox::askYesNo(const std::string& question)
 {
     if (headless()) {
-        std::cerr << "caldrix: " << question << " (answered No: no display)\n";
+        std::cerr << "Caldrix: " << question << " (answered No: no display)\n";
         return false;
     }
     const auto answer =
@@ -35,10 +35,19 @@ bool QtMessageBox::askYesNo(const std::string& question)
 void QtMessageBox::showError(const std::string& text)
 {
     if (headless()) {
-        std::cerr << "caldrix: " << text << '\n';
+        std::cerr << "Caldrix: " << text << '\n';
         return;
     }
     QMessageBox::critical(m_parent, QStringLiteral("Caldrix"), QString::fromStdString(text));
+}
+
+void QtMessageBox::showInformation(const std::string& text)
+{
+    if (headless()) {
+        std::cerr << "Caldrix: " << text << '\n';
+        return;
+    }
+    QMessageBox::information(m_parent, QStringLiteral("Caldrix"), QString::fromStdString(text));
 }
 
 } // namespace cdx

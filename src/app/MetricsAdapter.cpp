@@ -1,0 +1,133 @@
+#include "app/MetricsAdapter.h"
+
+#include <cmath>
+#include <utility>
+
+#include "metrics/ShownNumber.h"
+#include "monitor/GaugeModel.h"
+#include "monitor/ReadingsPanel.h"
+#include "monitor/UpDownStatistics.h"
+#include "settings/Settings.h"
+
+namespace cdx {
+namespace {
+
+struct TemperatureIdentity {
+    TemperatureSensor sensor;
+    const char* id;
+    UpDownReading reading;
+};
+
+constexpr std::array<TemperatureIdentity, 4> kTemperatures{{
+    {TemperatureSensor::WB1, "wb1", UpDownReading::WB1},
+    {TemperatureSensor::LM75, "lm75", UpDownReading::LM75},
+    {TemperatureSensor::WB2, "wb2", UpDownReading::WB2},
+    {TemperatureSensor::WB3, "wb3", UpDownReading::WB3},
+}};
+
+struct RailIdentity {
+    VoltageRail rail;
+    const char* id;
+    UpDownReading reading;
+};
+
+constexpr std::array<RailIdentity, 6> kRails{{
+    {VoltageRail::Core, "core", UpDownReading::CoreVoltage},
+    {VoltageRail::Pos33, "+3.3", UpDownReading::P33Voltage},
+    {VoltageRail::Pos5, "+5", UpDownReading::P5Voltage},
+    {VoltageRail::Neg5, "-5", UpDownReading::N5Voltage},
+    {VoltageRail::Pos12, "+12", UpDownReading::P12Voltage},
+    {VoltageRail::Neg12, "-12", UpDownReading::N12Voltage},
+}};
+
+struct FanIdentity {
+    Fan fan;
+    const char* id;
+    UpDownReading reading;
+};
+
+constexpr std::array<FanIdentity, 3> kFans{{
+    {Fan::Fan1, "1", UpDownReading::Fan1},
+    {Fan::Fan2, "2", UpDownReading::Fan2},
+    {Fan::Fan3, "3", UpDownReading::Fan3},
+}};
+
+// Lowest, highest and average of a reading kept in its own unit.
+MetricsStatistic plainStatistic(const UpDownStatistics::Entry& entry)
+{
+    if (entry.count <= 0) {
+        return {};
+    }
+    return {entry.lowest, entry.highest, static_cast<double>(entry.sum / entry.count)};
+}
+
+// Voltages are shown with two decimals; their statistics are given the same
+// way, so that a lowest never lies above the value shown with it.
+MetricsStatistic voltageStatistic(const UpDownStatistics::Entry& entry)
+{
+    MetricsStatistic statistic = plainStatistic(entry);
+    for (std::optional<double>* value : {&statistic.lowest, &statistic.highest, &statistic.average}) {
+        if (*value) {
+            **value = std::round(**value * 100.0) / 100.0;
+        }
+    }
+    return statistic;
+}
+
+} // namespace
+
+MetricsAdapter::MetricsAdapter(Sources sources) : m_sources(std::move(sources))
+{
+}
+
+MetricsSnapshot MetricsAdapter::snapshot(MetricsRecorder& recorder) const
+{
+    const Settings& s = m_sources.settings;
+    MetricsSnapshot snapshot;
+    snapshot.version = m_sources.version;
+    snapshot.suspended = m_sources.suspended && m_sources.suspended();
+    snapshot.voltageTolerancePercent = s.voltageTolerance;
+
+    for (std::size_t i = 0; i < kTemperatures.size(); ++i) {
+        const TemperatureIdentity& t = kTemperatures[i];
+        const TemperatureSettings& settings = s.temperature(t.sensor);
+        const UpDownStatistics::Entry& entry = m_sources.statistics.entry(t.reading);
+        const GaugeModel& gauge = *m_sources.gauges[i];
+        // The gauge holds its last value; it has none before its first poll,
+        // or while the sensor answers with nothing ("--").
+        std::optional<double> celsius;
+        if (entry.count > 0 && gauge.centerLabel() != "--") {
+            celsius = gauge.position();
+        }
+        const auto average = recorder.averageCelsius(i, celsius, entry.count);
+        if (!settings.sensorEnabled) {
+            continue;
+        }
+        TemperatureMetric metric{
+            t.id, settings.name, celsius, static_cast<double>(settings.alarmTemperature), settings.alarmEnabled, {}};
+        if (entry.count > 0) {
+            metric.statistic = {entry.lowest, entry.highest, average};
+        }
+        snapshot.temperatures.push_back(std::move(metric));
+    }
+
+    for (const RailIdentity& r : kRails) {
+        const auto volts = shownNumber(m_sources.panel.voltageText(r.rail), m_sources.decimalSeparator);
+        snapshot.voltages.push_back({r.id, volts, !m_sources.panel.voltageRed(r.rail),
+                                     voltageStatistic(m_sources.statistics.entry(r.reading)),
+                                     s.voltageAlarmEnabled && s.watched(r.rail)});
+    }
+
+    for (const FanIdentity& f : kFans) {
+        const FanSettings& settings = s.fan(f.fan);
+        const auto rpm = shownNumber(m_sources.panel.fanText(f.fan), m_sources.decimalSeparator);
+        snapshot.fans.push_back({f.id, settings.name, rpm, settings.nominalRpm,
+                                 static_cast<double>(settings.tolerancePercent), settings.alarmEnabled,
+                                 plainStatistic(m_sources.statistics.entry(f.reading))});
+    }
+
+    recorder.stamp(snapshot);
+    return snapshot;
+}
+
+} // namespace cdx

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QString>
+
+#include "app/MetricsAdapter.h"
+#include "metrics/MetricsRecorder.h"
+#include "metrics/MetricsTextfile.h"
+#include "platform/qt/MetricsEndpoint.h"
+
+namespace cdx {
+
+class MetricsPage;
+struct Settings;
+
+// The metrics export: after each poll the snapshot's text goes to the
+// endpoint and to the textfile, each only while its setting names a place.
+// With both settings empty nothing listens and nothing is written.
+class MetricsService {
+public:
+    MetricsService(Settings& settings, MetricsRecorder& recorder, MetricsAdapter adapter);
+
+    MetricsEndpoint& endpoint() { return m_endpoint; }
+
+    // Takes the two settings as they now stand: listens on the address (or
+    // stops), writes to the file named (or stops). Unchanged settings keep the
+    // endpoint as it is.
+    void applySettings();
+
+    // Counts the poll and publishes what it showed.
+    void afterPoll();
+    // Publishes again without a poll (polling was suspended or resumed).
+    void refresh() { publish(); }
+
+    // "Writing <path> each poll", the reason the last write failed, or "Off".
+    QString textfileState() const;
+
+    // Shows the settings and states on `page` and takes its edits.
+    void attachPage(MetricsPage& page);
+
+private:
+    void publish();
+    void showOn(MetricsPage& page) const;
+
+    Settings& m_settings;
+    MetricsAdapter m_adapter;
+    MetricsRecorder& m_recorder;
+    MetricsEndpoint m_endpoint;
+    std::optional<std::string> m_listeningOn;
+    std::unique_ptr<MetricsTextfile> m_textfile;
+    std::string m_reportedError;
+    MetricsPage* m_page = nullptr;
+};
+
+} // namespace cdx
