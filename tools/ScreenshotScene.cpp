@@ -109,6 +109,31 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
                 m_logs->upDownLog.checkUpDownLogFileSize();
             },
     });
+    m_settings.fan(Fan::Fan1).alarmEnabled = true;
+    m_settings.temperature(TemperatureSensor::WB1).actions.run = true;
+    m_settings.temperature(TemperatureSensor::WB1).actions.runPath = "/usr/local/bin/fans-full-speed";
+
+    m_settingsPages =
+        new SettingsPages(m_window.pageControl(), {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]},
+                          PageServices{
+                              .settings = m_settings,
+                              .switches = m_window.sensorSwitches(),
+                              .display = [this] { return m_poll.display(); },
+                              .pollIfActive = {},
+                              .setPollInterval = {},
+                              .testSpeaker = {},
+                              .setLogItemsVisible = {},
+                              .runOnStartup = {},
+                              .plus33Changed = {},
+                              .temperatureTextChanged = {},
+                              .switchesChanged = {},
+                              .showMessage = {},
+                              .chooseFile = {},
+                          });
+    m_window.setOnExpanded([this] {
+        m_settingsPages->resetSelectors();
+        m_pages->resetSelectors();
+    });
 }
 
 ScreenshotScene::~ScreenshotScene()
@@ -128,10 +153,13 @@ void ScreenshotScene::start()
         m_driver.GetLM75TempAsusTX();
     }
     m_window.applySettings();
+    m_pages->load();
     m_window.showStartPage();
     m_poll.setScaleCaption(m_settings.temperatureUnit);
     m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
+    m_settingsPages->refreshSwitches();
+    m_settingsPages->load();
     m_tray.loadSettings();
     m_pages->load();
     m_logs->intervalLog.checkLogFileSize();

@@ -17,6 +17,7 @@
 #include "platform/fake/FakeTimerQueue.h"
 #include "settings/Settings.h"
 #include "ui/MainWindow.h"
+#include "ui/SettingsPages.h"
 #include "ui/TrayIcons.h"
 #include "ui/TrayPollListener.h"
 #include "ui/VisualLogUpDownPages.h"
@@ -48,6 +49,7 @@ public:
 
     MainWindow& window() { return m_window; }
     VisualLogUpDownPages& pages() { return *m_pages; }
+    SettingsPages& settingsPages() { return *m_settingsPages; }
     TrayIcons& tray() { return m_tray; }
     // What the notification area shows for an icon; null when not shown.
     QImage shownPicture(TrayIcon& icon) const;
@@ -72,6 +74,7 @@ private:
     std::unique_ptr<Timer> m_logTimer;
     std::unique_ptr<ScreenshotLogs> m_logs;
     std::unique_ptr<VisualLogUpDownPages> m_pages;
+    SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
 };
 
 } // namespace cdx

@@ -4,6 +4,7 @@
 // PNG files in FOLDER (default docs/screenshots), without a display: the
 // window runs on Qt's offscreen platform over a scripted driver.
 
+#include <array>
 #include <clocale>
 #include <iostream>
 #include <string>
@@ -17,10 +18,15 @@
 
 #include "IconSheet.h"
 #include "ScreenshotScene.h"
+#include "ui/CompensationPage.h"
+#include "ui/FansPage.h"
+#include "ui/GeneralPage.h"
 #include "ui/LogPage.h"
 #include "ui/SubPageSelector.h"
+#include "ui/TemperaturesPage.h"
 #include "ui/UiResources.h"
 #include "ui/VisualPage.h"
+#include "ui/VoltagesPage.h"
 
 namespace {
 
@@ -164,6 +170,38 @@ void renderPages(PictureFolder& folder)
     }
 }
 
+// Every entry of the first five settings tabs, as the page control shows it:
+// page-<tab>-<entry number>.png.
+void renderSettingsPages(PictureFolder& folder)
+{
+    ScreenshotScene scene(ScreenshotScene::Sensors::Winbond);
+    scene.start();
+    scene.poll(kPolls);
+    cdx::MainWindow& window = scene.window();
+    window.showExpanded();
+    cdx::SettingsPages& pages = scene.settingsPages();
+    const std::array<std::pair<const char*, cdx::SubPageSelector*>, 5> tabs{{
+        {"general", &pages.general().selector()},
+        {"temperatures", &pages.temperatures().selector()},
+        {"voltages", &pages.voltages().selector()},
+        {"fans", &pages.fans().selector()},
+        {"compensation", nullptr},
+    }};
+    for (std::size_t tab = 0; tab < tabs.size(); ++tab) {
+        window.pageControl().setCurrentIndex(static_cast<int>(tab));
+        cdx::SubPageSelector* selector = tabs[tab].second;
+        const int entries = selector != nullptr ? selector->count() : 1;
+        for (int entry = 0; entry < entries; ++entry) {
+            if (selector != nullptr) {
+                selector->choose(entry);
+            }
+            QApplication::processEvents();
+            const std::string name = "page-" + std::string(tabs[tab].first) + "-" + std::to_string(entry + 1) + ".png";
+            folder.save(window.pageControl().grab().toImage(), name.c_str());
+        }
+    }
+}
+
 void renderLm75Board(PictureFolder& folder)
 {
     ScreenshotScene scene(ScreenshotScene::Sensors::Lm75);
@@ -212,5 +250,6 @@ int main(int argc, char* argv[])
     renderWinbondBoard(folder);
     renderLm75Board(folder);
     renderPages(folder);
+    renderSettingsPages(folder);
     return folder.failed() ? 1 : 0;
 }

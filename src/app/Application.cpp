@@ -18,6 +18,9 @@
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
+#include "sensors/TemperatureText.h"
+#include "ui/GeneralPage.h"
+#include "ui/ReadingsGroups.h"
 
 namespace cdx {
 
@@ -31,6 +34,9 @@ std::optional<std::string> environment(const char* name)
     }
     return std::string(value);
 }
+
+// The PC speaker's timer clock, which the tone divisor divides.
+constexpr int kSpeakerClockHz = 1193181;
 
 } // namespace
 
@@ -154,6 +160,57 @@ Application::Application(Libraries libraries)
             },
     });
     m_lifecycle->bindMenu(m_window.popupMenu());
+    buildSettingsPages();
+}
+
+void Application::buildSettingsPages()
+{
+    m_settingsPages = new SettingsPages(
+        m_window.pageControl(),
+        {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
+        PageServices{
+            .settings = m_settings,
+            .switches = m_window.sensorSwitches(),
+            .display = [this] { return m_monitor.poll.display(); },
+            .pollIfActive = [this] { m_monitor.poll.pollIfActive(); },
+            .setPollInterval = [this](int ms) { m_timers.pollTimer().setInterval(ms); },
+            .testSpeaker =
+                [this](int divisor) {
+                    if (divisor > 0) {
+                        m_beeper.beep(static_cast<unsigned>(kSpeakerClockHz / divisor) & 0xFFFFU, 500);
+                    }
+                },
+            .setLogItemsVisible = [this](bool on) { m_window.popupMenu().setLogItemsVisible(on); },
+            .runOnStartup =
+                [this](bool on) {
+                    return m_runOnStartup.apply(
+                        on, m_window.isVisible() && !m_window.isHidden(),
+                        [this](const std::string& text) { m_platform.messages.showInformation(text); });
+                },
+            .plus33Changed =
+                [this] { m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator); },
+            .temperatureTextChanged =
+                [this] {
+                    // The centre labels of the gauges follow at once; one that
+                    // shows "--" has nothing to restate.
+                    const TemperatureDisplay display = m_monitor.poll.display();
+                    for (std::size_t i = 0; i < m_monitor.gauges.size(); ++i) {
+                        GaugeModel& gauge = m_monitor.gauges[i];
+                        const auto sensor = static_cast<TemperatureSensor>(i);
+                        if (m_settings.temperature(sensor).sensorEnabled && gauge.centerLabel() != "--") {
+                            gauge.setCenterLabel(centreLabel(gauge.position(), display, wholeDegreesFor(sensor)));
+                        }
+                    }
+                },
+            .switchesChanged = {},
+            .showMessage = [this](const std::string& text) { m_platform.messages.showError(text); },
+            .chooseFile = {},
+        });
+    // Show & Expand puts every page's selector back on its first entry.
+    m_window.setOnExpanded([this] {
+        m_settingsPages->resetSelectors();
+        m_pages->resetSelectors();
+    });
 }
 
 Application::~Application()
@@ -231,6 +288,10 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_driver.RestartLM78();
     m_monitor.poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
 
+    // The box shows whether the autorun entry exists; when it does, the entry
+    // is written again with the current path, so a moved program keeps
+    // starting from where it now lies.
+    m_settingsPages->general().setRunOnStartup(m_runOnStartup.checkAtStartup());
     m_runOnStartup.checkAtStartup();
     // A first run asks its questions here; "I Don't Agree" ends the program
     // with nothing stored, so that the next start asks again.
@@ -261,6 +322,7 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_monitor.poll.setScaleCaption(m_settings.temperatureUnit);
     m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
+    m_settingsPages->refreshSwitches();
 
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
     m_tray.loadSettings();
@@ -284,6 +346,7 @@ bool Application::start(const std::function<void()>& removeSplash)
 void Application::applyLoadedSettings()
 {
     m_window.applySettings();
+    m_settingsPages->load();
     m_window.showStartPage();
 }
 

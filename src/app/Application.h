@@ -26,6 +26,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "ui/MainWindow.h"
+#include "ui/SettingsPages.h"
 #include "ui/TrayIcons.h"
 #include "ui/TrayPollListener.h"
 #include "ui/VisualLogUpDownPages.h"
@@ -85,6 +86,7 @@ private:
     void bindTimers();
     void applyLoadedSettings();
     void buildPages();
+    void buildSettingsPages();
     // Writes the settings; false (after telling the user) when that fails.
     bool saveSettings();
 
@@ -116,6 +118,7 @@ private:
     TrayIcons m_tray;
     MetricsService m_metrics;
     std::unique_ptr<VisualLogUpDownPages> m_pages;
+    SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
     int m_cpuSpeedMhz = 0;
     bool m_started = false;
     bool m_shutDown = false;
