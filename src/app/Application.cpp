@@ -206,6 +206,18 @@ void Application::buildSettingsPages()
             .showMessage = [this](const std::string& text) { m_platform.messages.showError(text); },
             .chooseFile = {},
         });
+    // A name changed on the Names page reaches the first five tabs at once
+    // too: their selector entries, group captions and sensor switches.
+    for (const TemperatureSensor sensor :
+         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
+        m_pages->names().attach(NamePlace::SelectorEntry, namedItem(sensor), [this, sensor](const std::string& name) {
+            m_settingsPages->setSensorName(sensor, name);
+        });
+    }
+    for (const Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
+        m_pages->names().attach(NamePlace::SelectorEntry, namedItem(fan),
+                                [this, fan](const std::string& name) { m_settingsPages->setFanName(fan, name); });
+    }
     // Show & Expand puts every page's selector back on its first entry.
     m_window.setOnExpanded([this] {
         m_settingsPages->resetSelectors();

@@ -1,5 +1,6 @@
 #include "monitor/SensorNames.h"
 
+#include "sensors/Utf8.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -81,22 +82,6 @@ std::string SensorNames::caption(NamePlace place, NamedItem item, std::string_vi
     }
 }
 
-std::string SensorNames::cutToCharacters(std::string_view text, std::size_t characters)
-{
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        // A character starts at every byte that does not continue one.
-        if ((byte & 0xC0U) != 0x80U) {
-            if (count == characters) {
-                return std::string(text.substr(0, i));
-            }
-            ++count;
-        }
-    }
-    return std::string(text);
-}
-
 void SensorNames::attach(NamePlace place, NamedItem item, Show show)
 {
     m_attached.push_back({place, item, std::move(show)});
@@ -120,7 +105,7 @@ const std::string& SensorNames::name(NamedItem item) const
 
 const std::string& SensorNames::setName(NamedItem item, std::string_view name)
 {
-    stored(item) = cutToCharacters(name, maxLength(item));
+    stored(item) = utf8Left(name, maxLength(item));
     propagate(item);
     return stored(item);
 }

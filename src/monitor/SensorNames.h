@@ -77,8 +77,6 @@ public:
     static std::span<const NamePlace> places(NamedItem item);
     // What a place shows for a name ("Check WB Senor 1/LM78 (Motherboard)").
     static std::string caption(NamePlace place, NamedItem item, std::string_view name);
-    // `text` cut to at most `characters` UTF-8 characters.
-    static std::string cutToCharacters(std::string_view text, std::size_t characters);
 
     // Registers a place; several handlers for one place all run.
     void attach(NamePlace place, NamedItem item, Show show);

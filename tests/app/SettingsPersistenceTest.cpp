@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -111,6 +114,33 @@ TEST(SettingsPersistenceTest, ASettingChangedOnAPageIsSavedAtExitAndShownAtTheNe
         EXPECT_FALSE(window->findChild<QCheckBox*>("GenTabEnableExitQCheckBox")->isChecked());
         program.shutdown();
     }
+}
+
+TEST(SettingsPersistenceTest, ANameTypedOnTheNamesPageReachesTheFirstTabsAtOnce)
+{
+    TemporaryHome home;
+    ASSERT_TRUE(home.valid());
+    Application program(Application::bindLibraries());
+    program.start();
+    QWidget* window = mainWindow();
+    ASSERT_NE(window, nullptr);
+    auto* wb1Name = window->findChild<QLineEdit*>("Edit4");
+    auto* fan2Name = window->findChild<QLineEdit*>("Edit2");
+    ASSERT_NE(wb1Name, nullptr);
+    ASSERT_NE(fan2Name, nullptr);
+    // Typed as a user types: select all, then the new name.
+    wb1Name->selectAll();
+    QTest::keyClicks(wb1Name, "Board");
+    fan2Name->selectAll();
+    QTest::keyClicks(fan2Name, "Pump");
+    EXPECT_EQ(window->findChild<QCheckBox*>("GenTabCheckWB1CheckBox")->text(), "Check WB Senor 1/LM78 (Board)");
+    const auto* temperatures = window->findChild<QComboBox*>("TempTabComboBox");
+    const auto* fans = window->findChild<QComboBox*>("FanTabComboBox");
+    ASSERT_NE(temperatures, nullptr);
+    ASSERT_NE(fans, nullptr);
+    EXPECT_EQ(temperatures->itemText(0), "Board");
+    EXPECT_EQ(fans->itemText(2), "Pump");
+    program.shutdown();
 }
 
 TEST(SettingsPersistenceTest, AnExistingAutorunEntryIsRewrittenWithTheProgramsCurrentPathAtStartUp)
