@@ -14,7 +14,7 @@ mv "$work/first" "$work/moved"
 prefix=$work/moved
 
 fail() { echo "check-install: $*" >&2; exit 1; }
-for f in bin/caldrix share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg; do
+for f in bin/caldrix bin/caldrix-cpuidle share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg; do
   [ -e "$prefix/$f" ] || fail "missing $f"
 done
 readelf -d "$prefix/bin/caldrix" | grep -E 'R(UN)?PATH' | grep -qF '[$ORIGIN/../lib/caldrix]' \
