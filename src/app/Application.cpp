@@ -9,9 +9,12 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSystemTrayIcon>
+#include <QVBoxLayout>
 
 #include "logs/LogSnapshots.h"
+#include "monitor/ExternalRequests.h"
 #include "monitor/TraySettings.h"
+#include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
 #include "sensors/CoreVoltageStart.h"
@@ -68,6 +71,9 @@ Application::Application(Libraries libraries)
                                     [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
       m_alarms(m_settings, m_alarmTexts, m_actions), m_countedAlarms(m_alarms, m_metricsRecorder),
       m_monitor(m_platform, m_settings, m_driver, m_timers, m_countedAlarms, m_pollListener),
+      m_cpuIdle(CpuIdleLauncher::Parts{m_settings, m_monitor.constGauges(), m_platform.registry, m_platform.shell,
+                                       m_platform.messaging, m_platform.clock, m_platform.formats,
+                                       [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
       m_window(MainWindow::Parts{
           .settings = m_settings,
           .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
@@ -122,7 +128,9 @@ Application::Application(Libraries libraries)
 {
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
+    m_pollListener.attachCpuIdle(&m_cpuIdle);
     m_trayForDialog = &m_tray;
+    placeCpuIdlePage();
     m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
 }
@@ -130,6 +138,8 @@ Application::Application(Libraries libraries)
 Application::~Application()
 {
     shutdown();
+    m_endpoint.reset();
+    m_pollListener.attachCpuIdle(nullptr);
     m_pollListener.attach(nullptr);
     m_alarmWindow.attach(nullptr);
     m_trayForDialog = nullptr;
@@ -148,6 +158,66 @@ void Application::bindTimers()
     handlers.stopSound = [this] { m_sound.stopSound(); };
     handlers.speakerDivisor = [this] { return m_settings.pcSpeakerDivisor; };
     m_timers.setHandlers(handlers);
+}
+
+void Application::placeCpuIdlePage()
+{
+    m_cpuIdlePage =
+        new CpuIdlePage(CpuIdlePage::Parts{m_settings, m_cpuIdle, [this] { saveSettings(); }, &m_platform.shell});
+    QWidget& host = m_window.page(MainWindow::CPUIdle);
+    auto* layout = new QVBoxLayout(&host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_cpuIdlePage);
+    m_window.setOnExpanded([this] { m_cpuIdlePage->resetForExpand(); });
+}
+
+void Application::listenForRequests()
+{
+    LocalMessaging::Claim claim = m_platform.messaging.claim(
+        std::string(ExternalMessages::CaldrixEndpoint), [this](const LocalMessage& m) { handleExternalMessage(m); });
+    if (claim.endpoint) {
+        m_endpoint = std::move(claim.endpoint);
+    } else if (claim.heldElsewhere) {
+        std::cerr << "caldrix: another Caldrix holds the name other programs reach; this one does not answer them\n";
+    } else {
+        std::cerr << "caldrix: other programs cannot reach Caldrix: " << claim.error << '\n';
+    }
+}
+
+void Application::handleExternalMessage(const LocalMessage& message)
+{
+    const ExternalRequests requests{
+        [this] {
+            m_window.showCompact();
+            m_window.raise();
+            m_window.activateWindow();
+        },
+        [this] {
+            m_window.showExpanded();
+            m_window.raise();
+            m_window.activateWindow();
+        },
+        [this] { m_cpuIdle.reportTemperature(); },
+    };
+    // Requests before the window is ready, and other numbers, are ignored.
+    if (m_started) {
+        requests.handle(message);
+    }
+}
+
+SystemInfoFacts Application::systemInfoFacts()
+{
+    SystemInfo& systemInfo = *m_libraries.systemInfo.systemInfo;
+    SystemInfoFacts facts;
+    facts.cpuMhz = m_cpuSpeedMhz;
+    facts.userName = systemInfo.GetCurrentUserName();
+    facts.memoryUse = systemInfo.MemoryUse();
+    facts.totalPhysicalMemory = systemInfo.TotalPhysicalMemory();
+    facts.availablePhysicalMemory = systemInfo.AvailablePhysicalMemory();
+    facts.executablePath = m_platform.location.executablePath();
+    facts.cpuIdlePath = m_cpuIdle.checkForCpuIdleInRegistry(true);
+    facts.chipId = m_driver.GetChipID();
+    return facts;
 }
 
 void Application::start()
@@ -191,6 +261,8 @@ void Application::start()
     if (m_settings.temperature(TemperatureSensor::LM75).sensorEnabled) {
         m_driver.GetLM75TempAsusTX();
     }
+    // Not installed: its options go off before the pages show them.
+    m_cpuIdle.checkForCpuIdleInRegistry(false);
     applyLoadedSettings();
     m_metrics.applySettings();
 
@@ -222,11 +294,14 @@ void Application::start()
         m_tray.activate();
     });
     m_started = true;
+    listenForRequests();
 }
 
 void Application::applyLoadedSettings()
 {
     m_window.applySettings();
+    m_cpuIdlePage->load();
+    m_cpuIdlePage->refreshLabels();
     m_window.showStartPage();
 }
 

@@ -15,6 +15,7 @@
 #include "app/PlatformServices.h"
 #include "app/TrayPollListener.h"
 #include "app/WindowAlarmAdapter.h"
+#include "monitor/CpuIdleLauncher.h"
 #include "monitor/MonitorTimers.h"
 #include "platform/linux/SensorDriverBinding.h"
 #include "platform/linux/SystemInfoBinding.h"
@@ -23,6 +24,8 @@
 #include "settings/RunOnStartup.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
+#include "settings/SystemInfoText.h"
+#include "ui/CpuIdlePage.h"
 #include "ui/MainWindow.h"
 #include "ui/TrayIcons.h"
 #include "ui/WarningDialog.h"
@@ -66,8 +69,17 @@ public:
     // The sensor driver in use, for the About box and the system information.
     const SensorDriverBinding& driverInUse() const { return m_libraries.driver; }
 
+    // A message another program of the user sent to Caldrix's endpoint.
+    void handleExternalMessage(const LocalMessage& message);
+
+    // The figures of the System Info panel, as they are now.
+    SystemInfoFacts systemInfoFacts();
+
 private:
     void bindTimers();
+    void placeCpuIdlePage();
+    // Takes Caldrix's endpoint, where other programs send their requests.
+    void listenForRequests();
     void applyLoadedSettings();
     // Writes the settings; false (after telling the user) when that fails.
     bool saveSettings();
@@ -94,7 +106,11 @@ private:
     CountingAlarmChecks m_countedAlarms;
     TrayPollListener m_pollListener;
     MonitorStack m_monitor;
+    CpuIdleLauncher m_cpuIdle;
     MainWindow m_window;
+    CpuIdlePage* m_cpuIdlePage = nullptr;
+    // Caldrix's name on the message bus while it runs.
+    std::unique_ptr<LocalEndpoint> m_endpoint;
     TrayIcons m_tray;
     MetricsService m_metrics;
     int m_cpuSpeedMhz = 0;

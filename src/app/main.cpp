@@ -1,14 +1,27 @@
 #include <clocale>
+#include <iostream>
 
 #include <QApplication>
 
 #include "app/Application.h"
+#include "platform/ExternalMessages.h"
+#include "platform/linux/UnixLocalMessaging.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/UnixSignalWatcher.h"
+#include "settings/CommandLine.h"
 #include "ui/UiResources.h"
 
 int main(int argc, char* argv[])
 {
+    // "--show" and "--show-expanded" ask a running Caldrix to come forward;
+    // when none answers, this one starts.
+    if (const auto request = cdx::CommandLine::parse(argc, argv).message()) {
+        cdx::UnixLocalMessaging bus(cdx::UnixLocalMessaging::defaultDirectory(), std::cerr);
+        if (bus.send(std::string(cdx::ExternalMessages::CaldrixEndpoint), {*request, 0, 0})) {
+            return 0;
+        }
+    }
+
     QApplication qapp(argc, argv);
     // Numbers are formatted by the program with the user's separator applied
     // explicitly; the C library must keep the plain "." form.

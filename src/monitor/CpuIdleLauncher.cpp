@@ -62,7 +62,7 @@ void CpuIdleLauncher::checkCpuIdleLaunch()
         return;
     }
     const std::string path = checkForCpuIdleInRegistry(true);
-    if (m_parts.fileExists(path)) {
+    if (!path.empty() && m_parts.fileExists(path)) {
         m_parts.shell.execute(path, {}, directoryOf(path), ShowCommand::Show);
         addEvent(": CPU Idle was launched by CDX.");
         logWarning("CPU Idle was launched by CDX.");
