@@ -6,8 +6,8 @@
 #include "monitor/GaugeModel.h"
 #include "monitor/PollCycle.h"
 #include "monitor/PollListener.h"
+#include "monitor/testing/SilentAlarms.h"
 #include "platform/fake/FakeSensorDriver.h"
-#include "platform/fake/SilentAlarms.h"
 #include "settings/Settings.h"
 
 namespace cdx {

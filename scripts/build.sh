@@ -3,5 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${CALDRIX_BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+# Warnings are errors here (developers and CI); a packager's own cmake run keeps them warnings.
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALDRIX_WERROR=ON "$@" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"

@@ -37,6 +37,12 @@ run() {
     sleep 0.1
   done
   sleep "${1:-0}"
+  # Started without sound asked for: neither the audio library (Qt Multimedia)
+  # nor an image plugin (Qt Svg) is loaded.
+  if grep -E 'libcaldrix_audio|Multimedia|imageformats|Qt6Svg' "/proc/$pid/maps" >&2; then
+    kill -TERM "$pid"
+    fail "caldrix loaded libraries at start that it does not need yet"
+  fi
   kill -TERM "$pid"
   wait "$pid" || fail "caldrix ended with status $? on SIGTERM"
 }

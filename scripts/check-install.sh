@@ -14,9 +14,22 @@ mv "$work/first" "$work/moved"
 prefix=$work/moved
 
 fail() { echo "check-install: $*" >&2; exit 1; }
-for f in bin/caldrix bin/caldrix-cpuidle share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg; do
+for f in bin/caldrix bin/caldrix-cpuidle share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg \
+  lib/caldrix/libcaldrix_audio.so include/caldrix/driver.h; do
   [ -e "$prefix/$f" ] || fail "missing $f"
 done
+# The desktop entry names the program where it was installed.
+grep -qxF "Exec=$work/first/bin/caldrix" "$prefix/share/applications/caldrix.desktop" \
+  || fail "the desktop entry does not name $work/first/bin/caldrix"
+# Installed stripped, and without the audio stack or the SVG renderer: those
+# load when first needed (the audio library), or not at all.
+if grep -qE '^CMAKE_BUILD_TYPE:STRING=(Release|RelWithDebInfo|MinSizeRel)$' "$build_dir/CMakeCache.txt" \
+  && readelf -S "$prefix/bin/caldrix" | grep -qF .debug_info; then
+  fail "bin/caldrix was installed with its debug symbols"
+fi
+if readelf -d "$prefix/bin/caldrix" | grep -E 'NEEDED.*(Multimedia|Svg|Network)' >&2; then
+  fail "bin/caldrix links libraries it should load only when needed"
+fi
 readelf -d "$prefix/bin/caldrix" | grep -E 'R(UN)?PATH' | grep -qF '[$ORIGIN/../lib/caldrix]' \
   || fail "the program's run path is not \$ORIGIN/../lib/caldrix"
 for lib in "$prefix"/bin/caldrix "$prefix"/lib/caldrix/*.so*; do

@@ -2,10 +2,18 @@
 # Starts Caldrix on Qt's offscreen platform, sends it SIGTERM once it handles
 # that signal, and succeeds when it ends by itself with exit status 0.
 # Usage: check-sigterm.sh <path of the caldrix executable>
+# (its libraries in ../lib/caldrix beside its folder, as installed or built)
 set -euo pipefail
-exe=${1:?usage: check-sigterm.sh <caldrix executable>}
+original=$(realpath "${1:?usage: check-sigterm.sh <caldrix executable>}")
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
+
+# The program writes its logs beside itself: it runs as a copy in a scratch
+# folder, with its libraries where it looks for them (../lib/caldrix).
+mkdir -p "$home/prefix/bin" "$home/prefix/lib"
+cp "$original" "$home/prefix/bin/caldrix"
+ln -s "$(realpath "$(dirname "$original")/../lib/caldrix")" "$home/prefix/lib/caldrix"
+exe=$home/prefix/bin/caldrix
 
 HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home \
   QT_QPA_PLATFORM=offscreen "$exe" &

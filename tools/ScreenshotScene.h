@@ -5,20 +5,20 @@
 
 #include <QImage>
 
-#include "app/TrayPollListener.h"
 #include "monitor/GaugeModel.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/PollCycle.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
+#include "monitor/testing/SilentAlarms.h"
 #include "platform/fake/FakeBeeper.h"
 #include "platform/fake/FakeNotificationArea.h"
 #include "platform/fake/FakeSensorDriver.h"
 #include "platform/fake/FakeTimerQueue.h"
-#include "platform/fake/SilentAlarms.h"
 #include "settings/Settings.h"
 #include "ui/MainWindow.h"
 #include "ui/TrayIcons.h"
+#include "ui/TrayPollListener.h"
 
 namespace cdx {
 

@@ -13,20 +13,17 @@ namespace cdx {
 
 namespace {
 
-std::size_t fanIndex(int fan)
+std::size_t fanIndex(Fan fan)
 {
-    return static_cast<std::size_t>(fan - 1);
+    return static_cast<std::size_t>(fan);
 }
 
 } // namespace
 
-void AlarmEvaluator::displayTemperatureAlarm(int sensor)
+void AlarmEvaluator::displayTemperatureAlarm(TemperatureSensor sensor)
 {
     static constexpr int kSources[] = {AlarmWB1, AlarmLM75, AlarmWB2, AlarmWB3};
-    if (sensor < 1 || sensor > 4) {
-        return;
-    }
-    const int source = kSources[sensor - 1];
+    const int source = kSources[static_cast<std::size_t>(sensor)];
     *alarmEnableSwitch(m_settings, source) = false;
     m_actions.run(AlarmKind::Temperature, source, m_texts.temperature(sensor));
 }
@@ -40,12 +37,9 @@ void AlarmEvaluator::displayVoltageAlarm(const std::string& name, double value)
     m_actions.run(AlarmKind::Voltage, AlarmVoltage, m_texts.voltage(name, value));
 }
 
-void AlarmEvaluator::displayFanAlarm(int fan, int offMark, double value)
+void AlarmEvaluator::displayFanAlarm(Fan fan, int offMark, double value)
 {
-    if (!validFan(fan)) {
-        return;
-    }
-    const int source = AlarmFan1 + fan - 1;
+    const int source = AlarmFan1 + static_cast<int>(fan);
     bool& enabled = *alarmEnableSwitch(m_settings, source);
     if (!enabled) {
         return;
@@ -69,11 +63,9 @@ void AlarmEvaluator::clearFanAlarmPending()
     m_fanAlarmPending = {};
 }
 
-void AlarmEvaluator::setFanAlarmCount(int fan, int count)
+void AlarmEvaluator::setFanAlarmCount(Fan fan, int count)
 {
-    if (validFan(fan)) {
-        m_fanAlarmCount[fanIndex(fan)] = count;
-    }
+    m_fanAlarmCount[fanIndex(fan)] = count;
 }
 
 void AlarmEvaluator::resetFanAlarmCounts()
@@ -85,14 +77,14 @@ void AlarmEvaluator::resetFanAlarmCounts()
     }
 }
 
-int AlarmEvaluator::fanAlarmCount(int fan) const
+int AlarmEvaluator::fanAlarmCount(Fan fan) const
 {
-    return validFan(fan) ? m_fanAlarmCount[fanIndex(fan)] : 0;
+    return m_fanAlarmCount[fanIndex(fan)];
 }
 
-bool AlarmEvaluator::fanAlarmPending(int fan) const
+bool AlarmEvaluator::fanAlarmPending(Fan fan) const
 {
-    return validFan(fan) && m_fanAlarmPending[fanIndex(fan)];
+    return m_fanAlarmPending[fanIndex(fan)];
 }
 
 } // namespace cdx

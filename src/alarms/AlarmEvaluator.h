@@ -21,21 +21,18 @@ public:
     {
     }
 
-    void displayTemperatureAlarm(int sensor) override;
+    void displayTemperatureAlarm(TemperatureSensor sensor) override;
     void displayVoltageAlarm(const std::string& name, double value) override;
-    void displayFanAlarm(int fan, int offMark, double value) override;
+    void displayFanAlarm(Fan fan, int offMark, double value) override;
 
     void clearFanAlarmPending() override;
-    void setFanAlarmCount(int fan, int count) override;
+    void setFanAlarmCount(Fan fan, int count) override;
     void resetFanAlarmCounts() override;
 
-    // fanAlarmCount and fanAlarmPending of fan 1 to 3.
-    int fanAlarmCount(int fan) const;
-    bool fanAlarmPending(int fan) const;
+    int fanAlarmCount(Fan fan) const;
+    bool fanAlarmPending(Fan fan) const;
 
 private:
-    static bool validFan(int fan) { return fan >= 1 && fan <= 3; }
-
     Settings& m_settings;
     const AlarmTexts& m_texts;
     AlarmActions& m_actions;

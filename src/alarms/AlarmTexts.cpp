@@ -21,12 +21,9 @@ TemperatureDisplay AlarmTexts::thresholdDisplay() const
     return display;
 }
 
-AlarmMessage AlarmTexts::temperature(int sensor) const
+AlarmMessage AlarmTexts::temperature(TemperatureSensor sensor) const
 {
-    if (sensor < 1 || sensor > 4) {
-        return {};
-    }
-    const auto& t = m_settings.temperature(static_cast<TemperatureSensor>(sensor - 1));
+    const auto& t = m_settings.temperature(sensor);
     const TemperatureDisplay display = thresholdDisplay();
     const std::string labels =
         settingCelsiusLabel(t.alarmTemperature, display) + " / " + settingFahrenheitLabel(t.alarmTemperature, display);
@@ -45,12 +42,9 @@ AlarmMessage AlarmTexts::voltage(const std::string& name, double value) const
             "WARNING: " + name + " has reached: " + reading + "V"};
 }
 
-AlarmMessage AlarmTexts::fan(int fan, int offMark, double speed) const
+AlarmMessage AlarmTexts::fan(Fan fan, int offMark, double speed) const
 {
-    if (fan < 1 || fan > 3) {
-        return {};
-    }
-    const auto& f = m_settings.fan(static_cast<Fan>(fan - 1));
+    const auto& f = m_settings.fan(fan);
     const std::string& name = f.name;
     const double usersRpm = f.nominalRpm;
     const std::string& separator = m_formats.decimalSeparator;

@@ -29,14 +29,13 @@ public:
     // How the threshold labels are shown now.
     TemperatureDisplay thresholdDisplay() const;
 
-    // sensor: 1 WB1, 2 LM75, 3 WB2, 4 WB3. The texts quote the threshold
-    // labels, not the reading.
-    AlarmMessage temperature(int sensor) const;
+    // The texts quote the threshold labels, not the reading.
+    AlarmMessage temperature(TemperatureSensor sensor) const;
     // name: the voltage's display caption. The dialog's line breaks are a line
     // feed followed by a carriage return.
     AlarmMessage voltage(const std::string& name, double value) const;
-    // fan: 1 to 3; offMark in whole percent; speed in RPM.
-    AlarmMessage fan(int fan, int offMark, double speed) const;
+    // offMark in whole percent; speed in RPM.
+    AlarmMessage fan(Fan fan, int offMark, double speed) const;
 
 private:
     const Settings& m_settings;

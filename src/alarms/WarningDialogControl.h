@@ -28,7 +28,7 @@ public:
 
     explicit WarningDialogControl(Parts parts) : m_parts(std::move(parts)) {}
 
-    int AlarmSource() const { return m_alarmSource; }
+    int alarmSource() const { return m_alarmSource; }
     void setAlarmSource(int alarmSource) { m_alarmSource = alarmSource; }
 
     // The dialog is shown: the poll timer stops.

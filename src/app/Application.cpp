@@ -49,10 +49,18 @@ Application::Libraries Application::bindLibraries()
     return libraries;
 }
 
+std::string Application::audioLibraryPath()
+{
+    const std::string executable = LinuxProgramLocation::runningExecutable();
+    const std::string binDirectory = std::filesystem::path(executable).parent_path().string();
+    return DriverLoader::libraryDirectoryFor(binDirectory) + "/" + AudioLibraryFile;
+}
+
 Application::Application(Libraries libraries)
     : m_libraries(std::move(libraries)), m_driver(*m_libraries.driver.driver),
       m_store(m_platform.registry, m_platform.location),
-      m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart),
+      m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart), m_audio(audioLibraryPath()),
+      m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
       m_timers(m_platform.timers, m_platform.identity.family(), m_beeper), m_sound(m_settings, m_wave, m_driver),
       m_dialogControl(WarningDialogControl::Parts{m_settings, m_timers.pollTimer(), m_timers.toneTimer(), m_sound,
                                                   [this] {
@@ -256,7 +264,7 @@ void Application::start()
     try {
         m_store.writeProgramPath();
     } catch (const RegistryError& e) {
-        std::cerr << "caldrix: " << e.what() << '\n';
+        std::cerr << "Caldrix: " << e.what() << '\n';
     }
     if (m_settings.temperature(TemperatureSensor::LM75).sensorEnabled) {
         m_driver.GetLM75TempAsusTX();

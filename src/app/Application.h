@@ -13,13 +13,14 @@
 #include "app/MetricsService.h"
 #include "app/MonitorStack.h"
 #include "app/PlatformServices.h"
-#include "app/TrayPollListener.h"
 #include "app/WindowAlarmAdapter.h"
 #include "monitor/CpuIdleLauncher.h"
 #include "monitor/MonitorTimers.h"
 #include "platform/linux/SensorDriverBinding.h"
 #include "platform/linux/SystemInfoBinding.h"
-#include "platform/qt/QtWavePlayer.h"
+#include "platform/qt/AudioLibrary.h"
+#include "platform/qt/LazyTone.h"
+#include "platform/qt/LazyWavePlayer.h"
 #include "platform/qt/ToneBeeper.h"
 #include "settings/RunOnStartup.h"
 #include "settings/Settings.h"
@@ -28,6 +29,7 @@
 #include "ui/CpuIdlePage.h"
 #include "ui/MainWindow.h"
 #include "ui/TrayIcons.h"
+#include "ui/TrayPollListener.h"
 #include "ui/WarningDialog.h"
 
 namespace cdx {
@@ -47,6 +49,9 @@ public:
     // Binds the libraries from the program's library folder. On failure the
     // bindings carry the reason.
     static Libraries bindLibraries();
+
+    // The audio library in the program's library folder.
+    static std::string audioLibraryPath();
 
     explicit Application(Libraries libraries);
     ~Application();
@@ -90,8 +95,10 @@ private:
     Settings m_settings;
     SettingsStore m_store;
     RunOnStartup m_runOnStartup;
+    AudioLibrary m_audio;
+    LazyTone m_audioTone;
     ToneBeeper m_beeper;
-    QtWavePlayer m_wave;
+    LazyWavePlayer m_wave;
     MonitorTimers m_timers;
     AlarmSound m_sound;
     TrayIcons* m_trayForDialog = nullptr;

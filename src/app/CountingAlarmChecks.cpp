@@ -4,7 +4,7 @@
 
 namespace cdx {
 
-void CountingAlarmChecks::displayTemperatureAlarm(int sensor)
+void CountingAlarmChecks::displayTemperatureAlarm(TemperatureSensor sensor)
 {
     m_recorder.countAlarm(AlarmKind::Temperature);
     m_checks.displayTemperatureAlarm(sensor);
@@ -16,7 +16,7 @@ void CountingAlarmChecks::displayVoltageAlarm(const std::string& name, double va
     m_checks.displayVoltageAlarm(name, value);
 }
 
-void CountingAlarmChecks::displayFanAlarm(int fan, int offMark, double value)
+void CountingAlarmChecks::displayFanAlarm(Fan fan, int offMark, double value)
 {
     m_recorder.countAlarm(AlarmKind::Fan);
     m_checks.displayFanAlarm(fan, offMark, value);

@@ -11,11 +11,11 @@ class CountingAlarmChecks : public AlarmChecks {
 public:
     CountingAlarmChecks(AlarmChecks& checks, MetricsRecorder& recorder) : m_checks(checks), m_recorder(recorder) {}
 
-    void displayTemperatureAlarm(int sensor) override;
+    void displayTemperatureAlarm(TemperatureSensor sensor) override;
     void displayVoltageAlarm(const std::string& name, double value) override;
-    void displayFanAlarm(int fan, int offMark, double value) override;
+    void displayFanAlarm(Fan fan, int offMark, double value) override;
     void clearFanAlarmPending() override { m_checks.clearFanAlarmPending(); }
-    void setFanAlarmCount(int fan, int count) override { m_checks.setFanAlarmCount(fan, count); }
+    void setFanAlarmCount(Fan fan, int count) override { m_checks.setFanAlarmCount(fan, count); }
     void resetFanAlarmCounts() override { m_checks.resetFanAlarmCounts(); }
 
 private:

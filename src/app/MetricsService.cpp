@@ -27,7 +27,7 @@ void MetricsService::applySettings()
     if (m_listeningOn != m_settings.metricsAddress) {
         m_listeningOn = m_settings.metricsAddress;
         if (!m_endpoint.listenOn(m_settings.metricsAddress)) {
-            std::cerr << "caldrix: " << m_endpoint.stateText().toStdString() << '\n';
+            std::cerr << "Caldrix: " << m_endpoint.stateText().toStdString() << '\n';
         }
     }
     const std::string& path = m_settings.metricsTextfile;
@@ -54,7 +54,7 @@ void MetricsService::publish()
         // A failure is told once, not at every poll; the page shows it meanwhile.
         if (!written && m_textfile->lastError() != m_reportedError) {
             m_reportedError = m_textfile->lastError();
-            std::cerr << "caldrix: " << m_reportedError << '\n';
+            std::cerr << "Caldrix: " << m_reportedError << '\n';
         } else if (written) {
             m_reportedError.clear();
         }

@@ -2,9 +2,11 @@
 #include <iostream>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/Application.h"
 #include "platform/ExternalMessages.h"
+#include "platform/linux/StartTrace.h"
 #include "platform/linux/UnixLocalMessaging.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/UnixSignalWatcher.h"
@@ -41,11 +43,28 @@ int main(int argc, char* argv[])
 
     // Ending the session, or being told to end, closes the program the way a
     // desktop session end does: no question, settings saved.
+    // A signal may be handled while the start still processes events (hiding
+    // the window does), before the event loop runs, where quit() does nothing:
+    // it is remembered and the program ends once the start is done.
+    bool endRequested = false;
     cdx::UnixSignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp,
-                     [] { QApplication::quit(); });
+    QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp, [&endRequested] {
+        endRequested = true;
+        QApplication::quit();
+    });
     QObject::connect(&qapp, &QApplication::aboutToQuit, &qapp, [&application] { application.shutdown(); });
 
+    // start() returns after the first poll, with the window shown or hidden
+    // to the tray; the event loop's first turn draws them.
     application.start();
+    if (endRequested) {
+        application.shutdown();
+        return 0;
+    }
+    const cdx::StartTrace trace = cdx::StartTrace::fromEnvironment();
+    trace.mark("first poll");
+    if (trace.active()) {
+        QTimer::singleShot(0, &qapp, [trace] { trace.mark("window or tray shown"); });
+    }
     return qapp.exec();
 }

@@ -30,7 +30,9 @@ std::string cell(std::string_view text, std::size_t width)
 
 std::string plusCustom33(const IntervalLogNames& names, std::string_view decimalSeparator)
 {
-    return "+" + formatGeneral(names.custom33, decimalSeparator);
+    std::string text = "+";
+    text += formatGeneral(names.custom33, decimalSeparator);
+    return text;
 }
 
 std::string htmCell(std::string_view text)

@@ -29,15 +29,19 @@ std::string UpDownLog::htmHeader()
 std::string UpDownLog::txtReport(const UpDownReport& report, const std::string& date, const std::string& time)
 {
     std::string text(Frame);
-    text += "|Up and Down Log: " + padRight(cleanLogField(date), 34) + " |\r\n";
-    text += "|" + padLeft(cleanLogField(report.startTime), 8) + " till " + padLeft(cleanLogField(time), 8) +
+    text += "|Up and Down Log: ";
+    text += padRight(cleanLogField(date), 34) + " |\r\n";
+    text += '|';
+    text += padLeft(cleanLogField(report.startTime), 8) + " till " + padLeft(cleanLogField(time), 8) +
             ", number of polls: " + padRight(std::to_string(report.pollCount), 10) + " |\r\n";
-    text += "|CPU Speed: " + padRight(std::to_string(report.cpuSpeedMhz), 3) + " " + padRight("MHz", 37) + "|\r\n";
+    text += "|CPU Speed: ";
+    text += padRight(std::to_string(report.cpuSpeedMhz), 3) + " " + padRight("MHz", 37) + "|\r\n";
     text += Rule;
     text += Heading;
     text += Rule;
     for (const UpDownRow& row : report.rows) {
-        text += "|" + padRight(cleanLogField(row.name), 16) + "|" + padRight(cleanLogField(row.lowest), 11) + "|" +
+        text += '|';
+        text += padRight(cleanLogField(row.name), 16) + "|" + padRight(cleanLogField(row.lowest), 11) + "|" +
                 padRight(cleanLogField(row.highest), 11) + "|" + padRight(cleanLogField(row.average), 11) + "|\r\n";
     }
     text += Rule;

@@ -23,7 +23,8 @@ std::string WarningLog::htmHeader()
 std::string WarningLog::txtEntry(const std::string& date, const std::string& time, const std::string& message)
 {
     std::string text(Frame);
-    text += "|" + padRight(cleanLogField(date), 8) + "|" + padRight(cleanLogField(time), 8) + "|" +
+    text += '|';
+    text += padRight(cleanLogField(date), 8) + "|" + padRight(cleanLogField(time), 8) + "|" +
             padRight(cleanLogField(message), 54) + "|\r\n";
     text += Frame;
     return text;

@@ -100,7 +100,7 @@ void GaugeModel::setArcStyle(ArcStyle value)
     requestPaint(GaugePaint::ArcLabelNeedle);
 }
 
-void GaugeModel::setBackGround(std::uint32_t value)
+void GaugeModel::setBackground(std::uint32_t value)
 {
     if (value == m_backGround) {
         return;

@@ -14,7 +14,7 @@
 namespace cdx {
 
 // The state of one dial gauge: the value its needle shows, its scale and look,
-// and the text drawn inside it. The poll sets `Position` and `centerLabel`; a
+// and the text drawn inside it. The poll sets `position` and `centerLabel`; a
 // view draws the gauge from this state.
 //
 // Every write compares with the current value first and does nothing when
@@ -47,20 +47,20 @@ public:
     ArcStyle arcStyle() const { return m_arcStyle; }
     void setArcStyle(ArcStyle value);
 
-    std::uint32_t BackGround() const { return m_backGround; }
-    void setBackGround(std::uint32_t value);
+    std::uint32_t background() const { return m_backGround; }
+    void setBackground(std::uint32_t value);
 
-    std::uint8_t ArcWidth() const { return m_arcWidth; }
+    std::uint8_t arcWidth() const { return m_arcWidth; }
     void setArcWidth(std::uint8_t value);
 
     // The frame is BevelWidth + 1 pixels thick; only 1, 2 and 3 are accepted.
-    std::uint8_t BevelWidth() const { return m_bevelWidth; }
+    std::uint8_t bevelWidth() const { return m_bevelWidth; }
     bool setBevelWidth(std::uint8_t value);
 
-    std::uint32_t ArrowColor() const { return m_arrowColor; }
+    std::uint32_t arrowColor() const { return m_arrowColor; }
     void setArrowColor(std::uint32_t value);
 
-    std::uint8_t ArrowWidth() const { return m_arrowWidth; }
+    std::uint8_t arrowWidth() const { return m_arrowWidth; }
     void setArrowWidth(std::uint8_t value);
 
     // While on, the hint text follows the position.
@@ -71,9 +71,9 @@ public:
     void setCenterLabel(std::string_view value);
 
     // Top-left corner of the centre label.
-    std::uint8_t CenterLabelX() const { return m_centerLabelX; }
+    std::uint8_t centerLabelX() const { return m_centerLabelX; }
     void setCenterLabelX(std::uint8_t value);
-    std::uint8_t CenterLabelY() const { return m_centerLabelY; }
+    std::uint8_t centerLabelY() const { return m_centerLabelY; }
     void setCenterLabelY(std::uint8_t value);
 
     const GaugeFont& centerLabelFont() const { return m_centerLabelFont; }

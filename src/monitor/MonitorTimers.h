@@ -19,8 +19,8 @@ class Beeper;
 class MonitorTimers {
 public:
     struct Handlers {
-        std::function<void()> poll;     // poll
-        std::function<void()> swap;     // swapTick
+        std::function<void()> poll;     // one poll
+        std::function<void()> swap;     // one swap tick of the tray icon
         std::function<void()> logEntry; // one interval-log entry
         std::function<void()> startSound;
         std::function<void()> stopSound;

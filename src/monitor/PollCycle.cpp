@@ -200,14 +200,12 @@ void PollCycle::poll()
 void PollCycle::checkTemperatureAlarms()
 {
     // Each check reads the settings anew: an alarm's actions may change them.
-    int number = 1;
     for (TemperatureSensor sensor :
          {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
         const auto& t = std::as_const(m_parts.settings).temperature(sensor);
         if (t.alarmTemperature <= gauge(sensor).position() && t.alarmEnabled && t.sensorEnabled) {
-            m_parts.alarms.displayTemperatureAlarm(number);
+            m_parts.alarms.displayTemperatureAlarm(sensor);
         }
-        ++number;
     }
 }
 
@@ -280,14 +278,13 @@ void PollCycle::pollFans(ReadingMask available)
 bool PollCycle::pollFan(Fan fan, std::int32_t count)
 {
     auto& f = m_parts.settings.fan(fan);
-    const int number = static_cast<int>(fan) + 1;
     const std::int32_t divisor = fan == Fan::Fan1 ? m_fanDivisor1 : fan == Fan::Fan2 ? m_fanDivisor2 : 0;
 
     if (!isFanAvailable(count)) {
         m_parts.panel.setFanText(fan, "not available");
         if (f.alarmEnabled && pollingActive()) {
-            m_parts.alarms.setFanAlarmCount(number, m_parts.settings.fanAlarmIgnoreCount);
-            m_parts.alarms.displayFanAlarm(number, f.tolerancePercent, 0.0);
+            m_parts.alarms.setFanAlarmCount(fan, m_parts.settings.fanAlarmIgnoreCount);
+            m_parts.alarms.displayFanAlarm(fan, f.tolerancePercent, 0.0);
             f.alarmEnabled = false;
         }
         return true;
@@ -299,10 +296,10 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
         return false;
     }
     m_parts.panel.setFanText(fan, std::to_string(*rpm));
-    m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + number - 1), *rpm,
-                            display());
+    m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + static_cast<int>(fan)),
+                            *rpm, display());
     if (pollingActive() && fanSpeedOutOfBand(*rpm, f.nominalRpm, f.tolerancePercent)) {
-        m_parts.alarms.displayFanAlarm(number, f.tolerancePercent, *rpm);
+        m_parts.alarms.displayFanAlarm(fan, f.tolerancePercent, *rpm);
     }
     return true;
 }

@@ -26,21 +26,6 @@ SensorSwitches::SensorSwitches(Settings& settings, std::array<GaugeModel*, 4> ga
     m_checked[at(TemperatureSensor::WB3)] = settings.wb3SwitchBox;
 }
 
-bool& SensorSwitches::flag(TemperatureSensor sensor)
-{
-    switch (sensor) {
-    case TemperatureSensor::WB1:
-        return m_settings.temperature(TemperatureSensor::WB1).sensorEnabled;
-    case TemperatureSensor::LM75:
-        return m_settings.temperature(TemperatureSensor::LM75).sensorEnabled;
-    case TemperatureSensor::WB2:
-        return m_settings.temperature(TemperatureSensor::WB2).sensorEnabled;
-    case TemperatureSensor::WB3:
-        break;
-    }
-    return m_settings.temperature(TemperatureSensor::WB3).sensorEnabled;
-}
-
 void SensorSwitches::storeBoxState(TemperatureSensor sensor)
 {
     if (sensor == TemperatureSensor::WB2) {
@@ -113,7 +98,7 @@ void SensorSwitches::switchedOn(TemperatureSensor sensor)
         m_enabled[at(TemperatureSensor::LM75)] = false;
     }
     showPanel(sensor, true);
-    flag(sensor) = true;
+    m_settings.temperature(sensor).sensorEnabled = true;
     call(m_actions.pollIfActive);
 }
 
@@ -133,14 +118,14 @@ void SensorSwitches::switchedOff(TemperatureSensor sensor)
         gauge->setPosition(0.0F);
         gauge->setCenterLabel("--");
     }
-    flag(sensor) = false;
+    m_settings.temperature(sensor).sensorEnabled = false;
 }
 
 void SensorSwitches::applyAtStartUp(bool chipDetected)
 {
     for (TemperatureSensor sensor :
          {TemperatureSensor::LM75, TemperatureSensor::WB1, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
-        setChecked(sensor, flag(sensor));
+        setChecked(sensor, m_settings.temperature(sensor).sensorEnabled);
         runHandler(sensor);
     }
     if (!chipDetected) {

@@ -21,7 +21,7 @@ class SensorSwitches {
 public:
     struct Actions {
         std::function<void()> readLm75;     // one LM75 reading, result unused
-        std::function<void()> relayGauges;  // restackGauges
+        std::function<void()> relayGauges;  // restacks the visible gauges
         std::function<void()> pollIfActive; // a poll at once while polling runs
         // The sensor's tray and swap boxes changed state or enabling.
         std::function<void(TemperatureSensor)> trayBoxesChanged;
@@ -56,7 +56,6 @@ public:
 
 private:
     static std::size_t at(TemperatureSensor sensor) { return static_cast<std::size_t>(sensor); }
-    bool& flag(TemperatureSensor sensor);
     void setTrayBoxes(TemperatureSensor sensor, bool on);
     void showPanel(TemperatureSensor sensor, bool on);
     void switchedOn(TemperatureSensor sensor);

@@ -10,7 +10,7 @@ std::string voltageCaption(VoltageRail rail, double plus33Nominal, std::string_v
     case VoltageRail::Core:
         return "Core Voltage";
     case VoltageRail::Pos33:
-        return "+" + formatGeneral(plus33Nominal, decimalSeparator) + " Voltage";
+        return std::string("+").append(formatGeneral(plus33Nominal, decimalSeparator)).append(" Voltage");
     case VoltageRail::Pos5:
         return "+5 Voltage";
     case VoltageRail::Pos12:

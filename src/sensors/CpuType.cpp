@@ -38,7 +38,7 @@ CpuTypeSelection loadCpuType(int storedCpuType, bool customCpu, int customCpuAdd
 
 std::string customCpuLabel(int customAdd)
 {
-    return "+" + std::to_string(customAdd);
+    return std::string("+").append(std::to_string(customAdd));
 }
 
 } // namespace cdx

@@ -128,7 +128,8 @@ ScriptedValues ScenarioFile::parse(std::string_view text, const std::string& fil
         const std::string_view name = words.front();
         const DriverExport* driverExport = findDriverExport(name);
         if (driverExport == nullptr) {
-            fail(fileName, lineNumber, "\"" + std::string(name) + "\" is not an export of the sensor driver");
+            fail(fileName, lineNumber,
+                 std::string("\"").append(name).append("\" is not an export of the sensor driver"));
         }
         if (driverExport->result == ExportResult::None) {
             fail(fileName, lineNumber, std::string(name) + " returns no value and cannot be scripted");
@@ -145,8 +146,13 @@ ScriptedValues ScenarioFile::parse(std::string_view text, const std::string& fil
             const auto value = parseValue(words[i], driverExport->result);
             if (!value) {
                 fail(fileName, lineNumber,
-                     "\"" + std::string(words[i]) + "\" is not a valid value for " + std::string(name) + " (" +
-                         typeName(driverExport->result) + ")");
+                     std::string("\"")
+                         .append(words[i])
+                         .append("\" is not a valid value for ")
+                         .append(name)
+                         .append(" (")
+                         .append(typeName(driverExport->result))
+                         .append(")"));
             }
             values.push_back(*value);
         }

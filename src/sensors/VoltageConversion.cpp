@@ -4,7 +4,7 @@
 
 namespace cdx {
 
-double CalculatePerc(double base, double voltageOff)
+double toleranceVolts(double base, double voltageOff)
 {
     return base / 100.0 * voltageOff;
 }
@@ -35,7 +35,7 @@ VoltageBand voltageBand(VoltageRail rail, const VoltageNominals& nominals, doubl
         base = 5.0;
         break;
     }
-    return VoltageBand(nominal, CalculatePerc(base, voltageOff));
+    return VoltageBand(nominal, toleranceVolts(base, voltageOff));
 }
 
 std::string voltageText(double volts, std::string_view decimalSeparator)

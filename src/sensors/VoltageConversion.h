@@ -15,7 +15,7 @@ struct VoltageNominals {
 };
 
 // The margin of a band in volts: base / 100 x "Voltage Off".
-double CalculatePerc(double base, double voltageOff);
+double toleranceVolts(double base, double voltageOff); // CalculatePerc
 
 // A rail's band: Core and +3.3 around the user's nominal values, the fixed
 // rails around +-5 and +-12 with margins of 5 and 12 per cent of "Voltage Off".

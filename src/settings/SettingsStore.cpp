@@ -72,7 +72,7 @@ double boundedFloat(const SettingRow& row, double value)
 
 void reportAdjusted(std::ostream& messages, const SettingRow& row, double stored, double used)
 {
-    messages << "caldrix: setting \"" << row.name << "\" holds " << stored << ", which its editor cannot give; using "
+    messages << "Caldrix: setting \"" << row.name << "\" holds " << stored << ", which its editor cannot give; using "
              << used << '\n';
 }
 
@@ -214,7 +214,7 @@ bool loadRow(const RegistryKey& key, const SettingRow& row, Settings& settings, 
             return false;
         }
         if (utf8Length(*text) > row.maxLength) {
-            messages << "caldrix: setting \"" << row.name << "\" is " << utf8Length(*text)
+            messages << "Caldrix: setting \"" << row.name << "\" is " << utf8Length(*text)
                      << " characters long, more than the " << row.maxLength << " it may hold; it is set aside\n";
             return true;
         }

@@ -64,7 +64,7 @@ void GaugeColumn::applyWindowLook(GaugeModel& model, float scale)
     model.setPosition(1.0F);
     model.setBevelStyle(BevelCut::bvLowered);
     model.setArcStyle(ArcStyle::AsGreenToRed);
-    model.setBackGround(toBgr(QApplication::palette().color(QPalette::Button)));
+    model.setBackground(toBgr(QApplication::palette().color(QPalette::Button)));
     model.setArcWidth(1);
     model.setBevelWidth(1);
     model.setArrowColor(0xFF0000);

@@ -35,9 +35,16 @@ QImage drawnDial()
 
 QImage ProgramIcon::plain()
 {
-    QImageReader reader(QStringLiteral(":/caldrix/caldrix.svg"));
-    reader.setScaledSize(QSize(Size, Size));
+    // data/caldrix.svg drawn at Size x Size: a bitmap needs no image plugin
+    // (the SVG one would load Qt Svg at every start for one small picture).
+    // The format is named and not detected: detection asks every image
+    // plugin installed, loading each of them.
+    QImageReader reader(QStringLiteral(":/caldrix/caldrix-32.png"), "png");
+    reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();
+    if (!image.isNull() && image.size() != QSize(Size, Size)) {
+        image = image.scaled(Size, Size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     if (image.isNull()) {
         return drawnDial();
     }

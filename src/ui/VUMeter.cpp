@@ -76,7 +76,7 @@ void drawBevel(QPainter& painter, const GaugeModel& model, const QRect& client)
     QColor dark = toQColor(0x808080);
     switch (model.bevelStyle()) {
     case BevelCut::bvNone:
-        light = dark = toQColor(model.BackGround());
+        light = dark = toQColor(model.background());
         break;
     case BevelCut::bvLowered:
     case BevelCut::bvSpace:
@@ -89,7 +89,7 @@ void drawBevel(QPainter& painter, const GaugeModel& model, const QRect& client)
     const int top = client.top();
     const int right = client.left() + client.width();
     const int bottom = client.top() + client.height();
-    for (int i = 0; i <= model.BevelWidth(); ++i) {
+    for (int i = 0; i <= model.bevelWidth(); ++i) {
         // Right and bottom edges.
         drawLine(painter, {right - 1 - i, top + i}, {right - 1 - i, bottom - 1 - i}, light, 1);
         drawLine(painter, {right - 1 - i, bottom - 1 - i}, {left - 1 + i, bottom - 1 - i}, light, 1);
@@ -104,7 +104,7 @@ void drawArc(QPainter& painter, const GaugeModel& model, const GaugeGeometry& ge
     QPoint from = toQPoint(geometry.arcPoint(0));
     for (int i = 1; i <= GaugeGeometry::ArcSegments; ++i) {
         const QPoint to = toQPoint(geometry.arcPoint(i));
-        drawLine(painter, from, to, toQColor(GaugeGeometry::arcColour(model.arcStyle(), i)), model.ArcWidth());
+        drawLine(painter, from, to, toQColor(GaugeGeometry::arcColour(model.arcStyle(), i)), model.arcWidth());
         from = to;
     }
 }
@@ -113,7 +113,7 @@ void drawNeedle(QPainter& painter, const GaugeModel& model, const GaugeGeometry&
                 float position, float scale)
 {
     drawLine(painter, toQPoint(geometry.centre()), toQPoint(geometry.needleEnd(position, scale)), toQColor(colour),
-             model.ArrowWidth());
+             model.arrowWidth());
 }
 
 void drawLabel(QPainter& painter, const GaugeModel& model)
@@ -127,10 +127,10 @@ void drawLabel(QPainter& painter, const GaugeModel& model)
     font.setStrikeOut(labelFont.strikeOut);
     const QString text = QString::fromStdString(model.centerLabel());
     const QFontMetrics metrics(font);
-    const QPoint topLeft(model.CenterLabelX(), model.CenterLabelY());
+    const QPoint topLeft(model.centerLabelX(), model.centerLabelY());
     // Opaque text: the glyphs' cells are filled with the background first.
     painter.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height())),
-                     toQColor(model.BackGround()));
+                     toQColor(model.background()));
     painter.setFont(font);
     painter.setPen(toQColor(labelFont.colour));
     painter.drawText(topLeft + QPoint(0, metrics.ascent()), text);
@@ -163,19 +163,19 @@ void VUMeter::drawPicture()
     }
     QPainter painter(&m_picture);
     const QRect client(0, 0, width(), height());
-    const GaugeGeometry geometry(width(), height(), m_model.ArcWidth());
+    const GaugeGeometry geometry(width(), height(), m_model.arcWidth());
 
     if (kind == GaugePaint::Full) {
-        painter.fillRect(client, toQColor(m_model.BackGround()));
+        painter.fillRect(client, toQColor(m_model.background()));
         drawBevel(painter, m_model, client);
     }
     if (kind != GaugePaint::LabelNeedle) {
         drawArc(painter, m_model, geometry);
     }
-    drawNeedle(painter, m_model, geometry, m_model.BackGround(), m_model.shownPosition(), m_model.shownScale());
+    drawNeedle(painter, m_model, geometry, m_model.background(), m_model.shownPosition(), m_model.shownScale());
     drawLabel(painter, m_model);
     // The needle lies over the label.
-    drawNeedle(painter, m_model, geometry, m_model.ArrowColor(), m_model.position(), m_model.scale());
+    drawNeedle(painter, m_model, geometry, m_model.arrowColor(), m_model.position(), m_model.scale());
     m_model.painted();
 }
 

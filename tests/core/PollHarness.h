@@ -17,20 +17,23 @@ namespace cdx {
 // Records the alarm calls of a poll in order.
 class RecordingAlarms : public AlarmChecks {
 public:
-    void displayTemperatureAlarm(int sensor) override { calls.push_back("temp " + std::to_string(sensor)); }
+    void displayTemperatureAlarm(TemperatureSensor sensor) override
+    {
+        calls.push_back("temp " + std::to_string(static_cast<int>(sensor) + 1));
+    }
     void displayVoltageAlarm(const std::string& name, double value) override
     {
         calls.push_back("volt " + name + " " + std::to_string(value).substr(0, 5));
     }
-    void displayFanAlarm(int fan, int offMark, double value) override
+    void displayFanAlarm(Fan fan, int offMark, double value) override
     {
-        calls.push_back("fan " + std::to_string(fan) + " " + std::to_string(offMark) + " " +
+        calls.push_back("fan " + std::to_string(static_cast<int>(fan) + 1) + " " + std::to_string(offMark) + " " +
                         std::to_string(static_cast<int>(value)));
     }
     void clearFanAlarmPending() override { calls.push_back("clear pending"); }
-    void setFanAlarmCount(int fan, int count) override
+    void setFanAlarmCount(Fan fan, int count) override
     {
-        calls.push_back("count " + std::to_string(fan) + "=" + std::to_string(count));
+        calls.push_back("count " + std::to_string(static_cast<int>(fan) + 1) + "=" + std::to_string(count));
     }
     void resetFanAlarmCounts() override { calls.push_back("reset counts"); }
 

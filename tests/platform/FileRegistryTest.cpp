@@ -235,7 +235,8 @@ TEST_F(FileRegistryTest, ProcessesWritingAtTheSameTimeLoseNothing)
                 FileRegistry registry(configDirectory(), m_notices);
                 for (int r = 0; r < rounds; ++r) {
                     auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
-                    key->writeDword("P" + std::to_string(p) + " R" + std::to_string(r), static_cast<std::uint32_t>(r));
+                    key->writeDword(std::string("P").append(std::to_string(p)).append(" R").append(std::to_string(r)),
+                                    static_cast<std::uint32_t>(r));
                     key->close();
                 }
             } catch (...) {
@@ -255,7 +256,7 @@ TEST_F(FileRegistryTest, ProcessesWritingAtTheSameTimeLoseNothing)
     ASSERT_NE(key, nullptr);
     for (int p = 0; p < processes; ++p) {
         for (int r = 0; r < rounds; ++r) {
-            EXPECT_EQ(key->readValue("p" + std::to_string(p) + " r" + std::to_string(r)),
+            EXPECT_EQ(key->readValue(std::string("p").append(std::to_string(p)).append(" r").append(std::to_string(r))),
                       RegistryValue::fromDword(static_cast<std::uint32_t>(r)));
         }
     }

@@ -24,6 +24,16 @@ TEST(LinuxProgramLocationTest, TheExecutablesFolderWhenWritableElseTheDataFolder
     EXPECT_EQ(installed.shortPathName("/a b/c d.exe"), "/a b/c d.exe");
 }
 
+TEST(LinuxProgramLocationTest, AProgramInstalledInASystemFolderNeverWritesBesideItself)
+{
+    // Even for root, who may write there: the logs would outlive the package.
+    test::TemporaryDirectory folder;
+    for (const char* executable : {"/usr/bin/caldrix", "/usr/local/bin/caldrix", "/opt/caldrix/bin/caldrix"}) {
+        const LinuxProgramLocation installed(executable, folder.file("data/caldrix"));
+        EXPECT_EQ(installed.programDirectory(), folder.file("data/caldrix")) << executable;
+    }
+}
+
 TEST(LinuxProgramLocationTest, TheRunningExecutableIsFound)
 {
     const std::string path = LinuxProgramLocation::runningExecutable();

@@ -76,21 +76,17 @@ TEST_F(MainWindowTest, LayoutNamesAndCaptions)
     h.settings.temperature(TemperatureSensor::LM75).name = "Processor";
     make();
     EXPECT_EQ(window->windowTitle(), "Caldrix");
-    EXPECT_EQ(window->font().pixelSize(), 11);
     EXPECT_TRUE(window->isHidden());
     EXPECT_FALSE(window->isVisible());
 
     for (const char* name : {"VUMeterWB1", "VUMeterLM75", "VUMeterWB2", "VUMeterWB3"}) {
         auto* meter = child<VUMeter>(name);
         ASSERT_NE(meter, nullptr) << name;
-        EXPECT_EQ(meter->geometry(), QRect(3, 2, 80, 45));
-        EXPECT_EQ(meter->parentWidget()->size(), QSize(86, 62));
     }
     EXPECT_EQ(window->gaugeColumn().caption(S::LM75).text(), "Processor");
     EXPECT_EQ(h.gauges[0].scale(), 60.0F);
     EXPECT_EQ(h.gauges[1].centerLabel(), "00");
     EXPECT_EQ(window->unitButton().objectName(), "SpeedButton2");
-    EXPECT_EQ(window->unitButton().geometry(), QRect(88, 8, 15, 15));
 
     const std::vector<std::pair<const char*, const char*>> boxes{
         {"VMCoreVoltageCheckBox", "Core Voltage"}, {"VMP33VoltageCheckBox", "+3.3 Voltage"},

@@ -13,7 +13,6 @@
 #include "platform/fake/FakeTimerQueue.h"
 #include "platform/fake/FakeWavePlayer.h"
 #include "platform/qt/QtTimer.h"
-#include "platform/qt/ToneBeeper.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -98,14 +97,6 @@ TEST_F(WarningDialogTest, OkAndDisableAndTheCloseBoxLeaveTheAlarmOff)
     EXPECT_FALSE(toneTimer.enabled());
     EXPECT_EQ(player.playing, "");
     EXPECT_EQ(trayRedraws, 2);
-}
-
-TEST(ToneBeeperTest, WithoutSpeakerDeviceOrAudioOutputABeepIsSilentAndReturnsAtOnce)
-{
-    ToneBeeper beeper("/nonexistent-input-folder");
-    beeper.beep(2386, 500);
-    beeper.beep(0, 500);
-    SUCCEED();
 }
 
 } // namespace

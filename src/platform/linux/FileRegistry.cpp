@@ -90,7 +90,7 @@ std::string FileRegistry::filePath(RootKey root) const
 
 void FileRegistry::notice(const std::string& line) const
 {
-    m_notices << "caldrix: " << line << std::endl;
+    m_notices << "Caldrix: " << line << std::endl;
 }
 
 FileRegistry::FileIdentity FileRegistry::identityOf(const std::string& path) const

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <limits.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -22,6 +23,20 @@ void makeDirectories(const std::string& path)
             break;
         }
     }
+}
+
+// The system's program folders (/usr, /bin, /sbin, /opt and below) hold
+// installed files only: even where the user may write there (root), logs
+// written beside an installed program would outlive its package.
+bool isSystemFolder(const std::string& directory)
+{
+    for (const std::string_view root : {"/usr", "/bin", "/sbin", "/opt"}) {
+        if (directory.compare(0, root.size(), root) == 0 &&
+            (directory.size() == root.size() || directory[root.size()] == '/')) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -54,7 +69,7 @@ std::string LinuxProgramLocation::programDirectory() const
     const std::size_t slash = m_executablePath.rfind('/');
     if (slash != std::string::npos) {
         const std::string directory = slash == 0 ? std::string("/") : m_executablePath.substr(0, slash);
-        if (::access(directory.c_str(), W_OK | X_OK) == 0) {
+        if (!isSystemFolder(directory) && ::access(directory.c_str(), W_OK | X_OK) == 0) {
             return directory;
         }
     }

@@ -74,7 +74,7 @@ RegionalFormats LinuxRegionalFormats::formats() const
         auto handle = std::make_unique<LocaleHandle>(mask, name);
         if (handle->get() == nullptr) {
             if (reported.insert(name).second) {
-                m_notices << "caldrix: the locale \"" << name
+                m_notices << "Caldrix: the locale \"" << name
                           << "\" is not installed on this machine; using the C locale's number, date and time "
                              "formats"
                           << std::endl;

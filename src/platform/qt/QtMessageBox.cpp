@@ -23,7 +23,7 @@ bool headless()
 bool QtMessageBox::askYesNo(const std::string& question)
 {
     if (headless()) {
-        std::cerr << "caldrix: " << question << " (answered No: no display)\n";
+        std::cerr << "Caldrix: " << question << " (answered No: no display)\n";
         return false;
     }
     const auto answer =
@@ -35,7 +35,7 @@ bool QtMessageBox::askYesNo(const std::string& question)
 void QtMessageBox::showError(const std::string& text)
 {
     if (headless()) {
-        std::cerr << "caldrix: " << text << '\n';
+        std::cerr << "Caldrix: " << text << '\n';
         return;
     }
     QMessageBox::critical(m_parent, QStringLiteral("Caldrix"), QString::fromStdString(text));
@@ -44,7 +44,7 @@ void QtMessageBox::showError(const std::string& text)
 void QtMessageBox::showInformation(const std::string& text)
 {
     if (headless()) {
-        std::cerr << "caldrix: " << text << '\n';
+        std::cerr << "Caldrix: " << text << '\n';
         return;
     }
     QMessageBox::information(m_parent, QStringLiteral("Caldrix"), QString::fromStdString(text));

@@ -1,21 +1,9 @@
 #include "platform/qt/ToneBeeper.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <cstring>
-
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
-
 namespace cdx {
 
-namespace {
-constexpr double kLoudness = 0.25; // of full scale
-} // namespace
-
-ToneBeeper::ToneBeeper(std::string inputDirectory) : m_speaker(std::move(inputDirectory))
+ToneBeeper::ToneBeeper(Beeper& audioTone, std::string inputDirectory)
+    : m_audioTone(audioTone), m_speaker(std::move(inputDirectory))
 {
     m_speakerEnd.setSingleShot(true);
     QObject::connect(&m_speakerEnd, &QTimer::timeout, [this] { m_speaker.tone(0); });
@@ -30,11 +18,11 @@ void ToneBeeper::silence()
 {
     m_speakerEnd.stop();
     m_speaker.tone(0);
-    if (m_sink) {
-        m_sink->stop();
-        m_sink.reset();
+    // Only a tone that may still sound is ended: asking the audio output for
+    // silence before any tone would load it for nothing.
+    if (m_audioToneUsed) {
+        m_audioTone.beep(0, 0);
     }
-    m_buffer.close();
 }
 
 void ToneBeeper::beep(unsigned frequencyHz, unsigned durationMs)
@@ -48,51 +36,8 @@ void ToneBeeper::beep(unsigned frequencyHz, unsigned durationMs)
         m_speakerEnd.start(static_cast<int>(durationMs));
         return;
     }
-    playSquareWave(frequencyHz, durationMs);
-}
-
-bool ToneBeeper::playSquareWave(unsigned frequencyHz, unsigned durationMs)
-{
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        return false;
-    }
-    QAudioFormat format = device.preferredFormat();
-    if (format.sampleFormat() != QAudioFormat::Int16 && format.sampleFormat() != QAudioFormat::Float) {
-        format.setSampleFormat(QAudioFormat::Int16);
-        if (!device.isFormatSupported(format)) {
-            return false;
-        }
-    }
-    const int rate = format.sampleRate();
-    const int channels = std::max(1, format.channelCount());
-    if (rate <= 0 || frequencyHz * 2 > static_cast<unsigned>(rate)) {
-        return false;
-    }
-    const auto frames = static_cast<qsizetype>(static_cast<std::int64_t>(rate) * durationMs / 1000);
-    const double halfPeriod = rate / (2.0 * frequencyHz);
-    const qsizetype bytesPerSample = format.bytesPerSample();
-    m_samples = QByteArray(frames * channels * bytesPerSample, '\0');
-    char* out = m_samples.data();
-    for (qsizetype frame = 0; frame < frames; ++frame) {
-        const bool high = static_cast<std::int64_t>(frame / halfPeriod) % 2 == 0;
-        const double level = high ? kLoudness : -kLoudness;
-        for (int channel = 0; channel < channels; ++channel) {
-            if (format.sampleFormat() == QAudioFormat::Float) {
-                const float value = static_cast<float>(level);
-                std::memcpy(out, &value, sizeof value);
-            } else {
-                const auto value = static_cast<std::int16_t>(level * 32767);
-                std::memcpy(out, &value, sizeof value);
-            }
-            out += bytesPerSample;
-        }
-    }
-    m_buffer.setData(m_samples);
-    m_buffer.open(QIODevice::ReadOnly);
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    m_sink->start(&m_buffer);
-    return true;
+    m_audioToneUsed = true;
+    m_audioTone.beep(frequencyHz, durationMs);
 }
 
 } // namespace cdx

@@ -1,38 +1,31 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QTimer>
 
 #include "platform/Beeper.h"
 #include "platform/linux/InputToneDevice.h"
 
-class QAudioSink;
-
 namespace cdx {
 
-// Beeps on the PC speaker's input device where the machine has one, else as a
-// square wave on the default audio output; silent without either. A beep
-// returns at once and a new one replaces the one still sounding.
+// Beeps on the PC speaker's input device where the machine has one, else on
+// `audioTone` (a square wave on the default audio output). A beep returns at
+// once and a new one replaces the one still sounding.
 class ToneBeeper : public Beeper {
 public:
-    explicit ToneBeeper(std::string inputDirectory = "/dev/input");
+    explicit ToneBeeper(Beeper& audioTone, std::string inputDirectory = "/dev/input");
     ~ToneBeeper() override;
 
     void beep(unsigned frequencyHz, unsigned durationMs) override;
 
 private:
     void silence();
-    bool playSquareWave(unsigned frequencyHz, unsigned durationMs);
 
+    Beeper& m_audioTone;
     InputToneDevice m_speaker;
     QTimer m_speakerEnd;
-    std::unique_ptr<QAudioSink> m_sink;
-    QByteArray m_samples;
-    QBuffer m_buffer;
+    bool m_audioToneUsed = false;
 };
 
 } // namespace cdx

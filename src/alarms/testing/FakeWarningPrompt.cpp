@@ -1,4 +1,4 @@
-#include "platform/fake/FakeWarningPrompt.h"
+#include "alarms/testing/FakeWarningPrompt.h"
 
 #include "alarms/WarningDialogControl.h"
 #include "platform/fake/FakeTimerQueue.h"
@@ -8,7 +8,7 @@ namespace cdx {
 void FakeWarningPrompt::showModal(const std::string& text)
 {
     texts.push_back(text);
-    sources.push_back(m_control.AlarmSource());
+    sources.push_back(m_control.alarmSource());
     if (journal) {
         journal->push_back("dialog: " + text);
     }

@@ -1,4 +1,4 @@
-#include "platform/qt/QtWavePlayer.h"
+#include "platform/qt/audio/QtWavePlayer.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>

@@ -1,4 +1,4 @@
-#include "app/TrayPollListener.h"
+#include "ui/TrayPollListener.h"
 
 #include "monitor/CpuIdleLauncher.h"
 #include "ui/TrayIcons.h"

@@ -10,11 +10,11 @@ namespace cdx {
 // interrupt (pictures, benchmarks).
 class SilentAlarms : public AlarmChecks {
 public:
-    void displayTemperatureAlarm(int) override {}
+    void displayTemperatureAlarm(TemperatureSensor) override {}
     void displayVoltageAlarm(const std::string&, double) override {}
-    void displayFanAlarm(int, int, double) override {}
+    void displayFanAlarm(Fan, int, double) override {}
     void clearFanAlarmPending() override {}
-    void setFanAlarmCount(int, int) override {}
+    void setFanAlarmCount(Fan, int) override {}
     void resetFanAlarmCounts() override {}
 };
 
