@@ -2,7 +2,7 @@
 # Runs the installed program offscreen with the simulated driver and a
 # scenario, and checks what it shows through the files it writes: the interval
 # log entry written at start-up, the up-and-down log written at exit and the
-# settings saved on SIGTERM.
+# settings saved on SIGTERM, also when a log write crosses the file-size limit.
 # Usage: check-end-to-end.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -72,4 +72,15 @@ updown=$prefix/bin/updown.txt
 grep -q 'Motherboard' "$updown" || fail "updown.txt has no report"
 # Polls at one-second intervals for three seconds: WB1 rose from 41.
 grep -qE '^[|]Motherboard *[|]41 +[|]4[3-9] ' "$updown" || { cat "$updown" >&2; fail "WB1 did not run from 41 upwards"; }
+# Third run under a file-size limit that the next interval-log row crosses (40
+# KiB, below the log size limit of 64 KB, above the settings file): the program
+# goes on, reports the log's write error and still saves its settings.
+truncate -s 40K "$prefix/bin/cdxlog.txt"
+inode=$(stat -c %i "$reg")
+: >"$work/stderr"
+(ulimit -f 40 && run 3)
+grep -q 'cdxlog.txt.*File too large' "$work/stderr" || { cat "$work/stderr" >&2; fail "the log that crossed the size limit was not reported"; }
+# Every save writes a new file and renames it over the old one.
+[ "$(stat -c %i "$reg")" != "$inode" ] && grep -q '^"Log File"=dword:00000001' "$reg" ||
+  fail "the settings were not saved under the file-size limit"
 echo "end-to-end run passed: $entry"

@@ -15,7 +15,8 @@ prefix=$work/moved
 
 fail() { echo "check-install: $*" >&2; exit 1; }
 for f in bin/caldrix bin/caldrix-cpuidle share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg \
-  lib/caldrix/libcaldrix_audio.so include/caldrix/driver.h; do
+  lib/caldrix/libcaldrix_audio.so include/caldrix/driver.h \
+  share/caldrix/Help/Index.html lib/caldrix/caldrix-uninstall lib/caldrix/installed-files; do
   [ -e "$prefix/$f" ] || fail "missing $f"
 done
 # The desktop entry names the program where it was installed.
@@ -43,4 +44,11 @@ if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/caldrix.desktop"
 fi
 bash scripts/check-sigterm.sh "$prefix/bin/caldrix" >/dev/null
-echo "installed program works from $prefix"
+
+# The installed uninstaller removes every file the install put there (the
+# logs the run above wrote beside the program are the user's; the program's
+# own "Un-Install" removes those).
+"$prefix/lib/caldrix/caldrix-uninstall" >/dev/null || fail "the uninstaller failed"
+left=$(find "$prefix" \( -type f -o -type l \) ! -name 'cdxlog.*' ! -name 'cdxwarnlog.*' ! -name 'updown.*')
+[ -z "$left" ] || fail "the uninstaller left files behind: $left"
+echo "installed program works from $prefix and uninstalls cleanly"

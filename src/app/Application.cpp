@@ -17,7 +17,6 @@
 #include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
-#include "sensors/CoreVoltageStart.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
@@ -141,12 +140,28 @@ Application::Application(Libraries libraries)
     placeCpuIdlePage();
     m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
+    m_lifecycle = std::make_unique<ProgramLifecycle>(ProgramLifecycle::Parts{
+        .platform = m_platform,
+        .settings = m_settings,
+        .store = m_store,
+        .driver = m_driver,
+        .window = m_window,
+        .save = [this] { return m_started && !m_shutDown && saveSettings(); },
+        .endWithoutSaving =
+            [this] {
+                // After an uninstall nothing may write the settings or a log.
+                m_shutDown = true;
+                m_timers.suspend();
+                m_sound.playWave("");
+            },
+        .otherRequest = [this](const LocalMessage& message) { handleExternalMessage(message); },
+    });
+    m_lifecycle->bindMenu(m_window.popupMenu());
 }
 
 Application::~Application()
 {
     shutdown();
-    m_endpoint.reset();
     m_pollListener.attachCpuIdle(nullptr);
     m_pollListener.attach(nullptr);
     m_alarmWindow.attach(nullptr);
@@ -177,19 +192,6 @@ void Application::placeCpuIdlePage()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_cpuIdlePage);
     m_window.setOnExpanded([this] { m_cpuIdlePage->resetForExpand(); });
-}
-
-void Application::listenForRequests()
-{
-    LocalMessaging::Claim claim = m_platform.messaging.claim(
-        std::string(ExternalMessages::CaldrixEndpoint), [this](const LocalMessage& m) { handleExternalMessage(m); });
-    if (claim.endpoint) {
-        m_endpoint = std::move(claim.endpoint);
-    } else if (claim.heldElsewhere) {
-        std::cerr << "caldrix: another Caldrix holds the name other programs reach; this one does not answer them\n";
-    } else {
-        std::cerr << "caldrix: other programs cannot reach Caldrix: " << claim.error << '\n';
-    }
 }
 
 void Application::handleExternalMessage(const LocalMessage& message)
@@ -228,10 +230,13 @@ SystemInfoFacts Application::systemInfoFacts()
     return facts;
 }
 
-void Application::start()
+bool Application::start(const std::function<void()>& removeSplash)
 {
     SystemInfo& systemInfo = *m_libraries.systemInfo.systemInfo;
     m_cpuSpeedMhz = systemInfo.ClockRate();
+    if (removeSplash) {
+        removeSplash();
+    }
 
     m_monitor.poll.resetStatistics();
     m_monitor.statistics.setStartTime(formatLongTime(m_platform.clock.now(), m_platform.formats));
@@ -242,30 +247,29 @@ void Application::start()
     }
     const bool chipDetected = m_driver.CheckLM78();
     if (!chipDetected) {
-        m_platform.messages.showError(
+        m_platform.messages.showInformation(
             "No LM78 Detected. There will be no Motherboard Temperature, Voltage or Fan readouts");
     }
     m_monitor.poll.setChipPresent(chipDetected);
+    // A second start touches neither the settings nor the logs.
+    if (m_lifecycle->anotherInstanceRuns()) {
+        return false;
+    }
 
     m_driver.RestartLM78();
     m_monitor.poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
 
     m_runOnStartup.checkAtStartup();
-    const SettingsLoad load = m_store.readRegistry(m_settings);
-    if (!load.keyExisted && chipDetected && hasReading(m_driver.availableReadings(), DriverReading::Core0)) {
-        // A first run starts from the core voltage the chip measures, not
-        // from a nominal no processor of today runs at.
-        if (const auto nominal = coreVoltageStartValue(m_driver.GetLM78Core0())) {
-            m_settings.coreVoltageNominal = *nominal;
-        }
+    // A first run asks its questions here; "I Don't Agree" ends the program
+    // with nothing stored, so that the next start asks again.
+    const FirstRunSequence::StartUp startUp = m_lifecycle->loadSettings(chipDetected);
+    if (startUp.refused || m_lifecycle->exit().ending()) {
+        return false;
     }
+    const SettingsLoad& load = startUp.load;
     // The joke item shows only when the whole key was read with "Zuno" set.
     m_window.popupMenu().item("ZunoBeer1")->setVisible(load.showZunoItem(m_settings));
-    try {
-        m_store.writeProgramPath();
-    } catch (const RegistryError& e) {
-        std::cerr << "Caldrix: " << e.what() << '\n';
-    }
+    m_lifecycle->registerUninstaller();
     if (m_settings.temperature(TemperatureSensor::LM75).sensorEnabled) {
         m_driver.GetLM75TempAsusTX();
     }
@@ -302,7 +306,7 @@ void Application::start()
         m_tray.activate();
     });
     m_started = true;
-    listenForRequests();
+    return true;
 }
 
 void Application::applyLoadedSettings()
@@ -330,17 +334,16 @@ bool Application::saveSettings()
 
 void Application::exitRequested()
 {
-    // The user asked to end: when the settings cannot be saved the program
-    // stays, so that nothing is lost and the user can try again.
     if (!m_started || m_shutDown) {
         QCoreApplication::quit();
         return;
     }
-    if (!saveSettings()) {
-        return;
-    }
-    m_saved = true;
-    QCoreApplication::quit();
+    m_lifecycle->exit().exitItem();
+}
+
+void Application::endSession()
+{
+    m_lifecycle->exit().sessionEnd();
 }
 
 void Application::shutdown()
@@ -351,7 +354,7 @@ void Application::shutdown()
     m_shutDown = true;
     m_timers.pollTimer().setEnabled(false);
     // A session end or a signal cannot be refused: one more try, then on.
-    if (!m_saved) {
+    if (!m_lifecycle->exit().saved()) {
         saveSettings();
     }
     if (m_settings.saveUpDownOnExit) {

@@ -13,6 +13,7 @@
 #include "app/MetricsService.h"
 #include "app/MonitorStack.h"
 #include "app/PlatformServices.h"
+#include "app/ProgramLifecycle.h"
 #include "app/WindowAlarmAdapter.h"
 #include "monitor/CpuIdleLauncher.h"
 #include "monitor/MonitorTimers.h"
@@ -61,15 +62,22 @@ public:
 
     // Start-up: reads the chip and the settings, creates the logs, runs the
     // first poll, shows the window or hides it to the tray and starts polling.
-    void start();
+    // `removeSplash` runs once the processor clock is read. Returns false when
+    // the program is to end at once: another instance runs, the agreement was
+    // refused, or an end was asked for while the first-run questions were up.
+    bool start(const std::function<void()>& removeSplash = {});
 
     // The close: saves the settings, writes the up-and-down log when asked
     // to, stops any wave. Runs once; later calls do nothing.
     void shutdown();
 
-    // "Exit" (or the window's close box): saves the settings and ends the
-    // program; when they cannot be saved the program keeps running.
+    // "Exit": asks the exit question when it is on, saves the settings and
+    // ends the program; when they cannot be saved the program keeps running.
     void exitRequested();
+
+    // The desktop session ends (or a termination signal came): no question,
+    // the settings are saved, the program ends.
+    void endSession();
 
     // The sensor driver in use, for the About box and the system information.
     const SensorDriverBinding& driverInUse() const { return m_libraries.driver; }
@@ -83,8 +91,6 @@ public:
 private:
     void bindTimers();
     void placeCpuIdlePage();
-    // Takes Caldrix's endpoint, where other programs send their requests.
-    void listenForRequests();
     void applyLoadedSettings();
     // Writes the settings; false (after telling the user) when that fails.
     bool saveSettings();
@@ -116,14 +122,12 @@ private:
     CpuIdleLauncher m_cpuIdle;
     MainWindow m_window;
     CpuIdlePage* m_cpuIdlePage = nullptr;
-    // Caldrix's name on the message bus while it runs.
-    std::unique_ptr<LocalEndpoint> m_endpoint;
     TrayIcons m_tray;
     MetricsService m_metrics;
     int m_cpuSpeedMhz = 0;
     bool m_started = false;
     bool m_shutDown = false;
-    bool m_saved = false;
+    std::unique_ptr<ProgramLifecycle> m_lifecycle;
 };
 
 } // namespace cdx

@@ -1,7 +1,11 @@
 #include <clocale>
+#include <csignal>
 #include <iostream>
+#include <memory>
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QSessionManager>
 #include <QTimer>
 
 #include "app/Application.h"
@@ -11,6 +15,7 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/UnixSignalWatcher.h"
 #include "settings/CommandLine.h"
+#include "ui/SplashWindow.h"
 #include "ui/UiResources.h"
 
 int main(int argc, char* argv[])
@@ -24,6 +29,9 @@ int main(int argc, char* argv[])
         }
     }
 
+    // A write past the user's file-size limit fails with EFBIG and is
+    // reported like a full disk, instead of ending the program unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication qapp(argc, argv);
     // Numbers are formatted by the program with the user's separator applied
     // explicitly; the C library must keep the plain "." form.
@@ -32,9 +40,13 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     cdx::initUiResources();
 
+    auto splash = std::make_unique<cdx::SplashWindow>();
+    splash->showNow();
+
     cdx::Application::Libraries libraries = cdx::Application::bindLibraries();
     const std::string error = !libraries.driver ? libraries.driver.error : libraries.systemInfo.error;
     if (!libraries.driver || !libraries.systemInfo) {
+        splash.reset();
         cdx::QtMessageBox().showError(error);
         return 1;
     }
@@ -43,22 +55,21 @@ int main(int argc, char* argv[])
 
     // Ending the session, or being told to end, closes the program the way a
     // desktop session end does: no question, settings saved.
-    // A signal may be handled while the start still processes events (hiding
-    // the window does), before the event loop runs, where quit() does nothing:
-    // it is remembered and the program ends once the start is done.
-    bool endRequested = false;
     cdx::UnixSignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp, [&endRequested] {
-        endRequested = true;
-        QApplication::quit();
-    });
+    QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &qapp,
+                     [&application] { application.endSession(); });
+    QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &qapp,
+                     [&application](QSessionManager&) { application.endSession(); });
     QObject::connect(&qapp, &QApplication::aboutToQuit, &qapp, [&application] { application.shutdown(); });
 
-    // start() returns after the first poll, with the window shown or hidden
-    // to the tray; the event loop's first turn draws them.
-    application.start();
-    if (endRequested) {
-        application.shutdown();
+    const bool running = application.start([&splash] {
+        // The splash stays up a moment, drawn, then goes.
+        QEventLoop pause;
+        QTimer::singleShot(200, &pause, &QEventLoop::quit);
+        pause.exec(QEventLoop::ExcludeUserInputEvents);
+        splash.reset();
+    });
+    if (!running) {
         return 0;
     }
     const cdx::StartTrace trace = cdx::StartTrace::fromEnvironment();

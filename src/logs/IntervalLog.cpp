@@ -48,15 +48,14 @@ void IntervalLog::writeIntervalLogStartCsv()
 
 void IntervalLog::writeStandardLogEntry()
 {
-    try {
-        writeEntry();
-        checkSizes();
-    } catch (const LogFileError& e) {
-        showError(e);
+    // A file that failed has been reported; measuring it again would only
+    // repeat the message.
+    if (writeEntry()) {
+        checkLogFileSize();
     }
 }
 
-void IntervalLog::writeEntry()
+bool IntervalLog::writeEntry()
 {
     // Date and time are read from the clock separately, as the two fields
     // show them.
@@ -64,11 +63,14 @@ void IntervalLog::writeEntry()
     const std::string time = formatLongTime(m_services.clock.now(), m_services.formats);
     const IntervalLogEntry entry = IntervalLogEntry::fromWindow(date, time, m_snapshot());
 
+    // Each format on its own, TXT first: a file that fails is reported and
+    // the others are still written.
+    bool written = true;
     if (m_settings.logTxt) {
-        m_services.files.append(m_services.paths.intervalTxt, IntervalLogFormat::txtRow(entry));
+        written = appendOrReport(m_services, m_services.paths.intervalTxt, IntervalLogFormat::txtRow(entry)) && written;
     }
     if (m_settings.logHtml) {
-        m_services.files.append(m_services.paths.intervalHtm, IntervalLogFormat::htmRow(entry));
+        written = appendOrReport(m_services, m_services.paths.intervalHtm, IntervalLogFormat::htmRow(entry)) && written;
     }
     if (m_settings.logCsv) {
         try {
@@ -78,6 +80,7 @@ void IntervalLog::writeEntry()
             // CSV file, and its size label says why.
         }
     }
+    return written;
 }
 
 void IntervalLog::checkLogFileSize()

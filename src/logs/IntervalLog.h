@@ -69,7 +69,8 @@ public:
     void resume();
 
 private:
-    void writeEntry();
+    // Writes the row to every format switched on; false when one failed.
+    bool writeEntry();
     void checkSizes();
     void showError(const std::exception& error);
 

@@ -74,17 +74,15 @@ void UpDownLog::createMissingFiles()
 
 void UpDownLog::writeUpDownLog(const UpDownReport& report)
 {
-    try {
-        const std::string date = formatShortDate(m_services.clock.now(), m_services.formats);
-        const std::string time = formatLongTime(m_services.clock.now(), m_services.formats);
-        if (m_settings.warnUpDownTxt) {
-            m_services.files.append(m_services.paths.upDownTxt, txtReport(report, date, time));
-        }
-        if (m_settings.warnUpDownHtml) {
-            m_services.files.append(m_services.paths.upDownHtm, htmReport(report, date, time));
-        }
-    } catch (const LogFileError& e) {
-        m_services.messages.showError(e.what());
+    const std::string date = formatShortDate(m_services.clock.now(), m_services.formats);
+    const std::string time = formatLongTime(m_services.clock.now(), m_services.formats);
+    // Each format on its own: a file that fails is reported and the other is
+    // still written.
+    if (m_settings.warnUpDownTxt) {
+        appendOrReport(m_services, m_services.paths.upDownTxt, txtReport(report, date, time));
+    }
+    if (m_settings.warnUpDownHtml) {
+        appendOrReport(m_services, m_services.paths.upDownHtm, htmReport(report, date, time));
     }
 }
 

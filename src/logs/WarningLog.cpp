@@ -48,18 +48,19 @@ void WarningLog::createMissingFiles()
 
 void WarningLog::writeErrorLog(const std::string& message)
 {
-    try {
-        const std::string date = formatShortDate(m_services.clock.now(), m_services.formats);
-        const std::string time = formatLongTime(m_services.clock.now(), m_services.formats);
-        if (m_settings.warnUpDownTxt) {
-            m_services.files.append(m_services.paths.warningTxt, txtEntry(date, time, message));
-        }
-        if (m_settings.warnUpDownHtml) {
-            m_services.files.append(m_services.paths.warningHtm, htmEntry(date, time, message));
-        }
-        m_services.sizes.measureWarningLog();
-    } catch (const LogFileError& e) {
-        m_services.messages.showError(e.what());
+    const std::string date = formatShortDate(m_services.clock.now(), m_services.formats);
+    const std::string time = formatLongTime(m_services.clock.now(), m_services.formats);
+    // Each format on its own: a file that fails is reported and the other is
+    // still written.
+    bool written = true;
+    if (m_settings.warnUpDownTxt) {
+        written = appendOrReport(m_services, m_services.paths.warningTxt, txtEntry(date, time, message)) && written;
+    }
+    if (m_settings.warnUpDownHtml) {
+        written = appendOrReport(m_services, m_services.paths.warningHtm, htmEntry(date, time, message)) && written;
+    }
+    if (written) {
+        checkWarningLogFileSize();
     }
 }
 

@@ -20,6 +20,10 @@ public:
     // Shows `text` in an information box and waits until the user closes it.
     // A box that has no information form shows it as an error.
     virtual void showInformation(const std::string& text) { showError(text); }
+
+    // Shows `text` in a warning box and waits until the user closes it. A box
+    // that has no warning form shows it as an error.
+    virtual void showWarning(const std::string& text) { showError(text); }
 };
 
 } // namespace cdx

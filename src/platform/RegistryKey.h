@@ -12,9 +12,10 @@ namespace cdx {
 
 // An open registry key. Value names compare without regard to case.
 //
-// Writes are durable once close() returns (or the key is destroyed): the
-// implementation may gather them and store them in one step. Values written
-// before a failing write stay written.
+// Writes are gathered and stored together, in one step, by close() (or when
+// the key is destroyed); discard() drops them instead. A write that fails
+// throws and leaves the gathered ones as they are, so that the caller can
+// choose to store all or nothing.
 class RegistryKey {
 public:
     virtual ~RegistryKey() = default;
@@ -33,6 +34,9 @@ public:
     // Stores what was written. Throws RegistryError when that fails; calling it
     // again after success does nothing.
     virtual void close() = 0;
+
+    // Drops what was written since the last close(); nothing of it is stored.
+    virtual void discard() = 0;
 };
 
 } // namespace cdx

@@ -14,6 +14,9 @@ inline constexpr std::uint32_t User = 0x0400;
 inline constexpr std::uint32_t TrayCallback = User + 1;
 // A tray icon's request to itself to send its tooltip again.
 inline constexpr std::uint32_t TrayRefresh = User + 2;
+// A second start's request to the running program to bring its window
+// forward.
+inline constexpr std::uint32_t BringForward = User + 3;
 
 // Mouse message numbers carried by TrayCallback.
 inline constexpr std::uint32_t LeftButtonUp = 0x0202;

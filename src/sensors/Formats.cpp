@@ -84,31 +84,6 @@ std::int64_t roundHalfEven(long double value)
     return static_cast<std::int64_t>(r);
 }
 
-std::size_t utf8Length(std::string_view text)
-{
-    std::size_t count = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            ++count;
-        }
-    }
-    return count;
-}
-
-std::string utf8Left(std::string_view text, std::size_t maxChars)
-{
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (count == maxChars) {
-                return std::string(text.substr(0, i));
-            }
-            ++count;
-        }
-    }
-    return std::string(text);
-}
-
 std::string padRight(std::string_view text, std::size_t width)
 {
     std::string result(text);

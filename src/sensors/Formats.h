@@ -7,6 +7,7 @@
 
 #include "platform/LocalDateTime.h"
 #include "platform/RegionalFormats.h"
+#include "sensors/Utf8.h"
 
 namespace cdx {
 
@@ -24,12 +25,6 @@ std::string formatFixed(double value, int decimals, std::string_view decimalSepa
 // Rounds to the nearest whole number, halves to the even neighbour
 // (44.5 -> 44, 45.5 -> 46, -0.5 -> 0).
 std::int64_t roundHalfEven(long double value);
-
-// The number of characters (code points) of a UTF-8 text.
-std::size_t utf8Length(std::string_view text);
-
-// The first `maxChars` characters of a UTF-8 text, never cutting a character.
-std::string utf8Left(std::string_view text, std::size_t maxChars);
 
 // printf's "%-Ns": the text followed by blanks up to `width` characters; a
 // longer text is kept whole.

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <string_view>
 
+#include "sensors/Utf8.h"
+
 namespace cdx {
 
 SystemFigures::SystemFigures(std::string procRoot, std::string sysRoot)
@@ -87,13 +89,7 @@ std::int32_t wrapTo32Bits(std::uint64_t value)
 
 void writeLengthPrefixed(const std::string& name, unsigned char* buffer)
 {
-    std::size_t length = std::min<std::size_t>(name.size(), 255);
-    // Step back over continuation bytes (10xxxxxx) so the cut falls before a character.
-    if (length < name.size()) {
-        while (length > 0 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) {
-            --length;
-        }
-    }
+    const std::size_t length = utf8FittingBytes(name, 255);
     buffer[0] = static_cast<unsigned char>(length);
     for (std::size_t i = 0; i < length; ++i) {
         buffer[1 + i] = static_cast<unsigned char>(name[i]);

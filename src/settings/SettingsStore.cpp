@@ -325,8 +325,15 @@ void SettingsStore::writeRegistry(Settings& settings, int windowLeft, int window
         settings.windowTop = windowTop;
     }
     auto key = m_registry.openKey(RootKey::CurrentUser, kSettingsKeyPath, true);
-    for (int position : settingsSaveOrder()) {
-        saveRow(*key, settingRow(position), settings, m_location);
+    try {
+        for (int position : settingsSaveOrder()) {
+            saveRow(*key, settingRow(position), settings, m_location);
+        }
+    } catch (const RegistryError&) {
+        // Half a save would leave values of two different sessions side by
+        // side: nothing is stored.
+        key->discard();
+        throw;
     }
     key->close();
 }

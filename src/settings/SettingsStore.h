@@ -42,7 +42,8 @@ public:
 
     // Remembers the window's position unless it is parked off-screen, then
     // writes every value, creating the key when absent. A value that cannot be
-    // written throws RegistryError, the values before it staying written.
+    // written throws RegistryError and none of the values is stored: a save
+    // writes all of them or nothing.
     void writeRegistry(Settings& settings, int windowLeft, int windowTop);
 
     // Writes the executable's short path on its own, creating the key when

@@ -1,5 +1,7 @@
 #include "settings/SystemInfoText.h"
 
+#include "settings/ProductInfo.h"
+
 namespace cdx {
 
 namespace {
@@ -29,7 +31,7 @@ std::string chipIdLine(std::int32_t chipId)
 std::vector<std::string> systemInfoLines(const SystemInfoFacts& facts)
 {
     return {
-        "Version 3.72",
+        std::string("Version ") + ProductInfo::kVersion,
         "CPU Speed: " + std::to_string(facts.cpuMhz) + " MHz",
         "User: " + facts.userName,
         std::to_string(facts.memoryUse) + "% of Memory in use",

@@ -131,16 +131,30 @@ TEST_F(IntervalLogTest, LockedCsvIsSkippedSilentlyAndOthersGoOn)
     EXPECT_EQ(h.sizes.labels().intervalCsv, "CSV:0Kb");
 }
 
-TEST_F(IntervalLogTest, MissingTxtEndsTheEntryWithAnErrorAndTouchesNothingElse)
+TEST_F(IntervalLogTest, AFailingFileIsReportedWithItsCauseAndTheOthersAreWritten)
 {
-    std::filesystem::remove(h.paths.intervalTxt);
+    // A folder where cdxlog.htm belongs: TXT and CSV still get the row, and
+    // the one message names the folder's real trouble.
+    std::filesystem::remove(h.paths.intervalHtm);
+    std::filesystem::create_directory(h.paths.intervalHtm);
     h.options.logCsv = true;
     h.intervalLog.writeStandardLogEntry();
     ASSERT_EQ(h.messages.errors().size(), 1u);
-    EXPECT_NE(h.messages.errors()[0].find("cdxlog.txt"), std::string::npos);
+    EXPECT_NE(h.messages.errors()[0].find("cdxlog.htm"), std::string::npos);
+    EXPECT_NE(h.messages.errors()[0].find("Is a directory"), std::string::npos) << h.messages.errors()[0];
+    EXPECT_EQ(readFile(h.paths.intervalTxt), TxtHeader + TxtRow);
+    EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader + CsvRow);
+
+    // A missing cdxlog.txt, the first in order, stops nothing either.
+    std::filesystem::remove(h.paths.intervalHtm);
+    writeFile(h.paths.intervalHtm, HtmHeader);
+    std::filesystem::remove(h.paths.intervalTxt);
+    h.intervalLog.writeStandardLogEntry();
+    ASSERT_EQ(h.messages.errors().size(), 2u);
+    EXPECT_NE(h.messages.errors()[1].find("cdxlog.txt"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(h.paths.intervalTxt));
-    EXPECT_EQ(readFile(h.paths.intervalHtm), HtmHeader);
-    EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader);
+    EXPECT_NE(readFile(h.paths.intervalHtm).find("<td>451 MHz</td>"), std::string::npos);
+    EXPECT_EQ(readFile(h.paths.intervalCsv), CsvHeader + CsvRow + CsvRow);
 }
 
 TEST_F(IntervalLogTest, LockedHtmRaisesTheErrorAfterTheTxtRow)

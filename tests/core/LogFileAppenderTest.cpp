@@ -1,5 +1,8 @@
 #include "logs/LogFileAppender.h"
 
+#include <filesystem>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "LogTestFiles.h"
@@ -84,6 +87,34 @@ TEST_F(LogFileAppenderTest, MissingOrLockedFileIsAnErrorThatChangesNothing)
     EXPECT_THROW(m_files.create(m_path, "x"), LogFileError);
     EXPECT_THROW(LogFileMeter(m_locks).measure(m_path), LogFileError);
     EXPECT_EQ(readFile(m_path), "keep\x1a");
+}
+
+TEST_F(LogFileAppenderTest, ALinkIsNeverWrittenThroughNorFollowedOnCreate)
+{
+    // A link in place of a log, pointing at another file of the user's.
+    const std::string target = m_folder.file("elsewhere.txt");
+    writeFile(target, "precious\x1a");
+    std::filesystem::create_symlink(target, m_path);
+    for (const auto& write : {std::function<void()>([&] { m_files.append(m_path, "row"); }),
+                              std::function<void()>([&] { m_files.create(m_path, "header"); }),
+                              std::function<void()>([&] { LogFileMeter(m_locks).measure(m_path); })}) {
+        try {
+            write();
+            ADD_FAILURE() << "written through a link";
+        } catch (const LogFileError& e) {
+            EXPECT_NE(std::string(e.what()).find("symbolic link"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(m_path), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(readFile(target), "precious\x1a");
+
+    // A dangling link does not get its target made.
+    const std::string dangling = m_folder.file("cdxwarnlog.txt");
+    const std::string missing = m_folder.file("made-elsewhere.txt");
+    std::filesystem::create_symlink(missing, dangling);
+    EXPECT_THROW(m_files.create(dangling, "x"), LogFileError);
+    EXPECT_THROW(m_files.append(dangling, "x"), LogFileError);
+    EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
 TEST_F(LogFileAppenderTest, ErrorNamesTheFile)

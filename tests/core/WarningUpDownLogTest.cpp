@@ -41,14 +41,14 @@ TEST_F(WarningLogTest, LongMessageWidensItsRow)
     EXPECT_EQ(readFile(h.paths.warningHtm), WarnHtmHeader);
 }
 
-TEST_F(WarningLogTest, MissingTextFileSkipsHtmlAndSizesWithOneError)
+TEST_F(WarningLogTest, MissingTextFileIsReportedOnceAndTheHtmlStillWritten)
 {
     std::filesystem::remove(h.paths.warningTxt);
-    test::writeFile(h.paths.warningHtm, WarnHtmHeader + std::string(3000, 'x'));
     h.warningLog.writeErrorLog("x");
-    EXPECT_EQ(h.messages.errors().size(), 1u);
-    EXPECT_EQ(readFile(h.paths.warningHtm), WarnHtmHeader + std::string(3000, 'x'));
-    EXPECT_EQ(h.sizes.labels().warningHtm, "HTM:0Kb");
+    ASSERT_EQ(h.messages.errors().size(), 1u);
+    EXPECT_NE(h.messages.errors()[0].find("cdxwarnlog.txt"), std::string::npos);
+    EXPECT_NE(readFile(h.paths.warningHtm).find("<td>x</td>"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(h.paths.warningTxt));
 }
 
 UpDownReport sampleReport()
@@ -111,7 +111,7 @@ TEST(UpDownLogTest, TextAndHtmlReportsAppendWhole)
     EXPECT_EQ(content.find("</table><br>\r\n<table border=\"1\">") + 14, content.find(htm, 40));
 }
 
-TEST(UpDownLogTest, NoFormatWritesNothingAndLockedTextSkipsHtml)
+TEST(UpDownLogTest, NoFormatWritesNothingAndLockedTextStillLeavesTheHtml)
 {
     test::LogHarness h;
     h.options.warnUpDownTxt = false;
@@ -123,8 +123,10 @@ TEST(UpDownLogTest, NoFormatWritesNothingAndLockedTextSkipsHtml)
     h.options.warnUpDownHtml = true;
     h.locks.lock(h.paths.upDownTxt);
     h.upDownLog.writeUpDownLog(sampleReport());
-    EXPECT_EQ(h.messages.errors().size(), 1u);
-    EXPECT_EQ(readFile(h.paths.upDownHtm), "<html>\r\n<body bgcolor=\"#FFFFFF\">\r\n");
+    ASSERT_EQ(h.messages.errors().size(), 1u);
+    EXPECT_NE(h.messages.errors()[0].find("updown.txt"), std::string::npos);
+    EXPECT_EQ(readFile(h.paths.upDownTxt), "");
+    EXPECT_NE(readFile(h.paths.upDownHtm).find("<td>Motherboard</td><td>30</td>"), std::string::npos);
 }
 
 } // namespace

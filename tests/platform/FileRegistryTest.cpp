@@ -1,5 +1,6 @@
 #include "platform/linux/FileRegistry.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "TemporaryDirectory.h"
 #include "platform/RegistryError.h"
+#include "sensors/Utf8.h"
 
 namespace cdx {
 namespace {
@@ -150,19 +152,66 @@ TEST_F(FileRegistryTest, AStoreThatWouldOutgrowTheLimitFailsAndLeavesTheFile)
     registry.openKey(RootKey::CurrentUser, settingsKey, true)->writeDword("Kept", 7);
     const std::string before = readWholeFile(userFile());
     auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
-    key->writeBinary("A", std::vector<std::uint8_t>(RegistryDocument::maxFileSize / 4));
-    key->writeBinary("B", std::vector<std::uint8_t>(RegistryDocument::maxFileSize / 4));
+    const std::vector<std::string> names = {"A", "B", "C", "D", "E", "F"};
+    for (const std::string& name : names) {
+        key->writeBinary(name, std::vector<std::uint8_t>(RegistryDocument::maxValueSize));
+    }
+    EXPECT_THROW(key->writeBinary("G", std::vector<std::uint8_t>(RegistryDocument::maxValueSize + 1)), RegistryError);
     EXPECT_THROW(key->close(), RegistryError);
     EXPECT_EQ(readWholeFile(userFile()), before);
-    key->deleteValue("A");
-    key->deleteValue("B");
+    key->discard();
     EXPECT_NO_THROW(key->close());
+    EXPECT_EQ(readWholeFile(userFile()), before);
 }
 
-TEST_F(FileRegistryTest, ACorruptFileIsMovedAsideAndNeverOverwritten)
+TEST_F(FileRegistryTest, ADamagedFileKeepsEveryValueThatParses)
+{
+    // A Latin-1 byte, a bad escape, a cut dword and a value over the size
+    // limit: each costs its own line only.
+    std::filesystem::create_directories(configDirectory());
+    const std::string damaged = header +                                   // lines 1-2
+                                "[HKEY_CURRENT_USER\\Software\\Caldrix]\n" // 3
+                                "\"Interval\"=dword:00001388\n"            // 4
+                                "\"Fan 1 Name\"=\"L\xFC"
+                                "fter\"\n"                  // 5: Latin-1
+                                "\"Path\"=\"C:\\\\x\\q\"\n" // 6: bad escape
+                                "\"Cut\"=dword:000013\n"    // 7
+                                "\"MB Alarm Path\"=\"" +
+                                std::string(RegistryDocument::maxValueSize + 1, 'a') +
+                                "\"\n"                               // 8
+                                "\"Offset\"=hex:00,00,\\\n  00,00\n" // 9-10
+                                "\"Name\"=\"Mainboard\"\n";          // 11
+    writeWholeFile(userFile(), damaged);
+    FileRegistry registry(configDirectory(), m_notices);
+    auto key = registry.openKey(RootKey::CurrentUser, settingsKey, false);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readValue("Interval"), RegistryValue::fromDword(5000));
+    EXPECT_EQ(key->readValue("Offset"), RegistryValue::fromBinary({0, 0, 0, 0}));
+    EXPECT_EQ(key->readValue("Name"), RegistryValue::fromString("Mainboard"));
+    for (const char* lost : {"Fan 1 Name", "Path", "Cut", "MB Alarm Path"}) {
+        EXPECT_FALSE(key->readValue(lost).has_value()) << lost;
+    }
+    const std::string notices = m_notices.str();
+    for (const char* line : {"line 5 ", "line 6 ", "line 7 ", "line 8 "}) {
+        EXPECT_NE(notices.find(line), std::string::npos) << line << " in " << notices;
+    }
+    EXPECT_NE(notices.find("3 values"), std::string::npos) << notices;
+
+    // The original stays aside whole; the file holds what was kept.
+    const auto copies = corruptCopies();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(readWholeFile(copies[0]), damaged);
+    EXPECT_NE(notices.find(copies[0]), std::string::npos);
+    FileRegistry other(configDirectory(), m_notices);
+    EXPECT_EQ(other.openKey(RootKey::CurrentUser, settingsKey, false)->readValue("Name"),
+              RegistryValue::fromString("Mainboard"));
+    EXPECT_EQ(corruptCopies().size(), 1u);
+}
+
+TEST_F(FileRegistryTest, AFileThatIsNoExportIsMovedAsideAndNeverOverwritten)
 {
     std::filesystem::create_directories(configDirectory());
-    const std::string damaged = header + "[HKEY_CURRENT_USER\\Software\\Caldrix]\n\"Interval\"=dword:000013";
+    const std::string damaged = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Caldrix]\n\"Interval\"=dword:00001388\n";
     writeWholeFile(userFile(), damaged);
     FileRegistry registry(configDirectory(), m_notices);
     bool existed = true;
@@ -188,6 +237,80 @@ TEST_F(FileRegistryTest, ACorruptFileIsMovedAsideAndNeverOverwritten)
     FileRegistry other(configDirectory(), m_notices);
     EXPECT_EQ(other.openKey(RootKey::CurrentUser, settingsKey, false)->readValue("Interval"),
               RegistryValue::fromDword(2));
+}
+
+TEST_F(FileRegistryTest, AWindowsRegistryEditorExportIsReadWhole)
+{
+    // UTF-16LE with its byte-order mark and CR LF line ends, as the registry
+    // editor saves a key.
+    const std::string text = "Windows Registry Editor Version 5.00\r\n\r\n"
+                             "[HKEY_CURRENT_USER\\Software\\Caldrix]\r\n"
+                             "\"Interval\"=dword:00001388\r\n"
+                             "\"Fan 2 Name\"=\"Rear \u00b0 \U0001F525\"\r\n"
+                             "\"Offset\"=hex:00,00,00,00,00,00,f0,3f\r\n"
+                             "\"Path\"=hex(2):25,00,48,00,00,00\r\n\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (const std::uint8_t byte : utf8ToUtf16Le(text)) {
+        utf16 += static_cast<char>(byte);
+    }
+    std::filesystem::create_directories(configDirectory());
+    writeWholeFile(userFile(), utf16);
+    FileRegistry registry(configDirectory(), m_notices);
+    {
+        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, false);
+        ASSERT_NE(key, nullptr);
+        EXPECT_EQ(key->readValue("Interval"), RegistryValue::fromDword(5000));
+        EXPECT_EQ(key->readValue("Fan 2 Name"), RegistryValue::fromString("Rear ° 🔥"));
+        EXPECT_EQ(key->readValue("Offset"), RegistryValue::fromBinary({0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
+        EXPECT_EQ(key->readValue("Path"), RegistryValue::fromExpandString("%H"));
+        key->writeDword("Interval", 1000);
+    }
+    EXPECT_TRUE(m_notices.str().empty()) << m_notices.str();
+    EXPECT_TRUE(corruptCopies().empty());
+    // Stored again, it is UTF-8 with every value.
+    const std::string stored = readWholeFile(userFile());
+    EXPECT_TRUE(stored.starts_with("Windows Registry Editor Version 5.00\n"));
+    FileRegistry other(configDirectory(), m_notices);
+    EXPECT_EQ(other.openKey(RootKey::CurrentUser, settingsKey, false)->readValue("Fan 2 Name"),
+              RegistryValue::fromString("Rear ° 🔥"));
+}
+
+TEST_F(FileRegistryTest, TemporariesOfAKilledSaveGoAtTheNextStartAndNothingElse)
+{
+    std::filesystem::create_directories(configDirectory());
+    const std::string stale = configDirectory() + "/HKEY_CURRENT_USER.reg.a1B2c3";
+    const std::string staleMachine = configDirectory() + "/HKEY_LOCAL_MACHINE.reg.Zz9Yy8";
+    const std::vector<std::string> foreign = {
+        configDirectory() + "/HKEY_CURRENT_USER.reg.a1B2c",     // too short
+        configDirectory() + "/HKEY_CURRENT_USER.reg.a1B2c3d",   // too long
+        configDirectory() + "/HKEY_CURRENT_USER.reg.a1B-c3",    // not our letters
+        configDirectory() + "/HKEY_CURRENT_USER.reg.corrupt-1", // a copy kept aside
+        configDirectory() + "/HKEY_CLASSES_ROOT.reg.a1B2c3",    // not one of our roots
+        configDirectory() + "/notes.txt",
+    };
+    for (const std::string& path : foreign) {
+        writeWholeFile(path, "keep");
+    }
+    writeWholeFile(stale, header);
+    writeWholeFile(staleMachine, header);
+    // A link of the right name is not followed, nor is its target removed.
+    const std::string target = m_folder.file("target.txt");
+    writeWholeFile(target, "keep");
+    const std::string link = configDirectory() + "/HKEY_CURRENT_USER.reg.L1nk00";
+    std::filesystem::create_symlink(target, link);
+    const std::string folder = configDirectory() + "/HKEY_CURRENT_USER.reg.D1r000";
+    std::filesystem::create_directory(folder);
+
+    FileRegistry registry(configDirectory(), m_notices);
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_FALSE(std::filesystem::exists(staleMachine));
+    for (const std::string& path : foreign) {
+        EXPECT_EQ(readWholeFile(path), "keep") << path;
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readWholeFile(target), "keep");
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_NE(m_notices.str().find(stale), std::string::npos);
 }
 
 TEST_F(FileRegistryTest, AnOversizedFileCountsAsCorrupt)
@@ -321,8 +444,9 @@ TEST_F(FileRegistryTest, TheDestructorStoresAndReportsFailures)
               RegistryValue::fromDword(1));
     {
         auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
-        key->writeBinary("A", std::vector<std::uint8_t>(RegistryDocument::maxFileSize / 3));
-        key->writeBinary("B", std::vector<std::uint8_t>(RegistryDocument::maxFileSize / 3));
+        for (const char* name : {"A", "B", "C", "D", "E", "F"}) {
+            key->writeBinary(name, std::vector<std::uint8_t>(RegistryDocument::maxValueSize));
+        }
     }
     EXPECT_NE(m_notices.str().find("not stored"), std::string::npos);
 }

@@ -127,7 +127,6 @@ TEST(RegistryDocumentTest, DamagedOrTruncatedTextIsRejectedWhole)
         header + "[HKEY_CURRENT_USER\\Software\\\\Caldrix]\n",
         header + "[HKEY_CURRENT_USER\\]\n",
         header + key + "\"Name\"=\"\xC3\x28\"",
-        header + key + "\"Name\"=\"\xED\xA0\x80\"",
         header + key + "\"Na\x01me\"=\"x\"",
         header + key + "\"Name\"=\"a" + std::string(1, '\0') + "b\"",
         std::string(1, '\0') + header,
@@ -139,6 +138,40 @@ TEST(RegistryDocumentTest, DamagedOrTruncatedTextIsRejectedWhole)
     }
 }
 
+TEST(RegistryDocumentTest, KeepingReadSetsAsideFaultyLinesOnly)
+{
+    const std::string text = header +                                   // 1-2
+                             "[HKEY_CURRENT_USER\\Software\\Caldrix]\n" // 3
+                             "\"A\"=dword:00000001\n"                   // 4
+                             "\"B\"=\"a\\nb\"\n"                        // 5: bad escape
+                             "[HKEY_LOCAL_MACHINE\\Software]\n"         // 6: foreign root
+                             "\"C\"=hex:01,\\\n  02\n"                  // 7-8: under it
+                             "[HKEY_CURRENT_USER\\Software\\Other]\n"   // 9
+                             "\"D\"=hex:01,\\\n  0z\n"                  // 10-11: bad hex
+                             "\"E\"=\"e\"\n"                            // 12
+                             "\"F\"=hex:01,\\\n";                       // 13: cut at the end
+    std::vector<RegistryDocument::Fault> faults;
+    std::string error;
+    const auto document = RegistryDocument::parseKeeping(text, root, faults, error);
+    ASSERT_TRUE(document.has_value()) << error;
+    EXPECT_EQ(document->valueCount(), 2u);
+    EXPECT_EQ(document->findValue("Software\\Caldrix", "A")->value, RegistryValue::fromDword(1));
+    EXPECT_EQ(document->findValue("Software\\Other", "E")->value, RegistryValue::fromString("e"));
+    std::vector<std::size_t> lines;
+    for (const auto& fault : faults) {
+        lines.push_back(fault.line);
+        EXPECT_FALSE(fault.reason.empty());
+    }
+    EXPECT_EQ(lines, (std::vector<std::size_t>{5, 6, 7, 10, 13}));
+
+    // The strict reading refuses the same text at its first fault.
+    EXPECT_FALSE(RegistryDocument::parse(text, root, error).has_value());
+    EXPECT_EQ(error.rfind("line 5:", 0), 0u) << error;
+
+    // Without its header a text is no export at all.
+    EXPECT_FALSE(RegistryDocument::parseKeeping("\"A\"=dword:00000001\n", root, faults, error).has_value());
+}
+
 TEST(RegistryDocumentTest, HugeInputIsHandledInLinearTime)
 {
     std::string error;
@@ -146,11 +179,15 @@ TEST(RegistryDocumentTest, HugeInputIsHandledInLinearTime)
     EXPECT_FALSE(RegistryDocument::parse(std::string(RegistryDocument::maxFileSize + 1, '\n'), root, error));
     EXPECT_NE(error.find("16 MiB"), std::string::npos);
 
-    // One enormous line just below the limit is still a valid file.
+    // One enormous line just below the file's limit is set aside as a value
+    // too large to be written back; one at the value limit is kept.
     const std::string longLine = header + key + "\"Big\"=\"" + std::string(15 * 1024 * 1024, 'x') + "\"\n";
-    const auto big = RegistryDocument::parse(longLine, root, error);
+    EXPECT_FALSE(RegistryDocument::parse(longLine, root, error));
+    EXPECT_NE(error.find("line 4"), std::string::npos) << error;
+    const std::string largest = header + key + "\"Big\"=\"" + std::string(RegistryDocument::maxValueSize, 'x') + "\"\n";
+    const auto big = RegistryDocument::parse(largest, root, error);
     ASSERT_TRUE(big.has_value()) << error;
-    EXPECT_EQ(big->findValue("Software\\Caldrix", "big")->value.text.size(), 15u * 1024 * 1024);
+    EXPECT_EQ(big->findValue("Software\\Caldrix", "big")->value.text.size(), RegistryDocument::maxValueSize);
 
     // Many values and many keys.
     std::string many = header;

@@ -25,16 +25,19 @@ public:
 
     void showError(const std::string& text) override { m_errors.push_back(text); }
     void showInformation(const std::string& text) override { m_informations.push_back(text); }
+    void showWarning(const std::string& text) override { m_warnings.push_back(text); }
 
     void queueAnswer(bool yes) { m_answers.push_back(yes); }
     const std::vector<std::string>& questions() const { return m_questions; }
     const std::vector<std::string>& errors() const { return m_errors; }
     const std::vector<std::string>& informations() const { return m_informations; }
+    const std::vector<std::string>& warnings() const { return m_warnings; }
     void clear()
     {
         m_questions.clear();
         m_errors.clear();
         m_informations.clear();
+        m_warnings.clear();
     }
 
 private:
@@ -42,6 +45,7 @@ private:
     std::vector<std::string> m_questions;
     std::vector<std::string> m_errors;
     std::vector<std::string> m_informations;
+    std::vector<std::string> m_warnings;
 };
 
 } // namespace cdx

@@ -7,6 +7,10 @@ namespace cdx {
 
 std::optional<RegistryValue> FakeRegistryKey::readValue(std::string_view name) const
 {
+    const auto pending = m_pending.find(FakeRegistry::fold(name));
+    if (pending != m_pending.end()) {
+        return pending->second.second;
+    }
     auto key = m_registry.m_keys.find(m_id);
     if (key == m_registry.m_keys.end()) {
         return std::nullopt;
@@ -35,8 +39,24 @@ void FakeRegistryKey::writeString(std::string_view name, std::string_view text)
 
 bool FakeRegistryKey::deleteValue(std::string_view name)
 {
-    auto key = m_registry.m_keys.find(m_id);
-    return key != m_registry.m_keys.end() && key->second.values.erase(FakeRegistry::fold(name)) > 0;
+    if (!readValue(name)) {
+        return false;
+    }
+    m_pending[FakeRegistry::fold(name)] = {std::string(name), std::nullopt};
+    return true;
+}
+
+void FakeRegistryKey::close()
+{
+    for (auto& [folded, change] : m_pending) {
+        auto& values = m_registry.m_keys[m_id].values;
+        if (change.second) {
+            values[folded] = {change.first, std::move(*change.second)};
+        } else {
+            values.erase(folded);
+        }
+    }
+    m_pending.clear();
 }
 
 void FakeRegistryKey::write(std::string_view name, RegistryValue value)
@@ -44,8 +64,7 @@ void FakeRegistryKey::write(std::string_view name, RegistryValue value)
     if (m_registry.m_failingNames.count(FakeRegistry::fold(name)) != 0) {
         throw RegistryError("Failed to set data for '" + std::string(name) + "'");
     }
-    auto& slot = m_registry.m_keys[m_id].values[FakeRegistry::fold(name)];
-    slot = {std::string(name), std::move(value)};
+    m_pending[FakeRegistry::fold(name)] = {std::string(name), std::move(value)};
 }
 
 } // namespace cdx

@@ -1,11 +1,14 @@
 #include "platform/linux/FileRegistry.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <iostream>
+#include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,6 +75,58 @@ FileRegistry::FileRegistry(std::string directory, std::ostream& notices)
     }
     m_roots[0].document = RegistryDocument(rootName(RootKey::CurrentUser));
     m_roots[1].document = RegistryDocument(rootName(RootKey::LocalMachine));
+    for (RootKey root : {RootKey::CurrentUser, RootKey::LocalMachine}) {
+        try {
+            removeStaleTemporaries(root);
+        } catch (const RegistryError& failure) {
+            notice(std::string("old temporary files were left in place: ") + failure.what());
+        }
+    }
+}
+
+void FileRegistry::removeStaleTemporaries(RootKey root) const
+{
+    // The names mkostemp gives beside the root's file.
+    const std::string prefix = filePath(root) + ".";
+    auto isOurs = [&prefix](const std::string& path) {
+        return path.size() == prefix.size() + 6 && path.compare(0, prefix.size(), prefix) == 0 &&
+               std::all_of(path.begin() + static_cast<std::ptrdiff_t>(prefix.size()), path.end(), [](char c) {
+                   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+               });
+    };
+    std::vector<std::string> candidates;
+    {
+        std::unique_ptr<DIR, int (*)(DIR*)> entries(::opendir(m_directory.c_str()), &::closedir);
+        if (!entries) {
+            return; // no folder yet: nothing was ever saved
+        }
+        while (const dirent* entry = ::readdir(entries.get())) {
+            const std::string path = m_directory + "/" + entry->d_name;
+            if (isOurs(path)) {
+                candidates.push_back(path);
+            }
+        }
+    }
+    if (candidates.empty()) {
+        return;
+    }
+    // Every save writes its temporary under the lock and renames it before
+    // letting go: with the lock held, one made before is left by a save that
+    // was killed.
+    FileLock lock(filePath(root) + ".lock");
+    timespec lockedAt{};
+    ::clock_gettime(CLOCK_REALTIME, &lockedAt);
+    for (const std::string& candidate : candidates) {
+        struct stat info {};
+        if (::lstat(candidate.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::getuid()) {
+            continue;
+        }
+        const bool older = info.st_mtim.tv_sec < lockedAt.tv_sec ||
+                           (info.st_mtim.tv_sec == lockedAt.tv_sec && info.st_mtim.tv_nsec < lockedAt.tv_nsec);
+        if (older && ::unlink(candidate.c_str()) == 0) {
+            notice("removed " + candidate + ", left by a save that did not finish");
+        }
+    }
 }
 
 FileRegistry::FileRegistry(std::string directory) : FileRegistry(std::move(directory), std::cerr)
@@ -159,8 +214,11 @@ FileRegistry::FileText FileRegistry::readFile(const std::string& path) const
     return file;
 }
 
-std::optional<RegistryDocument> FileRegistry::parse(RootKey root, const FileText& file, std::string& error) const
+std::optional<RegistryDocument> FileRegistry::parse(RootKey root, const FileText& file,
+                                                    std::vector<RegistryDocument::Fault>& faults,
+                                                    std::string& error) const
 {
+    faults.clear();
     if (!file.identity.exists) {
         return RegistryDocument(rootName(root));
     }
@@ -168,7 +226,20 @@ std::optional<RegistryDocument> FileRegistry::parse(RootKey root, const FileText
         error = "the file is larger than 16 MiB";
         return std::nullopt;
     }
-    return RegistryDocument::parse(file.text, rootName(root), error);
+    return RegistryDocument::parseKeeping(file.text, rootName(root), faults, error);
+}
+
+void FileRegistry::keepReadableValues(RootKey root, RegistryDocument& document,
+                                      const std::vector<RegistryDocument::Fault>& faults)
+{
+    const std::string path = filePath(root);
+    for (const RegistryDocument::Fault& fault : faults) {
+        notice(path + " line " + std::to_string(fault.line) + " was set aside: " + fault.reason);
+    }
+    const std::string target = moveAside(root);
+    writeAtomically(path, document.serialize());
+    notice(path + " was damaged; the original is kept as " + target + ", and " + std::to_string(document.valueCount()) +
+           " values that could be read were kept");
 }
 
 const RegistryDocument& FileRegistry::current(RootKey root)
@@ -180,23 +251,35 @@ const RegistryDocument& FileRegistry::current(RootKey root)
     }
     const FileText file = readFile(path);
     std::string error;
-    if (auto document = parse(root, file, error)) {
-        slot.document = std::move(*document);
+    std::vector<RegistryDocument::Fault> faults;
+    auto readable = parse(root, file, faults, error);
+    if (readable && faults.empty()) {
+        slot.document = std::move(*readable);
         slot.identity = file.identity;
         slot.loaded = true;
         return slot.document;
     }
+    if (error.empty() && !faults.empty()) {
+        error = "line " + std::to_string(faults.front().line) + ": " + faults.front().reason;
+    }
     // Damaged: look again under the lock (another process may just have
-    // replaced it), then move it aside.
+    // replaced it), then keep what can be read and move the original aside.
     try {
         ensureDirectory();
         FileLock lock(path + ".lock");
         const FileText again = readFile(path);
-        if (auto document = parse(root, again, error)) {
+        auto document = parse(root, again, faults, error);
+        if (document && faults.empty()) {
             slot.document = std::move(*document);
             slot.identity = again.identity;
+        } else if (document) {
+            keepReadableValues(root, *document, faults);
+            slot.document = std::move(*document);
+            slot.identity = identityOf(path);
         } else {
-            moveAside(root, error);
+            const std::string target = moveAside(root);
+            notice(path + " is damaged (" + error + "); moved it to " + target + " and started " + rootName(root) +
+                   " empty");
             slot.document = RegistryDocument(rootName(root));
             slot.identity = identityOf(path);
         }
@@ -204,15 +287,15 @@ const RegistryDocument& FileRegistry::current(RootKey root)
         // It stays where it is, untouched; a store will try again and fail
         // rather than overwrite it.
         notice(path + " cannot be read (" + error + ") and was left in place: " + failure.what() +
-               "; going on without its settings");
-        slot.document = RegistryDocument(rootName(root));
+               (readable ? "; going on with the values that could be read" : "; going on without its settings"));
+        slot.document = readable ? std::move(*readable) : RegistryDocument(rootName(root));
         slot.identity = file.identity;
     }
     slot.loaded = true;
     return slot.document;
 }
 
-void FileRegistry::moveAside(RootKey root, const std::string& reason)
+std::string FileRegistry::moveAside(RootKey root)
 {
     const std::string path = filePath(root);
     const std::time_t now = std::time(nullptr);
@@ -227,7 +310,7 @@ void FileRegistry::moveAside(RootKey root, const std::string& reason)
     if (::rename(path.c_str(), target.c_str()) != 0) {
         throw RegistryError(systemError("Cannot move aside the damaged", path, errno));
     }
-    notice(path + " is damaged (" + reason + "); moved it to " + target + " and started " + rootName(root) + " empty");
+    return target;
 }
 
 void FileRegistry::ensureDirectory() const
@@ -301,10 +384,15 @@ void FileRegistry::store(RootKey root, const std::function<bool(RegistryDocument
     FileLock lock(path + ".lock");
     const FileText file = readFile(path);
     std::string error;
-    auto parsed = parse(root, file, error);
+    std::vector<RegistryDocument::Fault> faults;
+    auto parsed = parse(root, file, faults, error);
     if (!parsed) {
-        moveAside(root, error);
+        const std::string target = moveAside(root);
+        notice(path + " is damaged (" + error + "); moved it to " + target + " and started " + rootName(root) +
+               " empty");
         parsed = RegistryDocument(rootName(root));
+    } else if (!faults.empty()) {
+        keepReadableValues(root, *parsed, faults);
     }
     RegistryDocument document = std::move(*parsed);
     if (!change(document)) {

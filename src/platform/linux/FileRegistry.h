@@ -5,6 +5,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "platform/Registry.h"
 #include "platform/linux/RegistryDocument.h"
@@ -20,10 +21,18 @@ namespace cdx {
 // applies only the changes of this one step, writes a temporary file with
 // mode 0600, flushes it to disk and renames it over the old one. A write is
 // thus never half done, and two processes writing one after the other lose
-// none of each other's values. A file that cannot be read as an export (a
-// syntax error, not UTF-8, larger than 16 MiB) is never overwritten: it is
-// renamed to "<file>.corrupt-YYYYMMDD-HHMMSS", one line naming both paths goes
-// to the notice stream, and the root key starts empty.
+// none of each other's values. A file with faulty lines (a syntax error, text
+// that is not UTF-8, a value over the size limit) is never overwritten: it is
+// renamed to "<file>.corrupt-YYYYMMDD-HHMMSS", each faulty line is reported by
+// its number on the notice stream, and the values that could be read are
+// written to a new file, the count of them reported. A file that is not an
+// export at all (no header, larger than 16 MiB) is moved aside the same way
+// and the root key starts empty. UTF-16LE files with a byte-order mark, as
+// the Windows registry editor writes them, are read too and stored as UTF-8.
+//
+// Temporary files of a save that was killed half way ("<file>.XXXXXX") are
+// removed when the registry is made, under the root's lock: only regular
+// files of that exact name, owned by the user and older than the lock.
 //
 // Keys opened from it must not outlive it.
 class FileRegistry : public Registry {
@@ -69,9 +78,16 @@ private:
     void store(RootKey root, const std::function<bool(RegistryDocument&)>& change);
 
     FileText readFile(const std::string& path) const;
-    std::optional<RegistryDocument> parse(RootKey root, const FileText& file, std::string& error) const;
-    // Under the lock: moves a damaged file aside and reports it.
-    void moveAside(RootKey root, const std::string& reason);
+    std::optional<RegistryDocument> parse(RootKey root, const FileText& file,
+                                          std::vector<RegistryDocument::Fault>& faults, std::string& error) const;
+    // Under the lock: moves a damaged file aside; gives the new name.
+    std::string moveAside(RootKey root);
+    // Under the lock: reports each faulty line, moves the file aside and
+    // writes what could be read in its place.
+    void keepReadableValues(RootKey root, RegistryDocument& document,
+                            const std::vector<RegistryDocument::Fault>& faults);
+    // Removes temporary copies left by a save that never finished.
+    void removeStaleTemporaries(RootKey root) const;
     void ensureDirectory() const;
     void writeAtomically(const std::string& path, const std::string& text) const;
     FileIdentity identityOf(const std::string& path) const;

@@ -6,6 +6,7 @@
 #include "platform/RegistryError.h"
 #include "platform/linux/FileRegistry.h"
 #include "platform/linux/RegistryDocument.h"
+#include "sensors/Utf8.h"
 
 namespace cdx {
 
@@ -64,8 +65,7 @@ void FileRegistryKey::writeDword(std::string_view name, std::uint32_t value)
 void FileRegistryKey::writeBinary(std::string_view name, const std::vector<std::uint8_t>& bytes)
 {
     checkName(name);
-    // Three characters a byte in the file: a larger value could never be read back.
-    if (bytes.size() > RegistryDocument::maxFileSize / 3) {
+    if (bytes.size() > RegistryDocument::maxValueSize) {
         throw RegistryError("Failed to set data for \"" + std::string(name) + "\": the value is too large");
     }
     record(name, RegistryValue::fromBinary(bytes));
@@ -74,10 +74,10 @@ void FileRegistryKey::writeBinary(std::string_view name, const std::vector<std::
 void FileRegistryKey::writeString(std::string_view name, std::string_view text)
 {
     checkName(name);
-    if (!RegistryDocument::isValidUtf8(text)) {
+    if (!isValidUtf8(text)) {
         throw RegistryError("Failed to set data for \"" + std::string(name) + "\": the text is not UTF-8");
     }
-    if (text.size() > RegistryDocument::maxFileSize / 2) {
+    if (text.size() > RegistryDocument::maxValueSize) {
         throw RegistryError("Failed to set data for \"" + std::string(name) + "\": the text is too long");
     }
     record(name, RegistryValue::fromString(std::string(text)));
@@ -90,6 +90,12 @@ bool FileRegistryKey::deleteValue(std::string_view name)
     }
     record(name, std::nullopt);
     return true;
+}
+
+void FileRegistryKey::discard()
+{
+    m_changes.clear();
+    m_index.clear();
 }
 
 void FileRegistryKey::close()

@@ -29,6 +29,7 @@ public:
     void writeString(std::string_view name, std::string_view text) override;
     bool deleteValue(std::string_view name) override;
     void close() override;
+    void discard() override;
 
 private:
     struct Change {

@@ -9,8 +9,8 @@
 #include <set>
 #include <utility>
 
-#include "platform/linux/RegistryDocument.h"
 #include "platform/linux/XdgDirectories.h"
+#include "sensors/Utf8.h"
 
 namespace cdx {
 
@@ -39,7 +39,7 @@ private:
 std::optional<std::string> item(locale_t locale, nl_item what)
 {
     const char* text = ::nl_langinfo_l(what, locale);
-    if (text == nullptr || *text == '\0' || !RegistryDocument::isValidUtf8(text)) {
+    if (text == nullptr || *text == '\0' || !isValidUtf8(text)) {
         return std::nullopt;
     }
     return std::string(text);

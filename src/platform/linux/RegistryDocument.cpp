@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "sensors/Utf8.h"
+
 namespace cdx {
 
 namespace {
@@ -56,117 +58,56 @@ bool startsWithFolded(std::string_view text, std::string_view prefix)
     return text.size() >= prefix.size() && RegistryDocument::fold(text.substr(0, prefix.size())) == prefix;
 }
 
-// Decodes one UTF-8 sequence at `i`; returns the code point or -1.
-long decodeUtf8(std::string_view s, std::size_t& i)
-{
-    const auto c = static_cast<unsigned char>(s[i]);
-    int extra = 0;
-    long cp = 0;
-    if (c < 0x80) {
-        ++i;
-        return c;
-    } else if ((c & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = c & 0x07;
-    } else {
-        return -1;
-    }
-    if (i + static_cast<std::size_t>(extra) >= s.size()) {
-        return -1;
-    }
-    for (int k = 1; k <= extra; ++k) {
-        const auto cc = static_cast<unsigned char>(s[i + k]);
-        if ((cc & 0xC0) != 0x80) {
-            return -1;
-        }
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    static constexpr long minimum[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return -1;
-    }
-    i += static_cast<std::size_t>(extra) + 1;
-    return cp;
-}
-
-void appendUtf8(std::string& out, long cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // UTF-8 text to UTF-16LE bytes with the terminating zero, as the registry
 // stores string types.
 std::vector<std::uint8_t> toUtf16(std::string_view text)
 {
-    std::vector<std::uint8_t> bytes;
-    auto unit = [&bytes](long u) {
-        bytes.push_back(static_cast<std::uint8_t>(u & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>((u >> 8) & 0xFF));
-    };
-    for (std::size_t i = 0; i < text.size();) {
-        const long cp = decodeUtf8(text, i);
-        if (cp < 0) {
-            break; // texts are checked before they get here
-        }
-        if (cp >= 0x10000) {
-            unit(0xD800 + ((cp - 0x10000) >> 10));
-            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            unit(cp);
-        }
-    }
-    unit(0);
+    std::vector<std::uint8_t> bytes = utf8ToUtf16Le(text);
+    bytes.push_back(0);
+    bytes.push_back(0);
     return bytes;
 }
 
 // UTF-16LE bytes (terminating zero optional) to UTF-8; nothing when they are
-// not well-formed text.
+// not well-formed text or hold a zero inside.
 std::optional<std::string> fromUtf16(const std::vector<std::uint8_t>& bytes)
 {
-    if (bytes.size() % 2 != 0) {
+    std::size_t size = bytes.size();
+    if (size >= 2 && size % 2 == 0 && bytes[size - 2] == 0 && bytes[size - 1] == 0) {
+        size -= 2;
+    }
+    auto text = utf16LeToUtf8(bytes.data(), size);
+    if (text && text->find('\0') != std::string::npos) {
         return std::nullopt;
     }
-    std::size_t count = bytes.size() / 2;
-    auto unitAt = [&bytes](std::size_t k) { return static_cast<long>(bytes[2 * k] | (bytes[2 * k + 1] << 8)); };
-    if (count > 0 && unitAt(count - 1) == 0) {
-        --count;
-    }
+    return text;
+}
+
+// The text of a file in UTF-16LE (after its byte-order mark) as UTF-8. A
+// unit that is not text (an unpaired surrogate, an odd last byte) becomes a
+// byte that is never UTF-8, so that only its line is set aside.
+std::string utf16TextToUtf8(std::string_view bytes)
+{
     std::string text;
+    text.reserve(bytes.size() / 2);
+    auto unitAt = [bytes](std::size_t k) {
+        return static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * k]) |
+                                     (static_cast<unsigned char>(bytes[2 * k + 1]) << 8));
+    };
+    const std::size_t count = bytes.size() / 2;
     for (std::size_t k = 0; k < count; ++k) {
-        long u = unitAt(k);
-        if (u == 0) {
-            return std::nullopt; // a zero inside is not a single text
-        }
-        if (u >= 0xD800 && u <= 0xDBFF) {
-            if (k + 1 >= count || unitAt(k + 1) < 0xDC00 || unitAt(k + 1) > 0xDFFF) {
-                return std::nullopt;
-            }
-            u = 0x10000 + ((u - 0xD800) << 10) + (unitAt(k + 1) - 0xDC00);
+        const char32_t unit = unitAt(k);
+        if (unit >= 0xD800 && unit <= 0xDBFF && k + 1 < count && unitAt(k + 1) >= 0xDC00 && unitAt(k + 1) <= 0xDFFF) {
+            appendUtf8(text, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(k + 1) - 0xDC00));
             ++k;
-        } else if (u >= 0xDC00 && u <= 0xDFFF) {
-            return std::nullopt;
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            text += '\xFF';
+        } else {
+            appendUtf8(text, unit);
         }
-        appendUtf8(text, u);
+    }
+    if (bytes.size() % 2 != 0) {
+        text += '\xFF';
     }
     return text;
 }
@@ -357,16 +298,6 @@ std::string RegistryDocument::fold(std::string_view text)
     return result;
 }
 
-bool RegistryDocument::isValidUtf8(std::string_view text)
-{
-    for (std::size_t i = 0; i < text.size();) {
-        if (decodeUtf8(text, i) < 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool RegistryDocument::isValidName(std::string_view name)
 {
     return isValidUtf8(name) && !hasControl(name);
@@ -493,12 +424,45 @@ bool RegistryDocument::removeValue(std::string_view path, std::string_view name)
 std::optional<RegistryDocument> RegistryDocument::parse(std::string_view text, const std::string& rootName,
                                                         std::string& error)
 {
+    std::vector<Fault> faults;
+    auto document = parseText(text, rootName, faults, error, true);
+    if (document && !faults.empty()) {
+        error = "line " + std::to_string(faults.front().line) + ": " + faults.front().reason;
+        return std::nullopt;
+    }
+    return document;
+}
+
+std::optional<RegistryDocument> RegistryDocument::parseKeeping(std::string_view text, const std::string& rootName,
+                                                               std::vector<Fault>& faults, std::string& error)
+{
+    return parseText(text, rootName, faults, error, false);
+}
+
+std::size_t RegistryDocument::valueCount() const
+{
+    std::size_t count = 0;
+    for (const Key& key : m_keys) {
+        count += key.values.size();
+    }
+    return count;
+}
+
+std::optional<RegistryDocument> RegistryDocument::parseText(std::string_view input, const std::string& rootName,
+                                                            std::vector<Fault>& faults, std::string& error,
+                                                            bool stopAtFault)
+{
     RegistryDocument document(rootName);
-    if (text.size() > maxFileSize) {
+    if (input.size() > maxFileSize) {
         error = "the file is larger than 16 MiB";
         return std::nullopt;
     }
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+    std::string converted;
+    std::string_view text = input;
+    if (text.substr(0, 2) == "\xFF\xFE") {
+        converted = utf16TextToUtf8(text.substr(2));
+        text = converted;
+    } else if (text.substr(0, 3) == "\xEF\xBB\xBF") {
         text.remove_prefix(3);
     }
     std::size_t lineNumber = 0;
@@ -514,17 +478,24 @@ std::optional<RegistryDocument> RegistryDocument::parse(std::string_view text, c
         ++lineNumber;
         return true;
     };
-    auto fail = [&](const std::string& reason) {
-        error = "line " + std::to_string(lineNumber) + ": " + reason;
-        return std::nullopt;
-    };
+    auto fault = [&](std::size_t line, const std::string& reason) { faults.push_back(Fault{line, reason}); };
 
     bool sawHeader = false;
+    bool keySetAside = false;
     std::optional<std::string> current; // the path of the key being read
     std::string_view line;
     while (nextLine(line)) {
+        if (stopAtFault && !faults.empty()) {
+            break;
+        }
+        const std::size_t first = lineNumber;
         if (!isValidUtf8(line) || line.find('\0') != std::string_view::npos) {
-            return fail("not UTF-8 text");
+            if (!sawHeader) {
+                error = "line " + std::to_string(first) + ": not UTF-8 text";
+                return std::nullopt;
+            }
+            fault(first, "not UTF-8 text");
+            continue;
         }
         line = trimRight(line);
         if (line.empty()) {
@@ -532,7 +503,8 @@ std::optional<RegistryDocument> RegistryDocument::parse(std::string_view text, c
         }
         if (!sawHeader) {
             if (line != header) {
-                return fail("the first line must be \"" + std::string(header) + "\"");
+                error = "line " + std::to_string(first) + ": the first line must be \"" + std::string(header) + "\"";
+                return std::nullopt;
             }
             sawHeader = true;
             continue;
@@ -541,32 +513,37 @@ std::optional<RegistryDocument> RegistryDocument::parse(std::string_view text, c
             continue;
         }
         if (line.front() == '[') {
+            current.reset();
+            keySetAside = true;
             if (line.back() != ']' || line.size() < 3) {
-                return fail("a key line must end with \"]\"");
+                fault(first, "a key line must end with \"]\"");
+                continue;
             }
             std::string_view full = line.substr(1, line.size() - 2);
             const std::size_t slash = full.find('\\');
             const std::string_view root = full.substr(0, slash);
             if (fold(root) != fold(rootName)) {
-                return fail("the key is not below " + rootName);
+                fault(first, "the key is not below " + rootName);
+                continue;
             }
             const std::string_view rest = slash == std::string_view::npos ? std::string_view{} : full.substr(slash + 1);
             if (slash != std::string_view::npos && (rest.empty() || rest.front() == '\\' || rest.back() == '\\')) {
-                return fail("the key path has an empty part");
+                fault(first, "the key path has an empty part");
+                continue;
             }
             const auto path = normalizePath(rest);
             if (!path) {
-                return fail("the key path has an empty part or a control character");
+                fault(first, "the key path has an empty part or a control character");
+                continue;
             }
             document.ensureKey(*path);
             current = *path;
+            keySetAside = false;
             continue;
         }
         if (line.front() != '"' && line.front() != '@') {
-            return fail("neither a key, a value nor a comment");
-        }
-        if (!current) {
-            return fail("a value before the first key");
+            fault(first, "neither a key, a value nor a comment");
+            continue;
         }
         Value value;
         std::string_view rest = line;
@@ -575,45 +552,81 @@ std::optional<RegistryDocument> RegistryDocument::parse(std::string_view text, c
         } else {
             std::string reason;
             if (!unquote(rest, value.name, reason)) {
-                return fail(reason);
-            }
-            if (hasControl(value.name)) {
-                return fail("a value name holds a control character");
+                fault(first, reason);
+                continue;
             }
         }
         rest = trimLeft(rest);
         if (rest.empty() || rest.front() != '=') {
-            return fail("\"=\" is missing after the value name");
+            fault(first, "\"=\" is missing after the value name");
+            continue;
         }
         rest = trimLeft(rest.substr(1));
+        // Hex data may go on over continuation lines; they belong to the
+        // value and are set aside with it.
         std::string joined;
-        if (startsWithFolded(rest, "hex") && !rest.empty() && rest.back() == '\\') {
+        if (startsWithFolded(rest, "hex") && rest.back() == '\\') {
             joined.assign(rest.substr(0, rest.size() - 1));
-            while (true) {
-                std::string_view more;
-                if (!nextLine(more)) {
-                    return fail("the file ends inside continued hex data");
-                }
-                if (!isValidUtf8(more)) {
-                    return fail("not UTF-8 text");
-                }
+            bool complete = false;
+            bool wellFormed = true;
+            std::string_view more;
+            while (nextLine(more)) {
+                wellFormed = wellFormed && isValidUtf8(more) && more.find('\0') == std::string_view::npos;
                 more = trimLeft(trimRight(more));
                 if (!more.empty() && more.back() == '\\') {
                     joined.append(more.substr(0, more.size() - 1));
                     continue;
                 }
                 joined.append(more);
+                complete = true;
                 break;
+            }
+            if (!complete) {
+                fault(first, "the file ends inside continued hex data");
+                continue;
+            }
+            if (!wellFormed) {
+                fault(first, "not UTF-8 text");
+                continue;
             }
             rest = joined;
         }
+        if (!current) {
+            fault(first,
+                  keySetAside ? "the value belongs to a key line that was set aside" : "a value before the first key");
+            continue;
+        }
+        if (hasControl(value.name)) {
+            fault(first, "a value name holds a control character");
+            continue;
+        }
         std::string reason;
         if (!parseData(rest, value, reason)) {
-            return fail(reason);
+            fault(first, reason);
+            continue;
+        }
+        if (dataSize(value.value) > maxValueSize) {
+            fault(first, "the value holds more than " + std::to_string(maxValueSize) + " bytes");
+            continue;
         }
         document.setValue(*current, std::move(value));
     }
     return document;
+}
+
+std::size_t RegistryDocument::dataSize(const RegistryValue& value)
+{
+    switch (value.type) {
+    case RegistryType::String:
+    case RegistryType::ExpandString:
+        return value.text.size();
+    case RegistryType::Dword:
+        return 4;
+    case RegistryType::Binary:
+    case RegistryType::Other:
+        return value.bytes.size();
+    }
+    return 0;
 }
 
 std::string RegistryDocument::serialize() const

@@ -41,6 +41,16 @@ public:
 
     // A larger file is not read: it is taken for a damaged one.
     static constexpr std::size_t maxFileSize = 16 * 1024 * 1024;
+    // The most data one value holds (bytes of its text or binary data), the
+    // same for reading and writing: a value that was read can always be
+    // written back, and a longer one is neither.
+    static constexpr std::size_t maxValueSize = 1024 * 1024;
+
+    // A line of a file that was set aside, with the reason.
+    struct Fault {
+        std::size_t line = 0;
+        std::string reason;
+    };
 
     explicit RegistryDocument(std::string rootName);
 
@@ -50,6 +60,18 @@ public:
     // empty root key.
     static std::optional<RegistryDocument> parse(std::string_view text, const std::string& rootName,
                                                  std::string& error);
+
+    // Reads what can be read of a file's text: every value that parses is
+    // kept, and each faulty line (with the values of a faulty key line) is
+    // set aside and listed in `faults`. Gives nothing, with the reason in
+    // `error`, when the text is not an export at all (no header, too large).
+    // Text in UTF-16LE with its byte-order mark, as the Windows registry
+    // editor writes it, is read as well as UTF-8.
+    static std::optional<RegistryDocument> parseKeeping(std::string_view text, const std::string& rootName,
+                                                        std::vector<Fault>& faults, std::string& error);
+
+    // The number of values in all keys.
+    std::size_t valueCount() const;
 
     // The file's text.
     std::string serialize() const;
@@ -73,9 +95,10 @@ public:
     static std::optional<std::string> normalizePath(std::string_view path);
     // Whether `name` can be a value name: UTF-8 without control characters.
     static bool isValidName(std::string_view name);
-    static bool isValidUtf8(std::string_view text);
     // The form in which names compare.
     static std::string fold(std::string_view text);
+    // The bytes of data a value holds, as measured against maxValueSize.
+    static std::size_t dataSize(const RegistryValue& value);
 
 private:
     struct Key {
@@ -84,6 +107,8 @@ private:
         std::unordered_map<std::string, std::size_t> index; // folded name -> position
     };
 
+    static std::optional<RegistryDocument> parseText(std::string_view text, const std::string& rootName,
+                                                     std::vector<Fault>& faults, std::string& error, bool stopAtFault);
     const Key* findKey(std::string_view path) const;
     Key& ensureKey(std::string_view path);
     void rebuildKeyIndex();

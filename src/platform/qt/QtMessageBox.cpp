@@ -50,4 +50,13 @@ void QtMessageBox::showInformation(const std::string& text)
     QMessageBox::information(m_parent, QStringLiteral("Caldrix"), QString::fromStdString(text));
 }
 
+void QtMessageBox::showWarning(const std::string& text)
+{
+    if (headless()) {
+        std::cerr << "caldrix: " << text << '\n';
+        return;
+    }
+    QMessageBox::warning(m_parent, QStringLiteral("Caldrix"), QString::fromStdString(text));
+}
+
 } // namespace cdx

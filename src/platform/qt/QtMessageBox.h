@@ -14,6 +14,7 @@ public:
     bool askYesNo(const std::string& question) override;
     void showError(const std::string& text) override;
     void showInformation(const std::string& text) override;
+    void showWarning(const std::string& text) override;
 
 private:
     QWidget* m_parent;

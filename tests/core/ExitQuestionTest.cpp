@@ -1,0 +1,181 @@
+#include "settings/ExitQuestion.h"
+
+#include <sstream>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/WindowMessages.h"
+#include "platform/fake/FakeLocalMessaging.h"
+#include "settings/ProgramExit.h"
+#include "settings/SingleInstance.h"
+
+namespace cdx {
+namespace {
+
+using Origin = ExitQuestion::Origin;
+
+TEST(ExitQuestionTest, AnswersDecideTheClose)
+{
+    struct Case {
+        ExitAnswer answer;
+        bool canClose;
+        bool hide;
+    };
+    for (const Case& c : {Case{ExitAnswer::Yes, true, false}, Case{ExitAnswer::No, false, false},
+                          Case{ExitAnswer::Minimize, false, true}, Case{ExitAnswer::None, false, false}}) {
+        ExitQuestion question;
+        const auto decision =
+            question.closeQuery(true, Origin::CloseBox, [&](const ExitButtonLayout&) { return c.answer; });
+        EXPECT_EQ(decision.canClose, c.canClose) << static_cast<int>(c.answer);
+        EXPECT_EQ(decision.hideToTray, c.hide) << static_cast<int>(c.answer);
+        EXPECT_TRUE(question.armed());
+    }
+}
+
+TEST(ExitQuestionTest, TheExitItemAsksWithoutMinimize)
+{
+    ExitQuestion question;
+    std::vector<ExitButtonLayout> asked;
+    auto ask = [&](const ExitButtonLayout& layout) {
+        asked.push_back(layout);
+        return ExitAnswer::No;
+    };
+    question.closeQuery(true, Origin::ExitItem, ask);
+    question.closeQuery(true, Origin::CloseBox, ask);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0], (ExitButtonLayout{60, 140, 500}));
+    EXPECT_GE(asked[0].minimizeLeft, ExitButtonLayout::kDialogWidth) << "out of sight";
+    EXPECT_FALSE(asked[0].focusOnMinimize());
+    EXPECT_EQ(asked[1], (ExitButtonLayout{20, 100, 180}));
+    EXPECT_TRUE(asked[1].focusOnMinimize());
+}
+
+TEST(ExitQuestionTest, DisarmedForGoodBySwitchingItOffOrBySessionEnd)
+{
+    int asked = 0;
+    auto ask = [&](const ExitButtonLayout&) {
+        ++asked;
+        return ExitAnswer::No;
+    };
+    ExitQuestion switchedOff;
+    EXPECT_TRUE(switchedOff.closeQuery(false, Origin::ExitItem, ask).canClose);
+    // Switched back on later, it stays quiet: it never arms again.
+    EXPECT_TRUE(switchedOff.closeQuery(true, Origin::CloseBox, ask).canClose);
+    EXPECT_EQ(asked, 0);
+
+    ExitQuestion sessionEnd;
+    sessionEnd.sessionEnding();
+    EXPECT_TRUE(sessionEnd.closeQuery(true, Origin::ExitItem, ask).canClose);
+    EXPECT_EQ(asked, 0);
+}
+
+// The program's ends, recorded.
+struct ExitHarness {
+    bool questionEnabled = true;
+    bool saves = true;
+    std::vector<ExitAnswer> answers;
+    std::vector<ExitButtonLayout> asked;
+    int saved = 0;
+    int hidden = 0;
+    int quits = 0;
+    ProgramExit exit{ProgramExit::Actions{
+        .questionEnabled = [this] { return questionEnabled; },
+        .ask =
+            [this](const ExitButtonLayout& layout) {
+                asked.push_back(layout);
+                const ExitAnswer answer = answers.empty() ? ExitAnswer::None : answers.front();
+                if (!answers.empty()) {
+                    answers.erase(answers.begin());
+                }
+                return answer;
+            },
+        .save =
+            [this] {
+                ++saved;
+                return saves;
+            },
+        .hideToTray = [this] { ++hidden; },
+        .quit = [this] { ++quits; },
+    }};
+};
+
+TEST(ProgramExitTest, ExitEndsOnlyAfterYesAndASave)
+{
+    ExitHarness h;
+    h.answers = {ExitAnswer::No, ExitAnswer::Minimize, ExitAnswer::None, ExitAnswer::Yes};
+    h.exit.exitItem();
+    h.exit.closeBox();
+    h.exit.closeBox();
+    EXPECT_EQ(h.quits, 0);
+    EXPECT_EQ(h.saved, 0) << "a refused close saves nothing";
+    EXPECT_EQ(h.hidden, 1) << "Minimize hides to the tray";
+    EXPECT_EQ(h.asked[0], ExitButtonLayout::fromExitItem());
+    EXPECT_EQ(h.asked[1], ExitButtonLayout::fromCloseBox());
+
+    h.saves = false;
+    h.exit.exitItem();
+    EXPECT_EQ(h.saved, 1);
+    EXPECT_EQ(h.quits, 0) << "settings that cannot be saved keep the program running";
+    EXPECT_FALSE(h.exit.saved());
+
+    h.saves = true;
+    h.questionEnabled = false;
+    h.exit.exitItem();
+    EXPECT_EQ(h.asked.size(), 4u) << "switched off, nothing is asked";
+    EXPECT_EQ(h.quits, 1);
+    EXPECT_TRUE(h.exit.saved());
+}
+
+TEST(ProgramExitTest, ASessionEndWhileArmedAsksNothingAndSaves)
+{
+    ExitHarness h;
+    h.exit.sessionEnd();
+    EXPECT_TRUE(h.asked.empty());
+    EXPECT_EQ(h.saved, 1);
+    EXPECT_EQ(h.quits, 1);
+    EXPECT_FALSE(h.exit.question().armed());
+    // A close that follows (the window's own close at the end) asks nothing
+    // and does not end twice.
+    h.exit.closeBox();
+    EXPECT_TRUE(h.asked.empty());
+    EXPECT_EQ(h.quits, 1);
+
+    // Failing to save does not hold a session end up.
+    ExitHarness failing;
+    failing.saves = false;
+    failing.exit.sessionEnd();
+    EXPECT_EQ(failing.quits, 1);
+    EXPECT_FALSE(failing.exit.saved());
+}
+
+TEST(SingleInstanceTest, ASecondStartAsksTheFirstToComeForward)
+{
+    FakeLocalMessaging bus;
+    std::ostringstream notices;
+    std::vector<LocalMessage> firstReceived;
+    SingleInstance first(bus, notices);
+    EXPECT_FALSE(first.isAlreadyRunning("Caldrix", [&](const LocalMessage& m) { firstReceived.push_back(m); }));
+    EXPECT_TRUE(first.holdsName());
+
+    SingleInstance second(bus, notices);
+    EXPECT_TRUE(second.isAlreadyRunning("Caldrix", {}));
+    EXPECT_FALSE(second.holdsName());
+    ASSERT_EQ(firstReceived.size(), 1u);
+    EXPECT_EQ(firstReceived[0].message, WindowMessages::BringForward);
+    EXPECT_TRUE(notices.str().empty());
+}
+
+TEST(SingleInstanceTest, NoRuntimeFolderMeansStartingAnyway)
+{
+    FakeLocalMessaging bus;
+    bus.failClaims("no runtime folder");
+    std::ostringstream notices;
+    SingleInstance instance(bus, notices);
+    EXPECT_FALSE(instance.isAlreadyRunning("Caldrix", {}));
+    EXPECT_NE(notices.str().find("no runtime folder"), std::string::npos);
+    EXPECT_TRUE(bus.sent().empty());
+}
+
+} // namespace
+} // namespace cdx
