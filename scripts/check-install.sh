@@ -15,15 +15,16 @@ prefix=$work/moved
 
 fail() { echo "check-install: $*" >&2; exit 1; }
 for f in bin/caldrix bin/caldrix-cpuidle share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg \
-  lib/caldrix/libcaldrix_audio.so include/caldrix/driver.h \
+  lib/caldrix/libcaldrix_audio.so lib/caldrix/libcaldrix_metrics_http.so include/caldrix/driver.h \
   share/caldrix/Help/Index.html lib/caldrix/caldrix-uninstall lib/caldrix/installed-files; do
   [ -e "$prefix/$f" ] || fail "missing $f"
 done
 # The desktop entry names the program where it was installed.
 grep -qxF "Exec=$work/first/bin/caldrix" "$prefix/share/applications/caldrix.desktop" \
   || fail "the desktop entry does not name $work/first/bin/caldrix"
-# Installed stripped, and without the audio stack or the SVG renderer: those
-# load when first needed (the audio library), or not at all.
+# Installed stripped, and without the audio stack, the HTTP server or the SVG
+# renderer: those load when first needed (the audio and metrics libraries), or
+# not at all.
 if grep -qE '^CMAKE_BUILD_TYPE:STRING=(Release|RelWithDebInfo|MinSizeRel)$' "$build_dir/CMakeCache.txt" \
   && readelf -S "$prefix/bin/caldrix" | grep -qF .debug_info; then
   fail "bin/caldrix was installed with its debug symbols"

@@ -82,6 +82,10 @@ sleep 1
 if command -v ss >/dev/null && ss -ltnp 2>/dev/null | grep -q "pid=$caldrix_pid,"; then
   fail "caldrix listens although no metrics address is set: $(ss -ltnp | grep "pid=$caldrix_pid,")"
 fi
+# Nor is the HTTP server loaded: its library comes with the first address.
+if grep -qE 'libQt6Network|libcaldrix_metrics_http' "/proc/$caldrix_pid/maps"; then
+  fail "caldrix loaded the HTTP server although no metrics address is set"
+fi
 kill -TERM "$caldrix_pid"
 wait "$caldrix_pid" || fail "caldrix ended with status $? on SIGTERM"
 grep -q '^"Metrics Address"=""' "$reg" || fail "the metrics address was not saved empty"

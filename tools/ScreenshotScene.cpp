@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "ScreenshotLogs.h"
+#include "logs/LogSnapshots.h"
 #include "platform/qt/QtIconImage.h"
 
 namespace cdx {
@@ -83,10 +85,60 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
     m_settings.fan(Fan::Fan2).nominalRpm = 2250.0;
     m_settings.fan(Fan::Fan3).nominalRpm = 4000.0;
     m_settings.pollInterval = kPollInterval;
+
+    m_logTimer = m_queue.createTimer();
+    m_logs = std::make_unique<ScreenshotLogs>(
+        m_settings, *m_logTimer,
+        [this] {
+            return intervalLogSnapshot({&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel, 451);
+        },
+        [this] { return m_timers.pollingActive(); });
+    m_pages = std::make_unique<VisualLogUpDownPages>(VisualLogUpDownPages::Parts{
+        .settings = m_settings,
+        .window = m_window,
+        .tray = m_tray,
+        .statistics = m_statistics,
+        .readings = m_panel,
+        .intervalLog = m_logs->intervalLog,
+        .maintenance = m_logs->maintenance,
+        .sizes = m_logs->sizes,
+        .resetStatistics = [this] { m_poll.resetStatistics(); },
+        .saveUpDown =
+            [this] {
+                m_logs->upDownLog.writeUpDownLog(upDownReport(m_statistics, m_settings, 451, "."));
+                m_logs->upDownLog.checkUpDownLogFileSize();
+            },
+    });
+    m_settings.fan(Fan::Fan1).alarmEnabled = true;
+    m_settings.temperature(TemperatureSensor::WB1).actions.run = true;
+    m_settings.temperature(TemperatureSensor::WB1).actions.runPath = "/usr/local/bin/fans-full-speed";
+
+    m_settingsPages =
+        new SettingsPages(m_window.pageControl(), {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]},
+                          PageServices{
+                              .settings = m_settings,
+                              .switches = m_window.sensorSwitches(),
+                              .display = [this] { return m_poll.display(); },
+                              .pollIfActive = {},
+                              .setPollInterval = {},
+                              .testSpeaker = {},
+                              .setLogItemsVisible = {},
+                              .runOnStartup = {},
+                              .plus33Changed = {},
+                              .temperatureTextChanged = {},
+                              .switchesChanged = {},
+                              .showMessage = {},
+                              .chooseFile = {},
+                          });
+    m_window.setOnExpanded([this] {
+        m_settingsPages->resetSelectors();
+        m_pages->resetSelectors();
+    });
 }
 
 ScreenshotScene::~ScreenshotScene()
 {
+    m_pages.reset();
     m_listener.attach(nullptr);
 }
 
@@ -101,11 +153,19 @@ void ScreenshotScene::start()
         m_driver.GetLM75TempAsusTX();
     }
     m_window.applySettings();
+    m_pages->load();
     m_window.showStartPage();
     m_poll.setScaleCaption(m_settings.temperatureUnit);
     m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
+    m_settingsPages->refreshSwitches();
+    m_settingsPages->load();
     m_tray.loadSettings();
+    m_pages->load();
+    m_logs->intervalLog.checkLogFileSize();
+    m_logs->warningLog.checkWarningLogFileSize();
+    m_logs->upDownLog.checkUpDownLogFileSize();
+    m_pages->refreshLabels();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval);
     m_window.showCompact();
     m_tray.activate();

@@ -17,10 +17,14 @@
 #include "platform/fake/FakeTimerQueue.h"
 #include "settings/Settings.h"
 #include "ui/MainWindow.h"
+#include "ui/SettingsPages.h"
 #include "ui/TrayIcons.h"
 #include "ui/TrayPollListener.h"
+#include "ui/VisualLogUpDownPages.h"
 
 namespace cdx {
+
+struct ScreenshotLogs;
 
 // The main window and the tray icons over a scripted driver, a recording
 // notification area and virtual time, started the way the program starts:
@@ -44,6 +48,8 @@ public:
     void poll(int count);
 
     MainWindow& window() { return m_window; }
+    VisualLogUpDownPages& pages() { return *m_pages; }
+    SettingsPages& settingsPages() { return *m_settingsPages; }
     TrayIcons& tray() { return m_tray; }
     // What the notification area shows for an icon; null when not shown.
     QImage shownPicture(TrayIcon& icon) const;
@@ -65,6 +71,10 @@ private:
     FakeNotificationArea m_area;
     MainWindow m_window;
     TrayIcons m_tray;
+    std::unique_ptr<Timer> m_logTimer;
+    std::unique_ptr<ScreenshotLogs> m_logs;
+    std::unique_ptr<VisualLogUpDownPages> m_pages;
+    SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
 };
 
 } // namespace cdx

@@ -4,9 +4,11 @@
 // PNG files in FOLDER (default docs/screenshots), without a display: the
 // window runs on Qt's offscreen platform over a scripted driver.
 
+#include <array>
 #include <clocale>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +18,15 @@
 
 #include "IconSheet.h"
 #include "ScreenshotScene.h"
+#include "ui/CompensationPage.h"
+#include "ui/FansPage.h"
+#include "ui/GeneralPage.h"
+#include "ui/LogPage.h"
+#include "ui/SubPageSelector.h"
+#include "ui/TemperaturesPage.h"
 #include "ui/UiResources.h"
+#include "ui/VisualPage.h"
+#include "ui/VoltagesPage.h"
 
 namespace {
 
@@ -29,8 +39,9 @@ constexpr int kPolls = 3;
 void usage(std::ostream& out)
 {
     out << "usage: caldrix_screenshots [FOLDER]\n"
-           "Writes window-compact.png, window-compact-lm75.png, window-expanded.png, the tray icons\n"
-           "tray-*.png and their strip tray-icons.png into FOLDER (default "
+           "Writes window-compact.png, window-compact-lm75.png, window-expanded.png, the settings\n"
+           "pages page-*.png, the tray icons tray-*.png and their strip tray-icons.png into FOLDER\n"
+           "(default "
         << kDefaultFolder << ").\n";
 }
 
@@ -125,6 +136,72 @@ void renderWinbondBoard(PictureFolder& folder)
     folder.save(sheet.strip(), "tray-icons.png");
 }
 
+// Every sub-page of the Visual and Log tabs and the Up's & Downs tab, in the
+// expanded window: page-<tab>-<entry>.png.
+void renderPages(PictureFolder& folder)
+{
+    ScreenshotScene scene(ScreenshotScene::Sensors::Winbond);
+    scene.start();
+    scene.poll(kPolls);
+    cdx::MainWindow& window = scene.window();
+    window.toggleMode();
+    cdx::VisualLogUpDownPages& pages = scene.pages();
+    struct Shot {
+        cdx::MainWindow::Page tab;
+        cdx::SubPageSelector* selector;
+        int entry;
+        const char* name;
+    };
+    const std::vector<Shot> shots{
+        {cdx::MainWindow::Visual, &pages.visualPage().selector(), 0, "page-visual-visual-settings.png"},
+        {cdx::MainWindow::Visual, &pages.visualPage().selector(), 1, "page-visual-names.png"},
+        {cdx::MainWindow::Visual, &pages.visualPage().selector(), 2, "page-visual-tooltip.png"},
+        {cdx::MainWindow::Visual, &pages.visualPage().selector(), 3, "page-visual-system-tray.png"},
+        {cdx::MainWindow::Log, &pages.logPage().selector(), 0, "page-log-log-general.png"},
+        {cdx::MainWindow::Log, &pages.logPage().selector(), 1, "page-log-interval-log.png"},
+        {cdx::MainWindow::UpDown, nullptr, 0, "page-updown.png"},
+    };
+    for (const Shot& shot : shots) {
+        window.pageControl().setCurrentIndex(shot.tab);
+        if (shot.selector != nullptr) {
+            shot.selector->choose(shot.entry);
+        }
+        folder.save(scene.grabWindow(), shot.name);
+    }
+}
+
+// Every entry of the first five settings tabs, as the page control shows it:
+// page-<tab>-<entry number>.png.
+void renderSettingsPages(PictureFolder& folder)
+{
+    ScreenshotScene scene(ScreenshotScene::Sensors::Winbond);
+    scene.start();
+    scene.poll(kPolls);
+    cdx::MainWindow& window = scene.window();
+    window.showExpanded();
+    cdx::SettingsPages& pages = scene.settingsPages();
+    const std::array<std::pair<const char*, cdx::SubPageSelector*>, 5> tabs{{
+        {"general", &pages.general().selector()},
+        {"temperatures", &pages.temperatures().selector()},
+        {"voltages", &pages.voltages().selector()},
+        {"fans", &pages.fans().selector()},
+        {"compensation", nullptr},
+    }};
+    for (std::size_t tab = 0; tab < tabs.size(); ++tab) {
+        window.pageControl().setCurrentIndex(static_cast<int>(tab));
+        cdx::SubPageSelector* selector = tabs[tab].second;
+        const int entries = selector != nullptr ? selector->count() : 1;
+        for (int entry = 0; entry < entries; ++entry) {
+            if (selector != nullptr) {
+                selector->choose(entry);
+            }
+            QApplication::processEvents();
+            const std::string name = "page-" + std::string(tabs[tab].first) + "-" + std::to_string(entry + 1) + ".png";
+            folder.save(window.pageControl().grab().toImage(), name.c_str());
+        }
+    }
+}
+
 void renderLm75Board(PictureFolder& folder)
 {
     ScreenshotScene scene(ScreenshotScene::Sensors::Lm75);
@@ -172,5 +249,7 @@ int main(int argc, char* argv[])
     PictureFolder folder{QDir(path)};
     renderWinbondBoard(folder);
     renderLm75Board(folder);
+    renderPages(folder);
+    renderSettingsPages(folder);
     return folder.failed() ? 1 : 0;
 }

@@ -17,9 +17,14 @@
 #include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
+#include "platform/qt/LazyMetricsServer.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
+#include "sensors/TemperatureText.h"
+#include "ui/GeneralPage.h"
+#include "ui/ReadingsGroups.h"
+#include "ui/SystemInfoPanel.h"
 
 namespace cdx {
 
@@ -33,6 +38,9 @@ std::optional<std::string> environment(const char* name)
     }
     return std::string(value);
 }
+
+// The PC speaker's timer clock, which the tone divisor divides.
+constexpr int kSpeakerClockHz = 1193181;
 
 } // namespace
 
@@ -48,18 +56,18 @@ Application::Libraries Application::bindLibraries()
     return libraries;
 }
 
-std::string Application::audioLibraryPath()
+std::string Application::libraryPath(const char* file)
 {
     const std::string executable = LinuxProgramLocation::runningExecutable();
     const std::string binDirectory = std::filesystem::path(executable).parent_path().string();
-    return DriverLoader::libraryDirectoryFor(binDirectory) + "/" + AudioLibraryFile;
+    return DriverLoader::libraryDirectoryFor(binDirectory) + "/" + file;
 }
 
 Application::Application(Libraries libraries)
     : m_libraries(std::move(libraries)), m_driver(*m_libraries.driver.driver),
       m_store(m_platform.registry, m_platform.location),
-      m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart), m_audio(audioLibraryPath()),
-      m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
+      m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart),
+      m_audio(libraryPath(AudioLibraryFile)), m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
       m_timers(m_platform.timers, m_platform.identity.family(), m_beeper), m_sound(m_settings, m_wave, m_driver),
       m_dialogControl(WarningDialogControl::Parts{m_settings, m_timers.pollTimer(), m_timers.toneTimer(), m_sound,
                                                   [this] {
@@ -108,6 +116,9 @@ Application::Application(Libraries libraries)
                   if (!TraySettings::swapBox(std::as_const(m_settings), tray)) {
                       m_tray.swapBoxClick(tray, false);
                   }
+                  if (m_pages) {
+                      m_pages->refreshTrayBoxes();
+                  }
               },
           .suspendTray =
               [this] {
@@ -131,13 +142,15 @@ Application::Application(Libraries libraries)
       m_metrics(m_settings, m_metricsRecorder,
                 MetricsAdapter({m_settings, m_monitor.constGauges(), m_monitor.panel, m_monitor.statistics,
                                 m_platform.formats.decimalSeparator, [this] { return m_timers.suspended(); },
-                                CALDRIX_VERSION}))
+                                CALDRIX_VERSION}),
+                std::make_unique<LazyMetricsServer>(libraryPath(MetricsLibraryFile)))
 {
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
     m_pollListener.attachCpuIdle(&m_cpuIdle);
     m_trayForDialog = &m_tray;
     placeCpuIdlePage();
+    buildPages();
     m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
     m_lifecycle = std::make_unique<ProgramLifecycle>(ProgramLifecycle::Parts{
@@ -157,15 +170,91 @@ Application::Application(Libraries libraries)
         .otherRequest = [this](const LocalMessage& message) { handleExternalMessage(message); },
     });
     m_lifecycle->bindMenu(m_window.popupMenu());
+    buildSettingsPages();
+}
+
+void Application::buildSettingsPages()
+{
+    m_settingsPages = new SettingsPages(
+        m_window.pageControl(),
+        {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
+        PageServices{
+            .settings = m_settings,
+            .switches = m_window.sensorSwitches(),
+            .display = [this] { return m_monitor.poll.display(); },
+            .pollIfActive = [this] { m_monitor.poll.pollIfActive(); },
+            .setPollInterval = [this](int ms) { m_timers.pollTimer().setInterval(ms); },
+            .testSpeaker =
+                [this](int divisor) {
+                    if (divisor > 0) {
+                        m_beeper.beep(static_cast<unsigned>(kSpeakerClockHz / divisor) & 0xFFFFU, 500);
+                    }
+                },
+            .setLogItemsVisible = [this](bool on) { m_window.popupMenu().setLogItemsVisible(on); },
+            .runOnStartup =
+                [this](bool on) {
+                    return m_runOnStartup.apply(
+                        on, m_window.isVisible() && !m_window.isHidden(),
+                        [this](const std::string& text) { m_platform.messages.showInformation(text); });
+                },
+            .plus33Changed =
+                [this] { m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator); },
+            .temperatureTextChanged =
+                [this] {
+                    // The centre labels of the gauges follow at once; one that
+                    // shows "--" has nothing to restate.
+                    const TemperatureDisplay display = m_monitor.poll.display();
+                    for (std::size_t i = 0; i < m_monitor.gauges.size(); ++i) {
+                        GaugeModel& gauge = m_monitor.gauges[i];
+                        const auto sensor = static_cast<TemperatureSensor>(i);
+                        if (m_settings.temperature(sensor).sensorEnabled && gauge.centerLabel() != "--") {
+                            gauge.setCenterLabel(centreLabel(gauge.position(), display, wholeDegreesFor(sensor)));
+                        }
+                    }
+                },
+            .switchesChanged = {},
+            .showMessage = [this](const std::string& text) { m_platform.messages.showError(text); },
+            .chooseFile = {},
+        });
+    // Show & Expand puts every page's selector back on its first entry.
+    m_window.setOnExpanded([this] {
+        m_settingsPages->resetSelectors();
+        m_pages->resetSelectors();
+        m_cpuIdlePage->resetForExpand();
+    });
+    placeSystemInfoPanel();
 }
 
 Application::~Application()
 {
     shutdown();
     m_pollListener.attachCpuIdle(nullptr);
+    m_pages.reset();
     m_pollListener.attach(nullptr);
     m_alarmWindow.attach(nullptr);
     m_trayForDialog = nullptr;
+}
+
+void Application::buildPages()
+{
+    m_pages = std::make_unique<VisualLogUpDownPages>(VisualLogUpDownPages::Parts{
+        .settings = m_settings,
+        .window = m_window,
+        .tray = m_tray,
+        .statistics = m_monitor.statistics,
+        .readings = m_monitor.panel,
+        .intervalLog = m_logs->intervalLog,
+        .maintenance = m_logs->maintenance,
+        .sizes = m_logs->sizes,
+        .resetStatistics = [this] { m_monitor.poll.resetStatistics(); },
+        .saveUpDown =
+            [this] {
+                m_logs->upDownLog.writeUpDownLog(
+                    upDownReport(m_monitor.statistics, m_settings, m_cpuSpeedMhz, m_platform.formats.decimalSeparator));
+                m_logs->upDownLog.checkUpDownLogFileSize();
+            },
+        .decimalSeparator = m_platform.formats.decimalSeparator,
+    });
 }
 
 void Application::bindTimers()
@@ -187,11 +276,22 @@ void Application::placeCpuIdlePage()
 {
     m_cpuIdlePage =
         new CpuIdlePage(CpuIdlePage::Parts{m_settings, m_cpuIdle, [this] { saveSettings(); }, &m_platform.shell});
-    QWidget& host = m_window.page(MainWindow::CPUIdle);
-    auto* layout = new QVBoxLayout(&host);
+    m_window.pageControl().replacePage(MainWindow::CPUIdle, m_cpuIdlePage);
+}
+
+void Application::placeSystemInfoPanel()
+{
+    GeneralPage& general = m_settingsPages->general();
+    auto* panel = new SystemInfoPanel([this] { return systemInfoFacts(); });
+    auto* layout = new QVBoxLayout(&general.systemInfoPanel());
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_cpuIdlePage);
-    m_window.setOnExpanded([this] { m_cpuIdlePage->resetForExpand(); });
+    layout->addWidget(panel);
+    // Rebuilt each time "System Info" is chosen, before it shows.
+    general.selector().setOnChosen([panel, &general](int index) {
+        if (general.selector().panel(index) == &general.systemInfoPanel()) {
+            panel->setAllSystemInfo();
+        }
+    });
 }
 
 void Application::handleExternalMessage(const LocalMessage& message)
@@ -259,6 +359,10 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_driver.RestartLM78();
     m_monitor.poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
 
+    // The box shows whether the autorun entry exists; when it does, the entry
+    // is written again with the current path, so a moved program keeps
+    // starting from where it now lies.
+    m_settingsPages->general().setRunOnStartup(m_runOnStartup.checkAtStartup());
     m_runOnStartup.checkAtStartup();
     // A first run asks its questions here; "I Don't Agree" ends the program
     // with nothing stored, so that the next start asks again.
@@ -284,15 +388,18 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_logs->intervalLog.checkLogFileSize();
     m_logs->warningLog.checkWarningLogFileSize();
     m_logs->upDownLog.checkUpDownLogFileSize();
+    m_pages->refreshLabels();
 
     // The unit button shows the unit a click switches to; one click shows
     // the unit displayed at the last save.
     m_monitor.poll.setScaleCaption(m_settings.temperatureUnit);
     m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
+    m_settingsPages->refreshSwitches();
 
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
     m_tray.loadSettings();
+    m_pages->load();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval, [this] {
         // Hidden to a tray that does not exist, the window could never be
         // opened again: without a tray host it starts as the small window.
@@ -312,6 +419,7 @@ bool Application::start(const std::function<void()>& removeSplash)
 void Application::applyLoadedSettings()
 {
     m_window.applySettings();
+    m_settingsPages->load();
     m_cpuIdlePage->load();
     m_cpuIdlePage->refreshLabels();
     m_window.showStartPage();

@@ -29,8 +29,10 @@
 #include "settings/SystemInfoText.h"
 #include "ui/CpuIdlePage.h"
 #include "ui/MainWindow.h"
+#include "ui/SettingsPages.h"
 #include "ui/TrayIcons.h"
 #include "ui/TrayPollListener.h"
+#include "ui/VisualLogUpDownPages.h"
 #include "ui/WarningDialog.h"
 
 namespace cdx {
@@ -52,7 +54,8 @@ public:
     static Libraries bindLibraries();
 
     // The audio library in the program's library folder.
-    static std::string audioLibraryPath();
+    // The path of one of the program's own libraries, by its file name.
+    static std::string libraryPath(const char* file);
 
     explicit Application(Libraries libraries);
     ~Application();
@@ -91,7 +94,10 @@ public:
 private:
     void bindTimers();
     void placeCpuIdlePage();
+    void placeSystemInfoPanel();
     void applyLoadedSettings();
+    void buildPages();
+    void buildSettingsPages();
     // Writes the settings; false (after telling the user) when that fails.
     bool saveSettings();
 
@@ -124,6 +130,8 @@ private:
     CpuIdlePage* m_cpuIdlePage = nullptr;
     TrayIcons m_tray;
     MetricsService m_metrics;
+    std::unique_ptr<VisualLogUpDownPages> m_pages;
+    SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
     int m_cpuSpeedMhz = 0;
     bool m_started = false;
     bool m_shutDown = false;

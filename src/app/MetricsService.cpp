@@ -9,13 +9,14 @@
 
 namespace cdx {
 
-MetricsService::MetricsService(Settings& settings, MetricsRecorder& recorder, MetricsAdapter adapter)
-    : m_settings(settings), m_adapter(std::move(adapter)), m_recorder(recorder)
+MetricsService::MetricsService(Settings& settings, MetricsRecorder& recorder, MetricsAdapter adapter,
+                               std::unique_ptr<MetricsServer> server)
+    : m_settings(settings), m_adapter(std::move(adapter)), m_recorder(recorder), m_server(std::move(server))
 {
     // Each scrape builds its text afresh: a scrape between polls sees the
     // state of now, such as polling suspended.
-    m_endpoint.setTextSource([this] { return metricsText(m_adapter.snapshot(m_recorder)); });
-    QObject::connect(&m_endpoint, &MetricsEndpoint::stateChanged, [this] {
+    m_server->setTextSource([this] { return metricsText(m_adapter.snapshot(m_recorder)); });
+    m_server->setStateListener([this] {
         if (m_page != nullptr) {
             showOn(*m_page);
         }
@@ -26,8 +27,8 @@ void MetricsService::applySettings()
 {
     if (m_listeningOn != m_settings.metricsAddress) {
         m_listeningOn = m_settings.metricsAddress;
-        if (!m_endpoint.listenOn(m_settings.metricsAddress)) {
-            std::cerr << "Caldrix: " << m_endpoint.stateText().toStdString() << '\n';
+        if (!m_server->listenOn(m_settings.metricsAddress)) {
+            std::cerr << "Caldrix: " << m_server->stateText().toStdString() << '\n';
         }
     }
     const std::string& path = m_settings.metricsTextfile;
@@ -81,12 +82,13 @@ void MetricsService::attachPage(MetricsPage& page)
     page.setSettings(QString::fromStdString(m_settings.metricsAddress),
                      QString::fromStdString(m_settings.metricsTextfile));
     showOn(page);
-    QObject::connect(&page, &MetricsPage::settingsEdited, &page, [this](const QString& address, const QString& file) {
-        m_settings.metricsAddress = address.trimmed().toStdString();
-        m_settings.metricsTextfile = file.trimmed().toStdString();
-        applySettings();
-    });
-    QObject::connect(&page, &QObject::destroyed, [this, &page] {
+    QObject::connect(&page, &MetricsPage::settingsEdited, m_pageGuard.get(),
+                     [this](const QString& address, const QString& file) {
+                         m_settings.metricsAddress = address.trimmed().toStdString();
+                         m_settings.metricsTextfile = file.trimmed().toStdString();
+                         applySettings();
+                     });
+    QObject::connect(&page, &QObject::destroyed, m_pageGuard.get(), [this, &page] {
         if (m_page == &page) {
             m_page = nullptr;
         }
@@ -95,7 +97,7 @@ void MetricsService::attachPage(MetricsPage& page)
 
 void MetricsService::showOn(MetricsPage& page) const
 {
-    page.setEndpointState(m_endpoint.stateText());
+    page.setEndpointState(m_server->stateText());
     page.setTextfileState(textfileState());
 }
 

@@ -4,12 +4,13 @@
 #include <optional>
 #include <string>
 
+#include <QObject>
 #include <QString>
 
 #include "app/MetricsAdapter.h"
 #include "metrics/MetricsRecorder.h"
 #include "metrics/MetricsTextfile.h"
-#include "platform/qt/MetricsEndpoint.h"
+#include "platform/qt/MetricsServer.h"
 
 namespace cdx {
 
@@ -21,9 +22,8 @@ struct Settings;
 // With both settings empty nothing listens and nothing is written.
 class MetricsService {
 public:
-    MetricsService(Settings& settings, MetricsRecorder& recorder, MetricsAdapter adapter);
-
-    MetricsEndpoint& endpoint() { return m_endpoint; }
+    MetricsService(Settings& settings, MetricsRecorder& recorder, MetricsAdapter adapter,
+                   std::unique_ptr<MetricsServer> server);
 
     // Takes the two settings as they now stand: listens on the address (or
     // stops), writes to the file named (or stops). Unchanged settings keep the
@@ -48,11 +48,14 @@ private:
     Settings& m_settings;
     MetricsAdapter m_adapter;
     MetricsRecorder& m_recorder;
-    MetricsEndpoint m_endpoint;
+    std::unique_ptr<MetricsServer> m_server;
     std::optional<std::string> m_listeningOn;
     std::unique_ptr<MetricsTextfile> m_textfile;
     std::string m_reportedError;
     MetricsPage* m_page = nullptr;
+    // Ends the page's connections to this service when the service goes
+    // first (the window, which owns the page, outlives it).
+    std::unique_ptr<QObject> m_pageGuard = std::make_unique<QObject>();
 };
 
 } // namespace cdx

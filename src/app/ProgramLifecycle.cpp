@@ -128,7 +128,7 @@ FirstRunSequence::StartUp ProgramLifecycle::loadSettings(bool chipDetected)
     FirstRunSequence::StartUp result = FirstRunSequence::startUp(m_parts.store, m_parts.settings, windows, questions,
                                                                  [&] { return driver.GetChipID(); });
     if (!result.error.empty()) {
-        std::cerr << "caldrix: " << result.error << '\n';
+        std::cerr << "Caldrix: " << result.error << '\n';
     }
     return result;
 }
@@ -169,7 +169,7 @@ void ProgramLifecycle::uninstall()
 ExitAnswer ProgramLifecycle::askExitQuestion(const ExitButtonLayout& layout)
 {
     if (unattended()) {
-        std::cerr << "caldrix: Are you sure you want to Exit the Program ? "
+        std::cerr << "Caldrix: Are you sure you want to Exit the Program ? "
                      "(answered Yes: no display)\n";
         return ExitAnswer::Yes;
     }

@@ -33,6 +33,8 @@ public:
 
     UpDownStatistics() = default;
     explicit UpDownStatistics(LabelsChanged onLabelsChanged);
+    // Replaces the handler told of label changes (the statistics page).
+    void setOnLabelsChanged(LabelsChanged handler) { m_onLabelsChanged = std::move(handler); }
 
     // Feeds one value: temperatures in Celsius, voltages in volts, fans in RPM.
     void feed(UpDownReading reading, double value, const TemperatureDisplay& display);

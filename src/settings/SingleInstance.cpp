@@ -19,7 +19,7 @@ bool SingleInstance::isAlreadyRunning(const std::string& title, LocalMessaging::
         return true;
     }
     if (!claim.endpoint) {
-        m_notices << "caldrix: cannot tell whether Caldrix is already running (" << claim.error
+        m_notices << "Caldrix: cannot tell whether Caldrix is already running (" << claim.error
                   << "); starting anyway\n";
         return false;
     }

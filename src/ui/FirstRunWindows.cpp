@@ -20,7 +20,7 @@ FirstRunWindows::FirstRunWindows(bool unattended, std::ostream& notices, QWidget
 void FirstRunWindows::showStartupInfo()
 {
     if (m_unattended) {
-        m_notices << "caldrix: first start without a display: nobody can answer the first-run questions, so Caldrix "
+        m_notices << "Caldrix: first start without a display: nobody can answer the first-run questions, so Caldrix "
                      "starts as if \"I Agree\" and \"OK\" were pressed, with the default settings\n";
         return;
     }
@@ -49,7 +49,7 @@ StartupChoices FirstRunWindows::askStartupSettings(const StartupQuestions& quest
 void FirstRunWindows::showFirstTimeInformation(const std::string& chipText)
 {
     if (m_unattended) {
-        m_notices << "caldrix: " << chipText << '\n';
+        m_notices << "Caldrix: " << chipText << '\n';
         return;
     }
     FirstRunInfoDialog dialog(chipText, m_parent);

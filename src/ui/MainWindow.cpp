@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
@@ -7,7 +8,6 @@
 #include <QMoveEvent>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTabBar>
 #include <QTimer>
 #include <QWindow>
 
@@ -16,6 +16,7 @@
 #include "settings/Settings.h"
 #include "ui/GaugeColumn.h"
 #include "ui/InformationDialog.h"
+#include "ui/PageControl.h"
 #include "ui/ReadingsGroups.h"
 
 namespace cdx {
@@ -27,8 +28,13 @@ namespace {
 constexpr int kFrameWidth = 6;
 constexpr int kFrameHeight = 25;
 
-constexpr Qt::WindowFlags kBorder = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+// A caption with the system menu and the minimise button; no maximise, and
+// no close button (Exit and the system menu's Close end the program).
+constexpr Qt::WindowFlags kBorder =
+    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+
+// Two rows of tabs hold the nine captions at the page control's width.
+constexpr int kTabsPerRow = 5;
 
 constexpr std::array<const char*, MainWindow::PageCount> kPageCaptions{
     "General", "Temperatures", "Voltages", "Fan's", "Compensation", "Visual", "Log", "Up/Down", "CPUIdle"};
@@ -153,17 +159,16 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildPageControl()
 {
-    m_pageControl = new QTabWidget(this);
+    m_pageControl = new PageControl(kTabsPerRow, this);
     m_pageControl->setObjectName("PageControl1");
     m_pageControl->setGeometry(288, 0, 273, 281);
     QFont tabFont("Arial");
     tabFont.setPixelSize(9);
-    m_pageControl->tabBar()->setFont(tabFont);
-    m_pageControl->setUsesScrollButtons(true);
     for (const char* caption : kPageCaptions) {
         auto* page = new QWidget;
         page->setObjectName(QString::fromUtf8(caption) + "Page");
-        m_pageControl->addTab(page, QString::fromUtf8(caption).replace('&', "&&"));
+        const int index = m_pageControl->addPage(page, QString::fromUtf8(caption));
+        m_pageControl->tab(index)->setFont(tabFont);
     }
 }
 

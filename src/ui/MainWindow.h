@@ -4,7 +4,6 @@
 #include <functional>
 #include <memory>
 
-#include <QTabWidget>
 #include <QToolButton>
 #include <QWidget>
 
@@ -12,6 +11,7 @@
 #include "monitor/ReadingsPanel.h"
 #include "monitor/SensorSwitches.h"
 #include "monitor/WindowState.h"
+#include "ui/PageControl.h"
 #include "ui/PopupMenu.h"
 
 namespace cdx {
@@ -94,7 +94,7 @@ public:
     // The menu the tray icons open.
     QMenu* popupQMenu() { return m_popupMenu->menu(); }
     InformationDialog& informationDialog() { return *m_information; }
-    QTabWidget& pageControl() { return *m_pageControl; }
+    PageControl& pageControl() { return *m_pageControl; }
     QWidget& page(Page which) { return *m_pageControl->widget(which); }
     QToolButton& unitButton() { return *m_unitButton; }
     QToolButton& modeButton() { return *m_modeButton; }
@@ -135,7 +135,7 @@ private:
     ReadingsGroups* m_readingsGroups = nullptr;
     QToolButton* m_unitButton = nullptr;
     QToolButton* m_modeButton = nullptr;
-    QTabWidget* m_pageControl = nullptr;
+    PageControl* m_pageControl = nullptr;
     InformationDialog* m_information = nullptr;
     std::unique_ptr<PopupMenu> m_popupMenu;
     std::function<void()> m_onExpanded;

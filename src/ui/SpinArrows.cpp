@@ -30,6 +30,7 @@ SpinArrows::SpinArrows(const QString& objectName, const QString& setting, QWidge
     setObjectName(objectName);
     setAccessibleName(setting);
     setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(sizeHint());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -41,7 +42,7 @@ SpinArrows::SpinArrows(const QString& objectName, const QString& setting, QWidge
 
 QSize SpinArrows::sizeHint() const
 {
-    return {16, 24};
+    return {15, 22};
 }
 
 void SpinArrows::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -103,7 +104,7 @@ TEST_F(MainWindowTest, LayoutNamesAndCaptions)
         EXPECT_NE(child<QLabel>(name), nullptr) << name;
     }
 
-    QTabWidget& pages = window->pageControl();
+    PageControl& pages = window->pageControl();
     QStringList tabs;
     for (int i = 0; i < pages.count(); ++i) {
         tabs << pages.tabText(i);
@@ -111,6 +112,11 @@ TEST_F(MainWindowTest, LayoutNamesAndCaptions)
     EXPECT_EQ(tabs, (QStringList{"General", "Temperatures", "Voltages", "Fan's", "Compensation", "Visual", "Log",
                                  "Up/Down", "CPUIdle"}));
     EXPECT_EQ(&window->page(MainWindow::CPUIdle), pages.widget(8));
+    // Two rows of tabs, none behind scroll arrows; a frame without maximise.
+    EXPECT_EQ(pages.rows().size(), 2U);
+    EXPECT_EQ(pages.tab(4)->font().pixelSize(), 9);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
 }
 
 TEST_F(MainWindowTest, StatesSizesAndWindowKinds)

@@ -1,4 +1,4 @@
-#include "platform/qt/MetricsEndpoint.h"
+#include "platform/qt/metrics/MetricsEndpoint.h"
 
 #include <chrono>
 #include <functional>

@@ -181,7 +181,7 @@ private:
 
     void drop(const std::string& why)
     {
-        m_notices << "caldrix: a message to \"" << m_name << "\" was dropped: " << why << '\n';
+        m_notices << "Caldrix: a message to \"" << m_name << "\" was dropped: " << why << '\n';
     }
 
     std::string m_name;

@@ -53,7 +53,7 @@ void QtMessageBox::showInformation(const std::string& text)
 void QtMessageBox::showWarning(const std::string& text)
 {
     if (headless()) {
-        std::cerr << "caldrix: " << text << '\n';
+        std::cerr << "Caldrix: " << text << '\n';
         return;
     }
     QMessageBox::warning(m_parent, QStringLiteral("Caldrix"), QString::fromStdString(text));

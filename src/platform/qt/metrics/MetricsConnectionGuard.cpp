@@ -1,4 +1,4 @@
-#include "platform/qt/MetricsConnectionGuard.h"
+#include "platform/qt/metrics/MetricsConnectionGuard.h"
 
 #include <QTcpSocket>
 

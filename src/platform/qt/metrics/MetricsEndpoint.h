@@ -5,8 +5,9 @@
 #include <string>
 
 #include <QByteArray>
-#include <QObject>
 #include <QString>
+
+#include "platform/qt/MetricsServer.h"
 
 class QHttpServer;
 class QHttpServerRequest;
@@ -17,36 +18,33 @@ namespace cdx {
 // The /metrics endpoint: Qt's HTTP server in the GUI thread's event loop,
 // answering GET and HEAD of /metrics with the text last set, 404 for any
 // other path and 405 for any other method on it. A request larger than
-// kMaxRequestBytes, or a connection idle for kIdleLimitMs, is dropped.
-class MetricsEndpoint : public QObject {
-    Q_OBJECT
+// kMaxRequestBytes, or a connection idle for kIdleLimitMs, is dropped. Lives
+// in the metrics library, with Qt Network.
+class MetricsEndpoint : public MetricsServer {
 public:
-    explicit MetricsEndpoint(QObject* parent = nullptr);
+    MetricsEndpoint();
     ~MetricsEndpoint() override;
 
-    // Listens on `address` ("host:port", the host an IP address) after
-    // closing what listened before; an empty address only closes. False when
-    // the address is malformed or cannot be bound (see stateText()).
-    bool listenOn(const std::string& address);
-    void close();
+    MetricsEndpoint(const MetricsEndpoint&) = delete;
+    MetricsEndpoint& operator=(const MetricsEndpoint&) = delete;
+
+    // False when the address is malformed or cannot be bound.
+    bool listenOn(const std::string& address) override;
+    void close() override;
 
     bool listening() const { return m_port != 0; }
-    // The port bound, 0 when not listening (useful after binding port 0).
-    quint16 port() const { return m_port; }
-    // "Serving on 127.0.0.1:9464", "Not serving: <reason>" or "Off".
-    const QString& stateText() const { return m_state; }
+    quint16 port() const override { return m_port; }
+    QString stateText() const override { return m_state; }
 
     // The text the next scrape gets.
     void setText(const std::string& text) { m_body = QByteArray::fromStdString(text); }
     // Where each scrape takes its text from instead, so that it is current
     // even while no poll runs (polling suspended).
-    void setTextSource(std::function<std::string()> source) { m_source = std::move(source); }
+    void setTextSource(std::function<std::string()> source) override { m_source = std::move(source); }
+    void setStateListener(std::function<void()> listener) override { m_stateListener = std::move(listener); }
 
     static constexpr qint64 kMaxRequestBytes = 8 * 1024;
     static constexpr int kIdleLimitMs = 10000;
-
-signals:
-    void stateChanged();
 
 private:
     void answer(const QHttpServerRequest& request, QHttpServerResponder&& responder);
@@ -57,6 +55,7 @@ private:
     QString m_state;
     QByteArray m_body;
     std::function<std::string()> m_source;
+    std::function<void()> m_stateListener;
 };
 
 } // namespace cdx

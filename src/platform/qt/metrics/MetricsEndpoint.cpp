@@ -1,4 +1,4 @@
-#include "platform/qt/MetricsEndpoint.h"
+#include "platform/qt/metrics/MetricsEndpoint.h"
 
 #include <utility>
 #include <variant>
@@ -12,7 +12,7 @@
 
 #include "metrics/MetricsAddress.h"
 #include "metrics/MetricsText.h"
-#include "platform/qt/MetricsConnectionGuard.h"
+#include "platform/qt/metrics/MetricsConnectionGuard.h"
 
 namespace cdx {
 namespace {
@@ -39,7 +39,7 @@ using Status = QHttpServerResponder::StatusCode;
 
 } // namespace
 
-MetricsEndpoint::MetricsEndpoint(QObject* parent) : QObject(parent), m_state(QStringLiteral("Off"))
+MetricsEndpoint::MetricsEndpoint() : m_state(QStringLiteral("Off"))
 {
 }
 
@@ -49,7 +49,9 @@ void MetricsEndpoint::setState(QString state)
 {
     if (state != m_state) {
         m_state = std::move(state);
-        emit stateChanged();
+        if (m_stateListener) {
+            m_stateListener();
+        }
     }
 }
 

@@ -1,0 +1,149 @@
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "platform/fake/FakeProgramLocation.h"
+#include "platform/linux/FileRegistry.h"
+#include "platform/linux/LinuxProgramLocation.h"
+#include "platform/linux/XdgAutostartEntry.h"
+#include "settings/SettingsSchema.h"
+#include "settings/SettingsStore.h"
+#include "ui/SpinArrows.h"
+
+namespace cdx {
+namespace {
+
+// The program's own folders, all inside one temporary home.
+class TemporaryHome {
+public:
+    TemporaryHome()
+    {
+        const QByteArray home = m_folder.path().toUtf8();
+        qputenv("HOME", home);
+        qputenv("XDG_CONFIG_HOME", home + "/config");
+        qputenv("XDG_DATA_HOME", home + "/data");
+        qputenv("XDG_RUNTIME_DIR", home);
+        qputenv("CALDRIX_DRIVER", "sim");
+    }
+
+    bool valid() const { return m_folder.isValid(); }
+    std::string settingsFolder() const { return m_folder.filePath("config/caldrix").toStdString(); }
+    std::string settingsFile() const { return settingsFolder() + "/HKEY_CURRENT_USER.reg"; }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+QWidget* mainWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == "Form1") {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The line a saved row's DWORD value stands on.
+std::string dwordLine(int position, unsigned value)
+{
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08x", value);
+    return "\"" + std::string(settingRow(position).writtenName()) + "\"=dword:" + digits;
+}
+
+constexpr int kIntervalRow = 35;
+constexpr int kExitQuestionRow = 77;
+
+TEST(SettingsPersistenceTest, ASettingChangedOnAPageIsSavedAtExitAndShownAtTheNextStart)
+{
+    TemporaryHome home;
+    ASSERT_TRUE(home.valid());
+    {
+        // A user who has run the program before: every setting is stored.
+        FileRegistry registry(home.settingsFolder());
+        FakeProgramLocation location(home.settingsFolder());
+        Settings defaults;
+        SettingsStore(registry, location).writeRegistry(defaults, 0, 0);
+    }
+    ASSERT_NE(readFile(home.settingsFile()).find(dwordLine(kIntervalRow, 5000)), std::string::npos);
+
+    {
+        Application program(Application::bindLibraries());
+        program.start();
+        QWidget* window = mainWindow();
+        ASSERT_NE(window, nullptr);
+        auto* interval = window->findChild<SpinArrows*>("GenTabIntervalSpinButton");
+        auto* exitQuestion = window->findChild<QCheckBox*>("GenTabEnableExitQCheckBox");
+        ASSERT_NE(interval, nullptr);
+        ASSERT_NE(exitQuestion, nullptr);
+        interval->downButton().click();
+        exitQuestion->click();
+        EXPECT_EQ(window->findChild<QLabel*>("GenTabIntervalLabel")->text(), "Check at Intervals of 4 seconds");
+        program.shutdown();
+    }
+    const std::string saved = readFile(home.settingsFile());
+    EXPECT_NE(saved.find(dwordLine(kIntervalRow, 4000)), std::string::npos) << saved;
+    EXPECT_NE(saved.find(dwordLine(kExitQuestionRow, 0)), std::string::npos) << saved;
+
+    {
+        Application program(Application::bindLibraries());
+        program.start();
+        QWidget* window = mainWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->findChild<QLabel*>("GenTabIntervalLabel")->text(), "Check at Intervals of 4 seconds");
+        EXPECT_FALSE(window->findChild<QCheckBox*>("GenTabEnableExitQCheckBox")->isChecked());
+        program.shutdown();
+    }
+}
+
+TEST(SettingsPersistenceTest, AnExistingAutorunEntryIsRewrittenWithTheProgramsCurrentPathAtStartUp)
+{
+    TemporaryHome home;
+    ASSERT_TRUE(home.valid());
+    {
+        FileRegistry registry(home.settingsFolder());
+        FakeProgramLocation location(home.settingsFolder());
+        Settings defaults;
+        SettingsStore(registry, location).writeRegistry(defaults, 0, 0);
+        // Left by a copy of the program that has since been moved.
+        registry.openKey(RootKey::LocalMachine, kRunKeyPath, true)->writeString(kRunValueName, "/old/place/caldrix");
+    }
+    {
+        Application program(Application::bindLibraries());
+        program.start();
+        QWidget* window = mainWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->findChild<QCheckBox*>("GenTabRunOnStartupCheckBox")->isChecked());
+        program.shutdown();
+    }
+    FileRegistry registry(home.settingsFolder());
+    const auto key = registry.openKey(RootKey::LocalMachine, kRunKeyPath, false);
+    ASSERT_NE(key, nullptr);
+    const auto value = key->readValue(kRunValueName);
+    ASSERT_TRUE(value.has_value());
+    const std::string current = LinuxProgramLocation::runningExecutable();
+    EXPECT_EQ(value->text, current);
+    // The desktop starts the same path at login.
+    const std::string entry = readFile(XdgAutostartEntry::defaultDirectory() + "/caldrix.desktop");
+    EXPECT_NE(entry.find(current), std::string::npos) << entry;
+}
+
+} // namespace
+} // namespace cdx
