@@ -14,7 +14,7 @@ mv "$work/first" "$work/moved"
 prefix=$work/moved
 
 fail() { echo "check-install: $*" >&2; exit 1; }
-for f in bin/caldrix share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg \
+for f in bin/caldrix bin/caldrix-cpuidle share/applications/caldrix.desktop share/icons/hicolor/scalable/apps/caldrix.svg \
   lib/caldrix/libcaldrix_audio.so lib/caldrix/libcaldrix_metrics_http.so include/caldrix/driver.h \
   share/caldrix/Help/Index.html lib/caldrix/caldrix-uninstall lib/caldrix/installed-files; do
   [ -e "$prefix/$f" ] || fail "missing $f"

@@ -9,9 +9,12 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSystemTrayIcon>
+#include <QVBoxLayout>
 
 #include "logs/LogSnapshots.h"
+#include "monitor/ExternalRequests.h"
 #include "monitor/TraySettings.h"
+#include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/DriverLoader.h"
 #include "platform/qt/LazyMetricsServer.h"
@@ -21,6 +24,7 @@
 #include "sensors/TemperatureText.h"
 #include "ui/GeneralPage.h"
 #include "ui/ReadingsGroups.h"
+#include "ui/SystemInfoPanel.h"
 
 namespace cdx {
 
@@ -82,6 +86,9 @@ Application::Application(Libraries libraries)
                                     [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
       m_alarms(m_settings, m_alarmTexts, m_actions), m_countedAlarms(m_alarms, m_metricsRecorder),
       m_monitor(m_platform, m_settings, m_driver, m_timers, m_countedAlarms, m_pollListener),
+      m_cpuIdle(CpuIdleLauncher::Parts{m_settings, m_monitor.constGauges(), m_platform.registry, m_platform.shell,
+                                       m_platform.messaging, m_platform.clock, m_platform.formats,
+                                       [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
       m_window(MainWindow::Parts{
           .settings = m_settings,
           .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
@@ -140,7 +147,9 @@ Application::Application(Libraries libraries)
 {
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
+    m_pollListener.attachCpuIdle(&m_cpuIdle);
     m_trayForDialog = &m_tray;
+    placeCpuIdlePage();
     buildPages();
     m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
@@ -158,6 +167,7 @@ Application::Application(Libraries libraries)
                 m_timers.suspend();
                 m_sound.playWave("");
             },
+        .otherRequest = [this](const LocalMessage& message) { handleExternalMessage(message); },
     });
     m_lifecycle->bindMenu(m_window.popupMenu());
     buildSettingsPages();
@@ -222,12 +232,15 @@ void Application::buildSettingsPages()
     m_window.setOnExpanded([this] {
         m_settingsPages->resetSelectors();
         m_pages->resetSelectors();
+        m_cpuIdlePage->resetForExpand();
     });
+    placeSystemInfoPanel();
 }
 
 Application::~Application()
 {
     shutdown();
+    m_pollListener.attachCpuIdle(nullptr);
     m_pages.reset();
     m_pollListener.attach(nullptr);
     m_alarmWindow.attach(nullptr);
@@ -269,6 +282,64 @@ void Application::bindTimers()
     handlers.stopSound = [this] { m_sound.stopSound(); };
     handlers.speakerDivisor = [this] { return m_settings.pcSpeakerDivisor; };
     m_timers.setHandlers(handlers);
+}
+
+void Application::placeCpuIdlePage()
+{
+    m_cpuIdlePage =
+        new CpuIdlePage(CpuIdlePage::Parts{m_settings, m_cpuIdle, [this] { saveSettings(); }, &m_platform.shell});
+    m_window.pageControl().replacePage(MainWindow::CPUIdle, m_cpuIdlePage);
+}
+
+void Application::placeSystemInfoPanel()
+{
+    GeneralPage& general = m_settingsPages->general();
+    auto* panel = new SystemInfoPanel([this] { return systemInfoFacts(); });
+    auto* layout = new QVBoxLayout(&general.systemInfoPanel());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panel);
+    // Rebuilt each time "System Info" is chosen, before it shows.
+    general.selector().setOnChosen([panel, &general](int index) {
+        if (general.selector().panel(index) == &general.systemInfoPanel()) {
+            panel->setAllSystemInfo();
+        }
+    });
+}
+
+void Application::handleExternalMessage(const LocalMessage& message)
+{
+    const ExternalRequests requests{
+        [this] {
+            m_window.showCompact();
+            m_window.raise();
+            m_window.activateWindow();
+        },
+        [this] {
+            m_window.showExpanded();
+            m_window.raise();
+            m_window.activateWindow();
+        },
+        [this] { m_cpuIdle.reportTemperature(); },
+    };
+    // Requests before the window is ready, and other numbers, are ignored.
+    if (m_started) {
+        requests.handle(message);
+    }
+}
+
+SystemInfoFacts Application::systemInfoFacts()
+{
+    SystemInfo& systemInfo = *m_libraries.systemInfo.systemInfo;
+    SystemInfoFacts facts;
+    facts.cpuMhz = m_cpuSpeedMhz;
+    facts.userName = systemInfo.GetCurrentUserName();
+    facts.memoryUse = systemInfo.MemoryUse();
+    facts.totalPhysicalMemory = systemInfo.TotalPhysicalMemory();
+    facts.availablePhysicalMemory = systemInfo.AvailablePhysicalMemory();
+    facts.executablePath = m_platform.location.executablePath();
+    facts.cpuIdlePath = m_cpuIdle.checkForCpuIdleInRegistry(true);
+    facts.chipId = m_driver.GetChipID();
+    return facts;
 }
 
 bool Application::start(const std::function<void()>& removeSplash)
@@ -318,6 +389,8 @@ bool Application::start(const std::function<void()>& removeSplash)
     if (m_settings.temperature(TemperatureSensor::LM75).sensorEnabled) {
         m_driver.GetLM75TempAsusTX();
     }
+    // Not installed: its options go off before the pages show them.
+    m_cpuIdle.checkForCpuIdleInRegistry(false);
     applyLoadedSettings();
     m_metrics.applySettings();
 
@@ -359,6 +432,8 @@ void Application::applyLoadedSettings()
 {
     m_window.applySettings();
     m_settingsPages->load();
+    m_cpuIdlePage->load();
+    m_cpuIdlePage->refreshLabels();
     m_window.showStartPage();
 }
 

@@ -15,6 +15,7 @@
 #include "app/PlatformServices.h"
 #include "app/ProgramLifecycle.h"
 #include "app/WindowAlarmAdapter.h"
+#include "monitor/CpuIdleLauncher.h"
 #include "monitor/MonitorTimers.h"
 #include "platform/linux/SensorDriverBinding.h"
 #include "platform/linux/SystemInfoBinding.h"
@@ -25,6 +26,8 @@
 #include "settings/RunOnStartup.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
+#include "settings/SystemInfoText.h"
+#include "ui/CpuIdlePage.h"
 #include "ui/MainWindow.h"
 #include "ui/SettingsPages.h"
 #include "ui/TrayIcons.h"
@@ -82,8 +85,16 @@ public:
     // The sensor driver in use, for the About box and the system information.
     const SensorDriverBinding& driverInUse() const { return m_libraries.driver; }
 
+    // A message another program of the user sent to Caldrix's endpoint.
+    void handleExternalMessage(const LocalMessage& message);
+
+    // The figures of the System Info panel, as they are now.
+    SystemInfoFacts systemInfoFacts();
+
 private:
     void bindTimers();
+    void placeCpuIdlePage();
+    void placeSystemInfoPanel();
     void applyLoadedSettings();
     void buildPages();
     void buildSettingsPages();
@@ -114,7 +125,9 @@ private:
     CountingAlarmChecks m_countedAlarms;
     TrayPollListener m_pollListener;
     MonitorStack m_monitor;
+    CpuIdleLauncher m_cpuIdle;
     MainWindow m_window;
+    CpuIdlePage* m_cpuIdlePage = nullptr;
     TrayIcons m_tray;
     MetricsService m_metrics;
     std::unique_ptr<VisualLogUpDownPages> m_pages;

@@ -3,12 +3,14 @@
 #include <iostream>
 
 #include "platform/linux/LinuxRegionalFormats.h"
+#include "platform/qt/QtReadWatch.h"
 
 namespace cdx {
 
 PlatformServices::PlatformServices()
     : location(LinuxProgramLocation::runningExecutable(), directories.dataHome() + "/caldrix"),
       registry(directories.configHome() + "/caldrix"), formats(LinuxRegionalFormats().formats()),
+      messaging(UnixLocalMessaging::defaultDirectory(), std::cerr, qtReadWatch),
       trash(FreedesktopTrash::homeTrashDirectory(), clock), autostart(XdgAutostartEntry::defaultDirectory()),
       notificationArea(std::cerr)
 {

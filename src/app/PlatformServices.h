@@ -10,6 +10,7 @@
 #include "platform/linux/LinuxPlatformIdentity.h"
 #include "platform/linux/LinuxProgramLocation.h"
 #include "platform/linux/LinuxShell.h"
+#include "platform/linux/UnixLocalMessaging.h"
 #include "platform/linux/XdgAutostartEntry.h"
 #include "platform/linux/XdgDirectories.h"
 #include "platform/qt/QtMessageBox.h"
@@ -30,6 +31,9 @@ struct PlatformServices {
     RegionalFormats formats;
     LinuxPlatformIdentity identity;
     LinuxShell shell;
+    // The user's local message bus: the single-instance name, the requests
+    // of other programs, CPU Idle.
+    UnixLocalMessaging messaging;
     FreedesktopTrash trash;
     LinuxFileLockProbe locks;
     XdgAutostartEntry autostart;

@@ -85,6 +85,9 @@ bool ProgramLifecycle::anotherInstanceRuns()
 void ProgramLifecycle::received(const LocalMessage& message)
 {
     if (message.message != WindowMessages::BringForward) {
+        if (m_parts.otherRequest) {
+            m_parts.otherRequest(message);
+        }
         return;
     }
     MainWindow& window = m_parts.window;

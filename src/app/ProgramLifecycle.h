@@ -40,6 +40,8 @@ public:
         // The program ends without saving (after an uninstall): polling and
         // the log timer stop at once, the close saves nothing.
         std::function<void()> endWithoutSaving;
+        // Any other request another program sends to this instance.
+        std::function<void(const LocalMessage&)> otherRequest;
     };
 
     explicit ProgramLifecycle(Parts parts);

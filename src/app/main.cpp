@@ -1,5 +1,6 @@
 #include <clocale>
 #include <csignal>
+#include <iostream>
 #include <memory>
 
 #include <QApplication>
@@ -8,14 +9,26 @@
 #include <QTimer>
 
 #include "app/Application.h"
+#include "platform/ExternalMessages.h"
 #include "platform/linux/StartTrace.h"
+#include "platform/linux/UnixLocalMessaging.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/UnixSignalWatcher.h"
+#include "settings/CommandLine.h"
 #include "ui/SplashWindow.h"
 #include "ui/UiResources.h"
 
 int main(int argc, char* argv[])
 {
+    // "--show" and "--show-expanded" ask a running Caldrix to come forward;
+    // when none answers, this one starts.
+    if (const auto request = cdx::CommandLine::parse(argc, argv).message()) {
+        cdx::UnixLocalMessaging bus(cdx::UnixLocalMessaging::defaultDirectory(), std::cerr);
+        if (bus.send(std::string(cdx::ExternalMessages::CaldrixEndpoint), {*request, 0, 0})) {
+            return 0;
+        }
+    }
+
     // A write past the user's file-size limit fails with EFBIG and is
     // reported like a full disk, instead of ending the program unsaved.
     std::signal(SIGXFSZ, SIG_IGN);

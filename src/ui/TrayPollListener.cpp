@@ -1,5 +1,6 @@
 #include "ui/TrayPollListener.h"
 
+#include "monitor/CpuIdleLauncher.h"
 #include "ui/TrayIcons.h"
 
 namespace cdx {
@@ -8,6 +9,25 @@ void TrayPollListener::createIcon()
 {
     if (m_icons != nullptr) {
         m_icons->createIcon();
+    }
+}
+
+bool TrayPollListener::cpuIdleLaunched() const
+{
+    return m_cpuIdle != nullptr && m_cpuIdle->triggered();
+}
+
+void TrayPollListener::checkCpuIdleLaunch()
+{
+    if (m_cpuIdle != nullptr) {
+        m_cpuIdle->checkCpuIdleLaunch();
+    }
+}
+
+void TrayPollListener::checkCpuIdleClose()
+{
+    if (m_cpuIdle != nullptr) {
+        m_cpuIdle->checkCpuIdleClose();
     }
 }
 

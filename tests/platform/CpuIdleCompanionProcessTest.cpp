@@ -1,0 +1,199 @@
+// The CPU Idle program as Caldrix meets it: a separate process reached
+// through the user's real message sockets. This test process plays Caldrix.
+#ifdef CALDRIX_CPUIDLE_PROGRAM
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "TemporaryDirectory.h"
+#include "platform/ExternalMessages.h"
+#include "platform/linux/UnixLocalMessaging.h"
+
+namespace cdx {
+namespace {
+
+using namespace std::chrono_literals;
+
+class CpuIdleCompanionProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(::mkdir(runtime().c_str(), 0700), 0);
+        std::filesystem::create_directories(m_dir.path() + "/cpufreq/policy0");
+        write(m_dir.path() + "/cpufreq/policy0/scaling_max_freq", "3400000\n");
+        write(m_dir.path() + "/cpufreq/policy0/cpuinfo_min_freq", "800000\n");
+        auto claim = m_bus.claim("Caldrix", [this](const LocalMessage& m) { m_received.push_back(m); });
+        ASSERT_TRUE(claim.endpoint) << claim.error;
+        m_caldrix = std::move(claim.endpoint);
+    }
+    void TearDown() override
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+    std::string runtime() const { return m_dir.path() + "/run"; }
+    static void write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+    static std::string read(const std::string& path)
+    {
+        std::ifstream in(path);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::string limit() const { return read(m_dir.path() + "/cpufreq/policy0/scaling_max_freq"); }
+    std::string output() const { return read(m_dir.path() + "/stdout"); }
+    std::string notices() const { return read(m_dir.path() + "/stderr"); }
+
+    void startCompanion()
+    {
+        m_received.clear();
+        // Emptied here, so that nothing of an earlier run is read as this one's.
+        write(m_dir.path() + "/stdout", "");
+        write(m_dir.path() + "/stderr", "");
+        m_pid = ::fork();
+        ASSERT_GE(m_pid, 0);
+        if (m_pid == 0) {
+            ::setenv("XDG_RUNTIME_DIR", runtime().c_str(), 1);
+            ::setenv("HOME", m_dir.path().c_str(), 1);
+            ::setenv("XDG_CONFIG_HOME", (m_dir.path() + "/config").c_str(), 1);
+            ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            ::setenv("CALDRIX_CPUFREQ_ROOT", (m_dir.path() + "/cpufreq").c_str(), 1);
+            const int out = ::open((m_dir.path() + "/stdout").c_str(), O_WRONLY | O_APPEND);
+            const int err = ::open((m_dir.path() + "/stderr").c_str(), O_WRONLY | O_APPEND);
+            ::dup2(out, 1);
+            ::dup2(err, 2);
+            ::execl(CALDRIX_CPUIDLE_PROGRAM, CALDRIX_CPUIDLE_PROGRAM, static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+    }
+
+    // Waits up to 30 s (a loaded machine starts a toolkit program slowly),
+    // handing Caldrix's messages over meanwhile.
+    bool waitFor(const std::function<bool()>& condition)
+    {
+        for (auto end = std::chrono::steady_clock::now() + 30s; std::chrono::steady_clock::now() < end;) {
+            if (m_caldrix) {
+                m_caldrix->receivePending();
+            }
+            if (condition()) {
+                return true;
+            }
+            std::this_thread::sleep_for(50ms);
+        }
+        return false;
+    }
+    bool askedForTheTemperature() const
+    {
+        for (const auto& m : m_received) {
+            if (m.message == ExternalMessages::ReportTemperature) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // The exit status once the companion has ended, -1 while it runs.
+    int exitStatus()
+    {
+        int status = 0;
+        if (::waitpid(m_pid, &status, WNOHANG) != m_pid) {
+            return -1;
+        }
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    bool sendRaw(const std::string& bytes)
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string path = runtime() + "/caldrix/CPUIdle";
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        const int fd = ::socket(AF_UNIX, SOCK_DGRAM, 0);
+        const ssize_t sent =
+            ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        ::close(fd);
+        return sent == static_cast<ssize_t>(bytes.size());
+    }
+
+    test::TemporaryDirectory m_dir;
+    std::ostringstream m_busNotices;
+    UnixLocalMessaging m_bus{runtime() + "/caldrix", m_busNotices};
+    std::unique_ptr<LocalEndpoint> m_caldrix;
+    std::vector<LocalMessage> m_received;
+    pid_t m_pid = -1;
+};
+
+TEST_F(CpuIdleCompanionProcessTest, TalksWithCaldrixDropsStrangersAndEndsOnTheCloseMessageRestoringTheClock)
+{
+    startCompanion();
+    ASSERT_TRUE(waitFor([this] { return askedForTheTemperature(); })) << notices();
+    EXPECT_EQ(limit(), "800000\n");
+
+    ASSERT_TRUE(m_bus.send("CPUIdle", {ExternalMessages::TemperatureReport, 2, 38}));
+    EXPECT_TRUE(waitFor([this] { return output().find("WB2: 38 °C") != std::string::npos; })) << output();
+
+    // A malformed datagram and a message no program of this pair sends.
+    ASSERT_TRUE(sendRaw("hello"));
+    ASSERT_TRUE(m_bus.send("CPUIdle", {0x1234, 0, 0}));
+    EXPECT_TRUE(waitFor([this] {
+        return notices().find("was dropped") != std::string::npos &&
+               notices().find("message 4660 was ignored") != std::string::npos;
+    })) << notices();
+    EXPECT_EQ(exitStatus(), -1) << "still running";
+
+    ASSERT_TRUE(m_bus.send("CPUIdle", {ExternalMessages::Close, 0, 0}));
+    m_bus.send("CPUIdle", {ExternalMessages::App, 0, 0});
+    int status = -1;
+    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(limit(), "3400000\n");
+    EXPECT_FALSE(m_bus.send("CPUIdle", {ExternalMessages::Probe, 0, 0})) << "its endpoint is gone";
+}
+
+TEST_F(CpuIdleCompanionProcessTest, EndsWhenCaldrixIsGoneOrOnSigtermAndRepairsAKilledRun)
+{
+    startCompanion();
+    ASSERT_TRUE(waitFor([this] { return askedForTheTemperature(); })) << notices();
+    m_caldrix.reset(); // Caldrix crashed
+    int status = -1;
+    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(limit(), "3400000\n");
+
+    // Killed outright, it cannot restore; its next start does.
+    startCompanion();
+    ASSERT_TRUE(waitFor([this] { return limit() == "800000\n"; }));
+    ::kill(m_pid, SIGKILL);
+    ASSERT_TRUE(waitFor([&] { return exitStatus() != -1; }));
+    EXPECT_EQ(limit(), "800000\n");
+
+    startCompanion();
+    ASSERT_TRUE(waitFor([this] { return notices().find("limited to 800 MHz") != std::string::npos; })) << notices();
+    ::kill(m_pid, SIGTERM);
+    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(limit(), "3400000\n");
+}
+
+} // namespace
+} // namespace cdx
+
+#endif
