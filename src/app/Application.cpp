@@ -24,6 +24,7 @@
 #include "sensors/TemperatureText.h"
 #include "ui/GeneralPage.h"
 #include "ui/ReadingsGroups.h"
+#include "ui/SubPageSelector.h"
 #include "ui/SystemInfoPanel.h"
 
 namespace cdx {
@@ -63,8 +64,9 @@ std::string Application::libraryPath(const char* file)
     return DriverLoader::libraryDirectoryFor(binDirectory) + "/" + file;
 }
 
-Application::Application(Libraries libraries)
+Application::Application(Libraries libraries, const std::string& programFile)
     : m_libraries(std::move(libraries)), m_driver(*m_libraries.driver.driver),
+      m_platform(programFile.empty() ? LinuxProgramLocation::runningExecutable() : programFile),
       m_store(m_platform.registry, m_platform.location),
       m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart),
       m_audio(libraryPath(AudioLibraryFile)), m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),

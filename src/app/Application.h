@@ -57,7 +57,9 @@ public:
     // The path of one of the program's own libraries, by its file name.
     static std::string libraryPath(const char* file);
 
-    explicit Application(Libraries libraries);
+    // programFile: where the program counts itself as lying (its logs go
+    // beside it when that folder is writable); empty: the running executable.
+    explicit Application(Libraries libraries, const std::string& programFile = {});
     ~Application();
 
     Application(const Application&) = delete;

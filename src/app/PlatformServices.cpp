@@ -7,9 +7,9 @@
 
 namespace cdx {
 
-PlatformServices::PlatformServices()
-    : location(LinuxProgramLocation::runningExecutable(), directories.dataHome() + "/caldrix"),
-      registry(directories.configHome() + "/caldrix"), formats(LinuxRegionalFormats().formats()),
+PlatformServices::PlatformServices(const std::string& programFile)
+    : location(programFile, directories.dataHome() + "/caldrix"), registry(directories.configHome() + "/caldrix"),
+      formats(LinuxRegionalFormats().formats()),
       messaging(UnixLocalMessaging::defaultDirectory(), std::cerr, qtReadWatch),
       trash(FreedesktopTrash::homeTrashDirectory(), clock), autostart(XdgAutostartEntry::defaultDirectory()),
       notificationArea(std::cerr)

@@ -22,7 +22,8 @@ namespace cdx {
 // The Linux and Qt implementations of every platform service the program
 // uses, made once at start and shared by reference.
 struct PlatformServices {
-    PlatformServices();
+    // programFile: the program's own path, which places its logs.
+    explicit PlatformServices(const std::string& programFile);
 
     XdgDirectories directories;
     LinuxClock clock;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -37,7 +38,10 @@ public:
         qputenv("CALDRIX_DRIVER", "sim");
     }
 
-    bool valid() const { return m_folder.isValid(); }
+    bool valid() const { return m_folder.isValid() && QDir(m_folder.path()).mkpath("bin"); }
+    // Where the program under test counts itself as lying: its logs go there,
+    // not beside the test program.
+    std::string programFile() const { return m_folder.filePath("bin/caldrix").toStdString(); }
     std::string settingsFolder() const { return m_folder.filePath("config/caldrix").toStdString(); }
     std::string settingsFile() const { return settingsFolder() + "/HKEY_CURRENT_USER.reg"; }
 
@@ -88,7 +92,7 @@ TEST(SettingsPersistenceTest, ASettingChangedOnAPageIsSavedAtExitAndShownAtTheNe
     ASSERT_NE(readFile(home.settingsFile()).find(dwordLine(kIntervalRow, 5000)), std::string::npos);
 
     {
-        Application program(Application::bindLibraries());
+        Application program(Application::bindLibraries(), home.programFile());
         program.start();
         QWidget* window = mainWindow();
         ASSERT_NE(window, nullptr);
@@ -106,7 +110,7 @@ TEST(SettingsPersistenceTest, ASettingChangedOnAPageIsSavedAtExitAndShownAtTheNe
     EXPECT_NE(saved.find(dwordLine(kExitQuestionRow, 0)), std::string::npos) << saved;
 
     {
-        Application program(Application::bindLibraries());
+        Application program(Application::bindLibraries(), home.programFile());
         program.start();
         QWidget* window = mainWindow();
         ASSERT_NE(window, nullptr);
@@ -120,7 +124,7 @@ TEST(SettingsPersistenceTest, ANameTypedOnTheNamesPageReachesTheFirstTabsAtOnce)
 {
     TemporaryHome home;
     ASSERT_TRUE(home.valid());
-    Application program(Application::bindLibraries());
+    Application program(Application::bindLibraries(), home.programFile());
     program.start();
     QWidget* window = mainWindow();
     ASSERT_NE(window, nullptr);
@@ -156,7 +160,7 @@ TEST(SettingsPersistenceTest, AnExistingAutorunEntryIsRewrittenWithTheProgramsCu
         registry.openKey(RootKey::LocalMachine, kRunKeyPath, true)->writeString(kRunValueName, "/old/place/caldrix");
     }
     {
-        Application program(Application::bindLibraries());
+        Application program(Application::bindLibraries(), home.programFile());
         program.start();
         QWidget* window = mainWindow();
         ASSERT_NE(window, nullptr);
@@ -168,7 +172,7 @@ TEST(SettingsPersistenceTest, AnExistingAutorunEntryIsRewrittenWithTheProgramsCu
     ASSERT_NE(key, nullptr);
     const auto value = key->readValue(kRunValueName);
     ASSERT_TRUE(value.has_value());
-    const std::string current = LinuxProgramLocation::runningExecutable();
+    const std::string current = home.programFile();
     EXPECT_EQ(value->text, current);
     // The desktop starts the same path at login.
     const std::string entry = readFile(XdgAutostartEntry::defaultDirectory() + "/caldrix.desktop");
