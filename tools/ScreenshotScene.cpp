@@ -93,8 +93,10 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
             return intervalLogSnapshot({&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel, 451);
         },
         [this] { return m_timers.pollingActive(); });
+    m_window.attachNames(m_names);
     m_pages = std::make_unique<VisualLogUpDownPages>(VisualLogUpDownPages::Parts{
         .settings = m_settings,
+        .names = m_names,
         .window = m_window,
         .tray = m_tray,
         .statistics = m_statistics,

@@ -73,6 +73,7 @@ private:
     TrayIcons m_tray;
     std::unique_ptr<Timer> m_logTimer;
     std::unique_ptr<ScreenshotLogs> m_logs;
+    SensorNames m_names{m_settings};
     std::unique_ptr<VisualLogUpDownPages> m_pages;
     SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
 };

@@ -25,6 +25,8 @@
 #include "ui/GeneralPage.h"
 #include "ui/ReadingsGroups.h"
 #include "ui/SubPageSelector.h"
+#include "ui/LogPage.h"
+#include "ui/MetricsPage.h"
 #include "ui/SystemInfoPanel.h"
 
 namespace cdx {
@@ -91,7 +93,7 @@ Application::Application(Libraries libraries, const std::string& programFile)
       m_cpuIdle(CpuIdleLauncher::Parts{m_settings, m_monitor.constGauges(), m_platform.registry, m_platform.shell,
                                        m_platform.messaging, m_platform.clock, m_platform.formats,
                                        [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
-      m_window(MainWindow::Parts{
+      m_names(m_settings), m_window(MainWindow::Parts{
           .settings = m_settings,
           .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
           .readings = m_monitor.panel,
@@ -151,8 +153,15 @@ Application::Application(Libraries libraries, const std::string& programFile)
     m_pollListener.attach(&m_tray);
     m_pollListener.attachCpuIdle(&m_cpuIdle);
     m_trayForDialog = &m_tray;
-    placeCpuIdlePage();
-    buildPages();
+    m_window.attachNames(m_names);
+    // The settings pages are built on the first Show & Expand, so a program
+    // that lives in the tray never carries them.
+    m_window.setOnExpanded([this] {
+        buildPagesOnce();
+        m_settingsPages->resetSelectors();
+        m_pages->resetSelectors();
+        m_cpuIdlePage->resetForExpand();
+    });
     m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
     m_lifecycle = std::make_unique<ProgramLifecycle>(ProgramLifecycle::Parts{
@@ -172,7 +181,32 @@ Application::Application(Libraries libraries, const std::string& programFile)
         .otherRequest = [this](const LocalMessage& message) { handleExternalMessage(message); },
     });
     m_lifecycle->bindMenu(m_window.popupMenu());
+}
+
+void Application::buildPagesOnce()
+{
+    if (m_pages) {
+        return;
+    }
+    placeCpuIdlePage();
+    buildPages();
     buildSettingsPages();
+    placeSystemInfoPanel();
+    auto* metricsPage = new MetricsPage;
+    m_pages->logPage().selector().addEntry(QStringLiteral("Metrics"), metricsPage);
+    m_metrics.attachPage(*metricsPage);
+    loadPages();
+}
+
+void Application::loadPages()
+{
+    m_settingsPages->general().showRunOnStartup(m_autorunAtStart);
+    m_settingsPages->load();
+    m_cpuIdlePage->load();
+    m_cpuIdlePage->refreshLabels();
+    m_pages->refreshLabels();
+    m_settingsPages->refreshSwitches();
+    m_pages->load();
 }
 
 void Application::buildSettingsPages()
@@ -222,21 +256,13 @@ void Application::buildSettingsPages()
     // too: their selector entries, group captions and sensor switches.
     for (const TemperatureSensor sensor :
          {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
-        m_pages->names().attach(NamePlace::SelectorEntry, namedItem(sensor), [this, sensor](const std::string& name) {
-            m_settingsPages->setSensorName(sensor, name);
-        });
+        m_names.attach(NamePlace::SelectorEntry, namedItem(sensor),
+                       [this, sensor](const std::string& name) { m_settingsPages->setSensorName(sensor, name); });
     }
     for (const Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
-        m_pages->names().attach(NamePlace::SelectorEntry, namedItem(fan),
-                                [this, fan](const std::string& name) { m_settingsPages->setFanName(fan, name); });
+        m_names.attach(NamePlace::SelectorEntry, namedItem(fan),
+                       [this, fan](const std::string& name) { m_settingsPages->setFanName(fan, name); });
     }
-    // Show & Expand puts every page's selector back on its first entry.
-    m_window.setOnExpanded([this] {
-        m_settingsPages->resetSelectors();
-        m_pages->resetSelectors();
-        m_cpuIdlePage->resetForExpand();
-    });
-    placeSystemInfoPanel();
 }
 
 Application::~Application()
@@ -253,6 +279,7 @@ void Application::buildPages()
 {
     m_pages = std::make_unique<VisualLogUpDownPages>(VisualLogUpDownPages::Parts{
         .settings = m_settings,
+        .names = m_names,
         .window = m_window,
         .tray = m_tray,
         .statistics = m_monitor.statistics,
@@ -376,7 +403,10 @@ bool Application::start(const std::function<void()>& removeSplash)
     // The box shows whether the autorun entry exists; when it does, the entry
     // is written again with the current path, so a moved program keeps
     // starting from where it now lies.
-    m_settingsPages->general().setRunOnStartup(m_runOnStartup.checkAtStartup());
+    m_autorunAtStart = m_runOnStartup.checkAtStartup();
+    if (m_autorunAtStart) {
+        m_runOnStartup.apply(true, false);
+    }
     m_runOnStartup.checkAtStartup();
     // A first run asks its questions here; "I Don't Agree" ends the program
     // with nothing stored, so that the next start asks again.
@@ -402,18 +432,19 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_logs->intervalLog.checkLogFileSize();
     m_logs->warningLog.checkWarningLogFileSize();
     m_logs->upDownLog.checkUpDownLogFileSize();
-    m_pages->refreshLabels();
+    m_names.propagateAll();
 
     // The unit button shows the unit a click switches to; one click shows
     // the unit displayed at the last save.
     m_monitor.poll.setScaleCaption(m_settings.temperatureUnit);
     m_window.toggleScale();
     m_window.applySensorSwitches(chipDetected);
-    m_settingsPages->refreshSwitches();
 
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
     m_tray.loadSettings();
-    m_pages->load();
+    if (m_pages) {
+        loadPages();
+    }
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval, [this] {
         // Hidden to a tray that does not exist, the window could never be
         // opened again: without a tray host it starts as the small window.
@@ -433,9 +464,6 @@ bool Application::start(const std::function<void()>& removeSplash)
 void Application::applyLoadedSettings()
 {
     m_window.applySettings();
-    m_settingsPages->load();
-    m_cpuIdlePage->load();
-    m_cpuIdlePage->refreshLabels();
     m_window.showStartPage();
 }
 

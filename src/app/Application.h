@@ -17,6 +17,7 @@
 #include "app/WindowAlarmAdapter.h"
 #include "monitor/CpuIdleLauncher.h"
 #include "monitor/MonitorTimers.h"
+#include "monitor/SensorNames.h"
 #include "platform/linux/SensorDriverBinding.h"
 #include "platform/linux/SystemInfoBinding.h"
 #include "platform/qt/AudioLibrary.h"
@@ -95,6 +96,9 @@ public:
 
 private:
     void bindTimers();
+    // The settings pages, built and loaded the first time they are needed.
+    void buildPagesOnce();
+    void loadPages();
     void placeCpuIdlePage();
     void placeSystemInfoPanel();
     void applyLoadedSettings();
@@ -128,6 +132,7 @@ private:
     TrayPollListener m_pollListener;
     MonitorStack m_monitor;
     CpuIdleLauncher m_cpuIdle;
+    SensorNames m_names;
     MainWindow m_window;
     CpuIdlePage* m_cpuIdlePage = nullptr;
     TrayIcons m_tray;
@@ -135,6 +140,7 @@ private:
     std::unique_ptr<VisualLogUpDownPages> m_pages;
     SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
     int m_cpuSpeedMhz = 0;
+    bool m_autorunAtStart = false; // the autorun entry existed at start
     bool m_started = false;
     bool m_shutDown = false;
     std::unique_ptr<ProgramLifecycle> m_lifecycle;

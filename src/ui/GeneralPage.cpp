@@ -254,13 +254,10 @@ void GeneralPage::setSensorName(TemperatureSensor sensor, const std::string& nam
     box->setAccessibleName(QString::fromStdString(sensorSwitchCaption(sensor, name)));
 }
 
-void GeneralPage::setRunOnStartup(bool exists)
+void GeneralPage::showRunOnStartup(bool exists)
 {
     const QSignalBlocker quiet(m_runOnStartup);
     m_runOnStartup->setChecked(exists);
-    if (exists && m_services.runOnStartup) {
-        m_services.runOnStartup(true);
-    }
 }
 
 } // namespace cdx

@@ -40,9 +40,8 @@ public:
     void refreshSwitches();
     // The caption of a sensor's switch carries the user's name of it.
     void setSensorName(TemperatureSensor sensor, const std::string& name);
-    // Start-up: the box shows whether the autorun entry exists; when that
-    // checks it, the entry is rewritten with the program's current path.
-    void setRunOnStartup(bool exists);
+    // The box shows whether the autorun entry exists, without touching it.
+    void showRunOnStartup(bool exists);
 
 private:
     QWidget* buildFirstPanel();

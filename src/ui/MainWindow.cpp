@@ -205,11 +205,24 @@ void MainWindow::applyState()
 
 void MainWindow::showExpanded()
 {
+    if (m_onExpanded) {
+        m_onExpanded();
+    }
     m_state.showExpanded(screenSize());
     applyState();
     raise();
-    if (m_onExpanded) {
-        m_onExpanded();
+}
+
+void MainWindow::attachNames(SensorNames& names)
+{
+    for (const TemperatureSensor sensor :
+         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
+        names.attach(NamePlace::GaugeCaption, namedItem(sensor),
+                     [this, sensor](const std::string& name) { m_gaugeColumn->setName(sensor, name); });
+    }
+    for (const Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
+        names.attach(NamePlace::FanNameLabel, namedItem(fan),
+                     [this, fan](const std::string& name) { m_readingsGroups->setFanName(fan, name); });
     }
 }
 

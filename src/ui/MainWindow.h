@@ -9,6 +9,7 @@
 
 #include "monitor/QuickCheck.h"
 #include "monitor/ReadingsPanel.h"
+#include "monitor/SensorNames.h"
 #include "monitor/SensorSwitches.h"
 #include "monitor/WindowState.h"
 #include "ui/PageControl.h"
@@ -72,9 +73,13 @@ public:
     // A double click on any tray icon: compact or expanded by "Double Click
     // Small".
     void openFromTray(); // TrayIcon1DblClick
-    // Run after Show & Expand has shown the window (the pages reset their
-    // sub-page selectors there).
+    // Run each time Show & Expand is about to show the window expanded: the
+    // settings pages are built there the first time, and every page's
+    // sub-page selector goes back to its first entry.
     void setOnExpanded(std::function<void()> handler) { m_onExpanded = std::move(handler); }
+    // The user's names shown by the window itself: below each gauge and in
+    // the fan group. `names` must outlive the window.
+    void attachNames(SensorNames& names);
 
     // --- What the alarm dialog needs of the window
     // Hidden: parked off-screen (deliberately hides QWidget::isHidden, which

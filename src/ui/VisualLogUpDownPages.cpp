@@ -63,7 +63,7 @@ UpDownReading upDownReading(NamedItem item)
 
 } // namespace
 
-VisualLogUpDownPages::VisualLogUpDownPages(Parts parts) : m_parts(std::move(parts)), m_names(m_parts.settings)
+VisualLogUpDownPages::VisualLogUpDownPages(Parts parts) : m_parts(std::move(parts)), m_names(m_parts.names)
 {
     MainWindow& window = m_parts.window;
     m_visual = new VisualPage(m_parts.settings, m_names, m_parts.tray);
@@ -73,7 +73,7 @@ VisualLogUpDownPages::VisualLogUpDownPages(Parts parts) : m_parts(std::move(part
     m_upDown = new UpDownPage(m_parts.statistics,
                               UpDownPage::Actions{.reset = m_parts.resetStatistics, .save = m_parts.saveUpDown});
     install(window.page(MainWindow::UpDown), m_upDown);
-    attachWindowPlaces();
+    attachNamePlaces();
 
     m_parts.statistics.setOnLabelsChanged([this](UpDownReading reading) { m_upDown->refresh(reading); });
     window.setReadingsObserver([this](ReadingsPanel::Item item, int) {
@@ -84,7 +84,6 @@ VisualLogUpDownPages::VisualLogUpDownPages(Parts parts) : m_parts(std::move(part
     m_parts.sizes.setOnLabelsChanged([this] { m_log->refreshSizes(); });
     m_parts.intervalLog.setOnLoggingChanged([this] { m_log->refreshLogging(); });
     m_parts.tray.setOnBoxesChanged([this] { refreshTrayBoxes(); });
-    window.setOnExpanded([this] { resetSelectors(); });
 }
 
 VisualLogUpDownPages::~VisualLogUpDownPages()
@@ -95,21 +94,10 @@ VisualLogUpDownPages::~VisualLogUpDownPages()
     m_parts.sizes.setOnLabelsChanged({});
     m_parts.intervalLog.setOnLoggingChanged({});
     m_parts.tray.setOnBoxesChanged({});
-    m_parts.window.setOnExpanded({});
 }
 
-void VisualLogUpDownPages::attachWindowPlaces()
+void VisualLogUpDownPages::attachNamePlaces()
 {
-    MainWindow& window = m_parts.window;
-    for (TemperatureSensor sensor :
-         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
-        m_names.attach(NamePlace::GaugeCaption, namedItem(sensor),
-                       [&window, sensor](const std::string& name) { window.gaugeColumn().setName(sensor, name); });
-    }
-    for (Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
-        m_names.attach(NamePlace::FanNameLabel, namedItem(fan),
-                       [&window, fan](const std::string& name) { window.readingsGroups().setFanName(fan, name); });
-    }
     for (NamedItem item : kAllNamedItems) {
         m_names.attach(NamePlace::UpDownName, item,
                        [this, item](const std::string& name) { m_upDown->setName(upDownReading(item), name); });

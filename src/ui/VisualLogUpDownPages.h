@@ -19,15 +19,16 @@ class UpDownStatistics;
 class VisualPage;
 struct Settings;
 
-// The Visual, Log and Up's & Downs tabs of the main window, and the user's
-// sensor names that run through the whole window: builds the three pages into
-// the window's page control and keeps them showing what the program does
+// The Visual, Log and Up's & Downs tabs of the main window: builds the three
+// pages into the window's page control, shows the user's sensor names in
+// their places on them, and keeps them showing what the program does
 // (statistics after each poll, log sizes, the interval log's switch, the tray
 // boxes).
 class VisualLogUpDownPages {
 public:
     struct Parts {
         Settings& settings;
+        SensorNames& names; // edited on the Visual tab's Names page
         MainWindow& window;
         TrayIcons& tray;
         UpDownStatistics& statistics;
@@ -54,22 +55,22 @@ public:
 
     // Shows what the settings hold, after they were loaded.
     void load();
-    // Start-up: every label that restates a setting, and every name in
-    // every place that shows it.
+    // Every label that restates a setting, and every name in every place
+    // that shows it.
     void refreshLabels();
     // The +3.3 rail's name follows its custom value (SetAll33VoltText).
     void refreshPlus33Name();
-    // Show & Expand: the Visual, tray-style and Log selectors back to their
-    // first entry, applied.
+    // The Visual, tray-style and Log selectors back to their first entry,
+    // applied (each Show & Expand).
     void resetSelectors();
     // A sensor switch changed which tray boxes may be ticked.
     void refreshTrayBoxes();
 
 private:
-    void attachWindowPlaces();
+    void attachNamePlaces();
 
     Parts m_parts;
-    SensorNames m_names;
+    SensorNames& m_names;
     VisualPage* m_visual = nullptr;
     LogPage* m_log = nullptr;
     UpDownPage* m_upDown = nullptr;

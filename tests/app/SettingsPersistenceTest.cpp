@@ -59,6 +59,27 @@ QWidget* mainWindow()
     return nullptr;
 }
 
+// Show & Expand, as the popup menu gives it: the settings pages exist from
+// then on.
+QWidget* expandedWindow()
+{
+    QWidget* window = mainWindow();
+    if (window != nullptr) {
+        auto* modeButton = window->findChild<QToolButton*>("SpeedButton1");
+        if (modeButton != nullptr) {
+            modeButton->click();
+        }
+    }
+    return window;
+}
+
+QString gaugeCaption(QWidget* window, const char* panel)
+{
+    const auto* box = window->findChild<QWidget*>(panel);
+    const auto* caption = box != nullptr ? box->findChild<QLabel*>() : nullptr;
+    return caption != nullptr ? caption->text() : QString();
+}
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -94,8 +115,10 @@ TEST(SettingsPersistenceTest, ASettingChangedOnAPageIsSavedAtExitAndShownAtTheNe
     {
         Application program(Application::bindLibraries(), home.programFile());
         program.start();
-        QWidget* window = mainWindow();
-        ASSERT_NE(window, nullptr);
+        // A program that stays compact or in the tray carries no settings page.
+        ASSERT_NE(mainWindow(), nullptr);
+        EXPECT_EQ(mainWindow()->findChild<SpinArrows*>("GenTabIntervalSpinButton"), nullptr);
+        QWidget* window = expandedWindow();
         auto* interval = window->findChild<SpinArrows*>("GenTabIntervalSpinButton");
         auto* exitQuestion = window->findChild<QCheckBox*>("GenTabEnableExitQCheckBox");
         ASSERT_NE(interval, nullptr);
@@ -112,7 +135,7 @@ TEST(SettingsPersistenceTest, ASettingChangedOnAPageIsSavedAtExitAndShownAtTheNe
     {
         Application program(Application::bindLibraries(), home.programFile());
         program.start();
-        QWidget* window = mainWindow();
+        QWidget* window = expandedWindow();
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->findChild<QLabel*>("GenTabIntervalLabel")->text(), "Check at Intervals of 4 seconds");
         EXPECT_FALSE(window->findChild<QCheckBox*>("GenTabEnableExitQCheckBox")->isChecked());
@@ -120,14 +143,9 @@ TEST(SettingsPersistenceTest, ASettingChangedOnAPageIsSavedAtExitAndShownAtTheNe
     }
 }
 
-TEST(SettingsPersistenceTest, ANameTypedOnTheNamesPageReachesTheFirstTabsAtOnce)
+// Names typed on the Visual tab's Names page reach the first five tabs at once.
+void typeNames(QWidget* window)
 {
-    TemporaryHome home;
-    ASSERT_TRUE(home.valid());
-    Application program(Application::bindLibraries(), home.programFile());
-    program.start();
-    QWidget* window = mainWindow();
-    ASSERT_NE(window, nullptr);
     auto* wb1Name = window->findChild<QLineEdit*>("Edit4");
     auto* fan2Name = window->findChild<QLineEdit*>("Edit2");
     ASSERT_NE(wb1Name, nullptr);
@@ -144,6 +162,28 @@ TEST(SettingsPersistenceTest, ANameTypedOnTheNamesPageReachesTheFirstTabsAtOnce)
     ASSERT_NE(fans, nullptr);
     EXPECT_EQ(temperatures->itemText(0), "Board");
     EXPECT_EQ(fans->itemText(2), "Pump");
+}
+
+TEST(SettingsPersistenceTest, ANameTypedOnTheNamesPageReachesTheFirstTabsAtOnceAndTheGaugeAtTheNextStart)
+{
+    TemporaryHome home;
+    ASSERT_TRUE(home.valid());
+    {
+        Application program(Application::bindLibraries(), home.programFile());
+        program.start();
+        QWidget* window = expandedWindow();
+        ASSERT_NE(window, nullptr);
+        typeNames(window);
+        EXPECT_EQ(gaugeCaption(window, "Panel15"), "Board");
+        program.shutdown();
+    }
+    // The window shows the names before any page is built.
+    Application program(Application::bindLibraries(), home.programFile());
+    program.start();
+    QWidget* window = mainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(gaugeCaption(window, "Panel15"), "Board");
+    EXPECT_EQ(window->findChild<QLineEdit*>("Edit4"), nullptr);
     program.shutdown();
 }
 
@@ -162,7 +202,7 @@ TEST(SettingsPersistenceTest, AnExistingAutorunEntryIsRewrittenWithTheProgramsCu
     {
         Application program(Application::bindLibraries(), home.programFile());
         program.start();
-        QWidget* window = mainWindow();
+        QWidget* window = expandedWindow();
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(window->findChild<QCheckBox*>("GenTabRunOnStartupCheckBox")->isChecked());
         program.shutdown();
@@ -177,6 +217,31 @@ TEST(SettingsPersistenceTest, AnExistingAutorunEntryIsRewrittenWithTheProgramsCu
     // The desktop starts the same path at login.
     const std::string entry = readFile(XdgAutostartEntry::defaultDirectory() + "/caldrix.desktop");
     EXPECT_NE(entry.find(current), std::string::npos) << entry;
+}
+
+TEST(SettingsPersistenceTest, TheLogTabOffersTheMetricsPageWithTheExportsState)
+{
+    TemporaryHome home;
+    ASSERT_TRUE(home.valid());
+    Application program(Application::bindLibraries(), home.programFile());
+    program.start();
+    QWidget* window = expandedWindow();
+    ASSERT_NE(window, nullptr);
+    auto* logSelector = window->findChild<QComboBox*>("LogTabComboBox");
+    ASSERT_NE(logSelector, nullptr);
+    const int entry = logSelector->findText("Metrics");
+    ASSERT_GE(entry, 0);
+    auto* endpointState = window->findChild<QLabel*>("MetricsEndpointState");
+    ASSERT_NE(endpointState, nullptr);
+    EXPECT_EQ(endpointState->text(), "Off");
+
+    // An address typed on the page starts the endpoint and the page says so.
+    auto* address = window->findChild<QLineEdit*>("MetricsAddressEdit");
+    ASSERT_NE(address, nullptr);
+    address->setText("127.0.0.1:0");
+    emit address->editingFinished();
+    EXPECT_NE(endpointState->text(), "Off");
+    program.shutdown();
 }
 
 } // namespace

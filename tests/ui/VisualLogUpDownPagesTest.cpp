@@ -75,8 +75,10 @@ protected:
         intervalLog.createMissingFiles();
         warningLog.createMissingFiles();
         upDownLog.createMissingFiles();
+        window.attachNames(names);
         pages = std::make_unique<VisualLogUpDownPages>(VisualLogUpDownPages::Parts{
             .settings = h.settings,
+            .names = names,
             .window = window,
             .tray = tray,
             .statistics = h.statistics,
@@ -173,6 +175,7 @@ protected:
     UpDownLog upDownLog{services, h.settings};
     FakeRecycleBin recycleBin;
     LogMaintenance maintenance{services, h.settings, intervalLog, warningLog, upDownLog, shell, recycleBin};
+    SensorNames names{h.settings};
     std::unique_ptr<VisualLogUpDownPages> pages;
 };
 
@@ -405,13 +408,13 @@ TEST_F(VisualLogUpDownPagesTest, TrayModesDecideWhichBoxesAndArrowsWork)
     EXPECT_TRUE(h.settings.fan(Fan::Fan1).tooltip);
 }
 
-TEST_F(VisualLogUpDownPagesTest, ShowAndExpandPutsTheSelectorsBackOnTheirFirstEntry)
+TEST_F(VisualLogUpDownPagesTest, ResettingPutsTheSelectorsBackOnTheirFirstEntry)
 {
     start();
     visual().selector().choose(2);
     visual().visualSettings().chooseSensor(3);
     log().selector().choose(1);
-    window.showExpanded();
+    pages->resetSelectors();
     EXPECT_EQ(visual().selector().current(), 0);
     EXPECT_EQ(visual().visualSettings().sensorList().currentIndex(), 0);
     EXPECT_EQ(log().selector().current(), 0);
