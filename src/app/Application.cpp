@@ -23,10 +23,10 @@
 #include "sensors/SystemInfo.h"
 #include "sensors/TemperatureText.h"
 #include "ui/GeneralPage.h"
-#include "ui/ReadingsGroups.h"
-#include "ui/SubPageSelector.h"
 #include "ui/LogPage.h"
 #include "ui/MetricsPage.h"
+#include "ui/ReadingsGroups.h"
+#include "ui/SubPageSelector.h"
 #include "ui/SystemInfoPanel.h"
 
 namespace cdx {
@@ -93,7 +93,8 @@ Application::Application(Libraries libraries, const std::string& programFile)
       m_cpuIdle(CpuIdleLauncher::Parts{m_settings, m_monitor.constGauges(), m_platform.registry, m_platform.shell,
                                        m_platform.messaging, m_platform.clock, m_platform.formats,
                                        [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
-      m_names(m_settings), m_window(MainWindow::Parts{
+      m_names(m_settings),
+      m_window(MainWindow::Parts{
           .settings = m_settings,
           .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
           .readings = m_monitor.panel,
