@@ -148,7 +148,12 @@ void ProgramLifecycle::bindMenu(PopupMenu& menu)
 {
     menu.setOnUnInstall([this] { uninstall(); });
     menu.setOnHelp([this] { m_help.openHelp(); });
-    menu.setOnAbout([this] { m_about.exec(); });
+    menu.setOnAbout([this] {
+        if (!m_about) {
+            m_about = std::make_unique<AboutDialog>();
+        }
+        m_about->exec();
+    });
     menu.setOnWebPage([this] { m_help.openWebPage(); });
     menu.setOnEMailAuthor([this] { m_help.eMailAuthor(); });
 }
@@ -173,7 +178,10 @@ ExitAnswer ProgramLifecycle::askExitQuestion(const ExitButtonLayout& layout)
                      "(answered Yes: no display)\n";
         return ExitAnswer::Yes;
     }
-    return m_exitQuestion.ask(layout);
+    if (!m_exitQuestion) {
+        m_exitQuestion = std::make_unique<ExitQuestionDialog>();
+    }
+    return m_exitQuestion->ask(layout);
 }
 
 bool ProgramLifecycle::eventFilter(QObject* watched, QEvent* event)

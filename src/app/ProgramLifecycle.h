@@ -78,8 +78,9 @@ private:
     std::unique_ptr<UnixLocalMessaging> m_messaging;
     SingleInstance m_instance;
     HelpLinks m_help;
-    ExitQuestionDialog m_exitQuestion;
-    AboutDialog m_about;
+    // Made the first time each is needed.
+    std::unique_ptr<ExitQuestionDialog> m_exitQuestion;
+    std::unique_ptr<AboutDialog> m_about;
     ProgramExit m_exit;
 };
 

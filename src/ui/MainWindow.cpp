@@ -108,13 +108,12 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
 
     buildPageControl();
 
-    m_information = new InformationDialog(this);
     auto exit = m_parts.exit ? m_parts.exit : std::function<void()>([this] { close(); });
     m_popupMenu = std::make_unique<PopupMenu>(PopupMenu::Parts{
         .settings = m_parts.settings,
         .timers = m_parts.timers,
         .quickCheck = m_quickCheck,
-        .information = *m_information,
+        .information = [this]() -> InformationDialog& { return informationDialog(); },
         .window = PopupMenu::WindowCommands{
             .isHidden = [this] { return isHidden(); },
             .showExpand = [this] { showExpanded(); },
@@ -155,6 +154,14 @@ MainWindow::~MainWindow()
 {
     // The readings panel outlives the window.
     m_parts.readings.setOnChanged({});
+}
+
+InformationDialog& MainWindow::informationDialog()
+{
+    if (m_information == nullptr) {
+        m_information = new InformationDialog(this);
+    }
+    return *m_information;
 }
 
 void MainWindow::buildPageControl()

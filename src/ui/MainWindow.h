@@ -98,7 +98,8 @@ public:
     PopupMenu& popupMenu() { return *m_popupMenu; }
     // The menu the tray icons open.
     QMenu* popupQMenu() { return m_popupMenu->menu(); }
-    InformationDialog& informationDialog() { return *m_information; }
+    // The Quick Check information dialog, made the first time it is needed.
+    InformationDialog& informationDialog();
     PageControl& pageControl() { return *m_pageControl; }
     QWidget& page(Page which) { return *m_pageControl->widget(which); }
     QToolButton& unitButton() { return *m_unitButton; }

@@ -131,7 +131,7 @@ void PopupMenu::openCdTray()
 
 void PopupMenu::showQuickCheck(QuickCheckItem which)
 {
-    m_parts.information.showInfo(m_parts.quickCheck.info(which));
+    m_parts.information().showInfo(m_parts.quickCheck.info(which));
 }
 
 } // namespace cdx

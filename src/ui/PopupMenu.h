@@ -45,7 +45,7 @@ public:
         const Settings& settings;
         MonitorTimers& timers;
         const QuickCheck& quickCheck;
-        InformationDialog& information;
+        std::function<InformationDialog&()> information; // made when first needed
         WindowCommands window;
         LogActions log;
         std::function<void()> exit;

@@ -34,13 +34,39 @@ QString labelText(const std::string& text)
 WarningDialog::WarningDialog(WarningDialogControl& control, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_control(control), m_label(new QLabel(this)), m_disable(new QPushButton(QStringLiteral("OK & Disable Alarm"))),
-      m_enable(new QPushButton(QStringLiteral("OK & Enable Alarm")))
+      m_control(control)
 {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QStringLiteral("Warning"));
     setModal(true);
+}
 
+QLabel* WarningDialog::label()
+{
+    build();
+    return m_label;
+}
+
+QPushButton* WarningDialog::disableButton()
+{
+    build();
+    return m_disable;
+}
+
+QPushButton* WarningDialog::enableButton()
+{
+    build();
+    return m_enable;
+}
+
+void WarningDialog::build()
+{
+    if (m_label != nullptr) {
+        return;
+    }
+    m_label = new QLabel(this);
+    m_disable = new QPushButton(QStringLiteral("OK & Disable Alarm"));
+    m_enable = new QPushButton(QStringLiteral("OK & Enable Alarm"));
     auto* image = new QLabel(this);
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     image->setPixmap(warning.pixmap(kImageSize, kImageSize));
@@ -84,7 +110,7 @@ void WarningDialog::showModal(const std::string& text)
         m_control.dialogClosed();
         return;
     }
-    m_label->setText(labelText(text));
+    label()->setText(labelText(text));
     exec();
 }
 

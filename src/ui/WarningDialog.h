@@ -17,7 +17,8 @@ class WarningDialogControl;
 // buttons "OK & Disable Alarm" and "OK & Enable Alarm". It stays on top,
 // centred on the screen, and runs its own event loop while up, so timers go
 // on firing. Closing it by its close box (or Escape) acts as "OK & Disable
-// Alarm".
+// Alarm". Its contents are made the first time it is needed, so a program
+// whose alarms never fire does not carry them.
 class WarningDialog : public QDialog, public WarningPrompt {
     Q_OBJECT
 public:
@@ -29,9 +30,9 @@ public:
     // to standard error and closes as "OK & Disable Alarm" at once.
     void setUnattended(bool unattended) { m_unattended = unattended; }
 
-    QLabel* label() const { return m_label; }
-    QPushButton* disableButton() const { return m_disable; }
-    QPushButton* enableButton() const { return m_enable; }
+    QLabel* label();
+    QPushButton* disableButton();
+    QPushButton* enableButton();
 
     void done(int result) override;
 
@@ -39,11 +40,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void build();
+
     WarningDialogControl& m_control;
-    QLabel* m_label;
-    QPushButton* m_disable;
+    QLabel* m_label = nullptr;
+    QPushButton* m_disable = nullptr;
+    QPushButton* m_enable = nullptr;
     bool m_unattended = false;
-    QPushButton* m_enable;
 };
 
 } // namespace cdx
