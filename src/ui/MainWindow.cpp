@@ -97,16 +97,14 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
     m_modeButton->setAutoRaise(true);
     connect(m_modeButton, &QToolButton::clicked, this, [this] { toggleMode(); });
 
-    m_readingsGroups = new ReadingsGroups(m_parts.settings, m_parts.readings, this);
-    m_readingsGroups->move(112, 0);
     m_parts.readings.setOnChanged([this](ReadingsPanel::Item item, int index) {
-        m_readingsGroups->refresh(item, index);
+        if (m_readingsGroups != nullptr) {
+            m_readingsGroups->refresh(item, index);
+        }
         if (m_readingsObserver) {
             m_readingsObserver(item, index);
         }
     });
-
-    buildPageControl();
 
     auto exit = m_parts.exit ? m_parts.exit : std::function<void()>([this] { close(); });
     m_popupMenu = std::make_unique<PopupMenu>(PopupMenu::Parts{
@@ -144,7 +142,9 @@ void MainWindow::applySettings()
     m_gaugeColumn->setName(TemperatureSensor::LM75, settings.temperature(TemperatureSensor::LM75).name);
     m_gaugeColumn->setName(TemperatureSensor::WB2, settings.temperature(TemperatureSensor::WB2).name);
     m_gaugeColumn->setName(TemperatureSensor::WB3, settings.temperature(TemperatureSensor::WB3).name);
-    m_readingsGroups->applySettings(m_parts.pollCycle.display().decimalSeparator);
+    if (m_readingsGroups != nullptr) {
+        m_readingsGroups->applySettings(m_parts.pollCycle.display().decimalSeparator);
+    }
     m_popupMenu->setLogItemsVisible(settings.showLogOnPopup);
     refreshUnitButton();
     restackGauges();
@@ -162,6 +162,33 @@ InformationDialog& MainWindow::informationDialog()
         m_information = new InformationDialog(this);
     }
     return *m_information;
+}
+
+ReadingsGroups& MainWindow::readingsGroups()
+{
+    buildExpandedPart();
+    return *m_readingsGroups;
+}
+
+PageControl& MainWindow::pageControl()
+{
+    buildExpandedPart();
+    return *m_pageControl;
+}
+
+void MainWindow::buildExpandedPart()
+{
+    if (m_readingsGroups != nullptr) {
+        return;
+    }
+    m_readingsGroups = new ReadingsGroups(m_parts.settings, m_parts.readings, this);
+    m_readingsGroups->move(112, 0);
+    m_readingsGroups->applySettings(m_parts.pollCycle.display().decimalSeparator);
+    buildPageControl();
+    showStartPage();
+    // Made while the window shows, they show with it.
+    m_readingsGroups->show();
+    m_pageControl->show();
 }
 
 void MainWindow::buildPageControl()
@@ -212,6 +239,7 @@ void MainWindow::applyState()
 
 void MainWindow::showExpanded()
 {
+    buildExpandedPart();
     if (m_onExpanded) {
         m_onExpanded();
     }
@@ -228,8 +256,11 @@ void MainWindow::attachNames(SensorNames& names)
                      [this, sensor](const std::string& name) { m_gaugeColumn->setName(sensor, name); });
     }
     for (const Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
-        names.attach(NamePlace::FanNameLabel, namedItem(fan),
-                     [this, fan](const std::string& name) { m_readingsGroups->setFanName(fan, name); });
+        names.attach(NamePlace::FanNameLabel, namedItem(fan), [this, fan](const std::string& name) {
+            if (m_readingsGroups != nullptr) {
+                m_readingsGroups->setFanName(fan, name);
+            }
+        });
     }
 }
 
@@ -309,7 +340,7 @@ void MainWindow::refreshUnitButton()
 void MainWindow::showStartPage()
 {
     const int tab = m_parts.settings.tabOnTop;
-    if (tab >= 0 && tab < PageCount) {
+    if (tab >= 0 && tab < PageCount && m_pageControl != nullptr) {
         m_pageControl->setCurrentIndex(tab);
     }
 }

@@ -94,14 +94,16 @@ public:
     WindowState& displayState() { return m_state; }
     SensorSwitches& sensorSwitches() { return m_switches; }
     GaugeColumn& gaugeColumn() { return *m_gaugeColumn; }
-    ReadingsGroups& readingsGroups() { return *m_readingsGroups; }
+    // The voltage and fan groups and the page control show only in the
+    // expanded window and are made the first time they are needed.
+    ReadingsGroups& readingsGroups();
     PopupMenu& popupMenu() { return *m_popupMenu; }
     // The menu the tray icons open.
     QMenu* popupQMenu() { return m_popupMenu->menu(); }
     // The Quick Check information dialog, made the first time it is needed.
     InformationDialog& informationDialog();
-    PageControl& pageControl() { return *m_pageControl; }
-    QWidget& page(Page which) { return *m_pageControl->widget(which); }
+    PageControl& pageControl();
+    QWidget& page(Page which) { return *pageControl().widget(which); }
     QToolButton& unitButton() { return *m_unitButton; }
     QToolButton& modeButton() { return *m_modeButton; }
 
@@ -131,6 +133,7 @@ protected:
 private:
     WindowState::Screen screenSize() const;
     void applyState();
+    void buildExpandedPart();
     void buildPageControl();
 
     Parts m_parts;

@@ -89,6 +89,10 @@ TEST_F(MainWindowTest, LayoutNamesAndCaptions)
     EXPECT_EQ(h.gauges[1].centerLabel(), "00");
     EXPECT_EQ(window->unitButton().objectName(), "SpeedButton2");
 
+    // The expanded window's groups and pages are made when it first expands.
+    EXPECT_EQ(child<QCheckBox>("VMCoreVoltageCheckBox"), nullptr);
+    EXPECT_EQ(child<PageControl>("PageControl1"), nullptr);
+    window->showExpanded();
     const std::vector<std::pair<const char*, const char*>> boxes{
         {"VMCoreVoltageCheckBox", "Core Voltage"}, {"VMP33VoltageCheckBox", "+3.3 Voltage"},
         {"VMP5VoltageCheckBox", "+5 Voltage"},     {"VMN5VoltageCheckBox", "-5 Voltage"},
@@ -399,6 +403,11 @@ TEST_F(MainWindowTest, QuickCheckCaptionsAndTheInformationDialog)
 TEST_F(MainWindowTest, ReadingsGroupsShowThePanel)
 {
     make();
+    // A reading that came while the groups did not exist yet shows when they
+    // are made; later ones show at once.
+    h.panel.setVoltage(VoltageRail::Pos5, ": 5.02", false);
+    window->showExpanded();
+    EXPECT_EQ(child<QLabel>("Label5")->text(), ": 5.02");
     h.panel.setVoltage(VoltageRail::Pos12, ": 13.10", true);
     QLabel* plus12 = child<QLabel>("Label7");
     EXPECT_EQ(plus12->text(), ": 13.10");
