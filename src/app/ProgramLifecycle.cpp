@@ -50,8 +50,13 @@ ProgramLifecycle::ProgramLifecycle(Parts parts)
           .hideToTray = [this] { m_parts.window.hideToTray(); },
           // Queued: an end asked for while the start is still running (a
           // signal handled inside it) ends the event loop as soon as it runs.
+          // A first-run question on screen then is closed unanswered, since
+          // the start waits on it.
           .quit =
-              [] {
+              [this] {
+                  if (m_firstRunQuestion != nullptr) {
+                      m_firstRunQuestion->reject();
+                  }
                   QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                                             Qt::QueuedConnection);
               },
@@ -105,6 +110,17 @@ void ProgramLifecycle::received(const LocalMessage& message)
 FirstRunSequence::StartUp ProgramLifecycle::loadSettings(bool chipDetected)
 {
     FirstRunWindows windows(unattended(), std::cerr);
+    // Once an end is asked for, no further question is put, and the one that
+    // was up counts as refused.
+    windows.setModalRunner([this](QDialog& dialog) {
+        if (m_exit.ending()) {
+            return static_cast<int>(QDialog::Rejected);
+        }
+        m_firstRunQuestion = &dialog;
+        const int result = dialog.exec();
+        m_firstRunQuestion = nullptr;
+        return m_exit.ending() ? static_cast<int>(QDialog::Rejected) : result;
+    });
     SensorDriver& driver = m_parts.driver;
     auto questions = [&] {
         StartupQuestions asked;

@@ -78,6 +78,7 @@ private:
     std::unique_ptr<UnixLocalMessaging> m_messaging;
     SingleInstance m_instance;
     HelpLinks m_help;
+    QDialog* m_firstRunQuestion = nullptr; // while the start waits on it
     // Made the first time each is needed.
     std::unique_ptr<ExitQuestionDialog> m_exitQuestion;
     std::unique_ptr<AboutDialog> m_about;
