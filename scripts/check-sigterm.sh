@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts Caldrix on Qt's offscreen platform, sends it SIGTERM once it handles
-# that signal, and succeeds when it ends by itself with exit status 0.
+# that signal, and succeeds when it ends by itself with exit status 0. Then,
+# on a virtual display (Xvfb), the same while the first start's question is on
+# screen: the program must end without anyone answering, having stored nothing.
 # Usage: check-sigterm.sh <path of the caldrix executable>
 # (its libraries in ../lib/caldrix beside its folder, as installed or built)
 set -euo pipefail
@@ -15,8 +17,13 @@ cp "$original" "$home/prefix/bin/caldrix"
 ln -s "$(realpath "$(dirname "$original")/../lib/caldrix")" "$home/prefix/lib/caldrix"
 exe=$home/prefix/bin/caldrix
 
+# run_and_end <label> <home>: starts the program, sends SIGTERM once it is
+# handled, and checks it ends by itself with status 0.
+run_and_end() {
+local label=$1 home=$2
+mkdir -p -m 700 "$home"
 HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home \
-  QT_QPA_PLATFORM=offscreen "$exe" &
+  "$exe" &
 pid=$!
 
 # Wait (up to 30 s) until the program catches SIGTERM (bit 15 of SigCgt).
@@ -56,4 +63,27 @@ if [ "$status" -ne 0 ]; then
   echo "caldrix ended with status $status on SIGTERM" >&2
   exit 1
 fi
-echo "caldrix ended cleanly on SIGTERM"
+echo "caldrix ended cleanly on SIGTERM ($label)"
+}
+
+QT_QPA_PLATFORM=offscreen run_and_end "running" "$home/offscreen"
+
+if ! command -v Xvfb >/dev/null; then
+  echo "no Xvfb: the first-start question case is not checked"
+  exit 0
+fi
+display=:$((200 + RANDOM % 200))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$home"' EXIT
+for _ in $(seq 50); do
+  [ -e "/tmp/.X11-unix/X${display#:}" ] && break
+  sleep 0.1
+done
+# The handler is in place before the first start asks its first question
+# (the simulated driver chosen by name starts without a notice box).
+DISPLAY=$display QT_QPA_PLATFORM=xcb CALDRIX_DRIVER=sim run_and_end "first-start question on screen" "$home/display"
+if [ -e "$home/display/config/caldrix/HKEY_CURRENT_USER.reg" ]; then
+  echo "caldrix stored settings although its first-start questions went unanswered" >&2
+  exit 1
+fi

@@ -11,6 +11,7 @@ packages=(
   fonts-liberation
   util-linux clang-format
   xdg-utils
+  xvfb
 )
 
 missing=()

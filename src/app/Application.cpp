@@ -393,6 +393,10 @@ bool Application::start(const std::function<void()>& removeSplash)
             "No LM78 Detected. There will be no Motherboard Temperature, Voltage or Fan readouts");
     }
     m_monitor.poll.setChipPresent(chipDetected);
+    // An end asked for while a message was up ends the start here.
+    if (m_lifecycle->exit().ending()) {
+        return false;
+    }
     // A second start touches neither the settings nor the logs.
     if (m_lifecycle->anotherInstanceRuns()) {
         return false;
@@ -458,6 +462,7 @@ bool Application::start(const std::function<void()>& removeSplash)
         }
         m_tray.activate();
     });
+    m_lifecycle->startFinished();
     m_started = true;
     return true;
 }

@@ -50,12 +50,13 @@ ProgramLifecycle::ProgramLifecycle(Parts parts)
           .hideToTray = [this] { m_parts.window.hideToTray(); },
           // Queued: an end asked for while the start is still running (a
           // signal handled inside it) ends the event loop as soon as it runs.
-          // A first-run question on screen then is closed unanswered, since
-          // the start waits on it.
+          // A start waiting on a question or a message would wait for someone
+          // to answer: every loop open then ends at once, and the start goes
+          // no further.
           .quit =
               [this] {
-                  if (m_firstRunQuestion != nullptr) {
-                      m_firstRunQuestion->reject();
+                  if (m_starting) {
+                      QCoreApplication::exit(0);
                   }
                   QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                                             Qt::QueuedConnection);
@@ -116,9 +117,7 @@ FirstRunSequence::StartUp ProgramLifecycle::loadSettings(bool chipDetected)
         if (m_exit.ending()) {
             return static_cast<int>(QDialog::Rejected);
         }
-        m_firstRunQuestion = &dialog;
         const int result = dialog.exec();
-        m_firstRunQuestion = nullptr;
         return m_exit.ending() ? static_cast<int>(QDialog::Rejected) : result;
     });
     SensorDriver& driver = m_parts.driver;

@@ -62,6 +62,8 @@ public:
     void bindMenu(PopupMenu& menu);
 
     ProgramExit& exit() { return m_exit; }
+    // The start is over: from now on an end waits for the event loop.
+    void startFinished() { m_starting = false; }
     void uninstall();
 
     // Whether nobody can answer a dialog (no display).
@@ -78,7 +80,7 @@ private:
     std::unique_ptr<UnixLocalMessaging> m_messaging;
     SingleInstance m_instance;
     HelpLinks m_help;
-    QDialog* m_firstRunQuestion = nullptr; // while the start waits on it
+    bool m_starting = true;
     // Made the first time each is needed.
     std::unique_ptr<ExitQuestionDialog> m_exitQuestion;
     std::unique_ptr<AboutDialog> m_about;
