@@ -54,19 +54,7 @@ pids+=($!)
 sleep 1
 
 # Caldrix's settings: the defaults, as a first run saves them, with a 1 s poll.
-home=$work/home-caldrix
-mkdir -m 700 "$home"
-reg=$home/config/caldrix/HKEY_CURRENT_USER.reg
-HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home \
-  CALDRIX_DRIVER=sim QT_QPA_PLATFORM=offscreen "$caldrix" >/dev/null 2>&1 &
-first=$!
-for _ in $(seq 100); do
-  [ -s "$reg" ] && break
-  sleep 0.1
-done
-sleep 1
-kill -TERM "$first"
-wait "$first" || true
+reg=$(bash bench/default-settings.sh "$caldrix" "$work/home-caldrix")
 sed -i -E 's/^"Inter[Vv]al"=dword:[0-9a-f]+/"InterVal"=dword:000003e8/' "$reg"
 grep -q '^"InterVal"=dword:000003e8' "$reg" || { echo "footprint: could not set a 1 s poll" >&2; exit 1; }
 

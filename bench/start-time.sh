@@ -22,17 +22,7 @@ fi
 
 # The default settings, saved by a first start without a display.
 seed=$work/seed
-mkdir -p -m 700 "$seed"
-HOME=$seed XDG_CONFIG_HOME=$seed/config XDG_DATA_HOME=$seed/data XDG_RUNTIME_DIR=$seed \
-  CALDRIX_DRIVER=sim QT_QPA_PLATFORM=offscreen "$exe" >/dev/null 2>&1 &
-pid=$!
-for _ in $(seq 100); do
-  [ -s "$seed/config/caldrix/HKEY_CURRENT_USER.reg" ] && break
-  sleep 0.1
-done
-kill -TERM "$pid" 2>/dev/null || true
-wait "$pid" 2>/dev/null || true
-[ -s "$seed/config/caldrix/HKEY_CURRENT_USER.reg" ] || { echo "start-time: the first start saved no settings" >&2; exit 1; }
+bash bench/default-settings.sh "$exe" "$seed" >/dev/null
 
 poll=()
 shown=()
