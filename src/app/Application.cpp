@@ -405,9 +405,9 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_driver.RestartLM78();
     m_monitor.poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
 
-    // The box shows whether the autorun entry exists; when it does, the entry
-    // is written again with the current path, so a moved program keeps
-    // starting from where it now lies.
+    // Whether the autorun entry exists (the General page's box shows it);
+    // when it does, the entry is written again with the current path, so a
+    // moved program keeps starting from where it now lies.
     m_autorunAtStart = m_runOnStartup.checkAtStartup();
     if (m_autorunAtStart) {
         m_runOnStartup.apply(true, false);
