@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QBoxLayout>
+#include <QDialog>
 #include <QFont>
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 
 namespace cdx {
@@ -25,6 +28,18 @@ public:
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         return label;
+    }
+
+    // The dialog's "OK" button, the default one, centred at the foot of
+    // `layout`; it accepts the dialog.
+    static QPushButton* addOkButton(QDialog* dialog, QBoxLayout* layout)
+    {
+        auto* ok = new QPushButton("OK", dialog);
+        ok->setObjectName("Button1");
+        ok->setDefault(true);
+        QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+        layout->addWidget(ok, 0, Qt::AlignHCenter);
+        return ok;
     }
 };
 

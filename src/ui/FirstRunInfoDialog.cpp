@@ -1,7 +1,6 @@
 #include "ui/FirstRunInfoDialog.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/DialogText.h"
@@ -23,11 +22,7 @@ FirstRunInfoDialog::FirstRunInfoDialog(const std::string& chipText, QWidget* par
     m_chip = DialogText::paragraph(this, "ChipLabel", "");
     m_chip->setText(QString::fromStdString(chipText));
     layout->addWidget(m_chip);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("Button1");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    DialogText::addOkButton(this, layout);
     setFixedWidth(400);
 }
 

@@ -1,6 +1,5 @@
 #include "ui/StartupInfoDialog.h"
 
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/DialogText.h"
@@ -27,11 +26,7 @@ StartupInfoDialog::StartupInfoDialog(QWidget* parent)
         this, "Label3",
         "I am constantly working on trying to get the program to operate on more motherboards, but manufactures keep "
         "a close lid on any info about their monitoring hardware so any info you might know will be appreciated. "));
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("Button1");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    DialogText::addOkButton(this, layout);
     setFixedWidth(400);
 }
 

@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -93,11 +92,7 @@ StartupSettingsDialog::StartupSettingsDialog(const StartupQuestions& questions, 
     m_cpuGroup->setVisible(questions.askCpuType);
     layout->addWidget(m_cpuGroup);
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("Button1");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    DialogText::addOkButton(this, layout);
     setFixedWidth(400);
     showVoltage();
 }
