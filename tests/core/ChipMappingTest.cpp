@@ -3,6 +3,7 @@
 #include "sensors/ChipMapping.h"
 #include "sensors/FanSpeed.h"
 #include "sensors/RailLabel.h"
+#include "sensors/TemperatureLabel.h"
 
 using namespace cdx;
 
@@ -12,7 +13,7 @@ using Kind = HwmonInput::Kind;
 
 HwmonInput input(Kind kind, int number, std::string label, double value, std::optional<double> divisor = {})
 {
-    return HwmonInput{kind, number, std::move(label), value, divisor};
+    return HwmonInput{kind, number, std::move(label), value, divisor, {}, {}};
 }
 
 HwmonChip lm78()
@@ -97,7 +98,9 @@ TEST(ChipMapping, NuvotonBoardWithStockLabels)
         EXPECT_FALSE(hasReading(r.available, rail)) << r.sources[static_cast<int>(rail)];
     }
     EXPECT_EQ(r.temp, 33);
-    EXPECT_DOUBLE_EQ(r.winbond2, 41.5);                                   // CPUTIN; AUXTIN is unconnected
+    EXPECT_EQ(r.lm75, 42); // CPUTIN, where no processor sensor exists
+    EXPECT_TRUE(r.cpuTemperatureTrue);
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Wb2Temperature)); // AUXTIN is unconnected
     EXPECT_FALSE(hasReading(r.available, DriverReading::Wb3Temperature)); // PECI is the processor's
     EXPECT_TRUE(hasReading(r.available, DriverReading::Fan1));            // present, standing still
     EXPECT_EQ(r.fan1, 255);
@@ -209,4 +212,76 @@ TEST(ChipMapping, FanCountsGiveTheSpeedBack)
     EXPECT_EQ(ChipMapping::fanCount(-10, 2), 255);
     // A speed whose ideal count is 255 is given a neighbouring count.
     EXPECT_NE(ChipMapping::fanCount(675000.0 / 255, 1), 255);
+}
+
+TEST(ChipMapping, TemperatureLabelsAsBoardsSpellThem)
+{
+    using R = TemperatureRole;
+    const std::pair<const char*, R> labels[] = {
+        {"System Temp", R::Board},
+        {"SYS Temperature", R::Board},
+        {"Sys Temp", R::Board},
+        {"System 1", R::Board},
+        {"SYSTEM TEMP1", R::Board},
+        {"System1 Temp", R::Board},
+        {"MB Temp", R::Board},
+        {"MB(?) temp", R::Board},
+        {"Mainboard", R::Board},
+        {"M/B Temperature", R::Board},
+        {"SYSTIN", R::Board},
+        {"Motherboard", R::Board},
+        {"motherboard_temp", R::Board},
+        {"CPU Temp", R::Processor},
+        {"CPU Temperature", R::Processor},
+        {"CPUTIN", R::Processor},
+        {"CPU Socket", R::Processor},
+        {"CPU1 Temp", R::Processor},
+        {"System 2", R::Secondary},
+        {"Sys Temp 3", R::Secondary},
+        {"AUXTIN", R::Secondary},
+        {"AUXTIN1", R::Secondary},
+        {"Chipset", R::Secondary},
+        {"PCH Temp", R::Secondary},
+        {"VRM Temp", R::Secondary},
+        {"CPU 2 Temp", R::Secondary},
+        {"PECI Agent 0", R::Foreign},
+        {"SMBUSMASTER 0", R::Foreign},
+        {"TSI0_TEMP", R::Foreign},
+        {"temp1", R::Unknown},
+        {"Temperature", R::Unknown},
+        {"Tctl", R::Unknown},
+        {"Systemic", R::Unknown},
+        {"", R::Unknown},
+        {"9999999999", R::Unknown},
+    };
+    for (const auto& [label, role] : labels) {
+        EXPECT_EQ(TemperatureLabel::identify(label), role) << label;
+    }
+}
+
+TEST(ChipMapping, BoardAndProcessorTemperaturesByTheirLabels)
+{
+    HwmonChip board{"it8686", static_cast<int>(HwmonBus::ISA), 0, 0xa40, {}, ""};
+    board.inputs = {input(Kind::Temperature, 1, "CPU Temp", 48), input(Kind::Temperature, 2, "VRM Temp", 52),
+                    input(Kind::Temperature, 3, "Chipset", 44), input(Kind::Temperature, 4, "PCIEX16", 35),
+                    input(Kind::Temperature, 5, "System Temp", 31)};
+    const auto r = ChipMapping::map({board});
+    EXPECT_EQ(r.temp, 31); // labelled last, still the board's own
+    EXPECT_EQ(r.lm75, 48); // no processor sensor: the board's CPU input, no offset
+    EXPECT_TRUE(r.cpuTemperatureTrue);
+    EXPECT_DOUBLE_EQ(r.winbond2, 52); // then the further board inputs
+    EXPECT_DOUBLE_EQ(r.winbond3, 44);
+
+    // With the processor's own sensor the board's CPU input is only a further one.
+    HwmonChip k10{"k10temp", static_cast<int>(HwmonBus::PCI), 0, 0xc3, {input(Kind::Temperature, 1, "Tctl", 61)}, ""};
+    const auto withSensor = ChipMapping::map({board, k10});
+    EXPECT_EQ(withSensor.lm75, 61);
+    EXPECT_EQ(withSensor.temp, 31);
+    EXPECT_DOUBLE_EQ(withSensor.winbond2, 52);
+
+    // A device's "System Temp" (a drive's, a card's) is never the board's.
+    HwmonChip drive{
+        "drivetemp", static_cast<int>(HwmonBus::SCSI), 0, 0, {input(Kind::Temperature, 1, "System Temp", 29)}, ""};
+    const auto onlyDrive = ChipMapping::map({drive});
+    EXPECT_FALSE(hasReading(onlyDrive.available, DriverReading::Wb1Temperature));
 }
