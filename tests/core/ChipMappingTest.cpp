@@ -160,9 +160,10 @@ TEST(ChipMapping, RailLabelsAsBoardsSpellThem)
     for (const auto& [label, rail] : named) {
         EXPECT_EQ(RailLabel::identify(label), rail) << label;
     }
-    for (const std::string& label : std::vector<std::string>{
-             "5VSB", "3VSB", "+3.3V-Aux", "Standby Voltage (+5V)", "AVCC", "Vbat", "CPU Vcore SOC", "NB Core Voltage",
-             "DIMM", "+1.8V", "in4", "VIN1", "", "5V Dual", "VTT", std::string(400, '9') + "V"}) {
+    for (const std::string& label :
+         std::vector<std::string>{"5VSB", "3VSB", "+3.3V-Aux", "Standby Voltage (+5V)", "AVCC", "Vbat", "CPU Vcore SOC",
+                                  "NB Core Voltage", "DIMM", "+1.8V", "in4", "VIN1", "VIN3", "AIN 3", "Voltage 3", "",
+                                  "5V Dual", "VTT", std::string(400, '9') + "V"}) {
         EXPECT_EQ(RailLabel::identify(label), std::nullopt) << label;
     }
 }
@@ -284,4 +285,27 @@ TEST(ChipMapping, BoardAndProcessorTemperaturesByTheirLabels)
         "drivetemp", static_cast<int>(HwmonBus::SCSI), 0, 0, {input(Kind::Temperature, 1, "System Temp", 29)}, ""};
     const auto onlyDrive = ChipMapping::map({drive});
     EXPECT_FALSE(hasReading(onlyDrive.available, DriverReading::Wb1Temperature));
+}
+
+TEST(ChipMapping, BoardLabelsWinOverTheChipFamilysInputs)
+{
+    // A board whose file only numbers its inputs: "VIN3" says nothing of
+    // +3.3 V, and the chip family's in3 does not apply to a labelled input.
+    HwmonChip chip{"nct6791", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    chip.inputs = {input(Kind::Voltage, 0, "VCore A", 1.31), input(Kind::Voltage, 1, "VIN0", 12.1),
+                   input(Kind::Voltage, 2, "VIN1", 5.04),    input(Kind::Voltage, 3, "VIN3", 1.0),
+                   input(Kind::Voltage, 4, "5VCC", 5.01),    input(Kind::Voltage, 5, "5VSB", 5.1),
+                   input(Kind::Voltage, 6, "+3.3V", 3.34)};
+    const auto r = ChipMapping::map({chip});
+    EXPECT_DOUBLE_EQ(r.core0, 1.31);
+    EXPECT_DOUBLE_EQ(r.pos33, 3.34); // the board's "+3.3V" in6, not the family's in3
+    EXPECT_DOUBLE_EQ(r.pos5, 5.01);
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Pos12));
+
+    // Without a +3.3 V label the rail is not available rather than read from in3.
+    chip.inputs.pop_back();
+    const auto unlabelled = ChipMapping::map({chip});
+    EXPECT_FALSE(hasReading(unlabelled.available, DriverReading::Pos33))
+        << unlabelled.sources[static_cast<int>(DriverReading::Pos33)];
+    EXPECT_DOUBLE_EQ(unlabelled.core0, 1.31);
 }
