@@ -9,6 +9,7 @@
 
 #include "app/PlatformServices.h"
 #include "platform/WindowMessages.h"
+#include "platform/linux/CpufreqPresence.h"
 #include "platform/linux/UnixLocalMessaging.h"
 #include "platform/qt/QtReadWatch.h"
 #include "sensors/CoreVoltageStart.h"
@@ -132,6 +133,9 @@ FirstRunSequence::StartUp ProgramLifecycle::loadSettings(bool chipDetected)
             asked.port1Volts = reading(driver, DriverReading::Core1, &SensorDriver::GetLM78Core1);
             // The spin starts from the voltage the chip measures, not from a
             // nominal no processor of today runs at.
+            // A core that moves with load and has no limits of the chip fits no fixed band.
+            asked.coreVoltageFloats = asked.port0Volts && !driver.readingLimits(DriverReading::Core0) &&
+                                      processorScalesFrequency();
             if (asked.port0Volts) {
                 if (const auto nominal = coreVoltageStartValue(*asked.port0Volts)) {
                     asked.coreVoltage = *nominal;
