@@ -309,3 +309,52 @@ TEST(ChipMapping, BoardLabelsWinOverTheChipFamilysInputs)
         << unlabelled.sources[static_cast<int>(DriverReading::Pos33)];
     EXPECT_DOUBLE_EQ(unlabelled.core0, 1.31);
 }
+
+TEST(ChipMapping, ReadingsBoundToAnyInputOfTheirKind)
+{
+    HwmonChip board{"nct6798", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, "nct6798-isa-0290"};
+    board.inputs = {input(Kind::Temperature, 1, "SYSTIN", 31), input(Kind::Temperature, 2, "CPUTIN", 44),
+                    input(Kind::Temperature, 3, "AUXTIN0", 36), input(Kind::Voltage, 0, "Vcore", 0.82),
+                    input(Kind::Fan, 1, "fan1", 900)};
+    board.inputs[3].minimum = 0.6;
+    board.inputs[3].maximum = 1.5;
+    HwmonChip gpu{"amdgpu", static_cast<int>(HwmonBus::PCI), 3, 0, {}, "amdgpu-pci-0300"};
+    gpu.inputs = {input(Kind::Temperature, 1, "edge", 52), input(Kind::Fan, 1, "fan1", 1450)};
+    HwmonChip drive1{
+        "nvme", static_cast<int>(HwmonBus::PCI), 1, 0, {input(Kind::Temperature, 1, "Composite", 38)}, "nvme-pci-0100"};
+    HwmonChip drive2{
+        "nvme", static_cast<int>(HwmonBus::PCI), 2, 0, {input(Kind::Temperature, 1, "Composite", 47)}, "nvme-pci-0200"};
+    HwmonChip sata{"drivetemp", static_cast<int>(HwmonBus::SCSI),      0,
+                   0,           {input(Kind::Temperature, 1, "", 33)}, "drivetemp-scsi-0-0"};
+    ReadingBindings bound;
+    bound[static_cast<int>(DriverReading::Wb2Temperature)] = "nvme-pci-0200/temp1";
+    bound[static_cast<int>(DriverReading::Fan3)] = "amdgpu-pci-0300/fan1";
+    bound[static_cast<int>(DriverReading::Fan1)] = "amdgpu-pci-0300/temp1"; // not a fan: nothing
+    bound[static_cast<int>(DriverReading::Core1)] = "nct6798-isa-0290/in0";
+
+    const auto r = ChipMapping::map({board, gpu, drive1, drive2, sata}, bound);
+    EXPECT_DOUBLE_EQ(r.winbond2, 47);
+    EXPECT_EQ(r.inputs[static_cast<int>(DriverReading::Wb2Temperature)], "nvme-pci-0200/temp1");
+    EXPECT_NEAR(fanSpeed(Fan::Fan3, r.fan3, 0, FanType::Type1).value_or(0), 1450, 5); // as close as a count allows
+    EXPECT_EQ(r.temp, 31);
+    EXPECT_DOUBLE_EQ(r.winbond3, 36); // the automatic choice goes on among the board's inputs
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Fan1));
+    EXPECT_DOUBLE_EQ(r.core1, 0.82);
+    ASSERT_TRUE(r.limits[static_cast<int>(DriverReading::Core1)].has_value());
+    EXPECT_DOUBLE_EQ(r.limits[static_cast<int>(DriverReading::Core1)]->high, 1.5);
+
+    // The drive removed: WB2 is not available and says why, never another drive's value.
+    const auto removed = ChipMapping::map({board, gpu, drive1, sata}, bound);
+    EXPECT_FALSE(hasReading(removed.available, DriverReading::Wb2Temperature));
+    EXPECT_DOUBLE_EQ(removed.winbond2, 0);
+    const std::string& why = removed.sources[static_cast<int>(DriverReading::Wb2Temperature)];
+    EXPECT_NE(why.find("nvme-pci-0200/temp1"), std::string::npos) << why;
+    EXPECT_DOUBLE_EQ(removed.winbond3, 36);
+
+    // Bound WB1: the board's own temperature does not move on to WB2.
+    ReadingBindings wb1;
+    wb1[static_cast<int>(DriverReading::Wb1Temperature)] = "drivetemp-scsi-0-0/temp1";
+    const auto drive = ChipMapping::map({board, gpu, drive1, drive2, sata}, wb1);
+    EXPECT_EQ(drive.temp, 33);
+    EXPECT_DOUBLE_EQ(drive.winbond2, 36);
+}
