@@ -52,6 +52,9 @@ void SensorSources::afterPoll()
         }
         gone = missing;
     }
+    if (m_polled) {
+        m_polled();
+    }
 }
 
 std::vector<SensorInput> SensorSources::inputs() const

@@ -36,6 +36,8 @@ public:
     // After each poll: one notice for a chosen input that is no longer
     // reported, and another only after it came back and went again.
     void afterPoll();
+    // Called at the end of each afterPoll (the Sources page's live values).
+    void setPolledListener(std::function<void()> listener) { m_polled = std::move(listener); }
 
     std::vector<SensorInput> inputs() const;
     const Settings& settings() const { return m_settings; }
@@ -61,6 +63,7 @@ private:
     SensorDriver& m_driver;
     PollCycle& m_poll;
     Notice m_notice;
+    std::function<void()> m_polled;
     std::array<bool, SensorSlotCount> m_gone{};
 };
 

@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "monitor/SensorSources.h"
@@ -57,6 +58,13 @@ SourcesPage::SourcesPage(SensorSources& sources, QWidget* parent) : QWidget(pare
     m_refresh->setAccessibleName("Refresh the inputs");
     connect(m_refresh, &QPushButton::clicked, this, &SourcesPage::refresh);
     layout->addWidget(m_refresh, 0, Qt::AlignLeft);
+
+    // The values follow each poll while the page is shown.
+    m_sources.setPolledListener([page = QPointer<SourcesPage>(this)] {
+        if (page != nullptr && page->isVisible()) {
+            page->refreshValues();
+        }
+    });
 }
 
 void SourcesPage::showEvent(QShowEvent* event)
@@ -65,19 +73,34 @@ void SourcesPage::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void SourcesPage::refresh()
+void SourcesPage::refreshValues()
 {
-    const std::vector<SensorInput> inputs = m_sources.inputs();
+    fillTable(m_sources.inputs());
+}
+
+void SourcesPage::fillTable(const std::vector<SensorInput>& inputs)
+{
     m_table->setRowCount(static_cast<int>(inputs.size()));
     for (std::size_t row = 0; row < inputs.size(); ++row) {
         const SensorInput& input = inputs[row];
         const QStringList cells{text(input.source), text(input.label), text(SensorSources::valueText(input)),
                                 text(SensorSources::slotsFed(input))};
         for (int column = 0; column < cells.size(); ++column) {
-            m_table->setItem(static_cast<int>(row), column, new QTableWidgetItem(cells[column]));
+            // Items are kept, so a poll leaves the selection where the user put it.
+            if (QTableWidgetItem* item = m_table->item(static_cast<int>(row), column)) {
+                item->setText(cells[column]);
+            } else {
+                m_table->setItem(static_cast<int>(row), column, new QTableWidgetItem(cells[column]));
+            }
         }
     }
     m_table->resizeColumnsToContents();
+}
+
+void SourcesPage::refresh()
+{
+    const std::vector<SensorInput> inputs = m_sources.inputs();
+    fillTable(inputs);
 
     m_filling = true;
     const Settings& settings = m_sources.settings();

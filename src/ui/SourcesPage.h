@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QWidget>
 
+#include "sensors/SensorInput.h"
 #include "sensors/SensorSlot.h"
 
 namespace cdx {
@@ -23,6 +24,8 @@ public:
 
     // Reads the inputs again and shows each slot's choice.
     void refresh();
+    // Reads the inputs again for the table only, leaving the choices alone.
+    void refreshValues();
 
     QTableWidget& inputTable() { return *m_table; }
     QComboBox& slotChoice(SensorSlot slot) { return *m_choices[static_cast<std::size_t>(slot)]; }
@@ -33,6 +36,7 @@ protected:
 
 private:
     void chosen(SensorSlot slot);
+    void fillTable(const std::vector<SensorInput>& inputs);
 
     SensorSources& m_sources;
     QTableWidget* m_table = nullptr;
