@@ -1,5 +1,7 @@
 #include "app/SensorsCommand.h"
 
+#include <algorithm>
+
 #include "app/Application.h"
 #include "monitor/SensorSources.h"
 #include "platform/linux/FileRegistry.h"
@@ -31,6 +33,14 @@ int SensorsCommand::run(std::ostream& out, std::ostream& errors)
         errors << "Caldrix: " << libraries.driver.description() << " reports no sensor inputs\n";
     }
     out << SensorSources::listing(inputs);
+    for (SensorSlot slot : AllSensorSlots) {
+        const std::string& source = settings.sensorSource(slot);
+        const bool listed =
+            std::any_of(inputs.begin(), inputs.end(), [&](const SensorInput& input) { return input.source == source; });
+        if (!source.empty() && !listed) {
+            errors << "Caldrix: " << SensorSources::goneNotice(slot, source) << '\n';
+        }
+    }
     return 0;
 }
 

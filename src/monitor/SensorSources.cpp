@@ -46,15 +46,20 @@ void SensorSources::afterPoll()
         bool& gone = m_gone[static_cast<std::size_t>(slot)];
         const bool missing = !source.empty() && !hasReading(available, sensorSlotReadings(slot).front());
         if (missing && !gone && m_notice) {
-            const std::string name(sensorSlotName(slot));
-            m_notice("The input chosen for " + name + ", " + source + ", is no longer reported: " + name +
-                     " is not available until it returns or another input is chosen on the Sources page.");
+            m_notice(goneNotice(slot, source));
         }
         gone = missing;
     }
     if (m_polled) {
         m_polled();
     }
+}
+
+std::string SensorSources::goneNotice(SensorSlot slot, const std::string& source)
+{
+    const std::string name(sensorSlotName(slot));
+    return "The input chosen for " + name + ", " + source + ", is not reported: " + name +
+           " is not available until it returns or another input is chosen on the Sources page.";
 }
 
 std::vector<SensorInput> SensorSources::inputs() const

@@ -39,6 +39,9 @@ public:
     // Called at the end of each afterPoll (the Sources page's live values).
     void setPolledListener(std::function<void()> listener) { m_polled = std::move(listener); }
 
+    // The one message for a chosen input that is not reported.
+    static std::string goneNotice(SensorSlot slot, const std::string& source);
+
     std::vector<SensorInput> inputs() const;
     const Settings& settings() const { return m_settings; }
 
