@@ -203,7 +203,8 @@ void Application::buildPagesOnce()
     auto* metricsPage = new MetricsPage;
     m_pages->logPage().selector().addEntry(QStringLiteral("Metrics"), metricsPage);
     m_metrics.attachPage(*metricsPage);
-    m_settingsPages->general().selector().addEntry(QStringLiteral("Sources"), new SourcesPage(m_sources));
+    m_settingsPages->general().selector().addEntry(QStringLiteral("Sources"),
+                                                   new SourcesPage(m_sources, m_platform.formats.decimalSeparator));
     m_settingsPages->voltages().setCoreVoltageNote(QString::fromStdString(
         m_sources.coreVoltageNote(processorScalesFrequency(), m_platform.formats.decimalSeparator)));
     loadPages();

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "monitor/SensorSources.h"
 #include "settings/Settings.h"
@@ -20,7 +21,8 @@ QString text(std::string_view value)
 
 } // namespace
 
-SourcesPage::SourcesPage(SensorSources& sources, QWidget* parent) : QWidget(parent), m_sources(sources)
+SourcesPage::SourcesPage(SensorSources& sources, std::string decimalSeparator, QWidget* parent)
+    : QWidget(parent), m_sources(sources), m_decimalSeparator(std::move(decimalSeparator))
 {
     setObjectName("SourcesPage");
     setAccessibleName("Sources");
@@ -83,7 +85,8 @@ void SourcesPage::fillTable(const std::vector<SensorInput>& inputs)
     m_table->setRowCount(static_cast<int>(inputs.size()));
     for (std::size_t row = 0; row < inputs.size(); ++row) {
         const SensorInput& input = inputs[row];
-        const QStringList cells{text(input.source), text(input.label), text(SensorSources::valueText(input)),
+        const QStringList cells{text(input.source), text(input.label),
+                                text(SensorSources::valueText(input, m_decimalSeparator)),
                                 text(SensorSources::slotsFed(input))};
         for (int column = 0; column < cells.size(); ++column) {
             // Items are kept, so a poll leaves the selection where the user put it.
@@ -111,7 +114,7 @@ void SourcesPage::refresh()
         for (const SensorInput& input : inputs) {
             if (input.kind == sensorSlotKind(slot)) {
                 choice.addItem(text(input.source) + "  " + text(input.label) + "  " +
-                                   text(SensorSources::valueText(input)),
+                                   text(SensorSources::valueText(input, m_decimalSeparator)),
                                text(input.source));
             }
         }

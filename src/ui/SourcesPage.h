@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include <QComboBox>
 #include <QPushButton>
@@ -20,7 +21,8 @@ class SensorSources;
 class SourcesPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SourcesPage(SensorSources& sources, QWidget* parent = nullptr);
+    // `decimalSeparator`: the user's, for the values shown.
+    SourcesPage(SensorSources& sources, std::string decimalSeparator, QWidget* parent = nullptr);
 
     // Reads the inputs again and shows each slot's choice.
     void refresh();
@@ -39,6 +41,7 @@ private:
     void fillTable(const std::vector<SensorInput>& inputs);
 
     SensorSources& m_sources;
+    std::string m_decimalSeparator;
     QTableWidget* m_table = nullptr;
     std::array<QComboBox*, SensorSlotCount> m_choices{};
     QPushButton* m_refresh = nullptr;

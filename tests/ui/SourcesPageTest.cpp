@@ -32,7 +32,7 @@ struct Page {
     }
     PollHarness h;
     SensorSources sources{h.settings, h.driver, h.poll, {}};
-    SourcesPage page{sources};
+    SourcesPage page{sources, ","};
 };
 
 QStringList items(QComboBox& box)
@@ -50,7 +50,7 @@ TEST(SourcesPageTest, ListsEveryInputAndOffersEachSlotItsKind)
     QTableWidget& table = p.page.inputTable();
     ASSERT_EQ(table.rowCount(), 5);
     EXPECT_EQ(table.item(2, 0)->text(), "nvme-pci-0200/temp1");
-    EXPECT_EQ(table.item(2, 2)->text(), QString::fromUtf8("47.0 °C"));
+    EXPECT_EQ(table.item(2, 2)->text(), QString::fromUtf8("47,0 °C"));
     EXPECT_EQ(table.item(0, 3)->text(), "WB1");
     EXPECT_EQ(table.item(4, 3)->text(), "Core");
 
@@ -108,7 +108,7 @@ TEST(SourcesPageTest, ValuesFollowThePollWhileShown)
     warmer[2].value = 49;
     p.h.driver.setInputs(warmer);
     p.sources.afterPoll();
-    EXPECT_EQ(p.page.inputTable().item(2, 2)->text(), QString::fromUtf8("49.0 °C"));
+    EXPECT_EQ(p.page.inputTable().item(2, 2)->text(), QString::fromUtf8("49,0 °C"));
 }
 
 } // namespace
