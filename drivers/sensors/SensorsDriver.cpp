@@ -6,8 +6,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <optional>
-#include <string>
 #include <sensors/sensors.h>
+#include <string>
 #include <vector>
 
 #include "PcSpeaker.h"

@@ -131,11 +131,11 @@ FirstRunSequence::StartUp ProgramLifecycle::loadSettings(bool chipDetected)
         if (chipDetected) {
             asked.port0Volts = reading(driver, DriverReading::Core0, &SensorDriver::GetLM78Core0);
             asked.port1Volts = reading(driver, DriverReading::Core1, &SensorDriver::GetLM78Core1);
+            // A core that moves with load and has no limits of the chip fits no fixed band.
+            asked.coreVoltageFloats =
+                asked.port0Volts && !driver.readingLimits(DriverReading::Core0) && processorScalesFrequency();
             // The spin starts from the voltage the chip measures, not from a
             // nominal no processor of today runs at.
-            // A core that moves with load and has no limits of the chip fits no fixed band.
-            asked.coreVoltageFloats = asked.port0Volts && !driver.readingLimits(DriverReading::Core0) &&
-                                      processorScalesFrequency();
             if (asked.port0Volts) {
                 if (const auto nominal = coreVoltageStartValue(*asked.port0Volts)) {
                     asked.coreVoltage = *nominal;
