@@ -79,14 +79,5 @@ TEST(SensorSourcesTest, ListingHasOneInputALineWithTheSlotsItFeeds)
     EXPECT_EQ(SensorSources::valueText(inputs[0], ","), "0,824 V");
 }
 
-TEST(SensorSourcesTest, CoreVoltageNoteSaysHowTheCoreIsChecked)
-{
-    const auto limits = VoltageBand::between(0.6, 1.5);
-    const std::string byLimits = SensorSources::coreVoltageNote(true, limits, ",");
-    EXPECT_NE(byLimits.find("0,60 to 1,50 V"), std::string::npos) << byLimits;
-    EXPECT_NE(SensorSources::coreVoltageNote(true, std::nullopt, ".").find("alarm off"), std::string::npos);
-    EXPECT_EQ(SensorSources::coreVoltageNote(false, std::nullopt, "."), ""); // nominal and margin, as ever
-}
-
 } // namespace
 } // namespace cdx
