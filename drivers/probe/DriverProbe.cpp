@@ -103,5 +103,11 @@ int main(int argc, char** argv)
         }
         std::printf("%s %s  %s\n", cdx::readingExport(reading), value.c_str(), source.c_str());
     }
+    for (int i = 0; i < cdx::DriverReadingCount; ++i) {
+        const auto reading = static_cast<cdx::DriverReading>(i);
+        if (const auto band = d.readingLimits(reading)) {
+            std::printf("Limits %s %.17g %.17g\n", cdx::readingExport(reading), band->low(), band->high());
+        }
+    }
     return 0;
 }

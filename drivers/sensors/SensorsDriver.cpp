@@ -5,11 +5,14 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <sensors/sensors.h>
+#include <string>
 #include <vector>
 
 #include "PcSpeaker.h"
 #include "sensors/ChipMapping.h"
+#include "sensors/SensorInputList.h"
 
 #pragma GCC visibility push(default)
 #include "caldrix/driver.h"
@@ -48,7 +51,8 @@ public:
     {
         const auto now = std::chrono::steady_clock::now();
         if (!m_taken || now - m_takenAt > SnapshotAge) {
-            m_readings = cdx::ChipMapping::map(chips());
+            m_chips = chips();
+            m_readings = cdx::ChipMapping::map(m_chips, m_bindings);
             m_taken = true;
             m_takenAt = now;
         }
@@ -56,6 +60,21 @@ public:
     }
 
     void invalidate() { m_taken = false; }
+
+    const std::vector<cdx::HwmonChip>& reportedChips()
+    {
+        readings();
+        return m_chips;
+    }
+
+    void bind(std::size_t reading, std::string source)
+    {
+        m_bindings[reading] = std::move(source);
+        invalidate();
+    }
+
+    // Text handed out by the exports that return one, kept until the next call.
+    std::string& text() { return m_text; }
     cdx::PcSpeaker& speaker() { return m_speaker; }
 
 private:
@@ -105,6 +124,10 @@ private:
             entry.label = label;
             std::free(label);
         }
+        if (kind.kind == cdx::HwmonInput::Kind::Voltage) {
+            entry.minimum = valueOf(name, feature, SENSORS_SUBFEATURE_IN_MIN);
+            entry.maximum = valueOf(name, feature, SENSORS_SUBFEATURE_IN_MAX);
+        }
         if (kind.kind == cdx::HwmonInput::Kind::Fan) {
             const sensors_subfeature* div = sensors_get_subfeature(&name, &feature, SENSORS_SUBFEATURE_FAN_DIV);
             double divisor = 0.0;
@@ -113,6 +136,17 @@ private:
             }
         }
         chip.inputs.push_back(std::move(entry));
+    }
+
+    static std::optional<double> valueOf(const sensors_chip_name& name, const sensors_feature& feature,
+                                         sensors_subfeature_type type)
+    {
+        const sensors_subfeature* sub = sensors_get_subfeature(&name, &feature, type);
+        double value = 0.0;
+        if (sub == nullptr || sensors_get_value(&name, sub->number, &value) != 0) {
+            return std::nullopt;
+        }
+        return value;
     }
 
     // The N of "tempN", "inN", "fanN".
@@ -129,6 +163,9 @@ private:
     bool m_taken = false;
     std::chrono::steady_clock::time_point m_takenAt;
     cdx::ChipReadings m_readings;
+    std::vector<cdx::HwmonChip> m_chips;
+    cdx::ReadingBindings m_bindings;
+    std::string m_text;
     cdx::PcSpeaker m_speaker;
 };
 
@@ -268,6 +305,41 @@ const char* CdxReadingSource(int32_t reading)
         return nullptr;
     }
     return now().sources[static_cast<std::size_t>(reading)].c_str();
+}
+
+int32_t CdxBindReading(int32_t reading, const char* source)
+{
+    if (reading < 0 || reading >= CDX_READING_COUNT) {
+        return -1;
+    }
+    std::string text = source != nullptr ? source : "";
+    if (text.size() > 255 || text.find_first_of("\t\r\n") != std::string::npos ||
+        (!text.empty() && text.find('/') == std::string::npos)) {
+        return -1;
+    }
+    driver().bind(static_cast<std::size_t>(reading), std::move(text));
+    return 0;
+}
+
+const char* CdxInputs(void)
+{
+    const auto& chips = driver().reportedChips();
+    driver().text() = cdx::SensorInputList::format(chips, now());
+    return driver().text().c_str();
+}
+
+bool CdxReadingLimits(int32_t reading, double* low, double* high)
+{
+    if (reading < 0 || reading >= CDX_READING_COUNT || low == nullptr || high == nullptr) {
+        return false;
+    }
+    const auto& limits = now().limits[static_cast<std::size_t>(reading)];
+    if (!limits) {
+        return false;
+    }
+    *low = limits->low;
+    *high = limits->high;
+    return true;
 }
 
 const char* CdxDriverVersion(void)

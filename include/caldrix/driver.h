@@ -126,6 +126,39 @@ bool CdxCpuTemperatureIsTrue(void);
  * the driver. */
 const char* CdxReadingSource(int32_t reading);
 
+/* Optional. Every input the driver can read, one a line, each line
+ * "<chip>/<feature>\t<kind>\t<label>\t<value>\t<readings>\n": the chip and feature as
+ * `sensors` prints them ("nvme-pci-0100/temp1"), the kind "temp", "in" or
+ * "fan", the label (tabs and line breaks in it turned into blanks; the
+ * feature's name where it has none) and the value now in degrees Celsius,
+ * volts or RPM, written with a "." whatever the locale, and the readings it
+ * serves now as CDX_READING_ numbers separated by commas (empty for none). Returns the empty
+ * text when there is none, never NULL. The text is owned by the library and
+ * stays valid until the next call of any export of the driver. */
+const char* CdxInputs(void);
+
+/* Optional. Binds reading `reading` (a CDX_READING_ number) to the input
+ * `source` ("<chip>/<feature>" as CdxInputs names it): from the next reading
+ * on it comes from that input and nothing else, after sensors.conf's compute
+ * rules; while the input is not reported the reading is not available (see
+ * CdxAvailableReadings; CdxReadingSource says why). NULL or "" returns the
+ * reading to the driver's own choice. The driver copies the text; the caller
+ * keeps ownership of `source`. A fan bound to another input may change the
+ * divisor GetFanDivide1/2 return: the program reads them again after binding.
+ * Returns 0 on success, -1 for a number out of range or a source that cannot
+ * name an input (no "/", a tab or line break, longer than 255 bytes), leaving
+ * the binding as it was. */
+int32_t CdxBindReading(int32_t reading, const char* source);
+
+/* Optional. The alarm limits the chip reports for the input a voltage reading
+ * comes from (inN_min and inN_max after the compute rules, set by the BIOS
+ * or by a `set` statement of sensors.conf): true with *low and *high written,
+ * false, leaving them untouched, for a reading out of range, a NULL pointer,
+ * a reading without an input, or limits the chip does not report or that
+ * make no band (0 or below, or low not below high). The pointers are the
+ * caller's. */
+bool CdxReadingLimits(int32_t reading, double* low, double* high);
+
 /* Optional. The driver's version, for example "0.1.0": a text owned by the
  * library, valid until it is unloaded. A driver without this export has no
  * version to report. */

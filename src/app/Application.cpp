@@ -16,6 +16,7 @@
 #include "monitor/TraySettings.h"
 #include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"
+#include "platform/linux/CpufreqPresence.h"
 #include "platform/linux/DriverLoader.h"
 #include "platform/qt/LazyMetricsServer.h"
 #include "sensors/Formats.h"
@@ -26,8 +27,10 @@
 #include "ui/LogPage.h"
 #include "ui/MetricsPage.h"
 #include "ui/ReadingsGroups.h"
+#include "ui/SourcesPage.h"
 #include "ui/SubPageSelector.h"
 #include "ui/SystemInfoPanel.h"
+#include "ui/VoltagesPage.h"
 
 namespace cdx {
 
@@ -148,7 +151,11 @@ Application::Application(Libraries libraries, const std::string& programFile)
                 MetricsAdapter({m_settings, m_monitor.constGauges(), m_monitor.panel, m_monitor.statistics,
                                 m_platform.formats.decimalSeparator, [this] { return m_timers.suspended(); },
                                 CALDRIX_VERSION}),
-                std::make_unique<LazyMetricsServer>(libraryPath(MetricsLibraryFile)))
+                std::make_unique<LazyMetricsServer>(libraryPath(MetricsLibraryFile))),
+      m_sources(m_settings, m_driver, m_monitor.poll, [this](const std::string& text) {
+          std::cerr << "Caldrix: " << text << '\n';
+          m_logs->warningLog.writeErrorLog(text);
+      })
 {
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
@@ -196,6 +203,10 @@ void Application::buildPagesOnce()
     auto* metricsPage = new MetricsPage;
     m_pages->logPage().selector().addEntry(QStringLiteral("Metrics"), metricsPage);
     m_metrics.attachPage(*metricsPage);
+    m_settingsPages->general().selector().addEntry(QStringLiteral("Sources"),
+                                                   new SourcesPage(m_sources, m_platform.formats.decimalSeparator));
+    m_settingsPages->voltages().setCoreVoltageNote(QString::fromStdString(
+        m_sources.coreVoltageNote(processorScalesFrequency(), m_platform.formats.decimalSeparator)));
     loadPages();
 }
 
@@ -305,6 +316,7 @@ void Application::bindTimers()
     handlers.poll = [this] {
         m_monitor.poll.poll();
         m_metrics.afterPoll();
+        m_sources.afterPoll();
     };
     handlers.swap = [this] { m_tray.swapTick(); };
     handlers.logEntry = [this] { m_logs->intervalLog.writeStandardLogEntry(); };
@@ -430,6 +442,7 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_cpuIdle.checkForCpuIdleInRegistry(false);
     applyLoadedSettings();
     m_metrics.applySettings();
+    m_sources.apply();
 
     m_logs->intervalLog.createMissingFiles();
     m_logs->warningLog.createMissingFiles();

@@ -18,6 +18,7 @@
 #include "monitor/CpuIdleLauncher.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/SensorNames.h"
+#include "monitor/SensorSources.h"
 #include "platform/linux/SensorDriverBinding.h"
 #include "platform/linux/SystemInfoBinding.h"
 #include "platform/qt/AudioLibrary.h"
@@ -137,6 +138,7 @@ private:
     CpuIdlePage* m_cpuIdlePage = nullptr;
     TrayIcons m_tray;
     MetricsService m_metrics;
+    SensorSources m_sources;
     std::unique_ptr<VisualLogUpDownPages> m_pages;
     SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
     int m_cpuSpeedMhz = 0;

@@ -9,6 +9,7 @@
 
 #include "app/PlatformServices.h"
 #include "platform/WindowMessages.h"
+#include "platform/linux/CpufreqPresence.h"
 #include "platform/linux/UnixLocalMessaging.h"
 #include "platform/qt/QtReadWatch.h"
 #include "sensors/CoreVoltageStart.h"
@@ -130,6 +131,9 @@ FirstRunSequence::StartUp ProgramLifecycle::loadSettings(bool chipDetected)
         if (chipDetected) {
             asked.port0Volts = reading(driver, DriverReading::Core0, &SensorDriver::GetLM78Core0);
             asked.port1Volts = reading(driver, DriverReading::Core1, &SensorDriver::GetLM78Core1);
+            // A core that moves with load and has no limits of the chip fits no fixed band.
+            asked.coreVoltageFloats =
+                asked.port0Volts && !driver.readingLimits(DriverReading::Core0) && processorScalesFrequency();
             // The spin starts from the voltage the chip measures, not from a
             // nominal no processor of today runs at.
             if (asked.port0Volts) {

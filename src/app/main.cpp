@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/Application.h"
+#include "app/SensorsCommand.h"
 #include "platform/ExternalMessages.h"
 #include "platform/linux/StartTrace.h"
 #include "platform/linux/UnixLocalMessaging.h"
@@ -20,6 +21,9 @@
 
 int main(int argc, char* argv[])
 {
+    if (cdx::CommandLine::parse(argc, argv).listSensors) {
+        return cdx::SensorsCommand::run(std::cout, std::cerr);
+    }
     // "--show" and "--show-expanded" ask a running Caldrix to come forward;
     // when none answers, this one starts.
     if (const auto request = cdx::CommandLine::parse(argc, argv).message()) {

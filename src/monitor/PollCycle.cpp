@@ -245,7 +245,10 @@ void PollCycle::pollVoltages(ReadingMask available)
         if (!plausibleReading(value)) {
             throw RegionFailure("the driver returned no number for a voltage");
         }
-        const bool outOfBand = !voltageBand(rail, nominals, s.voltageTolerance).contains(value);
+        // A core that moves with load is checked against the chip's own limits where it has them.
+        const auto chipBand =
+            rail == VoltageRail::Core ? driver.readingLimits(driverReading(rail, s.coreVoltagePort1)) : std::nullopt;
+        const bool outOfBand = !chipBand.value_or(voltageBand(rail, nominals, s.voltageTolerance)).contains(value);
         m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);
         if (outOfBand && s.watched(rail) && pollingActive()) {
             m_parts.alarms.displayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);

@@ -13,6 +13,7 @@
 
 #include "sensors/FanSpeed.h"
 #include "sensors/RailLabel.h"
+#include "sensors/TemperatureLabel.h"
 
 namespace cdx {
 
@@ -88,12 +89,6 @@ constexpr std::array<StandardInput, 16> StandardInputs{{
     {"it8720", 2, DriverReading::Pos33},
 }};
 
-// Labels of the board's own temperature, and of board inputs that measure
-// something else (the processor through PECI or SB-TSI, the chipset).
-constexpr std::array<std::string_view, 6> BoardTemperatureParts{"systin",      "m/b",       "mbtemp",
-                                                                "motherboard", "mainboard", "board"};
-constexpr std::array<std::string_view, 5> ForeignTemperatureParts{"peci", "tsi", "smbus", "pch", "virtual"};
-
 constexpr double LowestConnected = -40.0;
 constexpr double HighestConnected = 125.0;
 
@@ -135,12 +130,6 @@ std::string sourceText(const HwmonChip& chip, const HwmonInput& input)
     return text;
 }
 
-bool containsAny(const std::string& text, std::span<const std::string_view> parts)
-{
-    return std::any_of(parts.begin(), parts.end(),
-                       [&](std::string_view p) { return text.find(p) != std::string::npos; });
-}
-
 bool isBoardChip(const HwmonChip& chip)
 {
     if (startsWithAny(chip.name, DeviceChips)) {
@@ -172,12 +161,34 @@ std::int32_t wholeDegrees(double value)
     return static_cast<std::int32_t>(std::lround(clamped));
 }
 
+bool plausibleTemperature(double value)
+{
+    return std::isfinite(value) && value > LowestConnected && value < HighestConnected;
+}
+
+std::optional<ChipReadings::Limits> limitsOf(const HwmonInput& input)
+{
+    if (input.kind != Kind::Voltage || !input.minimum || !input.maximum) {
+        return std::nullopt;
+    }
+    const double low = *input.minimum;
+    const double high = *input.maximum;
+    // Limits a chip was never given read 0, or its whole range: no band.
+    if (!std::isfinite(low) || !std::isfinite(high) || low <= 0.0 || high <= low) {
+        return std::nullopt;
+    }
+    return ChipReadings::Limits{low, high};
+}
+
 class Mapper {
 public:
-    explicit Mapper(const std::vector<HwmonChip>& chips) : m_chips(chips) {}
+    Mapper(const std::vector<HwmonChip>& chips, const ReadingBindings& bindings) : m_chips(chips), m_bindings(bindings)
+    {
+    }
 
     ChipReadings run()
     {
+        mapBound();
         mapCpu();
         mapBoardTemperatures();
         mapRails();
@@ -189,9 +200,75 @@ public:
     }
 
 private:
+    bool bound(DriverReading reading) const { return !m_bindings[static_cast<std::size_t>(reading)].empty(); }
+
+    // The readings the user bound, each from its input or from nothing.
+    void mapBound()
+    {
+        for (int i = 0; i < DriverReadingCount; ++i) {
+            const auto reading = static_cast<DriverReading>(i);
+            const std::string& wanted = m_bindings[static_cast<std::size_t>(i)];
+            if (wanted.empty()) {
+                continue;
+            }
+            const HwmonChip* foundChip = nullptr;
+            const HwmonInput* found = nullptr;
+            for (const HwmonChip& chip : m_chips) {
+                for (const HwmonInput& input : chip.inputs) {
+                    if (found == nullptr && input.kind == ChipMapping::kindOf(reading) &&
+                        ChipMapping::sourceName(chip, input) == wanted) {
+                        foundChip = &chip;
+                        found = &input;
+                    }
+                }
+            }
+            if (found == nullptr || !std::isfinite(found->value)) {
+                missing(reading, wanted + " is not reported (chosen on the Sources page)");
+                continue;
+            }
+            setValue(reading, *foundChip, *found);
+            take(reading, *foundChip, *found, "chosen on the Sources page");
+        }
+    }
+
+    void setValue(DriverReading reading, const HwmonChip& chip, const HwmonInput& input)
+    {
+        switch (reading) {
+        case DriverReading::Wb1Temperature:
+            m_readings.temp = wholeDegrees(input.value);
+            break;
+        case DriverReading::CpuTemperature:
+            m_readings.lm75 = wholeDegrees(input.value);
+            m_readings.cpuTemperatureTrue = chip.name != "lm75";
+            break;
+        case DriverReading::Wb2Temperature:
+            m_readings.winbond2 = input.value;
+            break;
+        case DriverReading::Wb3Temperature:
+            m_readings.winbond3 = input.value;
+            break;
+        case DriverReading::Fan1:
+            m_readings.fanDivide1 = divisorOf(&input);
+            m_readings.fan1 = ChipMapping::fanCount(input.value, m_readings.fanDivide1);
+            break;
+        case DriverReading::Fan2:
+            m_readings.fanDivide2 = divisorOf(&input);
+            m_readings.fan2 = ChipMapping::fanCount(input.value, m_readings.fanDivide2);
+            break;
+        case DriverReading::Fan3:
+            m_readings.fan3 = ChipMapping::fanCount(input.value, 1);
+            break;
+        default:
+            railValue(m_readings, reading) = input.value;
+            break;
+        }
+    }
+
     void take(DriverReading reading, const HwmonChip& chip, const HwmonInput& input, std::string note = {})
     {
         m_readings.available |= readingBit(reading);
+        m_readings.limits[static_cast<std::size_t>(reading)] = limitsOf(input);
+        m_readings.inputs[static_cast<std::size_t>(reading)] = ChipMapping::sourceName(chip, input);
         std::string& source = m_readings.sources[static_cast<std::size_t>(reading)];
         source = sourceText(chip, input);
         if (!note.empty()) {
@@ -206,6 +283,9 @@ private:
 
     void mapCpu()
     {
+        if (bound(DriverReading::CpuTemperature)) {
+            return;
+        }
         for (const CpuSensor& sensor : CpuSensors) {
             for (const HwmonChip& chip : m_chips) {
                 if (chip.name != sensor.chip) {
@@ -232,8 +312,24 @@ private:
                 }
             }
         }
-        missing(DriverReading::CpuTemperature,
-                "no processor sensor (coretemp, k10temp, zenpower, k8temp, cpu_thermal) and no lm75 chip");
+        // The board's own reading of the processor, already calibrated by its sensors.conf.
+        for (const HwmonChip& chip : m_chips) {
+            if (!isBoardChip(chip)) {
+                continue;
+            }
+            for (const auto* input : inputsOf(chip, Kind::Temperature)) {
+                if (isLabelled(*input) && plausibleTemperature(input->value) &&
+                    TemperatureLabel::identify(input->label) == TemperatureRole::Processor) {
+                    m_readings.lm75 = wholeDegrees(input->value);
+                    m_readings.cpuTemperatureTrue = true;
+                    m_boardCpu = input;
+                    take(DriverReading::CpuTemperature, chip, *input, "the board's processor input: no CPU offset");
+                    return;
+                }
+            }
+        }
+        missing(DriverReading::CpuTemperature, "no processor sensor (coretemp, k10temp, zenpower, k8temp, "
+                                               "cpu_thermal), no lm75 chip and no board input labelled for the CPU");
     }
 
     void mapBoardTemperatures()
@@ -242,7 +338,10 @@ private:
             const HwmonChip* chip;
             const HwmonInput* input;
         };
-        std::vector<Candidate> board;
+        // By what the label says: the board's own, then further board inputs,
+        // then other labelled ones, then the processor's (when not the CPU's
+        // reading already); thermal zones come last.
+        std::array<std::vector<Candidate>, 4> labelled;
         std::vector<Candidate> zones;
         for (const HwmonChip& chip : m_chips) {
             const bool isZone = chip.name == "acpitz";
@@ -250,46 +349,67 @@ private:
                 continue;
             }
             for (const auto* input : inputsOf(chip, Kind::Temperature)) {
-                if (!std::isfinite(input->value) || input->value <= LowestConnected ||
-                    input->value >= HighestConnected) {
+                if (!plausibleTemperature(input->value) || input == m_boardCpu) {
                     continue;
                 }
                 if (isZone) {
                     zones.push_back({&chip, input});
-                } else if (isLabelled(*input) && !containsAny(normalized(input->label), ForeignTemperatureParts)) {
-                    board.push_back({&chip, input});
+                    continue;
+                }
+                if (!isLabelled(*input)) {
+                    continue;
+                }
+                switch (TemperatureLabel::identify(input->label)) {
+                case TemperatureRole::Board:
+                    labelled[0].push_back({&chip, input});
+                    break;
+                case TemperatureRole::Secondary:
+                    labelled[1].push_back({&chip, input});
+                    break;
+                case TemperatureRole::Unknown:
+                    labelled[2].push_back({&chip, input});
+                    break;
+                case TemperatureRole::Processor:
+                    labelled[3].push_back({&chip, input});
+                    break;
+                case TemperatureRole::Foreign:
+                    break;
                 }
             }
         }
-        // WB1 first: the board's own sensor, else the first thermal zone.
         std::vector<Candidate> order;
-        const auto own = std::find_if(board.begin(), board.end(), [](const Candidate& c) {
-            return containsAny(normalized(c.input->label), BoardTemperatureParts);
-        });
-        if (own != board.end()) {
-            order.push_back(*own);
-            board.erase(own);
+        bool wb1Found = true;
+        if (!labelled[0].empty()) {
+            order.push_back(labelled[0].front());
+            labelled[0].erase(labelled[0].begin());
         } else if (!zones.empty()) {
             order.push_back(zones.front());
             zones.erase(zones.begin());
+        } else {
+            wb1Found = false;
         }
-        const bool wb1Found = !order.empty();
-        order.insert(order.end(), board.begin(), board.end());
+        for (const auto& group : labelled) {
+            order.insert(order.end(), group.begin(), group.end());
+        }
         order.insert(order.end(), zones.begin(), zones.end());
 
         std::size_t next = 0;
-        if (wb1Found) {
+        if (bound(DriverReading::Wb1Temperature)) {
+            next = wb1Found ? 1 : 0; // the board's own stays out of WB2 and WB3
+        } else if (wb1Found) {
             m_readings.temp = wholeDegrees(order[0].input->value);
             take(DriverReading::Wb1Temperature, *order[0].chip, *order[0].input);
             next = 1;
         } else {
-            missing(DriverReading::Wb1Temperature,
-                    "no board temperature labelled as such (SYSTIN, \"M/B Temp\") and no ACPI thermal zone");
+            missing(DriverReading::Wb1Temperature, "no board temperature labelled as such (\"System Temp\", SYSTIN, "
+                                                   "\"M/B Temp\") and no ACPI thermal zone");
         }
         for (DriverReading reading : {DriverReading::Wb2Temperature, DriverReading::Wb3Temperature}) {
+            if (bound(reading)) {
+                continue;
+            }
             if (next < order.size()) {
-                const double value = order[next].input->value;
-                (reading == DriverReading::Wb2Temperature ? m_readings.winbond2 : m_readings.winbond3) = value;
+                setValue(reading, *order[next].chip, *order[next].input);
                 take(reading, *order[next].chip, *order[next].input);
                 ++next;
             } else {
@@ -332,7 +452,7 @@ private:
             }
             for (const auto* input : inputsOf(chip, Kind::Voltage)) {
                 const auto rail = RailLabel::identify(input->label);
-                if (rail && !hasReading(m_readings.available, *rail) && std::isfinite(input->value)) {
+                if (rail && !decided(*rail) && std::isfinite(input->value)) {
                     railValue(m_readings, *rail) = input->value;
                     take(*rail, chip, *input);
                     railChip = railChip != nullptr ? railChip : &chip;
@@ -350,7 +470,7 @@ private:
                 }
                 for (const StandardInput& standard : StandardInputs) {
                     if (startsWith(chip.name, standard.chipPrefix) && standard.number == input->number &&
-                        !hasReading(m_readings.available, standard.rail)) {
+                        !decided(standard.rail)) {
                         railValue(m_readings, standard.rail) = input->value;
                         take(standard.rail, chip, *input, "the standard input of this chip");
                         railChip = railChip != nullptr ? railChip : &chip;
@@ -369,7 +489,7 @@ private:
             }
         }
         for (DriverReading rail : Rails) {
-            if (hasReading(m_readings.available, rail)) {
+            if (decided(rail)) {
                 continue;
             }
             if (unidentified.empty()) {
@@ -381,6 +501,8 @@ private:
         }
         m_railChip = railChip;
     }
+
+    bool decided(DriverReading reading) const { return bound(reading) || hasReading(m_readings.available, reading); }
 
     bool isTaken(const HwmonChip& chip, const HwmonInput& input) const
     {
@@ -411,6 +533,9 @@ private:
         std::array<std::int32_t*, 3> counts{&m_readings.fan1, &m_readings.fan2, &m_readings.fan3};
         for (int n = 1; n <= 3; ++n) {
             const DriverReading reading = Fans[static_cast<std::size_t>(n - 1)];
+            if (bound(reading)) {
+                continue;
+            }
             const HwmonInput* fan = nullptr;
             if (fanChip != nullptr) {
                 for (const auto* input : inputsOf(*fanChip, Kind::Fan)) {
@@ -438,8 +563,10 @@ private:
     }
 
     const std::vector<HwmonChip>& m_chips;
+    const ReadingBindings& m_bindings;
     ChipReadings m_readings;
     const HwmonChip* m_railChip = nullptr;
+    const HwmonInput* m_boardCpu = nullptr; // the board input that feeds the CPU reading
 };
 
 } // namespace
@@ -470,13 +597,35 @@ std::int32_t ChipMapping::fanCount(double rpm, std::int32_t divisor)
     return static_cast<std::int32_t>(best);
 }
 
-ChipReadings ChipMapping::map(std::vector<HwmonChip> chips)
+std::string ChipMapping::sourceName(const HwmonChip& chip, const HwmonInput& input)
+{
+    return chipText(chip) + "/" + inputName(input);
+}
+
+HwmonInput::Kind ChipMapping::kindOf(DriverReading reading)
+{
+    switch (reading) {
+    case DriverReading::Wb1Temperature:
+    case DriverReading::CpuTemperature:
+    case DriverReading::Wb2Temperature:
+    case DriverReading::Wb3Temperature:
+        return Kind::Temperature;
+    case DriverReading::Fan1:
+    case DriverReading::Fan2:
+    case DriverReading::Fan3:
+        return Kind::Fan;
+    default:
+        return Kind::Voltage;
+    }
+}
+
+ChipReadings ChipMapping::map(std::vector<HwmonChip> chips, const ReadingBindings& bindings)
 {
     std::stable_sort(chips.begin(), chips.end(), [](const HwmonChip& a, const HwmonChip& b) {
         return std::make_tuple(busRank(a.busType), a.name, a.busNumber, a.address) <
                std::make_tuple(busRank(b.busType), b.name, b.busNumber, b.address);
     });
-    return Mapper(chips).run();
+    return Mapper(chips, bindings).run();
 }
 
 } // namespace cdx

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "sensors/DriverReading.h"
@@ -36,6 +37,15 @@ struct ChipReadings {
     bool cpuTemperatureTrue = false;
     // Per reading: the chip and input it comes from, or "not available" and why.
     std::array<std::string, DriverReadingCount> sources{};
+    // Per voltage reading: the alarm limits the chip (or sensors.d's `set`)
+    // gives its input, as a band from low to high; empty where it gives none.
+    struct Limits {
+        double low = 0.0;
+        double high = 0.0;
+    };
+    std::array<std::optional<Limits>, DriverReadingCount> limits{};
+    // Per reading: the input it comes from, "<chip>/<feature>"; empty when none.
+    std::array<std::string, DriverReadingCount> inputs{};
 };
 
 } // namespace cdx

@@ -11,7 +11,7 @@ std::optional<double> coreVoltageStartValue(double measured)
         return std::nullopt;
     }
     const double tenths = std::round(std::min(measured, 100.0) * 10.0);
-    return std::clamp(tenths, 10.0, 50.0) / 10.0;
+    return std::clamp(tenths, 5.0, 50.0) / 10.0;
 }
 
 } // namespace cdx

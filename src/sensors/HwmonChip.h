@@ -16,6 +16,9 @@ struct HwmonInput {
     std::string label;
     double value = 0.0;
     std::optional<double> divisor; // fans whose chip has a divisor
+    // Voltages: the chip's alarm limits (inN_min, inN_max), where it reports them.
+    std::optional<double> minimum;
+    std::optional<double> maximum;
 };
 
 // Bus types in libsensors' numbering.

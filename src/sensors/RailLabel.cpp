@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 #include <string>
+#include <string_view>
 
 namespace cdx {
 
@@ -30,18 +31,23 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// The chip's own name of an input ("in4"), which says nothing about the rail.
+// A name that only numbers the input ("in4", "VIN3", "AIN 2", "Voltage 5"),
+// the chip's or the board's: it says nothing about the rail, whatever the
+// number happens to be.
 bool isInputName(const std::string& text)
 {
-    if (text.size() < 3 || text.compare(0, 2, "in") != 0) {
-        return false;
-    }
-    for (std::size_t i = 2; i < text.size(); ++i) {
-        if (!isDigit(text[i])) {
-            return false;
+    for (std::string_view prefix : {"voltage", "vin", "ain", "in"}) {
+        if (text.size() > prefix.size() && text.compare(0, prefix.size(), prefix) == 0) {
+            bool digitsOnly = true;
+            for (std::size_t i = prefix.size(); i < text.size(); ++i) {
+                digitsOnly = digitsOnly && isDigit(text[i]);
+            }
+            if (digitsOnly) {
+                return true;
+            }
         }
     }
-    return true;
+    return false;
 }
 
 // Parts of a label that mark a supply other than the six main rails.

@@ -14,7 +14,7 @@ namespace cdx {
 // Standby, auxiliary and other secondary supplies ("5VSB", "3VSB",
 // "+3.3V-Aux", "Standby Voltage (+5V)", "AVCC", "Vbat", "CPU Vcore SOC",
 // "NB Core Voltage", "DIMM", "VTT") name none of the main rails, nor does a
-// label the chip made up from the input's name ("in4").
+// label that only numbers the input ("in4", "VIN3", "AIN2").
 class RailLabel {
 public:
     // Core0, Core1, Pos33, Pos5, Pos12, Neg12 or Neg5; empty when the label

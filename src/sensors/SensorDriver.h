@@ -1,9 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "sensors/DriverReading.h"
+#include "sensors/SensorInput.h"
+#include "sensors/VoltageBand.h"
 
 namespace cdx {
 
@@ -51,6 +55,14 @@ public:
     virtual bool cpuTemperatureIsTrue() { return false; }
     virtual std::string readingSource(DriverReading) { return {}; }
     virtual std::string version() { return {}; }
+    // Every input the driver can read (CdxInputs); none from a driver that
+    // does not say.
+    virtual std::vector<SensorInput> inputs() { return {}; }
+    // Binds a reading to an input, "" to the driver's own choice
+    // (CdxBindReading); false when the driver cannot.
+    virtual bool bindReading(DriverReading, const std::string&) { return false; }
+    // The band the chip's own limits give a voltage reading (CdxReadingLimits).
+    virtual std::optional<VoltageBand> readingLimits(DriverReading) { return std::nullopt; }
 };
 
 } // namespace cdx

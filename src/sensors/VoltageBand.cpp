@@ -18,6 +18,11 @@ VoltageBand::VoltageBand(double nominal, double margin)
 {
 }
 
+VoltageBand VoltageBand::between(double low, double high)
+{
+    return VoltageBand((low + high) / 2.0, (high - low) / 2.0);
+}
+
 bool VoltageBand::contains(double value) const
 {
     return value >= m_low - EdgeTolerance && value <= m_high + EdgeTolerance;

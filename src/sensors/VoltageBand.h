@@ -7,6 +7,8 @@ namespace cdx {
 class VoltageBand {
 public:
     VoltageBand(double nominal, double margin);
+    // The band from `low` to `high` (either order).
+    static VoltageBand between(double low, double high);
 
     double low() const { return m_low; }
     double high() const { return m_high; }

@@ -15,6 +15,8 @@ CommandLine CommandLine::parse(int argc, const char* const* argv)
             result.request = Request::Show;
         } else if (argument == "--show-expanded") {
             result.request = Request::ShowExpanded;
+        } else if (argument == "--sensors") {
+            result.listSensors = true;
         }
     }
     return result;

@@ -9,7 +9,7 @@ namespace cdx {
 
 namespace {
 
-constexpr int kLowestTenths = 10;
+constexpr int kLowestTenths = 5;
 constexpr int kHighestTenths = 50;
 constexpr int kDefaultTenths = 28;
 

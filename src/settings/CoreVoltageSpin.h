@@ -5,7 +5,8 @@
 namespace cdx {
 
 // The core voltage arrows of the first-run settings dialog: steps of 0.1 V,
-// up while below 5.0 V, down while above 1.0 V. The value is kept in tenths,
+// up while below 5.0 V, down while above 0.5 V (a processor of today idles
+// below 1 V). The value is kept in tenths,
 // so that steps add up exactly and the ends are reached exactly.
 class CoreVoltageSpin {
 public:

@@ -17,6 +17,9 @@ struct StartupQuestions {
     std::optional<double> port0Volts;
     std::optional<double> port1Volts;
     std::string decimalSeparator = ".";
+    // The processor scales its core voltage with load and the chip gives the
+    // core no limits: no fixed band fits, so the core's alarm starts off.
+    bool coreVoltageFloats = false;
 };
 
 // What the user chose there.

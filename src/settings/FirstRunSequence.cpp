@@ -41,6 +41,9 @@ FirstRunSequence::Outcome FirstRunSequence::run(FirstRunDialogs& dialogs, const 
         choices.port1 = settings.coreVoltagePort1;
     }
     applyChoices(choices, settings, questions.askCpuType);
+    if (questions.coreVoltageFloats) {
+        settings.watched(VoltageRail::Core) = false;
+    }
     dialogs.showFirstTimeInformation(chipText(chipId));
     return Outcome::Agreed;
 }

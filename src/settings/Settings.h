@@ -7,6 +7,7 @@
 
 #include "sensors/CpuType.h"
 #include "sensors/SensorSet.h"
+#include "sensors/SensorSlot.h"
 
 namespace cdx {
 
@@ -169,6 +170,11 @@ struct Settings {
     // --- Metrics export (both off while empty)
     std::string metricsAddress;  // "host:port" the /metrics endpoint listens on
     std::string metricsTextfile; // file rewritten each poll for node_exporter
+
+    // --- Sensor sources, by SensorSlot: "<chip>/<feature>", empty for automatic
+    std::array<std::string, SensorSlotCount> sensorSources{};
+    std::string& sensorSource(SensorSlot slot) { return sensorSources[static_cast<std::size_t>(slot)]; }
+    const std::string& sensorSource(SensorSlot slot) const { return sensorSources[static_cast<std::size_t>(slot)]; }
 
     bool operator==(const Settings&) const = default;
 };

@@ -82,7 +82,7 @@ constexpr int kMaxCustomCpuOffset = 100;
 constexpr int kMaxCompensation = 50;
 constexpr double kMinVoltageTolerance = 0.5;
 constexpr double kMaxVoltageTolerance = 20.0;
-constexpr double kMinCoreVoltage = 1.0;
+constexpr double kMinCoreVoltage = 0.5;
 constexpr double kMaxCoreVoltage = 5.0;
 constexpr double kMinPlus33Voltage = 3.0;
 constexpr double kMaxPlus33Voltage = 4.0;
@@ -92,7 +92,7 @@ constexpr std::size_t kMaxTemperatureName = 11;
 constexpr std::size_t kMaxFanName = 9;
 constexpr std::size_t kMaxFontName = 31;
 
-constexpr std::array<SettingRow, 175> kSchema = {{
+constexpr std::array<SettingRow, 188> kSchema = {{
     gauge(1, "MB Tempature Scale", 60.0, CDX_FIELD(temperature(TemperatureSensor::WB1).scale)),
     number(2, "MB Tempature Alarm", 50, CDX_FIELD(temperature(TemperatureSensor::WB1).alarmTemperature)),
     flag(3, "MB Alarm", true, CDX_FIELD(temperature(TemperatureSensor::WB1).alarmEnabled)),
@@ -295,6 +295,19 @@ constexpr std::array<SettingRow, 175> kSchema = {{
     SettingRow{173, "CDX Path", SettingKind::String, std::monostate{}, std::monostate{}, LoadRule::ProgramPath},
     text(174, "Metrics Address", "", CDX_FIELD(metricsAddress), LoadRule::OnItsOwn),
     text(175, "Metrics Textfile", "", CDX_FIELD(metricsTextfile), LoadRule::OnItsOwn),
+    text(176, "Source CPU", "", CDX_FIELD(sensorSources[0]), LoadRule::OnItsOwn),
+    text(177, "Source WB1", "", CDX_FIELD(sensorSources[1]), LoadRule::OnItsOwn),
+    text(178, "Source WB2", "", CDX_FIELD(sensorSources[2]), LoadRule::OnItsOwn),
+    text(179, "Source WB3", "", CDX_FIELD(sensorSources[3]), LoadRule::OnItsOwn),
+    text(180, "Source Core", "", CDX_FIELD(sensorSources[4]), LoadRule::OnItsOwn),
+    text(181, "Source +3.3", "", CDX_FIELD(sensorSources[5]), LoadRule::OnItsOwn),
+    text(182, "Source +5", "", CDX_FIELD(sensorSources[6]), LoadRule::OnItsOwn),
+    text(183, "Source +12", "", CDX_FIELD(sensorSources[7]), LoadRule::OnItsOwn),
+    text(184, "Source -12", "", CDX_FIELD(sensorSources[8]), LoadRule::OnItsOwn),
+    text(185, "Source -5", "", CDX_FIELD(sensorSources[9]), LoadRule::OnItsOwn),
+    text(186, "Source Fan 1", "", CDX_FIELD(sensorSources[10]), LoadRule::OnItsOwn),
+    text(187, "Source Fan 2", "", CDX_FIELD(sensorSources[11]), LoadRule::OnItsOwn),
+    text(188, "Source Fan 3", "", CDX_FIELD(sensorSources[12]), LoadRule::OnItsOwn),
 }};
 
 #undef CDX_FIELD
@@ -302,7 +315,7 @@ constexpr std::array<SettingRow, 175> kSchema = {{
 // The order of writing. Each value follows the control or variable it was
 // first written beside, so the stored key reads the same as before.
 const std::array kSaveOrder = [] {
-    std::array<int, 176> order{};
+    std::array<int, 189> order{};
     std::size_t n = 0;
     auto add = [&](int position) { order[n++] = position; };
     auto range = [&](int first, int last) {
@@ -332,6 +345,7 @@ const std::array kSaveOrder = [] {
         add(p);
     }
     range(174, 175);
+    range(176, 188);
     if (n != order.size()) {
         throw std::logic_error("settings save order is incomplete");
     }

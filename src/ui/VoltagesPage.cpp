@@ -64,6 +64,13 @@ QWidget* VoltagesPage::buildSettingsPanel(SettingsEditor& editor)
     auto* coreLayout = new QVBoxLayout(core);
     m_coreVoltage = new SettingSpin(editor, SpinSetting::CoreVoltage, "CoreVoltageSpinButton", "Label11", core);
     coreLayout->addWidget(m_coreVoltage);
+    m_coreNote = new QLabel(core);
+    m_coreNote->setObjectName("CoreVoltageNote");
+    m_coreNote->setAccessibleName("How the core voltage is checked");
+    m_coreNote->setTextFormat(Qt::PlainText);
+    m_coreNote->setWordWrap(true);
+    m_coreNote->hide();
+    coreLayout->addWidget(m_coreNote);
     m_port0 = makeRadioButton(core, "RadioButton1", "Port 0");
     m_port1 = makeRadioButton(core, "RadioButton2", "Port 1");
     auto* ports = new QButtonGroup(core);
@@ -121,6 +128,13 @@ void VoltagesPage::refreshLabels()
     m_tolerance->refreshLabel();
     m_coreVoltage->refreshLabel();
     m_plus33->refreshLabel();
+}
+
+void VoltagesPage::setCoreVoltageNote(const QString& note)
+{
+    m_coreNote->setText(note);
+    m_coreNote->setAccessibleDescription(note);
+    m_coreNote->setVisible(!note.isEmpty());
 }
 
 } // namespace cdx

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QWidget>
 
 #include "ui/PageServices.h"
@@ -31,6 +32,9 @@ public:
 
     void load();
     void refreshLabels();
+    // One line under the core voltage on how it is checked; empty hides it.
+    void setCoreVoltageNote(const QString& note);
+    QLabel& coreVoltageNote() { return *m_coreNote; }
 
 private:
     QWidget* buildSettingsPanel(SettingsEditor& editor);
@@ -40,6 +44,7 @@ private:
     SubPageSelector* m_selector = nullptr;
     SettingSpin* m_tolerance = nullptr;
     SettingSpin* m_coreVoltage = nullptr;
+    QLabel* m_coreNote = nullptr;
     SettingSpin* m_plus33 = nullptr;
     AlarmActionsBox* m_actions = nullptr;
     QRadioButton* m_port0 = nullptr;

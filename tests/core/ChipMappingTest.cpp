@@ -3,6 +3,7 @@
 #include "sensors/ChipMapping.h"
 #include "sensors/FanSpeed.h"
 #include "sensors/RailLabel.h"
+#include "sensors/TemperatureLabel.h"
 
 using namespace cdx;
 
@@ -12,7 +13,7 @@ using Kind = HwmonInput::Kind;
 
 HwmonInput input(Kind kind, int number, std::string label, double value, std::optional<double> divisor = {})
 {
-    return HwmonInput{kind, number, std::move(label), value, divisor};
+    return HwmonInput{kind, number, std::move(label), value, divisor, {}, {}};
 }
 
 HwmonChip lm78()
@@ -97,7 +98,9 @@ TEST(ChipMapping, NuvotonBoardWithStockLabels)
         EXPECT_FALSE(hasReading(r.available, rail)) << r.sources[static_cast<int>(rail)];
     }
     EXPECT_EQ(r.temp, 33);
-    EXPECT_DOUBLE_EQ(r.winbond2, 41.5);                                   // CPUTIN; AUXTIN is unconnected
+    EXPECT_EQ(r.lm75, 42); // CPUTIN, where no processor sensor exists
+    EXPECT_TRUE(r.cpuTemperatureTrue);
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Wb2Temperature)); // AUXTIN is unconnected
     EXPECT_FALSE(hasReading(r.available, DriverReading::Wb3Temperature)); // PECI is the processor's
     EXPECT_TRUE(hasReading(r.available, DriverReading::Fan1));            // present, standing still
     EXPECT_EQ(r.fan1, 255);
@@ -157,9 +160,10 @@ TEST(ChipMapping, RailLabelsAsBoardsSpellThem)
     for (const auto& [label, rail] : named) {
         EXPECT_EQ(RailLabel::identify(label), rail) << label;
     }
-    for (const std::string& label : std::vector<std::string>{
-             "5VSB", "3VSB", "+3.3V-Aux", "Standby Voltage (+5V)", "AVCC", "Vbat", "CPU Vcore SOC", "NB Core Voltage",
-             "DIMM", "+1.8V", "in4", "VIN1", "", "5V Dual", "VTT", std::string(400, '9') + "V"}) {
+    for (const std::string& label :
+         std::vector<std::string>{"5VSB", "3VSB", "+3.3V-Aux", "Standby Voltage (+5V)", "AVCC", "Vbat", "CPU Vcore SOC",
+                                  "NB Core Voltage", "DIMM", "+1.8V", "in4", "VIN1", "VIN3", "AIN 3", "Voltage 3", "",
+                                  "5V Dual", "VTT", std::string(400, '9') + "V"}) {
         EXPECT_EQ(RailLabel::identify(label), std::nullopt) << label;
     }
 }
@@ -209,4 +213,148 @@ TEST(ChipMapping, FanCountsGiveTheSpeedBack)
     EXPECT_EQ(ChipMapping::fanCount(-10, 2), 255);
     // A speed whose ideal count is 255 is given a neighbouring count.
     EXPECT_NE(ChipMapping::fanCount(675000.0 / 255, 1), 255);
+}
+
+TEST(ChipMapping, TemperatureLabelsAsBoardsSpellThem)
+{
+    using R = TemperatureRole;
+    const std::pair<const char*, R> labels[] = {
+        {"System Temp", R::Board},
+        {"SYS Temperature", R::Board},
+        {"Sys Temp", R::Board},
+        {"System 1", R::Board},
+        {"SYSTEM TEMP1", R::Board},
+        {"System1 Temp", R::Board},
+        {"MB Temp", R::Board},
+        {"MB(?) temp", R::Board},
+        {"Mainboard", R::Board},
+        {"M/B Temperature", R::Board},
+        {"SYSTIN", R::Board},
+        {"Motherboard", R::Board},
+        {"motherboard_temp", R::Board},
+        {"CPU Temp", R::Processor},
+        {"CPU Temperature", R::Processor},
+        {"CPUTIN", R::Processor},
+        {"CPU Socket", R::Processor},
+        {"CPU1 Temp", R::Processor},
+        {"System 2", R::Secondary},
+        {"Sys Temp 3", R::Secondary},
+        {"AUXTIN", R::Secondary},
+        {"AUXTIN1", R::Secondary},
+        {"Chipset", R::Secondary},
+        {"PCH Temp", R::Secondary},
+        {"VRM Temp", R::Secondary},
+        {"CPU 2 Temp", R::Secondary},
+        {"PECI Agent 0", R::Foreign},
+        {"SMBUSMASTER 0", R::Foreign},
+        {"TSI0_TEMP", R::Foreign},
+        {"temp1", R::Unknown},
+        {"Temperature", R::Unknown},
+        {"Tctl", R::Unknown},
+        {"Systemic", R::Unknown},
+        {"", R::Unknown},
+        {"9999999999", R::Unknown},
+    };
+    for (const auto& [label, role] : labels) {
+        EXPECT_EQ(TemperatureLabel::identify(label), role) << label;
+    }
+}
+
+TEST(ChipMapping, BoardAndProcessorTemperaturesByTheirLabels)
+{
+    HwmonChip board{"it8686", static_cast<int>(HwmonBus::ISA), 0, 0xa40, {}, ""};
+    board.inputs = {input(Kind::Temperature, 1, "CPU Temp", 48), input(Kind::Temperature, 2, "VRM Temp", 52),
+                    input(Kind::Temperature, 3, "Chipset", 44), input(Kind::Temperature, 4, "PCIEX16", 35),
+                    input(Kind::Temperature, 5, "System Temp", 31)};
+    const auto r = ChipMapping::map({board});
+    EXPECT_EQ(r.temp, 31); // labelled last, still the board's own
+    EXPECT_EQ(r.lm75, 48); // no processor sensor: the board's CPU input, no offset
+    EXPECT_TRUE(r.cpuTemperatureTrue);
+    EXPECT_DOUBLE_EQ(r.winbond2, 52); // then the further board inputs
+    EXPECT_DOUBLE_EQ(r.winbond3, 44);
+
+    // With the processor's own sensor the board's CPU input is only a further one.
+    HwmonChip k10{"k10temp", static_cast<int>(HwmonBus::PCI), 0, 0xc3, {input(Kind::Temperature, 1, "Tctl", 61)}, ""};
+    const auto withSensor = ChipMapping::map({board, k10});
+    EXPECT_EQ(withSensor.lm75, 61);
+    EXPECT_EQ(withSensor.temp, 31);
+    EXPECT_DOUBLE_EQ(withSensor.winbond2, 52);
+
+    // A device's "System Temp" (a drive's, a card's) is never the board's.
+    HwmonChip drive{
+        "drivetemp", static_cast<int>(HwmonBus::SCSI), 0, 0, {input(Kind::Temperature, 1, "System Temp", 29)}, ""};
+    const auto onlyDrive = ChipMapping::map({drive});
+    EXPECT_FALSE(hasReading(onlyDrive.available, DriverReading::Wb1Temperature));
+}
+
+TEST(ChipMapping, BoardLabelsWinOverTheChipFamilysInputs)
+{
+    // A board whose file only numbers its inputs: "VIN3" says nothing of
+    // +3.3 V, and the chip family's in3 does not apply to a labelled input.
+    HwmonChip chip{"nct6791", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    chip.inputs = {input(Kind::Voltage, 0, "VCore A", 1.31), input(Kind::Voltage, 1, "VIN0", 12.1),
+                   input(Kind::Voltage, 2, "VIN1", 5.04),    input(Kind::Voltage, 3, "VIN3", 1.0),
+                   input(Kind::Voltage, 4, "5VCC", 5.01),    input(Kind::Voltage, 5, "5VSB", 5.1),
+                   input(Kind::Voltage, 6, "+3.3V", 3.34)};
+    const auto r = ChipMapping::map({chip});
+    EXPECT_DOUBLE_EQ(r.core0, 1.31);
+    EXPECT_DOUBLE_EQ(r.pos33, 3.34); // the board's "+3.3V" in6, not the family's in3
+    EXPECT_DOUBLE_EQ(r.pos5, 5.01);
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Pos12));
+
+    // Without a +3.3 V label the rail is not available rather than read from in3.
+    chip.inputs.pop_back();
+    const auto unlabelled = ChipMapping::map({chip});
+    EXPECT_FALSE(hasReading(unlabelled.available, DriverReading::Pos33))
+        << unlabelled.sources[static_cast<int>(DriverReading::Pos33)];
+    EXPECT_DOUBLE_EQ(unlabelled.core0, 1.31);
+}
+
+TEST(ChipMapping, ReadingsBoundToAnyInputOfTheirKind)
+{
+    HwmonChip board{"nct6798", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, "nct6798-isa-0290"};
+    board.inputs = {input(Kind::Temperature, 1, "SYSTIN", 31), input(Kind::Temperature, 2, "CPUTIN", 44),
+                    input(Kind::Temperature, 3, "AUXTIN0", 36), input(Kind::Voltage, 0, "Vcore", 0.82),
+                    input(Kind::Fan, 1, "fan1", 900)};
+    board.inputs[3].minimum = 0.6;
+    board.inputs[3].maximum = 1.5;
+    HwmonChip gpu{"amdgpu", static_cast<int>(HwmonBus::PCI), 3, 0, {}, "amdgpu-pci-0300"};
+    gpu.inputs = {input(Kind::Temperature, 1, "edge", 52), input(Kind::Fan, 1, "fan1", 1450)};
+    HwmonChip drive1{
+        "nvme", static_cast<int>(HwmonBus::PCI), 1, 0, {input(Kind::Temperature, 1, "Composite", 38)}, "nvme-pci-0100"};
+    HwmonChip drive2{
+        "nvme", static_cast<int>(HwmonBus::PCI), 2, 0, {input(Kind::Temperature, 1, "Composite", 47)}, "nvme-pci-0200"};
+    HwmonChip sata{"drivetemp", static_cast<int>(HwmonBus::SCSI),      0,
+                   0,           {input(Kind::Temperature, 1, "", 33)}, "drivetemp-scsi-0-0"};
+    ReadingBindings bound;
+    bound[static_cast<int>(DriverReading::Wb2Temperature)] = "nvme-pci-0200/temp1";
+    bound[static_cast<int>(DriverReading::Fan3)] = "amdgpu-pci-0300/fan1";
+    bound[static_cast<int>(DriverReading::Fan1)] = "amdgpu-pci-0300/temp1"; // not a fan: nothing
+    bound[static_cast<int>(DriverReading::Core1)] = "nct6798-isa-0290/in0";
+
+    const auto r = ChipMapping::map({board, gpu, drive1, drive2, sata}, bound);
+    EXPECT_DOUBLE_EQ(r.winbond2, 47);
+    EXPECT_EQ(r.inputs[static_cast<int>(DriverReading::Wb2Temperature)], "nvme-pci-0200/temp1");
+    EXPECT_NEAR(fanSpeed(Fan::Fan3, r.fan3, 0, FanType::Type1).value_or(0), 1450, 5); // as close as a count allows
+    EXPECT_EQ(r.temp, 31);
+    EXPECT_DOUBLE_EQ(r.winbond3, 36); // the automatic choice goes on among the board's inputs
+    EXPECT_FALSE(hasReading(r.available, DriverReading::Fan1));
+    EXPECT_DOUBLE_EQ(r.core1, 0.82);
+    ASSERT_TRUE(r.limits[static_cast<int>(DriverReading::Core1)].has_value());
+    EXPECT_DOUBLE_EQ(r.limits[static_cast<int>(DriverReading::Core1)]->high, 1.5);
+
+    // The drive removed: WB2 is not available and says why, never another drive's value.
+    const auto removed = ChipMapping::map({board, gpu, drive1, sata}, bound);
+    EXPECT_FALSE(hasReading(removed.available, DriverReading::Wb2Temperature));
+    EXPECT_DOUBLE_EQ(removed.winbond2, 0);
+    const std::string& why = removed.sources[static_cast<int>(DriverReading::Wb2Temperature)];
+    EXPECT_NE(why.find("nvme-pci-0200/temp1"), std::string::npos) << why;
+    EXPECT_DOUBLE_EQ(removed.winbond3, 36);
+
+    // Bound WB1: the board's own temperature does not move on to WB2.
+    ReadingBindings wb1;
+    wb1[static_cast<int>(DriverReading::Wb1Temperature)] = "drivetemp-scsi-0-0/temp1";
+    const auto drive = ChipMapping::map({board, gpu, drive1, drive2, sata}, wb1);
+    EXPECT_EQ(drive.temp, 33);
+    EXPECT_DOUBLE_EQ(drive.winbond2, 36);
 }

@@ -142,7 +142,8 @@ TEST(CoreVoltageStart, MeasuredVoltageRoundedIntoTheNominalsRange)
 {
     EXPECT_EQ(coreVoltageStartValue(1.248), 1.2);
     EXPECT_EQ(coreVoltageStartValue(1.25), 1.3);
-    EXPECT_EQ(coreVoltageStartValue(0.78), 1.0); // modern idle voltages sit below the range
+    EXPECT_EQ(coreVoltageStartValue(0.78), 0.8); // a processor of today idling
+    EXPECT_EQ(coreVoltageStartValue(0.31), 0.5);
     EXPECT_EQ(coreVoltageStartValue(12.1), 5.0);
     EXPECT_EQ(coreVoltageStartValue(0.0), std::nullopt);
     EXPECT_EQ(coreVoltageStartValue(std::nan("")), std::nullopt);

@@ -138,6 +138,24 @@ TEST(FirstRunSequenceTest, QuestionsNotShownLeaveTheirSettingsAlone)
     EXPECT_EQ(settings.cpuOffset, Settings{}.cpuOffset);
 }
 
+TEST(FirstRunSequenceTest, ACoreVoltageThatMovesWithLoadStartsUnwatched)
+{
+    ScriptedDialogs dialogs;
+    dialogs.choices = {0.8, false, CpuType::Amd};
+    StartupQuestions questions;
+    questions.coreVoltageFloats = true;
+    Settings settings;
+    FirstRunSequence::run(dialogs, questions, 45, settings);
+    EXPECT_FALSE(settings.watched(VoltageRail::Core));
+    EXPECT_TRUE(settings.watched(VoltageRail::Pos12)); // the fixed rails stay watched
+    EXPECT_DOUBLE_EQ(settings.coreVoltageNominal, 0.8);
+
+    questions.coreVoltageFloats = false; // a fixed core, or one the chip gives limits
+    Settings fixed;
+    FirstRunSequence::run(dialogs, questions, 45, fixed);
+    EXPECT_EQ(fixed.watched(VoltageRail::Core), Settings{}.watched(VoltageRail::Core));
+}
+
 TEST(FirstRunSequenceTest, ChipTextFollowsTheChipNumber)
 {
     EXPECT_EQ(FirstRunSequence::chipText(16).rfind("Caldrix has detected the Winbond W83781D chip", 0), 0u);
@@ -158,8 +176,8 @@ TEST(FirstRunSequenceTest, CoreVoltageStepsStopExactlyAtTheirEnds)
     for (int i = 0; i < 60; ++i) {
         spin.down();
     }
-    EXPECT_DOUBLE_EQ(spin.volts(), 1.0);
-    EXPECT_EQ(spin.caption("."), "Core Voltage: 1.0Volt");
+    EXPECT_DOUBLE_EQ(spin.volts(), 0.5);
+    EXPECT_EQ(spin.caption("."), "Core Voltage: 0.5Volt");
 
     EXPECT_EQ(FirstRunSequence::portCaption(1, 1.654, ","), "Port 1: 1,65Volt");
     EXPECT_EQ(FirstRunSequence::portCaption(0, std::nullopt, "."), "Port 0: not available");

@@ -258,6 +258,34 @@ TEST(PollCycleTest, CoreVoltageFollowsThePortSetting)
     EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), ": 1.75");
 }
 
+TEST(PollCycleTest, CoreVoltageWithinTheChipsLimitsRaisesNoAlarm)
+{
+    // A processor of today idling at 0.8 V, whose chip gives the core 0.6 to 1.5 V.
+    PollHarness h;
+    h.settings.coreVoltageNominal = 2.8;
+    h.driver.setReadingLimits(DriverReading::Core0, VoltageBand::between(0.6, 1.5));
+    h.driver.script("GetLM78Core0", {0.8, 1.5, 1.52, 0.55});
+    h.poll.poll();
+    h.poll.poll(); // on the edge: inside
+    EXPECT_FALSE(h.panel.voltageRed(VoltageRail::Core));
+    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts", "clear pending", "reset counts"}));
+    h.alarms.calls.clear();
+    h.poll.poll();
+    EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Core));
+    EXPECT_EQ(h.alarms.calls.front(), "volt Core Voltage 1.520");
+    h.alarms.calls.clear();
+    h.poll.poll();
+    EXPECT_EQ(h.alarms.calls.front(), "volt Core Voltage 0.550");
+
+    // Port 1 takes its own limits; without them the nominal and margin apply.
+    h.settings.coreVoltagePort1 = true;
+    h.driver.script("GetLM78Core1", {0.8});
+    h.alarms.calls.clear();
+    h.poll.poll();
+    EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Core));
+    EXPECT_EQ(h.alarms.calls.front(), "volt Core Voltage 0.800");
+}
+
 TEST(PollCycleTest, CpuIdleChecksOnlyWhileActive)
 {
     PollHarness h;

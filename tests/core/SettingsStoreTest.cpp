@@ -107,7 +107,7 @@ RegistryValue binary(double d)
 TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
 {
     const auto schema = settingsSchema();
-    ASSERT_EQ(schema.size(), 175u);
+    ASSERT_EQ(schema.size(), 188u);
     std::set<std::string> names;
     for (std::size_t i = 0; i < schema.size(); ++i) {
         EXPECT_EQ(schema[i].position, static_cast<int>(i) + 1);
@@ -119,7 +119,7 @@ TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
     for (int position : settingsSaveOrder()) {
         ++written[position];
     }
-    EXPECT_EQ(written.size(), 175u);
+    EXPECT_EQ(written.size(), 188u);
     for (const auto& [position, count] : written) {
         EXPECT_EQ(count, position == 103 ? 2 : 1) << position;
     }
@@ -192,7 +192,7 @@ TEST_F(SettingsStoreTest, WritesEachKindWithItsRegistryType)
     EXPECT_EQ(*stored("C or F"), RegistryValue::fromString("C"));
     EXPECT_EQ(*stored("CDX Path"), RegistryValue::fromString("/opt/caldrix/caldrix"));
     const auto names = m_registry.valueNames(kUser, kSettingsKeyPath);
-    EXPECT_EQ(names.size(), 175u);
+    EXPECT_EQ(names.size(), 188u);
     EXPECT_EQ(names.count("InterVal"), 1u);
     EXPECT_EQ(names.count("Interval"), 0u);
 
@@ -498,7 +498,7 @@ TEST_F(SettingsStoreTest, EachRowIsReportedAsItIsApplied)
         }
     });
     // The rows read on their own follow the others.
-    ASSERT_EQ(positions.size(), static_cast<std::size_t>(kLoadedRowCount) + 2);
+    ASSERT_EQ(positions.size(), settingsSchema().size() - 1); // all but the program path
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
     EXPECT_TRUE(nameSeenFilled);
 }
@@ -550,6 +550,39 @@ TEST_F(SettingsStoreTest, ProgramPathIsWrittenOnItsOwn)
     load(&result);
     EXPECT_TRUE(result.keyExisted);
     EXPECT_EQ(result.rowsLoaded, 0);
+}
+
+TEST_F(SettingsStoreTest, SourceRowsAreEachReadOnTheirOwn)
+{
+    Settings edited = editedSettings();
+    edited.sensorSource(SensorSlot::Wb2) = "nvme-pci-0200/temp1";
+    edited.sensorSource(SensorSlot::Fan3) = "amdgpu-pci-0300/fan1";
+    edited.sensorSource(SensorSlot::Neg5) = "nct6798-isa-0290/in6";
+    save(edited);
+    EXPECT_EQ(*stored("Source WB2"), RegistryValue::fromString("nvme-pci-0200/temp1"));
+    EXPECT_EQ(*stored("Source Fan 3"), RegistryValue::fromString("amdgpu-pci-0300/fan1"));
+    EXPECT_EQ(*stored("Source -5"), RegistryValue::fromString("nct6798-isa-0290/in6"));
+    SettingsLoad result;
+    EXPECT_EQ(load(&result), edited);
+
+    // A row of the wrong type keeps its slot automatic and disturbs no other.
+    store("Source Fan 3", RegistryValue::fromDword(1));
+    Settings loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(loaded.sensorSource(SensorSlot::Fan3), "");
+    EXPECT_EQ(loaded.sensorSource(SensorSlot::Wb2), "nvme-pci-0200/temp1");
+    EXPECT_EQ(loaded.sensorSource(SensorSlot::Neg5), "nct6798-isa-0290/in6");
+
+    // A key of an earlier version, without the rows: every slot automatic.
+    save(editedSettings());
+    for (SensorSlot slot : AllSensorSlots) {
+        removeValue("Source " + std::string(sensorSlotName(slot)));
+    }
+    loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    Settings expected = editedSettings();
+    expected.sensorSources = {};
+    EXPECT_EQ(loaded, expected);
 }
 
 } // namespace

@@ -4,16 +4,19 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 #include "../core/PollHarness.h"
 #include "logs/IntervalLogEntry.h"
 #include "logs/LogSnapshots.h"
 #include "sensors/CoreVoltageStart.h"
 #include "sensors/DriverReading.h"
+#include "sensors/VoltageBand.h"
 
 using namespace std::string_literals;
 namespace fs = std::filesystem;
@@ -85,6 +88,7 @@ struct Probe {
     std::string notice;
     std::map<std::string, std::string> values;  // export -> value
     std::map<std::string, std::string> sources; // export -> source
+    std::map<std::string, VoltageBand> limits;  // export -> the chip's limits of its input
     ReadingMask available = 0;
 
     double value(DriverReading reading) const { return std::stod(values.at(readingExport(reading))); }
@@ -130,6 +134,13 @@ Probe probe(const Machine& machine, bool automatic = false)
             p.driver = rest;
         } else if (name == "Notice") {
             p.notice = rest;
+        } else if (name == "Limits") {
+            std::istringstream band(rest);
+            std::string reading;
+            double low = 0;
+            double high = 0;
+            band >> reading >> low >> high;
+            p.limits.emplace(reading, VoltageBand::between(low, high));
         } else {
             const auto gap = rest.find("  ");
             p.values[name] = rest.substr(0, gap);
@@ -146,12 +157,69 @@ Probe probe(const Machine& machine, bool automatic = false)
     return p;
 }
 
+// `caldrix --sensors` on the machine, with a settings key holding `rows`
+// (registry lines such as "\"Source WB2\"=\"nvme-pci-0200/temp1\""): the lines
+// it prints by input, and what it said on standard error.
+struct Listing {
+    std::map<std::string, std::vector<std::string>> inputs; // "<chip>/<feature>" -> label, value, slots
+    std::string errors;
+    std::string output;
+};
+
+Listing listSensors(const Machine& machine, const std::string& rows)
+{
+    const fs::path dir = fs::temp_directory_path() / ("caldrix-sources-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "config" / "caldrix");
+    std::ofstream(dir / "ns.sh") << NamespaceScript;
+    std::ofstream(dir / "tree.sh") << machine.tree;
+    std::ofstream(dir / "sensors3.conf") << machine.config;
+    std::ofstream(dir / "user.conf") << machine.userConfig;
+    std::ofstream(dir / "config" / "caldrix" / "HKEY_CURRENT_USER.reg")
+        << "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Caldrix]\n"
+        << rows << "\n";
+    fs::permissions(dir / "config" / "caldrix", fs::perms::owner_all);
+
+    const fs::path program = buildDirectory() / "bin" / "caldrix";
+    Listing l;
+    const int rc = run("env -u CALDRIX_DRIVER XDG_CONFIG_HOME='"s + (dir / "config").string() + "' DIR='" +
+                           dir.string() + "' unshare -rm sh '" + (dir / "ns.sh").string() + "' '" + program.string() +
+                           "' --sensors 2>'" + (dir / "errors").string() + "'",
+                       l.output);
+    std::ifstream errors(dir / "errors");
+    l.errors.assign(std::istreambuf_iterator<char>(errors), {});
+    fs::remove_all(dir);
+    EXPECT_EQ(rc, 0) << l.output << l.errors;
+
+    std::istringstream lines(l.output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> fields;
+        std::istringstream parts(line);
+        for (std::string field; std::getline(parts, field, '\t');) {
+            fields.push_back(field);
+        }
+        if (fields.size() == 4) {
+            l.inputs[fields[0]] = {fields[1], fields[2], fields[3]};
+        } else if (line.rfind("CONFIG", 0) != 0) {
+            ADD_FAILURE() << "not a line of the listing: " << line;
+        }
+    }
+    return l;
+}
+
 // One poll of the probed readings with the settings of a first run, every
 // temperature sensor switched on.
 struct Window {
     explicit Window(const Probe& p)
     {
         h.driver.setAvailableReadings(p.available);
+        for (int i = 0; i < DriverReadingCount; ++i) {
+            const auto reading = static_cast<DriverReading>(i);
+            if (const auto it = p.limits.find(readingExport(reading)); it != p.limits.end()) {
+                h.driver.setReadingLimits(reading, it->second);
+            }
+        }
         h.driver.setCpuTemperatureIsTrue(p.values.at("CpuTemperatureIsTrue") == "1");
         for (const auto& [name, value] : p.values) {
             if (name.rfind("Get", 0) == 0) {
@@ -403,4 +471,122 @@ TEST(HwmonDriver, NoChipsAtAllGivesTheSimulatedDriverAndSaysSo)
     EXPECT_NE(p.driver.find("the simulated driver"), std::string::npos) << p.output;
     EXPECT_NE(p.notice.find("simulated"), std::string::npos) << p.output;
     EXPECT_NE(p.notice.find("no sensor chip"), std::string::npos) << p.notice;
+}
+
+TEST(HwmonDriver, DesktopWithDrivesAndGraphicsCardBindsAnySlot)
+{
+    std::string why;
+    if (namespacesRefused(why)) {
+        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
+    }
+    // Devices on their buses, so that libsensors names them as on a real
+    // desktop: a device folder whose subsystem link ends in the bus's name.
+    const char* devices =
+        R"(dev() { mkdir -p /sys/class/fake/$3 /sys/class/fake/dev/$2; ln -s /sys/class/fake/$3 /sys/class/fake/dev/$2/subsystem; ln -s /sys/class/fake/dev/$2 $1/device; }
+h=/sys/class/hwmon/hwmon0
+put $h/name nct6798
+put $h/in0_input 824; put $h/in0_label Vcore; put $h/in0_min 600; put $h/in0_max 1500
+put $h/temp1_input 31000; put $h/temp1_label SYSTIN
+put $h/temp2_input 44000; put $h/temp2_label CPUTIN
+put $h/fan1_input 900
+dev $h nct6775.656 platform
+h=/sys/class/hwmon/hwmon1
+put $h/name k10temp
+put $h/temp1_input 52000; put $h/temp1_label Tctl
+dev $h 0000:00:18.3 pci
+h=/sys/class/hwmon/hwmon2
+put $h/name amdgpu
+put $h/temp1_input 50000; put $h/temp1_label edge; put $h/fan1_input 1450; put $h/in0_input 806; put $h/in0_label vddgfx
+dev $h 0000:03:00.0 pci
+h=/sys/class/hwmon/hwmon3
+put $h/name nvme
+put $h/temp1_input 38850; put $h/temp1_label Composite
+dev $h 0000:01:00.0 pci
+h=/sys/class/hwmon/hwmon5
+put $h/name drivetemp
+put $h/temp1_input 33000
+dev $h 0:0:0:0 scsi
+)";
+    const std::string secondDrive = R"(h=/sys/class/hwmon/hwmon4
+put $h/name nvme
+put $h/temp1_input 47000; put $h/temp1_label Composite
+dev $h 0000:02:00.0 pci
+)";
+    // The user's file corrects the second drive: its computes apply to a bound input too.
+    const char* user = R"(chip "nvme-pci-0200"
+    compute temp1 @-2, @+2
+)";
+    const std::string rows = "\"Source WB2\"=\"nvme-pci-0200/temp1\"\n"
+                             "\"Source Fan 3\"=\"amdgpu-pci-0300/fan1\"\n"
+                             "\"Source +12\"=dword:00000001\n"; // unreadable: automatic
+
+    const Listing all = listSensors({devices + secondDrive, "", user}, rows);
+    for (const char* input :
+         {"nct6798-isa-0290/in0", "k10temp-pci-00c3/temp1", "amdgpu-pci-0300/temp1", "amdgpu-pci-0300/fan1",
+          "amdgpu-pci-0300/in0", "nvme-pci-0100/temp1", "nvme-pci-0200/temp1", "drivetemp-scsi-0-0/temp1"}) {
+        EXPECT_EQ(all.inputs.count(input), 1u) << input << "\n" << all.output;
+    }
+    ASSERT_EQ(all.inputs.count("nvme-pci-0200/temp1"), 1u) << all.output << all.errors;
+    EXPECT_EQ(all.inputs.at("nvme-pci-0200/temp1")[2], "WB2");
+    EXPECT_EQ(all.inputs.at("nvme-pci-0100/temp1")[2], "-");
+    EXPECT_EQ(all.inputs.at("amdgpu-pci-0300/fan1"), (std::vector<std::string>{"fan1", "1450 RPM", "Fan 3"}));
+    EXPECT_EQ(all.inputs.at("amdgpu-pci-0300/temp1")[0], "edge");
+    EXPECT_EQ(all.inputs.at("k10temp-pci-00c3/temp1")[2], "CPU");
+    EXPECT_EQ(all.inputs.at("drivetemp-scsi-0-0/temp1")[2], "-");
+    EXPECT_EQ(all.inputs.size(), 11u) << all.output;
+    if (fs::exists("/etc/sensors.d") || fs::exists("/etc/sensors3.conf")) {
+        EXPECT_EQ(all.inputs.at("nvme-pci-0200/temp1")[1], "45.0 °C") << all.output;
+    }
+
+    // The drive removed: nothing else takes WB2, and the user is told.
+    const Listing removed = listSensors({devices, "", user}, rows);
+    EXPECT_EQ(removed.inputs.count("nvme-pci-0200/temp1"), 0u);
+    for (const auto& [input, fields] : removed.inputs) {
+        EXPECT_EQ(fields[2].find("WB2"), std::string::npos) << input;
+    }
+    EXPECT_NE(removed.errors.find("nvme-pci-0200/temp1"), std::string::npos) << removed.errors;
+}
+
+TEST(HwmonDriver, ProcessorOfTodayAtLowCoreVoltageRaisesNoFalseAlarm)
+{
+    std::string why;
+    if (namespacesRefused(why)) {
+        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
+    }
+    const std::string board = R"(h=/sys/class/hwmon/hwmon2
+put $h/name nct6798
+put $h/in0_input 824; put $h/in0_label Vcore
+put $h/in3_input 3340; put $h/in3_label +3.3V
+put $h/temp1_input 31000; put $h/temp1_label "System Temp"
+put $h/temp2_input 44000; put $h/temp2_label "CPU Temp"
+h=/sys/class/hwmon/hwmon0
+put $h/name k10temp
+put $h/temp1_input 52000; put $h/temp1_label Tctl
+)";
+    // With the chip's limits the core is checked against them.
+    const Probe limited =
+        probe({board + "put /sys/class/hwmon/hwmon2/in0_min 600; put /sys/class/hwmon/hwmon2/in0_max 1500\n", "", ""});
+    ASSERT_EQ(limited.limits.count("GetLM78Core0"), 1u) << limited.output;
+    EXPECT_DOUBLE_EQ(limited.limits.at("GetLM78Core0").low(), 0.6);
+    EXPECT_DOUBLE_EQ(limited.limits.at("GetLM78Core0").high(), 1.5);
+    EXPECT_EQ(limited.value(DriverReading::Wb1Temperature), 31);
+    EXPECT_EQ(limited.value(DriverReading::CpuTemperature), 52); // the package sensor, not the board's input
+    Window w(limited);
+    EXPECT_EQ(w.h.settings.coreVoltageNominal, 0.8); // the first run proposes what the chip measures
+    EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
+    w.h.driver.script("GetLM78Core0", {1.35}); // under load, within the limits
+    w.h.poll.poll();
+    EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
+    w.h.driver.script("GetLM78Core0", {1.62});
+    w.h.poll.poll();
+    EXPECT_EQ(w.alarms(), (std::vector<std::string>{"volt Core Voltage 1.620"}));
+
+    // Without limits (or with limits the BIOS never set) the nominal and
+    // margin apply: no alarm at the idle voltage the first run proposed.
+    const Probe bare =
+        probe({board + "put /sys/class/hwmon/hwmon2/in0_min 0; put /sys/class/hwmon/hwmon2/in0_max 0\n", "", ""});
+    EXPECT_EQ(bare.limits.count("GetLM78Core0"), 0u) << bare.output;
+    const Window idle(bare);
+    EXPECT_EQ(idle.h.panel.voltageText(VoltageRail::Core), ": 0.82");
+    EXPECT_TRUE(idle.alarms().empty()) << idle.alarms().front();
 }

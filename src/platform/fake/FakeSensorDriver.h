@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +61,24 @@ public:
     ReadingMask availableReadings() override { return m_available; }
     bool cpuTemperatureIsTrue() override { return m_cpuTemperatureIsTrue; }
 
+    // The inputs, bindings and limits of a driver that reports them.
+    void setInputs(std::vector<SensorInput> inputs) { m_inputs = std::move(inputs); }
+    void setReadingLimits(DriverReading reading, std::optional<VoltageBand> band)
+    {
+        m_limits[static_cast<std::size_t>(reading)] = band;
+    }
+    std::vector<SensorInput> inputs() override { return m_inputs; }
+    bool bindReading(DriverReading reading, const std::string& source) override
+    {
+        m_bindings[static_cast<std::size_t>(reading)] = source;
+        return true;
+    }
+    std::optional<VoltageBand> readingLimits(DriverReading reading) override
+    {
+        return m_limits[static_cast<std::size_t>(reading)];
+    }
+    const std::string& binding(DriverReading reading) const { return m_bindings[static_cast<std::size_t>(reading)]; }
+
 private:
     double next(std::string_view exportName, double fallback);
 
@@ -68,6 +88,9 @@ private:
     bool m_speakerOn = false;
     ReadingMask m_available = AllReadings;
     bool m_cpuTemperatureIsTrue = false;
+    std::vector<SensorInput> m_inputs;
+    std::array<std::string, DriverReadingCount> m_bindings{};
+    std::array<std::optional<VoltageBand>, DriverReadingCount> m_limits{};
 };
 
 } // namespace cdx

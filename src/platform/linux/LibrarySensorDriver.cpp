@@ -1,6 +1,7 @@
 #include "platform/linux/LibrarySensorDriver.h"
 
 #include "caldrix/driver.h"
+#include "sensors/SensorInputList.h"
 
 namespace cdx {
 
@@ -82,6 +83,9 @@ std::unique_ptr<LibrarySensorDriver> LibrarySensorDriver::bind(std::shared_ptr<S
         reinterpret_cast<decltype(&::CdxCpuTemperatureIsTrue)>(library->symbol("CdxCpuTemperatureIsTrue"));
     exports.CdxReadingSource = reinterpret_cast<decltype(&::CdxReadingSource)>(library->symbol("CdxReadingSource"));
     exports.CdxDriverVersion = reinterpret_cast<decltype(&::CdxDriverVersion)>(library->symbol("CdxDriverVersion"));
+    exports.CdxInputs = reinterpret_cast<decltype(&::CdxInputs)>(library->symbol("CdxInputs"));
+    exports.CdxBindReading = reinterpret_cast<decltype(&::CdxBindReading)>(library->symbol("CdxBindReading"));
+    exports.CdxReadingLimits = reinterpret_cast<decltype(&::CdxReadingLimits)>(library->symbol("CdxReadingLimits"));
     return std::unique_ptr<LibrarySensorDriver>(new LibrarySensorDriver(std::move(library), exports));
 }
 
@@ -116,6 +120,29 @@ std::string LibrarySensorDriver::version()
 {
     const char* text = m_exports.CdxDriverVersion != nullptr ? m_exports.CdxDriverVersion() : nullptr;
     return text != nullptr ? text : "";
+}
+
+std::vector<SensorInput> LibrarySensorDriver::inputs()
+{
+    const char* text = m_exports.CdxInputs != nullptr ? m_exports.CdxInputs() : nullptr;
+    return text != nullptr ? SensorInputList::parse(text) : std::vector<SensorInput>{};
+}
+
+bool LibrarySensorDriver::bindReading(DriverReading reading, const std::string& source)
+{
+    return m_exports.CdxBindReading != nullptr &&
+           m_exports.CdxBindReading(static_cast<std::int32_t>(reading), source.c_str()) == 0;
+}
+
+std::optional<VoltageBand> LibrarySensorDriver::readingLimits(DriverReading reading)
+{
+    double low = 0.0;
+    double high = 0.0;
+    if (m_exports.CdxReadingLimits == nullptr ||
+        !m_exports.CdxReadingLimits(static_cast<std::int32_t>(reading), &low, &high)) {
+        return std::nullopt;
+    }
+    return VoltageBand::between(low, high);
 }
 
 } // namespace cdx

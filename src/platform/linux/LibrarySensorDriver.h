@@ -40,6 +40,9 @@ public:
     bool cpuTemperatureIsTrue() override;
     std::string readingSource(DriverReading reading) override;
     std::string version() override;
+    std::vector<SensorInput> inputs() override;
+    bool bindReading(DriverReading reading, const std::string& source) override;
+    std::optional<VoltageBand> readingLimits(DriverReading reading) override;
 
 private:
     struct Exports {
@@ -69,6 +72,9 @@ private:
         bool (*CdxCpuTemperatureIsTrue)();
         const char* (*CdxReadingSource)(std::int32_t);
         const char* (*CdxDriverVersion)();
+        const char* (*CdxInputs)();
+        std::int32_t (*CdxBindReading)(std::int32_t, const char*);
+        bool (*CdxReadingLimits)(std::int32_t, double*, double*);
     };
 
     LibrarySensorDriver(std::shared_ptr<SharedLibrary> library, const Exports& exports);
