@@ -140,7 +140,7 @@ Application::Application(Libraries libraries, const std::string& programFile)
           .shell = &m_platform.shell,
       }),
       m_tray(
-          m_platform.notificationArea, m_settings,
+          m_platform.systemTray, m_settings,
           {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]}, m_monitor.panel,
           m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
           [this] { return m_timers.pollingActive(); }),
@@ -305,6 +305,7 @@ void Application::bindTimers()
     handlers.poll = [this] {
         m_monitor.poll.poll();
         m_metrics.afterPoll();
+        m_notifications.pollEnded();
     };
     handlers.swap = [this] { m_tray.swapTick(); };
     handlers.logEntry = [this] { m_logs->intervalLog.writeStandardLogEntry(); };

@@ -8,6 +8,7 @@
 #include "alarms/AlarmSound.h"
 #include "alarms/AlarmTexts.h"
 #include "alarms/WarningDialogControl.h"
+#include "app/AlarmNotifications.h"
 #include "app/CountingAlarmChecks.h"
 #include "app/LogStack.h"
 #include "app/MetricsService.h"
@@ -137,6 +138,7 @@ private:
     CpuIdlePage* m_cpuIdlePage = nullptr;
     TrayIcons m_tray;
     MetricsService m_metrics;
+    AlarmNotifications m_notifications{m_settings, m_actions, [this] { m_window.openFromTray(); }};
     std::unique_ptr<VisualLogUpDownPages> m_pages;
     SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
     int m_cpuSpeedMhz = 0;

@@ -170,6 +170,9 @@ struct Settings {
     std::string metricsAddress;  // "host:port" the /metrics endpoint listens on
     std::string metricsTextfile; // file rewritten each poll for node_exporter
 
+    // --- Desktop notifications of the alarms, besides the Warning dialog
+    bool desktopNotifications = true;
+
     bool operator==(const Settings&) const = default;
 };
 

@@ -19,6 +19,13 @@ constexpr SettingRow flag(int position, std::string_view name, bool value, BoolF
     return row;
 }
 
+constexpr SettingRow ownFlag(int position, std::string_view name, bool value, BoolField field)
+{
+    SettingRow row = flag(position, name, value, field);
+    row.rule = LoadRule::OnItsOwn;
+    return row;
+}
+
 constexpr SettingRow number(int position, std::string_view name, int value, IntField field, int minimum = INT_MIN,
                             int maximum = INT_MAX)
 {
@@ -92,7 +99,7 @@ constexpr std::size_t kMaxTemperatureName = 11;
 constexpr std::size_t kMaxFanName = 9;
 constexpr std::size_t kMaxFontName = 31;
 
-constexpr std::array<SettingRow, 175> kSchema = {{
+constexpr std::array<SettingRow, 176> kSchema = {{
     gauge(1, "MB Tempature Scale", 60.0, CDX_FIELD(temperature(TemperatureSensor::WB1).scale)),
     number(2, "MB Tempature Alarm", 50, CDX_FIELD(temperature(TemperatureSensor::WB1).alarmTemperature)),
     flag(3, "MB Alarm", true, CDX_FIELD(temperature(TemperatureSensor::WB1).alarmEnabled)),
@@ -295,6 +302,7 @@ constexpr std::array<SettingRow, 175> kSchema = {{
     SettingRow{173, "CDX Path", SettingKind::String, std::monostate{}, std::monostate{}, LoadRule::ProgramPath},
     text(174, "Metrics Address", "", CDX_FIELD(metricsAddress), LoadRule::OnItsOwn),
     text(175, "Metrics Textfile", "", CDX_FIELD(metricsTextfile), LoadRule::OnItsOwn),
+    ownFlag(176, "Desktop Notifications", true, CDX_FIELD(desktopNotifications)),
 }};
 
 #undef CDX_FIELD
@@ -302,7 +310,7 @@ constexpr std::array<SettingRow, 175> kSchema = {{
 // The order of writing. Each value follows the control or variable it was
 // first written beside, so the stored key reads the same as before.
 const std::array kSaveOrder = [] {
-    std::array<int, 176> order{};
+    std::array<int, 177> order{};
     std::size_t n = 0;
     auto add = [&](int position) { order[n++] = position; };
     auto range = [&](int first, int last) {
@@ -331,7 +339,7 @@ const std::array kSaveOrder = [] {
     for (int p : {168, 169, 167, 170, 171, 172}) {
         add(p);
     }
-    range(174, 175);
+    range(174, 176);
     if (n != order.size()) {
         throw std::logic_error("settings save order is incomplete");
     }
