@@ -479,7 +479,8 @@ bool Application::saveSettings()
     // "C or F" holds the unit shown: the unit button shows the other one.
     m_settings.temperatureUnit.assign(1, m_monitor.poll.scaleCaption() == "F" ? 'C' : 'F');
     try {
-        m_store.writeRegistry(m_settings, m_window.x(), m_window.y());
+        const QPoint at = m_window.positionToStore();
+        m_store.writeRegistry(m_settings, at.x(), at.y());
         return true;
     } catch (const RegistryError& e) {
         std::string message = "The settings could not be saved: ";
