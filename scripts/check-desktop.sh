@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${CALDRIX_PRIVATE_BUS:-}" ]; then
-  exec env CALDRIX_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@"
+  exec env CALDRIX_PRIVATE_BUS=1 dbus-run-session --config-file=tests/support/session-bus.conf -- bash "$0" "$@"
 fi
 build_dir=$(realpath "${1:-${CALDRIX_BUILD_DIR:-build}}")
 desktop_program=$build_dir/bin/caldrix_test_desktop

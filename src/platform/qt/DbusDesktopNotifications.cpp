@@ -69,8 +69,7 @@ void DbusDesktopNotifications::sayUnavailable(const QString& why)
         return;
     }
     m_saidUnavailable = true;
-    m_diagnostics << "Caldrix: no desktop notifications (" << why.toStdString()
-                  << "); alarms show their Warning dialog only.\n";
+    m_diagnostics << "Caldrix: no desktop notifications (" << why.toStdString() << "); alarms go on without them.\n";
     m_diagnostics.flush();
 }
 
