@@ -82,7 +82,8 @@ sed -i -e 's/^"Startup Minimized"=dword:.*/"Startup Minimized"=dword:00000000/' 
   -e 's/^"Form X"=dword:.*/"Form X"=dword:0000007b/' \
   -e 's/^"Form Y"=dword:.*/"Form Y"=dword:0000004d/' \
   -e 's/^"MB Show Alarm Msg"=dword:.*/"MB Show Alarm Msg"=dword:00000000/' \
-  -e 's/^"Tooltip On All"=dword:.*/"Tooltip On All"=dword:00000001/' "$reg"
+  -e 's/^"Tooltip On All"=dword:.*/"Tooltip On All"=dword:00000001/' \
+  -e 's/^"Show Log On Pop Up"=dword:.*/"Show Log On Pop Up"=dword:00000001/' "$reg"
 
 # The compositor, headless.
 weston --backend=headless-backend.so --socket=caldrix-wayland --idle-time=0 >"$work/weston.log" 2>&1 &
@@ -128,8 +129,16 @@ shows() { grep -q 'xdg_toplevel@[0-9]*\.set_title("Caldrix")' "$work/stderr" && 
 wait_for 30 shows || fail "the window never showed"
 
 layout=$(ask "layout 0")
-expected='layout: Un-Install|-|Help|-|Quick Check|~Show & Expand|~Show|Hide|-|Suspend|-|Exit'
+expected='layout: Un-Install|-|Start Interval Log|~Stop Interval Log|View Log|Erase Log|-|Help|-|Quick Check|~Show & Expand|~Show|Hide|-|Suspend|-|Exit'
 [ "$layout" = "$expected" ] || fail "the menu reads '$layout', expected '$expected'"
+# Hidden, the window can be shown again from the menu, which says so.
+[ "$(ask "click 0 Hide")" = "clicked: Hide" ] || fail "Hide could not be clicked"
+layout=$(ask "layout 0")
+[[ $layout == *"|Show & Expand|Show|~Hide|"* ]] || fail "with the window hidden the menu reads '$layout'"
+[ "$(ask "click 0 Show & Expand")" = "clicked: Show & Expand" ] || fail "Show & Expand could not be clicked"
+layout=$(ask "layout 0")
+[[ $layout == *"|~Show & Expand|~Show|Hide|"* ]] || fail "with the window shown again the menu reads '$layout'"
+
 # Suspended, the temperature icon leaves the tray and the program icon
 # comes, with the same menu; resumed, the other way round.
 [ "$(ask "click 0 Suspend")" = "clicked: Suspend" ] || fail "Suspend could not be clicked"
