@@ -170,20 +170,6 @@ TEST_F(TrayIconTest, LeftClickShowsTheMenuWithoutDoubleClickHandler)
     EXPECT_EQ(events, (std::vector<std::string>{"click", "right"}));
 }
 
-TEST(TrayIconClicksTest, ActivationsBecomeClicks)
-{
-    using Clicks = std::vector<TrayIcon::Click>;
-    using C = TrayIcon::Click;
-    // XEmbed trays report double clicks themselves.
-    EXPECT_EQ(TrayIcon::clicksFor(QSystemTrayIcon::Trigger, true), Clicks{C::Left});
-    EXPECT_EQ(TrayIcon::clicksFor(QSystemTrayIcon::DoubleClick, true), Clicks{C::Double});
-    EXPECT_EQ(TrayIcon::clicksFor(QSystemTrayIcon::Context, true), Clicks{C::Right});
-    EXPECT_TRUE(TrayIcon::clicksFor(QSystemTrayIcon::MiddleClick, true).empty());
-    // Hosts with single activations only: the activation is also the double click.
-    EXPECT_EQ(TrayIcon::clicksFor(QSystemTrayIcon::Trigger, false), (Clicks{C::Left, C::Double}));
-    EXPECT_EQ(TrayIcon::clicksFor(QSystemTrayIcon::Context, false), Clicks{C::Right});
-}
-
 TEST(SystemTrayTest, WithoutATrayHostThatIsSaidOnce)
 {
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
