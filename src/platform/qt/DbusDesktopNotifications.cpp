@@ -35,7 +35,7 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, NoticeImage& /*pi
     return argument;
 }
 
-// Urgency levels of the notification specification.
+// Urgency levels of freedesktop notifications.
 constexpr uchar NormalUrgency = 1;
 constexpr uchar CriticalUrgency = 2;
 

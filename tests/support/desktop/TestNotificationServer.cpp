@@ -29,10 +29,10 @@ QStringList TestNotificationServer::GetCapabilities() const
     return {QStringLiteral("actions"), QStringLiteral("body")};
 }
 
-QString TestNotificationServer::GetServerInformation(QString& vendor, QString& version, QString& specVersion) const
+QString TestNotificationServer::GetServerInformation(QString& vendor, QString& version, QString& protocolVersion) const
 {
     vendor = QStringLiteral("Caldrix tests");
     version = QStringLiteral("1");
-    specVersion = QStringLiteral("1.2");
+    protocolVersion = QStringLiteral("1.2");
     return QStringLiteral("test-notifications");
 }

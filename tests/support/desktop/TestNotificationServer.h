@@ -19,7 +19,7 @@ public slots:
                 const QString& body, const QStringList& actions, const QVariantMap& hints, int timeout);
     void CloseNotification(uint id);
     QStringList GetCapabilities() const;
-    QString GetServerInformation(QString& vendor, QString& version, QString& specVersion) const;
+    QString GetServerInformation(QString& vendor, QString& version, QString& protocolVersion) const;
 
 signals:
     void NotificationClosed(uint id, uint reason);
