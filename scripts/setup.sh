@@ -12,6 +12,7 @@ packages=(
   util-linux clang-format
   xdg-utils
   xvfb
+  dbus qt6-wayland weston
 )
 
 missing=()

@@ -4,7 +4,6 @@
 
 #include "ScreenshotLogs.h"
 #include "logs/LogSnapshots.h"
-#include "platform/qt/QtIconImage.h"
 
 namespace cdx {
 
@@ -47,8 +46,9 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
           .shell = nullptr,
       }),
       m_tray(
-          m_area, m_settings, {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel, m_timers.swapTimer(),
-          m_window.popupQMenu(), [this] { m_window.openFromTray(); }, [this] { return m_timers.pollingActive(); })
+          m_systemTray, m_settings, {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel,
+          m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
+          [this] { return m_timers.pollingActive(); })
 {
     m_listener.attach(&m_tray);
     MonitorTimers::Handlers handlers;
@@ -180,11 +180,11 @@ void ScreenshotScene::poll(int count)
 
 QImage ScreenshotScene::shownPicture(TrayIcon& icon) const
 {
-    const NotifyIconData* data = m_area.shown(&icon.window());
-    if (data == nullptr || data->icon == nullptr) {
+    if (!icon.active()) {
         return {};
     }
-    return toQImage(*data->icon);
+    const QImage drawn = icon.picture(16);
+    return drawn.isNull() ? icon.icon().pixmap(QSize(32, 32), 1.0).toImage() : drawn;
 }
 
 QImage ScreenshotScene::grabWindow()

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <sstream>
 
 #include <QImage>
 
@@ -12,9 +13,9 @@
 #include "monitor/UpDownStatistics.h"
 #include "monitor/testing/SilentAlarms.h"
 #include "platform/fake/FakeBeeper.h"
-#include "platform/fake/FakeNotificationArea.h"
 #include "platform/fake/FakeSensorDriver.h"
 #include "platform/fake/FakeTimerQueue.h"
+#include "platform/qt/SystemTray.h"
 #include "settings/Settings.h"
 #include "ui/MainWindow.h"
 #include "ui/SettingsPages.h"
@@ -68,7 +69,8 @@ private:
     FakeBeeper m_beeper;
     MonitorTimers m_timers{m_queue, PlatformFamily::WindowsNT, m_beeper};
     PollCycle m_poll;
-    FakeNotificationArea m_area;
+    std::ostringstream m_trayNotes;
+    SystemTray m_systemTray{m_trayNotes};
     MainWindow m_window;
     TrayIcons m_tray;
     std::unique_ptr<Timer> m_logTimer;

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "alarms/AlarmNotices.h"
 #include "alarms/AlarmSettings.h"
 #include "alarms/AlarmSound.h"
 #include "alarms/AlarmWindow.h"
@@ -32,6 +33,9 @@ bool fileExists(const std::string& path)
 void AlarmActions::run(AlarmKind kind, int alarmSource, const AlarmMessage& message)
 {
     const AlarmActionSettings actions = alarmActionSettings(m_parts.settings, alarmSource);
+    if (m_notices != nullptr) {
+        m_notices->raised(kind, alarmSource, message.log);
+    }
 
     if (kind == AlarmKind::Temperature) {
         leaveStayOnTopIfFullView();

@@ -8,6 +8,7 @@
 
 namespace cdx {
 
+class AlarmNotices;
 class AlarmSound;
 class AlarmWindow;
 class Shell;
@@ -40,6 +41,10 @@ public:
 
     explicit AlarmActions(Parts parts) : m_parts(std::move(parts)) {}
 
+    // Told of every alarm raised, before its actions run (the Warning dialog
+    // waits for the user). Not owned; none: no notices.
+    void attachNotices(AlarmNotices* notices) { m_notices = notices; }
+
     // Runs the actions of the alarm with the given AlarmSource.
     void run(AlarmKind kind, int alarmSource, const AlarmMessage& message);
 
@@ -54,6 +59,7 @@ private:
     void returnToStayOnTopIfSmallView();
 
     Parts m_parts;
+    AlarmNotices* m_notices = nullptr;
 };
 
 } // namespace cdx

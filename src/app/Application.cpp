@@ -143,7 +143,7 @@ Application::Application(Libraries libraries, const std::string& programFile)
           .shell = &m_platform.shell,
       }),
       m_tray(
-          m_platform.notificationArea, m_settings,
+          m_platform.systemTray, m_settings,
           {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]}, m_monitor.panel,
           m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
           [this] { return m_timers.pollingActive(); }),
@@ -317,6 +317,7 @@ void Application::bindTimers()
         m_monitor.poll.poll();
         m_metrics.afterPoll();
         m_sources.afterPoll();
+        m_notifications.pollEnded();
     };
     handlers.swap = [this] { m_tray.swapTick(); };
     handlers.logEntry = [this] { m_logs->intervalLog.writeStandardLogEntry(); };
@@ -491,7 +492,8 @@ bool Application::saveSettings()
     // "C or F" holds the unit shown: the unit button shows the other one.
     m_settings.temperatureUnit.assign(1, m_monitor.poll.scaleCaption() == "F" ? 'C' : 'F');
     try {
-        m_store.writeRegistry(m_settings, m_window.x(), m_window.y());
+        const QPoint at = m_window.positionToStore();
+        m_store.writeRegistry(m_settings, at.x(), at.y());
         return true;
     } catch (const RegistryError& e) {
         std::string message = "The settings could not be saved: ";

@@ -8,6 +8,7 @@
 #include "alarms/AlarmSound.h"
 #include "alarms/AlarmTexts.h"
 #include "alarms/WarningDialogControl.h"
+#include "app/AlarmNotifications.h"
 #include "app/CountingAlarmChecks.h"
 #include "app/LogStack.h"
 #include "app/MetricsService.h"
@@ -139,6 +140,7 @@ private:
     TrayIcons m_tray;
     MetricsService m_metrics;
     SensorSources m_sources;
+    AlarmNotifications m_notifications{m_settings, m_actions, [this] { m_window.openFromTray(); }};
     std::unique_ptr<VisualLogUpDownPages> m_pages;
     SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
     int m_cpuSpeedMhz = 0;

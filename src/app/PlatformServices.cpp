@@ -12,7 +12,7 @@ PlatformServices::PlatformServices(const std::string& programFile)
       formats(LinuxRegionalFormats().formats()),
       messaging(UnixLocalMessaging::defaultDirectory(), std::cerr, qtReadWatch),
       trash(FreedesktopTrash::homeTrashDirectory(), clock), autostart(XdgAutostartEntry::defaultDirectory()),
-      notificationArea(std::cerr)
+      systemTray(std::cerr)
 {
 }
 

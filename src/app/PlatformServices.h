@@ -14,8 +14,8 @@
 #include "platform/linux/XdgAutostartEntry.h"
 #include "platform/linux/XdgDirectories.h"
 #include "platform/qt/QtMessageBox.h"
-#include "platform/qt/QtNotificationArea.h"
 #include "platform/qt/QtTimerFactory.h"
+#include "platform/qt/SystemTray.h"
 
 namespace cdx {
 
@@ -40,7 +40,7 @@ struct PlatformServices {
     XdgAutostartEntry autostart;
     QtMessageBox messages;
     QtTimerFactory timers;
-    QtNotificationArea notificationArea;
+    SystemTray systemTray;
 };
 
 } // namespace cdx

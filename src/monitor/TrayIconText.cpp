@@ -43,4 +43,14 @@ int TrayIconText::fontPixelSize(int points)
     return static_cast<int>(std::clamp(pixels, 1L, 1000L));
 }
 
+int TrayIconText::scaled(int pixels, int height)
+{
+    return static_cast<int>(std::lround(static_cast<double>(pixels) * height / Height));
+}
+
+int TrayIconText::lineThickness(int height)
+{
+    return std::max(1, height / Height);
+}
+
 } // namespace cdx

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace cdx {
 
 // How a gauge's centre label becomes the number drawn in its tray icon: the
-// icon's width, the text without its unit, and where the text goes.
+// icon's width, the text without its unit, and where the text goes. The
+// measures are those of the 16 pixel icon; the icon is also drawn at the
+// other Sizes, each measure scaled to the height.
 class TrayIconText {
 public:
+    // The heights the icon is drawn at; the tray host picks the one it shows.
+    static constexpr std::array<int, 5> Sizes{16, 22, 24, 32, 48};
     static constexpr int NarrowWidth = 16;
     static constexpr int WideWidth = 20;
     static constexpr int Height = 16;
@@ -31,6 +36,12 @@ public:
     // The pixel height of a font of `points` on a 96 dpi screen, so the icon
     // looks the same whatever the screen's own resolution; at least 1.
     static int fontPixelSize(int points);
+
+    // A measure of the 16 pixel icon at `height`, rounded to whole pixels;
+    // at 16 the measure itself.
+    static int scaled(int pixels, int height);
+    // The top and bottom lines: one pixel per 16 of height.
+    static int lineThickness(int height);
 };
 
 } // namespace cdx

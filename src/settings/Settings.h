@@ -176,6 +176,9 @@ struct Settings {
     std::string& sensorSource(SensorSlot slot) { return sensorSources[static_cast<std::size_t>(slot)]; }
     const std::string& sensorSource(SensorSlot slot) const { return sensorSources[static_cast<std::size_t>(slot)]; }
 
+    // --- Desktop notifications of the alarms, besides the Warning dialog
+    bool desktopNotifications = true;
+
     bool operator==(const Settings&) const = default;
 };
 

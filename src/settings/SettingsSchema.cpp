@@ -19,6 +19,13 @@ constexpr SettingRow flag(int position, std::string_view name, bool value, BoolF
     return row;
 }
 
+constexpr SettingRow ownFlag(int position, std::string_view name, bool value, BoolField field)
+{
+    SettingRow row = flag(position, name, value, field);
+    row.rule = LoadRule::OnItsOwn;
+    return row;
+}
+
 constexpr SettingRow number(int position, std::string_view name, int value, IntField field, int minimum = INT_MIN,
                             int maximum = INT_MAX)
 {
@@ -92,7 +99,7 @@ constexpr std::size_t kMaxTemperatureName = 11;
 constexpr std::size_t kMaxFanName = 9;
 constexpr std::size_t kMaxFontName = 31;
 
-constexpr std::array<SettingRow, 188> kSchema = {{
+constexpr std::array<SettingRow, 189> kSchema = {{
     gauge(1, "MB Tempature Scale", 60.0, CDX_FIELD(temperature(TemperatureSensor::WB1).scale)),
     number(2, "MB Tempature Alarm", 50, CDX_FIELD(temperature(TemperatureSensor::WB1).alarmTemperature)),
     flag(3, "MB Alarm", true, CDX_FIELD(temperature(TemperatureSensor::WB1).alarmEnabled)),
@@ -308,6 +315,7 @@ constexpr std::array<SettingRow, 188> kSchema = {{
     text(186, "Source Fan 1", "", CDX_FIELD(sensorSources[10]), LoadRule::OnItsOwn),
     text(187, "Source Fan 2", "", CDX_FIELD(sensorSources[11]), LoadRule::OnItsOwn),
     text(188, "Source Fan 3", "", CDX_FIELD(sensorSources[12]), LoadRule::OnItsOwn),
+    ownFlag(189, "Desktop Notifications", true, CDX_FIELD(desktopNotifications)),
 }};
 
 #undef CDX_FIELD
@@ -315,7 +323,7 @@ constexpr std::array<SettingRow, 188> kSchema = {{
 // The order of writing. Each value follows the control or variable it was
 // first written beside, so the stored key reads the same as before.
 const std::array kSaveOrder = [] {
-    std::array<int, 189> order{};
+    std::array<int, 190> order{};
     std::size_t n = 0;
     auto add = [&](int position) { order[n++] = position; };
     auto range = [&](int first, int last) {
@@ -345,7 +353,7 @@ const std::array kSaveOrder = [] {
         add(p);
     }
     range(174, 175);
-    range(176, 188);
+    range(176, 189);
     if (n != order.size()) {
         throw std::logic_error("settings save order is incomplete");
     }

@@ -123,6 +123,12 @@ QWidget* GeneralPage::buildFirstPanel()
     m_loopWaves = makeCheckBox(panel, "GenTabLoopWavesCheckBox", "Loop Alarm Waves");
     connect(m_loopWaves, &QCheckBox::toggled, this, [this](bool on) { m_services.settings.loopWaves = on; });
     layout->addWidget(m_loopWaves);
+
+    m_desktopNotifications = makeCheckBox(panel, "GenTabDesktopNotificationsCheckBox", "Desktop Notifications");
+    m_desktopNotifications->setToolTip("Alarms also post a notification to the desktop");
+    connect(m_desktopNotifications, &QCheckBox::toggled, this,
+            [this](bool on) { m_services.settings.desktopNotifications = on; });
+    layout->addWidget(m_desktopNotifications);
     layout->addStretch(1);
     return panel;
 }
@@ -211,6 +217,7 @@ void GeneralPage::load()
     setQuietly(m_exitQuestion, s.exitQuestion);
     setQuietly(m_showLogOnPopup, s.showLogOnPopup);
     setQuietly(m_loopWaves, s.loopWaves);
+    setQuietly(m_desktopNotifications, s.desktopNotifications);
     setQuietly(m_roundFahrenheit, s.roundFahrenheit);
     setQuietly(m_degreeSymbol, s.showDegreeInWindow);
     {

@@ -20,7 +20,8 @@ class SettingsEditor;
 class SubPageSelector;
 
 // The "General" tab: "General 1" (poll interval, start-up and exit, the
-// start-up tab, autorun, popup log items, looping waves), "General 2" (the
+// start-up tab, autorun, popup log items, looping waves, desktop
+// notifications), "General 2" (the
 // four sensor switches, the speaker tone, "Round °F" and the degree sign) and
 // "System Info".
 class GeneralPage : public QWidget {
@@ -58,6 +59,7 @@ private:
     QCheckBox* m_runOnStartup = nullptr;
     QCheckBox* m_showLogOnPopup = nullptr;
     QCheckBox* m_loopWaves = nullptr;
+    QCheckBox* m_desktopNotifications = nullptr;
     std::array<QCheckBox*, 4> m_switches{};
     QSlider* m_speaker = nullptr;
     QPushButton* m_speakerTest = nullptr;

@@ -216,6 +216,16 @@ WindowState::Screen MainWindow::screenSize() const
     return {area.width(), area.height()};
 }
 
+bool MainWindow::desktopPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+QPoint MainWindow::positionToStore() const
+{
+    return desktopPlacesWindows() ? QPoint(m_state.left(), m_state.top()) : pos();
+}
+
 void MainWindow::applyState()
 {
     m_applying = true;
@@ -369,7 +379,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    if (!m_applying && isVisible()) {
+    if (!m_applying && isVisible() && !desktopPlacesWindows()) {
         // The event tells where the inside went; the state keeps (and the
         // window is moved by) the position of the frame.
         m_state.moved(x(), y());

@@ -39,6 +39,11 @@ public:
     // The pages of the page control, in tab order.
     enum Page { General, Temperatures, Voltages, Fans, Compensation, Visual, Log, UpDown, CPUIdle, PageCount };
 
+    // Where the window is, for "Form X" and "Form Y". Where the desktop
+    // places windows itself (Wayland) the window's own position says nothing,
+    // so the position last given to it is kept.
+    QPoint positionToStore() const;
+
     struct Parts {
         Settings& settings;
         std::array<GaugeModel*, 4> gauges; // WB1, LM75, WB2, WB3
@@ -132,6 +137,8 @@ protected:
 
 private:
     WindowState::Screen screenSize() const;
+    // True where a window cannot place itself or learn where it is.
+    static bool desktopPlacesWindows();
     void applyState();
     void buildExpandedPart();
     void buildPageControl();

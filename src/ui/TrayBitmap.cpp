@@ -1,5 +1,7 @@
 #include "ui/TrayBitmap.h"
 
+#include <algorithm>
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -8,24 +10,26 @@
 
 #include "monitor/TrayColour.h"
 #include "monitor/TrayIconText.h"
-#include "platform/qt/QtIconImage.h"
 
 namespace cdx {
 
 namespace {
+
+// From this height on the glyphs are large enough to be smoothed.
+constexpr int SmoothFromHeight = 32;
 
 QColor toQColor(std::uint32_t colour)
 {
     return QColor::fromRgb(TrayColour::toArgb(colour));
 }
 
-QFont trayFont(const TrayStyle& style)
+QFont trayFont(const TrayStyle& style, int height)
 {
     QFont font(QString::fromStdString(style.fontName));
-    font.setPixelSize(TrayIconText::fontPixelSize(style.fontSize));
+    font.setPixelSize(std::max(1, TrayIconText::scaled(TrayIconText::fontPixelSize(style.fontSize), height)));
     font.setWeight(QFont::Normal);
     font.setItalic(false);
-    font.setStyleStrategy(QFont::NoAntialias);
+    font.setStyleStrategy(height >= SmoothFromHeight ? QFont::PreferAntialias : QFont::NoAntialias);
     return font;
 }
 
@@ -36,18 +40,20 @@ TrayBitmap::TrayBitmap() : m_image(TrayIconText::NarrowWidth, TrayIconText::Heig
     m_image.fill(Qt::black);
 }
 
-void TrayBitmap::prepare(int width, const TrayStyle& style, bool lines)
+void TrayBitmap::prepare(int width, int height, const TrayStyle& style, bool lines)
 {
-    if (width != m_image.width()) {
-        m_image = QImage(width, TrayIconText::Height, QImage::Format_RGB32);
+    if (width != m_image.width() || height != m_image.height()) {
+        m_image = QImage(width, height, QImage::Format_RGB32);
     }
     m_image.fill(toQColor(style.background));
     if (lines) {
         const QRgb pen = TrayColour::toArgb(style.fontColour);
-        const int bottom = TrayIconText::Height - 1;
-        for (int x = 0; x < width - 1; ++x) {
-            m_image.setPixel(x, 0, pen);
-            m_image.setPixel(x, bottom, pen);
+        const int thickness = TrayIconText::lineThickness(height);
+        for (int row = 0; row < thickness; ++row) {
+            for (int x = 0; x < width - thickness; ++x) {
+                m_image.setPixel(x, row, pen);
+                m_image.setPixel(x, height - 1 - row, pen);
+            }
         }
     }
 }
@@ -58,19 +64,14 @@ void TrayBitmap::drawText(std::string_view text, int x, int y, const TrayStyle& 
     if (shown.isEmpty()) {
         return;
     }
-    const QFont font = trayFont(style);
+    const QFont font = trayFont(style, m_image.height());
     const QFontMetrics metrics(font);
     QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, m_image.height() >= SmoothFromHeight);
     painter.fillRect(QRect(x, y, metrics.horizontalAdvance(shown), metrics.height()), toQColor(style.background));
     painter.setFont(font);
     painter.setPen(toQColor(style.fontColour));
     painter.drawText(QPoint(x, y + metrics.ascent()), shown);
-}
-
-IconHandle TrayBitmap::makeIcon() const
-{
-    return toIconHandle(m_image);
 }
 
 } // namespace cdx

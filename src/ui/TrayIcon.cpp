@@ -1,67 +1,43 @@
 #include "ui/TrayIcon.h"
 
-#include <QCoreApplication>
 #include <QCursor>
-#include <QMenu>
+#include <QImage>
+#include <QPixmap>
 
-#include "platform/NotificationArea.h"
-#include "platform/WindowMessages.h"
+#include "platform/qt/SystemTray.h"
 #include "sensors/Formats.h"
 
 namespace cdx {
 
-TrayIcon::TrayIcon(NotificationArea& area, QObject* owner)
-    : QObject(owner), m_area(area), m_icon(std::make_shared<IconImage>()),
-      m_window([this](std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) {
-          return windowProcedure(message, wParam, lParam);
-      })
+namespace {
+
+// A tray icon needs a picture; an empty one keeps the place.
+QIcon placeholderIcon()
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    return QIcon(QPixmap::fromImage(image));
+}
+
+} // namespace
+
+TrayIcon::TrayIcon(SystemTray& tray, QObject* owner) : QObject(owner), m_tray(tray)
 {
 }
 
-TrayIcon::~TrayIcon()
+TrayIcon::~TrayIcon() = default;
+
+void TrayIcon::ensureDesktopIcon()
 {
-    if (m_active) {
-        removeIcon();
+    if (m_desktopIcon) {
+        return;
     }
-}
-
-NotifyIconData TrayIcon::record()
-{
-    NotifyIconData data;
-    data.size = NotifyIconData::RecordSize;
-    data.window = &m_window;
-    data.id = 0;
-    data.flags = NotifyIconData::MessageFlag | NotifyIconData::IconFlag | NotifyIconData::TipFlag;
-    data.callbackMessage = WindowMessages::TrayCallback;
-    data.icon = m_icon;
-    data.tip = utf8Left(m_toolTip, NotifyIconData::TipCapacity - 1);
-    return data;
-}
-
-bool TrayIcon::addIcon()
-{
-    m_record = record();
-    const bool added = m_area.notifyIcon(NotifyCommand::Add, m_record);
-    if (m_toolTip.empty()) {
-        // Some notification areas take the first picture only together with
-        // a tooltip: send the icon once more from the event loop.
-        m_window.postMessage(WindowMessages::TrayRefresh, 0, 0);
-    }
-    return added;
-}
-
-bool TrayIcon::refreshIcon()
-{
-    m_record = record();
-    if (!m_active) {
-        return true;
-    }
-    return m_area.notifyIcon(NotifyCommand::Modify, m_record);
-}
-
-bool TrayIcon::removeIcon()
-{
-    return m_area.notifyIcon(NotifyCommand::Delete, m_record);
+    m_desktopIcon = std::make_unique<QSystemTrayIcon>();
+    m_desktopIcon->setIcon(m_icon.isNull() ? placeholderIcon() : m_icon);
+    m_desktopIcon->setToolTip(QString::fromStdString(m_toolTip));
+    m_desktopIcon->setContextMenu(m_popupMenu);
+    // Queued: the handlers run once the host's report has been answered.
+    connect(m_desktopIcon.get(), &QSystemTrayIcon::activated, this, &TrayIcon::activated, Qt::QueuedConnection);
 }
 
 void TrayIcon::setActive(bool value)
@@ -71,68 +47,102 @@ void TrayIcon::setActive(bool value)
     }
     m_active = value;
     if (value) {
-        addIcon();
-    } else {
-        removeIcon();
+        m_tray.available();
+        ensureDesktopIcon();
+        m_desktopIcon->show();
+    } else if (m_desktopIcon) {
+        m_desktopIcon->hide();
     }
 }
 
-void TrayIcon::setIcon(const IconHandle& icon)
+void TrayIcon::setIcon(const QIcon& icon)
 {
-    if (icon == m_icon) {
+    if (icon.cacheKey() == m_icon.cacheKey()) {
         return;
     }
-    m_icon = icon ? icon : std::make_shared<IconImage>();
-    refreshIcon();
+    m_icon = icon;
+    if (m_desktopIcon) {
+        m_desktopIcon->setIcon(m_icon.isNull() ? placeholderIcon() : m_icon);
+    }
+}
+
+QImage TrayIcon::picture(int height) const
+{
+    const QList<QSize> sizes = m_icon.availableSizes();
+    for (const QSize& size : sizes) {
+        if (size.height() == height) {
+            return m_icon.pixmap(size, 1.0).toImage();
+        }
+    }
+    return {};
 }
 
 void TrayIcon::setToolTip(std::string_view text)
 {
     m_toolTip = utf8Left(text, MaxToolTipLength);
-    refreshIcon();
+    if (m_desktopIcon) {
+        m_desktopIcon->setToolTip(QString::fromStdString(m_toolTip));
+    }
 }
 
-void TrayIcon::mouseUp(Qt::MouseButton button, bool showMenu, const MouseHandler& handler)
+void TrayIcon::setPopupMenu(QMenu* menu)
+{
+    m_popupMenu = menu;
+    if (m_desktopIcon) {
+        m_desktopIcon->setContextMenu(menu);
+    }
+}
+
+std::vector<TrayIcon::Click> TrayIcon::clicksFor(QSystemTrayIcon::ActivationReason reason, bool hostReportsDoubleClicks)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        if (hostReportsDoubleClicks) {
+            return {Click::Left};
+        }
+        return {Click::Left, Click::Double};
+    case QSystemTrayIcon::DoubleClick:
+        return {Click::Double};
+    case QSystemTrayIcon::Context:
+        return {Click::Right};
+    case QSystemTrayIcon::MiddleClick:
+    case QSystemTrayIcon::Unknown:
+        break;
+    }
+    return {};
+}
+
+void TrayIcon::activated(QSystemTrayIcon::ActivationReason reason)
+{
+    for (const Click each : clicksFor(reason, SystemTray::hostReportsDoubleClicks())) {
+        click(each);
+    }
+}
+
+void TrayIcon::click(Click click)
 {
     const QPoint at = QCursor::pos();
-    if (m_popupMenu) {
-        // Let pending work finish first, so the menu opens over a settled
-        // screen and closes when the user clicks elsewhere.
-        QCoreApplication::processEvents();
-        if (showMenu && m_popupMenu) {
+    switch (click) {
+    case Click::Left:
+        // The desktop opens the context menu on the right button only.
+        if (!m_onDblClick && m_popupMenu) {
             m_popupMenu->exec(at);
         }
-    }
-    if (handler) {
-        handler(*this, button, Qt::NoModifier, at.x(), at.y());
-    }
-}
-
-std::int64_t TrayIcon::windowProcedure(std::uint32_t message, std::uint64_t /*wParam*/, std::int64_t lParam)
-{
-    if (message == WindowMessages::TrayRefresh) {
-        setToolTip(std::string(m_toolTip));
-        return 0;
-    }
-    if (message != WindowMessages::TrayCallback) {
-        return 0;
-    }
-    switch (static_cast<std::uint32_t>(lParam)) {
-    case WindowMessages::LeftButtonUp:
-        mouseUp(Qt::LeftButton, !m_onDblClick, m_onClick);
+        if (m_onClick) {
+            m_onClick(*this, Qt::LeftButton, Qt::NoModifier, at.x(), at.y());
+        }
         break;
-    case WindowMessages::LeftButtonDoubleClick:
+    case Click::Double:
         if (m_onDblClick) {
             m_onDblClick(*this);
         }
         break;
-    case WindowMessages::RightButtonUp:
-        mouseUp(Qt::RightButton, true, m_onRightClick);
-        break;
-    default:
+    case Click::Right:
+        if (m_onRightClick) {
+            m_onRightClick(*this, Qt::RightButton, Qt::NoModifier, at.x(), at.y());
+        }
         break;
     }
-    return 0;
 }
 
 } // namespace cdx

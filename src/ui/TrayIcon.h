@@ -1,31 +1,34 @@
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include <QIcon>
+#include <QImage>
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
+#include <QSystemTrayIcon>
 #include <Qt>
-
-#include "platform/IconImage.h"
-#include "platform/NotifyIconData.h"
-#include "platform/qt/QtMessageWindow.h"
 
 namespace cdx {
 
-class NotificationArea;
+class SystemTray;
 
-// One icon in the notification area: it adds, changes and removes the icon,
-// keeps its picture and tooltip, and turns clicks on it into events and the
-// popup menu. Each tray icon has a hidden message window of its own, by which
-// the notification area tells its icons apart (all have identifier 0).
+// One icon in the desktop's tray: it shows and hides the icon, keeps its
+// picture and tooltip, hands the popup menu to the desktop and turns the
+// desktop's activations into click events.
 //
-// A left button release opens the popup menu only when no double-click handler
-// is set, so an icon that opens a window on a double click shows its menu on
-// the right button alone. The click events are raised after the menu closes.
+// The popup menu is the icon's context menu: a StatusNotifierItem host gets it
+// over D-Bus and draws it itself, an XEmbed tray opens it at the cursor on the
+// right button. A left click opens it only when no double-click handler is
+// set, so an icon that opens a window on a double click shows its menu on the
+// right button alone. Click events are raised from the event loop, after the
+// desktop's report has been handled.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -33,13 +36,16 @@ public:
         std::function<void(TrayIcon& sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
     using NotifyHandler = std::function<void(TrayIcon& sender)>;
 
+    // What one activation stands for.
+    enum class Click { Left, Double, Right };
+
     static constexpr std::size_t MaxToolTipLength = 62;
 
-    // The notification area must outlive the icon.
-    explicit TrayIcon(NotificationArea& area, QObject* owner = nullptr);
+    // The tray must outlive the icon.
+    explicit TrayIcon(SystemTray& tray, QObject* owner = nullptr);
     ~TrayIcon() override;
 
-    // True while the icon is in the notification area.
+    // True while the icon is in the tray.
     bool active() const { return m_active; }
     void setActive(bool value);
 
@@ -47,15 +53,15 @@ public:
     bool showDesigning() const { return false; }
     void setShowDesigning(bool /*value*/) {}
 
-    // The icon's picture. Setting another picture sends it at once.
-    const IconHandle& icon() const { return m_icon; }
-    void setIcon(const IconHandle& icon);
-    // Replaces the picture without telling the notification area; the next
-    // refresh (a tooltip write) sends it.
-    void replaceIconHandle(IconHandle icon) { m_icon = std::move(icon); }
+    // The icon's picture, in every size it was drawn at; the host picks the
+    // size it shows.
+    const QIcon& icon() const { return m_icon; }
+    void setIcon(const QIcon& icon);
+    // The picture drawn for `height`, as drawn (a null image when there is
+    // none of that height).
+    QImage picture(int height) const;
 
     // At most MaxToolTipLength characters; a longer text keeps its beginning.
-    // Every write sends the icon again.
     const std::string& toolTip() const { return m_toolTip; }
     void setToolTip(std::string_view text);
 
@@ -68,24 +74,25 @@ public:
 
     // Not owned.
     QMenu* popupMenu() const { return m_popupMenu; }
-    void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    void setPopupMenu(QMenu* menu);
 
-    // The hidden window the notification area reports clicks to.
-    MessageWindow& window() { return m_window; }
+    // The desktop's icon, made when first shown; null before.
+    QSystemTrayIcon* desktopIcon() const { return m_desktopIcon.get(); }
+
+    // The clicks one activation stands for. Hosts with single activations
+    // only report a left click that is also the double click, so whatever
+    // opens on a double click opens from such a tray at all.
+    static std::vector<Click> clicksFor(QSystemTrayIcon::ActivationReason reason, bool hostReportsDoubleClicks);
 
 private:
-    NotifyIconData record();
-    bool addIcon();
-    bool refreshIcon();
-    bool removeIcon();
-    std::int64_t windowProcedure(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam);
-    void mouseUp(Qt::MouseButton button, bool showMenu, const MouseHandler& handler);
+    void ensureDesktopIcon();
+    void activated(QSystemTrayIcon::ActivationReason reason);
+    void click(Click click);
 
-    NotificationArea& m_area;
-    NotifyIconData m_record;
-    IconHandle m_icon;
+    SystemTray& m_tray;
+    std::unique_ptr<QSystemTrayIcon> m_desktopIcon;
+    QIcon m_icon;
     std::string m_toolTip;
-    QtMessageWindow m_window;
     bool m_active = false;
     MouseHandler m_onClick;
     NotifyHandler m_onDblClick;

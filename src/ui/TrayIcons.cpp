@@ -1,11 +1,12 @@
 #include "ui/TrayIcons.h"
 
+#include <QPixmap>
+
 #include "monitor/GaugeModel.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/TrayIconText.h"
 #include "monitor/TraySettings.h"
 #include "platform/Timer.h"
-#include "platform/qt/QtIconImage.h"
 #include "sensors/TemperatureText.h"
 #include "ui/ProgramIcon.h"
 
@@ -22,7 +23,7 @@ std::array<const GaugeModel*, 4> constGauges(const std::array<GaugeModel*, 4>& g
 
 } // namespace
 
-TrayIcons::TrayIcons(NotificationArea& area, Settings& settings, const std::array<GaugeModel*, 4>& gauges,
+TrayIcons::TrayIcons(SystemTray& systemTray, Settings& settings, const std::array<GaugeModel*, 4>& gauges,
                      ReadingsPanel& readings, Timer& swapTimer, QMenu* popupMenu, std::function<void()> onDblClick,
                      std::function<bool()> pollingActive)
     : m_settings(settings), m_tooltip(settings, constGauges(gauges), readings), m_swapTimer(swapTimer),
@@ -30,15 +31,15 @@ TrayIcons::TrayIcons(NotificationArea& area, Settings& settings, const std::arra
 {
     // Made in the order the notification area numbers them: WB1, LM75, the
     // program icon, WB2, WB3.
-    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB1)] = std::make_unique<TrayIcon>(area);
-    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::LM75)] = std::make_unique<TrayIcon>(area);
-    m_programIcon = std::make_unique<TrayIcon>(area);
-    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB2)] = std::make_unique<TrayIcon>(area);
-    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB3)] = std::make_unique<TrayIcon>(area);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB1)] = std::make_unique<TrayIcon>(systemTray);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::LM75)] = std::make_unique<TrayIcon>(systemTray);
+    m_programIcon = std::make_unique<TrayIcon>(systemTray);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB2)] = std::make_unique<TrayIcon>(systemTray);
+    m_sensorIcons[static_cast<std::size_t>(TemperatureSensor::WB3)] = std::make_unique<TrayIcon>(systemTray);
 
     const QImage plain = ProgramIcon::plain();
-    m_plainIcon = toIconHandle(plain);
-    m_suspendedIcon = toIconHandle(ProgramIcon::suspended(plain));
+    m_plainIcon = QIcon(QPixmap::fromImage(plain));
+    m_suspendedIcon = QIcon(QPixmap::fromImage(ProgramIcon::suspended(plain)));
 
     TrayIcon::NotifyHandler doubleClick;
     if (onDblClick) {
@@ -130,12 +131,17 @@ void TrayIcons::drawIcon(TemperatureSensor sensor)
     const std::string& label = m_tooltip.label(sensor);
     const std::string degree = degreeText(m_settings.showDegreeInWindow);
     const TrayStyle& style = m_settings.temperature(sensor).trayStyle;
-    m_bitmap.prepare(TrayIconText::bitmapWidth(label, degree), style, m_settings.trayLines);
+    const int width = TrayIconText::bitmapWidth(label, degree);
     const std::string text = TrayIconText::text(label, degree, m_settings.trayDegreeSymbol);
-    m_bitmap.drawText(text, TrayIconText::textX(text), TrayIconText::TextY, style);
+    QIcon picture;
+    for (const int height : TrayIconText::Sizes) {
+        m_bitmap.prepare(TrayIconText::scaled(width, height), height, style, m_settings.trayLines);
+        m_bitmap.drawText(text, TrayIconText::scaled(TrayIconText::textX(text), height),
+                          TrayIconText::scaled(TrayIconText::TextY, height), style);
+        picture.addPixmap(QPixmap::fromImage(m_bitmap.image()));
+    }
     TrayIcon& icon = iconOf(sensor);
-    // The new picture reaches the notification area with the tooltip write.
-    icon.replaceIconHandle(m_bitmap.makeIcon());
+    icon.setIcon(picture);
     icon.setToolTip(m_tooltip.iconToolTip(sensor));
 }
 

@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
+#include <QIcon>
 #include <QMenu>
 
 #include "monitor/SwapCycle.h"
 #include "monitor/TrayTooltip.h"
-#include "platform/IconImage.h"
 #include "settings/Settings.h"
 #include "ui/TrayBitmap.h"
 #include "ui/TrayIcon.h"
@@ -17,8 +17,8 @@
 namespace cdx {
 
 class GaugeModel;
-class NotificationArea;
 class ReadingsPanel;
+class SystemTray;
 class Timer;
 
 // The five tray icons of the main window and what they show:
@@ -37,14 +37,15 @@ class Timer;
 // chosen temperatures on Timer2. Every icon has the window's popup menu and
 // double-click handler.
 //
-// Each redraw makes one new picture per drawn temperature and the icon it
-// replaces is let go, so pictures never pile up.
+// Each temperature is drawn at every size of TrayIconText::Sizes into one
+// icon, so the tray host shows sharp digits whatever its panel's size; each
+// redraw replaces the icon, so pictures never pile up.
 class TrayIcons {
 public:
     // Everything passed in must outlive this object. `swapTimer` is Timer2,
     // whose ticks the window routes to swapTick; `pollingActive` tells
     // whether Timer1 runs. A missing gauge reads as an empty label.
-    TrayIcons(NotificationArea& area, Settings& settings, const std::array<GaugeModel*, 4>& gauges,
+    TrayIcons(SystemTray& systemTray, Settings& settings, const std::array<GaugeModel*, 4>& gauges,
               ReadingsPanel& readings, Timer& swapTimer, QMenu* popupMenu, std::function<void()> onDblClick,
               std::function<bool()> pollingActive);
     ~TrayIcons();
@@ -57,8 +58,8 @@ public:
     TrayIcon& iconOf(TemperatureSensor sensor);
 
     // The program's own icon and its suspended variant, 32 x 32.
-    const IconHandle& plainIcon() const { return m_plainIcon; }
-    const IconHandle& suspendedIcon() const { return m_suspendedIcon; }
+    const QIcon& plainIcon() const { return m_plainIcon; }
+    const QIcon& suspendedIcon() const { return m_suspendedIcon; }
     const TrayBitmap& bitmap() const { return m_bitmap; }
     int swapIndex() const { return m_swapCycle.swapIndex(); }
     bool suspended() const { return m_suspended; }
@@ -131,8 +132,8 @@ private:
     std::array<std::unique_ptr<TrayIcon>, 4> m_sensorIcons; // indexed by TemperatureSensor
     std::unique_ptr<TrayIcon> m_programIcon;
     TrayBitmap m_bitmap;
-    IconHandle m_plainIcon;
-    IconHandle m_suspendedIcon;
+    QIcon m_plainIcon;
+    QIcon m_suspendedIcon;
     SwapCycle m_swapCycle;
     bool m_suspended = false;
     std::array<bool, 4> m_showEditable{};

@@ -107,7 +107,7 @@ RegistryValue binary(double d)
 TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
 {
     const auto schema = settingsSchema();
-    ASSERT_EQ(schema.size(), 188u);
+    ASSERT_EQ(schema.size(), 189u);
     std::set<std::string> names;
     for (std::size_t i = 0; i < schema.size(); ++i) {
         EXPECT_EQ(schema[i].position, static_cast<int>(i) + 1);
@@ -119,7 +119,7 @@ TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
     for (int position : settingsSaveOrder()) {
         ++written[position];
     }
-    EXPECT_EQ(written.size(), 188u);
+    EXPECT_EQ(written.size(), 189u);
     for (const auto& [position, count] : written) {
         EXPECT_EQ(count, position == 103 ? 2 : 1) << position;
     }
@@ -192,7 +192,7 @@ TEST_F(SettingsStoreTest, WritesEachKindWithItsRegistryType)
     EXPECT_EQ(*stored("C or F"), RegistryValue::fromString("C"));
     EXPECT_EQ(*stored("CDX Path"), RegistryValue::fromString("/opt/caldrix/caldrix"));
     const auto names = m_registry.valueNames(kUser, kSettingsKeyPath);
-    EXPECT_EQ(names.size(), 188u);
+    EXPECT_EQ(names.size(), 189u);
     EXPECT_EQ(names.count("InterVal"), 1u);
     EXPECT_EQ(names.count("Interval"), 0u);
 
@@ -497,8 +497,9 @@ TEST_F(SettingsStoreTest, EachRowIsReportedAsItIsApplied)
             nameSeenFilled = !current.fan(Fan::Fan1).name.empty();
         }
     });
-    // The rows read on their own follow the others.
-    ASSERT_EQ(positions.size(), settingsSchema().size() - 1); // all but the program path
+    // The rows read on their own follow the others; only the program path is
+    // never read.
+    ASSERT_EQ(positions.size(), settingsSchema().size() - 1);
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
     EXPECT_TRUE(nameSeenFilled);
 }
@@ -540,6 +541,32 @@ TEST_F(SettingsStoreTest, MetricsRowsAreReadWhereverTheLoadStopped)
     EXPECT_TRUE(result.complete());
     EXPECT_EQ(loaded.metricsAddress, "");
     EXPECT_EQ(loaded.metricsTextfile, "");
+}
+
+TEST_F(SettingsStoreTest, DesktopNotificationsAreOnUnlessStoredOffAndReadOnTheirOwn)
+{
+    Settings edited;
+    ASSERT_TRUE(edited.desktopNotifications) << "on by default";
+    edited.desktopNotifications = false;
+    save(edited);
+    EXPECT_EQ(*stored("Desktop Notifications"), RegistryValue::fromDword(0));
+    SettingsLoad result;
+    EXPECT_FALSE(load(&result).desktopNotifications);
+
+    // A broken first row stops the load, not this row.
+    store(settingRow(1).name, RegistryValue::fromString("1"));
+    EXPECT_FALSE(load(&result).desktopNotifications);
+
+    // Unreadable or missing (a key of an earlier version): on, the rest loaded.
+    save(edited);
+    store("Desktop Notifications", RegistryValue::fromString("no"));
+    Settings loaded = load(&result);
+    EXPECT_TRUE(result.complete());
+    EXPECT_TRUE(loaded.desktopNotifications);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).alarmTemperature,
+              edited.temperature(TemperatureSensor::WB1).alarmTemperature);
+    removeValue("Desktop Notifications");
+    EXPECT_TRUE(load(&result).desktopNotifications);
 }
 
 TEST_F(SettingsStoreTest, ProgramPathIsWrittenOnItsOwn)

@@ -2,21 +2,23 @@
 
 #include <algorithm>
 #include <memory>
-#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QMenu>
+#include <QPixmap>
 #include <gtest/gtest.h>
 
 #include "monitor/GaugeModel.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/ReadingsPanel.h"
-#include "platform/WindowMessages.h"
+#include "monitor/TraySettings.h"
 #include "platform/fake/FakeBeeper.h"
-#include "platform/fake/FakeNotificationArea.h"
 #include "platform/fake/FakeTimerQueue.h"
+#include "platform/qt/SystemTray.h"
 #include "sensors/Formats.h"
 
 namespace cdx {
@@ -34,12 +36,12 @@ struct Ink {
     int count = 0;
 };
 
-Ink inkOf(const IconImage& image, std::uint32_t ink)
+Ink inkOf(const QImage& image, std::uint32_t ink)
 {
     Ink found;
-    for (int y = 1; y < image.height - 1; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            if (image.pixels[static_cast<std::size_t>(y * image.width + x)] != ink) {
+    for (int y = 1; y < image.height() - 1; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != ink) {
                 continue;
             }
             ++found.count;
@@ -52,9 +54,21 @@ Ink inkOf(const IconImage& image, std::uint32_t ink)
     return found;
 }
 
-std::uint32_t pixel(const IconImage& image, int x, int y)
+std::uint32_t pixel(const QImage& image, int x, int y)
 {
-    return image.pixels[static_cast<std::size_t>(y * image.width + x)];
+    return image.pixel(x, y);
+}
+
+bool allOpaque(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0xFF) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 class TrayIconsTest : public ::testing::Test {
@@ -84,27 +98,43 @@ protected:
         icons->activate();
     }
 
-    const NotifyIconData* shown(TrayIcon& icon) { return area.shown(&icon.window()); }
-
-    const IconImage& picture(TrayIcon& icon)
+    // The desktop's icon while the icon is in the tray, else null.
+    const QSystemTrayIcon* shown(TrayIcon& icon)
     {
-        const NotifyIconData* data = shown(icon);
-        EXPECT_NE(data, nullptr);
-        EXPECT_NE(data->icon, nullptr);
-        return *data->icon;
+        const QSystemTrayIcon* desktop = icon.desktopIcon();
+        return icon.active() && desktop != nullptr && desktop->isVisible() ? desktop : nullptr;
+    }
+
+    std::size_t shownCount()
+    {
+        std::size_t count = shown(icons->programIcon()) != nullptr ? 1 : 0;
+        for (const TemperatureSensor sensor : TraySettings::Sensors) {
+            count += shown(icons->iconOf(sensor)) != nullptr ? 1 : 0;
+        }
+        return count;
+    }
+
+    // The picture the tray shows at 16 pixels.
+    QImage picture(TrayIcon& icon)
+    {
+        EXPECT_NE(shown(icon), nullptr);
+        return icon.picture(16);
     }
 
     // The WB1 icon drawn afresh.
-    const IconImage& drawWb1()
+    QImage drawWb1()
     {
         icons->createIcon();
         return picture(icons->iconOf(TemperatureSensor::WB1));
     }
 
+    static qint64 keyOf(const QSystemTrayIcon* icon) { return icon == nullptr ? 0 : icon->icon().cacheKey(); }
+
     Settings settings;
     GaugeModel wb1, lm75, wb2, wb3;
     ReadingsPanel readings;
-    FakeNotificationArea area;
+    std::ostringstream trayNotes;
+    SystemTray area{trayNotes};
     FakeTimerQueue queue;
     FakeBeeper beeper;
     MonitorTimers timers{queue, PlatformFamily::WindowsNT, beeper};
@@ -116,11 +146,10 @@ protected:
 TEST_F(TrayIconsTest, TemperatureBecomesAnOpaqueIconWithLinesAndText)
 {
     start();
-    const IconImage& image = drawWb1();
-    ASSERT_EQ(image.width, 16);
-    ASSERT_EQ(image.height, 16);
-    EXPECT_TRUE(std::all_of(image.pixels.begin(), image.pixels.end(), [](std::uint32_t p) { return p >> 24 == 0xFF; }))
-        << "every pixel is opaque";
+    const QImage image = drawWb1();
+    ASSERT_EQ(image.width(), 16);
+    ASSERT_EQ(image.height(), 16);
+    EXPECT_TRUE(allOpaque(image)) << "every pixel is opaque";
     // The lines stop one pixel short of the right edge.
     for (int x = 0; x < 15; ++x) {
         EXPECT_EQ(pixel(image, x, 0), Black) << x;
@@ -147,8 +176,8 @@ TEST_F(TrayIconsTest, DegreeOptionsShapeTextAndPlace)
     start();
     const Ink withDegree = inkOf(drawWb1(), Black);
     icons->setTrayDegreeSymbol(false);
-    const IconImage& plain = drawWb1();
-    EXPECT_EQ(plain.width, 16);
+    const QImage plain = drawWb1();
+    EXPECT_EQ(plain.width(), 16);
     const Ink withoutDegree = inkOf(plain, Black);
     // "45" sits two pixels further right than "45°", and the degree sign
     // is ink right of the digits.
@@ -161,15 +190,15 @@ TEST_F(TrayIconsTest, DegreeOptionsShapeTextAndPlace)
     wb1.setCenterLabel("45C");
     EXPECT_EQ(inkOf(drawWb1(), Black).left, withoutDegree.left);
     wb1.setCenterLabel("105C");
-    EXPECT_EQ(drawWb1().width, 20);
+    EXPECT_EQ(drawWb1().width(), 20);
 }
 
 TEST_F(TrayIconsTest, ThreeDigitsGetTheWideIcon)
 {
     start();
     wb1.setCenterLabel("105°C");
-    const IconImage& image = drawWb1();
-    ASSERT_EQ(image.width, 20);
+    const QImage image = drawWb1();
+    ASSERT_EQ(image.width(), 20);
     EXPECT_EQ(pixel(image, 18, 0), Black);
     EXPECT_EQ(pixel(image, 19, 0), Silver);
     EXPECT_EQ(pixel(image, 18, 15), Black);
@@ -181,9 +210,9 @@ TEST_F(TrayIconsTest, ThreeDigitsGetTheWideIcon)
 TEST_F(TrayIconsTest, LinesOffLeaveTheTextInPlace)
 {
     start();
-    const IconImage withLines = drawWb1();
+    const QImage withLines = drawWb1();
     icons->setTrayLines(false);
-    const IconImage& without = drawWb1();
+    const QImage without = drawWb1();
     for (int x = 0; x < 16; ++x) {
         EXPECT_EQ(pixel(without, x, 0), Silver);
         EXPECT_EQ(pixel(without, x, 15), Silver);
@@ -203,7 +232,7 @@ TEST_F(TrayIconsTest, StyleGivesColoursAndFontSize)
     style.background = 0x00FF0000; // blue, stored as 0x00BBGGRR
     style.fontColour = 0x000000FF; // red
     icons->setTrayStyle(TemperatureSensor::WB1, style);
-    const IconImage& coloured = picture(icons->iconOf(TemperatureSensor::WB1));
+    const QImage coloured = picture(icons->iconOf(TemperatureSensor::WB1));
     EXPECT_EQ(pixel(coloured, 15, 5), 0xFF0000FFU);
     EXPECT_EQ(pixel(coloured, 0, 0), 0xFFFF0000U);
     const Ink red = inkOf(coloured, 0xFFFF0000U);
@@ -222,11 +251,11 @@ TEST_F(TrayIconsTest, StyleEditsWaitForPollingToBeDrawn)
     start();
     timers.suspend();
     icons->suspend();
-    const IconHandle before = icons->iconOf(TemperatureSensor::WB1).icon();
+    const qint64 before = icons->iconOf(TemperatureSensor::WB1).icon().cacheKey();
     TrayStyle style = Settings{}.temperature(TemperatureSensor::WB1).trayStyle;
     style.background = 0x00FFFFFF;
     icons->setTrayStyle(TemperatureSensor::WB1, style);
-    EXPECT_EQ(icons->iconOf(TemperatureSensor::WB1).icon(), before);
+    EXPECT_EQ(icons->iconOf(TemperatureSensor::WB1).icon().cacheKey(), before);
     EXPECT_EQ(settings.temperature(TemperatureSensor::WB1).trayStyle, style);
     timers.resume([this] { icons->resume(); });
     EXPECT_EQ(pixel(picture(icons->iconOf(TemperatureSensor::WB1)), 15, 5), 0xFFFFFFFFU);
@@ -247,28 +276,28 @@ TEST_F(TrayIconsTest, TooltipsAreComposedAndCut)
     const std::string combined = icons->createToolTip();
     ASSERT_GT(utf8Length(combined), 62U);
     EXPECT_EQ(icons->iconOf(TemperatureSensor::WB2).toolTip(), utf8Left(combined, 62));
-    EXPECT_EQ(shown(icons->iconOf(TemperatureSensor::WB2))->tip, utf8Left(combined, 62));
+    EXPECT_EQ(shown(icons->iconOf(TemperatureSensor::WB2))->toolTip().toStdString(), utf8Left(combined, 62));
 }
 
 TEST_F(TrayIconsTest, ShowModeWithoutTemperaturesShowsOnlyTheProgramIcon)
 {
     settings.temperature(TemperatureSensor::WB1).trayShow = false;
     start();
-    EXPECT_EQ(area.shownCount(), 1U);
-    const NotifyIconData* plain = shown(icons->programIcon());
+    EXPECT_EQ(shownCount(), 1U);
+    const QSystemTrayIcon* plain = shown(icons->programIcon());
     ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(plain->icon, icons->plainIcon());
-    EXPECT_EQ(plain->tip, "Motherboard: 45°C ");
-    EXPECT_EQ(icons->plainIcon()->width, 32);
+    EXPECT_EQ(keyOf(plain), icons->plainIcon().cacheKey());
+    EXPECT_EQ(plain->toolTip().toStdString(), "Motherboard: 45°C ");
+    EXPECT_EQ(icons->plainIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
 
     // Choosing a temperature replaces the program icon by the temperature's.
     icons->showBoxClick(TemperatureSensor::LM75, true);
-    EXPECT_EQ(area.shownCount(), 1U);
+    EXPECT_EQ(shownCount(), 1U);
     EXPECT_NE(shown(icons->iconOf(TemperatureSensor::LM75)), nullptr);
     EXPECT_EQ(icons->iconOf(TemperatureSensor::LM75).toolTip(), "CPU LM75");
     icons->showBoxClick(TemperatureSensor::LM75, false);
     EXPECT_NE(shown(icons->programIcon()), nullptr);
-    EXPECT_EQ(area.shownCount(), 1U);
+    EXPECT_EQ(shownCount(), 1U);
 }
 
 TEST_F(TrayIconsTest, SwapModeAlternatesTheChosenTemperatures)
@@ -279,7 +308,7 @@ TEST_F(TrayIconsTest, SwapModeAlternatesTheChosenTemperatures)
     settings.temperature(TemperatureSensor::WB3).swap = true;
     settings.swapInterval = 3000;
     start();
-    ASSERT_EQ(area.shownCount(), 1U) << "the program icon carries the cycle";
+    ASSERT_EQ(shownCount(), 1U) << "the program icon carries the cycle";
     // Start-up ran one tick.
     EXPECT_EQ(icons->programIcon().toolTip(), "Motherboard");
     std::vector<std::string> seen;
@@ -291,18 +320,19 @@ TEST_F(TrayIconsTest, SwapModeAlternatesTheChosenTemperatures)
         seen.push_back(icons->programIcon().toolTip());
         const TrayIcon& source = seen.back() == "Motherboard" ? icons->iconOf(TemperatureSensor::WB1)
                                                               : icons->iconOf(TemperatureSensor::WB3);
-        EXPECT_EQ(shown(icons->programIcon())->icon, source.icon());
+        EXPECT_EQ(keyOf(shown(icons->programIcon())), source.icon().cacheKey());
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"WB Sensor 3", "Motherboard", "WB Sensor 3", "Motherboard"}));
-    EXPECT_EQ(area.shownCount(), 1U);
+    EXPECT_EQ(shownCount(), 1U);
 
     // Unchecking the last swap box brings the program icon back.
     icons->swapBoxClick(TemperatureSensor::WB3, false);
     icons->swapBoxClick(TemperatureSensor::WB1, false);
-    EXPECT_EQ(shown(icons->programIcon())->icon, icons->plainIcon());
-    area.clearCalls();
+    EXPECT_EQ(keyOf(shown(icons->programIcon())), icons->plainIcon().cacheKey());
+    const QString tip = shown(icons->programIcon())->toolTip();
     queue.advance(30000);
-    EXPECT_TRUE(area.calls().empty()) << "a tick without swap boxes does nothing";
+    EXPECT_EQ(keyOf(shown(icons->programIcon())), icons->plainIcon().cacheKey()) << "a tick without swap boxes";
+    EXPECT_EQ(shown(icons->programIcon())->toolTip(), tip);
 }
 
 TEST_F(TrayIconsTest, ModeButtonsSwitchBetweenOwnIconsAndTheCycle)
@@ -310,7 +340,7 @@ TEST_F(TrayIconsTest, ModeButtonsSwitchBetweenOwnIconsAndTheCycle)
     settings.temperature(TemperatureSensor::LM75).trayShow = true;
     settings.temperature(TemperatureSensor::LM75).sensorEnabled = true;
     start();
-    EXPECT_EQ(area.shownCount(), 2U);
+    EXPECT_EQ(shownCount(), 2U);
     EXPECT_FALSE(timers.swapTimer().enabled());
     EXPECT_TRUE(icons->showBoxEditable(TemperatureSensor::WB1));
     EXPECT_FALSE(icons->showBoxEditable(TemperatureSensor::WB2)) << "sensor switched off";
@@ -322,8 +352,8 @@ TEST_F(TrayIconsTest, ModeButtonsSwitchBetweenOwnIconsAndTheCycle)
     EXPECT_TRUE(icons->swapBoxEditable(TemperatureSensor::LM75));
     EXPECT_TRUE(icons->swapIntervalEditable());
     EXPECT_TRUE(timers.swapTimer().enabled());
-    ASSERT_EQ(area.shownCount(), 1U);
-    EXPECT_EQ(shown(icons->programIcon())->icon, icons->plainIcon());
+    ASSERT_EQ(shownCount(), 1U);
+    EXPECT_EQ(keyOf(shown(icons->programIcon())), icons->plainIcon().cacheKey());
 
     icons->swapBoxClick(TemperatureSensor::LM75, true);
     queue.advance(settings.swapInterval);
@@ -333,8 +363,8 @@ TEST_F(TrayIconsTest, ModeButtonsSwitchBetweenOwnIconsAndTheCycle)
     EXPECT_FALSE(settings.temperature(TemperatureSensor::LM75).swap);
     EXPECT_FALSE(timers.swapTimer().enabled());
     EXPECT_FALSE(icons->swapIntervalEditable());
-    EXPECT_EQ(shown(icons->programIcon())->icon, icons->plainIcon());
-    EXPECT_EQ(shown(icons->programIcon())->tip, "Motherboard: 45°C ") << "the poll-time redraw";
+    EXPECT_EQ(keyOf(shown(icons->programIcon())), icons->plainIcon().cacheKey());
+    EXPECT_EQ(shown(icons->programIcon())->toolTip().toStdString(), "Motherboard: 45°C ") << "the poll-time redraw";
 
     icons->swapIntervalUp();
     EXPECT_EQ(icons->swapIntervalCaption(), "Interval: 6 Seconds");
@@ -347,22 +377,22 @@ TEST_F(TrayIconsTest, SuspendShowsTheSuspendedIconAndResumeGivesTheIconsBack)
     start();
     timers.suspend();
     icons->suspend();
-    ASSERT_EQ(area.shownCount(), 1U);
-    const NotifyIconData* paused = shown(icons->programIcon());
+    ASSERT_EQ(shownCount(), 1U);
+    const QSystemTrayIcon* paused = shown(icons->programIcon());
     ASSERT_NE(paused, nullptr);
-    EXPECT_EQ(paused->icon, icons->suspendedIcon());
-    EXPECT_EQ(paused->tip, "In Suspend Mode");
+    EXPECT_EQ(keyOf(paused), icons->suspendedIcon().cacheKey());
+    EXPECT_EQ(paused->toolTip().toStdString(), "In Suspend Mode");
 
     // A box changed while suspended waits for the resume.
     icons->showBoxClick(TemperatureSensor::WB2, true);
-    EXPECT_EQ(area.shownCount(), 1U);
-    EXPECT_EQ(shown(icons->programIcon())->tip, "In Suspend Mode");
+    EXPECT_EQ(shownCount(), 1U);
+    EXPECT_EQ(shown(icons->programIcon())->toolTip().toStdString(), "In Suspend Mode");
 
     timers.resume([this] { icons->resume(); });
-    EXPECT_EQ(area.shownCount(), 3U);
+    EXPECT_EQ(shownCount(), 3U);
     EXPECT_EQ(shown(icons->programIcon()), nullptr);
     EXPECT_NE(shown(icons->iconOf(TemperatureSensor::WB2)), nullptr);
-    EXPECT_EQ(picture(icons->iconOf(TemperatureSensor::WB2)).width, 16) << "drawn by the poll at resume";
+    EXPECT_EQ(picture(icons->iconOf(TemperatureSensor::WB2)).width(), 16) << "drawn by the poll at resume";
 }
 
 TEST_F(TrayIconsTest, SuspendInSwapModeStopsTheCycleUntilResume)
@@ -375,67 +405,60 @@ TEST_F(TrayIconsTest, SuspendInSwapModeStopsTheCycleUntilResume)
     timers.suspend();
     icons->suspend();
     queue.advance(60000);
-    EXPECT_EQ(shown(icons->programIcon())->icon, icons->suspendedIcon());
+    EXPECT_EQ(keyOf(shown(icons->programIcon())), icons->suspendedIcon().cacheKey());
 
     timers.resume([this] { icons->resume(); });
     EXPECT_TRUE(timers.swapTimer().enabled());
-    EXPECT_NE(shown(icons->programIcon())->icon, icons->suspendedIcon()) << "one swap tick at resume";
-    EXPECT_NE(shown(icons->programIcon())->icon, icons->plainIcon());
+    EXPECT_NE(keyOf(shown(icons->programIcon())), icons->suspendedIcon().cacheKey()) << "one swap tick at resume";
+    EXPECT_NE(keyOf(shown(icons->programIcon())), icons->plainIcon().cacheKey());
 }
 
 TEST_F(TrayIconsTest, SuspendedIconIsAGreyVariantOfTheProgramIcon)
 {
     start();
-    const IconImage& plain = *icons->plainIcon();
-    const IconImage& paused = *icons->suspendedIcon();
-    ASSERT_EQ(plain.width, 32);
-    ASSERT_EQ(paused.width, 32);
-    const auto isGrey = [](std::uint32_t p) {
-        return ((p >> 16) & 0xFF) == ((p >> 8) & 0xFF) && ((p >> 8) & 0xFF) == (p & 0xFF);
-    };
-    EXPECT_FALSE(std::all_of(plain.pixels.begin(), plain.pixels.end(), isGrey)) << "the program icon has colour";
-    EXPECT_TRUE(std::all_of(paused.pixels.begin(), paused.pixels.end(), isGrey));
-    EXPECT_NE(plain.pixels, paused.pixels);
+    const QImage plain = icons->plainIcon().pixmap(QSize(32, 32), 1.0).toImage();
+    const QImage paused = icons->suspendedIcon().pixmap(QSize(32, 32), 1.0).toImage();
+    ASSERT_EQ(plain.width(), 32);
+    ASSERT_EQ(paused.width(), 32);
+    bool plainHasColour = false;
+    bool pausedAllGrey = true;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb p = plain.pixel(x, y);
+            const QRgb q = paused.pixel(x, y);
+            plainHasColour = plainHasColour || qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+            pausedAllGrey = pausedAllGrey && qRed(q) == qGreen(q) && qGreen(q) == qBlue(q);
+        }
+    }
+    EXPECT_TRUE(plainHasColour) << "the program icon has colour";
+    EXPECT_TRUE(pausedAllGrey);
+    EXPECT_NE(plain, paused);
 }
 
-TEST_F(TrayIconsTest, RedrawsNeverAccumulatePictures)
+TEST_F(TrayIconsTest, RedrawsReplaceThePicturesInsteadOfAddingToThem)
 {
     settings.temperature(TemperatureSensor::LM75).trayShow = settings.temperature(TemperatureSensor::WB2).trayShow =
         settings.temperature(TemperatureSensor::WB3).trayShow = true;
     start();
-    std::vector<std::weak_ptr<const IconImage>> made;
-    for (int poll = 0; poll < 200; ++poll) {
+    for (int poll = 0; poll < 50; ++poll) {
         wb1.setCenterLabel(std::to_string(20 + poll % 90) + "°C");
         icons->createIcon();
-        for (TrayIcon* icon : {&icons->iconOf(TemperatureSensor::WB1), &icons->iconOf(TemperatureSensor::LM75),
-                               &icons->iconOf(TemperatureSensor::WB2), &icons->iconOf(TemperatureSensor::WB3)}) {
-            made.push_back(icon->icon());
-        }
-        // The recording fake keeps every record; the tray itself must not.
-        area.clearCalls();
-        const auto live = std::count_if(made.begin(), made.end(), [](const auto& weak) { return !weak.expired(); });
-        ASSERT_EQ(live, 4) << "after poll " << poll;
     }
-    EXPECT_EQ(area.shownCount(), 4U);
+    for (const TemperatureSensor sensor : TraySettings::Sensors) {
+        EXPECT_EQ(shown(icons->iconOf(sensor))->icon().availableSizes().size(), 5U) << "one picture per size";
+    }
+    EXPECT_EQ(shownCount(), 4U);
 
-    // The cycle shares the swapped icon's picture instead of copying it.
+    // The cycle shows the swapped icon's own pictures.
     icons->chooseSwapMode();
     icons->swapBoxClick(TemperatureSensor::WB1, true);
     icons->swapBoxClick(TemperatureSensor::WB3, true);
-    made.clear();
-    for (int tick = 0; tick < 50; ++tick) {
+    for (int tick = 0; tick < 4; ++tick) {
         queue.advance(settings.swapInterval);
-        made.push_back(icons->programIcon().icon());
-        made.push_back(icons->iconOf(TemperatureSensor::WB1).icon());
-        made.push_back(icons->iconOf(TemperatureSensor::WB3).icon());
-        area.clearCalls();
-        std::set<const IconImage*> live;
-        for (const auto& weak : made) {
-            if (const auto held = weak.lock()) {
-                live.insert(held.get());
-            }
-        }
-        ASSERT_EQ(live.size(), 2U) << "after tick " << tick;
+        const qint64 key = keyOf(shown(icons->programIcon()));
+        EXPECT_TRUE(key == icons->iconOf(TemperatureSensor::WB1).icon().cacheKey() ||
+                    key == icons->iconOf(TemperatureSensor::WB3).icon().cacheKey())
+            << "after tick " << tick;
     }
 }
 
@@ -449,9 +472,103 @@ TEST_F(TrayIconsTest, EveryIconHasTheMenuAndTheDoubleClick)
         EXPECT_EQ(icon->popupMenu(), &menu);
         ASSERT_TRUE(icon->onDblClick());
     }
-    ASSERT_TRUE(area.click(&icons->programIcon().window(), WindowMessages::LeftButtonDoubleClick));
+    const QSystemTrayIcon* program = shown(icons->programIcon());
+    ASSERT_NE(program, nullptr);
+    EXPECT_EQ(program->contextMenu(), &menu);
+    emit icons->programIcon().desktopIcon()->activated(QSystemTrayIcon::DoubleClick);
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(doubleClicks, 1);
+}
+
+// The 16 pixel pictures as they were drawn before the larger sizes came, so
+// a tray of that size looks the same as ever.
+TEST_F(TrayIconsTest, SixteenPixelPicturesStayAsTheyWere)
+{
+    struct Case {
+        const char* file;
+        const char* label;
+        bool degreeSymbol;
+        bool lines;
+        bool colours;
+        int fontSize;
+    };
+    const Case cases[] = {
+        {"narrow", "45°C", true, true, false, 8},         {"no-degree", "45°C", false, true, false, 8},
+        {"wide", "105°C", true, true, false, 8},          {"no-lines", "45°C", true, false, false, 8},
+        {"minus-wide", "-12°C", true, true, false, 8},    {"minus-narrow", "-5°C", true, true, false, 8},
+        {"coloured-large", "61°C", true, true, true, 12}, {"fahrenheit", "113°F", false, false, true, 8},
+    };
+    start();
+    for (const Case& c : cases) {
+        TrayStyle style = Settings{}.temperature(TemperatureSensor::WB1).trayStyle;
+        if (c.colours) {
+            style.background = 0x00FF0000;
+            style.fontColour = 0x000000FF;
+        }
+        style.fontSize = c.fontSize;
+        icons->setTrayStyle(TemperatureSensor::WB1, style);
+        icons->setTrayDegreeSymbol(c.degreeSymbol);
+        icons->setTrayLines(c.lines);
+        wb1.setCenterLabel(c.label);
+        const QImage drawn = drawWb1().convertToFormat(QImage::Format_ARGB32);
+        const QImage before =
+            QImage(QStringLiteral(CALDRIX_SOURCE_DIR "/tests/ui/data/tray16/%1.png").arg(QLatin1String(c.file)))
+                .convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(before.isNull()) << c.file;
+        EXPECT_EQ(drawn, before) << c.file;
+    }
+}
+
+TEST_F(TrayIconsTest, EverySizeHasItsOwnSharpDrawing)
+{
+    start();
+    const auto sizesOf = [this] {
+        std::vector<std::pair<int, int>> sizes;
+        for (const QSize& size : shown(icons->iconOf(TemperatureSensor::WB1))->icon().availableSizes()) {
+            sizes.emplace_back(size.width(), size.height());
+        }
+        std::sort(sizes.begin(), sizes.end());
+        return sizes;
+    };
+    icons->createIcon();
+    EXPECT_EQ(sizesOf(), (std::vector<std::pair<int, int>>{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}}));
+    wb1.setCenterLabel("105°C");
+    icons->createIcon();
+    EXPECT_EQ(sizesOf(), (std::vector<std::pair<int, int>>{{20, 16}, {28, 22}, {30, 24}, {40, 32}, {60, 48}}))
+        << "three digits keep the wide shape";
+
+    wb1.setCenterLabel("45°C");
+    icons->createIcon();
+    TrayIcon& icon = icons->iconOf(TemperatureSensor::WB1);
+    int previousHeight = 0;
+    for (const int height : {16, 22, 24, 32, 48}) {
+        const QImage image = icon.picture(height);
+        ASSERT_EQ(image.height(), height);
+        EXPECT_TRUE(allOpaque(image)) << height;
+        // The lines: one pixel per 16 of height, top and bottom, in the font
+        // colour, leaving as many pixels at the right end.
+        const int thickness = std::max(1, height / 16);
+        for (int row = 0; row < thickness; ++row) {
+            EXPECT_EQ(pixel(image, 0, row), Black) << height;
+            EXPECT_EQ(pixel(image, 0, height - 1 - row), Black) << height;
+            EXPECT_EQ(pixel(image, height - 1, row), Silver) << height;
+        }
+        EXPECT_EQ(pixel(image, 0, thickness), Silver) << height << ": no thicker than that";
+        // The digits grow with the picture, drawn for it rather than scaled.
+        const Ink text = inkOf(image, Black);
+        const int textHeight = text.bottom - text.top + 1;
+        EXPECT_GT(textHeight, height / 3) << height;
+        EXPECT_GT(textHeight, previousHeight) << height;
+        previousHeight = textHeight;
+        if (height <= 24) {
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    ASSERT_TRUE(pixel(image, x, y) == Silver || pixel(image, x, y) == Black)
+                        << height << " px is not smoothed: " << x << "," << y;
+                }
+            }
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSlider>
@@ -32,12 +34,12 @@
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeFileLockProbe.h"
 #include "platform/fake/FakeMessageBox.h"
-#include "platform/fake/FakeNotificationArea.h"
 #include "platform/fake/FakeProgramLocation.h"
 #include "platform/fake/FakeRecycleBin.h"
 #include "platform/fake/FakeShell.h"
 #include "platform/fake/FakeTimerQueue.h"
 #include "platform/linux/FileRegistry.h"
+#include "platform/qt/SystemTray.h"
 #include "settings/SettingsStore.h"
 #include "ui/GaugeColumn.h"
 #include "ui/LogPage.h"
@@ -116,10 +118,11 @@ protected:
         edit.selectAll();
         QTest::keyClicks(&edit, text);
     }
-    const IconImage* wb1Picture()
+    // The WB1 icon's 16 pixel picture, null while it is not shown.
+    QImage wb1Picture()
     {
-        const NotifyIconData* data = area.shown(&tray.iconOf(S::WB1).window());
-        return data == nullptr ? nullptr : data->icon.get();
+        TrayIcon& icon = tray.iconOf(S::WB1);
+        return icon.active() ? icon.picture(16) : QImage();
     }
 
     PollHarness h;
@@ -142,7 +145,8 @@ protected:
         .restoreTray = {},
         .shell = &shell,
     }};
-    FakeNotificationArea area;
+    std::ostringstream trayNotes;
+    SystemTray area{trayNotes};
     QMenu menu;
     TrayIcons tray{area,
                    h.settings,
@@ -345,23 +349,28 @@ TEST_F(VisualLogUpDownPagesTest, StyleEditorsRedrawTheIcon)
 {
     start();
     VisualSettingsPanel& panel = visual().visualSettings();
-    ASSERT_NE(wb1Picture(), nullptr);
-    ASSERT_EQ(wb1Picture()->pixels.size(), 16U * 16U);
-    const std::vector<std::uint32_t> before = wb1Picture()->pixels;
+    ASSERT_EQ(wb1Picture().size(), QSize(16, 16));
+    const QImage before = wb1Picture();
     // Background silver (0xFFC0C0C0) at a corner the text never reaches.
-    EXPECT_EQ(before[15], 0xFFC0C0C0U);
+    EXPECT_EQ(before.pixel(15, 0), 0xFFC0C0C0U);
 
     panel.setBackground(QColor(0, 0, 128));
-    EXPECT_EQ(wb1Picture()->pixels[15], 0xFF000080U);
+    EXPECT_EQ(wb1Picture().pixel(15, 0), 0xFF000080U);
     EXPECT_EQ(h.settings.temperature(S::WB1).trayStyle.background, 0x00800000U);
 
     panel.setFontColour(QColor(255, 255, 0));
-    const auto yellow = std::count(wb1Picture()->pixels.begin(), wb1Picture()->pixels.end(), 0xFFFFFF00U);
+    const QImage yellowText = wb1Picture();
+    int yellow = 0;
+    for (int y = 0; y < yellowText.height(); ++y) {
+        for (int x = 0; x < yellowText.width(); ++x) {
+            yellow += yellowText.pixel(x, y) == 0xFFFFFF00U ? 1 : 0;
+        }
+    }
     EXPECT_GT(yellow, 0);
 
-    const std::vector<std::uint32_t> eightPoints = wb1Picture()->pixels;
+    const QImage eightPoints = wb1Picture();
     panel.sizeSlider().setValue(12);
-    EXPECT_NE(wb1Picture()->pixels, eightPoints) << "the larger font is drawn";
+    EXPECT_NE(wb1Picture(), eightPoints) << "the larger font is drawn";
     EXPECT_EQ(h.settings.temperature(S::WB1).trayStyle.fontSize, 12);
 
     // Choosing another sensor shows its own style and edits only that one.
