@@ -1,73 +1,12 @@
 #include "metrics/MetricsAddress.h"
-#include "metrics/MetricsTextfile.h"
 #include "metrics/ShownNumber.h"
 
-#include <atomic>
-#include <chrono>
-#include <filesystem>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
-#include "LogTestFiles.h"
-
 namespace cdx {
 namespace {
-
-TEST(MetricsTextfileTest, AReaderSeesTheOldTextOrTheNewNeverAPart)
-{
-    test::TempFolder folder;
-    MetricsTextfile file(folder.file("caldrix.prom"));
-    // Texts large enough that writing one takes many system calls.
-    const std::string first(256 * 1024, 'a');
-    const std::string second(300 * 1024, 'b');
-    ASSERT_TRUE(file.write(first));
-
-    std::atomic<bool> done{false};
-    std::atomic<int> reads{0};
-    std::atomic<int> torn{0};
-    std::thread reader([&] {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!done && std::chrono::steady_clock::now() < deadline) {
-            const std::string seen = test::readFile(folder.file("caldrix.prom"));
-            if (seen != first && seen != second) {
-                ++torn;
-            }
-            ++reads;
-        }
-    });
-    for (int i = 0; i < 200; ++i) {
-        ASSERT_TRUE(file.write(i % 2 == 0 ? second : first)) << file.lastError();
-    }
-    done = true;
-    reader.join();
-    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
-    EXPECT_GT(reads, 0);
-    EXPECT_FALSE(std::filesystem::exists(file.temporaryPath()));
-}
-
-TEST(MetricsTextfileTest, AFailedWriteKeepsTheOldFileAndSaysWhy)
-{
-    test::TempFolder folder;
-    MetricsTextfile missingFolder(folder.file("absent/caldrix.prom"));
-    EXPECT_FALSE(missingFolder.write("x 1\n"));
-    EXPECT_NE(missingFolder.lastError().find("absent/caldrix.prom"), std::string::npos) << missingFolder.lastError();
-
-    // The target is a folder: the rename fails, the temporary file goes.
-    std::filesystem::create_directories(folder.file("taken.prom/inside"));
-    MetricsTextfile onFolder(folder.file("taken.prom"));
-    EXPECT_FALSE(onFolder.write("x 1\n"));
-    EXPECT_FALSE(onFolder.lastError().empty());
-    EXPECT_TRUE(std::filesystem::is_directory(folder.file("taken.prom/inside")));
-    EXPECT_FALSE(std::filesystem::exists(onFolder.temporaryPath()));
-
-    // A later write that works clears the error.
-    MetricsTextfile good(folder.file("good.prom"));
-    EXPECT_TRUE(good.write("x 1\n"));
-    EXPECT_TRUE(good.lastError().empty());
-    EXPECT_EQ(test::readFile(folder.file("good.prom")), "x 1\n");
-}
 
 TEST(MetricsAddressTest, HostAndPortAreTakenAsWrittenOrRefusedWithAReason)
 {

@@ -18,6 +18,7 @@
 #include "platform/fake/FakeClock.h"
 #include "platform/linux/FreedesktopTrash.h"
 #include "platform/linux/LinuxFileLockProbe.h"
+#include "platform/linux/LinuxFileOpener.h"
 #include "platform/linux/LinuxShell.h"
 
 namespace cdx {
@@ -122,7 +123,8 @@ TEST(LinuxFileLockProbeTest, LockedFileIsNotWrittenAndKeepsItsContent)
     const std::string path = folder.file("cdxlog.htm");
     writeFile(path, "<tr>\x1a</tr></table>\r\n");
     LinuxFileLockProbe probe;
-    LogFileAppender files(probe);
+    LinuxFileOpener opener;
+    LogFileAppender files(probe, opener);
     {
         LockHolder holder(path, false);
         EXPECT_THROW(files.append(path, "row\x1a</tr></table>\r\n"), LogFileError);

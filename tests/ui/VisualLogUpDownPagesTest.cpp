@@ -31,6 +31,7 @@
 #include "platform/fake/FakeBeeper.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeFileLockProbe.h"
+#include "platform/fake/FakeFileOpener.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeNotificationArea.h"
 #include "platform/fake/FakeProgramLocation.h"
@@ -157,8 +158,9 @@ protected:
     FakeProgramLocation location{folder.path()};
     LogPaths paths = LogPaths::of(location);
     FakeFileLockProbe locks;
-    LogFileAppender files{locks};
-    LogFileMeter meter{locks};
+    FakeFileOpener opener;
+    LogFileAppender files{locks, opener};
+    LogFileMeter meter{locks, opener};
     LogSizeMonitor sizes{paths, meter};
     FakeClock clock;
     RegionalFormats formats;
