@@ -159,6 +159,31 @@ TEST(FreedesktopTrashTest, MovesFileAndRecordsWhereFromAndWhen)
     EXPECT_FALSE(trash.moveToTrash(log));
 }
 
+TEST(FreedesktopTrashTest, ATrashOrFilesFolderThatIsALinkIsNotUsed)
+{
+    Folder folder;
+    FakeClock clock;
+    const std::string log = folder.file("cdxlog.txt");
+    fs::create_directories(folder.file("shared"));
+    fs::permissions(folder.file("shared"), fs::perms::all | fs::perms::sticky_bit);
+    fs::create_directory_symlink(folder.file("shared"), folder.file("Trash"));
+    writeFile(log, "kept");
+
+    FreedesktopTrash linkedTrash(folder.file("Trash"), clock);
+    EXPECT_FALSE(linkedTrash.moveToTrash(log));
+    EXPECT_EQ(fs::status(folder.file("shared")).permissions(), fs::perms::all | fs::perms::sticky_bit)
+        << "the folder the link leads to keeps its mode";
+    EXPECT_TRUE(fs::is_empty(folder.file("shared")));
+
+    // A real trash can whose files folder leads elsewhere.
+    fs::create_directories(folder.file("Trash2"));
+    fs::create_directory_symlink(folder.file("shared"), folder.file("Trash2/files"));
+    FreedesktopTrash linkedFiles(folder.file("Trash2"), clock);
+    EXPECT_FALSE(linkedFiles.moveToTrash(log));
+    EXPECT_EQ(readFile(log), "kept");
+    EXPECT_TRUE(fs::is_empty(folder.file("shared")));
+}
+
 TEST(LinuxShellTest, OpensDocumentsWithTheOpenerAndRunsProgramsDirectly)
 {
     Folder folder;
