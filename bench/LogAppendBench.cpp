@@ -17,6 +17,7 @@
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeTimerQueue.h"
 #include "platform/linux/LinuxFileLockProbe.h"
+#include "platform/linux/LinuxFileOpener.h"
 
 namespace cdx {
 namespace {
@@ -74,8 +75,9 @@ void BM_IntervalLogEntry(benchmark::State& state)
 
     const LogPaths paths = LogPaths::inDirectory(folder.string());
     LinuxFileLockProbe locks;
-    LogFileAppender files(locks);
-    LogFileMeter meter(locks);
+    LinuxFileOpener opener;
+    LogFileAppender files(locks, opener);
+    LogFileMeter meter(locks, opener);
     LogSizeMonitor sizes(paths, meter);
     FakeClock clock;
     RegionalFormats formats;

@@ -21,6 +21,7 @@
 #include "platform/RegistryError.h"
 #include "platform/linux/CpufreqCap.h"
 #include "platform/linux/FileRegistry.h"
+#include "platform/linux/LinuxClock.h"
 #include "platform/linux/LinuxProgramLocation.h"
 #include "platform/linux/UnixLocalMessaging.h"
 #include "platform/linux/XdgDirectories.h"
@@ -103,15 +104,15 @@ int main(int argc, char** argv)
     cdx::UnixSignalWatcher signalWatcher;
     QObject::connect(&signalWatcher, &cdx::UnixSignalWatcher::terminationRequested, &app, [] { QApplication::quit(); });
 
+    // The journal lives in the message folder, which start() checks (this
+    // user's own, closed to others) and holds the endpoint in before the
+    // journal of a killed run is read or any limit is touched.
     const std::string runtime = cdx::UnixLocalMessaging::defaultDirectory();
-    cdx::UnixLocalMessaging messaging(runtime, std::cerr, cdx::qtReadWatch);
+    const cdx::LinuxClock clock;
+    cdx::UnixLocalMessaging messaging(runtime, std::cerr, cdx::qtReadWatch, &clock);
     cdx::CpufreqCap cap(options.cpufreqRoot, runtime + "/cpuidle-cpufreq.journal");
-    // A run that was killed outright left the clock lowered: put it back.
-    if (const std::string failures = cap.recoverJournal(); !failures.empty()) {
-        std::cerr << "caldrix-cpuidle: an earlier frequency limit could not be put back: " << failures << '\n';
-    }
 
-    cdx::CpuIdleCompanion companion(messaging, cap, std::cerr);
+    cdx::CpuIdleCompanion companion(messaging, cap, std::cerr, clock);
     if (!companion.start()) {
         std::cerr << "caldrix-cpuidle: " << companion.error() << '\n';
         return 1;

@@ -3,7 +3,8 @@
 # prefix, as listed at install time in "installed-files" beside this script
 # (paths relative to the prefix), and the program's own folders once empty.
 # The prefix is found from where this script lies, so a moved prefix is
-# removed where it now is. The user's settings and logs are not touched here:
+# removed where it now is. A file reached through a folder that is a symbolic
+# link is left alone: it lies outside the installation. The user's settings and logs are not touched here:
 # the program's "Un-Install" command removes those before it starts this.
 set -u
 here=$(cd "$(dirname "$0")" && pwd -P)
@@ -15,6 +16,27 @@ if [ ! -f "$list" ]; then
   exit 1
 fi
 
+# Succeeds when a folder on the way from the prefix to the file $1 is a
+# symbolic link: the path then leads outside the installation.
+through_link() {
+  set -f
+  old_ifs=$IFS
+  IFS=/
+  at=$prefix
+  found=1
+  for part in $(dirname "$1"); do
+    [ "$part" = . ] && continue
+    at=$at/$part
+    if [ -L "$at" ]; then
+      found=0
+      break
+    fi
+  done
+  IFS=$old_ifs
+  set +f
+  return "$found"
+}
+
 status=0
 folders=""
 while IFS= read -r relative || [ -n "$relative" ]; do
@@ -22,6 +44,11 @@ while IFS= read -r relative || [ -n "$relative" ]; do
     '' | /* | ../* | */../* | *'/..') continue ;; # only paths inside the prefix
   esac
   path=$prefix/$relative
+  if through_link "$relative"; then
+    echo "caldrix-uninstall: $path is reached through a symbolic link ($at); it is not removed" >&2
+    status=1
+    continue
+  fi
   if [ -e "$path" ] || [ -L "$path" ]; then
     if ! rm -f -- "$path"; then
       echo "caldrix-uninstall: cannot remove $path" >&2

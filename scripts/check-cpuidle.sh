@@ -40,6 +40,7 @@ if [ -d "$cpufreq" ] && unshare -rm true 2>/dev/null; then
       mkdir "$CPUFREQ/policy$p"
       echo 3400000 >"$CPUFREQ/policy$p/scaling_max_freq"
       echo $((400000 * (p + 1))) >"$CPUFREQ/policy$p/cpuinfo_min_freq"
+      echo 3400000 >"$CPUFREQ/policy$p/cpuinfo_max_freq"
     done
     limits() { cat "$CPUFREQ/policy0/scaling_max_freq" "$CPUFREQ/policy1/scaling_max_freq" | tr "\n" " "; }
     run() {
@@ -78,6 +79,7 @@ mkdir -m 700 "$home"
 mkdir -p "$work/cpufreq/policy0"
 echo 3400000 >"$work/cpufreq/policy0/scaling_max_freq"
 echo 800000 >"$work/cpufreq/policy0/cpuinfo_min_freq"
+echo 3400000 >"$work/cpufreq/policy0/cpuinfo_max_freq"
 cat >"$work/scenario" <<'SCN'
 # WB1 rises through the launch value (45), stays, then falls to the close value (42)
 GetLM78Temp 41 43 46 47 47 47 47 47 47 47 47 47 47 47 47 47 47 47 47 47 44 42 40

@@ -80,4 +80,30 @@ grep -q "already running" "$work/third.stderr" && fail "the start after a crash 
 kill -TERM "$third"
 wait "$third" || fail "caldrix ended with status $? on SIGTERM"
 [ ! -e "$work/runtime/caldrix/Caldrix" ] || fail "a clean end left its socket behind"
-echo "one Caldrix per user; a crashed one does not block the next"
+# A runtime folder that is not this user's own closed folder, or a lock file
+# that is a link, is never used: the start says why and ends, rather than
+# run unseen beside another instance.
+refused() {
+  status=0
+  timeout 20 "$exe" 2>"$work/refused.stderr" || status=$?
+  [ "$status" -ne 124 ] || fail "a start with $1 did not end"
+  grep -q "$2" "$work/refused.stderr" && grep -q "does not start" "$work/refused.stderr" \
+    || { cat "$work/refused.stderr" >&2; fail "a start with $1 did not say why it ends"; }
+}
+before=$(snapshot)
+chmod 777 "$work/runtime/caldrix"
+refused "an open runtime folder" "has the mode 0777"
+chmod 700 "$work/runtime/caldrix"
+if [ "$(id -u)" -eq 0 ]; then
+  chown 65534 "$work/runtime/caldrix"
+  refused "another user's runtime folder" "belongs to another user"
+  chown 0 "$work/runtime/caldrix"
+else
+  echo "check-single-instance: another user's folder needs root to be made; that case is skipped"
+fi
+rm -f "$work/runtime/caldrix/Caldrix.lock"
+ln -s "$work/elsewhere" "$work/runtime/caldrix/Caldrix.lock"
+refused "a linked lock file" "Caldrix.lock"
+[ ! -e "$work/elsewhere" ] || fail "the lock file's link was followed"
+[ "$(snapshot)" = "$before" ] || fail "a refused start changed the settings or the logs"
+echo "one Caldrix per user; a crashed one does not block the next; an untrusted folder is refused"

@@ -15,6 +15,7 @@
 #include "logs/WarningLog.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeFileLockProbe.h"
+#include "platform/fake/FakeFileOpener.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeProgramLocation.h"
 #include "platform/fake/FakeRecycleBin.h"
@@ -40,8 +41,9 @@ struct ScreenshotLogs {
     FakeProgramLocation location{folder.path().toStdString()};
     LogPaths paths = LogPaths::of(location);
     FakeFileLockProbe locks;
-    LogFileAppender files{locks};
-    LogFileMeter meter{locks};
+    FakeFileOpener opener;
+    LogFileAppender files{locks, opener};
+    LogFileMeter meter{locks, opener};
     LogSizeMonitor sizes{paths, meter};
     FakeClock clock;
     RegionalFormats formats;

@@ -6,7 +6,8 @@ namespace cdx {
 
 LogStack::LogStack(PlatformServices& platform, Settings& settings, Timer& logTimer,
                    IntervalLog::SnapshotSource snapshot, IntervalLog::PollingActive pollingActive)
-    : paths(LogPaths::of(platform.location)), files(platform.locks), meter(platform.locks),
+    : paths(LogPaths::of(platform.location)), files(platform.locks, platform.files),
+      meter(platform.locks, platform.files),
       sizes(paths, meter), services{paths, files, sizes, platform.clock, platform.formats, platform.messages},
       intervalLog(services, settings, logTimer, std::move(snapshot), std::move(pollingActive)),
       warningLog(services, settings), upDownLog(services, settings),

@@ -35,7 +35,7 @@ void MetricsService::applySettings()
     if (path.empty()) {
         m_textfile.reset();
     } else if (!m_textfile || m_textfile->path() != path) {
-        m_textfile = std::make_unique<MetricsTextfile>(path);
+        m_textfile = std::make_unique<MetricsTextfile>(path, m_files);
         m_reportedError.clear();
     }
     publish();

@@ -10,6 +10,7 @@
 #include "app/MetricsAdapter.h"
 #include "metrics/MetricsRecorder.h"
 #include "metrics/MetricsTextfile.h"
+#include "platform/linux/LinuxFileOpener.h"
 #include "platform/qt/MetricsServer.h"
 
 namespace cdx {
@@ -50,6 +51,7 @@ private:
     MetricsRecorder& m_recorder;
     std::unique_ptr<MetricsServer> m_server;
     std::optional<std::string> m_listeningOn;
+    LinuxFileOpener m_files;
     std::unique_ptr<MetricsTextfile> m_textfile;
     std::string m_reportedError;
     MetricsPage* m_page = nullptr;

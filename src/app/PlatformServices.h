@@ -7,6 +7,7 @@
 #include "platform/linux/FreedesktopTrash.h"
 #include "platform/linux/LinuxClock.h"
 #include "platform/linux/LinuxFileLockProbe.h"
+#include "platform/linux/LinuxFileOpener.h"
 #include "platform/linux/LinuxPlatformIdentity.h"
 #include "platform/linux/LinuxProgramLocation.h"
 #include "platform/linux/LinuxShell.h"
@@ -37,6 +38,7 @@ struct PlatformServices {
     UnixLocalMessaging messaging;
     FreedesktopTrash trash;
     LinuxFileLockProbe locks;
+    LinuxFileOpener files;
     XdgAutostartEntry autostart;
     QtMessageBox messages;
     QtTimerFactory timers;

@@ -85,7 +85,8 @@ bool ProgramLifecycle::anotherInstanceRuns()
     if (!m_instance.isAlreadyRunning(kInstanceName, [this](const LocalMessage& message) { received(message); })) {
         return false;
     }
-    m_parts.platform.messages.showWarning("Caldrix is already running.");
+    m_parts.platform.messages.showWarning(m_instance.refusal().empty() ? "Caldrix is already running."
+                                                                       : m_instance.refusal());
     return true;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
-#include <fstream>
+#include <cstdint>
 #include <string>
+
+#include "platform/FileOpener.h"
 
 namespace cdx {
 
@@ -11,17 +13,15 @@ class FileLockProbe;
 // Throws LogFileError when the file is missing, is not a regular file (a
 // folder, or a symbolic link, which is never followed), is locked by another
 // program or cannot be opened; the message names the cause.
-std::fstream openExistingLog(const std::string& path, const FileLockProbe& locks);
-
-// Throws LogFileError when `path` is a symbolic link: a log is never written
-// through one, so that a link placed beside the logs cannot make the program
-// write to a file elsewhere.
-void refuseLink(const std::string& path);
+FileOpener::File openExistingLog(const std::string& path, const FileLockProbe& locks, const FileOpener& opener);
 
 // The reason of the last failed system call, as the user reads it.
 std::string lastSystemError();
 
+// The reason an open by the file opener failed, as the user reads it.
+std::string openError(int error);
+
 // The size of an open log in bytes. Throws LogFileError when it cannot be read.
-std::streamoff logSize(std::fstream& file, const std::string& path);
+std::uintmax_t logSize(std::FILE* file, const std::string& path);
 
 } // namespace cdx

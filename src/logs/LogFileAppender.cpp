@@ -2,11 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <system_error>
 
 #include "logs/LogFileAccess.h"
 #include "logs/LogFileError.h"
@@ -15,75 +10,64 @@ namespace cdx {
 
 void LogFileAppender::append(const std::string& path, std::string_view text) const
 {
-    std::fstream file = openExistingLog(path, m_locks);
-    const std::streamoff size = logSize(file, path);
-    const std::streamoff tailStart = size > static_cast<std::streamoff>(TailLength) ? size - TailLength : 0;
+    const FileOpener::File file = openExistingLog(path, m_locks, m_opener);
+    const std::uintmax_t size = logSize(file.get(), path);
+    const std::uintmax_t tailStart = size > TailLength ? size - TailLength : 0;
     std::string tail(static_cast<std::size_t>(size - tailStart), '\0');
-    file.seekg(tailStart);
     errno = 0;
-    file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
-    if (!file) {
+    if (std::fseek(file.get(), static_cast<long>(tailStart), SEEK_SET) != 0 ||
+        std::fread(tail.data(), 1, tail.size(), file.get()) != tail.size()) {
         throw LogFileError(path, "the file cannot be read: " + lastSystemError());
     }
     const std::size_t mark = tail.find('\x1a');
-    const std::streamoff writeAt = mark == std::string::npos ? size : tailStart + static_cast<std::streamoff>(mark);
+    const std::uintmax_t writeAt = mark == std::string::npos ? size : tailStart + mark;
 
     // The new text is written over the old tail before the file is cut. When
     // the write fails half way (a full disk), the file gets its old size and
     // tail back, so an HTML log never loses its trailer.
-    file.seekp(writeAt);
     errno = 0;
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.flush();
-    if (!file) {
+    const bool written = std::fseek(file.get(), static_cast<long>(writeAt), SEEK_SET) == 0 &&
+                         std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
+                         std::fflush(file.get()) == 0;
+    if (!written) {
         const std::string reason = lastSystemError();
-        file.close();
-        restoreTail(path, size, tailStart, tail);
+        restoreTail(file.get(), size, tailStart, tail);
         throw LogFileError(path, "writing to the file failed: " + reason);
     }
-    file.close();
-    const auto end = static_cast<std::uintmax_t>(writeAt) + text.size();
-    if (end < static_cast<std::uintmax_t>(size)) {
-        std::error_code error;
-        std::filesystem::resize_file(path, end, error);
-        if (error) {
-            throw LogFileError(path, "the file cannot be cut: " + error.message());
-        }
+    const std::uintmax_t end = writeAt + text.size();
+    if (end < size && !m_opener.resize(file.get(), end)) {
+        throw LogFileError(path, "the file cannot be cut: " + lastSystemError());
     }
 }
 
-void LogFileAppender::restoreTail(const std::string& path, std::streamoff size, std::streamoff tailStart,
-                                  const std::string& tail)
+void LogFileAppender::restoreTail(std::FILE* file, std::uintmax_t size, std::uintmax_t tailStart,
+                                  const std::string& tail) const
 {
-    std::error_code error;
-    std::filesystem::resize_file(path, static_cast<std::uintmax_t>(size), error);
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    file.seekp(tailStart);
-    file.write(tail.data(), static_cast<std::streamsize>(tail.size()));
+    // What could not be written is dropped first, so that the old bytes fit.
+    std::clearerr(file);
+    std::fflush(file);
+    std::clearerr(file);
+    m_opener.resize(file, size);
+    std::fseek(file, static_cast<long>(tailStart), SEEK_SET);
+    std::fwrite(tail.data(), 1, tail.size(), file);
+    std::fflush(file);
 }
 
 void LogFileAppender::create(const std::string& path, std::string_view text) const
 {
-    refuseLink(path);
     if (m_locks.isLocked(path)) {
         throw LogFileError(path, "another program holds the file locked");
     }
-    // A new file is made exclusively, which never follows a link; an existing
-    // regular file is emptied in place.
+    // A new file is made exclusively; an existing regular file is emptied in
+    // place; neither is ever reached through a link.
     errno = 0;
-    std::FILE* raw = std::fopen(path.c_str(), "wbx");
-    if (raw == nullptr && errno == EEXIST) {
-        refuseLink(path);
-        if (std::filesystem::is_directory(path)) {
-            throw LogFileError(path, std::strerror(EISDIR));
-        }
-        errno = 0;
-        raw = std::fopen(path.c_str(), "wb");
+    FileOpener::File file = m_opener.create(path);
+    if (!file) {
+        const int error = errno;
+        throw LogFileError(path, error == ELOOP || error == EISDIR || error == EINVAL
+                                     ? openError(error)
+                                     : "the file cannot be created: " + openError(error));
     }
-    if (raw == nullptr) {
-        throw LogFileError(path, "the file cannot be created: " + lastSystemError());
-    }
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(raw, &std::fclose);
     errno = 0;
     const bool written =
         std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() && std::fflush(file.get()) == 0;

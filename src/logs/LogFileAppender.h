@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstddef>
-#include <ios>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "platform/FileLockProbe.h"
+#include "platform/FileOpener.h"
 
 namespace cdx {
 
@@ -20,7 +21,8 @@ public:
     // How many bytes at the end of a file are searched for the byte 26.
     static constexpr std::size_t TailLength = 128;
 
-    explicit LogFileAppender(const FileLockProbe& locks) : m_locks(locks) {}
+    // Every file is opened through `opener`, so never through a link.
+    LogFileAppender(const FileLockProbe& locks, const FileOpener& opener) : m_locks(locks), m_opener(opener) {}
 
     // Appends `text` to the existing file at `path` by the rule above. Throws
     // LogFileError when the file is missing, locked by another program or
@@ -34,10 +36,10 @@ public:
 
 private:
     // Puts back the file's size and last bytes after a failed write.
-    static void restoreTail(const std::string& path, std::streamoff size, std::streamoff tailStart,
-                            const std::string& tail);
+    void restoreTail(std::FILE* file, std::uintmax_t size, std::uintmax_t tailStart, const std::string& tail) const;
 
     const FileLockProbe& m_locks;
+    const FileOpener& m_opener;
 };
 
 } // namespace cdx

@@ -6,8 +6,8 @@ namespace cdx {
 
 std::uintmax_t LogFileMeter::measure(const std::string& path) const
 {
-    std::fstream file = openExistingLog(path, m_locks);
-    return static_cast<std::uintmax_t>(logSize(file, path));
+    const FileOpener::File file = openExistingLog(path, m_locks, m_opener);
+    return logSize(file.get(), path);
 }
 
 } // namespace cdx

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/FileLockProbe.h"
+#include "platform/FileOpener.h"
 
 namespace cdx {
 
@@ -11,7 +12,7 @@ namespace cdx {
 // the file must exist and be free to read and write.
 class LogFileMeter {
 public:
-    explicit LogFileMeter(const FileLockProbe& locks) : m_locks(locks) {}
+    LogFileMeter(const FileLockProbe& locks, const FileOpener& opener) : m_locks(locks), m_opener(opener) {}
 
     // The length of the file in bytes. Throws LogFileError when the file is
     // missing, locked by another program or cannot be opened for reading and
@@ -20,6 +21,7 @@ public:
 
 private:
     const FileLockProbe& m_locks;
+    const FileOpener& m_opener;
 };
 
 } // namespace cdx

@@ -18,8 +18,10 @@ constexpr std::array<const char*, 4> SensorNames{"WB1", "LM75", "WB2", "WB3"};
 
 } // namespace
 
-CpuIdleCompanion::CpuIdleCompanion(LocalMessaging& messaging, FrequencyCap& cap, std::ostream& notices)
-    : m_messaging(messaging), m_cap(cap), m_notices(notices)
+CpuIdleCompanion::CpuIdleCompanion(LocalMessaging& messaging, FrequencyCap& cap, std::ostream& notices,
+                                   const Clock& clock)
+    : m_messaging(messaging), m_cap(cap), m_notices(notices),
+      m_ignored(notices, clock, "caldrix-cpuidle: ", "messages were ignored")
 {
 }
 
@@ -40,6 +42,10 @@ bool CpuIdleCompanion::start()
         return false;
     }
     m_endpoint = std::move(claim.endpoint);
+    // Only the holder of the endpoint may touch what an earlier run left.
+    if (const std::string failures = m_cap.recoverEarlierRun(); !failures.empty()) {
+        m_notices << "caldrix-cpuidle: an earlier frequency limit could not be put back: " << failures << '\n';
+    }
     const FrequencyCap::Outcome outcome = m_cap.apply();
     m_capText = outcome.message;
     notifyChanged();
@@ -64,15 +70,15 @@ void CpuIdleCompanion::handle(const LocalMessage& message)
         // Any program of the user may send this; a report that cannot be
         // Caldrix's is not shown.
         if (message.wParam >= SensorNames.size() || message.lParam < -273 || message.lParam > 1000) {
-            m_notices << "caldrix-cpuidle: a temperature report with sensor " << message.wParam << " and "
-                      << message.lParam << " degrees was ignored\n";
+            m_ignored.report("a temperature report with sensor " + std::to_string(message.wParam) + " and " +
+                             std::to_string(message.lParam) + " degrees was ignored");
             return;
         }
         m_temperatureText = temperatureTextFor(message.wParam, message.lParam);
         notifyChanged();
         return;
     default:
-        m_notices << "caldrix-cpuidle: message " << message.message << " was ignored\n";
+        m_ignored.report("message " + std::to_string(message.message) + " was ignored");
         return;
     }
 }

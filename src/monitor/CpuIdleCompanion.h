@@ -7,9 +7,11 @@
 
 #include "platform/LocalEndpoint.h"
 #include "platform/LocalMessage.h"
+#include "platform/RepeatedNotice.h"
 
 namespace cdx {
 
+class Clock;
 class FrequencyCap;
 class LocalMessaging;
 
@@ -26,7 +28,9 @@ public:
         std::function<void()> quitRequested; // the program should end now
     };
 
-    CpuIdleCompanion(LocalMessaging& messaging, FrequencyCap& cap, std::ostream& notices);
+    // Messages it ignores are told once to `notices`, then counted (at most
+    // a line a minute by `clock`).
+    CpuIdleCompanion(LocalMessaging& messaging, FrequencyCap& cap, std::ostream& notices, const Clock& clock);
     ~CpuIdleCompanion();
 
     CpuIdleCompanion(const CpuIdleCompanion&) = delete;
@@ -34,9 +38,10 @@ public:
 
     void setObserver(Observer observer) { m_observer = std::move(observer); }
 
-    // Takes the "CPUIdle" endpoint and lowers the clock. False when another
-    // CPU Idle runs or the endpoint cannot be taken (the reason is in
-    // error()); nothing is changed then.
+    // Takes the "CPUIdle" endpoint, puts back what a killed earlier run left
+    // lowered, and lowers the clock. False when another CPU Idle runs or the
+    // endpoint cannot be taken (the reason is in error()); nothing is changed
+    // then, not even an earlier run's limits.
     bool start();
     const std::string& error() const { return m_error; }
 
@@ -63,6 +68,7 @@ private:
     LocalMessaging& m_messaging;
     FrequencyCap& m_cap;
     std::ostream& m_notices;
+    RepeatedNotice m_ignored;
     Observer m_observer;
     std::unique_ptr<LocalEndpoint> m_endpoint;
     std::string m_error;

@@ -24,6 +24,11 @@ public:
     // Puts back every limit apply() changed; does nothing when none was.
     // Returns what could not be put back, empty on success.
     virtual std::string restore() = 0;
+
+    // Puts back limits an earlier run was killed before it could put back.
+    // Returns what could not be put back or why nothing was; empty when
+    // there was nothing to do or all went back.
+    virtual std::string recoverEarlierRun() { return {}; }
 };
 
 } // namespace cdx

@@ -19,9 +19,9 @@ bool SingleInstance::isAlreadyRunning(const std::string& title, LocalMessaging::
         return true;
     }
     if (!claim.endpoint) {
-        m_notices << "Caldrix: cannot tell whether Caldrix is already running (" << claim.error
-                  << "); starting anyway\n";
-        return false;
+        m_refusal = "Caldrix cannot tell whether it is already running (" + claim.error + "), so it does not start.";
+        m_notices << "Caldrix: " << m_refusal << '\n';
+        return true;
     }
     m_endpoint = std::move(claim.endpoint);
     return false;

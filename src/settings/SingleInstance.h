@@ -18,9 +18,14 @@ public:
     // True when another instance runs; it has then been sent BringForward.
     // Otherwise this process holds `title` from now on and `receiver` gets
     // what other programs send to it. When the name cannot be taken for
-    // another reason (no runtime folder), the reason goes to the notices and
-    // the start goes on as the only instance.
+    // another reason (the runtime folder is a link or another user's, the
+    // lock file is a link or a folder), nobody can tell whether another
+    // instance runs: the start is refused too, with the reason in refusal()
+    // and the notices, rather than a second instance started unseen.
     bool isAlreadyRunning(const std::string& title, LocalMessaging::Receiver receiver);
+
+    // Why the start was refused; empty when it was not.
+    const std::string& refusal() const { return m_refusal; }
 
     bool holdsName() const { return m_endpoint != nullptr; }
 
@@ -28,6 +33,7 @@ private:
     LocalMessaging& m_messaging;
     std::ostream& m_notices;
     std::unique_ptr<LocalEndpoint> m_endpoint;
+    std::string m_refusal;
 };
 
 } // namespace cdx

@@ -1,5 +1,6 @@
 #include "monitor/CpuIdleCompanion.h"
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -7,6 +8,7 @@
 
 #include "platform/ExternalMessages.h"
 #include "platform/FrequencyCap.h"
+#include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeLocalMessaging.h"
 
 namespace cdx {
@@ -28,7 +30,14 @@ public:
         lowered = false;
         return {};
     }
+    std::string recoverEarlierRun() override
+    {
+        ++recovered;
+        return recoverFailure;
+    }
     bool allowed = true;
+    int recovered = 0;
+    std::string recoverFailure;
     bool lowered = false;
     int applied = 0;
     int restored = 0;
@@ -44,7 +53,8 @@ protected:
     FakeLocalMessaging bus;
     RecordingCap cap;
     std::ostringstream notices;
-    CpuIdleCompanion companion{bus, cap, notices};
+    FakeClock clock;
+    CpuIdleCompanion companion{bus, cap, notices, clock};
     int changes = 0;
     int quits = 0;
 };
@@ -67,7 +77,18 @@ TEST_F(CpuIdleCompanionTest, HoldsItsEndpointShowsReportsAndEndsOnCloseRestoring
     EXPECT_EQ(companion.temperatureText(), "WB2: 38 °C");
     EXPECT_EQ(quits, 0);
     EXPECT_NE(notices.str().find("sensor 9"), std::string::npos);
-    EXPECT_NE(notices.str().find("message 4660 was ignored"), std::string::npos);
+    EXPECT_EQ(notices.str().find("message 4660 was ignored"), std::string::npos) << "told once, then counted";
+
+    // A flood of them costs a line a minute.
+    for (int i = 0; i < 10000; ++i) {
+        bus.send("CPUIdle", {0x1234, 0, 0});
+    }
+    const std::string flooded = notices.str();
+    clock.advanceTicks(60 * 1000);
+    bus.send("CPUIdle", {0x1234, 0, 0});
+    EXPECT_EQ(std::count(flooded.begin(), flooded.end(), '\n'), 1) << flooded;
+    EXPECT_NE(notices.str().find("caldrix-cpuidle: 10003 more messages were ignored"), std::string::npos)
+        << notices.str();
 
     bus.send("CPUIdle", {ExternalMessages::Close, 0, 0});
     bus.send("CPUIdle", {ExternalMessages::App, 0, 0});
@@ -102,15 +123,26 @@ TEST_F(CpuIdleCompanionTest, EndsWhenTheCaldrixItTalkedToIsGoneButWaitsForOneTha
 
 TEST_F(CpuIdleCompanionTest, ASecondCopyOrAForbiddenCapChangesNothing)
 {
+    // Neither the limits nor what a killed run left are touched by a copy
+    // that finds another running, or a folder it may not use.
     bus.holdElsewhere("CPUIdle");
     EXPECT_FALSE(companion.start());
     EXPECT_EQ(companion.error(), "CPU Idle is already running.");
+    FakeLocalMessaging refusingBus;
+    refusingBus.failClaims("/tmp/caldrix-0 belongs to another user; it is not used");
+    CpuIdleCompanion refused(refusingBus, cap, notices, clock);
+    EXPECT_FALSE(refused.start());
+    EXPECT_NE(refused.error().find("belongs to another user"), std::string::npos) << refused.error();
     EXPECT_EQ(cap.applied, 0);
+    EXPECT_EQ(cap.recovered, 0);
 
     FakeLocalMessaging freeBus;
     cap.allowed = false;
-    CpuIdleCompanion second(freeBus, cap, notices);
+    cap.recoverFailure = "the journal was not used";
+    CpuIdleCompanion second(freeBus, cap, notices, clock);
     ASSERT_TRUE(second.start());
+    EXPECT_EQ(cap.recovered, 1) << "the holder of the endpoint repairs a killed run first";
+    EXPECT_NE(notices.str().find("the journal was not used"), std::string::npos);
     EXPECT_EQ(second.capText(), "You may not change it. Nothing was changed.");
     second.stop();
     EXPECT_EQ(cap.restored, 0);

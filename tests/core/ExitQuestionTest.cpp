@@ -166,15 +166,17 @@ TEST(SingleInstanceTest, ASecondStartAsksTheFirstToComeForward)
     EXPECT_TRUE(notices.str().empty());
 }
 
-TEST(SingleInstanceTest, NoRuntimeFolderMeansStartingAnyway)
+TEST(SingleInstanceTest, AnUntrustedRuntimeFolderRefusesTheStartInsteadOfRunningASecondInstance)
 {
     FakeLocalMessaging bus;
-    bus.failClaims("no runtime folder");
+    bus.failClaims("/run/user/1000/caldrix belongs to another user; it is not used");
     std::ostringstream notices;
     SingleInstance instance(bus, notices);
-    EXPECT_FALSE(instance.isAlreadyRunning("Caldrix", {}));
-    EXPECT_NE(notices.str().find("no runtime folder"), std::string::npos);
-    EXPECT_TRUE(bus.sent().empty());
+    EXPECT_TRUE(instance.isAlreadyRunning("Caldrix", {}));
+    EXPECT_FALSE(instance.holdsName());
+    EXPECT_NE(instance.refusal().find("belongs to another user"), std::string::npos) << instance.refusal();
+    EXPECT_NE(notices.str().find("does not start"), std::string::npos) << notices.str();
+    EXPECT_TRUE(bus.sent().empty()) << "nothing is sent through a folder that is not trusted";
 }
 
 } // namespace

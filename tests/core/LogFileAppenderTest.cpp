@@ -9,6 +9,7 @@
 #include "logs/LogFileError.h"
 #include "logs/LogFileMeter.h"
 #include "platform/fake/FakeFileLockProbe.h"
+#include "platform/fake/FakeFileOpener.h"
 
 namespace cdx {
 namespace {
@@ -20,7 +21,8 @@ class LogFileAppenderTest : public ::testing::Test {
 protected:
     test::TempFolder m_folder;
     FakeFileLockProbe m_locks;
-    LogFileAppender m_files{m_locks};
+    FakeFileOpener m_opener;
+    LogFileAppender m_files{m_locks, m_opener};
     std::string m_path = m_folder.file("log.htm");
 };
 
@@ -85,7 +87,7 @@ TEST_F(LogFileAppenderTest, MissingOrLockedFileIsAnErrorThatChangesNothing)
     m_locks.lock(m_path);
     EXPECT_THROW(m_files.append(m_path, "x"), LogFileError);
     EXPECT_THROW(m_files.create(m_path, "x"), LogFileError);
-    EXPECT_THROW(LogFileMeter(m_locks).measure(m_path), LogFileError);
+    EXPECT_THROW(LogFileMeter(m_locks, m_opener).measure(m_path), LogFileError);
     EXPECT_EQ(readFile(m_path), "keep\x1a");
 }
 
@@ -97,7 +99,7 @@ TEST_F(LogFileAppenderTest, ALinkIsNeverWrittenThroughNorFollowedOnCreate)
     std::filesystem::create_symlink(target, m_path);
     for (const auto& write : {std::function<void()>([&] { m_files.append(m_path, "row"); }),
                               std::function<void()>([&] { m_files.create(m_path, "header"); }),
-                              std::function<void()>([&] { LogFileMeter(m_locks).measure(m_path); })}) {
+                              std::function<void()>([&] { LogFileMeter(m_locks, m_opener).measure(m_path); })}) {
         try {
             write();
             ADD_FAILURE() << "written through a link";

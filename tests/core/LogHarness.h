@@ -16,6 +16,7 @@
 #include "logs/WarningLog.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeFileLockProbe.h"
+#include "platform/fake/FakeFileOpener.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeProgramLocation.h"
 #include "platform/fake/FakeRecycleBin.h"
@@ -31,8 +32,9 @@ struct LogHarness {
     FakeProgramLocation location{folder.path()};
     LogPaths paths = LogPaths::of(location);
     FakeFileLockProbe locks;
-    LogFileAppender files{locks};
-    LogFileMeter meter{locks};
+    FakeFileOpener opener;
+    LogFileAppender files{locks, opener};
+    LogFileMeter meter{locks, opener};
     LogSizeMonitor sizes{paths, meter};
     FakeClock clock;
     RegionalFormats formats;

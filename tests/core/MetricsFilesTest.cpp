@@ -1,73 +1,12 @@
 #include "metrics/MetricsAddress.h"
-#include "metrics/MetricsTextfile.h"
 #include "metrics/ShownNumber.h"
 
-#include <atomic>
-#include <chrono>
-#include <filesystem>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
-#include "LogTestFiles.h"
-
 namespace cdx {
 namespace {
-
-TEST(MetricsTextfileTest, AReaderSeesTheOldTextOrTheNewNeverAPart)
-{
-    test::TempFolder folder;
-    MetricsTextfile file(folder.file("caldrix.prom"));
-    // Texts large enough that writing one takes many system calls.
-    const std::string first(256 * 1024, 'a');
-    const std::string second(300 * 1024, 'b');
-    ASSERT_TRUE(file.write(first));
-
-    std::atomic<bool> done{false};
-    std::atomic<int> reads{0};
-    std::atomic<int> torn{0};
-    std::thread reader([&] {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!done && std::chrono::steady_clock::now() < deadline) {
-            const std::string seen = test::readFile(folder.file("caldrix.prom"));
-            if (seen != first && seen != second) {
-                ++torn;
-            }
-            ++reads;
-        }
-    });
-    for (int i = 0; i < 200; ++i) {
-        ASSERT_TRUE(file.write(i % 2 == 0 ? second : first)) << file.lastError();
-    }
-    done = true;
-    reader.join();
-    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
-    EXPECT_GT(reads, 0);
-    EXPECT_FALSE(std::filesystem::exists(file.temporaryPath()));
-}
-
-TEST(MetricsTextfileTest, AFailedWriteKeepsTheOldFileAndSaysWhy)
-{
-    test::TempFolder folder;
-    MetricsTextfile missingFolder(folder.file("absent/caldrix.prom"));
-    EXPECT_FALSE(missingFolder.write("x 1\n"));
-    EXPECT_NE(missingFolder.lastError().find("absent/caldrix.prom"), std::string::npos) << missingFolder.lastError();
-
-    // The target is a folder: the rename fails, the temporary file goes.
-    std::filesystem::create_directories(folder.file("taken.prom/inside"));
-    MetricsTextfile onFolder(folder.file("taken.prom"));
-    EXPECT_FALSE(onFolder.write("x 1\n"));
-    EXPECT_FALSE(onFolder.lastError().empty());
-    EXPECT_TRUE(std::filesystem::is_directory(folder.file("taken.prom/inside")));
-    EXPECT_FALSE(std::filesystem::exists(onFolder.temporaryPath()));
-
-    // A later write that works clears the error.
-    MetricsTextfile good(folder.file("good.prom"));
-    EXPECT_TRUE(good.write("x 1\n"));
-    EXPECT_TRUE(good.lastError().empty());
-    EXPECT_EQ(test::readFile(folder.file("good.prom")), "x 1\n");
-}
 
 TEST(MetricsAddressTest, HostAndPortAreTakenAsWrittenOrRefusedWithAReason)
 {
@@ -80,13 +19,35 @@ TEST(MetricsAddressTest, HostAndPortAreTakenAsWrittenOrRefusedWithAReason)
     EXPECT_EQ(address("  127.0.0.1:9464 "), "127.0.0.1:9464");
     EXPECT_EQ(address("[::1]:9464"), "[::1]:9464");
     EXPECT_EQ(address("0.0.0.0:80"), "0.0.0.0:80");
-    EXPECT_EQ(address("localhost:9464"), "localhost:9464");
     EXPECT_EQ(address("127.0.0.1:0"), "127.0.0.1:0");
-    for (const char* bad : {"", "   ", "127.0.0.1", ":9464", "127.0.0.1:", "127.0.0.1:65536", "127.0.0.1:94x4",
-                            "::1:9464", "[::1]9464", "127.0.0.1:-1"}) {
+    EXPECT_EQ(address("[fe80::1:2]:1"), "[fe80::1:2]:1");
+    EXPECT_EQ(address("[::ffff:127.0.0.1]:1"), "[::ffff:127.0.0.1]:1");
+    EXPECT_EQ(address("[1:2:3:4:5:6:7:8]:1"), "[1:2:3:4:5:6:7:8]:1");
+    for (const char* bad :
+         {"", "   ", "127.0.0.1", ":9464", "127.0.0.1:", "127.0.0.1:65536", "127.0.0.1:94x4", "::1:9464", "[::1]9464",
+          "127.0.0.1:-1",
+          // Spellings the system's resolver would widen or reinterpret.
+          "0:9464", "127.1:9464", "2130706433:9464", "0x7f000001:9464", "0177.0.0.1:9464", "127.0.0.01:9464",
+          "127.0.0.256:9464", "127.0.0.1.:9464", "1.2.3.4.5:9464", "localhost:9464", "[127.0.0.1]:9464",
+          "[::1%lo]:9464", "[1::2::3]:9464", "[1:2:3:4:5:6:7:8:9]:9464", "[12345::]:9464", "[]:9464"}) {
         EXPECT_EQ(address(bad).rfind("error: ", 0), 0u) << bad << " gave " << address(bad);
     }
     EXPECT_NE(address(":9464").find("127.0.0.1:9464"), std::string::npos) << "the reason suggests loopback";
+}
+
+TEST(MetricsAddressTest, OnlyLoopbackHostsCountAsThisComputerOnly)
+{
+    const auto local = [](std::string_view text) {
+        return std::get<MetricsAddress>(MetricsAddress::parse(text)).thisComputerOnly();
+    };
+    for (const char* inside :
+         {"127.0.0.1:1", "127.8.9.10:1", "[::1]:1", "[0:0:0:0:0:0:0:1]:1", "[::ffff:127.0.0.1]:1"}) {
+        EXPECT_TRUE(local(inside)) << inside;
+    }
+    for (const char* beyond :
+         {"0.0.0.0:1", "192.168.1.2:1", "[::]:1", "[::2]:1", "[::ffff:10.0.0.1]:1", "[fe80::1]:1"}) {
+        EXPECT_FALSE(local(beyond)) << beyond;
+    }
 }
 
 TEST(MetricsAddressTest, TheExampleScrapeConfigurationTargetsTheAddress)

@@ -7,9 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -38,6 +40,7 @@ protected:
         std::filesystem::create_directories(m_dir.path() + "/cpufreq/policy0");
         write(m_dir.path() + "/cpufreq/policy0/scaling_max_freq", "3400000\n");
         write(m_dir.path() + "/cpufreq/policy0/cpuinfo_min_freq", "800000\n");
+        write(m_dir.path() + "/cpufreq/policy0/cpuinfo_max_freq", "3400000\n");
         auto claim = m_bus.claim("Caldrix", [this](const LocalMessage& m) { m_received.push_back(m); });
         ASSERT_TRUE(claim.endpoint) << claim.error;
         m_caldrix = std::move(claim.endpoint);
@@ -191,6 +194,59 @@ TEST_F(CpuIdleCompanionProcessTest, EndsWhenCaldrixIsGoneOrOnSigtermAndRepairsAK
     EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
     EXPECT_EQ(status, 0);
     EXPECT_EQ(limit(), "3400000\n");
+}
+
+TEST_F(CpuIdleCompanionProcessTest, ASecondCopyChangesNothingOfTheRunningOne)
+{
+    startCompanion();
+    ASSERT_TRUE(waitFor([this] { return askedForTheTemperature(); })) << notices();
+    const pid_t first = m_pid;
+    const std::string journal = runtime() + "/caldrix/cpuidle-cpufreq.journal";
+    const std::string kept = read(journal);
+    ASSERT_EQ(kept, "policy0 3400000\n");
+
+    startCompanion();
+    int status = -1;
+    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(notices().find("already running"), std::string::npos) << notices();
+    EXPECT_EQ(limit(), "800000\n") << "the running one's limit stays";
+    EXPECT_EQ(read(journal), kept) << "and so does its journal";
+    m_pid = first;
+}
+
+TEST_F(CpuIdleCompanionProcessTest, APlantedFolderAndJournalChangeNoLimit)
+{
+    // Where the folder falls back to without a runtime folder: open to
+    // everyone, or another user's, with a journal naming the attacker's
+    // limit. Nothing in it is read, and nothing is lowered.
+    m_caldrix.reset();
+    const std::string folder = runtime() + "/caldrix";
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    write(folder + "/cpuidle-cpufreq.journal", "policy0 800000\n");
+    std::vector<std::pair<std::string, std::function<void()>>> plantings{
+        {"has the mode 0777", [&] { ::chmod(folder.c_str(), 0777); }}};
+    if (::geteuid() == 0) {
+        plantings.push_back({"belongs to another user", [&] {
+                                 ::chmod(folder.c_str(), 0700);
+                                 ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+                                 ASSERT_EQ(::chown((folder + "/cpuidle-cpufreq.journal").c_str(), 65534, 65534), 0);
+                             }});
+    } else {
+        std::cout << "[ skipped  ] a folder of another user's needs root to be made\n";
+    }
+    for (const auto& [reason, plant] : plantings) {
+        SCOPED_TRACE(reason);
+        plant();
+        startCompanion();
+        int status = -1;
+        EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
+        EXPECT_EQ(status, 1);
+        EXPECT_NE(notices().find(reason), std::string::npos) << notices();
+        EXPECT_EQ(limit(), "3400000\n");
+        EXPECT_EQ(read(folder + "/cpuidle-cpufreq.journal"), "policy0 800000\n");
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -109,13 +110,76 @@ TEST_F(CpufreqCapTest, ARunKilledBeforeItCouldRestoreIsRepairedByTheNextStart)
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(maxOf("policy0"), "800000");
 
-    // A damaged line in the journal is ignored; the good one is used.
-    std::ofstream(journal(), std::ios::app) << "../../etc 1\npolicy9 fast\n";
     CpufreqCap next(root(), journal());
     EXPECT_EQ(next.recoverJournal(), "");
     EXPECT_EQ(maxOf("policy0"), "3400000");
     EXPECT_FALSE(std::filesystem::exists(journal()));
     EXPECT_EQ(next.recoverJournal(), "") << "no journal: nothing to do";
+}
+
+TEST_F(CpufreqCapTest, AJournalItDidNotWriteChangesNoLimitAndIsRefusedWithOneReason)
+{
+    addPolicy("policy0", "3400000", "800000");
+    addPolicy("policy1", "3400000", "800000");
+    write(root() + "/policy0/scaling_max_freq", "800000\n"); // as a killed run left it
+    // A policy folder that is a link to somewhere else.
+    std::filesystem::create_directories(m_dir.file("elsewhere"));
+    write(m_dir.file("elsewhere/scaling_max_freq"), "1\n");
+    write(m_dir.file("elsewhere/cpuinfo_min_freq"), "1\n");
+    write(m_dir.file("elsewhere/cpuinfo_max_freq"), "9999999\n");
+    std::filesystem::create_directory_symlink(m_dir.file("elsewhere"), root() + "/policy7");
+
+    const std::string good = "policy0 3400000\n";
+    for (const std::string& planted :
+         {good + std::string("policy1\0 100\n", 13), good + "policy1/../policy0 100\n", good + "../../etc 1\n",
+          good + "policy7 5000000\n", good + "policy1 9000000\n", good + "policy1 100\n", good + "policy1 fast\n",
+          good + "policy9 3400000\n", good + std::string(5000, '#')}) {
+        SCOPED_TRACE(planted.substr(0, 40));
+        write(journal(), planted);
+        CpufreqCap cap(root(), journal());
+        const std::string refused = cap.recoverJournal();
+        EXPECT_NE(refused.find("was not used, and no limit was changed"), std::string::npos) << refused;
+        EXPECT_EQ(refused.find('\n'), std::string::npos) << "one message";
+        EXPECT_EQ(maxOf("policy0"), "800000") << "not even the good line is used";
+        EXPECT_EQ(maxOf("policy1"), "3400000");
+        EXPECT_EQ(test::readWholeFile(m_dir.file("elsewhere/scaling_max_freq")), "1\n");
+    }
+
+    // A journal that is a FIFO is not waited on, one that is a link not followed.
+    std::filesystem::remove(journal());
+    ASSERT_EQ(::mkfifo(journal().c_str(), 0600), 0);
+    EXPECT_NE(CpufreqCap(root(), journal()).recoverJournal().find("not a regular file"), std::string::npos);
+    std::filesystem::remove(journal());
+    write(m_dir.file("linked"), good);
+    std::filesystem::create_symlink(m_dir.file("linked"), journal());
+    EXPECT_NE(CpufreqCap(root(), journal()).recoverJournal().find("was not used"), std::string::npos);
+    EXPECT_EQ(maxOf("policy0"), "800000");
+}
+
+TEST_F(CpufreqCapTest, TheJournalsTemporaryAndThePolicyFoldersAreNeverReachedThroughALink)
+{
+    addPolicy("policy0", "3400000", "800000");
+    write(m_dir.file("victim"), "precious\n");
+    std::filesystem::create_symlink(m_dir.file("victim"), journal() + ".new");
+    {
+        CpufreqCap cap(root(), journal());
+        const auto outcome = cap.apply();
+        ASSERT_TRUE(outcome.applied) << outcome.message;
+        EXPECT_EQ(test::readWholeFile(m_dir.file("victim")), "precious\n");
+        EXPECT_EQ(test::readWholeFile(journal()), "policy0 3400000\n");
+        EXPECT_FALSE(std::filesystem::is_symlink(journal()));
+    }
+    EXPECT_EQ(maxOf("policy0"), "3400000");
+
+    // A policy folder that is a link: nothing is lowered anywhere.
+    std::filesystem::create_directories(m_dir.file("elsewhere"));
+    write(m_dir.file("elsewhere/scaling_max_freq"), "3400000\n");
+    write(m_dir.file("elsewhere/cpuinfo_min_freq"), "100\n");
+    std::filesystem::create_directory_symlink(m_dir.file("elsewhere"), root() + "/policy1");
+    CpufreqCap cap(root(), journal());
+    EXPECT_FALSE(cap.apply().applied);
+    EXPECT_EQ(maxOf("policy0"), "3400000");
+    EXPECT_EQ(test::readWholeFile(m_dir.file("elsewhere/scaling_max_freq")), "3400000\n");
 }
 
 } // namespace

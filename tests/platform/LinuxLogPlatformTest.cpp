@@ -18,6 +18,7 @@
 #include "platform/fake/FakeClock.h"
 #include "platform/linux/FreedesktopTrash.h"
 #include "platform/linux/LinuxFileLockProbe.h"
+#include "platform/linux/LinuxFileOpener.h"
 #include "platform/linux/LinuxShell.h"
 
 namespace cdx {
@@ -122,7 +123,8 @@ TEST(LinuxFileLockProbeTest, LockedFileIsNotWrittenAndKeepsItsContent)
     const std::string path = folder.file("cdxlog.htm");
     writeFile(path, "<tr>\x1a</tr></table>\r\n");
     LinuxFileLockProbe probe;
-    LogFileAppender files(probe);
+    LinuxFileOpener opener;
+    LogFileAppender files(probe, opener);
     {
         LockHolder holder(path, false);
         EXPECT_THROW(files.append(path, "row\x1a</tr></table>\r\n"), LogFileError);
@@ -155,6 +157,31 @@ TEST(FreedesktopTrashTest, MovesFileAndRecordsWhereFromAndWhen)
     EXPECT_TRUE(fs::exists(folder.file("Trash/info/cdxlog.txt.2.trashinfo")));
 
     EXPECT_FALSE(trash.moveToTrash(log));
+}
+
+TEST(FreedesktopTrashTest, ATrashOrFilesFolderThatIsALinkIsNotUsed)
+{
+    Folder folder;
+    FakeClock clock;
+    const std::string log = folder.file("cdxlog.txt");
+    fs::create_directories(folder.file("shared"));
+    fs::permissions(folder.file("shared"), fs::perms::all | fs::perms::sticky_bit);
+    fs::create_directory_symlink(folder.file("shared"), folder.file("Trash"));
+    writeFile(log, "kept");
+
+    FreedesktopTrash linkedTrash(folder.file("Trash"), clock);
+    EXPECT_FALSE(linkedTrash.moveToTrash(log));
+    EXPECT_EQ(fs::status(folder.file("shared")).permissions(), fs::perms::all | fs::perms::sticky_bit)
+        << "the folder the link leads to keeps its mode";
+    EXPECT_TRUE(fs::is_empty(folder.file("shared")));
+
+    // A real trash can whose files folder leads elsewhere.
+    fs::create_directories(folder.file("Trash2"));
+    fs::create_directory_symlink(folder.file("shared"), folder.file("Trash2/files"));
+    FreedesktopTrash linkedFiles(folder.file("Trash2"), clock);
+    EXPECT_FALSE(linkedFiles.moveToTrash(log));
+    EXPECT_EQ(readFile(log), "kept");
+    EXPECT_TRUE(fs::is_empty(folder.file("shared")));
 }
 
 TEST(LinuxShellTest, OpensDocumentsWithTheOpenerAndRunsProgramsDirectly)

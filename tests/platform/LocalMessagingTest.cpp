@@ -1,7 +1,9 @@
 #include "platform/linux/UnixLocalMessaging.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include <unistd.h>
 
 #include "TemporaryDirectory.h"
+#include "platform/fake/FakeClock.h"
 
 namespace cdx {
 namespace {
@@ -32,8 +35,8 @@ protected:
         const std::string path = folder() + "/" + name;
         std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
         const int fd = ::socket(AF_UNIX, SOCK_DGRAM, 0);
-        const ssize_t sent =
-            ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        const ssize_t sent = ::sendto(fd, bytes.data(), bytes.size(), MSG_DONTWAIT,
+                                      reinterpret_cast<sockaddr*>(&address), sizeof address);
         ::close(fd);
         return sent == static_cast<ssize_t>(bytes.size());
     }
@@ -103,35 +106,95 @@ TEST_F(LocalMessagingTest, AHolderThatCrashedDoesNotBlockTheNextClaim)
     EXPECT_EQ(received, (std::vector<LocalMessage>{{1, 2, 3}}));
 }
 
-TEST_F(LocalMessagingTest, MalformedMessagesAreDroppedAndReported)
+TEST_F(LocalMessagingTest, MalformedMessagesAreDroppedToldOnceAndThenOnlyCounted)
 {
+    FakeClock clock;
+    std::ostringstream notices;
+    UnixLocalMessaging bus(folder(), notices, {}, &clock);
     std::vector<LocalMessage> received;
-    auto claim = m_bus.claim("Caldrix", [&](const LocalMessage& m) { received.push_back(m); });
+    auto claim = bus.claim("Caldrix", [&](const LocalMessage& m) { received.push_back(m); });
     ASSERT_TRUE(claim.endpoint) << claim.error;
 
     EXPECT_TRUE(sendRaw("Caldrix", "hello"));
     EXPECT_TRUE(sendRaw("Caldrix", std::string(4096, 'x')));
     EXPECT_TRUE(sendRaw("Caldrix", std::string("XXXX") + std::string(20, '\0')));
-    EXPECT_TRUE(m_bus.send("Caldrix", {5, 6, 7}));
+    EXPECT_TRUE(bus.send("Caldrix", {5, 6, 7}));
     claim.endpoint->receivePending();
-
     EXPECT_EQ(received, (std::vector<LocalMessage>{{5, 6, 7}})) << "good messages still arrive after bad ones";
-    const std::string notices = m_notices.str();
-    EXPECT_NE(notices.find("5 bytes long"), std::string::npos) << notices;
-    EXPECT_NE(notices.find("4096 bytes long"), std::string::npos) << notices;
-    EXPECT_NE(notices.find("message mark"), std::string::npos) << notices;
+    EXPECT_EQ(notices.str(), "Caldrix: a message to \"Caldrix\" was dropped: it is 5 bytes long, not 24\n");
+
+    // A flood costs a line a minute, however large.
+    int sent = 0;
+    for (int round = 0; round < 100000 && sent < 20000; ++round) {
+        while (sent < 20000 && sendRaw("Caldrix", "bad")) { // until the queue is full
+            ++sent;
+        }
+        claim.endpoint->receivePending();
+    }
+    ASSERT_EQ(sent, 20000);
+    const std::string flooded = notices.str();
+    EXPECT_EQ(std::count(flooded.begin(), flooded.end(), '\n'), 1) << flooded;
+    clock.advanceTicks(60 * 1000);
+    EXPECT_TRUE(sendRaw("Caldrix", "bad"));
+    claim.endpoint->receivePending();
+    EXPECT_NE(
+        notices.str().find("Caldrix: " + std::to_string(sent + 3) + " more messages to \"Caldrix\" were dropped\n"),
+        std::string::npos)
+        << notices.str();
 }
 
-TEST_F(LocalMessagingTest, UnsafeFoldersAndNamesAreRefused)
+TEST_F(LocalMessagingTest, AFolderThatIsNotThisUsersOwnClosedOneIsNeverUsed)
 {
-    // A folder left open to others is closed before use.
-    ASSERT_EQ(::mkdir(folder().c_str(), 0777), 0);
+    // Left open to others: anything may have been put there, so it is not
+    // used, to claim or to send.
+    ASSERT_EQ(::mkdir(folder().c_str(), 0700), 0);
     ::chmod(folder().c_str(), 0777);
-    auto claim = m_bus.claim("Caldrix", {});
-    ASSERT_TRUE(claim.endpoint) << claim.error;
+    auto open = m_bus.claim("Caldrix", {});
+    EXPECT_FALSE(open.endpoint);
+    EXPECT_FALSE(open.heldElsewhere);
+    EXPECT_NE(open.error.find("has the mode 0777"), std::string::npos) << open.error;
+    EXPECT_FALSE(m_bus.send("Caldrix", {1, 0, 0}));
+    EXPECT_NE(m_notices.str().find("no message is sent there"), std::string::npos) << m_notices.str();
     struct stat info {};
     ASSERT_EQ(::stat(folder().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(info.st_mode & 0777, 0777u) << "left as it was found";
+    ASSERT_EQ(::rmdir(folder().c_str()), 0);
+
+    // A link to a folder of this user's own is not followed either.
+    const std::string real = m_root.path() + "/run/real";
+    ASSERT_EQ(::mkdir(real.c_str(), 0700), 0);
+    ASSERT_EQ(::symlink(real.c_str(), folder().c_str()), 0);
+    auto linked = m_bus.claim("Caldrix", {});
+    EXPECT_FALSE(linked.endpoint);
+    EXPECT_NE(linked.error.find("symbolic link"), std::string::npos) << linked.error;
+    ASSERT_EQ(::unlink(folder().c_str()), 0);
+
+    // Another user's folder (only root can make one to try this with).
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::mkdir(folder().c_str(), 0700), 0);
+        ASSERT_EQ(::chown(folder().c_str(), 65534, 65534), 0);
+        auto foreign = m_bus.claim("Caldrix", {});
+        EXPECT_FALSE(foreign.endpoint);
+        EXPECT_NE(foreign.error.find("belongs to another user"), std::string::npos) << foreign.error;
+        EXPECT_FALSE(m_bus.send("Caldrix", {1, 0, 0}));
+        ASSERT_EQ(::rmdir(folder().c_str()), 0);
+    } else {
+        std::cout << "[ skipped  ] another user's folder needs root to be made\n";
+    }
+
+    // A lock file that is a link or a folder: no claim, and not taken for
+    // another holder.
+    auto made = m_bus.claim("Probe", {});
+    ASSERT_TRUE(made.endpoint) << made.error;
+    made.endpoint.reset();
+    ASSERT_EQ(::symlink("/dev/null", (folder() + "/Caldrix.lock").c_str()), 0);
+    ASSERT_EQ(::mkdir((folder() + "/CPUIdle.lock").c_str(), 0700), 0);
+    for (const char* name : {"Caldrix", "CPUIdle"}) {
+        auto refused = m_bus.claim(name, {});
+        EXPECT_FALSE(refused.endpoint) << name;
+        EXPECT_FALSE(refused.heldElsewhere) << name;
+        EXPECT_FALSE(refused.error.empty()) << name;
+    }
 
     for (const char* name : {"", "../Caldrix", "a/b", ".hidden"}) {
         auto refused = m_bus.claim(name, {});

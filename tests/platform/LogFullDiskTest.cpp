@@ -11,6 +11,7 @@
 #include "logs/LogFileAppender.h"
 #include "logs/LogFileError.h"
 #include "platform/fake/FakeFileLockProbe.h"
+#include "platform/linux/LinuxFileOpener.h"
 
 namespace cdx {
 namespace {
@@ -48,7 +49,8 @@ TEST(LogFullDiskTest, AFailedAppendLeavesTheLogAsItWas)
     test::TemporaryDirectory folder;
     const std::string path = folder.path() + "/cdxlog.htm";
     FakeFileLockProbe locks;
-    LogFileAppender files(locks);
+    LinuxFileOpener opener;
+    LogFileAppender files(locks, opener);
     const std::string header = "<html>\r\n<body>\r\n<table>\r\n";
     const std::string trailer = "</table>\r\n</body>\r\n</html>\r\n\x1a";
     files.create(path, header + "<tr><td>first</td></tr>\r\n" + trailer);

@@ -5,9 +5,30 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <arpa/inet.h>
+#include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <iostream>
+#include <vector>
+
+#include "platform/linux/FileRegistry.h"
+#include "platform/qt/metrics/MetricsTcpServer.h"
 
 namespace cdx {
 namespace {
@@ -195,6 +216,207 @@ TEST_F(MetricsEndpointTest, AClientThatStopsHalfwayHoldsUpNoOne)
     EXPECT_EQ(stalled.socket().bytesAvailable(), 0);
 }
 
+TEST_F(MetricsEndpointTest, AClientAskingForItHasItsConnectionClosedAfterTheAnswer)
+{
+    const quint16 port = m_endpoint.port();
+    for (const QByteArray& ask : {QByteArray("GET /metrics HTTP/1.0\r\n\r\n"),
+                                  QByteArray("GET /metrics HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n"),
+                                  QByteArray("HEAD /metrics HTTP/1.1\r\nConnection: Close\r\n\r\n")}) {
+        Client client(port);
+        ASSERT_TRUE(client.connected());
+        client.send(ask);
+        const Reply reply = client.read(ask.startsWith("HEAD"));
+        EXPECT_EQ(reply.status, 200) << ask.toStdString();
+        EXPECT_TRUE(spinUntil([&] { return client.socket().state() == QAbstractSocket::UnconnectedState; }))
+            << ask.toStdString() << " left the connection open";
+    }
+    EXPECT_TRUE(spinUntil([this] { return m_endpoint.tcpServer()->connectionCount() == 0; }));
+
+    // HTTP/1.0 asking to keep it, and HTTP/1.1 by default, stay open.
+    for (const QByteArray& ask : {QByteArray("GET /metrics HTTP/1.0\r\nConnection: keep-alive\r\n\r\n"),
+                                  QByteArray("GET /metrics HTTP/1.1\r\nHost: x\r\n\r\n")}) {
+        Client client(port);
+        ASSERT_TRUE(client.connected());
+        client.send(ask);
+        EXPECT_EQ(client.read().status, 200) << ask.toStdString();
+        spinUntil([] { return false; }, 100);
+        EXPECT_EQ(client.socket().state(), QAbstractSocket::ConnectedState) << ask.toStdString();
+    }
+}
+
+// The descriptors this process has open.
+int openDescriptors()
+{
+    int count = 0;
+    if (DIR* folder = ::opendir("/proc/self/fd")) {
+        while (::readdir(folder) != nullptr) {
+            ++count;
+        }
+        ::closedir(folder);
+    }
+    return count - 3; // ".", ".." and the folder's own
+}
+
+// Another process holding up to `count` connections to 127.0.0.1:port (a
+// few dozen being made at any moment, so that none waits on a full backlog),
+// until it is stopped.
+class ConnectionFlood {
+public:
+    ConnectionFlood(quint16 port, int count)
+    {
+        m_pid = ::fork();
+        if (m_pid != 0) {
+            return;
+        }
+        ::close_range(3, ~0U, 0); // none of the test's descriptors is needed here
+        rlimit limit{};
+        ::getrlimit(RLIMIT_NOFILE, &limit);
+        limit.rlim_cur = std::min<rlim_t>(limit.rlim_max, static_cast<rlim_t>(count) + 64);
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        std::vector<pollfd> connecting;
+        int made = 0;
+        for (int round = 0; round < 12000 && (made < count || !connecting.empty()); ++round) {
+            while (made < count && connecting.size() < 32) {
+                const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+                if (fd < 0) {
+                    ::_exit(1);
+                }
+                ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+                connecting.push_back({fd, POLLOUT, 0});
+                ++made;
+            }
+            ::poll(connecting.data(), connecting.size(), 10);
+            std::erase_if(connecting, [](const pollfd& p) { return p.revents != 0; });
+        }
+        ::pause(); // holds every connection until killed
+        ::_exit(0);
+    }
+    ~ConnectionFlood() { stop(); }
+
+    void stop()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+            m_pid = -1;
+        }
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
+// Lowers this process's limit on open files for the test's length.
+class DescriptorLimit {
+public:
+    explicit DescriptorLimit(rlim_t soft)
+    {
+        ::getrlimit(RLIMIT_NOFILE, &m_saved);
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = std::min(soft, m_saved.rlim_max);
+        ::setrlimit(RLIMIT_NOFILE, &lowered);
+    }
+    ~DescriptorLimit() { ::setrlimit(RLIMIT_NOFILE, &m_saved); }
+
+private:
+    rlimit m_saved{};
+};
+
+double cpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+TEST_F(MetricsEndpointTest, AConnectionFloodNeitherTakesTheLastDescriptorsNorStopsScrapesOrSaves)
+{
+    const quint16 port = m_endpoint.port();
+    const MetricsTcpServer& tcp = *m_endpoint.tcpServer();
+    const int open = openDescriptors();
+    // The usual desktop limit lowered, and one so low that the descriptors
+    // run short before the number of connections reaches its cap.
+    for (const int limit : {512, open + MetricsTcpServer::kDescriptorHeadroom + 24}) {
+        SCOPED_TRACE("limit " + std::to_string(limit));
+        DescriptorLimit lowered(static_cast<rlim_t>(limit));
+        const int acceptedBefore = tcp.acceptedCount();
+        ConnectionFlood flood(port, 1100);
+
+        QElapsedTimer wall;
+        wall.start();
+        int most = 0;
+        const bool took = spinUntil(
+            [&] {
+                most = std::max(most, tcp.connectionCount());
+                return tcp.acceptedCount() - acceptedBefore >= 1100;
+            },
+            120000);
+        std::cout << "[ flood    ] limit " << limit << ": 1100 connections in " << wall.elapsed() << " ms, at most "
+                  << most << " open at once\n";
+        EXPECT_TRUE(took) << "only " << tcp.acceptedCount() - acceptedBefore << " connections were taken";
+        EXPECT_LE(most, MetricsTcpServer::kMaxConnections);
+
+        // With the flood held: the descriptors a save and the textfile need
+        // are there, and a scrape is answered.
+        QTemporaryDir folder;
+        {
+            FileRegistry registry(folder.path().toStdString());
+            auto key = registry.openKey(RootKey::CurrentUser, "Software\\Caldrix", true);
+            key->writeString("Flood", "held");
+            EXPECT_NO_THROW(key->close());
+        }
+        QFile saved(folder.filePath("HKEY_CURRENT_USER.reg"));
+        EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(saved.readAll().contains("held"));
+        std::vector<int> files;
+        for (int i = 0; i < MetricsTcpServer::kDescriptorHeadroom / 2; ++i) {
+            files.push_back(::open("/dev/null", O_RDONLY | O_CLOEXEC));
+            EXPECT_GE(files.back(), 0) << "descriptor " << i << " of the reserve";
+        }
+        for (const int fd : files) {
+            ::close(fd);
+        }
+        EXPECT_EQ(request(port, "GET", "/metrics").status, 200);
+
+        flood.stop();
+        EXPECT_TRUE(spinUntil([&] { return tcp.connectionCount() == 0; }, 10000));
+    }
+
+    // Every descriptor taken by something else: accepting fails, and waits
+    // instead of trying again at once, over and over.
+    DescriptorLimit lowered(static_cast<rlim_t>(open + MetricsTcpServer::kDescriptorHeadroom + 24));
+    std::vector<int> fillers;
+    for (int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC); fd >= 0; fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) {
+        fillers.push_back(fd);
+    }
+    ConnectionFlood waiting(port, 50);
+    const int pausesBefore = tcp.pauseCount();
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const qint64 waited = wall.elapsed();
+    const int pauses = tcp.pauseCount() - pausesBefore;
+    std::cout << "[ flood    ] no descriptor free: " << pauses << " pauses in " << waited << " ms, "
+              << static_cast<int>(100 * (cpuSeconds() - cpuBefore) / (static_cast<double>(waited) / 1000.0))
+              << " % of a core\n";
+    EXPECT_GE(pauses, 1);
+    EXPECT_LE(pauses, waited / MetricsTcpServer::kPauseMs + 2);
+    for (const int fd : fillers) {
+        ::close(fd);
+    }
+    const int acceptedBefore = tcp.acceptedCount();
+    EXPECT_TRUE(spinUntil([&] { return tcp.acceptedCount() - acceptedBefore >= 50; }, 10000))
+        << "accepting goes on once descriptors are free";
+}
+
 TEST(MetricsEndpointStateTest, EachStateSaysWhetherAndWhereItServes)
 {
     MetricsEndpoint endpoint;
@@ -206,6 +428,14 @@ TEST(MetricsEndpointStateTest, EachStateSaysWhetherAndWhereItServes)
     EXPECT_EQ(endpoint.stateText().toStdString().rfind("Not serving: ", 0), 0u) << endpoint.stateText().toStdString();
     EXPECT_FALSE(endpoint.listenOn("localhost:9464"));
     EXPECT_TRUE(endpoint.stateText().contains("not an IP address"));
+    // Spellings the system would read as every interface or as loopback.
+    for (const char* odd : {"0:0", "127.1:0", "2130706433:0", "0x7f000001:0"}) {
+        EXPECT_FALSE(endpoint.listenOn(odd)) << odd;
+        EXPECT_FALSE(endpoint.listening()) << odd;
+    }
+    // Every interface: served, and said to be reachable from elsewhere.
+    ASSERT_TRUE(endpoint.listenOn("0.0.0.0:0"));
+    EXPECT_TRUE(endpoint.stateText().contains("reachable from other computers")) << endpoint.stateText().toStdString();
 
     // A port another program holds: the reason, and no listening.
     QTcpServer holder;
@@ -218,6 +448,7 @@ TEST(MetricsEndpointStateTest, EachStateSaysWhetherAndWhereItServes)
 
     // Moving to a free port works and the old one is let go.
     ASSERT_TRUE(endpoint.listenOn("127.0.0.1:0"));
+    EXPECT_FALSE(endpoint.stateText().contains("other computers"));
     const quint16 first = endpoint.port();
     ASSERT_TRUE(endpoint.listenOn("127.0.0.1:0"));
     QTcpServer reuse;

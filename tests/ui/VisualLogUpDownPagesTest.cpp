@@ -33,6 +33,7 @@
 #include "platform/fake/FakeBeeper.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeFileLockProbe.h"
+#include "platform/fake/FakeFileOpener.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeProgramLocation.h"
 #include "platform/fake/FakeRecycleBin.h"
@@ -161,8 +162,9 @@ protected:
     FakeProgramLocation location{folder.path()};
     LogPaths paths = LogPaths::of(location);
     FakeFileLockProbe locks;
-    LogFileAppender files{locks};
-    LogFileMeter meter{locks};
+    FakeFileOpener opener;
+    LogFileAppender files{locks, opener};
+    LogFileMeter meter{locks, opener};
     LogSizeMonitor sizes{paths, meter};
     FakeClock clock;
     RegionalFormats formats;

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace cdx {
@@ -44,23 +45,95 @@ bool writeAll(int fd, const std::string& text)
     return true;
 }
 
-// Moves `from` to `to`; across file systems by copying and removing.
-bool moveFile(const fs::path& from, const fs::path& to)
+// Closes a descriptor when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// The folder `name` in `parentFd` (the current folder for AT_FDCWD), made
+// with mode 0700 when missing; -1 when it is not a real folder of this
+// user's (a link is never followed).
+int ownFolder(int parentFd, const char* name)
 {
-    std::error_code error;
-    fs::rename(from, to, error);
-    if (!error) {
+    if (::mkdirat(parentFd, name, 0700) != 0 && errno != EEXIST) {
+        return -1;
+    }
+    const int fd = ::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_uid != ::geteuid()) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Copies the open regular file `fromFd` into a new file `name` of `toDirFd`;
+// the copy is removed again when that fails.
+bool copyInto(int fromFd, int toDirFd, const char* name)
+{
+    Descriptor to(::openat(toDirFd, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (to.get() < 0) {
+        return false;
+    }
+    char buffer[65536];
+    bool copied = true;
+    for (;;) {
+        const ssize_t n = ::read(fromFd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            copied = n == 0;
+            break;
+        }
+        if (!writeAll(to.get(), std::string(buffer, static_cast<std::size_t>(n)))) {
+            copied = false;
+            break;
+        }
+    }
+    if (!copied || ::fsync(to.get()) != 0) {
+        ::unlinkat(toDirFd, name, 0);
+        return false;
+    }
+    return true;
+}
+
+// Moves the regular file `from` to `name` in `toDirFd`; across file systems
+// by copying and removing. Never follows a link at either end.
+bool moveFile(const fs::path& from, int toDirFd, const char* name)
+{
+    if (::renameat(AT_FDCWD, from.c_str(), toDirFd, name) == 0) {
         return true;
     }
-    if (error != std::errc::cross_device_link) {
+    if (errno != EXDEV) {
         return false;
     }
-    if (!fs::copy_file(from, to, fs::copy_options::none, error)) {
-        fs::remove(to, error);
+    Descriptor source(::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (source.get() < 0 || ::fstat(source.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return false;
     }
-    if (!fs::remove(from, error)) {
-        fs::remove(to, error);
+    if (!copyInto(source.get(), toDirFd, name)) {
+        return false;
+    }
+    if (::unlink(from.c_str()) != 0) {
+        ::unlinkat(toDirFd, name, 0);
         return false;
     }
     return true;
@@ -102,23 +175,31 @@ bool FreedesktopTrash::moveToTrash(const std::string& path)
     if (error || !fs::is_regular_file(source, error)) {
         return false;
     }
-    const fs::path filesDir = fs::path(m_trash) / "files";
-    const fs::path infoDir = fs::path(m_trash) / "info";
-    fs::create_directories(filesDir, error);
-    fs::create_directories(infoDir, error);
-    if (!fs::is_directory(filesDir, error) || !fs::is_directory(infoDir, error)) {
+    // The trash can and its two folders must be real folders of this
+    // user's: through a link, the mode set here would change another folder
+    // and the file would go somewhere else.
+    std::error_code ignored;
+    fs::create_directories(fs::path(m_trash).parent_path(), ignored);
+    const Descriptor trash(ownFolder(AT_FDCWD, m_trash.c_str()));
+    if (trash.get() < 0) {
         return false;
     }
-    fs::permissions(m_trash, fs::perms::owner_all, fs::perm_options::replace, error);
+    ::fchmod(trash.get(), 0700);
+    const Descriptor filesDir(ownFolder(trash.get(), "files"));
+    const Descriptor infoDir(ownFolder(trash.get(), "info"));
+    if (filesDir.get() < 0 || infoDir.get() < 0) {
+        return false;
+    }
 
     const std::string name = source.filename().string();
     const std::string info = "[Trash Info]\nPath=" + escapePath(source.lexically_normal().string()) +
                              "\nDeletionDate=" + deletionDate(m_clock.now()) + "\n";
     for (int number = 1; number < 10000; ++number) {
         const std::string trashName = number == 1 ? name : name + "." + std::to_string(number);
-        const fs::path infoPath = infoDir / (trashName + ".trashinfo");
+        const std::string infoName = trashName + ".trashinfo";
         // Creating the information file exclusively reserves the name.
-        const int fd = ::open(infoPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        const int fd =
+            ::openat(infoDir.get(), infoName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0) {
             if (errno == EEXIST) {
                 continue;
@@ -127,15 +208,15 @@ bool FreedesktopTrash::moveToTrash(const std::string& path)
         }
         const bool written = writeAll(fd, info);
         const bool closed = ::close(fd) == 0;
-        const fs::path target = filesDir / trashName;
-        if (written && closed && fs::exists(target, error)) {
-            fs::remove(infoPath, error); // a left-over file without its information
+        struct stat existing {};
+        if (written && closed && ::fstatat(filesDir.get(), trashName.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+            ::unlinkat(infoDir.get(), infoName.c_str(), 0); // a left-over file without its information
             continue;
         }
-        if (written && closed && moveFile(source, target)) {
+        if (written && closed && moveFile(source, filesDir.get(), trashName.c_str())) {
             return true;
         }
-        fs::remove(infoPath, error);
+        ::unlinkat(infoDir.get(), infoName.c_str(), 0);
         return false;
     }
     return false;

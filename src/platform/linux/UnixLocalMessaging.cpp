@@ -2,10 +2,14 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ostream>
 #include <utility>
 #include <vector>
+
+#include "platform/RepeatedNotice.h"
+#include "platform/linux/LinuxClock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -82,9 +86,10 @@ std::string systemError(const std::string& what)
 class UnixLocalEndpoint : public LocalEndpoint {
 public:
     UnixLocalEndpoint(std::string name, std::string path, int lockFd, int socketFd, LocalMessaging::Receiver receiver,
-                      std::ostream& notices)
+                      std::ostream& notices, const Clock& clock)
         : m_name(std::move(name)), m_path(std::move(path)), m_lockFd(lockFd), m_socketFd(socketFd),
-          m_receiver(std::move(receiver)), m_notices(notices)
+          m_receiver(std::move(receiver)),
+          m_dropped(notices, clock, "Caldrix: ", "messages to \"" + m_name + "\" were dropped")
     {
     }
 
@@ -179,25 +184,28 @@ private:
         }
     }
 
-    void drop(const std::string& why)
-    {
-        m_notices << "Caldrix: a message to \"" << m_name << "\" was dropped: " << why << '\n';
-    }
+    // Told once, then counted: a flood of bad datagrams costs a line a minute.
+    void drop(const std::string& why) { m_dropped.report("a message to \"" + m_name + "\" was dropped: " + why); }
 
     std::string m_name;
     std::string m_path;
     int m_lockFd;
     int m_socketFd;
     LocalMessaging::Receiver m_receiver;
-    std::ostream& m_notices;
+    RepeatedNotice m_dropped;
     std::shared_ptr<void> m_watch;
 };
 
 } // namespace
 
-UnixLocalMessaging::UnixLocalMessaging(std::string directory, std::ostream& notices, ReadWatch watch)
-    : m_directory(std::move(directory)), m_notices(notices), m_watch(std::move(watch))
+UnixLocalMessaging::UnixLocalMessaging(std::string directory, std::ostream& notices, ReadWatch watch,
+                                       const Clock* clock)
+    : m_directory(std::move(directory)), m_notices(notices), m_watch(std::move(watch)), m_clock(clock)
 {
+    if (m_clock == nullptr) {
+        static const LinuxClock systemClock;
+        m_clock = &systemClock;
+    }
 }
 
 std::string UnixLocalMessaging::defaultDirectory()
@@ -214,23 +222,37 @@ std::string UnixLocalMessaging::socketPath(const std::string& name) const
     return m_directory + "/" + name;
 }
 
-std::optional<std::string> UnixLocalMessaging::prepareDirectory() const
+std::optional<std::string> UnixLocalMessaging::checkDirectory(bool create) const
 {
-    if (::mkdir(m_directory.c_str(), 0700) != 0 && errno != EEXIST) {
-        return systemError("cannot create " + m_directory);
+    bool created = false;
+    if (create) {
+        if (::mkdir(m_directory.c_str(), 0700) == 0) {
+            created = true;
+        } else if (errno != EEXIST) {
+            return systemError("cannot create " + m_directory);
+        }
     }
     struct stat info {};
     if (::lstat(m_directory.c_str(), &info) != 0) {
         return systemError("cannot examine " + m_directory);
     }
+    if (S_ISLNK(info.st_mode)) {
+        return m_directory + " is a symbolic link, not a folder";
+    }
     if (!S_ISDIR(info.st_mode)) {
         return m_directory + " is not a folder";
     }
-    if (info.st_uid != ::getuid()) {
+    if (info.st_uid != ::geteuid()) {
         return m_directory + " belongs to another user";
     }
-    if ((info.st_mode & 0077) != 0 && ::chmod(m_directory.c_str(), 0700) != 0) {
-        return systemError("cannot close " + m_directory + " to other users");
+    if ((info.st_mode & 07777) != 0700) {
+        // Just made (under an unusual umask): ours to set. Found so: others
+        // may have put anything in it, so it is not used.
+        if (!created || ::chmod(m_directory.c_str(), 0700) != 0) {
+            char mode[8];
+            std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
+            return m_directory + " has the mode " + mode + " instead of 0700, so other users may have put files there";
+        }
     }
     return std::nullopt;
 }
@@ -242,8 +264,8 @@ LocalMessaging::Claim UnixLocalMessaging::claim(const std::string& name, Receive
         result.error = "\"" + name + "\" cannot name an endpoint";
         return result;
     }
-    if (auto problem = prepareDirectory()) {
-        result.error = *problem;
+    if (auto problem = checkDirectory(true)) {
+        result.error = *problem + "; it is not used";
         return result;
     }
     const std::string path = socketPath(name);
@@ -253,9 +275,16 @@ LocalMessaging::Claim UnixLocalMessaging::claim(const std::string& name, Receive
         return result;
     }
     const std::string lockPath = path + ".lock";
-    const int lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
+    const int lockFd =
+        ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK, 0600);
     if (lockFd < 0) {
-        result.error = systemError("cannot open " + lockPath);
+        result.error = systemError("cannot open " + lockPath + " (it must be a file, not a link or a folder)");
+        return result;
+    }
+    struct stat lockInfo {};
+    if (::fstat(lockFd, &lockInfo) != 0 || !S_ISREG(lockInfo.st_mode)) {
+        result.error = lockPath + " is not a regular file";
+        ::close(lockFd);
         return result;
     }
     if (::flock(lockFd, LOCK_EX | LOCK_NB) != 0) {
@@ -280,7 +309,8 @@ LocalMessaging::Claim UnixLocalMessaging::claim(const std::string& name, Receive
         return result;
     }
     ::chmod(path.c_str(), 0600);
-    auto endpoint = std::make_unique<UnixLocalEndpoint>(name, path, lockFd, socketFd, std::move(receiver), m_notices);
+    auto endpoint =
+        std::make_unique<UnixLocalEndpoint>(name, path, lockFd, socketFd, std::move(receiver), m_notices, *m_clock);
     if (m_watch) {
         UnixLocalEndpoint* raw = endpoint.get();
         endpoint->setWatch(m_watch(socketFd, [raw] { raw->receivePending(); }));
@@ -293,6 +323,16 @@ bool UnixLocalMessaging::send(const std::string& name, const LocalMessage& messa
 {
     sockaddr_un address{};
     if (!validName(name) || !fillAddress(address, socketPath(name))) {
+        return false;
+    }
+    // Only a folder of this user's is trusted to lead to a program of this
+    // user's.
+    struct stat info {};
+    if (::lstat(m_directory.c_str(), &info) != 0) {
+        return false; // no folder: nobody listens
+    }
+    if (auto problem = checkDirectory(false)) {
+        m_notices << "Caldrix: " << *problem << "; no message is sent there\n";
         return false;
     }
     const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);

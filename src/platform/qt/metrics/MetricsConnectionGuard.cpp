@@ -15,9 +15,28 @@ MetricsConnectionGuard::MetricsConnectionGuard(QTcpSocket* socket, qint64 maxReq
     m_idle.start();
 }
 
-void MetricsConnectionGuard::attach(QTcpSocket* socket, qint64 maxRequestBytes, int idleLimitMs)
+MetricsConnectionGuard* MetricsConnectionGuard::attach(QTcpSocket* socket, qint64 maxRequestBytes, int idleLimitMs)
 {
-    new MetricsConnectionGuard(socket, maxRequestBytes, idleLimitMs);
+    return new MetricsConnectionGuard(socket, maxRequestBytes, idleLimitMs);
+}
+
+bool MetricsConnectionGuard::idle() const
+{
+    return m_requestBytes == 0 && m_socket->bytesToWrite() == 0;
+}
+
+bool MetricsConnectionGuard::asksToClose(const QByteArray& head)
+{
+    const QList<QByteArray> lines = head.split('\n');
+    bool close = lines.front().trimmed().endsWith("HTTP/1.0");
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].trimmed().toLower();
+        if (line.startsWith("connection:")) {
+            const QByteArray value = line.mid(11).trimmed();
+            close = value.contains("close") || (close && !value.contains("keep-alive"));
+        }
+    }
+    return close;
 }
 
 void MetricsConnectionGuard::received()
@@ -25,17 +44,32 @@ void MetricsConnectionGuard::received()
     // The server keeps an unfinished request in the socket's buffer and reads
     // it again as more arrives, so what is unread now is what came since the
     // server last looked.
+    const bool newRequest = m_requestBytes == 0;
     m_requestBytes += m_socket->bytesAvailable();
     if (m_requestBytes > m_maxRequestBytes) {
         m_socket->abort();
+        return;
+    }
+    if (newRequest || !m_closeAfterAnswer) {
+        const QByteArray pending = m_socket->peek(m_maxRequestBytes);
+        const qsizetype end = pending.indexOf("\r\n\r\n");
+        if (end >= 0) {
+            m_closeAfterAnswer = asksToClose(pending.left(end));
+        }
     }
 }
 
 void MetricsConnectionGuard::answered()
 {
     // An answer went out: the next request on this connection starts afresh.
-    m_requestBytes = 0;
     m_idle.start();
+    if (m_socket->bytesToWrite() > 0) {
+        return;
+    }
+    m_requestBytes = 0;
+    if (m_closeAfterAnswer) {
+        m_socket->disconnectFromHost();
+    }
 }
 
 } // namespace cdx

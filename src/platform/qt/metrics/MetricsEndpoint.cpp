@@ -12,28 +12,10 @@
 
 #include "metrics/MetricsAddress.h"
 #include "metrics/MetricsText.h"
-#include "platform/qt/metrics/MetricsConnectionGuard.h"
+#include "platform/qt/metrics/MetricsTcpServer.h"
 
 namespace cdx {
 namespace {
-
-// Hands each new connection to the HTTP server with a guard in front of it.
-class GuardedTcpServer : public QTcpServer {
-public:
-    using QTcpServer::QTcpServer;
-
-protected:
-    void incomingConnection(qintptr descriptor) override
-    {
-        auto* socket = new QTcpSocket(this);
-        if (!socket->setSocketDescriptor(descriptor)) {
-            delete socket;
-            return;
-        }
-        MetricsConnectionGuard::attach(socket, MetricsEndpoint::kMaxRequestBytes, MetricsEndpoint::kIdleLimitMs);
-        addPendingConnection(socket);
-    }
-};
 
 using Status = QHttpServerResponder::StatusCode;
 
@@ -57,6 +39,7 @@ void MetricsEndpoint::setState(QString state)
 
 void MetricsEndpoint::close()
 {
+    m_tcp = nullptr;
     m_server.reset();
     m_port = 0;
     setState(QStringLiteral("Off"));
@@ -64,6 +47,7 @@ void MetricsEndpoint::close()
 
 bool MetricsEndpoint::listenOn(const std::string& address)
 {
+    m_tcp = nullptr;
     m_server.reset();
     m_port = 0;
     if (address.find_first_not_of(" \t") == std::string::npos) {
@@ -86,8 +70,8 @@ bool MetricsEndpoint::listenOn(const std::string& address)
     server->setMissingHandler([this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
         answer(request, std::move(responder));
     });
-    auto* tcp = new GuardedTcpServer(server.get());
-    if (!tcp->listen(host, where.port)) {
+    auto* tcp = new MetricsTcpServer(server.get());
+    if (!tcp->start(host, where.port)) {
         setState(QStringLiteral("Not serving: cannot listen on %1: %2")
                      .arg(QString::fromStdString(where.text()), tcp->errorString()));
         return false;
@@ -95,7 +79,13 @@ bool MetricsEndpoint::listenOn(const std::string& address)
     server->bind(tcp);
     m_port = tcp->serverPort();
     m_server = std::move(server);
-    setState(QStringLiteral("Serving on %1").arg(QString::fromStdString(MetricsAddress{where.host, m_port}.text())));
+    m_tcp = tcp;
+    const QString serving =
+        QStringLiteral("Serving on %1").arg(QString::fromStdString(MetricsAddress{where.host, m_port}.text()));
+    setState(where.thisComputerOnly()
+                 ? serving
+                 : serving + QStringLiteral(" - reachable from other computers, not only this one; use 127.0.0.1 to "
+                                            "keep it on this computer"));
     return true;
 }
 
@@ -108,12 +98,18 @@ void MetricsEndpoint::answer(const QHttpServerRequest& request, QHttpServerRespo
         return;
     }
     const QByteArray contentType = QByteArray::fromStdString(std::string(kMetricsContentType));
+    // The guard closes the connection once the answer is out.
+    const bool closing = request.value("Connection").toLower().contains("close");
     if (m_source) {
         m_body = QByteArray::fromStdString(m_source());
     }
     switch (request.method()) {
     case QHttpServerRequest::Method::Get:
-        responder.write(m_body, {{"Content-Type", contentType}}, Status::Ok);
+        if (closing) {
+            responder.write(m_body, {{"Content-Type", contentType}, {"Connection", "close"}}, Status::Ok);
+        } else {
+            responder.write(m_body, {{"Content-Type", contentType}}, Status::Ok);
+        }
         return;
     case QHttpServerRequest::Method::Head:
         // The headers a GET would get, without the body.

@@ -15,11 +15,14 @@ class QHttpServerResponder;
 
 namespace cdx {
 
+class MetricsTcpServer;
+
 // The /metrics endpoint: Qt's HTTP server in the GUI thread's event loop,
 // answering GET and HEAD of /metrics with the text last set, 404 for any
 // other path and 405 for any other method on it. A request larger than
-// kMaxRequestBytes, or a connection idle for kIdleLimitMs, is dropped. Lives
-// in the metrics library, with Qt Network.
+// kMaxRequestBytes, or a connection idle for kIdleLimitMs, is dropped; the
+// number of connections and the descriptors they take are bounded (see
+// MetricsTcpServer). Lives in the metrics library, with Qt Network.
 class MetricsEndpoint : public MetricsServer {
 public:
     MetricsEndpoint();
@@ -33,6 +36,8 @@ public:
     void close() override;
 
     bool listening() const { return m_port != 0; }
+    // The listening socket while listening, for a look at its connections.
+    const MetricsTcpServer* tcpServer() const { return m_tcp; }
     quint16 port() const override { return m_port; }
     QString stateText() const override { return m_state; }
 
@@ -51,6 +56,7 @@ private:
     void setState(QString state);
 
     std::unique_ptr<QHttpServer> m_server;
+    MetricsTcpServer* m_tcp = nullptr; // owned by m_server
     quint16 m_port = 0;
     QString m_state;
     QByteArray m_body;
