@@ -9,6 +9,7 @@
 #include "alarms/AlarmTexts.h"
 #include "alarms/WarningDialogControl.h"
 #include "app/CountingAlarmChecks.h"
+#include "app/HistoryAssembly.h"
 #include "app/LogStack.h"
 #include "app/MetricsService.h"
 #include "app/MonitorStack.h"
@@ -144,6 +145,7 @@ private:
     bool m_started = false;
     bool m_shutDown = false;
     std::unique_ptr<ProgramLifecycle> m_lifecycle;
+    std::unique_ptr<HistoryAssembly> m_history;
 };
 
 } // namespace cdx

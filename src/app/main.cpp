@@ -20,9 +20,10 @@
 
 int main(int argc, char* argv[])
 {
-    // "--show" and "--show-expanded" ask a running Caldrix to come forward;
-    // when none answers, this one starts.
-    if (const auto request = cdx::CommandLine::parse(argc, argv).message()) {
+    // "--show", "--show-expanded" and "--show-history" ask a running Caldrix
+    // to come forward; when none answers, this one starts.
+    const cdx::CommandLine commandLine = cdx::CommandLine::parse(argc, argv);
+    if (const auto request = commandLine.message()) {
         cdx::UnixLocalMessaging bus(cdx::UnixLocalMessaging::defaultDirectory(), std::cerr);
         if (bus.send(std::string(cdx::ExternalMessages::CaldrixEndpoint), {*request, 0, 0})) {
             return 0;
@@ -71,6 +72,9 @@ int main(int argc, char* argv[])
     });
     if (!running) {
         return 0;
+    }
+    if (commandLine.request == cdx::CommandLine::Request::ShowHistory) {
+        application.handleExternalMessage({cdx::ExternalMessages::ShowHistory, 0, 0});
     }
     const cdx::StartTrace trace = cdx::StartTrace::fromEnvironment();
     trace.mark("first poll");

@@ -15,6 +15,8 @@ CommandLine CommandLine::parse(int argc, const char* const* argv)
             result.request = Request::Show;
         } else if (argument == "--show-expanded") {
             result.request = Request::ShowExpanded;
+        } else if (argument == "--show-history") {
+            result.request = Request::ShowHistory;
         }
     }
     return result;
@@ -27,6 +29,8 @@ std::optional<std::uint32_t> CommandLine::message() const
         return ExternalMessages::Show;
     case Request::ShowExpanded:
         return ExternalMessages::ShowExpanded;
+    case Request::ShowHistory:
+        return ExternalMessages::ShowHistory;
     case Request::None:
         break;
     }
