@@ -200,6 +200,7 @@ HistoryPlot::Range HistoryPlot::valueRange() const
     const ChannelRange channels = channelsOf(m_group);
     double low = INFINITY;
     double high = -INFINITY;
+    std::array<bool, Readings::ChannelCount> read{};
     const bool bands = drawsMinuteBands(m_view.span);
     const ReadingsHistory& h = *m_view.history;
     const std::int64_t from = spanStart();
@@ -213,19 +214,23 @@ HistoryPlot::Range HistoryPlot::valueRange() const
                 if (band.counts[c] > 0) {
                     low = std::min(low, static_cast<double>(band.lowest[c]));
                     high = std::max(high, static_cast<double>(band.highest[c]));
+                    read[c] = true;
                 }
             } else if (const double v = h.point(i).values[c]; hasValue(v)) {
                 low = std::min(low, v);
                 high = std::max(high, v);
+                read[c] = true;
             }
         }
     }
     if (low > high) {
         return {};
     }
+    // The marks of the readings drawn, so that a rail never read does not
+    // squeeze the others.
     for (std::size_t c = channels.first; c < channels.first + channels.count; ++c) {
         for (const auto& mark : {m_view.marks[c].low, m_view.marks[c].high}) {
-            if (mark) {
+            if (mark && read[c]) {
                 low = std::min(low, *mark);
                 high = std::max(high, *mark);
             }
@@ -377,7 +382,7 @@ void HistoryPlot::paintEvent(QPaintEvent*)
         p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         const QString text = markerText();
         const QRectF box = metrics.boundingRect(text).adjusted(-4, -2, 4, 2);
-        const double left = x + 6 + box.width() > area.right() ? x - 6 - box.width() : x + 6;
+        const double left = std::max(area.left(), x + 6 + box.width() > area.right() ? x - 6 - box.width() : x + 6);
         const QRectF placed(left, area.top() + 4, box.width(), box.height());
         p.fillRect(placed, QColor(255, 255, 225, 235));
         p.setPen(palette().color(QPalette::WindowText));
