@@ -51,7 +51,7 @@ void ReadingsHistory::appendPoint(const Readings& readings, bool gap)
     if (!gap && m_pointCount > 0 && readings.tickMs - m_lastPointTickMs < kMinPointSpacingMs) {
         point = &m_points[(m_pointHead + kPointCapacity - 1) % kPointCapacity];
     } else {
-        point = &m_points[m_pointHead];
+        point = &m_points.slot(m_pointHead);
         m_pointHead = (m_pointHead + 1) % kPointCapacity;
         m_pointCount = std::min(m_pointCount + 1, kPointCapacity);
         point->gapBefore = gap;
@@ -110,7 +110,7 @@ bool ReadingsHistory::openMinute(MinuteBand& band) const
 
 void ReadingsHistory::closeMinute()
 {
-    if (openMinute(m_minutes[m_minuteHead])) {
+    if (openMinute(m_minutes.slot(m_minuteHead))) {
         m_minuteHead = (m_minuteHead + 1) % kMinuteCapacity;
         m_minuteCount = std::min(m_minuteCount + 1, kMinuteCapacity);
     }
@@ -143,7 +143,7 @@ void ReadingsHistory::restoreMinutes(const std::vector<MinuteBand>& minutes)
     }
     const std::size_t first = minutes.size() > kMinuteCapacity ? minutes.size() - kMinuteCapacity : 0;
     for (std::size_t i = first; i + 1 < minutes.size(); ++i) {
-        m_minutes[m_minuteHead] = minutes[i];
+        m_minutes.slot(m_minuteHead) = minutes[i];
         m_minuteHead = (m_minuteHead + 1) % kMinuteCapacity;
         ++m_minuteCount;
     }

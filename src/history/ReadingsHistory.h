@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "history/HistoryPoint.h"
+#include "history/UntouchedArray.h"
 #include "sensors/Readings.h"
 
 namespace cdx {
@@ -14,8 +15,10 @@ namespace cdx {
 // (lowest, average, highest) per minute of the wall clock.
 //
 // Both are rings allocated once: an append neither allocates nor moves
-// anything. Polls closer together than a second share one point of the hour
-// (the latest wins there; the minute bands count every poll). A reading that
+// anything, and a slot becomes resident only when first written, so a
+// history that has not yet wrapped costs what it holds. Polls closer
+// together than a second share one point of the hour (the latest wins
+// there; the minute bands count every poll). A reading that
 // was not available is no value; a stretch without polls (suspended, the
 // machine asleep) is a gap, found by the time between two polls. A wall clock
 // set back drops what now lies in its future, so both rings stay in order.
@@ -54,10 +57,15 @@ public:
     // Every finished minute, the open one included, for saving.
     std::vector<MinuteBand> minutesForSaving() const;
 
-    // Bytes the history holds, whatever it has gathered.
+    // Bytes the history holds at most, whatever it has gathered.
     static constexpr std::size_t footprint()
     {
         return sizeof(ReadingsHistory) + kPointCapacity * sizeof(HistoryPoint) + kMinuteCapacity * sizeof(MinuteBand);
+    }
+    // Bytes of it written so far, the part that is resident.
+    std::size_t residentBytes() const
+    {
+        return sizeof(ReadingsHistory) + m_points.made() * sizeof(HistoryPoint) + m_minutes.made() * sizeof(MinuteBand);
     }
 
 private:
@@ -76,10 +84,10 @@ private:
     // Drops the points stamped at or after `unixSeconds`, and its minute on.
     void dropFrom(std::int64_t unixSeconds);
 
-    std::vector<HistoryPoint> m_points;
+    UntouchedArray<HistoryPoint> m_points;
     std::size_t m_pointHead = 0; // the slot after the newest
     std::size_t m_pointCount = 0;
-    std::vector<MinuteBand> m_minutes;
+    UntouchedArray<MinuteBand> m_minutes;
     std::size_t m_minuteHead = 0;
     std::size_t m_minuteCount = 0;
     OpenMinute m_open;
