@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QDateTime>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -56,8 +57,9 @@ struct FakeDay {
                 marks[1].high = 60.0;
                 return marks;
             },
-        .choosePictureFile = {},
+        .choosePictureFile = [this] { return pictureFile; },
     }};
+    QString pictureFile;
 };
 
 std::string description(HistoryPlot& plot)
@@ -135,6 +137,11 @@ TEST(HistoryWindowTest, TabReachesTheSpanAndSaveAndEverySpanDrawsAPicture)
     EXPECT_NE(f.window.saveButton().focusPolicy() & Qt::TabFocus, 0);
     EXPECT_EQ(f.window.spanChoice().nextInFocusChain(), &f.window.saveButton());
     EXPECT_EQ(f.window.saveButton().accessibleName(), "Save Picture");
+    QTemporaryDir folder;
+    f.pictureFile = folder.filePath("history.png");
+    f.window.saveButton().click();
+    const QImage saved(f.pictureFile, "PNG");
+    EXPECT_EQ(saved.size(), f.window.size());
 
     QImage previous;
     for (HistorySpan span : kAllHistorySpans) {
