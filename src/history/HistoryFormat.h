@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "history/HistoryPoint.h"
+#include "history/MinuteBand.h"
 
 namespace cdx {
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "history/HistoryPoint.h"
+#include "history/MinuteBand.h"
 #include "history/UntouchedArray.h"
 #include "sensors/Readings.h"
 
