@@ -178,6 +178,7 @@ Application::Application(Libraries libraries, const std::string& programFile)
                 m_shutDown = true;
                 m_timers.suspend();
                 m_sound.playWave("");
+                m_history->forget();
             },
         .otherRequest = [this](const LocalMessage& message) { handleExternalMessage(message); },
     });

@@ -55,6 +55,11 @@ void HistoryAssembly::save()
     m_keeper->save();
 }
 
+void HistoryAssembly::forget()
+{
+    m_keeper->forget();
+}
+
 void HistoryAssembly::openWindow()
 {
     if (!m_window) {

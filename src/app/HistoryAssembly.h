@@ -36,6 +36,8 @@ public:
     void start();
     // The end of the program: the day is written.
     void save();
+    // After an uninstall: nothing is written any more, the saved day goes.
+    void forget();
     // "History" of the popup menu, and --show-history.
     void openWindow();
 

@@ -67,6 +67,17 @@ void HistoryKeeper::save()
     }
 }
 
+void HistoryKeeper::forget()
+{
+    m_parts.saveTimer.setEnabled(false);
+    m_saveBlocked = true;
+    try {
+        m_parts.file.remove();
+    } catch (const StateFile::Error& error) {
+        tell(std::string("The history could not be removed: ") + error.what());
+    }
+}
+
 void HistoryKeeper::readingsTaken(const Readings& readings)
 {
     m_history.setPollInterval(m_parts.pollInterval ? m_parts.pollInterval() : 1000);

@@ -34,6 +34,9 @@ public:
     void load();
     // Writes the day now (the timer's tick, and the end of the program).
     void save();
+    // The program was uninstalled: nothing more is written, and the saved
+    // day is removed.
+    void forget();
 
     void readingsTaken(const Readings& readings) override;
     // Run after each poll was taken in (the open window redraws).

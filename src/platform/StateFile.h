@@ -29,6 +29,9 @@ public:
     virtual void write(std::string_view text) = 0;
     // Moves a damaged file aside and returns where it went. Throws Error.
     virtual std::string setAside() = 0;
+    // Removes the file, and its folder when that is then empty; a file that
+    // is not there is no error. Throws Error.
+    virtual void remove() = 0;
 };
 
 } // namespace cdx

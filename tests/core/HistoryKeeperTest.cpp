@@ -149,7 +149,7 @@ TEST(HistoryKeeperTest, ABadFileIsSetAsideWithOneNoticeAndTheHistoryStartsEmpty)
     EXPECT_GE(HistoryFormat::read(*k.file.text, k.now()).minutes.size(), 10U);
 }
 
-TEST(HistoryKeeperTest, AFileThatCannotBeReadIsNeverSavedOverAndAFailedSaveIsToldOnce)
+TEST(HistoryKeeperTest, AnUnreadableFileIsNeverSavedOverAFailedSaveIsToldOnceAndAnUninstallRemovesTheDay)
 {
     Keeper unreadable;
     unreadable.file.text = "kept";
@@ -170,6 +170,13 @@ TEST(HistoryKeeperTest, AFileThatCannotBeReadIsNeverSavedOverAndAFailedSaveIsTol
     EXPECT_EQ(full.notices.size(), 1U);
     full.file.failWrites = false;
     full.keeper.save();
+    EXPECT_EQ(full.file.writes, 1);
+
+    // Uninstalled: the saved day goes and nothing writes it again.
+    full.keeper.forget();
+    full.queue.advance(HistoryKeeper::kSaveIntervalMs * 2);
+    full.keeper.save();
+    EXPECT_FALSE(full.file.text.has_value());
     EXPECT_EQ(full.file.writes, 1);
 }
 

@@ -46,6 +46,15 @@ TEST(LinuxStateFileTest, WritesReplaceTheFileWholeInAPrivateFolderItMakes)
     EXPECT_EQ(aside.rfind(file.path() + ".corrupt-", 0), 0U);
     EXPECT_EQ(file.read(), std::nullopt);
     EXPECT_EQ(test::readWholeFile(aside).size(), 1001U);
+
+    // Removed: the folder stays while the set-aside file lies in it.
+    file.write("last");
+    file.remove();
+    EXPECT_EQ(file.read(), std::nullopt);
+    EXPECT_TRUE(fs::is_directory(folder));
+    fs::remove(aside);
+    file.remove();
+    EXPECT_FALSE(fs::exists(folder));
 }
 
 TEST(LinuxStateFileTest, LinksAndFoldersOthersMayWriteAreNotTrusted)

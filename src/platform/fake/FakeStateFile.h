@@ -34,6 +34,8 @@ public:
         return path() + ".bad";
     }
 
+    void remove() override { text.reset(); }
+
     std::optional<std::string> text;
     std::vector<std::string> setAsideTexts;
     int writes = 0;

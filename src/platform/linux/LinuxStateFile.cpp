@@ -158,6 +158,20 @@ void LinuxStateFile::write(std::string_view text)
     }
 }
 
+void LinuxStateFile::remove()
+{
+    struct stat folder {};
+    if (::lstat(m_directory.c_str(), &folder) != 0 && errno == ENOENT) {
+        return;
+    }
+    checkDirectory(false);
+    const std::string file = path();
+    if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
+        throw failure("Cannot remove", file, errno);
+    }
+    ::rmdir(m_directory.c_str()); // kept when something else lies in it
+}
+
 std::string LinuxStateFile::setAside()
 {
     checkDirectory(false);

@@ -21,6 +21,7 @@ public:
     std::optional<std::string> read() override;
     void write(std::string_view text) override;
     std::string setAside() override;
+    void remove() override;
 
 private:
     // Makes the folder when missing; throws Error when it cannot be trusted.
