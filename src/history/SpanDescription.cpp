@@ -60,7 +60,8 @@ std::string SpanDescription::describe(HistoryGroup group, const SpanSummary& sum
         }
         text += names[c] + ": now " + valueText(group, s.now) + u + ", lowest " + valueText(group, s.lowest) + u +
                 " at " + m_timeText(s.lowestAt) + ", highest " + valueText(group, s.highest) + u + " at " +
-                m_timeText(s.highestAt) + ", average " + averageText(group, s.average) + u + ".";
+                m_timeText(s.highestAt) + ", average " + formatFixed(s.average, 2, m_display.decimalSeparator) + u +
+                ".";
     }
     return text.empty() ? std::string("No readings in this span.") : text;
 }

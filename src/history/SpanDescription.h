@@ -28,8 +28,9 @@ public:
     std::string unit(HistoryGroup group) const;
 
     // One sentence per reading with values in the span: "<name>: now ...,
-    // lowest ... at <time>, highest ... at <time>, average ...". `names`
-    // holds the name of each of the group's readings.
+    // lowest ... at <time>, highest ... at <time>, average ...", the average
+    // as the summary took it in the unit shown. `names` holds the name of
+    // each of the group's readings.
     std::string describe(HistoryGroup group, const SpanSummary& summary,
                          const std::array<std::string, Readings::ChannelCount>& names) const;
 

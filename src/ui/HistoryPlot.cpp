@@ -199,7 +199,7 @@ void HistoryPlot::setMarker(std::optional<std::int64_t> unixSeconds)
 void HistoryPlot::refresh()
 {
     const SpanDescription text(m_view.display, [](std::int64_t t) { return timeText(t).toStdString(); });
-    const SpanSummary summary = summarizeSpan(*m_view.history, m_view.span, m_view.endSeconds);
+    const SpanSummary summary = summarizeSpan(*m_view.history, m_view.span, m_view.endSeconds, m_view.display);
     setAccessibleDescription(QString::fromStdString(text.describe(m_group, summary, m_view.names)));
     update();
 }

@@ -9,6 +9,7 @@
 #include "history/ReadingsHistory.h"
 #include "history/SpanDescription.h"
 #include "history/SpanSummary.h"
+#include "monitor/UpDownStatistics.h"
 #include "platform/fake/FakeTimerQueue.h"
 
 // Counts the allocations of this program while a test asks, to show that an
@@ -166,7 +167,7 @@ TEST(ReadingsHistoryTest, AReadingNotAvailableIsAGapNeverAZero)
     EXPECT_TRUE(std::isnan(h.point(h.pointCount() - 1).values[kFan1]));
     EXPECT_FALSE(hasValue(h.point(h.pointCount() - 1).values[kFan1 + 1])); // never read at all
     EXPECT_EQ(h.minute(h.minuteCount() - 1).counts[kFan1], 0);
-    const SpanSummary s = summarizeSpan(h, HistorySpan::Hour, p.now());
+    const SpanSummary s = summarizeSpan(h, HistorySpan::Hour, p.now(), {});
     ASSERT_TRUE(s[kFan1].any);
     EXPECT_GE(s[kFan1].lowest, 2000.0);
     EXPECT_FALSE(s[kFan1 + 1].any);
@@ -235,27 +236,41 @@ TEST(ReadingsHistoryTest, SpanSummariesAndTheirDescription)
     VirtualPolls p;
     p.queue.advance(2 * 3600 * 1000);
     const std::int64_t now = p.now();
-    const SpanSummary tenMinutes = summarizeSpan(p.history, HistorySpan::TenMinutes, now);
+    const SpanSummary tenMinutes = summarizeSpan(p.history, HistorySpan::TenMinutes, now, {});
     // The fan rises by one RPM a second: its lowest is the first poll of the span.
     EXPECT_DOUBLE_EQ(tenMinutes[kFan1].lowest, 2000.0 + 7200.0 - 599.0);
     EXPECT_EQ(tenMinutes[kFan1].lowestAt, now - 599);
     EXPECT_DOUBLE_EQ(tenMinutes[kFan1].highest, 9200.0);
     EXPECT_EQ(tenMinutes[kFan1].highestAt, now);
     EXPECT_DOUBLE_EQ(tenMinutes[kFan1].average, 9200.0 - 299.5);
-    const SpanSummary day = summarizeSpan(p.history, HistorySpan::Day, now);
+    const SpanSummary day = summarizeSpan(p.history, HistorySpan::Day, now, {});
     EXPECT_NEAR(day[kCpu].average, 42.95, 1e-3); // each minute's ramp
     EXPECT_FLOAT_EQ(static_cast<float>(day[kCpu].highest), 45.9F);
     EXPECT_EQ(day[kFan1].lowestAt, kStart); // the first minute
 
+    // In whole degrees Fahrenheit the figures are those the statistics page
+    // gives for the same polls.
     TemperatureDisplay fahrenheit;
     fahrenheit.scale = TemperatureScale::Fahrenheit;
+    fahrenheit.roundFahrenheit = true;
+    UpDownStatistics statistics(UpDownStatistics::LabelsChanged{});
+    for (std::size_t i = 0; i < p.history.pointCount(); ++i) {
+        if (p.history.point(i).unixSeconds > now - 600) {
+            statistics.feed(UpDownReading::LM75, p.history.point(i).values[kCpu], fahrenheit);
+        }
+    }
+    const UpDownStatistics::Entry& cpu = statistics.entry(UpDownReading::LM75);
     const SpanDescription text(fahrenheit, [](std::int64_t t) { return "T" + std::to_string(t % 100); });
     std::array<std::string, Readings::ChannelCount> names;
     names[kCpu] = "CPU";
     names[kFan1] = "Fan 1";
-    const std::string temperatures = text.describe(HistoryGroup::Temperatures, tenMinutes, names);
+    const std::string temperatures = text.describe(
+        HistoryGroup::Temperatures, summarizeSpan(p.history, HistorySpan::TenMinutes, now, fahrenheit), names);
     EXPECT_EQ(temperatures.rfind("CPU: now ", 0), 0U) << temperatures;
-    EXPECT_NE(temperatures.find("°F, lowest 104 °F at T"), std::string::npos) << temperatures;
+    for (const std::string& figure : {"lowest " + cpu.lowLabel + " °F at T", "highest " + cpu.highLabel + " °F at T",
+                                      "average " + cpu.averageLabel + " °F."}) {
+        EXPECT_NE(temperatures.find(figure), std::string::npos) << figure << " in " << temperatures;
+    }
     EXPECT_EQ(text.describe(HistoryGroup::Fans, tenMinutes, names),
               "Fan 1: now 9200 RPM, lowest 8601 RPM at T" + std::to_string((now - 599) % 100) +
                   ", highest 9200 RPM at T" + std::to_string(now % 100) + ", average 8900.50 RPM.");
