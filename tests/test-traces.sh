@@ -14,7 +14,7 @@ snapshot() {
   (cd "$bin" && find . -mindepth 1 -maxdepth 1 | LC_ALL=C sort)
   echo "# home"
   for p in .config/caldrix .local/share/caldrix .config/autostart/caldrix.desktop .config/pulse \
-    .local/share/Trash .cache/caldrix; do
+    .local/share/Trash .cache/caldrix .local/state/caldrix; do
     [ -e "$HOME/$p" ] && echo "$p"
   done
   return 0

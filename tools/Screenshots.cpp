@@ -4,6 +4,7 @@
 // PNG files in FOLDER (default docs/screenshots), without a display: the
 // window runs on Qt's offscreen platform over a scripted driver.
 
+#include <algorithm>
 #include <array>
 #include <clocale>
 #include <iostream>
@@ -18,9 +19,15 @@
 
 #include "IconSheet.h"
 #include "ScreenshotScene.h"
+#include "history/AlarmMarks.h"
+#include "history/ReadingNames.h"
+#include "history/ReadingsHistory.h"
+#include "settings/Settings.h"
 #include "ui/CompensationPage.h"
 #include "ui/FansPage.h"
 #include "ui/GeneralPage.h"
+#include "ui/HistoryPlot.h"
+#include "ui/HistoryWindow.h"
 #include "ui/LogPage.h"
 #include "ui/SubPageSelector.h"
 #include "ui/TemperaturesPage.h"
@@ -40,7 +47,8 @@ void usage(std::ostream& out)
 {
     out << "usage: caldrix_screenshots [FOLDER]\n"
            "Writes window-compact.png, window-compact-lm75.png, window-expanded.png, the settings\n"
-           "pages page-*.png, the tray icons tray-*.png and their strip tray-icons.png into FOLDER\n"
+           "pages page-*.png, the History window history-hour.png and history-day.png, the tray icons tray-*.png and "
+           "their strip tray-icons.png into FOLDER\n"
            "(default "
         << kDefaultFolder << ").\n";
 }
@@ -202,6 +210,55 @@ void renderSettingsPages(PictureFolder& folder)
     }
 }
 
+// The History window over a day of polls every 2 s: a processor that warms
+// up under load each hour, a fan that follows it, steady rails, and a
+// suspended half hour. history-hour.png and history-day.png.
+void renderHistory(PictureFolder& folder)
+{
+    constexpr std::int64_t kEnd = 1'780'000'200; // a Saturday afternoon, 2026
+    cdx::ReadingsHistory history;
+    history.setPollInterval(2000);
+    cdx::Readings r;
+    for (std::int64_t s = kEnd - 24 * 3600; s <= kEnd; s += 2) {
+        if (s > kEnd - 9 * 3600 && s < kEnd - 17 * 1800) {
+            continue; // suspended
+        }
+        const double phase = static_cast<double>(s % 3600) / 3600.0;
+        const double load = phase < 0.3 ? phase / 0.3 : phase < 0.5 ? 1.0 : std::max(0.0, 1.0 - (phase - 0.5) / 0.2);
+        const double ripple = static_cast<double>((s * 7919) % 13) / 10.0;
+        r.tickMs = static_cast<std::uint64_t>(s - (kEnd - 24 * 3600)) * 1000;
+        r.unixSeconds = s;
+        r.temperature(cdx::TemperatureSensor::WB1) = 34.0 + 4.0 * load + ripple * 0.3;
+        r.temperature(cdx::TemperatureSensor::LM75) = 41.0 + 24.0 * load + ripple;
+        r.temperature(cdx::TemperatureSensor::WB2) = 30.0 + 2.0 * load + ripple * 0.2;
+        r.voltage(cdx::VoltageRail::Core) = 1.52 - 0.04 * load + ripple / 400.0;
+        r.voltage(cdx::VoltageRail::Pos33) = 3.31 + ripple / 500.0;
+        r.voltage(cdx::VoltageRail::Pos5) = 5.02 - ripple / 300.0;
+        r.voltage(cdx::VoltageRail::Pos12) = 12.1 - 0.1 * load;
+        r.fan(cdx::Fan::Fan1) = 2100.0 + 1400.0 * load + ripple * 20.0;
+        r.fan(cdx::Fan::Fan2) = 1250.0 + ripple * 10.0;
+        history.append(r);
+    }
+    cdx::Settings settings;
+    settings.temperature(cdx::TemperatureSensor::LM75).alarmEnabled = true;
+    settings.temperature(cdx::TemperatureSensor::LM75).alarmTemperature = 70;
+    settings.fan(cdx::Fan::Fan1).alarmEnabled = true;
+    settings.fan(cdx::Fan::Fan1).nominalRpm = 2400;
+    settings.fan(cdx::Fan::Fan1).tolerancePercent = 25;
+    cdx::HistoryWindow window(cdx::HistoryWindow::Parts{history,
+                                                        [] { return kEnd; },
+                                                        [] { return cdx::TemperatureDisplay{}; },
+                                                        [&settings] { return cdx::readingNames(settings); },
+                                                        [&settings] { return cdx::alarmMarks(settings); },
+                                                        {}});
+    window.open();
+    cdx::HistoryPlot& temperatures = window.plot(cdx::HistoryGroup::Temperatures);
+    temperatures.setMarker(kEnd - 1500);
+    folder.save(window.grab().toImage(), "history-hour.png");
+    window.setSpan(cdx::HistorySpan::Day);
+    folder.save(window.grab().toImage(), "history-day.png");
+}
+
 void renderLm75Board(PictureFolder& folder)
 {
     ScreenshotScene scene(ScreenshotScene::Sensors::Lm75);
@@ -251,5 +308,6 @@ int main(int argc, char* argv[])
     renderLm75Board(folder);
     renderPages(folder);
     renderSettingsPages(folder);
+    renderHistory(folder);
     return folder.failed() ? 1 : 0;
 }

@@ -185,10 +185,15 @@ Application::Application(Libraries libraries, const std::string& programFile)
                 m_shutDown = true;
                 m_timers.suspend();
                 m_sound.playWave("");
+                m_history->forget();
             },
         .otherRequest = [this](const LocalMessage& message) { handleExternalMessage(message); },
     });
     m_lifecycle->bindMenu(m_window.popupMenu());
+    m_history = std::make_unique<HistoryAssembly>(HistoryAssembly::Parts{m_settings, m_platform.directories,
+                                                                         m_platform.timers, m_monitor.poll,
+                                                                         [this] { return m_monitor.poll.display(); }});
+    m_window.popupMenu().setOnHistory([this] { m_history->openWindow(); });
 }
 
 void Application::buildPagesOnce()
@@ -363,6 +368,7 @@ void Application::handleExternalMessage(const LocalMessage& message)
             m_window.activateWindow();
         },
         [this] { m_cpuIdle.reportTemperature(); },
+        [this] { m_history->openWindow(); },
     };
     // Requests before the window is ready, and other numbers, are ignored.
     if (m_started) {
@@ -460,6 +466,7 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_window.applySensorSwitches(chipDetected);
 
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
+    m_history->start();
     m_tray.loadSettings();
     if (m_pages) {
         loadPages();
@@ -528,6 +535,7 @@ void Application::shutdown()
     if (!m_lifecycle->exit().saved()) {
         saveSettings();
     }
+    m_history->save();
     if (m_settings.saveUpDownOnExit) {
         m_logs->upDownLog.writeUpDownLog(
             upDownReport(m_monitor.statistics, m_settings, m_cpuSpeedMhz, m_platform.formats.decimalSeparator));

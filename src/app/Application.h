@@ -10,6 +10,7 @@
 #include "alarms/WarningDialogControl.h"
 #include "app/AlarmNotifications.h"
 #include "app/CountingAlarmChecks.h"
+#include "app/HistoryAssembly.h"
 #include "app/LogStack.h"
 #include "app/MetricsService.h"
 #include "app/MonitorStack.h"
@@ -148,6 +149,7 @@ private:
     bool m_started = false;
     bool m_shutDown = false;
     std::unique_ptr<ProgramLifecycle> m_lifecycle;
+    std::unique_ptr<HistoryAssembly> m_history;
 };
 
 } // namespace cdx

@@ -21,12 +21,13 @@
 
 int main(int argc, char* argv[])
 {
-    if (cdx::CommandLine::parse(argc, argv).listSensors) {
+    const cdx::CommandLine commandLine = cdx::CommandLine::parse(argc, argv);
+    if (commandLine.listSensors) {
         return cdx::SensorsCommand::run(std::cout, std::cerr);
     }
-    // "--show" and "--show-expanded" ask a running Caldrix to come forward;
-    // when none answers, this one starts.
-    if (const auto request = cdx::CommandLine::parse(argc, argv).message()) {
+    // "--show", "--show-expanded" and "--show-history" ask a running Caldrix
+    // to come forward; when none answers, this one starts.
+    if (const auto request = commandLine.message()) {
         cdx::UnixLocalMessaging bus(cdx::UnixLocalMessaging::defaultDirectory(), std::cerr);
         if (bus.send(std::string(cdx::ExternalMessages::CaldrixEndpoint), {*request, 0, 0})) {
             return 0;
@@ -75,6 +76,9 @@ int main(int argc, char* argv[])
     });
     if (!running) {
         return 0;
+    }
+    if (commandLine.request == cdx::CommandLine::Request::ShowHistory) {
+        application.handleExternalMessage({cdx::ExternalMessages::ShowHistory, 0, 0});
     }
     const cdx::StartTrace trace = cdx::StartTrace::fromEnvironment();
     trace.mark("first poll");

@@ -17,6 +17,9 @@ bool ExternalRequests::handle(const LocalMessage& message) const
     case ExternalMessages::ReportTemperature:
         handler = &reportTemperature;
         break;
+    case ExternalMessages::ShowHistory:
+        handler = &showHistory;
+        break;
     default:
         return false;
     }

@@ -1,5 +1,6 @@
 #include "monitor/PollCycle.h"
 
+#include <chrono>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "sensors/DriverReading.h"
 #include "sensors/FanSpeed.h"
 #include "sensors/Formats.h"
+#include "sensors/ReadingsListener.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/TemperatureConversion.h"
 #include "sensors/TemperatureScale.h"
@@ -119,6 +121,7 @@ void PollCycle::showTemperature(TemperatureSensor sensor, float celsius, UpDownR
     GaugeModel& g = gauge(sensor);
     g.setPosition(celsius);
     const double shown = g.position();
+    m_readings.temperature(sensor) = shown;
     g.setCenterLabel(centreLabel(shown, display(), wholeDegreesFor(sensor)));
     m_parts.statistics.feed(reading, shown, display());
 }
@@ -128,6 +131,14 @@ void PollCycle::poll()
     Settings& s = m_parts.settings;
     SensorDriver& driver = m_parts.driver;
     const ReadingMask available = driver.availableReadings();
+    for (TemperatureSensor sensor :
+         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
+        if (!s.temperature(sensor).sensorEnabled) {
+            m_readings.temperature(sensor).reset();
+        }
+    }
+    m_readings.voltages = {};
+    m_readings.fans = {};
 
     if (m_chipPresent) {
         m_fanCounts = {driver.GetLM78Fan1(), driver.GetLM78Fan2(), driver.GetLM78Fan3()};
@@ -140,10 +151,12 @@ void PollCycle::poll()
             showTemperature(TemperatureSensor::WB1, wb1, UpDownReading::WB1);
         } else {
             showNoSensor(gauge(TemperatureSensor::WB1));
+            m_readings.temperature(TemperatureSensor::WB1).reset();
         }
     }
     if (s.temperature(TemperatureSensor::WB2).sensorEnabled && !hasReading(available, DriverReading::Wb2Temperature)) {
         showNoSensor(gauge(TemperatureSensor::WB2));
+        m_readings.temperature(TemperatureSensor::WB2).reset();
     } else if (s.temperature(TemperatureSensor::WB2).sensorEnabled) {
         const double raw = driver.GetWinBondSensor2();
         if (plausibleReading(raw)) {
@@ -154,6 +167,7 @@ void PollCycle::poll()
     }
     if (s.temperature(TemperatureSensor::WB3).sensorEnabled && !hasReading(available, DriverReading::Wb3Temperature)) {
         showNoSensor(gauge(TemperatureSensor::WB3));
+        m_readings.temperature(TemperatureSensor::WB3).reset();
     } else if (s.temperature(TemperatureSensor::WB3).sensorEnabled) {
         const double raw = driver.GetWinBondSensor3();
         if (plausibleReading(raw)) {
@@ -174,6 +188,7 @@ void PollCycle::poll()
                 showTemperature(TemperatureSensor::LM75, *lm75, UpDownReading::LM75);
             } else {
                 showNoSensor(gauge(TemperatureSensor::LM75));
+                m_readings.temperature(TemperatureSensor::LM75).reset();
             }
         }
         m_parts.listener.createIcon();
@@ -194,6 +209,17 @@ void PollCycle::poll()
     }
     if (pollingActive() && s.cpuIdleClose) {
         m_parts.listener.checkCpuIdleClose();
+    }
+    if (pollingActive()) {
+        m_readings.tickMs = static_cast<std::uint64_t>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+                .count());
+        m_readings.unixSeconds =
+            std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+                .count();
+        for (ReadingsListener* listener : m_readingsListeners) {
+            listener->readingsTaken(m_readings);
+        }
     }
 }
 
@@ -254,6 +280,7 @@ void PollCycle::pollVoltages(ReadingMask available)
             m_parts.alarms.displayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
         }
         m_parts.statistics.feed(statisticsReading(rail), value, display());
+        m_readings.voltage(rail) = value;
         m_polls += rail == VoltageRail::Core ? 1 : 0;
     }
 }
@@ -299,6 +326,7 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
         return false;
     }
     m_parts.panel.setFanText(fan, std::to_string(*rpm));
+    m_readings.fan(fan) = *rpm;
     m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + static_cast<int>(fan)),
                             *rpm, display());
     if (pollingActive() && fanSpeedOutOfBand(*rpm, f.nominalRpm, f.tolerancePercent)) {

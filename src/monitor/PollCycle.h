@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
 #include "sensors/DriverReading.h"
+#include "sensors/Readings.h"
 #include "sensors/SensorSet.h"
 #include "sensors/TemperatureText.h"
 
@@ -16,6 +18,7 @@ namespace cdx {
 class AlarmChecks;
 class GaugeModel;
 class PollListener;
+class ReadingsListener;
 class SensorDriver;
 struct Settings;
 
@@ -69,6 +72,10 @@ public:
 
     GaugeModel& gauge(TemperatureSensor sensor) { return *m_parts.gauges[static_cast<std::size_t>(sensor)]; }
 
+    // Told of every poll's readings while polling is active; must outlive
+    // the cycle.
+    void addReadingsListener(ReadingsListener& listener) { m_readingsListeners.push_back(&listener); }
+
 private:
     bool pollingActive() const { return m_parts.pollingActive && m_parts.pollingActive(); }
     void showTemperature(TemperatureSensor sensor, float celsius, UpDownReading reading);
@@ -87,6 +94,8 @@ private:
     std::int32_t m_polls = 0;
     std::string m_scaleCaption = "F";
     std::string m_decimalSeparator = ".";
+    Readings m_readings;
+    std::vector<ReadingsListener*> m_readingsListeners;
 };
 
 } // namespace cdx

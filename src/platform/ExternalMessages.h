@@ -24,6 +24,7 @@ inline constexpr std::uint32_t App = 0x8000;
 inline constexpr std::uint32_t Show = App + 400;
 inline constexpr std::uint32_t ShowExpanded = App + 401;
 inline constexpr std::uint32_t ReportTemperature = App + 402;
+inline constexpr std::uint32_t ShowHistory = App + 403;
 
 // Caldrix's answer to ReportTemperature, sent to CPU Idle: wParam is the
 // sensor (0 WB1, 1 LM75, 2 WB2, 3 WB3), lParam its whole degrees Celsius.

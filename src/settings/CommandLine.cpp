@@ -17,6 +17,8 @@ CommandLine CommandLine::parse(int argc, const char* const* argv)
             result.request = Request::ShowExpanded;
         } else if (argument == "--sensors") {
             result.listSensors = true;
+        } else if (argument == "--show-history") {
+            result.request = Request::ShowHistory;
         }
     }
     return result;
@@ -29,6 +31,8 @@ std::optional<std::uint32_t> CommandLine::message() const
         return ExternalMessages::Show;
     case Request::ShowExpanded:
         return ExternalMessages::ShowExpanded;
+    case Request::ShowHistory:
+        return ExternalMessages::ShowHistory;
     case Request::None:
         break;
     }

@@ -7,10 +7,11 @@ namespace cdx {
 
 // What the program's own options ask for. "--show" and "--show-expanded"
 // bring a running Caldrix forward (for a desktop shortcut or a key binding)
-// and start one when none runs. "--sensors" prints every sensor input and
-// ends. Other arguments are left to the toolkit.
+// and start one when none runs; "--show-history" opens its History window
+// as well. "--sensors" prints every sensor input and ends. Other arguments
+// are left to the toolkit.
 struct CommandLine {
-    enum class Request { None, Show, ShowExpanded };
+    enum class Request { None, Show, ShowExpanded, ShowHistory };
 
     Request request = Request::None;
     bool listSensors = false;

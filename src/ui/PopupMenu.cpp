@@ -55,6 +55,7 @@ PopupMenu::PopupMenu(Parts parts, QObject* parent) : QObject(parent), m_parts(st
         m_quickCheck[static_cast<std::size_t>(which)] =
             addItem(quick, quickCheckName(which), quickCheckName(which), [this, which] { showQuickCheck(which); });
     }
+    addItem(m_menu, "History1", "History", [this] { call(m_onHistory); });
 
     addItem(m_menu, "Show1", "Show && Expand", [this] { call(m_parts.window.showExpand); });
     addItem(m_menu, "Show2", "Show", [this] { call(m_parts.window.show); });

@@ -86,6 +86,8 @@ public:
     void setOnAbout(std::function<void()> f) { m_onAbout = std::move(f); }
     void setOnWebPage(std::function<void()> f) { m_onWebPage = std::move(f); }
     void setOnEMailAuthor(std::function<void()> f) { m_onEMailAuthor = std::move(f); }
+    // "History": opens the History window.
+    void setOnHistory(std::function<void()> f) { m_onHistory = std::move(f); }
 
 private:
     QAction* addItem(QMenu* menu, const char* name, const char* caption, std::function<void()> action);
@@ -100,6 +102,7 @@ private:
     std::function<void()> m_onAbout;
     std::function<void()> m_onWebPage;
     std::function<void()> m_onEMailAuthor;
+    std::function<void()> m_onHistory;
 };
 
 } // namespace cdx

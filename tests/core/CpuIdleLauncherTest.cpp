@@ -187,7 +187,7 @@ TEST_F(CpuIdleLauncherTest, TemperatureRequestIsAnsweredToCpuIdleOnly)
 {
     settings.cpuIdleSensor = 2;
     gauges[2].setPosition(38.5F);
-    ExternalRequests requests{{}, {}, [this] { launcher.reportTemperature(); }};
+    ExternalRequests requests{{}, {}, [this] { launcher.reportTemperature(); }, {}};
 
     // Nobody listens: the request from some program is dropped quietly.
     EXPECT_TRUE(requests.handle({ExternalMessages::ReportTemperature, 77, -1}));
@@ -200,7 +200,7 @@ TEST_F(CpuIdleLauncherTest, TemperatureRequestIsAnsweredToCpuIdleOnly)
 
     settings.cpuIdleSensor = 7;
     EXPECT_EQ(launcher.watchedTemperature(), 0);
-    EXPECT_FALSE(requests.handle({ExternalMessages::App + 403, 0, 0}));
+    EXPECT_FALSE(requests.handle({ExternalMessages::App + 404, 0, 0}));
 }
 
 TEST(CpuIdleLauncherPathTest, TheWorkingFolderEndsAtTheLastSeparator)

@@ -126,6 +126,8 @@ TEST(CommandLineTest, ShowOptionsNameTheirRequestAndOthersAreLeftAlone)
     EXPECT_EQ(CommandLine::parse(4, show).message(), ExternalMessages::Show);
     const char* expanded[] = {"caldrix", "--show-expanded"};
     EXPECT_EQ(CommandLine::parse(2, expanded).message(), ExternalMessages::ShowExpanded);
+    const char* history[] = {"caldrix", "--show-history"};
+    EXPECT_EQ(CommandLine::parse(2, history).message(), ExternalMessages::ShowHistory);
     const char* plain[] = {"caldrix", "--shows", "show"};
     EXPECT_FALSE(CommandLine::parse(3, plain).message());
     EXPECT_FALSE(CommandLine::parse(0, nullptr).message());

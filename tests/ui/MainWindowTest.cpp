@@ -283,7 +283,7 @@ TEST_F(MainWindowTest, MenuFollowsTheWindowAndPolling)
         }
     }
     EXPECT_EQ(names, (QStringList{"UnInstallExit1", "ZunoBeer1", "Log1", "Log2", "Log3", "Log4", "Help1", "QuickCheck1",
-                                  "Show1", "Show2", "Hide1", "pause1", "Exit1"}));
+                                  "History1", "Show1", "Show2", "Hide1", "pause1", "Exit1"}));
     EXPECT_EQ(item("Show1")->text(), "Show && Expand");
 
     window->popupMenu().refresh();

@@ -54,7 +54,8 @@ TEST(ScreenshotsTest, WritesEveryPictureAsPngOfItsSize)
         {"window-expanded.png", {566, 289}}, {"tray-default.png", {64, 64}},
         {"tray-no-lines.png", {64, 64}},     {"tray-no-degree.png", {64, 64}},
         {"tray-three-digits.png", {80, 64}}, {"tray-custom-colours.png", {64, 64}},
-        {"tray-suspended.png", {128, 128}},
+        {"tray-suspended.png", {128, 128}},  {"history-hour.png", {760, 640}},
+        {"history-day.png", {760, 640}},
     };
     std::map<QString, QSize> pictures = expected;
     // Each settings page in the expanded window.

@@ -57,6 +57,11 @@ std::string XdgDirectories::configHome() const
     return base("XDG_CONFIG_HOME", ".config");
 }
 
+std::string XdgDirectories::stateHome() const
+{
+    return base("XDG_STATE_HOME", ".local/state");
+}
+
 std::string XdgDirectories::dataHome() const
 {
     return base("XDG_DATA_HOME", ".local/share");

@@ -20,6 +20,8 @@ public:
     std::string configHome() const;
     // $XDG_DATA_HOME, by default ~/.local/share.
     std::string dataHome() const;
+    // $XDG_STATE_HOME, by default ~/.local/state.
+    std::string stateHome() const;
     // $HOME, or the home folder of the user's account.
     std::string home() const;
 

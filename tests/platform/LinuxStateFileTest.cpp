@@ -1,0 +1,105 @@
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "TemporaryDirectory.h"
+#include "platform/linux/LinuxStateFile.h"
+
+namespace cdx {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> namesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(LinuxStateFileTest, WritesReplaceTheFileWholeInAPrivateFolderItMakes)
+{
+    test::TemporaryDirectory root;
+    const std::string folder = root.path() + "/state/caldrix";
+    LinuxStateFile file(folder, "history", 1000);
+    EXPECT_EQ(file.read(), std::nullopt); // neither folder nor file yet
+    file.write("first");
+    file.write("second");
+    EXPECT_EQ(file.read(), "second");
+    EXPECT_EQ(namesIn(folder), std::vector<std::string>{"history"}); // no temporary left
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700U);
+    ASSERT_EQ(::stat(file.path().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600U);
+
+    test::writeWholeFile(file.path(), std::string(1001, 'x'));
+    EXPECT_THROW(file.read(), StateFile::Error); // larger than any it writes
+    const std::string aside = file.setAside();
+    EXPECT_EQ(aside.rfind(file.path() + ".corrupt-", 0), 0U);
+    EXPECT_EQ(file.read(), std::nullopt);
+    EXPECT_EQ(test::readWholeFile(aside).size(), 1001U);
+
+    // Removed: the folder stays while the set-aside file lies in it.
+    file.write("last");
+    file.remove();
+    EXPECT_EQ(file.read(), std::nullopt);
+    EXPECT_TRUE(fs::is_directory(folder));
+    fs::remove(aside);
+    file.remove();
+    EXPECT_FALSE(fs::exists(folder));
+}
+
+TEST(LinuxStateFileTest, LinksAndFoldersOthersMayWriteAreNotTrusted)
+{
+    test::TemporaryDirectory root;
+    test::writeWholeFile(root.file("elsewhere"), "secret");
+    const std::string folder = root.path() + "/caldrix";
+    ::mkdir(folder.c_str(), 0700);
+    LinuxStateFile file(folder, "history", 1000);
+    ASSERT_EQ(::symlink(root.file("elsewhere").c_str(), file.path().c_str()), 0);
+    EXPECT_THROW(file.read(), StateFile::Error);
+    file.write("new"); // replaces the link itself, never what it points at
+    EXPECT_EQ(test::readWholeFile(root.file("elsewhere")), "secret");
+    EXPECT_FALSE(fs::is_symlink(file.path()));
+
+    ::chmod(folder.c_str(), 0777);
+    EXPECT_THROW(file.read(), StateFile::Error);
+    EXPECT_THROW(file.write("x"), StateFile::Error);
+    ::chmod(folder.c_str(), 0700);
+
+    const std::string linked = root.path() + "/linked";
+    ASSERT_EQ(::symlink(folder.c_str(), linked.c_str()), 0);
+    LinuxStateFile throughLink(linked, "history", 1000);
+    EXPECT_THROW(throughLink.read(), StateFile::Error);
+    EXPECT_THROW(throughLink.write("x"), StateFile::Error);
+    EXPECT_EQ(test::readWholeFile(file.path()), "new");
+}
+
+TEST(LinuxStateFileTest, AWriteThatDoesNotFitLeavesTheOldFileAndNoTemporary)
+{
+    test::TemporaryDirectory root;
+    LinuxStateFile file(root.path(), "history", 1 << 20);
+    file.write("old");
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_THROW(file.write(std::string(10000, 'x')), StateFile::Error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_EQ(file.read(), "old");
+    EXPECT_EQ(namesIn(root.path()), std::vector<std::string>{"history"});
+}
+
+} // namespace
+} // namespace cdx
