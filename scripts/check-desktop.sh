@@ -142,7 +142,7 @@ shows() { grep -q 'xdg_toplevel@[0-9]*\.set_title("Caldrix")' "$work/stderr" && 
 wait_for 30 shows || fail "the window never showed"
 
 layout=$(ask "layout 0")
-expected='layout: Un-Install|-|Start Interval Log|~Stop Interval Log|View Log|Erase Log|-|Help|-|Quick Check|~Show & Expand|~Show|Hide|-|Suspend|-|Exit'
+expected='layout: Un-Install|-|Start Interval Log|~Stop Interval Log|View Log|Erase Log|-|Help|-|Quick Check|History|~Show & Expand|~Show|Hide|-|Suspend|-|Exit'
 [ "$layout" = "$expected" ] || fail "the menu reads '$layout', expected '$expected'"
 # Hidden, the window can be shown again from the menu, which says so.
 [ "$(ask "click 0 Hide")" = "clicked: Hide" ] || fail "Hide could not be clicked"
