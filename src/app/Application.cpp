@@ -176,7 +176,7 @@ Application::Application(Libraries libraries, const std::string& programFile)
             [this] {
                 // After an uninstall nothing may write the settings or a log.
                 m_shutDown = true;
-                m_timers.suspend();
+                m_timers.stopAll();
                 m_sound.playWave("");
             },
         .otherRequest = [this](const LocalMessage& message) { handleExternalMessage(message); },
