@@ -235,7 +235,10 @@ void Application::buildSettingsPages()
                         [this](const std::string& text) { m_platform.messages.showInformation(text); });
                 },
             .plus33Changed =
-                [this] { m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator); },
+                [this] {
+                    m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator);
+                    m_pages->refreshPlus33Name();
+                },
             .temperatureTextChanged =
                 [this] {
                     // The centre labels of the gauges follow at once; one that
@@ -319,6 +322,7 @@ void Application::placeCpuIdlePage()
     m_cpuIdlePage =
         new CpuIdlePage(CpuIdlePage::Parts{m_settings, m_cpuIdle, [this] { saveSettings(); }, &m_platform.shell});
     m_window.pageControl().replacePage(MainWindow::CPUIdle, m_cpuIdlePage);
+    m_cpuIdlePage->attachNames(m_names);
 }
 
 void Application::placeSystemInfoPanel()

@@ -73,5 +73,51 @@ TEST(LiveChangesTest, ASensorSwitchedOnOrOffFreesOrLocksItsTrayBoxesAtOnce)
     program.shutdown();
 }
 
+TEST(LiveChangesTest, ANewNameReachesEveryPlaceAtOnceHoweverItIsSet)
+{
+    TemporaryHome home;
+    ASSERT_TRUE(home.valid());
+    Application program(Application::bindLibraries(), home.programFile());
+    program.start();
+    QWidget* window = expandedWindow();
+    ASSERT_NE(window, nullptr);
+
+    // WB1 typed, WB2 set through the accessibility interface as a screen
+    // reader or voice control sets it, "3.3 Custom Value" one step up.
+    auto& wb1Name = child<QLineEdit>(window, "Edit4");
+    wb1Name.selectAll();
+    QTest::keyClicks(&wb1Name, "Board");
+    QAccessibleInterface* wb2Name = QAccessible::queryAccessibleInterface(&child<QLineEdit>(window, "Edit6"));
+    ASSERT_NE(wb2Name, nullptr);
+    wb2Name->setText(QAccessible::Value, "Case");
+    child<SpinArrows>(window, "Custom33SpinButton").upButton().click();
+
+    struct Place {
+        const char* what;
+        std::function<QString()> text;
+        const char* expected;
+    };
+    auto label = [window](const char* name) { return [window, name] { return child<QLabel>(window, name).text(); }; };
+    auto& cpuIdleList = child<QComboBox>(window, "CPUIdleSensorComboBox");
+    const std::vector<Place> places{
+        {"WB1 gauge caption", [&] { return gaugeCaption(window, "Panel15"); }, "Board"},
+        {"WB1 CPU Idle entry", [&] { return cpuIdleList.itemText(0); }, "Board"},
+        {"CPU Idle launch sensor", label("CheckBox77SensorLabel"), "If Sensor: Board"},
+        {"CPU Idle close sensor", label("CheckBox78SensorLabel"), "If Sensor: Board"},
+        {"WB2 gauge caption", [&] { return gaugeCaption(window, "Panel3"); }, "Case"},
+        {"WB2 statistics name", label("UDTabWB2NameLabel"), "Case"},
+        {"WB2 CPU Idle entry", [&] { return cpuIdleList.itemText(2); }, "Case"},
+        {"WB2 switch", [&] { return child<QCheckBox>(window, "GenTabCheckWB2CheckBox").text(); },
+         "Check WB Sensor 2 (Case)"},
+        {"WB2 tray show box", [&] { return child<QCheckBox>(window, "CheckBox66").text(); }, "Case"},
+        {"+3.3 statistics name", label("UDTabP33VoltageNameLabel"), "+3.4 Voltage"},
+        {"+3.3 voltage box", [&] { return child<QCheckBox>(window, "VMP33VoltageCheckBox").text(); }, "+3.4 Voltage"},
+    };
+    for (const Place& place : places) {
+        EXPECT_EQ(place.text(), QString::fromUtf8(place.expected)) << place.what;
+    }
+    program.shutdown();
+}
+
 } // namespace
 } // namespace cdx
