@@ -37,6 +37,14 @@ template <typename T> T& child(QWidget* window, const char* name)
     return *found;
 }
 
+// The settings an earlier start left, written as the program writes them.
+void storeSettings(const TemporaryHome& home, Settings settings)
+{
+    FileRegistry registry(home.settingsFolder());
+    FakeProgramLocation location(home.settingsFolder());
+    SettingsStore(registry, location).writeRegistry(settings, 0, 0);
+}
+
 TEST(LiveChangesTest, ASensorSwitchedOnOrOffFreesOrLocksItsTrayBoxesAtOnce)
 {
     TemporaryHome home;
@@ -117,6 +125,42 @@ TEST(LiveChangesTest, ANewNameReachesEveryPlaceAtOnceHoweverItIsSet)
         EXPECT_EQ(place.text(), QString::fromUtf8(place.expected)) << place.what;
     }
     program.shutdown();
+}
+
+TEST(LiveChangesTest, ALongStoredNameAndPathLoadWholeAndReachTheWindowTheLogAndTheFile)
+{
+    TemporaryHome home;
+    ASSERT_TRUE(home.valid());
+    const std::string name = "Mainboard chipset °C"; // 20 characters
+    const std::string path = "/home/user/" + std::string(289, 'p');
+    Settings earlier;
+    earlier.temperature(TemperatureSensor::WB1).name = name;
+    earlier.temperature(TemperatureSensor::WB1).actions.runPath = path;
+    storeSettings(home, earlier);
+    {
+        Application program(Application::bindLibraries(), home.programFile());
+        program.start();
+        QWidget* window = test::mainWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(gaugeCaption(window, "Panel15").toStdString(), name);
+        const std::string log = readFile(home.programFolder() + "/cdxlog.txt");
+        EXPECT_NE(log.find("|" + name + "|"), std::string::npos) << log;
+        window = expandedWindow();
+        auto& edit = child<QLineEdit>(window, "Edit4");
+        EXPECT_EQ(edit.text().toStdString(), name);
+        // Typing still stops at the log's column: the long name may only
+        // get shorter.
+        edit.end(false);
+        QTest::keyClicks(&edit, "X");
+        EXPECT_EQ(edit.text().toStdString(), name);
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        EXPECT_EQ(edit.text().toStdString(), "Mainboard chipset °");
+        QTest::keyClicks(&edit, "C");
+        program.shutdown();
+    }
+    const std::string saved = readFile(home.settingsFile());
+    EXPECT_NE(saved.find("\"VUM 1 Name\"=\"" + name + "\""), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\"MB Alarm Path\"=\"" + path + "\""), std::string::npos);
 }
 
 } // namespace
