@@ -12,6 +12,8 @@ packages=(
   util-linux clang-format
   xdg-utils
   xvfb
+  openbox xdotool wmctrl x11-utils
+  prometheus
 )
 
 missing=()
