@@ -44,8 +44,17 @@ wait_ready() {
   fail "caldrix did not get ready"
 }
 
-# Everything the program writes: its settings and its logs.
-snapshot() { find "$work/home" "$work/prefix/bin" -type f ! -name '*.lock' -exec sha256sum {} + | sort; }
+# Everything the program writes: its settings and its logs. The temporaries
+# of its saves (a settings file's name.XXXXXX, name.new, name.tmp) come and go
+# while it runs and are no part of it; nor is a file that goes between being
+# listed and being read.
+snapshot() {
+  find "$work/home" "$work/prefix/bin" -type f ! -name '*.lock' ! -name '*.reg.??????' ! -name '*.new' \
+    ! -name '*.tmp' -print0 |
+    while IFS= read -r -d '' file; do
+      { sum=$(sha256sum <"$file"); } 2>/dev/null && echo "${sum%% *}  $file"
+    done | sort
+}
 
 start first
 first=$started
