@@ -4,7 +4,8 @@
 # window the way a user does: the window manager must offer the close (and no
 # maximise), Alt+F4 must bring up the exit question with its "Minimize"
 # answer focused, and that answer must hide the window and keep the program
-# running. "wmctrl -c" (the window menu's Close) must ask again.
+# running. "--show" from a second start must bring it back, "wmctrl -c" (the
+# window menu's Close) must ask again, and "--show-expanded" must expand it.
 # Usage: check-close-box.sh [build folder]
 # Needs: xvfb openbox xdotool wmctrl x11-utils (scripts/setup.sh installs them).
 set -euo pipefail
@@ -115,6 +116,15 @@ xdotool key Escape
 until_ok "the exit question stayed after Escape" gone Confirm
 managed Caldrix >/dev/null || fail "\"No\" hid the window"
 kill -0 "$caldrix" 2>/dev/null || fail "\"No\" ended the program"
+
+# "--show-expanded" from another start opens the settings pages: the window
+# grows to its expanded width.
+width() { xwininfo -id "$(managed Caldrix)" | awk '/^ *Width:/ { print $2 }'; }
+compact=$(width)
+HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home \
+  CALDRIX_DRIVER=sim QT_QPA_PLATFORM=xcb timeout 20 "$exe" --show-expanded >"$work/show-expanded.log" 2>&1 || true
+expanded() { [ "$(width)" -ge 500 ]; }
+until_ok "\"--show-expanded\" did not expand the window (it is $compact pixels wide)" expanded
 
 kill -TERM "$caldrix"
 status=0
