@@ -14,9 +14,6 @@
 
 #include "ProgramHome.h"
 #include "app/Application.h"
-#include "platform/fake/FakeProgramLocation.h"
-#include "platform/linux/FileRegistry.h"
-#include "settings/SettingsStore.h"
 #include "ui/SpinArrows.h"
 
 namespace cdx {
@@ -25,6 +22,7 @@ namespace {
 using test::expandedWindow;
 using test::gaugeCaption;
 using test::readFile;
+using test::storeSettings;
 using test::TemporaryHome;
 
 template <typename T> T& child(QWidget* window, const char* name)
@@ -35,14 +33,6 @@ template <typename T> T& child(QWidget* window, const char* name)
         throw std::runtime_error(std::string("no control named ") + name);
     }
     return *found;
-}
-
-// The settings an earlier start left, written as the program writes them.
-void storeSettings(const TemporaryHome& home, Settings settings)
-{
-    FileRegistry registry(home.settingsFolder());
-    FakeProgramLocation location(home.settingsFolder());
-    SettingsStore(registry, location).writeRegistry(settings, 0, 0);
 }
 
 TEST(LiveChangesTest, ASensorSwitchedOnOrOffFreesOrLocksItsTrayBoxesAtOnce)

@@ -11,6 +11,10 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "platform/fake/FakeProgramLocation.h"
+#include "platform/linux/FileRegistry.h"
+#include "settings/SettingsStore.h"
+
 namespace cdx::test {
 
 // The program's own folders, all inside one temporary home.
@@ -37,6 +41,14 @@ public:
 private:
     QTemporaryDir m_folder;
 };
+
+// The settings an earlier start left, written as the program writes them.
+inline void storeSettings(const TemporaryHome& home, Settings settings)
+{
+    FileRegistry registry(home.settingsFolder());
+    FakeProgramLocation location(home.settingsFolder());
+    SettingsStore(registry, location).writeRegistry(settings, 0, 0);
+}
 
 inline QWidget* mainWindow()
 {

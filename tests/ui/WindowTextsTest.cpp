@@ -3,12 +3,15 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 #include "ui/AboutDialog.h"
 #include "ui/AgreementDialog.h"
 #include "ui/FirstRunInfoDialog.h"
+#include "ui/SplashWindow.h"
 #include "ui/StartupInfoDialog.h"
 #include "ui/StartupSettingsDialog.h"
 #include "ui/UninstallDialog.h"
@@ -113,6 +116,17 @@ TEST(WindowTextsTest, AboutAndUninstallWindowsShowTheirWholeContents)
     EXPECT_EQ(shownTexts(uninstall), (Texts{"Caldrix", "Version 3.72", "Removing Custom Settings from Registry",
                                             "Removing  Autorun from Registry", "Removing Log file",
                                             "Launching Uninstall Shield", "Cancel", "Un-install"}));
+}
+
+TEST(WindowTextsTest, TheSplashShowsTheVersionOnBlackWithoutAFrameCentredAtOnce)
+{
+    SplashWindow splash;
+    splash.showNow();
+    EXPECT_TRUE(splash.isVisible()) << "shown before any event loop runs";
+    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(splash.palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(shownTexts(splash), (Texts{"3.72"}));
+    EXPECT_EQ(splash.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
 }
 
 } // namespace
