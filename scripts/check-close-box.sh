@@ -91,13 +91,13 @@ grep -q "_NET_WM_ACTION_MAXIMIZE" <<<"$actions" && fail "the window manager may 
 window=$(managed Caldrix)
 
 # Alt+F4 on the focused window, as a user presses it.
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || fail "the window could not be activated"
 xdotool key --clearmodifiers alt+F4
 until_ok "Alt+F4 brought no exit question" managed Confirm
 question=$(managed Confirm)
 kill -0 "$caldrix" 2>/dev/null || fail "caldrix ended without asking"
 # The question asked from the frame offers "Minimize" and focuses it.
-xdotool windowactivate --sync "$question" >/dev/null 2>&1 || true
+timeout 10 xdotool windowactivate --sync "$question" >/dev/null 2>&1 || true
 xdotool key Return
 gone() { ! managed "$1"; }
 until_ok "the exit question stayed after its answer" gone Confirm
@@ -111,7 +111,7 @@ HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR
 until_ok "\"--show\" did not bring the window back" managed Caldrix
 wmctrl -i -c "$(managed Caldrix)"
 until_ok "the window menu's Close brought no exit question" managed Confirm
-xdotool windowactivate --sync "$(managed Confirm)" >/dev/null 2>&1 || true
+timeout 10 xdotool windowactivate --sync "$(managed Confirm)" >/dev/null 2>&1 || true
 xdotool key Escape
 until_ok "the exit question stayed after Escape" gone Confirm
 managed Caldrix >/dev/null || fail "\"No\" hid the window"
