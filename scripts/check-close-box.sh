@@ -67,13 +67,18 @@ caldrix=$!
 pids+=("$caldrix")
 # The window openbox manages (it lists it once it has framed it).
 managed() { wmctrl -l | awk -v t="$1" '{ id = $1; $1 = $2 = $3 = ""; sub(/^ +/, ""); if ($0 == t) { print id; exit } }' | grep .; }
+# A shown window may still be made anew as it takes its mode: it counts as
+# there once the window manager has made it the active window.
+active() { local w; w=$(managed Caldrix) && timeout 5 xdotool windowactivate --sync "$w" >/dev/null 2>&1; }
 until_ok "the window \"Caldrix\" never came under the window manager" managed Caldrix
 # What the window tells the window manager it may do with it (the Motif
 # functions, which KWin and Mutter obey: without "close" they show no close
 # box and refuse Alt+F4), read once Qt has set them for the window's mode.
 functions() {
   local hints flags funcs
-  hints=$(xprop -id "$(managed Caldrix)" _MOTIF_WM_HINTS | sed -n 's/^.* = //p')
+  local w
+  w=$(managed Caldrix) || return 1
+  hints=$(xprop -id "$w" _MOTIF_WM_HINTS | sed -n 's/^.* = //p')
   IFS=', ' read -r flags funcs _ <<<"$hints"
   [ -n "$funcs" ] || return 1
   # Without the functions flag every function is allowed.
@@ -85,13 +90,13 @@ f=$(functions)
 (((f & 1) || (f & 0x08))) || fail "the window may not be minimised (Motif functions $f)"
 (((f & 1) == 0 && (f & 0x10) == 0)) || fail "the window may be maximised (Motif functions $f)"
 # And what openbox makes of it.
-actions=$(xprop -id "$(managed Caldrix)" _NET_WM_ALLOWED_ACTIONS)
+window=$(managed Caldrix) || fail "the window went"
+actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
 grep -q "_NET_WM_ACTION_CLOSE" <<<"$actions" || fail "the window manager may not close the window: $actions"
 grep -q "_NET_WM_ACTION_MAXIMIZE" <<<"$actions" && fail "the window manager may maximise the window: $actions"
-window=$(managed Caldrix)
 
 # Alt+F4 on the focused window, as a user presses it.
-timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || fail "the window could not be activated"
+until_ok "the window could not be activated" active
 xdotool key --clearmodifiers alt+F4
 until_ok "Alt+F4 brought no exit question" managed Confirm
 question=$(managed Confirm)
@@ -108,7 +113,7 @@ kill -0 "$caldrix" 2>/dev/null || fail "\"Minimize\" ended the program"
 # (the window menu's item) asks again; "No" (Escape) keeps everything.
 HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home \
   CALDRIX_DRIVER=sim QT_QPA_PLATFORM=xcb timeout 20 "$exe" --show >"$work/show.log" 2>&1 || true
-until_ok "\"--show\" did not bring the window back" managed Caldrix
+until_ok "\"--show\" did not bring the window back" active
 wmctrl -i -c "$(managed Caldrix)"
 until_ok "the window menu's Close brought no exit question" managed Confirm
 timeout 10 xdotool windowactivate --sync "$(managed Confirm)" >/dev/null 2>&1 || true
@@ -119,12 +124,17 @@ kill -0 "$caldrix" 2>/dev/null || fail "\"No\" ended the program"
 
 # "--show-expanded" from another start opens the settings pages: the window
 # grows to its expanded width.
-width() { xwininfo -id "$(managed Caldrix)" | awk '/^ *Width:/ { print $2 }'; }
-compact=$(width)
+width() {
+  local w
+  w=$(managed Caldrix) || return 1
+  xwininfo -id "$w" | awk '/^ *Width:/ { print $2 }' | grep .
+}
+compact() { local x; x=$(width) && [ "$x" -lt 300 ]; }
+until_ok "the window was not compact before \"--show-expanded\"" compact
 HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home \
   CALDRIX_DRIVER=sim QT_QPA_PLATFORM=xcb timeout 20 "$exe" --show-expanded >"$work/show-expanded.log" 2>&1 || true
-expanded() { [ "$(width)" -ge 500 ]; }
-until_ok "\"--show-expanded\" did not expand the window (it is $compact pixels wide)" expanded
+expanded() { local x; x=$(width) && [ "$x" -ge 500 ]; }
+until_ok "\"--show-expanded\" did not expand the window" expanded
 
 kill -TERM "$caldrix"
 status=0
