@@ -3,7 +3,8 @@
 # without a display does (the first-run questions answered as by "I Agree" and
 # "OK"), so that later starts in that home are everyday starts.
 # Usage: bench/default-settings.sh <caldrix executable> <home folder>
-# Prints the settings file's path. Not part of the test run.
+# Prints the settings file's path. Used by the benchmarks and by
+# scripts/check-close-box.sh.
 set -euo pipefail
 exe=${1:?usage: default-settings.sh <caldrix executable> <home folder>}
 home=${2:?usage: default-settings.sh <caldrix executable> <home folder>}

@@ -38,10 +38,15 @@ http_get() {
     printf "GET %s HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n" "$1" >&3 && cat <&3' "$1" "$2" 2>/dev/null || true
 }
 
-# A port nothing on 127.0.0.1 answers on.
+# A port nothing on 127.0.0.1 answers on, below the range the system hands
+# out to outgoing connections (a port one of those holds answers nothing yet
+# cannot be listened on). Another program may still take it before it is
+# used: the starts below try again with another port when listening fails.
 free_port() {
+  local low
+  read -r low _ </proc/sys/net/ipv4/ip_local_port_range 2>/dev/null || low=32768
   for _ in $(seq 50); do
-    local port=$((20000 + RANDOM % 40000))
+    local port=$((10000 + RANDOM % (low - 10000)))
     if ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
       echo "$port"
       return
@@ -90,16 +95,26 @@ kill -TERM "$caldrix_pid"
 wait "$caldrix_pid" || fail "caldrix ended with status $? on SIGTERM"
 grep -q '^"Metrics Address"=""' "$reg" || fail "the metrics address was not saved empty"
 
-metrics_port=$(free_port)
 textfile=$work/caldrix.prom
-sed -i -e "s|^\"Metrics Address\"=.*|\"Metrics Address\"=\"127.0.0.1:$metrics_port\"|" \
-  -e "s|^\"Metrics Textfile\"=.*|\"Metrics Textfile\"=\"$textfile\"|" \
-  -e 's/^"InterVal"=dword:[0-9a-f]*/"InterVal"=dword:000003e8/' "$reg"
-start_caldrix
-for _ in $(seq 100); do
-  http_get "$metrics_port" /metrics | grep -q '^caldrix_polls_total' && break
-  kill -0 "$caldrix_pid" 2>/dev/null || fail "caldrix ended by itself"
-  sleep 0.1
+# Started with its endpoint on a free port; a port taken in the meantime
+# gives a "cannot listen" notice and another try.
+for attempt in 1 2 3 4 5; do
+  metrics_port=$(free_port)
+  sed -i -e "s|^\"Metrics Address\"=.*|\"Metrics Address\"=\"127.0.0.1:$metrics_port\"|" \
+    -e "s|^\"Metrics Textfile\"=.*|\"Metrics Textfile\"=\"$textfile\"|" \
+    -e 's/^"InterVal"=dword:[0-9a-f]*/"InterVal"=dword:000003e8/' "$reg"
+  start_caldrix
+  listening=0
+  for _ in $(seq 100); do
+    http_get "$metrics_port" /metrics | grep -q '^caldrix_polls_total' && { listening=1; break; }
+    grep -qF "cannot listen on 127.0.0.1:$metrics_port" "$work/caldrix.log" && break
+    kill -0 "$caldrix_pid" 2>/dev/null || fail "caldrix ended by itself"
+    sleep 0.1
+  done
+  [ "$listening" -eq 1 ] && break
+  grep -qF "cannot listen on 127.0.0.1:$metrics_port" "$work/caldrix.log" || break
+  kill -TERM "$caldrix_pid"
+  wait "$caldrix_pid" || fail "caldrix ended with status $? on SIGTERM"
 done
 scrape=$(http_get "$metrics_port" /metrics)
 grep -q 'caldrix_temperature_celsius{sensor="wb1",name="Motherboard"}' <<<"$scrape" ||
@@ -107,8 +122,11 @@ grep -q 'caldrix_temperature_celsius{sensor="wb1",name="Motherboard"}' <<<"$scra
 [ -s "$textfile" ] || fail "the textfile was not written"
 grep -q '^caldrix_fan_rpm{fan="1",name="Fan 1"} 2500$' "$textfile" || fail "the textfile has no fan 1 at 2500 RPM"
 
-prometheus_port=$(free_port)
-cat >"$work/prometheus.yml" <<YML
+# The server, on a free port; one taken in the meantime ends it at once and
+# another is tried.
+for attempt in 1 2 3 4 5; do
+  prometheus_port=$(free_port)
+  cat >"$work/prometheus.yml" <<YML
 global:
   scrape_interval: 1s
 scrape_configs:
@@ -116,9 +134,20 @@ scrape_configs:
     static_configs:
       - targets: ['127.0.0.1:$metrics_port']
 YML
-prometheus --config.file="$work/prometheus.yml" --storage.tsdb.path="$work/tsdb" \
-  --web.listen-address="127.0.0.1:$prometheus_port" >"$work/prometheus.log" 2>&1 &
-pids+=("$!")
+  prometheus --config.file="$work/prometheus.yml" --storage.tsdb.path="$work/tsdb" \
+    --web.listen-address="127.0.0.1:$prometheus_port" >"$work/prometheus.log" 2>&1 &
+  prometheus_pid=$!
+  pids+=("$prometheus_pid")
+  ready=0
+  for _ in $(seq 100); do
+    http_get "$prometheus_port" /-/ready | grep -q ' 200 ' && { ready=1; break; }
+    kill -0 "$prometheus_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  [ "$ready" -eq 1 ] && break
+  kill -0 "$prometheus_pid" 2>/dev/null && fail "Prometheus did not get ready"
+  grep -q "address already in use" "$work/prometheus.log" || fail "Prometheus ended by itself"
+done
 
 # Ask until the server has scraped a temperature (at most 30 seconds).
 answer=

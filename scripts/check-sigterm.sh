@@ -72,14 +72,21 @@ if ! command -v Xvfb >/dev/null; then
   echo "no Xvfb: the first-start question case is not checked"
   exit 0
 fi
-display=:$((200 + RANDOM % 200))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a display number nobody uses and writes it once it
+# listens (a number chosen here could be another session's, whose socket
+# would then pass for this server's).
+exec 3>"$home/display-number"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
+exec 3>&-
 trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$home"' EXIT
-for _ in $(seq 50); do
-  [ -e "/tmp/.X11-unix/X${display#:}" ] && break
+for _ in $(seq 100); do
+  [ -s "$home/display-number" ] && break
+  kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
   sleep 0.1
 done
+[ -s "$home/display-number" ] || { echo "Xvfb did not start" >&2; exit 1; }
+display=:$(head -n 1 "$home/display-number")
 # The handler is in place before the first start asks its first question
 # (the simulated driver chosen by name starts without a notice box).
 DISPLAY=$display QT_QPA_PLATFORM=xcb CALDRIX_DRIVER=sim run_and_end "first-start question on screen" "$home/display"

@@ -2,7 +2,8 @@
 # Starts Caldrix offscreen, then starts it a second time for the same user:
 # the second start must say "Caldrix is already running." and end by itself
 # without touching the first one's settings or logs, while the first keeps
-# running. Then the first is killed as a crash would end it, and the next
+# running; a second start without the chip shows the chip's notice first.
+# Then the first is killed as a crash would end it, and the next
 # start must run although the crashed one left its socket behind.
 # Usage: check-single-instance.sh [build folder]
 set -euo pipefail
@@ -44,8 +45,17 @@ wait_ready() {
   fail "caldrix did not get ready"
 }
 
-# Everything the program writes: its settings and its logs.
-snapshot() { find "$work/home" "$work/prefix/bin" -type f ! -name '*.lock' -exec sha256sum {} + | sort; }
+# Everything the program writes: its settings and its logs. The temporaries
+# of its saves (a settings file's name.XXXXXX, name.new, name.tmp) come and go
+# while it runs and are no part of it; nor is a file that goes between being
+# listed and being read.
+snapshot() {
+  find "$work/home" "$work/prefix/bin" -type f ! -name '*.lock' ! -name '*.reg.??????' ! -name '*.new' \
+    ! -name '*.tmp' -print0 |
+    while IFS= read -r -d '' file; do
+      { sum=$(sha256sum <"$file"); } 2>/dev/null && echo "${sum%% *}  $file"
+    done | sort
+}
 
 start first
 first=$started
@@ -66,6 +76,20 @@ timeout 20 "$exe" 2>"$work/second.stderr" || status=$?
 grep -q "Caldrix is already running." "$work/second.stderr" || fail "the second start did not say so"
 kill -0 "$first" 2>/dev/null || fail "the first instance ended"
 [ "$(snapshot)" = "$before" ] || fail "the second start changed the settings or the logs"
+
+# A second start on a machine without the chip: the chip is asked first, so
+# its notice comes before the instance's.
+printf 'CheckLM78 0\n' >"$work/no-chip"
+status=0
+CALDRIX_SIM_SCENARIO=$work/no-chip timeout 20 "$exe" 2>"$work/no-chip.stderr" || status=$?
+[ "$status" -eq 0 ] || { cat "$work/no-chip.stderr" >&2; fail "the second start without a chip ended with status $status"; }
+notice=$(grep -nF "No LM78 Detected. There will be no Motherboard Temperature, Voltage or Fan readouts" \
+  "$work/no-chip.stderr" | head -n 1 | cut -d: -f1)
+running=$(grep -nF "Caldrix is already running." "$work/no-chip.stderr" | head -n 1 | cut -d: -f1)
+[ -n "$notice" ] && [ -n "$running" ] && [ "$notice" -lt "$running" ] ||
+  { cat "$work/no-chip.stderr" >&2; fail "expected the no-chip notice, then \"Caldrix is already running.\""; }
+kill -0 "$first" 2>/dev/null || fail "the first instance ended"
+[ "$(snapshot)" = "$before" ] || fail "the second start without a chip changed the settings or the logs"
 
 # A crash leaves the socket behind; the next start must not be blocked by it.
 kill -KILL "$first"

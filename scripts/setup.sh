@@ -13,6 +13,8 @@ packages=(
   xdg-utils
   xvfb
   dbus qt6-wayland weston
+  openbox xdotool wmctrl x11-utils
+  prometheus
 )
 
 missing=()

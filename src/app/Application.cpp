@@ -183,7 +183,7 @@ Application::Application(Libraries libraries, const std::string& programFile)
             [this] {
                 // After an uninstall nothing may write the settings or a log.
                 m_shutDown = true;
-                m_timers.suspend();
+                m_timers.stopAll();
                 m_sound.playWave("");
                 m_history->forget();
             },
@@ -251,7 +251,10 @@ void Application::buildSettingsPages()
                         [this](const std::string& text) { m_platform.messages.showInformation(text); });
                 },
             .plus33Changed =
-                [this] { m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator); },
+                [this] {
+                    m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator);
+                    m_pages->refreshPlus33Name();
+                },
             .temperatureTextChanged =
                 [this] {
                     // The centre labels of the gauges follow at once; one that
@@ -337,6 +340,7 @@ void Application::placeCpuIdlePage()
     m_cpuIdlePage =
         new CpuIdlePage(CpuIdlePage::Parts{m_settings, m_cpuIdle, [this] { saveSettings(); }, &m_platform.shell});
     m_window.pageControl().replacePage(MainWindow::CPUIdle, m_cpuIdlePage);
+    m_cpuIdlePage->attachNames(m_names);
 }
 
 void Application::placeSystemInfoPanel()

@@ -61,9 +61,17 @@ void MonitorTimers::suspend()
     m_swapTimer->setEnabled(false);
 }
 
+void MonitorTimers::stopAll()
+{
+    suspend();
+    m_stopped = true;
+    m_logTimer->setEnabled(false);
+    m_toneTimer->setEnabled(false);
+}
+
 void MonitorTimers::resume(const std::function<void()>& restore)
 {
-    if (!m_suspended) {
+    if (!m_suspended || m_stopped) {
         return;
     }
     m_suspended = false;

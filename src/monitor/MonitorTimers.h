@@ -53,6 +53,11 @@ public:
     // one swap tick.
     void resume(const std::function<void()>& restore = {});
 
+    // The program ends without saving (an uninstall): all four timers stop
+    // for good, so no poll, swap, log entry or tone runs while files are
+    // deleted; a later resume starts none of them.
+    void stopAll();
+
     // One tone tick.
     void toneTick(); // Timer4Timer
 
@@ -69,6 +74,7 @@ private:
     std::unique_ptr<Timer> m_logTimer;
     std::unique_ptr<Timer> m_toneTimer;
     bool m_suspended = false;
+    bool m_stopped = false;
     bool m_swapWasEnabled = false;
     bool m_speakerToggle = false;
 };

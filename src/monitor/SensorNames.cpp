@@ -1,6 +1,5 @@
 #include "monitor/SensorNames.h"
 
-#include "sensors/Utf8.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -105,7 +104,7 @@ const std::string& SensorNames::name(NamedItem item) const
 
 const std::string& SensorNames::setName(NamedItem item, std::string_view name)
 {
-    stored(item) = utf8Left(name, maxLength(item));
+    stored(item) = std::string(name);
     propagate(item);
     return stored(item);
 }

@@ -60,8 +60,9 @@ public:
 
     explicit SensorNames(Settings& settings) : m_settings(settings) {}
 
-    // The longest name, in characters, the item takes: its column in the
-    // interval log's text table.
+    // The longest name, in characters, a user may type for the item: its
+    // column in the interval log's text table. A longer stored name is kept
+    // whole and widens the column.
     static std::size_t maxLength(NamedItem item);
     inline constexpr NamedItem namedItem(TemperatureSensor sensor)
     {
@@ -82,8 +83,9 @@ public:
     void attach(NamePlace place, NamedItem item, Show show);
 
     const std::string& name(NamedItem item) const;
-    // An edit of the Names page changed: the name (cut to its length) is
-    // stored and shown in every place at once. Returns the stored name.
+    // An edit of the Names page changed: the name is stored as it is (the
+    // edit limits what can be typed) and shown in every place at once.
+    // Returns the stored name.
     const std::string& setName(NamedItem item, std::string_view name);
     // Shows the stored name in every place of the item.
     void propagate(NamedItem item);

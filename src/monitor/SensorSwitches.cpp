@@ -54,23 +54,8 @@ void SensorSwitches::runHandler(TemperatureSensor sensor)
     }
 }
 
-void SensorSwitches::setTrayBoxes(TemperatureSensor sensor, bool on)
+void SensorSwitches::trayBoxesChanged(TemperatureSensor sensor)
 {
-    if (on) {
-        // Only the box of the tray mode in use becomes available.
-        if (m_settings.showTempInTray) {
-            m_trayBoxEnabled[at(sensor)] = true;
-        }
-        if (m_settings.swapIcons) {
-            m_swapBoxEnabled[at(sensor)] = true;
-        }
-    } else {
-        m_trayBoxEnabled[at(sensor)] = false;
-        m_swapBoxEnabled[at(sensor)] = false;
-        const auto tray = static_cast<TemperatureSensor>(sensor);
-        TraySettings::showBox(m_settings, tray) = false;
-        TraySettings::swapBox(m_settings, tray) = false;
-    }
     if (m_actions.trayBoxesChanged) {
         m_actions.trayBoxesChanged(sensor);
     }
@@ -87,7 +72,6 @@ void SensorSwitches::switchedOn(TemperatureSensor sensor)
     if (sensor == TemperatureSensor::LM75) {
         call(m_actions.readLm75);
     }
-    setTrayBoxes(sensor, true);
     if (sensor == TemperatureSensor::LM75) {
         for (TemperatureSensor other : {TemperatureSensor::WB2, TemperatureSensor::WB3}) {
             setChecked(other, false);
@@ -99,12 +83,14 @@ void SensorSwitches::switchedOn(TemperatureSensor sensor)
     }
     showPanel(sensor, true);
     m_settings.temperature(sensor).sensorEnabled = true;
+    trayBoxesChanged(sensor);
     call(m_actions.pollIfActive);
 }
 
 void SensorSwitches::switchedOff(TemperatureSensor sensor)
 {
-    setTrayBoxes(sensor, false);
+    TraySettings::showBox(m_settings, sensor) = false;
+    TraySettings::swapBox(m_settings, sensor) = false;
     if (sensor == TemperatureSensor::LM75) {
         m_enabled[at(TemperatureSensor::WB2)] = true;
         m_enabled[at(TemperatureSensor::WB3)] = true;
@@ -119,6 +105,7 @@ void SensorSwitches::switchedOff(TemperatureSensor sensor)
         gauge->setCenterLabel("--");
     }
     m_settings.temperature(sensor).sensorEnabled = false;
+    trayBoxesChanged(sensor);
 }
 
 void SensorSwitches::applyAtStartUp(bool chipDetected)

@@ -12,8 +12,10 @@ struct Settings;
 
 // The four temperature switches of the General page ("Check LM75 (CPU Temp)",
 // "Check WB Senor 1/LM78 (MB temp)", "Check WB Sensor 2", "Check WB Sensor 3"):
-// which temperatures are read, which gauge panels show, and which tray boxes
-// may be ticked. The LM75 and the pair WB2/WB3 exclude each other.
+// which temperatures are read and which gauge panels show. A switched-off
+// sensor loses its tray and swap boxes; which boxes may be ticked is the tray
+// icons' to say (TrayIcons), from the sensor's flag and the tray mode. The
+// LM75 and the pair WB2/WB3 exclude each other.
 //
 // Setting a switch's checked state runs its handler when the state changes,
 // as a click on the box does.
@@ -23,7 +25,9 @@ public:
         std::function<void()> readLm75;     // one LM75 reading, result unused
         std::function<void()> relayGauges;  // restacks the visible gauges
         std::function<void()> pollIfActive; // a poll at once while polling runs
-        // The sensor's tray and swap boxes changed state or enabling.
+        // The sensor was switched on or off: its tray and swap boxes may
+        // have changed state or enabling. Runs once the switch's flag holds
+        // the new state.
         std::function<void(TemperatureSensor)> trayBoxesChanged;
     };
 
@@ -38,10 +42,6 @@ public:
     // Whether the sensor's gauge panel is shown.
     bool panelVisible(TemperatureSensor sensor) const { return m_panelVisible[at(sensor)]; }
     std::array<bool, 4> panelsVisible() const { return m_panelVisible; }
-    // Whether the sensor's box among the tray icons ("Show temperature in
-    // System Tray") and among the swapped icons may be ticked.
-    bool trayBoxEnabled(TemperatureSensor sensor) const { return m_trayBoxEnabled[at(sensor)]; }
-    bool swapBoxEnabled(TemperatureSensor sensor) const { return m_swapBoxEnabled[at(sensor)]; }
 
     // Checks or unchecks a switch; its handler runs when the state changes.
     void setChecked(TemperatureSensor sensor, bool on);
@@ -56,7 +56,7 @@ public:
 
 private:
     static std::size_t at(TemperatureSensor sensor) { return static_cast<std::size_t>(sensor); }
-    void setTrayBoxes(TemperatureSensor sensor, bool on);
+    void trayBoxesChanged(TemperatureSensor sensor);
     void showPanel(TemperatureSensor sensor, bool on);
     void switchedOn(TemperatureSensor sensor);
     void switchedOff(TemperatureSensor sensor);
@@ -68,8 +68,6 @@ private:
     std::array<bool, 4> m_checked{};
     std::array<bool, 4> m_enabled{true, true, true, true};
     std::array<bool, 4> m_panelVisible{true, true, true, true};
-    std::array<bool, 4> m_trayBoxEnabled{true, true, true, true};
-    std::array<bool, 4> m_swapBoxEnabled{true, true, true, true};
 };
 
 } // namespace cdx

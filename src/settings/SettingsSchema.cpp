@@ -55,12 +55,9 @@ constexpr SettingRow text(int position, std::string_view name, std::string_view 
     return SettingRow{position, name, SettingKind::String, value, field, rule};
 }
 
-constexpr SettingRow name(int position, std::string_view name, std::string_view value, StringField field,
-                          std::size_t maxLength)
+constexpr SettingRow name(int position, std::string_view name, std::string_view value, StringField field)
 {
-    SettingRow row = text(position, name, value, field, LoadRule::Name);
-    row.maxLength = maxLength;
-    return row;
+    return text(position, name, value, field, LoadRule::Name);
 }
 
 constexpr SettingRow colour(int position, std::string_view name, std::string_view value, ColourField field)
@@ -94,10 +91,6 @@ constexpr double kMaxCoreVoltage = 5.0;
 constexpr double kMinPlus33Voltage = 3.0;
 constexpr double kMaxPlus33Voltage = 4.0;
 constexpr double kMaxFanRpm = 32000.0;
-// The names fit their captions; a font face name fits a font description.
-constexpr std::size_t kMaxTemperatureName = 11;
-constexpr std::size_t kMaxFanName = 9;
-constexpr std::size_t kMaxFontName = 31;
 
 constexpr std::array<SettingRow, 189> kSchema = {{
     gauge(1, "MB Tempature Scale", 60.0, CDX_FIELD(temperature(TemperatureSensor::WB1).scale)),
@@ -211,13 +204,13 @@ constexpr std::array<SettingRow, 189> kSchema = {{
     number(93, "LM78 Compensation", 0, CDX_FIELD(temperature(TemperatureSensor::WB1).compensation), -kMaxCompensation,
            kMaxCompensation),
     number(94, "Ignore Fan Alarm", 5, CDX_FIELD(fanAlarmIgnoreCount), 0, kMaxFanAlarmIgnoreCount),
-    name(95, "Fan 1 Name", "Fan 1", CDX_FIELD(fan(Fan::Fan1).name), kMaxFanName),
-    name(96, "Fan 2 Name", "Fan 2", CDX_FIELD(fan(Fan::Fan2).name), kMaxFanName),
-    name(97, "Fan 3 Name", "Fan 3", CDX_FIELD(fan(Fan::Fan3).name), kMaxFanName),
-    name(98, "VUM 1 Name", "Motherboard", CDX_FIELD(temperature(TemperatureSensor::WB1).name), kMaxTemperatureName),
-    name(99, "VUM 2 Name", "CPU LM75", CDX_FIELD(temperature(TemperatureSensor::LM75).name), kMaxTemperatureName),
-    name(100, "VUM 3 Name", "WB Sensor 2", CDX_FIELD(temperature(TemperatureSensor::WB2).name), kMaxTemperatureName),
-    name(101, "VUM 4 Name", "WB Sensor 3", CDX_FIELD(temperature(TemperatureSensor::WB3).name), kMaxTemperatureName),
+    name(95, "Fan 1 Name", "Fan 1", CDX_FIELD(fan(Fan::Fan1).name)),
+    name(96, "Fan 2 Name", "Fan 2", CDX_FIELD(fan(Fan::Fan2).name)),
+    name(97, "Fan 3 Name", "Fan 3", CDX_FIELD(fan(Fan::Fan3).name)),
+    name(98, "VUM 1 Name", "Motherboard", CDX_FIELD(temperature(TemperatureSensor::WB1).name)),
+    name(99, "VUM 2 Name", "CPU LM75", CDX_FIELD(temperature(TemperatureSensor::LM75).name)),
+    name(100, "VUM 3 Name", "WB Sensor 2", CDX_FIELD(temperature(TemperatureSensor::WB2).name)),
+    name(101, "VUM 4 Name", "WB Sensor 3", CDX_FIELD(temperature(TemperatureSensor::WB3).name)),
     flag(102, "WB Sensor 2", false, CDX_FIELD(wb2SwitchBox)),
     flag(103, "WB Sensor 3", false, CDX_FIELD(wb3SwitchBox)),
     gauge(104, "Sensor 2 Temperature Scale", 80.0, CDX_FIELD(temperature(TemperatureSensor::WB2).scale)),

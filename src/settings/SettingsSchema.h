@@ -45,8 +45,8 @@ using SettingField =
 // A row's default: bool, int, double, or text for string and colour rows.
 using SettingDefault = std::variant<std::monostate, bool, int, double, std::string_view>;
 
-// The longest text a string value may hold, in characters; a path is never
-// longer.
+// The longest path a file dialog hands over, in characters. Stored text rows
+// load whole whatever their length, up to the registry's value limit.
 inline constexpr std::size_t kMaxTextLength = 255;
 
 struct SettingRow {
@@ -65,9 +65,6 @@ struct SettingRow {
     // is brought to the nearest one, a NaN to the default.
     double lowest = -HUGE_VAL;
     double highest = HUGE_VAL;
-    // String rows: the most characters a value may hold. A longer
-    // value is set aside at load and the member keeps what it held.
-    std::size_t maxLength = kMaxTextLength;
     // Rows holding the radio buttons of one group share a number > 0: a row read
     // as on turns the others of its group off.
     int radioGroup = 0;

@@ -213,11 +213,6 @@ bool loadRow(const RegistryKey& key, const SettingRow& row, Settings& settings, 
         if (!text) {
             return false;
         }
-        if (utf8Length(*text) > row.maxLength) {
-            messages << "Caldrix: setting \"" << row.name << "\" is " << utf8Length(*text)
-                     << " characters long, more than the " << row.maxLength << " it may hold; it is set aside\n";
-            return true;
-        }
         setText(row, settings, std::move(*text));
         return true;
     }

@@ -15,6 +15,7 @@ AgreementDialog::AgreementDialog(QWidget* parent)
     setWindowTitle("Caldrix Agreement");
     setFont(DialogText::font());
     auto* layout = new QVBoxLayout(this);
+    DialogText::addTitle(this, layout);
     layout->addWidget(DialogText::paragraph(
         this, "Label1",
         "LIABILITY: This program is provided -AS IS- and is USED AT YOUR OWN RISK. Any values you get from this "

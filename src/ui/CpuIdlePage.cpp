@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "monitor/CpuIdleLauncher.h"
+#include "monitor/SensorNames.h"
 #include "platform/Shell.h"
 #include "sensors/TemperatureText.h"
 #include "settings/CpuIdleThresholds.h"
@@ -198,6 +199,17 @@ void CpuIdlePage::refreshLabels()
     }
     refreshSensorCaptions();
     refreshThresholdTexts();
+}
+
+void CpuIdlePage::attachNames(SensorNames& names)
+{
+    for (const TemperatureSensor sensor :
+         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
+        names.attach(NamePlace::CpuIdleEntry, namedItem(sensor), [this, sensor](const std::string& name) {
+            m_sensor->setItemText(static_cast<int>(sensor), QString::fromStdString(name));
+            refreshSensorCaptions();
+        });
+    }
 }
 
 void CpuIdlePage::resetForExpand()

@@ -13,6 +13,7 @@ class QPushButton;
 namespace cdx {
 
 class CpuIdleLauncher;
+class SensorNames;
 class Shell;
 class SpinArrows;
 class SubPageSelector;
@@ -41,6 +42,10 @@ public:
     // Rewrites the texts that restate settings: the sensor names, both
     // "If Sensor: " labels and both threshold texts.
     void refreshLabels();
+    // A renamed temperature shows at once in the sensor list and, when it is
+    // the chosen one, in both "If Sensor: " labels. The names must outlive
+    // the page's handlers, which stay registered.
+    void attachNames(SensorNames& names);
     // Show & Expand: the first sub-page, "Apply" disabled.
     void resetForExpand();
 

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QString>
 
+#include "settings/ProductInfo.h"
+
 namespace cdx {
 
 // Building blocks shared by the program's small dialogs.
@@ -28,6 +30,24 @@ public:
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         return label;
+    }
+
+    // The title label (the product name in bold) and the version label
+    // ("Version 3.72") heading a window, centred.
+    static void addTitle(QWidget* dialog, QBoxLayout* layout)
+    {
+        auto* name = new QLabel(ProductInfo::kName, dialog);
+        name->setObjectName("ProductName");
+        QFont bold = font();
+        bold.setPixelSize(16);
+        bold.setBold(true);
+        name->setFont(bold);
+        name->setAlignment(Qt::AlignCenter);
+        layout->addWidget(name);
+        auto* version = new QLabel(QString("Version ") + ProductInfo::kVersion, dialog);
+        version->setObjectName("Version");
+        version->setAlignment(Qt::AlignCenter);
+        layout->addWidget(version);
     }
 
     // The dialog's "OK" button, the default one, centred at the foot of

@@ -14,6 +14,7 @@ FirstRunInfoDialog::FirstRunInfoDialog(const std::string& chipText, QWidget* par
     setWindowTitle("1st Time Information");
     setFont(DialogText::font());
     auto* layout = new QVBoxLayout(this);
+    DialogText::addTitle(this, layout);
     layout->addWidget(DialogText::paragraph(
         this, "Label1",
         "The program will now go straight to your System Tray and display the Motherboard Temperature.  If you right "

@@ -28,10 +28,11 @@ namespace {
 constexpr int kFrameWidth = 6;
 constexpr int kFrameHeight = 25;
 
-// A caption with the system menu and the minimise button; no maximise, and
-// no close button (Exit and the system menu's Close end the program).
-constexpr Qt::WindowFlags kBorder =
-    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+// A caption with the system menu, the minimise button and the close button
+// that a system menu brings (a close from the frame asks the exit question);
+// no maximise.
+constexpr Qt::WindowFlags kBorder = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // Two rows of tabs hold the nine captions at the page control's width.
 constexpr int kTabsPerRow = 5;

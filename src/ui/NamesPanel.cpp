@@ -1,5 +1,7 @@
 #include "ui/NamesPanel.h"
 
+#include <algorithm>
+
 #include <QFormLayout>
 #include <QLabel>
 
@@ -40,11 +42,12 @@ NamesPanel::NamesPanel(SensorNames& names, QWidget* parent) : QWidget(parent), m
         edit->setAccessibleName(QString(row.caption).chopped(1));
         layout->addRow(label, edit);
         const NamedItem item = row.item;
-        connect(edit, &QLineEdit::textEdited, this, [this, item, edit](const QString& text) {
-            const std::string& stored = m_names.setName(item, text.toStdString());
-            const QString shown = QString::fromStdString(stored);
-            if (shown != text) {
-                edit->setText(shown);
+        // Every change but the page's own load counts: typing, pasting, and
+        // a text set through the accessibility interface (a screen reader or
+        // voice control sets the text without typing it).
+        connect(edit, &QLineEdit::textChanged, this, [this, item](const QString& text) {
+            if (!m_loading) {
+                m_names.setName(item, text.toStdString());
             }
         });
         m_edits[static_cast<std::size_t>(row.item)] = edit;
@@ -54,9 +57,16 @@ NamesPanel::NamesPanel(SensorNames& names, QWidget* parent) : QWidget(parent), m
 
 void NamesPanel::load()
 {
+    m_loading = true;
     for (NamedItem item : kAllNamedItems) {
-        edit(item).setText(QString::fromStdString(m_names.name(item)));
+        const QString name = QString::fromStdString(m_names.name(item));
+        // Typing is held to the log's column; a longer stored name shows
+        // whole and may only get shorter.
+        const int typed = static_cast<int>(SensorNames::maxLength(item));
+        edit(item).setMaxLength(std::max(typed, static_cast<int>(name.size())));
+        edit(item).setText(name);
     }
+    m_loading = false;
 }
 
 } // namespace cdx

@@ -9,9 +9,9 @@
 
 namespace cdx {
 
-// The "Names" page of the Visual tab: one edit per temperature (at most 11
-// characters) and per fan (at most 9). Every change is shown at once in every
-// place that names the item.
+// The "Names" page of the Visual tab: one edit per temperature (typing at most
+// 11 characters) and per fan (at most 9). Every change is shown at once in
+// every place that names the item.
 class NamesPanel : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +26,7 @@ public:
 private:
     SensorNames& m_names;
     std::array<QLineEdit*, 7> m_edits{};
+    bool m_loading = false;
 };
 
 } // namespace cdx

@@ -13,6 +13,7 @@ StartupInfoDialog::StartupInfoDialog(QWidget* parent)
     setWindowTitle("Startup Info");
     setFont(DialogText::font());
     auto* layout = new QVBoxLayout(this);
+    DialogText::addTitle(this, layout);
     layout->addWidget(DialogText::paragraph(
         this, "Label1",
         "This program will try to access the LM78/LM79/WinBond W83781D5 and LM75 on your motherboard, there is no "

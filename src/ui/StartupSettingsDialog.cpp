@@ -43,6 +43,7 @@ StartupSettingsDialog::StartupSettingsDialog(const StartupQuestions& questions, 
     setWindowTitle("Caldrix Startup Settings");
     setFont(DialogText::font());
     auto* layout = new QVBoxLayout(this);
+    DialogText::addTitle(this, layout);
 
     m_voltageGroup = new QGroupBox("Core Voltage Questions", this);
     m_voltageGroup->setObjectName("GroupBox1");

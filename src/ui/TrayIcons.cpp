@@ -91,10 +91,6 @@ void TrayIcons::loadSettings()
         m_settings.swapIcons = false;
     }
     for (const TemperatureSensor sensor : TraySettings::Sensors) {
-        const std::size_t i = static_cast<std::size_t>(sensor);
-        const bool enabled = TraySettings::sensorEnabled(m_settings, sensor);
-        m_showEditable[i] = m_settings.showTempInTray && enabled;
-        m_swapEditable[i] = m_settings.swapIcons && enabled;
         // Only the chosen mode's boxes may be checked.
         if (m_settings.showTempInTray) {
             TraySettings::swapBox(m_settings, sensor) = false;
@@ -103,11 +99,20 @@ void TrayIcons::loadSettings()
             TraySettings::showBox(m_settings, sensor) = false;
         }
     }
-    m_swapIntervalEditable = m_settings.swapIcons;
     m_swapTimer.setInterval(m_settings.swapInterval);
     m_swapTimer.setEnabled(m_settings.swapIcons);
     m_programIcon->setIcon(m_plainIcon);
     boxesChanged();
+}
+
+bool TrayIcons::showBoxEditable(TemperatureSensor sensor) const
+{
+    return m_settings.showTempInTray && TraySettings::sensorEnabled(m_settings, sensor);
+}
+
+bool TrayIcons::swapBoxEditable(TemperatureSensor sensor) const
+{
+    return m_settings.swapIcons && TraySettings::sensorEnabled(m_settings, sensor);
 }
 
 void TrayIcons::activate()
@@ -187,10 +192,8 @@ void TrayIcons::swapTick()
 void TrayIcons::leaveSwapMode()
 {
     for (const TemperatureSensor sensor : TraySettings::Sensors) {
-        m_swapEditable[static_cast<std::size_t>(sensor)] = false;
         TraySettings::swapBox(m_settings, sensor) = false;
     }
-    m_swapIntervalEditable = false;
     m_swapTimer.setEnabled(false);
     if (!m_suspended) {
         m_programIcon->setIcon(m_plainIcon);
@@ -201,9 +204,6 @@ void TrayIcons::chooseShowMode()
 {
     m_settings.showTempInTray = true;
     m_settings.swapIcons = false;
-    for (const TemperatureSensor sensor : TraySettings::Sensors) {
-        m_showEditable[static_cast<std::size_t>(sensor)] = TraySettings::sensorEnabled(m_settings, sensor);
-    }
     leaveSwapMode();
     if (!m_suspended) {
         checkTrayIcons();
@@ -217,12 +217,8 @@ void TrayIcons::chooseSwapMode()
     m_settings.swapIcons = true;
     m_settings.showTempInTray = false;
     for (const TemperatureSensor sensor : TraySettings::Sensors) {
-        const std::size_t i = static_cast<std::size_t>(sensor);
-        m_swapEditable[i] = TraySettings::sensorEnabled(m_settings, sensor);
-        m_showEditable[i] = false;
         setShowBox(sensor, false);
     }
-    m_swapIntervalEditable = true;
     m_swapTimer.setInterval(m_settings.swapInterval);
     if (!m_suspended) {
         // While suspended, resume starts the swap tick.

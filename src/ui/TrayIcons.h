@@ -64,8 +64,8 @@ public:
     int swapIndex() const { return m_swapCycle.swapIndex(); }
     bool suspended() const { return m_suspended; }
 
-    // Start-up, after the settings are loaded: the program icon gets plainIcon, the
-    // mode's boxes become editable (a mode's boxes are the only ones checked),
+    // Start-up, after the settings are loaded: the program icon gets plainIcon,
+    // only the mode's boxes stay checked,
     // Timer2 runs in swap mode with "Swap Interval".
     void loadSettings();
     // Start-up, last: the icons appear.
@@ -102,10 +102,11 @@ public:
     void swapIntervalDown();
     std::string swapIntervalCaption() const;
 
-    // Which boxes the settings page lets the user change.
-    bool showBoxEditable(TemperatureSensor sensor) const { return m_showEditable[static_cast<std::size_t>(sensor)]; }
-    bool swapBoxEditable(TemperatureSensor sensor) const { return m_swapEditable[static_cast<std::size_t>(sensor)]; }
-    bool swapIntervalEditable() const { return m_swapIntervalEditable; }
+    // Which boxes the settings page lets the user change: those of the mode
+    // in use whose sensor is switched on, as the settings hold them now.
+    bool showBoxEditable(TemperatureSensor sensor) const;
+    bool swapBoxEditable(TemperatureSensor sensor) const;
+    bool swapIntervalEditable() const { return m_settings.swapIcons; }
     // Called after a handler changed boxes or their editability.
     void setOnBoxesChanged(std::function<void()> handler) { m_onBoxesChanged = std::move(handler); }
 
@@ -136,9 +137,6 @@ private:
     QIcon m_suspendedIcon;
     SwapCycle m_swapCycle;
     bool m_suspended = false;
-    std::array<bool, 4> m_showEditable{};
-    std::array<bool, 4> m_swapEditable{};
-    bool m_swapIntervalEditable = false;
     std::function<void()> m_onBoxesChanged;
 };
 

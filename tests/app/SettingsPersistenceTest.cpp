@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "ProgramHome.h"
 #include "app/Application.h"
 #include "platform/fake/FakeProgramLocation.h"
 #include "platform/linux/FileRegistry.h"
@@ -25,68 +26,11 @@
 namespace cdx {
 namespace {
 
-// The program's own folders, all inside one temporary home.
-class TemporaryHome {
-public:
-    TemporaryHome()
-    {
-        const QByteArray home = m_folder.path().toUtf8();
-        qputenv("HOME", home);
-        qputenv("XDG_CONFIG_HOME", home + "/config");
-        qputenv("XDG_DATA_HOME", home + "/data");
-        qputenv("XDG_RUNTIME_DIR", home);
-        qputenv("CALDRIX_DRIVER", "sim");
-    }
-
-    bool valid() const { return m_folder.isValid() && QDir(m_folder.path()).mkpath("bin"); }
-    // Where the program under test counts itself as lying: its logs go there,
-    // not beside the test program.
-    std::string programFile() const { return m_folder.filePath("bin/caldrix").toStdString(); }
-    std::string settingsFolder() const { return m_folder.filePath("config/caldrix").toStdString(); }
-    std::string settingsFile() const { return settingsFolder() + "/HKEY_CURRENT_USER.reg"; }
-
-private:
-    QTemporaryDir m_folder;
-};
-
-QWidget* mainWindow()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == "Form1") {
-            return widget;
-        }
-    }
-    return nullptr;
-}
-
-// Show & Expand, as the popup menu gives it: the settings pages exist from
-// then on.
-QWidget* expandedWindow()
-{
-    QWidget* window = mainWindow();
-    if (window != nullptr) {
-        auto* modeButton = window->findChild<QToolButton*>("SpeedButton1");
-        if (modeButton != nullptr) {
-            modeButton->click();
-        }
-    }
-    return window;
-}
-
-QString gaugeCaption(QWidget* window, const char* panel)
-{
-    const auto* box = window->findChild<QWidget*>(panel);
-    const auto* caption = box != nullptr ? box->findChild<QLabel*>() : nullptr;
-    return caption != nullptr ? caption->text() : QString();
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test::expandedWindow;
+using test::gaugeCaption;
+using test::mainWindow;
+using test::readFile;
+using test::TemporaryHome;
 
 // The line a saved row's DWORD value stands on.
 std::string dwordLine(int position, unsigned value)

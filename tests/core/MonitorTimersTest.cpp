@@ -83,6 +83,27 @@ TEST_F(MonitorTimersTest, SuspendFreezesAndResumeRestoresWithOnePollAndSwap)
     EXPECT_FALSE(timers->swapTimer().enabled());
 }
 
+TEST_F(MonitorTimersTest, StopAllSilencesEveryTimerForGood)
+{
+    // The end before an uninstall: a log entry or a tone while the files go
+    // would raise an error box in the middle of the steps.
+    make(PlatformFamily::WindowsNT);
+    timers->logTimer().setInterval(60000);
+    timers->logTimer().setEnabled(true);
+    timers->startUp(1000, 5000);
+    timers->toneTimer().setEnabled(true);
+    timers->stopAll();
+    events.clear();
+    queue.advance(3600 * 1000);
+    EXPECT_TRUE(events.empty());
+    EXPECT_TRUE(beeper.tones.empty());
+
+    timers->resume([&] { events.push_back("restore"); });
+    queue.advance(60000);
+    EXPECT_TRUE(events.empty()) << "a resume after the end starts nothing";
+    EXPECT_FALSE(timers->pollingActive());
+}
+
 TEST_F(MonitorTimersTest, ToneBeepsOnNtFamily)
 {
     make(PlatformFamily::WindowsNT);

@@ -37,17 +37,18 @@ TEST(SensorNamesTest, CaptionsAroundTheName)
     }
 }
 
-TEST(SensorNamesTest, NamesAreCutToTheirColumnInCharacters)
+TEST(SensorNamesTest, ANameLongerThanItsColumnIsKeptWhole)
 {
+    // The edits limit typing to the log's columns; a name that arrives
+    // otherwise (a stored one, one set by an assistive tool) is never cut.
     Settings settings;
     SensorNames names(settings);
-    EXPECT_EQ(names.setName(NamedItem::WB1, "Motherboard 2"), "Motherboard");
-    EXPECT_EQ(names.setName(NamedItem::Fan2, "Fan number 2"), "Fan numbe");
-    // "°" and "ü" are one character each, two bytes each: never cut in half.
-    EXPECT_EQ(names.setName(NamedItem::LM75, "Prozessor°ü°"), "Prozessor°ü");
-    EXPECT_EQ(names.setName(NamedItem::Fan1, "Lüfter°°°°"), "Lüfter°°°");
-    EXPECT_EQ(settings.temperature(TemperatureSensor::LM75).name, "Prozessor°ü");
-    EXPECT_EQ(settings.fan(Fan::Fan1).name, "Lüfter°°°");
+    EXPECT_EQ(SensorNames::maxLength(NamedItem::WB1), 11U);
+    EXPECT_EQ(SensorNames::maxLength(NamedItem::Fan2), 9U);
+    EXPECT_EQ(names.setName(NamedItem::WB1, "Mainboard chipset °C"), "Mainboard chipset °C");
+    EXPECT_EQ(names.setName(NamedItem::Fan2, "Rear exhaust fan"), "Rear exhaust fan");
+    EXPECT_EQ(settings.temperature(TemperatureSensor::WB1).name, "Mainboard chipset °C");
+    EXPECT_EQ(settings.fan(Fan::Fan2).name, "Rear exhaust fan");
     EXPECT_EQ(names.setName(NamedItem::WB3, ""), "");
 }
 

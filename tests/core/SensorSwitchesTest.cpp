@@ -43,8 +43,16 @@ protected:
                                 .readLm75 = [this] { events.push_back("read lm75"); },
                                 .relayGauges = [this] { events.push_back("relay"); },
                                 .pollIfActive = [this] { events.push_back("poll"); },
-                                .trayBoxesChanged = {},
+                                .trayBoxesChanged =
+                                    [this](TemperatureSensor sensor) {
+                                        // What the tray icons see when they
+                                        // work out the boxes anew.
+                                        const auto& t = settings.temperature(sensor);
+                                        trayChanges.push_back(std::string(t.sensorEnabled ? "on" : "off") +
+                                                              (t.trayShow ? " ticked" : ""));
+                                    },
                             }};
+    std::vector<std::string> trayChanges;
 };
 
 TEST_F(SensorSwitchesTest, Lm75AndTheWinbondPairExcludeEachOther)
@@ -79,16 +87,18 @@ TEST_F(SensorSwitchesTest, SwitchingOffShowsDashesAtZeroAndHidesThePanel)
     EXPECT_FALSE(switches.panelVisible(S::WB1));
     EXPECT_FALSE(settings.temperature(TemperatureSensor::WB1).sensorEnabled);
     EXPECT_FALSE(settings.temperature(TemperatureSensor::WB1).trayShow);
-    EXPECT_FALSE(switches.trayBoxEnabled(S::WB1));
-    EXPECT_FALSE(switches.swapBoxEnabled(S::WB1));
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB1).swap);
     EXPECT_EQ(events, (std::vector<std::string>{"relay"}));
+    // The tray hears of it once the flag is off and the boxes are clear.
+    EXPECT_EQ(trayChanges, (std::vector<std::string>{"off"}));
 
-    // Switching on in tray mode frees only the tray box.
+    // Switching on: the tray hears of it with the flag already on, so the
+    // box of its mode can be freed at once; it is not ticked.
     events.clear();
+    trayChanges.clear();
     switches.setChecked(S::WB1, true);
-    EXPECT_TRUE(switches.trayBoxEnabled(S::WB1));
-    EXPECT_FALSE(switches.swapBoxEnabled(S::WB1));
-    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB1).trayShow); // enabled, not ticked
+    EXPECT_FALSE(settings.temperature(TemperatureSensor::WB1).trayShow);
+    EXPECT_EQ(trayChanges, (std::vector<std::string>{"on"}));
     EXPECT_EQ(events, (std::vector<std::string>{"relay", "poll"}));
 }
 

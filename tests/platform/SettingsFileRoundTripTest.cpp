@@ -25,6 +25,9 @@ TEST(SettingsFileRoundTripTest, EveryValueSurvivesTheFile)
     written.coreVoltageNominal = 1.35;
     written.fan(Fan::Fan2).name = "Rear °";
     written.temperature(TemperatureSensor::WB1).name = "Mainboard";
+    // Longer than the edits and file dialogs give, as earlier versions stored them.
+    written.temperature(TemperatureSensor::WB3).name = "Mainboard chipset °C";
+    written.temperature(TemperatureSensor::WB2).actions.runPath = "/srv/" + std::string(295, 'd');
     written.temperature(TemperatureSensor::LM75).trayStyle.background = 0x00123456;
     written.temperature(TemperatureSensor::WB1).trayStyle.fontName = "DejaVu Sans";
     written.pollInterval = 3000;

@@ -116,11 +116,13 @@ TEST_F(MainWindowTest, LayoutNamesAndCaptions)
     EXPECT_EQ(tabs, (QStringList{"General", "Temperatures", "Voltages", "Fan's", "Compensation", "Visual", "Log",
                                  "Up/Down", "CPUIdle"}));
     EXPECT_EQ(&window->page(MainWindow::CPUIdle), pages.widget(8));
-    // Two rows of tabs, none behind scroll arrows; a frame without maximise.
+    // Two rows of tabs, none behind scroll arrows; a frame with minimise and
+    // close but without maximise.
     EXPECT_EQ(pages.rows().size(), 2U);
     EXPECT_EQ(pages.tab(4)->font().pixelSize(), 9);
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
 }
 
 TEST_F(MainWindowTest, StatesSizesAndWindowKinds)
