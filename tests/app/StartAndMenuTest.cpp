@@ -66,8 +66,8 @@ TEST(StartAndMenuTest, ThePopupMenuShowsEveryCaptionAsItOpens)
     // "&&" in a caption shows as one "&".
     EXPECT_EQ(shownCaptions(*menu),
               (Captions{"Un-Install", "Zuno Beer Can Holder", "-", "Start Interval Log", "Stop Interval Log",
-                        "View Log", "Erase Log", "-", "Help", "-", "Quick Check", "Show && Expand", "Show", "Hide", "-",
-                        "Suspend", "-", "Exit"}));
+                        "View Log", "Erase Log", "-", "Help", "-", "Quick Check", "History", "Show && Expand", "Show",
+                        "Hide", "-", "Suspend", "-", "Exit"}));
     const QMenu* help = submenu(*menu, "Help1");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(shownCaptions(*help), (Captions{"Help", "About", "-", "Web Page", "E-Mail Author"}));
