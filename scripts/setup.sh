@@ -12,6 +12,7 @@ packages=(
   util-linux clang-format
   xdg-utils
   xvfb
+  locales-all
   dbus qt6-wayland weston
   openbox xdotool wmctrl x11-utils
   prometheus
