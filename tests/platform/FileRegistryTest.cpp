@@ -1,10 +1,13 @@
 #include "platform/linux/FileRegistry.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
+#include <linux/capability.h>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -420,16 +423,45 @@ TEST_F(FileRegistryTest, FilesAreForTheOwnerOnlyAndUnknownValuesSurvive)
     EXPECT_TRUE(std::filesystem::exists(m_folder.file("new/deeper/HKEY_LOCAL_MACHINE.reg")));
 }
 
+// Clears, in this process only, the capabilities that let the superuser pass
+// over file permissions, so a permission check binds whoever runs the tests.
+bool dropPermissionOverride()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    std::array<__user_cap_data_struct, 2> data{};
+    if (::syscall(SYS_capget, &header, data.data()) != 0) {
+        return false;
+    }
+    for (const unsigned capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
+        data[capability / 32].effective &= ~(1u << (capability % 32));
+    }
+    return ::syscall(SYS_capset, &header, data.data()) == 0;
+}
+
 TEST_F(FileRegistryTest, AnUnwritableFolderGivesAnErrorNotACrash)
 {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not bind the superuser";
-    }
     std::filesystem::create_directories(configDirectory());
     ::chmod(configDirectory().c_str(), 0500);
-    FileRegistry registry(configDirectory(), m_notices);
-    EXPECT_THROW(registry.openKey(RootKey::CurrentUser, settingsKey, true), RegistryError);
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        if (!dropPermissionOverride()) {
+            ::_exit(2);
+        }
+        std::ostringstream notices;
+        FileRegistry registry(configDirectory(), notices);
+        try {
+            registry.openKey(RootKey::CurrentUser, settingsKey, true);
+        } catch (const RegistryError&) {
+            ::_exit(0);
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
     ::chmod(configDirectory().c_str(), 0700);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the capabilities could not be dropped; 1: no error was raised";
 }
 
 TEST_F(FileRegistryTest, TheDestructorStoresAndReportsFailures)
