@@ -6,7 +6,6 @@
 #include "monitor/GaugeModel.h"
 #include "monitor/PollCycle.h"
 #include "monitor/PollListener.h"
-#include "monitor/testing/SilentAlarms.h"
 #include "platform/fake/FakeSensorDriver.h"
 #include "settings/Settings.h"
 
@@ -55,10 +54,9 @@ struct PollBench {
     std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
     UpDownStatistics statistics;
     ReadingsPanel panel;
-    SilentAlarms alarms;
     NullListener listener;
     PollCycle poll{PollCycle::Parts{
-        driver, settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, statistics, panel, alarms, listener, [] {
+        driver, settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, statistics, panel, listener, [] {
             return true;
         }}};
 };

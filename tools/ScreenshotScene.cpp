@@ -21,7 +21,6 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
                               {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]},
                               m_statistics,
                               m_panel,
-                              m_alarms,
                               m_listener,
                               [this] { return m_timers.pollingActive(); }}),
       m_window(MainWindow::Parts{

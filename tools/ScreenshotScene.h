@@ -10,7 +10,6 @@
 #include "monitor/PollCycle.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
-#include "monitor/testing/SilentAlarms.h"
 #include "platform/fake/FakeBeeper.h"
 #include "platform/fake/FakeNotificationArea.h"
 #include "platform/fake/FakeSensorDriver.h"
@@ -62,7 +61,6 @@ private:
     std::array<GaugeModel, 4> m_gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
     UpDownStatistics m_statistics;
     ReadingsPanel m_panel;
-    SilentAlarms m_alarms;
     TrayPollListener m_listener;
     FakeTimerQueue m_queue;
     FakeBeeper m_beeper;

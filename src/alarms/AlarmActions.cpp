@@ -29,9 +29,10 @@ bool fileExists(const std::string& path)
 
 } // namespace
 
-void AlarmActions::run(AlarmKind kind, int alarmSource, const AlarmMessage& message)
+void AlarmActions::run(Alarm alarm, const AlarmMessage& message)
 {
-    const AlarmActionSettings actions = alarmActionSettings(m_parts.settings, alarmSource);
+    const AlarmKind kind = kindOf(alarm);
+    const AlarmActionSettings actions = alarmActionSettings(m_parts.settings, alarm);
 
     if (kind == AlarmKind::Temperature) {
         leaveStayOnTopIfFullView();
@@ -53,7 +54,7 @@ void AlarmActions::run(AlarmKind kind, int alarmSource, const AlarmMessage& mess
     }
     if (actions.showMessage) {
         m_parts.window.showTaskbarButton(true);
-        m_parts.dialogControl.setAlarmSource(alarmSource);
+        m_parts.dialogControl.setAlarm(alarm);
         m_parts.dialog.showModal(message.dialog);
         if (m_parts.window.isHidden()) {
             m_parts.window.showTaskbarButton(false);

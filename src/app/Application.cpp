@@ -88,8 +88,8 @@ Application::Application(Libraries libraries, const std::string& programFile)
       m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.toneTimer(),
                                     m_dialog, m_dialogControl,
                                     [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
-      m_alarms(m_settings, m_alarmTexts, m_actions), m_countedAlarms(m_alarms, m_metricsRecorder),
-      m_monitor(m_platform, m_settings, m_driver, m_timers, m_countedAlarms, m_pollListener),
+      m_alarms(m_settings, m_alarmTexts, m_actions, [this] { return m_timers.pollingActive(); }),
+      m_alarmCounter(m_metricsRecorder), m_monitor(m_platform, m_settings, m_driver, m_timers, m_pollListener),
       m_cpuIdle(CpuIdleLauncher::Parts{m_settings, m_monitor.constGauges(), m_platform.registry, m_platform.shell,
                                        m_platform.messaging, m_platform.clock, m_platform.formats,
                                        [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
@@ -145,11 +145,12 @@ Application::Application(Libraries libraries, const std::string& programFile)
           m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
           [this] { return m_timers.pollingActive(); }),
       m_metrics(m_settings, m_metricsRecorder,
-                MetricsAdapter({m_settings, m_monitor.constGauges(), m_monitor.panel, m_monitor.statistics,
-                                m_platform.formats.decimalSeparator, [this] { return m_timers.suspended(); },
-                                CALDRIX_VERSION}),
+                MetricsAdapter({m_settings, m_monitor.poll.readings(), m_monitor.panel, m_monitor.statistics,
+                                [this] { return m_timers.suspended(); }, CALDRIX_VERSION}),
                 std::make_unique<LazyMetricsServer>(libraryPath(MetricsLibraryFile)))
 {
+    m_monitor.poll.addReadingsListener(m_alarms);
+    m_alarms.addAlarmListener(m_alarmCounter);
     m_alarmWindow.attach(&m_window);
     m_pollListener.attach(&m_tray);
     m_pollListener.attachCpuIdle(&m_cpuIdle);
@@ -238,14 +239,14 @@ void Application::buildSettingsPages()
                 [this] { m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator); },
             .temperatureTextChanged =
                 [this] {
-                    // The centre labels of the gauges follow at once; one that
-                    // shows "--" has nothing to restate.
+                    // The centre labels of the gauges follow at once; a sensor
+                    // without a reading has nothing to restate.
                     const TemperatureDisplay display = m_monitor.poll.display();
                     for (std::size_t i = 0; i < m_monitor.gauges.size(); ++i) {
-                        GaugeModel& gauge = m_monitor.gauges[i];
                         const auto sensor = static_cast<TemperatureSensor>(i);
-                        if (m_settings.temperature(sensor).sensorEnabled && gauge.centerLabel() != "--") {
-                            gauge.setCenterLabel(centreLabel(gauge.position(), display, wholeDegreesFor(sensor)));
+                        const auto& celsius = m_monitor.poll.readings().temperature(sensor);
+                        if (m_settings.temperature(sensor).sensorEnabled && celsius) {
+                            m_monitor.gauges[i].setCenterLabel(centreLabel(*celsius, display, wholeDegreesFor(sensor)));
                         }
                     }
                 },
@@ -376,6 +377,7 @@ bool Application::start(const std::function<void()>& removeSplash)
 {
     SystemInfo& systemInfo = *m_libraries.systemInfo.systemInfo;
     m_cpuSpeedMhz = systemInfo.ClockRate();
+    m_monitor.poll.setCpuClockMhz(m_cpuSpeedMhz);
     if (removeSplash) {
         removeSplash();
     }

@@ -8,7 +8,7 @@
 #include "alarms/AlarmSound.h"
 #include "alarms/AlarmTexts.h"
 #include "alarms/WarningDialogControl.h"
-#include "app/CountingAlarmChecks.h"
+#include "app/AlarmCounter.h"
 #include "app/LogStack.h"
 #include "app/MetricsService.h"
 #include "app/MonitorStack.h"
@@ -128,7 +128,7 @@ private:
     AlarmActions m_actions;
     AlarmEvaluator m_alarms;
     MetricsRecorder m_metricsRecorder;
-    CountingAlarmChecks m_countedAlarms;
+    AlarmCounter m_alarmCounter;
     TrayPollListener m_pollListener;
     MonitorStack m_monitor;
     CpuIdleLauncher m_cpuIdle;

@@ -3,10 +3,9 @@
 #include <cmath>
 #include <utility>
 
-#include "metrics/ShownNumber.h"
-#include "monitor/GaugeModel.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
+#include "sensors/Readings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -61,15 +60,21 @@ MetricsStatistic plainStatistic(const UpDownStatistics::Entry& entry)
     return {entry.lowest, entry.highest, static_cast<double>(entry.sum / entry.count)};
 }
 
-// Voltages are shown with two decimals; their statistics are given the same
-// way, so that a lowest never lies above the value shown with it.
+// Voltages are shown with two decimals; they and their statistics are given
+// the same way, so that a lowest never lies above the value shown with it.
+std::optional<double> asShownVolts(std::optional<double> volts)
+{
+    if (volts) {
+        *volts = std::round(*volts * 100.0) / 100.0;
+    }
+    return volts;
+}
+
 MetricsStatistic voltageStatistic(const UpDownStatistics::Entry& entry)
 {
     MetricsStatistic statistic = plainStatistic(entry);
     for (std::optional<double>* value : {&statistic.lowest, &statistic.highest, &statistic.average}) {
-        if (*value) {
-            **value = std::round(**value * 100.0) / 100.0;
-        }
+        *value = asShownVolts(*value);
     }
     return statistic;
 }
@@ -92,13 +97,9 @@ MetricsSnapshot MetricsAdapter::snapshot(MetricsRecorder& recorder) const
         const TemperatureIdentity& t = kTemperatures[i];
         const TemperatureSettings& settings = s.temperature(t.sensor);
         const UpDownStatistics::Entry& entry = m_sources.statistics.entry(t.reading);
-        const GaugeModel& gauge = *m_sources.gauges[i];
-        // The gauge holds its last value; it has none before its first poll,
-        // or while the sensor answers with nothing ("--").
-        std::optional<double> celsius;
-        if (entry.count > 0 && gauge.centerLabel() != "--") {
-            celsius = gauge.position();
-        }
+        // None before the statistics' first value since a reset.
+        const std::optional<double> celsius =
+            entry.count > 0 ? m_sources.readings.temperature(t.sensor) : std::optional<double>();
         const auto average = recorder.averageCelsius(i, celsius, entry.count);
         if (!settings.sensorEnabled) {
             continue;
@@ -112,7 +113,7 @@ MetricsSnapshot MetricsAdapter::snapshot(MetricsRecorder& recorder) const
     }
 
     for (const RailIdentity& r : kRails) {
-        const auto volts = shownNumber(m_sources.panel.voltageText(r.rail), m_sources.decimalSeparator);
+        const auto volts = asShownVolts(m_sources.readings.voltage(r.rail));
         snapshot.voltages.push_back({r.id, volts, !m_sources.panel.voltageRed(r.rail),
                                      voltageStatistic(m_sources.statistics.entry(r.reading)),
                                      s.voltageAlarmEnabled && s.watched(r.rail)});
@@ -120,7 +121,7 @@ MetricsSnapshot MetricsAdapter::snapshot(MetricsRecorder& recorder) const
 
     for (const FanIdentity& f : kFans) {
         const FanSettings& settings = s.fan(f.fan);
-        const auto rpm = shownNumber(m_sources.panel.fanText(f.fan), m_sources.decimalSeparator);
+        const auto& rpm = m_sources.readings.fan(f.fan);
         snapshot.fans.push_back({f.id, settings.name, rpm, settings.nominalRpm,
                                  static_cast<double>(settings.tolerancePercent), settings.alarmEnabled,
                                  plainStatistic(m_sources.statistics.entry(f.reading))});

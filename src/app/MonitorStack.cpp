@@ -5,19 +5,16 @@
 namespace cdx {
 
 MonitorStack::MonitorStack(PlatformServices& platform, Settings& settings, SensorDriver& driver, MonitorTimers& timers,
-                           AlarmChecks& alarms, PollListener& listener)
+                           PollListener& listener)
     : gauges{GaugeModel(platform.formats.decimalSeparator), GaugeModel(platform.formats.decimalSeparator),
              GaugeModel(platform.formats.decimalSeparator), GaugeModel(platform.formats.decimalSeparator)},
-      poll(PollCycle::Parts{driver,
-                            settings,
-                            {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
-                            statistics,
-                            panel,
-                            alarms,
-                            listener,
-                            [&timers] { return timers.pollingActive(); }})
+      poll(PollCycle::Parts{
+          driver, settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, statistics, panel, listener, [&timers] {
+              return timers.pollingActive();
+          }})
 {
     poll.setDecimalSeparator(platform.formats.decimalSeparator);
+    poll.setClock(platform.clock);
 }
 
 } // namespace cdx

@@ -11,7 +11,6 @@
 
 namespace cdx {
 
-class AlarmChecks;
 class PollListener;
 class SensorDriver;
 struct PlatformServices;
@@ -21,7 +20,7 @@ struct Settings;
 // them.
 struct MonitorStack {
     MonitorStack(PlatformServices& platform, Settings& settings, SensorDriver& driver, MonitorTimers& timers,
-                 AlarmChecks& alarms, PollListener& listener);
+                 PollListener& listener);
 
     std::array<const GaugeModel*, 4> constGauges() const { return {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}; }
 

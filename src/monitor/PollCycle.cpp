@@ -1,16 +1,17 @@
 #include "monitor/PollCycle.h"
 
+#include <chrono>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
 
-#include "monitor/AlarmChecks.h"
 #include "monitor/GaugeModel.h"
 #include "monitor/PollListener.h"
-#include "monitor/VoltageCaption.h"
+#include "platform/Clock.h"
 #include "sensors/DriverReading.h"
 #include "sensors/FanSpeed.h"
 #include "sensors/Formats.h"
+#include "sensors/ReadingsListener.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/TemperatureConversion.h"
 #include "sensors/TemperatureScale.h"
@@ -42,13 +43,6 @@ template <typename F> void guarded(F&& region)
 bool plausibleReading(double value)
 {
     return std::isfinite(value) && std::fabs(value) < 1e6;
-}
-
-// A sensor the driver could not identify reads as no sensor at all.
-void showNoSensor(GaugeModel& gauge)
-{
-    gauge.setCenterLabel("--");
-    gauge.setPosition(0.0F);
 }
 
 DriverReading driverReading(VoltageRail rail, bool corePort1)
@@ -119,8 +113,18 @@ void PollCycle::showTemperature(TemperatureSensor sensor, float celsius, UpDownR
     GaugeModel& g = gauge(sensor);
     g.setPosition(celsius);
     const double shown = g.position();
+    m_readings.temperature(sensor) = shown;
     g.setCenterLabel(centreLabel(shown, display(), wholeDegreesFor(sensor)));
     m_parts.statistics.feed(reading, shown, display());
+}
+
+// A sensor the driver could not identify reads as no sensor at all.
+void PollCycle::showNoSensor(TemperatureSensor sensor)
+{
+    GaugeModel& g = gauge(sensor);
+    g.setCenterLabel("--");
+    g.setPosition(0.0F);
+    m_readings.temperature(sensor).reset();
 }
 
 void PollCycle::poll()
@@ -128,6 +132,21 @@ void PollCycle::poll()
     Settings& s = m_parts.settings;
     SensorDriver& driver = m_parts.driver;
     const ReadingMask available = driver.availableReadings();
+
+    // Temperatures keep a value the gauge refused; voltages and fans hold
+    // only what this poll reads.
+    m_readings.voltages = {};
+    m_readings.fans = {};
+    m_readings.fansStopped = {};
+    m_readings.tickMs = m_clock != nullptr ? m_clock->tickCount() : 0;
+    m_readings.unixSeconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    for (TemperatureSensor sensor :
+         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
+        if (!s.temperature(sensor).sensorEnabled) {
+            m_readings.temperature(sensor).reset();
+        }
+    }
 
     if (m_chipPresent) {
         m_fanCounts = {driver.GetLM78Fan1(), driver.GetLM78Fan2(), driver.GetLM78Fan3()};
@@ -139,11 +158,11 @@ void PollCycle::poll()
                                                      s.temperature(TemperatureSensor::WB1).compensation});
             showTemperature(TemperatureSensor::WB1, wb1, UpDownReading::WB1);
         } else {
-            showNoSensor(gauge(TemperatureSensor::WB1));
+            showNoSensor(TemperatureSensor::WB1);
         }
     }
     if (s.temperature(TemperatureSensor::WB2).sensorEnabled && !hasReading(available, DriverReading::Wb2Temperature)) {
-        showNoSensor(gauge(TemperatureSensor::WB2));
+        showNoSensor(TemperatureSensor::WB2);
     } else if (s.temperature(TemperatureSensor::WB2).sensorEnabled) {
         const double raw = driver.GetWinBondSensor2();
         if (plausibleReading(raw)) {
@@ -153,7 +172,7 @@ void PollCycle::poll()
         }
     }
     if (s.temperature(TemperatureSensor::WB3).sensorEnabled && !hasReading(available, DriverReading::Wb3Temperature)) {
-        showNoSensor(gauge(TemperatureSensor::WB3));
+        showNoSensor(TemperatureSensor::WB3);
     } else if (s.temperature(TemperatureSensor::WB3).sensorEnabled) {
         const double raw = driver.GetWinBondSensor3();
         if (plausibleReading(raw)) {
@@ -173,13 +192,10 @@ void PollCycle::poll()
             if (lm75) {
                 showTemperature(TemperatureSensor::LM75, *lm75, UpDownReading::LM75);
             } else {
-                showNoSensor(gauge(TemperatureSensor::LM75));
+                showNoSensor(TemperatureSensor::LM75);
             }
         }
         m_parts.listener.createIcon();
-        if (pollingActive()) {
-            checkTemperatureAlarms();
-        }
     });
 
     if (m_chipPresent) {
@@ -189,23 +205,15 @@ void PollCycle::poll()
 
     m_parts.panel.setPollsText("Number of Polls: " + std::to_string(m_polls));
 
+    for (ReadingsListener* listener : m_readingsListeners) {
+        listener->readingsTaken(m_readings);
+    }
+
     if (pollingActive() && s.cpuIdleLaunch && !m_parts.listener.cpuIdleLaunched()) {
         m_parts.listener.checkCpuIdleLaunch();
     }
     if (pollingActive() && s.cpuIdleClose) {
         m_parts.listener.checkCpuIdleClose();
-    }
-}
-
-void PollCycle::checkTemperatureAlarms()
-{
-    // Each check reads the settings anew: an alarm's actions may change them.
-    for (TemperatureSensor sensor :
-         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
-        const auto& t = std::as_const(m_parts.settings).temperature(sensor);
-        if (t.alarmTemperature <= gauge(sensor).position() && t.alarmEnabled && t.sensorEnabled) {
-            m_parts.alarms.displayTemperatureAlarm(sensor);
-        }
     }
 }
 
@@ -245,11 +253,9 @@ void PollCycle::pollVoltages(ReadingMask available)
         if (!plausibleReading(value)) {
             throw RegionFailure("the driver returned no number for a voltage");
         }
+        m_readings.voltage(rail) = value;
         const bool outOfBand = !voltageBand(rail, nominals, s.voltageTolerance).contains(value);
         m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);
-        if (outOfBand && s.watched(rail) && pollingActive()) {
-            m_parts.alarms.displayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
-        }
         m_parts.statistics.feed(statisticsReading(rail), value, display());
         m_polls += rail == VoltageRail::Core ? 1 : 0;
     }
@@ -257,7 +263,6 @@ void PollCycle::pollVoltages(ReadingMask available)
 
 void PollCycle::pollFans(ReadingMask available)
 {
-    m_parts.alarms.clearFanAlarmPending();
     guarded([&] {
         for (Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
             const auto reading =
@@ -272,21 +277,16 @@ void PollCycle::pollFans(ReadingMask available)
             }
         }
     });
-    m_parts.alarms.resetFanAlarmCounts();
 }
 
 bool PollCycle::pollFan(Fan fan, std::int32_t count)
 {
-    auto& f = m_parts.settings.fan(fan);
+    const auto& f = std::as_const(m_parts.settings).fan(fan);
     const std::int32_t divisor = fan == Fan::Fan1 ? m_fanDivisor1 : fan == Fan::Fan2 ? m_fanDivisor2 : 0;
 
     if (!isFanAvailable(count)) {
         m_parts.panel.setFanText(fan, "not available");
-        if (f.alarmEnabled && pollingActive()) {
-            m_parts.alarms.setFanAlarmCount(fan, m_parts.settings.fanAlarmIgnoreCount);
-            m_parts.alarms.displayFanAlarm(fan, f.tolerancePercent, 0.0);
-            f.alarmEnabled = false;
-        }
+        m_readings.fansStopped[static_cast<std::size_t>(fan)] = true;
         return true;
     }
 
@@ -295,12 +295,10 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
     if (!rpm) {
         return false;
     }
+    m_readings.fan(fan) = *rpm;
     m_parts.panel.setFanText(fan, std::to_string(*rpm));
     m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + static_cast<int>(fan)),
                             *rpm, display());
-    if (pollingActive() && fanSpeedOutOfBand(*rpm, f.nominalRpm, f.tolerancePercent)) {
-        m_parts.alarms.displayFanAlarm(fan, f.tolerancePercent, *rpm);
-    }
     return true;
 }
 

@@ -32,6 +32,10 @@ struct Readings {
     std::array<std::optional<double>, RailCount> voltages{};
     // Indexed by Fan.
     std::array<std::optional<double>, FanCount> fans{};
+    // A fan the chip has whose count gives no speed: it stopped, or its
+    // sensor fails. Its reading is absent; unlike a fan the chip lacks, it
+    // counts as a fan at 0 RPM for its alarm.
+    std::array<bool, FanCount> fansStopped{};
     // The processor clock, where the system information library gives one.
     std::optional<double> cpuClockMhz;
 
@@ -47,6 +51,7 @@ struct Readings {
     const std::optional<double>& voltage(VoltageRail rail) const { return voltages[index(rail)]; }
     std::optional<double>& fan(Fan fan) { return fans[index(fan)]; }
     const std::optional<double>& fan(Fan fan) const { return fans[index(fan)]; }
+    bool fanStopped(Fan fan) const { return fansStopped[index(fan)]; }
 
     // The reading of channel `channel` (0 to ChannelCount - 1, see above).
     const std::optional<double>& channel(std::size_t channel) const

@@ -41,6 +41,7 @@ struct AlarmPoll {
         dialog.waitMs = 1500;
         poll.setChipPresent(true);
         poll.setFanDivisors(2, 2);
+        poll.addReadingsListener(evaluator);
         for (auto& g : gauges) {
             g.setScale(80.0F);
         }
@@ -82,15 +83,11 @@ struct AlarmPoll {
              journal.push_back("log " + line);
              log.warningLog.writeErrorLog(line);
          }}};
-    AlarmEvaluator evaluator{settings, texts, actions};
-    PollCycle poll{PollCycle::Parts{driver,
-                                    settings,
-                                    {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
-                                    statistics,
-                                    panel,
-                                    evaluator,
-                                    listener,
-                                    [this] { return timers.pollingActive(); }}};
+    AlarmEvaluator evaluator{settings, texts, actions, [this] { return timers.pollingActive(); }};
+    PollCycle poll{PollCycle::Parts{
+        driver, settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, statistics, panel, listener, [this] {
+            return timers.pollingActive();
+        }}};
 };
 
 TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuringTheDialog)

@@ -79,7 +79,7 @@ TEST(AlarmProgramTest, APathWithShellCharactersIsOneProgramFile)
     // would have created its files where the test looks.
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir);
-    actions.run(AlarmKind::Temperature, 1, {"dialog", "log"});
+    actions.run(Alarm::WB1, {"dialog", "log"});
     std::filesystem::current_path(previous);
 
     ASSERT_TRUE(waitFor(dir / "ran"));
@@ -101,7 +101,7 @@ TEST(AlarmProgramTest, AMissingProgramIsSkipped)
     settings.voltageActions.showMessage = false;
     ActionsOverShell alarm(settings, shell);
     AlarmActions& actions = alarm.actions;
-    actions.run(AlarmKind::Voltage, 3, {"dialog", "log"});
+    actions.run(Alarm::Voltage, {"dialog", "log"});
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 

@@ -234,7 +234,7 @@ TEST_F(VisualLogUpDownPagesTest, StatisticsFollowThePollsAndReset)
     EXPECT_EQ(upDown().pollsLabel().text(), "Number of Polls: 3");
 
     // Reset while polling is suspended: every value "0", the polls as they were.
-    h.active = false;
+    h.setActive(false);
     upDown().resetButton().click();
     for (UpDownReading reading : kAllUpDownReadings) {
         EXPECT_EQ(upDown().lowLabel(reading).text(), "0");
@@ -243,7 +243,7 @@ TEST_F(VisualLogUpDownPagesTest, StatisticsFollowThePollsAndReset)
     }
     EXPECT_EQ(upDown().pollsLabel().text(), "Number of Polls: 3");
     // Reset while polling runs polls at once.
-    h.active = true;
+    h.setActive(true);
     upDown().resetButton().click();
     EXPECT_EQ(upDown().lowLabel(UpDownReading::WB1).text(), "41");
     EXPECT_EQ(upDown().pollsLabel().text(), "Number of Polls: 1");
