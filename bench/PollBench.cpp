@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/PollCycle.h"
 #include "monitor/PollListener.h"
 #include "platform/fake/FakeSensorDriver.h"
@@ -51,14 +51,11 @@ struct PollBench {
 
     FakeSensorDriver driver;
     Settings settings;
-    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    GaugeSet gauges;
     UpDownStatistics statistics;
     ReadingsPanel panel;
     NullListener listener;
-    PollCycle poll{PollCycle::Parts{
-        driver, settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, statistics, panel, listener, [] {
-            return true;
-        }}};
+    PollCycle poll{PollCycle::Parts{driver, settings, gauges, statistics, panel, listener, [] { return true; }}};
 };
 
 void BM_OnePoll(benchmark::State& state)

@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/PollCycle.h"
 #include "monitor/ReadingsPanel.h"
@@ -58,7 +58,7 @@ public:
 private:
     FakeSensorDriver m_driver;
     Settings m_settings;
-    std::array<GaugeModel, 4> m_gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    GaugeSet m_gauges;
     UpDownStatistics m_statistics;
     ReadingsPanel m_panel;
     TrayPollListener m_listener;

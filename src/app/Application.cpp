@@ -83,67 +83,64 @@ Application::Application(Libraries libraries, const std::string& programFile)
       m_dialog(m_dialogControl), m_alarmTexts(m_settings, m_platform.formats),
       m_logs(std::make_unique<LogStack>(
           m_platform, m_settings, m_timers.logTimer(),
-          [this] { return intervalLogSnapshot(m_monitor.constGauges(), m_monitor.panel, m_cpuSpeedMhz); },
+          [this] { return intervalLogSnapshot(m_monitor.gauges, m_monitor.panel, m_cpuSpeedMhz); },
           [this] { return m_timers.pollingActive(); })),
       m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.toneTimer(),
                                     m_dialog, m_dialogControl,
                                     [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
       m_alarms(m_settings, m_alarmTexts, m_actions, [this] { return m_timers.pollingActive(); }),
       m_alarmCounter(m_metricsRecorder), m_monitor(m_platform, m_settings, m_driver, m_timers, m_pollListener),
-      m_cpuIdle(CpuIdleLauncher::Parts{m_settings, m_monitor.constGauges(), m_platform.registry, m_platform.shell,
+      m_cpuIdle(CpuIdleLauncher::Parts{m_settings, m_monitor.poll.readings(), m_platform.registry, m_platform.shell,
                                        m_platform.messaging, m_platform.clock, m_platform.formats,
                                        [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
-      m_names(m_settings),
-      m_window(MainWindow::Parts{
-          .settings = m_settings,
-          .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
-          .readings = m_monitor.panel,
-          .statistics = m_monitor.statistics,
-          .pollCycle = m_monitor.poll,
-          .timers = m_timers,
-          .log =
-              PopupMenu::LogActions{
-                  .start = [this] { m_logs->intervalLog.setLogging(true); },
-                  .stop = [this] { m_logs->intervalLog.setLogging(false); },
-                  .view = [this] { m_logs->maintenance.viewLog(LogFile::IntervalTxt); },
-                  .erase = [this] { m_logs->maintenance.eraseLog(LogGroup::Interval); },
-                  .logging = [this] { return m_logs->intervalLog.logging(); },
-              },
-          .exit = [this] { exitRequested(); },
-          .readLm75 = [this] { m_driver.GetLM75TempAsusTX(); },
-          // A sensor switched off loses its tray boxes: its icon goes too.
-          .trayBoxesChanged =
-              [this](TemperatureSensor sensor) {
-                  const auto tray = static_cast<TemperatureSensor>(sensor);
-                  if (!TraySettings::showBox(std::as_const(m_settings), tray)) {
-                      m_tray.showBoxClick(tray, false);
-                  }
-                  if (!TraySettings::swapBox(std::as_const(m_settings), tray)) {
-                      m_tray.swapBoxClick(tray, false);
-                  }
-                  if (m_pages) {
-                      m_pages->refreshTrayBoxes();
-                  }
-              },
-          .suspendTray =
-              [this] {
-                  m_tray.suspend();
-                  m_logs->intervalLog.suspend();
-                  m_metrics.refresh();
-              },
-          .restoreTray =
-              [this] {
-                  m_tray.resume();
-                  m_logs->intervalLog.resume();
-                  m_metrics.refresh();
-              },
-          .shell = &m_platform.shell,
-      }),
+      m_names(m_settings), m_window(MainWindow::Parts{
+                               .settings = m_settings,
+                               .gauges = m_monitor.gauges,
+                               .readings = m_monitor.panel,
+                               .statistics = m_monitor.statistics,
+                               .pollCycle = m_monitor.poll,
+                               .timers = m_timers,
+                               .log =
+                                   PopupMenu::LogActions{
+                                       .start = [this] { m_logs->intervalLog.setLogging(true); },
+                                       .stop = [this] { m_logs->intervalLog.setLogging(false); },
+                                       .view = [this] { m_logs->maintenance.viewLog(LogFile::IntervalTxt); },
+                                       .erase = [this] { m_logs->maintenance.eraseLog(LogGroup::Interval); },
+                                       .logging = [this] { return m_logs->intervalLog.logging(); },
+                                   },
+                               .exit = [this] { exitRequested(); },
+                               .readLm75 = [this] { m_driver.GetLM75TempAsusTX(); },
+                               // A sensor switched off loses its tray boxes: its icon goes too.
+                               .trayBoxesChanged =
+                                   [this](TemperatureSensor sensor) {
+                                       const auto tray = static_cast<TemperatureSensor>(sensor);
+                                       if (!TraySettings::showBox(std::as_const(m_settings), tray)) {
+                                           m_tray.showBoxClick(tray, false);
+                                       }
+                                       if (!TraySettings::swapBox(std::as_const(m_settings), tray)) {
+                                           m_tray.swapBoxClick(tray, false);
+                                       }
+                                       if (m_pages) {
+                                           m_pages->refreshTrayBoxes();
+                                       }
+                                   },
+                               .suspendTray =
+                                   [this] {
+                                       m_tray.suspend();
+                                       m_logs->intervalLog.suspend();
+                                       m_metrics.refresh();
+                                   },
+                               .restoreTray =
+                                   [this] {
+                                       m_tray.resume();
+                                       m_logs->intervalLog.resume();
+                                       m_metrics.refresh();
+                                   },
+                               .shell = &m_platform.shell,
+                           }),
       m_tray(
-          m_platform.notificationArea, m_settings,
-          {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]}, m_monitor.panel,
-          m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
-          [this] { return m_timers.pollingActive(); }),
+          m_platform.notificationArea, m_settings, m_monitor.gauges, m_monitor.panel, m_timers.swapTimer(),
+          m_window.popupQMenu(), [this] { m_window.openFromTray(); }, [this] { return m_timers.pollingActive(); }),
       m_metrics(m_settings, m_metricsRecorder,
                 MetricsAdapter({m_settings, m_monitor.poll.readings(), m_monitor.panel, m_monitor.statistics,
                                 [this] { return m_timers.suspended(); }, CALDRIX_VERSION}),
@@ -214,8 +211,7 @@ void Application::loadPages()
 void Application::buildSettingsPages()
 {
     m_settingsPages = new SettingsPages(
-        m_window.pageControl(),
-        {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
+        m_window.pageControl(), m_monitor.gauges,
         PageServices{
             .settings = m_settings,
             .switches = m_window.sensorSwitches(),

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <array>
 #include <memory>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/PollCycle.h"
 #include "monitor/ReadingsPanel.h"
@@ -22,9 +21,7 @@ struct MonitorStack {
     MonitorStack(PlatformServices& platform, Settings& settings, SensorDriver& driver, MonitorTimers& timers,
                  PollListener& listener);
 
-    std::array<const GaugeModel*, 4> constGauges() const { return {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}; }
-
-    std::array<GaugeModel, 4> gauges;
+    GaugeSet gauges;
     UpDownStatistics statistics;
     ReadingsPanel panel;
     PollCycle poll;

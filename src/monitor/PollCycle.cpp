@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/PollListener.h"
 #include "platform/Clock.h"
 #include "sensors/DriverReading.h"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "monitor/GaugeSet.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
 #include "sensors/DriverReading.h"
@@ -16,7 +17,6 @@
 namespace cdx {
 
 class Clock;
-class GaugeModel;
 class PollListener;
 class ReadingsListener;
 class SensorDriver;
@@ -35,7 +35,7 @@ public:
     struct Parts {
         SensorDriver& driver;
         Settings& settings;
-        std::array<GaugeModel*, 4> gauges; // WB1, LM75, WB2, WB3
+        GaugeSet& gauges;
         UpDownStatistics& statistics;
         ReadingsPanel& panel;
         PollListener& listener;
@@ -81,7 +81,7 @@ public:
     // The statistics' "Reset" button: clears them and polls when active.
     void resetStatistics(); // UDTabResetSpeedButtonClick
 
-    GaugeModel& gauge(TemperatureSensor sensor) { return *m_parts.gauges[static_cast<std::size_t>(sensor)]; }
+    GaugeModel& gauge(TemperatureSensor sensor) { return m_parts.gauges[sensor]; }
 
 private:
     bool pollingActive() const { return m_parts.pollingActive && m_parts.pollingActive(); }

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/VoltageCaption.h"
 #include "sensors/Formats.h"
 #include "settings/Settings.h"
@@ -77,7 +77,12 @@ std::string pollIntervalLabel(int milliseconds)
     return "Check at Intervals of " + std::to_string(milliseconds / 1000) + " seconds";
 }
 
-SettingsEditor::SettingsEditor(Settings& settings, std::array<GaugeModel*, 4> gauges, Display display)
+GaugeModel& SettingsEditor::gauge(TemperatureSensor sensor) const
+{
+    return m_gauges[sensor];
+}
+
+SettingsEditor::SettingsEditor(Settings& settings, GaugeSet& gauges, Display display)
     : m_settings(settings), m_gauges(gauges), m_display(std::move(display))
 {
 }

@@ -13,6 +13,7 @@
 namespace cdx {
 
 class GaugeModel;
+class GaugeSet;
 struct Settings;
 
 // The settings edited with an up/down arrow pair between fixed bounds.
@@ -51,7 +52,7 @@ public:
 
     // gauges: WB1, LM75, WB2, WB3. `display` tells the unit, "Round °F" and
     // the degree text the labels use.
-    SettingsEditor(Settings& settings, std::array<GaugeModel*, 4> gauges, Display display);
+    SettingsEditor(Settings& settings, GaugeSet& gauges, Display display);
 
     // --- Fixed bounds
     // One click; true when the value changed.
@@ -81,10 +82,10 @@ public:
     CpuType cpuType() const;
 
 private:
-    GaugeModel& gauge(TemperatureSensor sensor) const { return *m_gauges[static_cast<std::size_t>(sensor)]; }
+    GaugeModel& gauge(TemperatureSensor sensor) const;
 
     Settings& m_settings;
-    std::array<GaugeModel*, 4> m_gauges;
+    GaugeSet& m_gauges;
     Display m_display;
 };
 

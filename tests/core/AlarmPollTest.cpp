@@ -68,7 +68,7 @@ struct AlarmPoll {
     test::JournalShell shell{journal};
     test::JournalWavePlayer player{journal};
     FakeAlarmWindow window;
-    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    GaugeSet gauges;
     UpDownStatistics statistics;
     ReadingsPanel panel;
     RecordingListener listener;
@@ -84,10 +84,8 @@ struct AlarmPoll {
              log.warningLog.writeErrorLog(line);
          }}};
     AlarmEvaluator evaluator{settings, texts, actions, [this] { return timers.pollingActive(); }};
-    PollCycle poll{PollCycle::Parts{
-        driver, settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, statistics, panel, listener, [this] {
-            return timers.pollingActive();
-        }}};
+    PollCycle poll{PollCycle::Parts{driver, settings, gauges, statistics, panel, listener,
+                                    [this] { return timers.pollingActive(); }}};
 };
 
 TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuringTheDialog)

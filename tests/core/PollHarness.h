@@ -7,7 +7,7 @@
 
 #include "AlarmHarness.h"
 #include "alarms/AlarmListener.h"
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/PollCycle.h"
 #include "monitor/PollListener.h"
 #include "platform/fake/FakeSensorDriver.h"
@@ -84,16 +84,14 @@ struct PollHarness {
     test::AlarmHarness alarm;
     FakeSensorDriver driver;
     Settings& settings = alarm.settings;
-    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    GaugeSet gauges;
     UpDownStatistics statistics;
     ReadingsPanel panel;
     RecordingAlarms alarms;
     RecordingListener listener;
     AlarmEvaluator evaluator{settings, alarm.texts, alarm.actions, [this] { return active(); }};
-    PollCycle poll{PollCycle::Parts{
-        driver, settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, statistics, panel, listener, [this] {
-            return active();
-        }}};
+    PollCycle poll{
+        PollCycle::Parts{driver, settings, gauges, statistics, panel, listener, [this] { return active(); }}};
 
     bool active() const { return alarm.pollTimer.enabled(); }
     void setActive(bool on) { alarm.pollTimer.setEnabled(on); }

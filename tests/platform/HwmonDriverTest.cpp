@@ -168,9 +168,7 @@ struct Window {
         h.poll.setChipPresent(p.values.at("CheckLM78") == "1");
         h.poll.setFanDivisors(std::stoi(p.values.at("GetFanDivide1")), std::stoi(p.values.at("GetFanDivide2")));
         h.poll.poll();
-        log = IntervalLogEntry::fromWindow(
-            "12/07/26", "01:00:00",
-            intervalLogSnapshot({&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]}, h.panel, 2000));
+        log = IntervalLogEntry::fromWindow("12/07/26", "01:00:00", intervalLogSnapshot(h.gauges, h.panel, 2000));
     }
 
     // The interval log's field of a rail: after date, time, speed and the four temperatures.

@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/ReadingsPanel.h"
 #include "platform/WindowMessages.h"
@@ -73,8 +73,8 @@ protected:
     void start()
     {
         icons = std::make_unique<TrayIcons>(
-            area, settings, std::array<GaugeModel*, 4>{&wb1, &lm75, &wb2, &wb3}, readings, timers.swapTimer(), &menu,
-            [this] { ++doubleClicks; }, [this] { return timers.pollingActive(); });
+            area, settings, gauges, readings, timers.swapTimer(), &menu, [this] { ++doubleClicks; },
+            [this] { return timers.pollingActive(); });
         MonitorTimers::Handlers handlers;
         handlers.poll = [this] { icons->createIcon(); };
         handlers.swap = [this] { icons->swapTick(); };
@@ -102,7 +102,11 @@ protected:
     }
 
     Settings settings;
-    GaugeModel wb1, lm75, wb2, wb3;
+    GaugeSet gauges;
+    GaugeModel& wb1 = gauges[TemperatureSensor::WB1];
+    GaugeModel& lm75 = gauges[TemperatureSensor::LM75];
+    GaugeModel& wb2 = gauges[TemperatureSensor::WB2];
+    GaugeModel& wb3 = gauges[TemperatureSensor::WB3];
     ReadingsPanel readings;
     FakeNotificationArea area;
     FakeTimerQueue queue;

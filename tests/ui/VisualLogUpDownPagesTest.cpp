@@ -129,7 +129,7 @@ protected:
     FakeShell shell;
     MainWindow window{MainWindow::Parts{
         .settings = h.settings,
-        .gauges = {&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]},
+        .gauges = h.gauges,
         .readings = h.panel,
         .statistics = h.statistics,
         .pollCycle = h.poll,
@@ -144,14 +144,8 @@ protected:
     }};
     FakeNotificationArea area;
     QMenu menu;
-    TrayIcons tray{area,
-                   h.settings,
-                   {&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]},
-                   h.panel,
-                   timers.swapTimer(),
-                   &menu,
-                   {},
-                   [this] { return timers.pollingActive(); }};
+    TrayIcons tray{
+        area, h.settings, h.gauges, h.panel, timers.swapTimer(), &menu, {}, [this] { return timers.pollingActive(); }};
 
     test::TempFolder folder;
     FakeProgramLocation location{folder.path()};
@@ -165,12 +159,9 @@ protected:
     FakeMessageBox messages;
     LogServices services{paths, files, sizes, clock, formats, messages};
     std::unique_ptr<Timer> logTimer = queue.createTimer();
-    IntervalLog intervalLog{
-        services, h.settings, *logTimer,
-        [this] {
-            return intervalLogSnapshot({&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]}, h.panel, 451);
-        },
-        [this] { return timers.pollingActive(); }};
+    IntervalLog intervalLog{services, h.settings, *logTimer,
+                            [this] { return intervalLogSnapshot(h.gauges, h.panel, 451); },
+                            [this] { return timers.pollingActive(); }};
     WarningLog warningLog{services, h.settings};
     UpDownLog upDownLog{services, h.settings};
     FakeRecycleBin recycleBin;
