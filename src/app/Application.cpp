@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSystemTrayIcon>
-#include <QVBoxLayout>
 
 #include "logs/LogSnapshots.h"
 #include "monitor/ExternalRequests.h"
@@ -21,13 +20,6 @@
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
-#include "sensors/TemperatureText.h"
-#include "ui/GeneralPage.h"
-#include "ui/LogPage.h"
-#include "ui/MetricsPage.h"
-#include "ui/ReadingsGroups.h"
-#include "ui/SubPageSelector.h"
-#include "ui/SystemInfoPanel.h"
 
 namespace cdx {
 
@@ -41,9 +33,6 @@ std::optional<std::string> environment(const char* name)
     }
     return std::string(value);
 }
-
-// The PC speaker's timer clock, which the tone divisor divides.
-constexpr int kSpeakerClockHz = 1193181;
 
 } // namespace
 
@@ -120,8 +109,8 @@ Application::Application(Libraries libraries, const std::string& programFile)
                                        if (!TraySettings::swapBox(std::as_const(m_settings), tray)) {
                                            m_tray.swapBoxClick(tray, false);
                                        }
-                                       if (m_pages) {
-                                           m_pages->refreshTrayBoxes();
+                                       if (m_pageAssembly) {
+                                           m_pageAssembly->refreshTrayBoxes();
                                        }
                                    },
                                .suspendTray =
@@ -155,12 +144,25 @@ Application::Application(Libraries libraries, const std::string& programFile)
     m_window.attachNames(m_names);
     // The settings pages are built on the first Show & Expand, so a program
     // that lives in the tray never carries them.
-    m_window.setOnExpanded([this] {
-        buildPagesOnce();
-        m_settingsPages->resetSelectors();
-        m_pages->resetSelectors();
-        m_cpuIdlePage->resetForExpand();
+    m_pageAssembly = std::make_unique<PageAssembly>(PageAssembly::Parts{
+        .platform = m_platform,
+        .settings = m_settings,
+        .window = m_window,
+        .monitor = m_monitor,
+        .timers = m_timers,
+        .beeper = m_beeper,
+        .runOnStartup = m_runOnStartup,
+        .names = m_names,
+        .tray = m_tray,
+        .logs = *m_logs,
+        .metrics = m_metrics,
+        .cpuIdle = m_cpuIdle,
+        .driver = m_driver,
+        .systemInfo = *m_libraries.systemInfo.systemInfo,
+        .saveSettings = [this] { return saveSettings(); },
+        .cpuSpeedMhz = [this] { return m_cpuSpeedMhz; },
     });
+    m_window.setOnExpanded([this] { m_pageAssembly->expanded(); });
     m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
     m_lifecycle = std::make_unique<ProgramLifecycle>(ProgramLifecycle::Parts{
@@ -182,118 +184,14 @@ Application::Application(Libraries libraries, const std::string& programFile)
     m_lifecycle->bindMenu(m_window.popupMenu());
 }
 
-void Application::buildPagesOnce()
-{
-    if (m_pages) {
-        return;
-    }
-    placeCpuIdlePage();
-    buildPages();
-    buildSettingsPages();
-    placeSystemInfoPanel();
-    auto* metricsPage = new MetricsPage;
-    m_pages->logPage().selector().addEntry(QStringLiteral("Metrics"), metricsPage);
-    m_metrics.attachPage(*metricsPage);
-    loadPages();
-}
-
-void Application::loadPages()
-{
-    m_settingsPages->general().showRunOnStartup(m_autorunAtStart);
-    m_settingsPages->load();
-    m_cpuIdlePage->load();
-    m_cpuIdlePage->refreshLabels();
-    m_pages->refreshLabels();
-    m_settingsPages->refreshSwitches();
-    m_pages->load();
-}
-
-void Application::buildSettingsPages()
-{
-    m_settingsPages = new SettingsPages(
-        m_window.pageControl(), m_monitor.gauges,
-        PageServices{
-            .settings = m_settings,
-            .switches = m_window.sensorSwitches(),
-            .display = [this] { return m_monitor.poll.display(); },
-            .pollIfActive = [this] { m_monitor.poll.pollIfActive(); },
-            .setPollInterval = [this](int ms) { m_timers.pollTimer().setInterval(ms); },
-            .testSpeaker =
-                [this](int divisor) {
-                    if (divisor > 0) {
-                        m_beeper.beep(static_cast<unsigned>(kSpeakerClockHz / divisor) & 0xFFFFU, 500);
-                    }
-                },
-            .setLogItemsVisible = [this](bool on) { m_window.popupMenu().setLogItemsVisible(on); },
-            .runOnStartup =
-                [this](bool on) {
-                    return m_runOnStartup.apply(
-                        on, m_window.isVisible() && !m_window.isHidden(),
-                        [this](const std::string& text) { m_platform.messages.showInformation(text); });
-                },
-            .plus33Changed =
-                [this] { m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator); },
-            .temperatureTextChanged =
-                [this] {
-                    // The centre labels of the gauges follow at once; a sensor
-                    // without a reading has nothing to restate.
-                    const TemperatureDisplay display = m_monitor.poll.display();
-                    for (std::size_t i = 0; i < m_monitor.gauges.size(); ++i) {
-                        const auto sensor = static_cast<TemperatureSensor>(i);
-                        const auto& celsius = m_monitor.poll.readings().temperature(sensor);
-                        if (m_settings.temperature(sensor).sensorEnabled && celsius) {
-                            m_monitor.gauges[i].setCenterLabel(centreLabel(*celsius, display, wholeDegreesFor(sensor)));
-                        }
-                    }
-                },
-            .switchesChanged = {},
-            .showMessage = [this](const std::string& text) { m_platform.messages.showError(text); },
-            .chooseFile = {},
-        });
-    // A name changed on the Names page reaches the first five tabs at once
-    // too: their selector entries, group captions and sensor switches.
-    for (const TemperatureSensor sensor :
-         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
-        m_names.attach(NamePlace::SelectorEntry, namedItem(sensor),
-                       [this, sensor](const std::string& name) { m_settingsPages->setSensorName(sensor, name); });
-    }
-    for (const Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
-        m_names.attach(NamePlace::SelectorEntry, namedItem(fan),
-                       [this, fan](const std::string& name) { m_settingsPages->setFanName(fan, name); });
-    }
-}
-
 Application::~Application()
 {
     shutdown();
     m_pollListener.attachCpuIdle(nullptr);
-    m_pages.reset();
+    m_pageAssembly.reset();
     m_pollListener.attach(nullptr);
     m_alarmWindow.attach(nullptr);
     m_trayForDialog = nullptr;
-}
-
-void Application::buildPages()
-{
-    m_pages = std::make_unique<VisualLogUpDownPages>(VisualLogUpDownPages::Parts{
-        .settings = m_settings,
-        .names = m_names,
-        .window = m_window,
-        .tray = m_tray,
-        .statistics = m_monitor.statistics,
-        .readings = m_monitor.panel,
-        .intervalLog = m_logs->intervalLog,
-        .maintenance = m_logs->maintenance,
-        .sizes = m_logs->sizes,
-        .resetStatistics = [this] { m_monitor.poll.resetStatistics(); },
-        .saveUpDown =
-            [this] {
-                m_logs->upDownLog.writeUpDownLog(
-                    upDownReport(m_monitor.statistics, m_settings, m_cpuSpeedMhz, m_platform.formats.decimalSeparator));
-                m_logs->upDownLog.checkUpDownLogFileSize();
-            },
-        .decimalSeparator = m_platform.formats.decimalSeparator,
-    });
 }
 
 void Application::bindTimers()
@@ -309,28 +207,6 @@ void Application::bindTimers()
     handlers.stopSound = [this] { m_sound.stopSound(); };
     handlers.speakerDivisor = [this] { return m_settings.pcSpeakerDivisor; };
     m_timers.setHandlers(handlers);
-}
-
-void Application::placeCpuIdlePage()
-{
-    m_cpuIdlePage =
-        new CpuIdlePage(CpuIdlePage::Parts{m_settings, m_cpuIdle, [this] { saveSettings(); }, &m_platform.shell});
-    m_window.pageControl().replacePage(MainWindow::CPUIdle, m_cpuIdlePage);
-}
-
-void Application::placeSystemInfoPanel()
-{
-    GeneralPage& general = m_settingsPages->general();
-    auto* panel = new SystemInfoPanel([this] { return systemInfoFacts(); });
-    auto* layout = new QVBoxLayout(&general.systemInfoPanel());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(panel);
-    // Rebuilt each time "System Info" is chosen, before it shows.
-    general.selector().setOnChosen([panel, &general](int index) {
-        if (general.selector().panel(index) == &general.systemInfoPanel()) {
-            panel->setAllSystemInfo();
-        }
-    });
 }
 
 void Application::handleExternalMessage(const LocalMessage& message)
@@ -352,21 +228,6 @@ void Application::handleExternalMessage(const LocalMessage& message)
     if (m_started) {
         requests.handle(message);
     }
-}
-
-SystemInfoFacts Application::systemInfoFacts()
-{
-    SystemInfo& systemInfo = *m_libraries.systemInfo.systemInfo;
-    SystemInfoFacts facts;
-    facts.cpuMhz = m_cpuSpeedMhz;
-    facts.userName = systemInfo.GetCurrentUserName();
-    facts.memoryUse = systemInfo.MemoryUse();
-    facts.totalPhysicalMemory = systemInfo.TotalPhysicalMemory();
-    facts.availablePhysicalMemory = systemInfo.AvailablePhysicalMemory();
-    facts.executablePath = m_platform.location.executablePath();
-    facts.cpuIdlePath = m_cpuIdle.checkForCpuIdleInRegistry(true);
-    facts.chipId = m_driver.GetChipID();
-    return facts;
 }
 
 bool Application::start(const std::function<void()>& removeSplash)
@@ -406,8 +267,9 @@ bool Application::start(const std::function<void()>& removeSplash)
     // Whether the autorun entry exists (the General page's box shows it);
     // when it does, the entry is written again with the current path, so a
     // moved program keeps starting from where it now lies.
-    m_autorunAtStart = m_runOnStartup.checkAtStartup();
-    if (m_autorunAtStart) {
+    const bool autorunAtStart = m_runOnStartup.checkAtStartup();
+    m_pageAssembly->setAutorunAtStart(autorunAtStart);
+    if (autorunAtStart) {
         m_runOnStartup.apply(true, false);
     }
     m_runOnStartup.checkAtStartup();
@@ -445,9 +307,7 @@ bool Application::start(const std::function<void()>& removeSplash)
 
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
     m_tray.loadSettings();
-    if (m_pages) {
-        loadPages();
-    }
+    m_pageAssembly->load();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval, [this] {
         // Hidden to a tray that does not exist, the window could never be
         // opened again: without a tray host it starts as the small window.

@@ -12,6 +12,7 @@
 #include "app/LogStack.h"
 #include "app/MetricsService.h"
 #include "app/MonitorStack.h"
+#include "app/PageAssembly.h"
 #include "app/PlatformServices.h"
 #include "app/ProgramLifecycle.h"
 #include "app/WindowAlarmAdapter.h"
@@ -27,13 +28,9 @@
 #include "settings/RunOnStartup.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
-#include "settings/SystemInfoText.h"
-#include "ui/CpuIdlePage.h"
 #include "ui/MainWindow.h"
-#include "ui/SettingsPages.h"
 #include "ui/TrayIcons.h"
 #include "ui/TrayPollListener.h"
-#include "ui/VisualLogUpDownPages.h"
 #include "ui/WarningDialog.h"
 
 namespace cdx {
@@ -91,19 +88,9 @@ public:
     // A message another program of the user sent to Caldrix's endpoint.
     void handleExternalMessage(const LocalMessage& message);
 
-    // The figures of the System Info panel, as they are now.
-    SystemInfoFacts systemInfoFacts();
-
 private:
     void bindTimers();
-    // The settings pages, built and loaded the first time they are needed.
-    void buildPagesOnce();
-    void loadPages();
-    void placeCpuIdlePage();
-    void placeSystemInfoPanel();
     void applyLoadedSettings();
-    void buildPages();
-    void buildSettingsPages();
     // Writes the settings; false (after telling the user) when that fails.
     bool saveSettings();
 
@@ -134,16 +121,13 @@ private:
     CpuIdleLauncher m_cpuIdle;
     SensorNames m_names;
     MainWindow m_window;
-    CpuIdlePage* m_cpuIdlePage = nullptr;
     TrayIcons m_tray;
     MetricsService m_metrics;
-    std::unique_ptr<VisualLogUpDownPages> m_pages;
-    SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
     int m_cpuSpeedMhz = 0;
-    bool m_autorunAtStart = false; // the autorun entry existed at start
     bool m_started = false;
     bool m_shutDown = false;
     std::unique_ptr<ProgramLifecycle> m_lifecycle;
+    std::unique_ptr<PageAssembly> m_pageAssembly;
 };
 
 } // namespace cdx
