@@ -1,9 +1,5 @@
 #include "app/Application.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <iostream>
-#include <optional>
 #include <utility>
 
 #include <QCoreApplication>
@@ -15,7 +11,6 @@
 #include "monitor/TraySettings.h"
 #include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"
-#include "platform/linux/DriverLoader.h"
 #include "platform/qt/LazyMetricsServer.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
@@ -23,62 +18,25 @@
 
 namespace cdx {
 
-namespace {
-
-std::optional<std::string> environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') {
-        return std::nullopt;
-    }
-    return std::string(value);
-}
-
-} // namespace
-
-Application::Libraries Application::bindLibraries()
-{
-    const std::string executable = LinuxProgramLocation::runningExecutable();
-    const std::string binDirectory = std::filesystem::path(executable).parent_path().string();
-    const DriverLoader loader(DriverLoader::libraryDirectoryFor(binDirectory));
-    Libraries libraries{loader.bindDriver(environment("CALDRIX_DRIVER")), loader.bindSystemInfo()};
-    if (libraries.driver && !libraries.driver.notice.empty()) {
-        std::cerr << libraries.driver.notice << '\n';
-    }
-    return libraries;
-}
-
-std::string Application::libraryPath(const char* file)
-{
-    const std::string executable = LinuxProgramLocation::runningExecutable();
-    const std::string binDirectory = std::filesystem::path(executable).parent_path().string();
-    return DriverLoader::libraryDirectoryFor(binDirectory) + "/" + file;
-}
-
 Application::Application(Libraries libraries, const std::string& programFile)
     : m_libraries(std::move(libraries)), m_driver(*m_libraries.driver.driver),
       m_platform(programFile.empty() ? LinuxProgramLocation::runningExecutable() : programFile),
       m_store(m_platform.registry, m_platform.location),
       m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart),
-      m_audio(libraryPath(AudioLibraryFile)), m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
+      m_audio(ProgramLibraries::path(AudioLibraryFile)), m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
       m_timers(m_platform.timers, m_platform.identity.family(), m_beeper), m_sound(m_settings, m_wave, m_driver),
-      m_dialogControl(WarningDialogControl::Parts{m_settings, m_timers.pollTimer(), m_timers.toneTimer(), m_sound,
-                                                  [this] {
-                                                      if (m_trayForDialog != nullptr) {
-                                                          m_trayForDialog->createIcon();
-                                                      }
-                                                  },
-                                                  [this] { return m_timers.suspended(); }}),
-      m_dialog(m_dialogControl), m_alarmTexts(m_settings, m_platform.formats),
+      m_alarms(AlarmStack::Parts{m_platform, m_settings, m_timers, m_sound, m_metricsRecorder,
+                                 [this] {
+                                     if (m_trayForDialog != nullptr) {
+                                         m_trayForDialog->createIcon();
+                                     }
+                                 },
+                                 [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
       m_logs(std::make_unique<LogStack>(
           m_platform, m_settings, m_timers.logTimer(),
           [this] { return intervalLogSnapshot(m_monitor.gauges, m_monitor.panel, m_cpuSpeedMhz); },
           [this] { return m_timers.pollingActive(); })),
-      m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.toneTimer(),
-                                    m_dialog, m_dialogControl,
-                                    [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
-      m_alarms(m_settings, m_alarmTexts, m_actions, [this] { return m_timers.pollingActive(); }),
-      m_alarmCounter(m_metricsRecorder), m_monitor(m_platform, m_settings, m_driver, m_timers, m_pollListener),
+      m_monitor(m_platform, m_settings, m_driver, m_timers, m_pollListener),
       m_cpuIdle(CpuIdleLauncher::Parts{m_settings, m_monitor.poll.readings(), m_platform.registry, m_platform.shell,
                                        m_platform.messaging, m_platform.clock, m_platform.formats,
                                        [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
@@ -133,11 +91,10 @@ Application::Application(Libraries libraries, const std::string& programFile)
       m_metrics(m_settings, m_metricsRecorder,
                 MetricsAdapter({m_settings, m_monitor.poll.readings(), m_monitor.panel, m_monitor.statistics,
                                 [this] { return m_timers.suspended(); }, CALDRIX_VERSION}),
-                std::make_unique<LazyMetricsServer>(libraryPath(MetricsLibraryFile)))
+                std::make_unique<LazyMetricsServer>(ProgramLibraries::path(MetricsLibraryFile)))
 {
-    m_monitor.poll.addReadingsListener(m_alarms);
-    m_alarms.addAlarmListener(m_alarmCounter);
-    m_alarmWindow.attach(&m_window);
+    m_alarms.listenTo(m_monitor.poll);
+    m_alarms.window.attach(&m_window);
     m_pollListener.attach(&m_tray);
     m_pollListener.attachCpuIdle(&m_cpuIdle);
     m_trayForDialog = &m_tray;
@@ -163,7 +120,7 @@ Application::Application(Libraries libraries, const std::string& programFile)
         .cpuSpeedMhz = [this] { return m_cpuSpeedMhz; },
     });
     m_window.setOnExpanded([this] { m_pageAssembly->expanded(); });
-    m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
+    m_alarms.dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
     m_lifecycle = std::make_unique<ProgramLifecycle>(ProgramLifecycle::Parts{
         .platform = m_platform,
@@ -190,7 +147,7 @@ Application::~Application()
     m_pollListener.attachCpuIdle(nullptr);
     m_pageAssembly.reset();
     m_pollListener.attach(nullptr);
-    m_alarmWindow.attach(nullptr);
+    m_alarms.window.attach(nullptr);
     m_trayForDialog = nullptr;
 }
 

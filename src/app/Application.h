@@ -3,24 +3,18 @@
 #include <memory>
 #include <string>
 
-#include "alarms/AlarmActions.h"
-#include "alarms/AlarmEvaluator.h"
 #include "alarms/AlarmSound.h"
-#include "alarms/AlarmTexts.h"
-#include "alarms/WarningDialogControl.h"
-#include "app/AlarmCounter.h"
+#include "app/AlarmStack.h"
 #include "app/LogStack.h"
 #include "app/MetricsService.h"
 #include "app/MonitorStack.h"
 #include "app/PageAssembly.h"
 #include "app/PlatformServices.h"
+#include "app/ProgramLibraries.h"
 #include "app/ProgramLifecycle.h"
-#include "app/WindowAlarmAdapter.h"
 #include "monitor/CpuIdleLauncher.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/SensorNames.h"
-#include "platform/linux/SensorDriverBinding.h"
-#include "platform/linux/SystemInfoBinding.h"
 #include "platform/qt/AudioLibrary.h"
 #include "platform/qt/LazyTone.h"
 #include "platform/qt/LazyWavePlayer.h"
@@ -31,7 +25,6 @@
 #include "ui/MainWindow.h"
 #include "ui/TrayIcons.h"
 #include "ui/TrayPollListener.h"
-#include "ui/WarningDialog.h"
 
 namespace cdx {
 
@@ -40,20 +33,11 @@ namespace cdx {
 // made in the order they need each other.
 class Application {
 public:
-    // The bound driver and system information libraries; the program cannot
-    // start without them.
-    struct Libraries {
-        SensorDriverBinding driver;
-        SystemInfoBinding systemInfo;
-    };
+    using Libraries = ProgramLibraries;
 
     // Binds the libraries from the program's library folder. On failure the
     // bindings carry the reason.
-    static Libraries bindLibraries();
-
-    // The audio library in the program's library folder.
-    // The path of one of the program's own libraries, by its file name.
-    static std::string libraryPath(const char* file);
+    static Libraries bindLibraries() { return ProgramLibraries::bind(); }
 
     // programFile: where the program counts itself as lying (its logs go
     // beside it when that folder is writable); empty: the running executable.
@@ -107,15 +91,9 @@ private:
     MonitorTimers m_timers;
     AlarmSound m_sound;
     TrayIcons* m_trayForDialog = nullptr;
-    WarningDialogControl m_dialogControl;
-    WarningDialog m_dialog;
-    WindowAlarmAdapter m_alarmWindow;
-    AlarmTexts m_alarmTexts;
-    std::unique_ptr<LogStack> m_logs;
-    AlarmActions m_actions;
-    AlarmEvaluator m_alarms;
     MetricsRecorder m_metricsRecorder;
-    AlarmCounter m_alarmCounter;
+    AlarmStack m_alarms;
+    std::unique_ptr<LogStack> m_logs;
     TrayPollListener m_pollListener;
     MonitorStack m_monitor;
     CpuIdleLauncher m_cpuIdle;
