@@ -12,7 +12,6 @@
 #include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"
 #include "platform/qt/LazyMetricsServer.h"
-#include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
 
@@ -47,25 +46,17 @@ Application::Application(Libraries libraries, const std::string& programFile)
                                .statistics = m_monitor.statistics,
                                .pollCycle = m_monitor.poll,
                                .timers = m_timers,
-                               .log =
-                                   PopupMenu::LogActions{
-                                       .start = [this] { m_logs->intervalLog.setLogging(true); },
-                                       .stop = [this] { m_logs->intervalLog.setLogging(false); },
-                                       .view = [this] { m_logs->maintenance.viewLog(LogFile::IntervalTxt); },
-                                       .erase = [this] { m_logs->maintenance.eraseLog(LogGroup::Interval); },
-                                       .logging = [this] { return m_logs->intervalLog.logging(); },
-                                   },
+                               .log = m_logs->menuActions(),
                                .exit = [this] { exitRequested(); },
                                .readLm75 = [this] { m_driver.GetLM75TempAsusTX(); },
                                // A sensor switched off loses its tray boxes: its icon goes too.
                                .trayBoxesChanged =
                                    [this](TemperatureSensor sensor) {
-                                       const auto tray = static_cast<TemperatureSensor>(sensor);
-                                       if (!TraySettings::showBox(std::as_const(m_settings), tray)) {
-                                           m_tray.showBoxClick(tray, false);
+                                       if (!TraySettings::showBox(std::as_const(m_settings), sensor)) {
+                                           m_tray.showBoxClick(sensor, false);
                                        }
-                                       if (!TraySettings::swapBox(std::as_const(m_settings), tray)) {
-                                           m_tray.swapBoxClick(tray, false);
+                                       if (!TraySettings::swapBox(std::as_const(m_settings), sensor)) {
+                                           m_tray.swapBoxClick(sensor, false);
                                        }
                                        if (m_pageAssembly) {
                                            m_pageAssembly->refreshTrayBoxes();
@@ -168,47 +159,27 @@ void Application::bindTimers()
 
 void Application::handleExternalMessage(const LocalMessage& message)
 {
-    const ExternalRequests requests{
-        [this] {
-            m_window.showCompact();
-            m_window.raise();
-            m_window.activateWindow();
-        },
-        [this] {
-            m_window.showExpanded();
-            m_window.raise();
-            m_window.activateWindow();
-        },
-        [this] { m_cpuIdle.reportTemperature(); },
-    };
     // Requests before the window is ready, and other numbers, are ignored.
-    if (m_started) {
-        requests.handle(message);
+    if (!m_started) {
+        return;
     }
+    const auto toFront = [this](bool expanded) {
+        expanded ? m_window.showExpanded() : m_window.showCompact();
+        m_window.raise();
+        m_window.activateWindow();
+    };
+    ExternalRequests{[&] { toFront(false); }, [&] { toFront(true); }, [this] { m_cpuIdle.reportTemperature(); }}.handle(
+        message);
 }
 
 bool Application::start(const std::function<void()>& removeSplash)
 {
     SystemInfo& systemInfo = *m_libraries.systemInfo.systemInfo;
     m_cpuSpeedMhz = systemInfo.ClockRate();
-    m_monitor.poll.setCpuClockMhz(m_cpuSpeedMhz);
     if (removeSplash) {
         removeSplash();
     }
-
-    m_monitor.poll.resetStatistics();
-    m_monitor.statistics.setStartTime(formatLongTime(m_platform.clock.now(), m_platform.formats));
-
-    // Readings that are not measured must never pass for measured ones.
-    if (!m_libraries.driver.userNotice.empty()) {
-        m_platform.messages.showInformation(m_libraries.driver.userNotice);
-    }
-    const bool chipDetected = m_driver.CheckLM78();
-    if (!chipDetected) {
-        m_platform.messages.showInformation(
-            "No LM78 Detected. There will be no Motherboard Temperature, Voltage or Fan readouts");
-    }
-    m_monitor.poll.setChipPresent(chipDetected);
+    const bool chipDetected = m_monitor.startUp(m_cpuSpeedMhz, m_libraries.driver.userNotice);
     // An end asked for while a message was up ends the start here.
     if (m_lifecycle->exit().ending()) {
         return false;
@@ -218,18 +189,10 @@ bool Application::start(const std::function<void()>& removeSplash)
         return false;
     }
 
-    m_driver.RestartLM78();
-    m_monitor.poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
+    m_monitor.restartChip();
 
-    // Whether the autorun entry exists (the General page's box shows it);
-    // when it does, the entry is written again with the current path, so a
-    // moved program keeps starting from where it now lies.
-    const bool autorunAtStart = m_runOnStartup.checkAtStartup();
-    m_pageAssembly->setAutorunAtStart(autorunAtStart);
-    if (autorunAtStart) {
-        m_runOnStartup.apply(true, false);
-    }
-    m_runOnStartup.checkAtStartup();
+    // Whether the autorun entry exists: the General page's box shows it.
+    m_pageAssembly->setAutorunAtStart(m_runOnStartup.renewAtStartup());
     // A first run asks its questions here; "I Don't Agree" ends the program
     // with nothing stored, so that the next start asks again.
     const FirstRunSequence::StartUp startUp = m_lifecycle->loadSettings(chipDetected);
@@ -248,12 +211,7 @@ bool Application::start(const std::function<void()>& removeSplash)
     applyLoadedSettings();
     m_metrics.applySettings();
 
-    m_logs->intervalLog.createMissingFiles();
-    m_logs->warningLog.createMissingFiles();
-    m_logs->upDownLog.createMissingFiles();
-    m_logs->intervalLog.checkLogFileSize();
-    m_logs->warningLog.checkWarningLogFileSize();
-    m_logs->upDownLog.checkUpDownLogFileSize();
+    m_logs->prepareFiles();
     m_names.propagateAll();
 
     // The unit button shows the unit a click switches to; one click shows
