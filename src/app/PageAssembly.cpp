@@ -161,7 +161,7 @@ void PageAssembly::buildSettingsPages()
                         const auto& celsius = monitor.poll.readings().temperature(sensor);
                         if (m_parts.settings.temperature(sensor).sensorEnabled && celsius) {
                             monitor.gauges[sensor].setCenterLabel(
-                                centreLabel(*celsius, display, wholeDegreesFor(sensor)));
+                                centerLabelText(*celsius, display, wholeDegreesFor(sensor)));
                         }
                     }
                 },

@@ -114,7 +114,7 @@ void PollCycle::showTemperature(TemperatureSensor sensor, float celsius, UpDownR
     g.setPosition(celsius);
     const double shown = g.position();
     m_readings.temperature(sensor) = shown;
-    g.setCenterLabel(centreLabel(shown, display(), wholeDegreesFor(sensor)));
+    g.setCenterLabel(centerLabelText(shown, display(), wholeDegreesFor(sensor)));
     m_parts.statistics.feed(reading, shown, display());
 }
 

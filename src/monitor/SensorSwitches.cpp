@@ -67,9 +67,8 @@ void SensorSwitches::setTrayBoxes(TemperatureSensor sensor, bool on)
     } else {
         m_trayBoxEnabled[at(sensor)] = false;
         m_swapBoxEnabled[at(sensor)] = false;
-        const auto tray = static_cast<TemperatureSensor>(sensor);
-        TraySettings::showBox(m_settings, tray) = false;
-        TraySettings::swapBox(m_settings, tray) = false;
+        TraySettings::showBox(m_settings, sensor) = false;
+        TraySettings::swapBox(m_settings, sensor) = false;
     }
     if (m_actions.trayBoxesChanged) {
         m_actions.trayBoxesChanged(sensor);

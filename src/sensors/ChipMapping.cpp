@@ -20,17 +20,6 @@ namespace {
 
 using Kind = HwmonInput::Kind;
 
-std::string normalized(std::string_view label)
-{
-    std::string text;
-    for (char c : label) {
-        if (c != ' ' && c != '\t' && c != '_') {
-            text += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-    }
-    return text;
-}
-
 bool startsWith(std::string_view text, std::string_view prefix)
 {
     return text.substr(0, prefix.size()) == prefix;
@@ -123,7 +112,7 @@ std::string inputName(const HwmonInput& input)
 // The label tells more than the input's name.
 bool isLabelled(const HwmonInput& input)
 {
-    return !input.label.empty() && normalized(input.label) != inputName(input);
+    return !input.label.empty() && RailLabel::normalized(input.label) != inputName(input);
 }
 
 std::string sourceText(const HwmonChip& chip, const HwmonInput& input)
@@ -215,7 +204,8 @@ private:
                 const HwmonInput* chosen = nullptr;
                 for (std::string_view label : sensor.labels) {
                     for (const auto* input : temps) {
-                        if (chosen == nullptr && !label.empty() && normalized(input->label) == normalized(label)) {
+                        if (chosen == nullptr && !label.empty() &&
+                            RailLabel::normalized(input->label) == RailLabel::normalized(label)) {
                             chosen = input;
                         }
                     }
@@ -256,7 +246,8 @@ private:
                 }
                 if (isZone) {
                     zones.push_back({&chip, input});
-                } else if (isLabelled(*input) && !containsAny(normalized(input->label), ForeignTemperatureParts)) {
+                } else if (isLabelled(*input) &&
+                           !containsAny(RailLabel::normalized(input->label), ForeignTemperatureParts)) {
                     board.push_back({&chip, input});
                 }
             }
@@ -264,7 +255,7 @@ private:
         // WB1 first: the board's own sensor, else the first thermal zone.
         std::vector<Candidate> order;
         const auto own = std::find_if(board.begin(), board.end(), [](const Candidate& c) {
-            return containsAny(normalized(c.input->label), BoardTemperatureParts);
+            return containsAny(RailLabel::normalized(c.input->label), BoardTemperatureParts);
         });
         if (own != board.end()) {
             order.push_back(*own);

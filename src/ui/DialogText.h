@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QString>
 
+#include "settings/ProductInfo.h"
+
 namespace cdx {
 
 // Building blocks shared by the program's small dialogs.
@@ -28,6 +30,26 @@ public:
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         return label;
+    }
+
+    // The product's name in bold and its version below, added to `layout`;
+    // without an alignment the labels keep their own.
+    static void addProductName(QWidget* parent, QBoxLayout* layout, Qt::Alignment alignment = {})
+    {
+        auto* name = new QLabel(ProductInfo::kName, parent);
+        name->setObjectName("ProductName");
+        QFont bold = font();
+        bold.setPixelSize(16);
+        bold.setBold(true);
+        name->setFont(bold);
+        auto* version = new QLabel(QString("Version ") + ProductInfo::kVersion, parent);
+        version->setObjectName("Version");
+        if (alignment != Qt::Alignment()) {
+            name->setAlignment(alignment);
+            version->setAlignment(alignment);
+        }
+        layout->addWidget(name);
+        layout->addWidget(version);
     }
 
     // The dialog's "OK" button, the default one, centred at the foot of
