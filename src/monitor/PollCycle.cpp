@@ -67,25 +67,6 @@ DriverReading driverReading(VoltageRail rail, bool corePort1)
 constexpr std::array<VoltageRail, 6> kRails{VoltageRail::Core,  VoltageRail::Pos33, VoltageRail::Pos5,
                                             VoltageRail::Pos12, VoltageRail::Neg12, VoltageRail::Neg5};
 
-UpDownReading statisticsReading(VoltageRail rail)
-{
-    switch (rail) {
-    case VoltageRail::Core:
-        return UpDownReading::CoreVoltage;
-    case VoltageRail::Pos33:
-        return UpDownReading::P33Voltage;
-    case VoltageRail::Pos5:
-        return UpDownReading::P5Voltage;
-    case VoltageRail::Pos12:
-        return UpDownReading::P12Voltage;
-    case VoltageRail::Neg12:
-        return UpDownReading::N12Voltage;
-    case VoltageRail::Neg5:
-        return UpDownReading::N5Voltage;
-    }
-    return UpDownReading::CoreVoltage;
-}
-
 } // namespace
 
 PollCycle::PollCycle(Parts parts) : m_parts(std::move(parts))
@@ -256,7 +237,7 @@ void PollCycle::pollVoltages(ReadingMask available)
         m_readings.voltage(rail) = value;
         const bool outOfBand = !voltageBand(rail, nominals, s.voltageTolerance).contains(value);
         m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);
-        m_parts.statistics.feed(statisticsReading(rail), value, display());
+        m_parts.statistics.feed(upDownReadingOf(rail), value, display());
         m_polls += rail == VoltageRail::Core ? 1 : 0;
     }
 }
@@ -297,8 +278,7 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
     }
     m_readings.fan(fan) = *rpm;
     m_parts.panel.setFanText(fan, std::to_string(*rpm));
-    m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + static_cast<int>(fan)),
-                            *rpm, display());
+    m_parts.statistics.feed(upDownReadingOf(fan), *rpm, display());
     return true;
 }
 
