@@ -5,11 +5,11 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "TemporaryDirectory.h"
+#include "WaitUntil.h"
 #include "alarms/AlarmActions.h"
 #include "alarms/AlarmSound.h"
 #include "alarms/WarningDialogControl.h"
@@ -26,13 +26,7 @@ namespace {
 
 bool waitFor(const std::filesystem::path& file)
 {
-    for (int i = 0; i < 100; ++i) {
-        if (std::filesystem::exists(file)) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
+    return test::waitUntil([&] { return std::filesystem::exists(file); }, std::chrono::seconds(5));
 }
 
 // The alarm actions over fakes, with a real shell.
