@@ -12,8 +12,7 @@
 
 namespace cdx {
 
-class GaugeModel;
-class GaugeSet;
+class GaugeScales;
 struct Settings;
 
 // The settings edited with an up/down arrow pair between fixed bounds.
@@ -52,7 +51,7 @@ public:
 
     // gauges: WB1, LM75, WB2, WB3. `display` tells the unit, "Round °F" and
     // the degree text the labels use.
-    SettingsEditor(Settings& settings, GaugeSet& gauges, Display display);
+    SettingsEditor(Settings& settings, GaugeScales& gauges, Display display);
 
     // --- Fixed bounds
     // One click; true when the value changed.
@@ -82,10 +81,8 @@ public:
     CpuType cpuType() const;
 
 private:
-    GaugeModel& gauge(TemperatureSensor sensor) const;
-
     Settings& m_settings;
-    GaugeSet& m_gauges;
+    GaugeScales& m_gauges;
     Display m_display;
 };
 
