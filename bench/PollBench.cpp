@@ -8,10 +8,9 @@
 #include <benchmark/benchmark.h>
 
 #include "history/HistoryKeeper.h"
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/PollCycle.h"
 #include "monitor/PollListener.h"
-#include "monitor/testing/SilentAlarms.h"
 #include "platform/fake/FakeSensorDriver.h"
 #include "platform/fake/FakeStateFile.h"
 #include "platform/fake/FakeTimerQueue.h"
@@ -59,15 +58,11 @@ struct PollBench {
 
     FakeSensorDriver driver;
     Settings settings;
-    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    GaugeSet gauges;
     UpDownStatistics statistics;
     ReadingsPanel panel;
-    SilentAlarms alarms;
     NullListener listener;
-    PollCycle poll{PollCycle::Parts{
-        driver, settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, statistics, panel, alarms, listener, [] {
-            return true;
-        }}};
+    PollCycle poll{PollCycle::Parts{driver, settings, gauges, statistics, panel, listener, [] { return true; }}};
 };
 
 void BM_OnePoll(benchmark::State& state)

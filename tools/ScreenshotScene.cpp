@@ -15,17 +15,11 @@ constexpr int kPollInterval = 5000;
 } // namespace
 
 ScreenshotScene::ScreenshotScene(Sensors sensors)
-    : m_poll(PollCycle::Parts{m_driver,
-                              m_settings,
-                              {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]},
-                              m_statistics,
-                              m_panel,
-                              m_alarms,
-                              m_listener,
+    : m_poll(PollCycle::Parts{m_driver, m_settings, m_gauges, m_statistics, m_panel, m_listener,
                               [this] { return m_timers.pollingActive(); }}),
       m_window(MainWindow::Parts{
           .settings = m_settings,
-          .gauges = {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]},
+          .gauges = m_gauges,
           .readings = m_panel,
           .statistics = m_statistics,
           .pollCycle = m_poll,
@@ -46,9 +40,8 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
           .shell = nullptr,
       }),
       m_tray(
-          m_systemTray, m_settings, {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel,
-          m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
-          [this] { return m_timers.pollingActive(); })
+          m_systemTray, m_settings, m_gauges, m_panel, m_timers.swapTimer(), m_window.popupQMenu(),
+          [this] { m_window.openFromTray(); }, [this] { return m_timers.pollingActive(); })
 {
     m_listener.attach(&m_tray);
     MonitorTimers::Handlers handlers;
@@ -88,10 +81,7 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
 
     m_logTimer = m_queue.createTimer();
     m_logs = std::make_unique<ScreenshotLogs>(
-        m_settings, *m_logTimer,
-        [this] {
-            return intervalLogSnapshot({&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]}, m_panel, 451);
-        },
+        m_settings, *m_logTimer, [this] { return intervalLogSnapshot(m_gauges, m_panel, 451); },
         [this] { return m_timers.pollingActive(); });
     m_window.attachNames(m_names);
     m_pages = std::make_unique<VisualLogUpDownPages>(VisualLogUpDownPages::Parts{
@@ -115,23 +105,22 @@ ScreenshotScene::ScreenshotScene(Sensors sensors)
     m_settings.temperature(TemperatureSensor::WB1).actions.run = true;
     m_settings.temperature(TemperatureSensor::WB1).actions.runPath = "/usr/local/bin/fans-full-speed";
 
-    m_settingsPages =
-        new SettingsPages(m_window.pageControl(), {&m_gauges[0], &m_gauges[1], &m_gauges[2], &m_gauges[3]},
-                          PageServices{
-                              .settings = m_settings,
-                              .switches = m_window.sensorSwitches(),
-                              .display = [this] { return m_poll.display(); },
-                              .pollIfActive = {},
-                              .setPollInterval = {},
-                              .testSpeaker = {},
-                              .setLogItemsVisible = {},
-                              .runOnStartup = {},
-                              .plus33Changed = {},
-                              .temperatureTextChanged = {},
-                              .switchesChanged = {},
-                              .showMessage = {},
-                              .chooseFile = {},
-                          });
+    m_settingsPages = new SettingsPages(m_window.pageControl(), m_gauges,
+                                        PageServices{
+                                            .settings = m_settings,
+                                            .switches = m_window.sensorSwitches(),
+                                            .display = [this] { return m_poll.display(); },
+                                            .pollIfActive = {},
+                                            .setPollInterval = {},
+                                            .testSpeaker = {},
+                                            .setLogItemsVisible = {},
+                                            .runOnStartup = {},
+                                            .plus33Changed = {},
+                                            .temperatureTextChanged = {},
+                                            .switchesChanged = {},
+                                            .showMessage = {},
+                                            .chooseFile = {},
+                                        });
     m_window.setOnExpanded([this] {
         m_settingsPages->resetSelectors();
         m_pages->resetSelectors();

@@ -6,12 +6,11 @@
 
 #include <QImage>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/PollCycle.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
-#include "monitor/testing/SilentAlarms.h"
 #include "platform/fake/FakeBeeper.h"
 #include "platform/fake/FakeSensorDriver.h"
 #include "platform/fake/FakeTimerQueue.h"
@@ -60,10 +59,9 @@ public:
 private:
     FakeSensorDriver m_driver;
     Settings m_settings;
-    std::array<GaugeModel, 4> m_gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    GaugeSet m_gauges;
     UpDownStatistics m_statistics;
     ReadingsPanel m_panel;
-    SilentAlarms m_alarms;
     TrayPollListener m_listener;
     FakeTimerQueue m_queue;
     FakeBeeper m_beeper;

@@ -30,11 +30,12 @@ bool fileExists(const std::string& path)
 
 } // namespace
 
-void AlarmActions::run(AlarmKind kind, int alarmSource, const AlarmMessage& message)
+void AlarmActions::run(Alarm alarm, const AlarmMessage& message)
 {
-    const AlarmActionSettings actions = alarmActionSettings(m_parts.settings, alarmSource);
+    const AlarmKind kind = kindOf(alarm);
+    const AlarmActionSettings actions = alarmActionSettings(m_parts.settings, alarm);
     if (m_notices != nullptr) {
-        m_notices->raised(kind, alarmSource, message.log);
+        m_notices->raised(alarm, message.log);
     }
 
     if (kind == AlarmKind::Temperature) {
@@ -57,7 +58,7 @@ void AlarmActions::run(AlarmKind kind, int alarmSource, const AlarmMessage& mess
     }
     if (actions.showMessage) {
         m_parts.window.showTaskbarButton(true);
-        m_parts.dialogControl.setAlarmSource(alarmSource);
+        m_parts.dialogControl.setAlarm(alarm);
         m_parts.dialog.showModal(message.dialog);
         if (m_parts.window.isHidden()) {
             m_parts.window.showTaskbarButton(false);

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "alarms/AlarmSource.h"
 #include "alarms/AlarmTexts.h"
+#include "sensors/Alarm.h"
 
 namespace cdx {
 
@@ -45,8 +45,8 @@ public:
     // waits for the user). Not owned; none: no notices.
     void attachNotices(AlarmNotices* notices) { m_notices = notices; }
 
-    // Runs the actions of the alarm with the given AlarmSource.
-    void run(AlarmKind kind, int alarmSource, const AlarmMessage& message);
+    // Runs the actions of an alarm that fired.
+    void run(Alarm alarm, const AlarmMessage& message);
 
     // Opens `file` with its default action: a program is started with the
     // parameters as its arguments, never through a command interpreter; a

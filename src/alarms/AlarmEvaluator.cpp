@@ -2,11 +2,16 @@
 
 #include <cstddef>
 #include <limits>
+#include <utility>
 
 #include "alarms/AlarmActions.h"
+#include "alarms/AlarmListener.h"
 #include "alarms/AlarmSettings.h"
-#include "alarms/AlarmSource.h"
 #include "alarms/AlarmTexts.h"
+#include "sensors/FanSpeed.h"
+#include "sensors/Readings.h"
+#include "sensors/VoltageBand.h"
+#include "sensors/VoltageConversion.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -20,12 +25,70 @@ std::size_t fanIndex(Fan fan)
 
 } // namespace
 
+void AlarmEvaluator::evaluate(const Readings& readings)
+{
+    // Each check reads the settings anew: an alarm's actions may change them.
+    if (pollingActive()) {
+        for (TemperatureSensor sensor :
+             {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
+            const auto& t = std::as_const(m_settings).temperature(sensor);
+            const auto& celsius = readings.temperature(sensor);
+            if (celsius && t.alarmTemperature <= *celsius && t.alarmEnabled && t.sensorEnabled) {
+                due(alarmOf(sensor), *celsius);
+                displayTemperatureAlarm(sensor);
+            }
+        }
+    }
+    for (VoltageRail rail : {VoltageRail::Core, VoltageRail::Pos33, VoltageRail::Pos5, VoltageRail::Pos12,
+                             VoltageRail::Neg12, VoltageRail::Neg5}) {
+        const auto& volts = readings.voltage(rail);
+        if (!volts) {
+            continue;
+        }
+        const Settings& s = m_settings;
+        const VoltageNominals nominals{s.coreVoltageNominal, s.plus33VoltageNominal};
+        if (!voltageBandOf(rail, readings, nominals, s.voltageTolerance).contains(*volts) && s.watched(rail) &&
+            pollingActive()) {
+            due(Alarm::Voltage, *volts);
+            displayVoltageAlarm(m_texts.voltageName(rail), *volts);
+        }
+    }
+    evaluateFans(readings);
+}
+
+void AlarmEvaluator::evaluateFans(const Readings& readings)
+{
+    clearFanAlarmPending();
+    for (Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
+        const FanSettings& f = std::as_const(m_settings).fan(fan);
+        if (readings.fanStopped(fan)) {
+            // A stopped fan fires at once, then its alarm stays off.
+            if (f.alarmEnabled && pollingActive()) {
+                due(alarmOf(fan), 0.0);
+                setFanAlarmCount(fan, m_settings.fanAlarmIgnoreCount);
+                displayFanAlarm(fan, f.tolerancePercent, 0.0);
+            }
+        } else if (const auto& rpm = readings.fan(fan);
+                   rpm && pollingActive() && fanSpeedOutOfBand(*rpm, f.nominalRpm, f.tolerancePercent)) {
+            due(alarmOf(fan), *rpm);
+            displayFanAlarm(fan, f.tolerancePercent, *rpm);
+        }
+    }
+    resetFanAlarmCounts();
+}
+
+void AlarmEvaluator::due(Alarm alarm, double value)
+{
+    for (AlarmListener* listener : m_listeners) {
+        listener->alarmDue(alarm, value);
+    }
+}
+
 void AlarmEvaluator::displayTemperatureAlarm(TemperatureSensor sensor)
 {
-    static constexpr int kSources[] = {AlarmWB1, AlarmLM75, AlarmWB2, AlarmWB3};
-    const int source = kSources[static_cast<std::size_t>(sensor)];
-    *alarmEnableSwitch(m_settings, source) = false;
-    m_actions.run(AlarmKind::Temperature, source, m_texts.temperature(sensor));
+    const Alarm alarm = alarmOf(sensor);
+    alarmEnableSwitch(m_settings, alarm) = false;
+    m_actions.run(alarm, m_texts.temperature(sensor));
 }
 
 void AlarmEvaluator::displayVoltageAlarm(const std::string& name, double value)
@@ -34,13 +97,13 @@ void AlarmEvaluator::displayVoltageAlarm(const std::string& name, double value)
         return;
     }
     m_settings.voltageAlarmEnabled = false;
-    m_actions.run(AlarmKind::Voltage, AlarmVoltage, m_texts.voltage(name, value));
+    m_actions.run(Alarm::Voltage, m_texts.voltage(name, value));
 }
 
 void AlarmEvaluator::displayFanAlarm(Fan fan, int offMark, double value)
 {
-    const int source = AlarmFan1 + static_cast<int>(fan);
-    bool& enabled = *alarmEnableSwitch(m_settings, source);
+    const Alarm alarm = alarmOf(fan);
+    bool& enabled = alarmEnableSwitch(m_settings, alarm);
     if (!enabled) {
         return;
     }
@@ -55,7 +118,7 @@ void AlarmEvaluator::displayFanAlarm(Fan fan, int offMark, double value)
         return;
     }
     enabled = false;
-    m_actions.run(AlarmKind::Fan, source, m_texts.fan(fan, offMark, value));
+    m_actions.run(alarm, m_texts.fan(fan, offMark, value));
 }
 
 void AlarmEvaluator::clearFanAlarmPending()

@@ -8,44 +8,45 @@ namespace cdx {
 
 namespace {
 
-bool valid(int alarmSource)
+constexpr std::size_t slot(Alarm alarm)
 {
-    return alarmSource >= AlarmWB1 && alarmSource <= AlarmWB3;
+    return static_cast<std::size_t>(alarm);
 }
 
 } // namespace
 
-void AlarmNotices::raised(AlarmKind kind, int alarmSource, const std::string& logText)
+void AlarmNotices::raised(Alarm alarm, const std::string& logText)
 {
-    if (!valid(alarmSource) || !m_settings.desktopNotifications) {
+    if (!m_settings.desktopNotifications) {
         return;
     }
-    const auto i = static_cast<std::size_t>(alarmSource);
+    const std::size_t i = slot(alarm);
     m_raisedThisPoll[i] = true;
     if (m_shown[i] && m_text[i] == logText) {
         return; // the notice up says it already
     }
-    m_notifications.show(alarmSource, DesktopNotice{Summary, logText, kind == AlarmKind::Temperature});
+    m_notifications.show(static_cast<int>(alarm),
+                         DesktopNotice{Summary, logText, kindOf(alarm) == AlarmKind::Temperature});
     m_shown[i] = true;
     m_text[i] = logText;
 }
 
 void AlarmNotices::pollEnded()
 {
-    for (int source = AlarmWB1; source <= AlarmWB3; ++source) {
-        const auto i = static_cast<std::size_t>(source);
-        const bool* armed = alarmEnableSwitch(m_settings, source);
-        if (m_shown[i] && !m_raisedThisPoll[i] && armed != nullptr && *armed) {
-            m_notifications.close(source);
+    for (Alarm alarm :
+         {Alarm::WB1, Alarm::LM75, Alarm::Voltage, Alarm::Fan1, Alarm::Fan2, Alarm::Fan3, Alarm::WB2, Alarm::WB3}) {
+        const std::size_t i = slot(alarm);
+        if (m_shown[i] && !m_raisedThisPoll[i] && alarmEnableSwitch(m_settings, alarm)) {
+            m_notifications.close(static_cast<int>(alarm));
             m_shown[i] = false;
         }
         m_raisedThisPoll[i] = false;
     }
 }
 
-bool AlarmNotices::shown(int alarmSource) const
+bool AlarmNotices::shown(Alarm alarm) const
 {
-    return valid(alarmSource) && m_shown[static_cast<std::size_t>(alarmSource)];
+    return m_shown[slot(alarm)];
 }
 
 } // namespace cdx

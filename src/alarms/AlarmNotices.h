@@ -3,15 +3,14 @@
 #include <array>
 #include <string>
 
-#include "alarms/AlarmSource.h"
+#include "sensors/Alarm.h"
 
 namespace cdx {
 
 class DesktopNotifications;
 struct Settings;
 
-// The desktop notifications of the alarms, one per alarm (named by its
-// AlarmSource), besides the Warning dialog:
+// The desktop notifications of the alarms, one per alarm, besides the Warning dialog:
 //
 // - raised: the alarm's warning is raised. Its notice is posted with the
 //   warning log's text, critical for a temperature; an alarm whose notice is
@@ -31,14 +30,14 @@ public:
     {
     }
 
-    void raised(AlarmKind kind, int alarmSource, const std::string& logText);
+    void raised(Alarm alarm, const std::string& logText);
     // After each poll's alarm checks.
     void pollEnded();
 
-    bool shown(int alarmSource) const;
+    bool shown(Alarm alarm) const;
 
 private:
-    static constexpr std::size_t Count = 9; // AlarmSource 1 to 8
+    static constexpr std::size_t Count = 9; // by the alarm's number, 1 to 8
 
     Settings& m_settings;
     DesktopNotifications& m_notifications;

@@ -1,5 +1,6 @@
 #include "alarms/AlarmTexts.h"
 
+#include "monitor/VoltageCaption.h"
 #include "platform/RegionalFormats.h"
 #include "sensors/Formats.h"
 #include "sensors/TemperatureConversion.h"
@@ -40,6 +41,11 @@ AlarmMessage AlarmTexts::voltage(const std::string& name, double value) const
                 "and reached the value of: " + reading + " Volt." + kVoltageLineBreak + kVoltageLineBreak +
                 "Please go to the Voltage tab to turn this Alarm on again.",
             "WARNING: " + name + " has reached: " + reading + "V"};
+}
+
+std::string AlarmTexts::voltageName(VoltageRail rail) const
+{
+    return voltageCaption(rail, m_settings.plus33VoltageNominal, m_formats.decimalSeparator);
 }
 
 AlarmMessage AlarmTexts::fan(Fan fan, int offMark, double speed) const

@@ -34,6 +34,8 @@ public:
     // name: the voltage's display caption. The dialog's line breaks are a line
     // feed followed by a carriage return.
     AlarmMessage voltage(const std::string& name, double value) const;
+    // A rail's name in its alarm texts: its display caption.
+    std::string voltageName(VoltageRail rail) const;
     // offMark in whole percent; speed in RPM.
     AlarmMessage fan(Fan fan, int offMark, double speed) const;
 

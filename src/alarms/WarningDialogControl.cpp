@@ -13,8 +13,8 @@ void WarningDialogControl::dialogShown()
 
 void WarningDialogControl::enableAlarm()
 {
-    if (bool* enabled = alarmEnableSwitch(m_parts.settings, m_alarmSource)) {
-        *enabled = true;
+    if (m_alarm) {
+        alarmEnableSwitch(m_parts.settings, *m_alarm) = true;
     }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+
+#include "sensors/Alarm.h"
 
 namespace cdx {
 
@@ -10,7 +13,7 @@ struct Settings;
 
 // What the Warning dialog does around its wait: no poll runs while it is up,
 // and its closing ends the tone and the wave and gives the poll back; its
-// "OK & Enable Alarm" button switches on again the alarm named by AlarmSource.
+// "OK & Enable Alarm" button switches on again the alarm it was shown for.
 class WarningDialogControl {
 public:
     struct Parts {
@@ -28,13 +31,14 @@ public:
 
     explicit WarningDialogControl(Parts parts) : m_parts(std::move(parts)) {}
 
-    int alarmSource() const { return m_alarmSource; }
-    void setAlarmSource(int alarmSource) { m_alarmSource = alarmSource; }
+    // The alarm the dialog is shown for.
+    std::optional<Alarm> alarm() const { return m_alarm; }
+    void setAlarm(Alarm alarm) { m_alarm = alarm; }
 
     // The dialog is shown: the poll timer stops.
     void dialogShown();
-    // "OK & Enable Alarm": checks the enable switch of the alarm AlarmSource
-    // names (any other number switches nothing on). The dialog then closes.
+    // "OK & Enable Alarm": checks the enable switch of the alarm the dialog
+    // is shown for (before any, nothing). The dialog then closes.
     void enableAlarm();
     // The dialog closes, by either button or its close box: the poll timer runs
     // again, the tray is redrawn, the tone stops and the wave is stopped.
@@ -42,7 +46,7 @@ public:
 
 private:
     Parts m_parts;
-    int m_alarmSource = 0;
+    std::optional<Alarm> m_alarm;
 };
 
 } // namespace cdx

@@ -1,176 +1,123 @@
 #include "app/Application.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <iostream>
-#include <optional>
 #include <utility>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSystemTrayIcon>
-#include <QVBoxLayout>
 
 #include "logs/LogSnapshots.h"
 #include "monitor/ExternalRequests.h"
 #include "monitor/TraySettings.h"
 #include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"
-#include "platform/linux/CpufreqPresence.h"
-#include "platform/linux/DriverLoader.h"
 #include "platform/qt/LazyMetricsServer.h"
-#include "sensors/Formats.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
-#include "sensors/TemperatureText.h"
-#include "ui/GeneralPage.h"
-#include "ui/LogPage.h"
-#include "ui/MetricsPage.h"
-#include "ui/ReadingsGroups.h"
-#include "ui/SourcesPage.h"
-#include "ui/SubPageSelector.h"
-#include "ui/SystemInfoPanel.h"
-#include "ui/VoltagesPage.h"
 
 namespace cdx {
-
-namespace {
-
-std::optional<std::string> environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') {
-        return std::nullopt;
-    }
-    return std::string(value);
-}
-
-// The PC speaker's timer clock, which the tone divisor divides.
-constexpr int kSpeakerClockHz = 1193181;
-
-} // namespace
-
-Application::Libraries Application::bindLibraries()
-{
-    const std::string executable = LinuxProgramLocation::runningExecutable();
-    const std::string binDirectory = std::filesystem::path(executable).parent_path().string();
-    const DriverLoader loader(DriverLoader::libraryDirectoryFor(binDirectory));
-    Libraries libraries{loader.bindDriver(environment("CALDRIX_DRIVER")), loader.bindSystemInfo()};
-    if (libraries.driver && !libraries.driver.notice.empty()) {
-        std::cerr << libraries.driver.notice << '\n';
-    }
-    return libraries;
-}
-
-std::string Application::libraryPath(const char* file)
-{
-    const std::string executable = LinuxProgramLocation::runningExecutable();
-    const std::string binDirectory = std::filesystem::path(executable).parent_path().string();
-    return DriverLoader::libraryDirectoryFor(binDirectory) + "/" + file;
-}
 
 Application::Application(Libraries libraries, const std::string& programFile)
     : m_libraries(std::move(libraries)), m_driver(*m_libraries.driver.driver),
       m_platform(programFile.empty() ? LinuxProgramLocation::runningExecutable() : programFile),
       m_store(m_platform.registry, m_platform.location),
       m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart),
-      m_audio(libraryPath(AudioLibraryFile)), m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
+      m_audio(ProgramLibraries::path(AudioLibraryFile)), m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
       m_timers(m_platform.timers, m_platform.identity.family(), m_beeper), m_sound(m_settings, m_wave, m_driver),
-      m_dialogControl(WarningDialogControl::Parts{m_settings, m_timers.pollTimer(), m_timers.toneTimer(), m_sound,
-                                                  [this] {
-                                                      if (m_trayForDialog != nullptr) {
-                                                          m_trayForDialog->createIcon();
-                                                      }
-                                                  },
-                                                  [this] { return m_timers.suspended(); }}),
-      m_dialog(m_dialogControl), m_alarmTexts(m_settings, m_platform.formats),
+      m_alarms(AlarmStack::Parts{m_platform, m_settings, m_timers, m_sound, m_metricsRecorder,
+                                 [this] {
+                                     if (m_trayForDialog != nullptr) {
+                                         m_trayForDialog->createIcon();
+                                     }
+                                 },
+                                 [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
       m_logs(std::make_unique<LogStack>(
           m_platform, m_settings, m_timers.logTimer(),
-          [this] { return intervalLogSnapshot(m_monitor.constGauges(), m_monitor.panel, m_cpuSpeedMhz); },
+          [this] { return intervalLogSnapshot(m_monitor.gauges, m_monitor.panel, m_cpuSpeedMhz); },
           [this] { return m_timers.pollingActive(); })),
-      m_actions(AlarmActions::Parts{m_settings, m_alarmWindow, m_platform.shell, m_sound, m_timers.toneTimer(),
-                                    m_dialog, m_dialogControl,
-                                    [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
-      m_alarms(m_settings, m_alarmTexts, m_actions), m_countedAlarms(m_alarms, m_metricsRecorder),
-      m_monitor(m_platform, m_settings, m_driver, m_timers, m_countedAlarms, m_pollListener),
-      m_cpuIdle(CpuIdleLauncher::Parts{m_settings, m_monitor.constGauges(), m_platform.registry, m_platform.shell,
+      m_monitor(m_platform, m_settings, m_driver, m_timers, m_pollListener),
+      m_cpuIdle(CpuIdleLauncher::Parts{m_settings, m_monitor.poll.readings(), m_platform.registry, m_platform.shell,
                                        m_platform.messaging, m_platform.clock, m_platform.formats,
                                        [this](const std::string& line) { m_logs->warningLog.writeErrorLog(line); }}),
-      m_names(m_settings),
-      m_window(MainWindow::Parts{
-          .settings = m_settings,
-          .gauges = {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
-          .readings = m_monitor.panel,
-          .statistics = m_monitor.statistics,
-          .pollCycle = m_monitor.poll,
-          .timers = m_timers,
-          .log =
-              PopupMenu::LogActions{
-                  .start = [this] { m_logs->intervalLog.setLogging(true); },
-                  .stop = [this] { m_logs->intervalLog.setLogging(false); },
-                  .view = [this] { m_logs->maintenance.viewLog(LogFile::IntervalTxt); },
-                  .erase = [this] { m_logs->maintenance.eraseLog(LogGroup::Interval); },
-                  .logging = [this] { return m_logs->intervalLog.logging(); },
-              },
-          .exit = [this] { exitRequested(); },
-          .readLm75 = [this] { m_driver.GetLM75TempAsusTX(); },
-          // A sensor switched off loses its tray boxes: its icon goes too.
-          .trayBoxesChanged =
-              [this](TemperatureSensor sensor) {
-                  const auto tray = static_cast<TemperatureSensor>(sensor);
-                  if (!TraySettings::showBox(std::as_const(m_settings), tray)) {
-                      m_tray.showBoxClick(tray, false);
-                  }
-                  if (!TraySettings::swapBox(std::as_const(m_settings), tray)) {
-                      m_tray.swapBoxClick(tray, false);
-                  }
-                  if (m_pages) {
-                      m_pages->refreshTrayBoxes();
-                  }
-              },
-          .suspendTray =
-              [this] {
-                  m_tray.suspend();
-                  m_logs->intervalLog.suspend();
-                  m_metrics.refresh();
-              },
-          .restoreTray =
-              [this] {
-                  m_tray.resume();
-                  m_logs->intervalLog.resume();
-                  m_metrics.refresh();
-              },
-          .shell = &m_platform.shell,
-      }),
+      m_names(m_settings), m_window(MainWindow::Parts{
+                               .settings = m_settings,
+                               .gauges = m_monitor.gauges,
+                               .readings = m_monitor.panel,
+                               .statistics = m_monitor.statistics,
+                               .pollCycle = m_monitor.poll,
+                               .timers = m_timers,
+                               .log = m_logs->menuActions(),
+                               .exit = [this] { exitRequested(); },
+                               .readLm75 = [this] { m_driver.GetLM75TempAsusTX(); },
+                               // A sensor switched off loses its tray boxes: its icon goes too.
+                               .trayBoxesChanged =
+                                   [this](TemperatureSensor sensor) {
+                                       if (!TraySettings::showBox(std::as_const(m_settings), sensor)) {
+                                           m_tray.showBoxClick(sensor, false);
+                                       }
+                                       if (!TraySettings::swapBox(std::as_const(m_settings), sensor)) {
+                                           m_tray.swapBoxClick(sensor, false);
+                                       }
+                                       if (m_pageAssembly) {
+                                           m_pageAssembly->refreshTrayBoxes();
+                                       }
+                                   },
+                               .suspendTray =
+                                   [this] {
+                                       m_tray.suspend();
+                                       m_logs->intervalLog.suspend();
+                                       m_metrics.refresh();
+                                   },
+                               .restoreTray =
+                                   [this] {
+                                       m_tray.resume();
+                                       m_logs->intervalLog.resume();
+                                       m_metrics.refresh();
+                                   },
+                               .shell = &m_platform.shell,
+                           }),
       m_tray(
-          m_platform.systemTray, m_settings,
-          {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]}, m_monitor.panel,
-          m_timers.swapTimer(), m_window.popupQMenu(), [this] { m_window.openFromTray(); },
-          [this] { return m_timers.pollingActive(); }),
+          m_platform.systemTray, m_settings, m_monitor.gauges, m_monitor.panel, m_timers.swapTimer(),
+          m_window.popupQMenu(), [this] { m_window.openFromTray(); }, [this] { return m_timers.pollingActive(); }),
       m_metrics(m_settings, m_metricsRecorder,
-                MetricsAdapter({m_settings, m_monitor.constGauges(), m_monitor.panel, m_monitor.statistics,
-                                m_platform.formats.decimalSeparator, [this] { return m_timers.suspended(); },
-                                CALDRIX_VERSION}),
-                std::make_unique<LazyMetricsServer>(libraryPath(MetricsLibraryFile))),
+                MetricsAdapter({m_settings, m_monitor.poll.readings(), m_monitor.panel, m_monitor.statistics,
+                                [this] { return m_timers.suspended(); }, CALDRIX_VERSION}),
+                std::make_unique<LazyMetricsServer>(ProgramLibraries::path(MetricsLibraryFile))),
       m_sources(m_settings, m_driver, m_monitor.poll, [this](const std::string& text) {
           std::cerr << "Caldrix: " << text << '\n';
           m_logs->warningLog.writeErrorLog(text);
       })
 {
-    m_alarmWindow.attach(&m_window);
+    m_alarms.listenTo(m_monitor.poll);
+    m_alarms.window.attach(&m_window);
     m_pollListener.attach(&m_tray);
     m_pollListener.attachCpuIdle(&m_cpuIdle);
     m_trayForDialog = &m_tray;
     m_window.attachNames(m_names);
     // The settings pages are built on the first Show & Expand, so a program
     // that lives in the tray never carries them.
-    m_window.setOnExpanded([this] {
-        buildPagesOnce();
-        m_settingsPages->resetSelectors();
-        m_pages->resetSelectors();
-        m_cpuIdlePage->resetForExpand();
+    m_pageAssembly = std::make_unique<PageAssembly>(PageAssembly::Parts{
+        .platform = m_platform,
+        .settings = m_settings,
+        .window = m_window,
+        .monitor = m_monitor,
+        .timers = m_timers,
+        .beeper = m_beeper,
+        .runOnStartup = m_runOnStartup,
+        .names = m_names,
+        .tray = m_tray,
+        .logs = *m_logs,
+        .metrics = m_metrics,
+        .cpuIdle = m_cpuIdle,
+        .sources = m_sources,
+        .driver = m_driver,
+        .systemInfo = *m_libraries.systemInfo.systemInfo,
+        .saveSettings = [this] { return saveSettings(); },
+        .cpuSpeedMhz = [this] { return m_cpuSpeedMhz; },
     });
-    m_dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
+    m_window.setOnExpanded([this] { m_pageAssembly->expanded(); });
+    m_alarms.dialog.setUnattended(QGuiApplication::platformName() == QLatin1String("offscreen"));
     bindTimers();
     m_lifecycle = std::make_unique<ProgramLifecycle>(ProgramLifecycle::Parts{
         .platform = m_platform,
@@ -196,126 +143,14 @@ Application::Application(Libraries libraries, const std::string& programFile)
     m_window.popupMenu().setOnHistory([this] { m_history->openWindow(); });
 }
 
-void Application::buildPagesOnce()
-{
-    if (m_pages) {
-        return;
-    }
-    placeCpuIdlePage();
-    buildPages();
-    buildSettingsPages();
-    placeSystemInfoPanel();
-    auto* metricsPage = new MetricsPage;
-    m_pages->logPage().selector().addEntry(QStringLiteral("Metrics"), metricsPage);
-    m_metrics.attachPage(*metricsPage);
-    m_settingsPages->general().selector().addEntry(QStringLiteral("Sources"),
-                                                   new SourcesPage(m_sources, m_platform.formats.decimalSeparator));
-    m_settingsPages->voltages().setCoreVoltageNote(QString::fromStdString(
-        m_sources.coreVoltageNote(processorScalesFrequency(), m_platform.formats.decimalSeparator)));
-    loadPages();
-}
-
-void Application::loadPages()
-{
-    m_settingsPages->general().showRunOnStartup(m_autorunAtStart);
-    m_settingsPages->load();
-    m_cpuIdlePage->load();
-    m_cpuIdlePage->refreshLabels();
-    m_pages->refreshLabels();
-    m_settingsPages->refreshSwitches();
-    m_pages->load();
-}
-
-void Application::buildSettingsPages()
-{
-    m_settingsPages = new SettingsPages(
-        m_window.pageControl(),
-        {&m_monitor.gauges[0], &m_monitor.gauges[1], &m_monitor.gauges[2], &m_monitor.gauges[3]},
-        PageServices{
-            .settings = m_settings,
-            .switches = m_window.sensorSwitches(),
-            .display = [this] { return m_monitor.poll.display(); },
-            .pollIfActive = [this] { m_monitor.poll.pollIfActive(); },
-            .setPollInterval = [this](int ms) { m_timers.pollTimer().setInterval(ms); },
-            .testSpeaker =
-                [this](int divisor) {
-                    if (divisor > 0) {
-                        m_beeper.beep(static_cast<unsigned>(kSpeakerClockHz / divisor) & 0xFFFFU, 500);
-                    }
-                },
-            .setLogItemsVisible = [this](bool on) { m_window.popupMenu().setLogItemsVisible(on); },
-            .runOnStartup =
-                [this](bool on) {
-                    return m_runOnStartup.apply(
-                        on, m_window.isVisible() && !m_window.isHidden(),
-                        [this](const std::string& text) { m_platform.messages.showInformation(text); });
-                },
-            .plus33Changed =
-                [this] {
-                    m_window.readingsGroups().refreshPlus33Caption(m_monitor.poll.display().decimalSeparator);
-                    m_pages->refreshPlus33Name();
-                },
-            .temperatureTextChanged =
-                [this] {
-                    // The centre labels of the gauges follow at once; one that
-                    // shows "--" has nothing to restate.
-                    const TemperatureDisplay display = m_monitor.poll.display();
-                    for (std::size_t i = 0; i < m_monitor.gauges.size(); ++i) {
-                        GaugeModel& gauge = m_monitor.gauges[i];
-                        const auto sensor = static_cast<TemperatureSensor>(i);
-                        if (m_settings.temperature(sensor).sensorEnabled && gauge.centerLabel() != "--") {
-                            gauge.setCenterLabel(centreLabel(gauge.position(), display, wholeDegreesFor(sensor)));
-                        }
-                    }
-                },
-            .switchesChanged = {},
-            .showMessage = [this](const std::string& text) { m_platform.messages.showError(text); },
-            .chooseFile = {},
-        });
-    // A name changed on the Names page reaches the first five tabs at once
-    // too: their selector entries, group captions and sensor switches.
-    for (const TemperatureSensor sensor :
-         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
-        m_names.attach(NamePlace::SelectorEntry, namedItem(sensor),
-                       [this, sensor](const std::string& name) { m_settingsPages->setSensorName(sensor, name); });
-    }
-    for (const Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
-        m_names.attach(NamePlace::SelectorEntry, namedItem(fan),
-                       [this, fan](const std::string& name) { m_settingsPages->setFanName(fan, name); });
-    }
-}
-
 Application::~Application()
 {
     shutdown();
     m_pollListener.attachCpuIdle(nullptr);
-    m_pages.reset();
+    m_pageAssembly.reset();
     m_pollListener.attach(nullptr);
-    m_alarmWindow.attach(nullptr);
+    m_alarms.window.attach(nullptr);
     m_trayForDialog = nullptr;
-}
-
-void Application::buildPages()
-{
-    m_pages = std::make_unique<VisualLogUpDownPages>(VisualLogUpDownPages::Parts{
-        .settings = m_settings,
-        .names = m_names,
-        .window = m_window,
-        .tray = m_tray,
-        .statistics = m_monitor.statistics,
-        .readings = m_monitor.panel,
-        .intervalLog = m_logs->intervalLog,
-        .maintenance = m_logs->maintenance,
-        .sizes = m_logs->sizes,
-        .resetStatistics = [this] { m_monitor.poll.resetStatistics(); },
-        .saveUpDown =
-            [this] {
-                m_logs->upDownLog.writeUpDownLog(
-                    upDownReport(m_monitor.statistics, m_settings, m_cpuSpeedMhz, m_platform.formats.decimalSeparator));
-                m_logs->upDownLog.checkUpDownLogFileSize();
-            },
-        .decimalSeparator = m_platform.formats.decimalSeparator,
-    });
 }
 
 void Application::bindTimers()
@@ -335,64 +170,20 @@ void Application::bindTimers()
     m_timers.setHandlers(handlers);
 }
 
-void Application::placeCpuIdlePage()
-{
-    m_cpuIdlePage =
-        new CpuIdlePage(CpuIdlePage::Parts{m_settings, m_cpuIdle, [this] { saveSettings(); }, &m_platform.shell});
-    m_window.pageControl().replacePage(MainWindow::CPUIdle, m_cpuIdlePage);
-    m_cpuIdlePage->attachNames(m_names);
-}
-
-void Application::placeSystemInfoPanel()
-{
-    GeneralPage& general = m_settingsPages->general();
-    auto* panel = new SystemInfoPanel([this] { return systemInfoFacts(); });
-    auto* layout = new QVBoxLayout(&general.systemInfoPanel());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(panel);
-    // Rebuilt each time "System Info" is chosen, before it shows.
-    general.selector().setOnChosen([panel, &general](int index) {
-        if (general.selector().panel(index) == &general.systemInfoPanel()) {
-            panel->setAllSystemInfo();
-        }
-    });
-}
-
 void Application::handleExternalMessage(const LocalMessage& message)
 {
-    const ExternalRequests requests{
-        [this] {
-            m_window.showCompact();
-            m_window.raise();
-            m_window.activateWindow();
-        },
-        [this] {
-            m_window.showExpanded();
-            m_window.raise();
-            m_window.activateWindow();
-        },
-        [this] { m_cpuIdle.reportTemperature(); },
-        [this] { m_history->openWindow(); },
-    };
     // Requests before the window is ready, and other numbers, are ignored.
-    if (m_started) {
-        requests.handle(message);
+    if (!m_started) {
+        return;
     }
-}
-
-SystemInfoFacts Application::systemInfoFacts()
-{
-    SystemInfo& systemInfo = *m_libraries.systemInfo.systemInfo;
-    SystemInfoFacts facts;
-    facts.cpuMhz = m_cpuSpeedMhz;
-    facts.userName = systemInfo.GetCurrentUserName();
-    facts.memoryUse = systemInfo.MemoryUse();
-    facts.totalPhysicalMemory = systemInfo.TotalPhysicalMemory();
-    facts.availablePhysicalMemory = systemInfo.AvailablePhysicalMemory();
-    facts.executablePath = m_platform.location.executablePath();
-    facts.cpuIdlePath = m_cpuIdle.checkForCpuIdleInRegistry(true);
-    facts.chipId = m_driver.GetChipID();
-    return facts;
+    const auto toFront = [this](bool expanded) {
+        expanded ? m_window.showExpanded() : m_window.showCompact();
+        m_window.raise();
+        m_window.activateWindow();
+    };
+    ExternalRequests{[&] { toFront(false); }, [&] { toFront(true); }, [this] { m_cpuIdle.reportTemperature(); },
+                     [this] { m_history->openWindow(); }}
+        .handle(message);
 }
 
 bool Application::start(const std::function<void()>& removeSplash)
@@ -402,20 +193,7 @@ bool Application::start(const std::function<void()>& removeSplash)
     if (removeSplash) {
         removeSplash();
     }
-
-    m_monitor.poll.resetStatistics();
-    m_monitor.statistics.setStartTime(formatLongTime(m_platform.clock.now(), m_platform.formats));
-
-    // Readings that are not measured must never pass for measured ones.
-    if (!m_libraries.driver.userNotice.empty()) {
-        m_platform.messages.showInformation(m_libraries.driver.userNotice);
-    }
-    const bool chipDetected = m_driver.CheckLM78();
-    if (!chipDetected) {
-        m_platform.messages.showInformation(
-            "No LM78 Detected. There will be no Motherboard Temperature, Voltage or Fan readouts");
-    }
-    m_monitor.poll.setChipPresent(chipDetected);
+    const bool chipDetected = m_monitor.startUp(m_cpuSpeedMhz, m_libraries.driver.userNotice);
     // An end asked for while a message was up ends the start here.
     if (m_lifecycle->exit().ending()) {
         return false;
@@ -425,17 +203,10 @@ bool Application::start(const std::function<void()>& removeSplash)
         return false;
     }
 
-    m_driver.RestartLM78();
-    m_monitor.poll.setFanDivisors(m_driver.GetFanDivide1(), m_driver.GetFanDivide2());
+    m_monitor.restartChip();
 
-    // Whether the autorun entry exists (the General page's box shows it);
-    // when it does, the entry is written again with the current path, so a
-    // moved program keeps starting from where it now lies.
-    m_autorunAtStart = m_runOnStartup.checkAtStartup();
-    if (m_autorunAtStart) {
-        m_runOnStartup.apply(true, false);
-    }
-    m_runOnStartup.checkAtStartup();
+    // Whether the autorun entry exists: the General page's box shows it.
+    m_pageAssembly->setAutorunAtStart(m_runOnStartup.renewAtStartup());
     // A first run asks its questions here; "I Don't Agree" ends the program
     // with nothing stored, so that the next start asks again.
     const FirstRunSequence::StartUp startUp = m_lifecycle->loadSettings(chipDetected);
@@ -455,12 +226,7 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_metrics.applySettings();
     m_sources.apply();
 
-    m_logs->intervalLog.createMissingFiles();
-    m_logs->warningLog.createMissingFiles();
-    m_logs->upDownLog.createMissingFiles();
-    m_logs->intervalLog.checkLogFileSize();
-    m_logs->warningLog.checkWarningLogFileSize();
-    m_logs->upDownLog.checkUpDownLogFileSize();
+    m_logs->prepareFiles();
     m_names.propagateAll();
 
     // The unit button shows the unit a click switches to; one click shows
@@ -472,9 +238,7 @@ bool Application::start(const std::function<void()>& removeSplash)
     m_logs->intervalLog.setLogging(m_settings.intervalLogEnabled);
     m_history->start();
     m_tray.loadSettings();
-    if (m_pages) {
-        loadPages();
-    }
+    m_pageAssembly->load();
     m_timers.startUp(m_settings.pollInterval, m_settings.swapInterval, [this] {
         // Hidden to a tray that does not exist, the window could never be
         // opened again: without a tray host it starts as the small window.

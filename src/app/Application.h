@@ -3,26 +3,21 @@
 #include <memory>
 #include <string>
 
-#include "alarms/AlarmActions.h"
-#include "alarms/AlarmEvaluator.h"
 #include "alarms/AlarmSound.h"
-#include "alarms/AlarmTexts.h"
-#include "alarms/WarningDialogControl.h"
 #include "app/AlarmNotifications.h"
-#include "app/CountingAlarmChecks.h"
+#include "app/AlarmStack.h"
 #include "app/HistoryAssembly.h"
 #include "app/LogStack.h"
 #include "app/MetricsService.h"
 #include "app/MonitorStack.h"
+#include "app/PageAssembly.h"
 #include "app/PlatformServices.h"
+#include "app/ProgramLibraries.h"
 #include "app/ProgramLifecycle.h"
-#include "app/WindowAlarmAdapter.h"
 #include "monitor/CpuIdleLauncher.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/SensorNames.h"
 #include "monitor/SensorSources.h"
-#include "platform/linux/SensorDriverBinding.h"
-#include "platform/linux/SystemInfoBinding.h"
 #include "platform/qt/AudioLibrary.h"
 #include "platform/qt/LazyTone.h"
 #include "platform/qt/LazyWavePlayer.h"
@@ -30,14 +25,9 @@
 #include "settings/RunOnStartup.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
-#include "settings/SystemInfoText.h"
-#include "ui/CpuIdlePage.h"
 #include "ui/MainWindow.h"
-#include "ui/SettingsPages.h"
 #include "ui/TrayIcons.h"
 #include "ui/TrayPollListener.h"
-#include "ui/VisualLogUpDownPages.h"
-#include "ui/WarningDialog.h"
 
 namespace cdx {
 
@@ -46,20 +36,11 @@ namespace cdx {
 // made in the order they need each other.
 class Application {
 public:
-    // The bound driver and system information libraries; the program cannot
-    // start without them.
-    struct Libraries {
-        SensorDriverBinding driver;
-        SystemInfoBinding systemInfo;
-    };
+    using Libraries = ProgramLibraries;
 
     // Binds the libraries from the program's library folder. On failure the
     // bindings carry the reason.
-    static Libraries bindLibraries();
-
-    // The audio library in the program's library folder.
-    // The path of one of the program's own libraries, by its file name.
-    static std::string libraryPath(const char* file);
+    static Libraries bindLibraries() { return ProgramLibraries::bind(); }
 
     // programFile: where the program counts itself as lying (its logs go
     // beside it when that folder is writable); empty: the running executable.
@@ -94,19 +75,9 @@ public:
     // A message another program of the user sent to Caldrix's endpoint.
     void handleExternalMessage(const LocalMessage& message);
 
-    // The figures of the System Info panel, as they are now.
-    SystemInfoFacts systemInfoFacts();
-
 private:
     void bindTimers();
-    // The settings pages, built and loaded the first time they are needed.
-    void buildPagesOnce();
-    void loadPages();
-    void placeCpuIdlePage();
-    void placeSystemInfoPanel();
     void applyLoadedSettings();
-    void buildPages();
-    void buildSettingsPages();
     // Writes the settings; false (after telling the user) when that fails.
     bool saveSettings();
 
@@ -123,32 +94,23 @@ private:
     MonitorTimers m_timers;
     AlarmSound m_sound;
     TrayIcons* m_trayForDialog = nullptr;
-    WarningDialogControl m_dialogControl;
-    WarningDialog m_dialog;
-    WindowAlarmAdapter m_alarmWindow;
-    AlarmTexts m_alarmTexts;
-    std::unique_ptr<LogStack> m_logs;
-    AlarmActions m_actions;
-    AlarmEvaluator m_alarms;
     MetricsRecorder m_metricsRecorder;
-    CountingAlarmChecks m_countedAlarms;
+    AlarmStack m_alarms;
+    std::unique_ptr<LogStack> m_logs;
     TrayPollListener m_pollListener;
     MonitorStack m_monitor;
     CpuIdleLauncher m_cpuIdle;
     SensorNames m_names;
     MainWindow m_window;
-    CpuIdlePage* m_cpuIdlePage = nullptr;
     TrayIcons m_tray;
     MetricsService m_metrics;
     SensorSources m_sources;
-    AlarmNotifications m_notifications{m_settings, m_actions, [this] { m_window.openFromTray(); }};
-    std::unique_ptr<VisualLogUpDownPages> m_pages;
-    SettingsPages* m_settingsPages = nullptr; // owned by the window's page control
+    AlarmNotifications m_notifications{m_settings, m_alarms.actions, [this] { m_window.openFromTray(); }};
     int m_cpuSpeedMhz = 0;
-    bool m_autorunAtStart = false; // the autorun entry existed at start
     bool m_started = false;
     bool m_shutDown = false;
     std::unique_ptr<ProgramLifecycle> m_lifecycle;
+    std::unique_ptr<PageAssembly> m_pageAssembly;
     std::unique_ptr<HistoryAssembly> m_history;
 };
 

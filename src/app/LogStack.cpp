@@ -15,4 +15,25 @@ LogStack::LogStack(PlatformServices& platform, Settings& settings, Timer& logTim
 {
 }
 
+void LogStack::prepareFiles()
+{
+    intervalLog.createMissingFiles();
+    warningLog.createMissingFiles();
+    upDownLog.createMissingFiles();
+    intervalLog.checkLogFileSize();
+    warningLog.checkWarningLogFileSize();
+    upDownLog.checkUpDownLogFileSize();
+}
+
+PopupMenu::LogActions LogStack::menuActions()
+{
+    return {
+        .start = [this] { intervalLog.setLogging(true); },
+        .stop = [this] { intervalLog.setLogging(false); },
+        .view = [this] { maintenance.viewLog(LogFile::IntervalTxt); },
+        .erase = [this] { maintenance.eraseLog(LogGroup::Interval); },
+        .logging = [this] { return intervalLog.logging(); },
+    };
+}
+
 } // namespace cdx

@@ -9,6 +9,7 @@
 #include "logs/LogSizeMonitor.h"
 #include "logs/UpDownLog.h"
 #include "logs/WarningLog.h"
+#include "ui/PopupMenu.h"
 
 namespace cdx {
 
@@ -19,6 +20,11 @@ struct Settings;
 struct LogStack {
     LogStack(PlatformServices& platform, Settings& settings, Timer& logTimer, IntervalLog::SnapshotSource snapshot,
              IntervalLog::PollingActive pollingActive);
+
+    // At start: the missing log files made, each file's size checked.
+    void prepareFiles();
+    // The tray menu's interval log items.
+    PopupMenu::LogActions menuActions();
 
     LogPaths paths;
     LogFileAppender files;

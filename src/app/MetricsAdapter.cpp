@@ -3,53 +3,40 @@
 #include <cmath>
 #include <utility>
 
-#include "metrics/ShownNumber.h"
-#include "monitor/GaugeModel.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
+#include "sensors/Readings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
 namespace {
 
-struct TemperatureIdentity {
-    TemperatureSensor sensor;
+// The id under which a reading is exported, in the order the metrics list them.
+template <typename Which> struct Identity {
+    Which which;
     const char* id;
-    UpDownReading reading;
 };
 
-constexpr std::array<TemperatureIdentity, 4> kTemperatures{{
-    {TemperatureSensor::WB1, "wb1", UpDownReading::WB1},
-    {TemperatureSensor::LM75, "lm75", UpDownReading::LM75},
-    {TemperatureSensor::WB2, "wb2", UpDownReading::WB2},
-    {TemperatureSensor::WB3, "wb3", UpDownReading::WB3},
+constexpr std::array<Identity<TemperatureSensor>, 4> kTemperatures{{
+    {TemperatureSensor::WB1, "wb1"},
+    {TemperatureSensor::LM75, "lm75"},
+    {TemperatureSensor::WB2, "wb2"},
+    {TemperatureSensor::WB3, "wb3"},
 }};
 
-struct RailIdentity {
-    VoltageRail rail;
-    const char* id;
-    UpDownReading reading;
-};
-
-constexpr std::array<RailIdentity, 6> kRails{{
-    {VoltageRail::Core, "core", UpDownReading::CoreVoltage},
-    {VoltageRail::Pos33, "+3.3", UpDownReading::P33Voltage},
-    {VoltageRail::Pos5, "+5", UpDownReading::P5Voltage},
-    {VoltageRail::Neg5, "-5", UpDownReading::N5Voltage},
-    {VoltageRail::Pos12, "+12", UpDownReading::P12Voltage},
-    {VoltageRail::Neg12, "-12", UpDownReading::N12Voltage},
+constexpr std::array<Identity<VoltageRail>, 6> kRails{{
+    {VoltageRail::Core, "core"},
+    {VoltageRail::Pos33, "+3.3"},
+    {VoltageRail::Pos5, "+5"},
+    {VoltageRail::Neg5, "-5"},
+    {VoltageRail::Pos12, "+12"},
+    {VoltageRail::Neg12, "-12"},
 }};
 
-struct FanIdentity {
-    Fan fan;
-    const char* id;
-    UpDownReading reading;
-};
-
-constexpr std::array<FanIdentity, 3> kFans{{
-    {Fan::Fan1, "1", UpDownReading::Fan1},
-    {Fan::Fan2, "2", UpDownReading::Fan2},
-    {Fan::Fan3, "3", UpDownReading::Fan3},
+constexpr std::array<Identity<Fan>, 3> kFans{{
+    {Fan::Fan1, "1"},
+    {Fan::Fan2, "2"},
+    {Fan::Fan3, "3"},
 }};
 
 // Lowest, highest and average of a reading kept in its own unit.
@@ -61,15 +48,21 @@ MetricsStatistic plainStatistic(const UpDownStatistics::Entry& entry)
     return {entry.lowest, entry.highest, static_cast<double>(entry.sum / entry.count)};
 }
 
-// Voltages are shown with two decimals; their statistics are given the same
-// way, so that a lowest never lies above the value shown with it.
+// Voltages are shown with two decimals; they and their statistics are given
+// the same way, so that a lowest never lies above the value shown with it.
+std::optional<double> asShownVolts(std::optional<double> volts)
+{
+    if (volts) {
+        *volts = std::round(*volts * 100.0) / 100.0;
+    }
+    return volts;
+}
+
 MetricsStatistic voltageStatistic(const UpDownStatistics::Entry& entry)
 {
     MetricsStatistic statistic = plainStatistic(entry);
     for (std::optional<double>* value : {&statistic.lowest, &statistic.highest, &statistic.average}) {
-        if (*value) {
-            **value = std::round(**value * 100.0) / 100.0;
-        }
+        *value = asShownVolts(*value);
     }
     return statistic;
 }
@@ -89,16 +82,12 @@ MetricsSnapshot MetricsAdapter::snapshot(MetricsRecorder& recorder) const
     snapshot.voltageTolerancePercent = s.voltageTolerance;
 
     for (std::size_t i = 0; i < kTemperatures.size(); ++i) {
-        const TemperatureIdentity& t = kTemperatures[i];
-        const TemperatureSettings& settings = s.temperature(t.sensor);
-        const UpDownStatistics::Entry& entry = m_sources.statistics.entry(t.reading);
-        const GaugeModel& gauge = *m_sources.gauges[i];
-        // The gauge holds its last value; it has none before its first poll,
-        // or while the sensor answers with nothing ("--").
-        std::optional<double> celsius;
-        if (entry.count > 0 && gauge.centerLabel() != "--") {
-            celsius = gauge.position();
-        }
+        const auto& t = kTemperatures[i];
+        const TemperatureSettings& settings = s.temperature(t.which);
+        const UpDownStatistics::Entry& entry = m_sources.statistics.entry(upDownReadingOf(t.which));
+        // None before the statistics' first value since a reset.
+        const std::optional<double> celsius =
+            entry.count > 0 ? m_sources.readings.temperature(t.which) : std::optional<double>();
         const auto average = recorder.averageCelsius(i, celsius, entry.count);
         if (!settings.sensorEnabled) {
             continue;
@@ -111,19 +100,19 @@ MetricsSnapshot MetricsAdapter::snapshot(MetricsRecorder& recorder) const
         snapshot.temperatures.push_back(std::move(metric));
     }
 
-    for (const RailIdentity& r : kRails) {
-        const auto volts = shownNumber(m_sources.panel.voltageText(r.rail), m_sources.decimalSeparator);
-        snapshot.voltages.push_back({r.id, volts, !m_sources.panel.voltageRed(r.rail),
-                                     voltageStatistic(m_sources.statistics.entry(r.reading)),
-                                     s.voltageAlarmEnabled && s.watched(r.rail)});
+    for (const auto& [rail, id] : kRails) {
+        const auto volts = asShownVolts(m_sources.readings.voltage(rail));
+        snapshot.voltages.push_back({id, volts, !m_sources.panel.voltageRed(rail),
+                                     voltageStatistic(m_sources.statistics.entry(upDownReadingOf(rail))),
+                                     s.voltageAlarmEnabled && s.watched(rail)});
     }
 
-    for (const FanIdentity& f : kFans) {
-        const FanSettings& settings = s.fan(f.fan);
-        const auto rpm = shownNumber(m_sources.panel.fanText(f.fan), m_sources.decimalSeparator);
-        snapshot.fans.push_back({f.id, settings.name, rpm, settings.nominalRpm,
+    for (const auto& [fan, id] : kFans) {
+        const FanSettings& settings = s.fan(fan);
+        const auto& rpm = m_sources.readings.fan(fan);
+        snapshot.fans.push_back({id, settings.name, rpm, settings.nominalRpm,
                                  static_cast<double>(settings.tolerancePercent), settings.alarmEnabled,
-                                 plainStatistic(m_sources.statistics.entry(f.reading))});
+                                 plainStatistic(m_sources.statistics.entry(upDownReadingOf(fan)))});
     }
 
     recorder.stamp(snapshot);

@@ -9,22 +9,21 @@
 
 namespace cdx {
 
-class GaugeModel;
 class ReadingsPanel;
 class UpDownStatistics;
+struct Readings;
 struct Settings;
 
-// Reads what the window shows after a poll into a snapshot for the metrics:
-// the gauges, the readings panel, the statistics and the settings. The only
-// place that knows where in the program each exported value lives.
+// Reads the latest poll's readings into a snapshot for the metrics, with the
+// statistics, the settings and whether each rail is shown within its band.
+// The only place that knows where in the program each exported value lives.
 class MetricsAdapter {
 public:
     struct Sources {
         const Settings& settings;
-        std::array<const GaugeModel*, 4> gauges; // WB1, LM75, WB2, WB3
+        const Readings& readings; // the latest poll's
         const ReadingsPanel& panel;
         const UpDownStatistics& statistics;
-        std::string decimalSeparator;
         std::function<bool()> suspended;
         std::string version;
     };

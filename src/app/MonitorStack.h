@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
 #include <memory>
+#include <string>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/PollCycle.h"
 #include "monitor/ReadingsPanel.h"
@@ -11,7 +11,6 @@
 
 namespace cdx {
 
-class AlarmChecks;
 class PollListener;
 class SensorDriver;
 struct PlatformServices;
@@ -21,14 +20,25 @@ struct Settings;
 // them.
 struct MonitorStack {
     MonitorStack(PlatformServices& platform, Settings& settings, SensorDriver& driver, MonitorTimers& timers,
-                 AlarmChecks& alarms, PollListener& listener);
+                 PollListener& listener);
 
-    std::array<const GaugeModel*, 4> constGauges() const { return {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}; }
+    // At start, before the settings are loaded: the statistics begin now,
+    // the user is given the driver's notice, if any, and the chip is looked
+    // for; without one the user is told there will be no motherboard
+    // readings. Returns whether the chip is there.
+    bool startUp(int cpuClockMhz, const std::string& driverNotice);
+    // Once this is the one instance running: the chip restarted and its fan
+    // divisors read.
+    void restartChip();
 
-    std::array<GaugeModel, 4> gauges;
+    GaugeSet gauges;
     UpDownStatistics statistics;
     ReadingsPanel panel;
     PollCycle poll;
+
+private:
+    PlatformServices& m_platform;
+    SensorDriver& m_driver;
 };
 
 } // namespace cdx

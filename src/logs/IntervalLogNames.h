@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 
-#include "logs/IntervalLogNames.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -11,10 +10,10 @@ namespace cdx {
 // The names the interval log's headers carry, as they are set now.
 struct IntervalLogNames {
     // The gauges WB1, LM75, WB2, WB3.
-    std::array<std::string, 4> sensors{"Motherboard", "CPU LM75", "WB Sensor 2", "WB Sensor 3"};
-    std::array<std::string, 3> fans{"Fan 1", "Fan 2", "Fan 3"};
+    std::array<std::string, 4> sensors;
+    std::array<std::string, 3> fans;
     // The nominal +3.3 voltage in volts.
-    double custom33 = 3.3;
+    double custom33 = 0.0;
 
     static IntervalLogNames of(const Settings& settings)
     {

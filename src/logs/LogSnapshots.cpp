@@ -1,6 +1,6 @@
 #include "logs/LogSnapshots.h"
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
 #include "monitor/VoltageCaption.h"
@@ -8,15 +8,14 @@
 
 namespace cdx {
 
-IntervalLogSnapshot intervalLogSnapshot(const std::array<const GaugeModel*, 4>& gauges, const ReadingsPanel& panel,
-                                        int cpuSpeedMhz)
+IntervalLogSnapshot intervalLogSnapshot(const GaugeSet& gauges, const ReadingsPanel& panel, int cpuSpeedMhz)
 {
     IntervalLogSnapshot s;
     s.cpuSpeedMhz = cpuSpeedMhz;
-    s.wb1Gauge = gauges[0]->centerLabel();
-    s.lm75Gauge = gauges[1]->centerLabel();
-    s.wb2Gauge = gauges[2]->centerLabel();
-    s.wb3Gauge = gauges[3]->centerLabel();
+    s.wb1Gauge = gauges[TemperatureSensor::WB1].centerLabel();
+    s.lm75Gauge = gauges[TemperatureSensor::LM75].centerLabel();
+    s.wb2Gauge = gauges[TemperatureSensor::WB2].centerLabel();
+    s.wb3Gauge = gauges[TemperatureSensor::WB3].centerLabel();
     s.coreVoltage = panel.voltageText(VoltageRail::Core);
     s.p33Voltage = panel.voltageText(VoltageRail::Pos33);
     s.p5Voltage = panel.voltageText(VoltageRail::Pos5);

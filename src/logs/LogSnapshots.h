@@ -8,15 +8,14 @@
 
 namespace cdx {
 
-class GaugeModel;
+class GaugeSet;
 class ReadingsPanel;
 class UpDownStatistics;
 struct Settings;
 
 // What the interval log records: the gauges' centre labels (WB1, LM75, WB2,
 // WB3) and the readings panel's texts as they are shown now.
-IntervalLogSnapshot intervalLogSnapshot(const std::array<const GaugeModel*, 4>& gauges, const ReadingsPanel& panel,
-                                        int cpuSpeedMhz);
+IntervalLogSnapshot intervalLogSnapshot(const GaugeSet& gauges, const ReadingsPanel& panel, int cpuSpeedMhz);
 
 // What the up-and-down log records: the statistics page's texts, with the
 // names the page shows and the WB1 count as the number of polls.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "alarms/AlarmSource.h"
+#include "sensors/Alarm.h"
 
 namespace cdx {
 
@@ -48,9 +48,6 @@ struct FanMetric {
     bool alarmEnabled = false;
     MetricsStatistic statistic;
 };
-
-// The kinds of alarm counted since start-up.
-inline constexpr std::size_t kAlarmKindCount = 3;
 
 // Everything the exported metrics show, as the window shows it after a poll.
 // Temperatures are always Celsius, whatever unit the window shows.

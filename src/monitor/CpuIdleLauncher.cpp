@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "monitor/GaugeModel.h"
 #include "platform/Clock.h"
 #include "platform/ExternalMessages.h"
 #include "platform/LocalMessaging.h"
@@ -11,6 +10,7 @@
 #include "platform/RegistryError.h"
 #include "platform/Shell.h"
 #include "sensors/Formats.h"
+#include "sensors/Readings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -40,10 +40,15 @@ CpuIdleLauncher::CpuIdleLauncher(Parts parts) : m_parts(std::move(parts))
 std::int64_t CpuIdleLauncher::watchedTemperature() const
 {
     const int sensor = m_parts.settings.cpuIdleSensor;
-    if (sensor < 0 || sensor > 3 || m_parts.gauges[static_cast<std::size_t>(sensor)] == nullptr) {
+    if (sensor < 0 || sensor > 3) {
         return 0;
     }
-    return roundHalfEven(m_parts.gauges[static_cast<std::size_t>(sensor)]->position());
+    // A switched-off sensor, or one without a reading, counts as 0 degrees.
+    const auto which = static_cast<TemperatureSensor>(sensor);
+    if (!m_parts.settings.temperature(which).sensorEnabled) {
+        return 0;
+    }
+    return roundHalfEven(m_parts.readings.temperature(which).value_or(0.0));
 }
 
 void CpuIdleLauncher::checkCpuIdleLaunch()

@@ -12,10 +12,10 @@
 namespace cdx {
 
 class Clock;
-class GaugeModel;
 class LocalMessaging;
 class Registry;
 class Shell;
+struct Readings;
 struct RegionalFormats;
 struct Settings;
 
@@ -30,7 +30,7 @@ class CpuIdleLauncher {
 public:
     struct Parts {
         Settings& settings;
-        std::array<const GaugeModel*, 4> gauges; // WB1, LM75, WB2, WB3
+        const Readings& readings; // the latest poll's
         Registry& registry;
         Shell& shell;
         LocalMessaging& messaging;

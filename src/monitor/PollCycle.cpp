@@ -5,10 +5,9 @@
 #include <stdexcept>
 #include <utility>
 
-#include "monitor/AlarmChecks.h"
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/PollListener.h"
-#include "monitor/VoltageCaption.h"
+#include "platform/Clock.h"
 #include "sensors/DriverReading.h"
 #include "sensors/FanSpeed.h"
 #include "sensors/Formats.h"
@@ -46,13 +45,6 @@ bool plausibleReading(double value)
     return std::isfinite(value) && std::fabs(value) < 1e6;
 }
 
-// A sensor the driver could not identify reads as no sensor at all.
-void showNoSensor(GaugeModel& gauge)
-{
-    gauge.setCenterLabel("--");
-    gauge.setPosition(0.0F);
-}
-
 DriverReading driverReading(VoltageRail rail, bool corePort1)
 {
     switch (rail) {
@@ -74,25 +66,6 @@ DriverReading driverReading(VoltageRail rail, bool corePort1)
 
 constexpr std::array<VoltageRail, 6> kRails{VoltageRail::Core,  VoltageRail::Pos33, VoltageRail::Pos5,
                                             VoltageRail::Pos12, VoltageRail::Neg12, VoltageRail::Neg5};
-
-UpDownReading statisticsReading(VoltageRail rail)
-{
-    switch (rail) {
-    case VoltageRail::Core:
-        return UpDownReading::CoreVoltage;
-    case VoltageRail::Pos33:
-        return UpDownReading::P33Voltage;
-    case VoltageRail::Pos5:
-        return UpDownReading::P5Voltage;
-    case VoltageRail::Pos12:
-        return UpDownReading::P12Voltage;
-    case VoltageRail::Neg12:
-        return UpDownReading::N12Voltage;
-    case VoltageRail::Neg5:
-        return UpDownReading::N5Voltage;
-    }
-    return UpDownReading::CoreVoltage;
-}
 
 } // namespace
 
@@ -122,8 +95,17 @@ void PollCycle::showTemperature(TemperatureSensor sensor, float celsius, UpDownR
     g.setPosition(celsius);
     const double shown = g.position();
     m_readings.temperature(sensor) = shown;
-    g.setCenterLabel(centreLabel(shown, display(), wholeDegreesFor(sensor)));
+    g.setCenterLabel(centerLabelText(shown, display(), wholeDegreesFor(sensor)));
     m_parts.statistics.feed(reading, shown, display());
+}
+
+// A sensor the driver could not identify reads as no sensor at all.
+void PollCycle::showNoSensor(TemperatureSensor sensor)
+{
+    GaugeModel& g = gauge(sensor);
+    g.setCenterLabel("--");
+    g.setPosition(0.0F);
+    m_readings.temperature(sensor).reset();
 }
 
 void PollCycle::poll()
@@ -131,14 +113,22 @@ void PollCycle::poll()
     Settings& s = m_parts.settings;
     SensorDriver& driver = m_parts.driver;
     const ReadingMask available = driver.availableReadings();
+
+    // Temperatures keep a value the gauge refused; voltages and fans hold
+    // only what this poll reads.
+    m_readings.voltages = {};
+    m_readings.fans = {};
+    m_readings.fansStopped = {};
+    m_readings.coreLimits.reset();
+    m_readings.tickMs = m_clock != nullptr ? m_clock->tickCount() : 0;
+    m_readings.unixSeconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
     for (TemperatureSensor sensor :
          {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
         if (!s.temperature(sensor).sensorEnabled) {
             m_readings.temperature(sensor).reset();
         }
     }
-    m_readings.voltages = {};
-    m_readings.fans = {};
 
     if (m_chipPresent) {
         m_fanCounts = {driver.GetLM78Fan1(), driver.GetLM78Fan2(), driver.GetLM78Fan3()};
@@ -150,13 +140,11 @@ void PollCycle::poll()
                                                      s.temperature(TemperatureSensor::WB1).compensation});
             showTemperature(TemperatureSensor::WB1, wb1, UpDownReading::WB1);
         } else {
-            showNoSensor(gauge(TemperatureSensor::WB1));
-            m_readings.temperature(TemperatureSensor::WB1).reset();
+            showNoSensor(TemperatureSensor::WB1);
         }
     }
     if (s.temperature(TemperatureSensor::WB2).sensorEnabled && !hasReading(available, DriverReading::Wb2Temperature)) {
-        showNoSensor(gauge(TemperatureSensor::WB2));
-        m_readings.temperature(TemperatureSensor::WB2).reset();
+        showNoSensor(TemperatureSensor::WB2);
     } else if (s.temperature(TemperatureSensor::WB2).sensorEnabled) {
         const double raw = driver.GetWinBondSensor2();
         if (plausibleReading(raw)) {
@@ -166,8 +154,7 @@ void PollCycle::poll()
         }
     }
     if (s.temperature(TemperatureSensor::WB3).sensorEnabled && !hasReading(available, DriverReading::Wb3Temperature)) {
-        showNoSensor(gauge(TemperatureSensor::WB3));
-        m_readings.temperature(TemperatureSensor::WB3).reset();
+        showNoSensor(TemperatureSensor::WB3);
     } else if (s.temperature(TemperatureSensor::WB3).sensorEnabled) {
         const double raw = driver.GetWinBondSensor3();
         if (plausibleReading(raw)) {
@@ -187,14 +174,10 @@ void PollCycle::poll()
             if (lm75) {
                 showTemperature(TemperatureSensor::LM75, *lm75, UpDownReading::LM75);
             } else {
-                showNoSensor(gauge(TemperatureSensor::LM75));
-                m_readings.temperature(TemperatureSensor::LM75).reset();
+                showNoSensor(TemperatureSensor::LM75);
             }
         }
         m_parts.listener.createIcon();
-        if (pollingActive()) {
-            checkTemperatureAlarms();
-        }
     });
 
     if (m_chipPresent) {
@@ -204,34 +187,15 @@ void PollCycle::poll()
 
     m_parts.panel.setPollsText("Number of Polls: " + std::to_string(m_polls));
 
+    for (ReadingsListener* listener : m_readingsListeners) {
+        listener->readingsTaken(m_readings);
+    }
+
     if (pollingActive() && s.cpuIdleLaunch && !m_parts.listener.cpuIdleLaunched()) {
         m_parts.listener.checkCpuIdleLaunch();
     }
     if (pollingActive() && s.cpuIdleClose) {
         m_parts.listener.checkCpuIdleClose();
-    }
-    if (pollingActive()) {
-        m_readings.tickMs = static_cast<std::uint64_t>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-                .count());
-        m_readings.unixSeconds =
-            std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
-                .count();
-        for (ReadingsListener* listener : m_readingsListeners) {
-            listener->readingsTaken(m_readings);
-        }
-    }
-}
-
-void PollCycle::checkTemperatureAlarms()
-{
-    // Each check reads the settings anew: an alarm's actions may change them.
-    for (TemperatureSensor sensor :
-         {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
-        const auto& t = std::as_const(m_parts.settings).temperature(sensor);
-        if (t.alarmTemperature <= gauge(sensor).position() && t.alarmEnabled && t.sensorEnabled) {
-            m_parts.alarms.displayTemperatureAlarm(sensor);
-        }
     }
 }
 
@@ -271,23 +235,21 @@ void PollCycle::pollVoltages(ReadingMask available)
         if (!plausibleReading(value)) {
             throw RegionFailure("the driver returned no number for a voltage");
         }
-        // A core that moves with load is checked against the chip's own limits where it has them.
-        const auto chipBand =
-            rail == VoltageRail::Core ? driver.readingLimits(driverReading(rail, s.coreVoltagePort1)) : std::nullopt;
-        const bool outOfBand = !chipBand.value_or(voltageBand(rail, nominals, s.voltageTolerance)).contains(value);
-        m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);
-        if (outOfBand && s.watched(rail) && pollingActive()) {
-            m_parts.alarms.displayVoltageAlarm(voltageCaption(rail, s.plus33VoltageNominal, m_decimalSeparator), value);
-        }
-        m_parts.statistics.feed(statisticsReading(rail), value, display());
         m_readings.voltage(rail) = value;
+        if (rail == VoltageRail::Core) {
+            // A core that moves with load is checked against the chip's own
+            // limits where it has them.
+            m_readings.coreLimits = driver.readingLimits(driverReading(rail, s.coreVoltagePort1));
+        }
+        const bool outOfBand = !voltageBandOf(rail, m_readings, nominals, s.voltageTolerance).contains(value);
+        m_parts.panel.setVoltage(rail, voltageText(value, m_decimalSeparator), outOfBand);
+        m_parts.statistics.feed(upDownReadingOf(rail), value, display());
         m_polls += rail == VoltageRail::Core ? 1 : 0;
     }
 }
 
 void PollCycle::pollFans(ReadingMask available)
 {
-    m_parts.alarms.clearFanAlarmPending();
     guarded([&] {
         for (Fan fan : {Fan::Fan1, Fan::Fan2, Fan::Fan3}) {
             const auto reading =
@@ -302,21 +264,16 @@ void PollCycle::pollFans(ReadingMask available)
             }
         }
     });
-    m_parts.alarms.resetFanAlarmCounts();
 }
 
 bool PollCycle::pollFan(Fan fan, std::int32_t count)
 {
-    auto& f = m_parts.settings.fan(fan);
+    const auto& f = std::as_const(m_parts.settings).fan(fan);
     const std::int32_t divisor = fan == Fan::Fan1 ? m_fanDivisor1 : fan == Fan::Fan2 ? m_fanDivisor2 : 0;
 
     if (!isFanAvailable(count)) {
         m_parts.panel.setFanText(fan, "not available");
-        if (f.alarmEnabled && pollingActive()) {
-            m_parts.alarms.setFanAlarmCount(fan, m_parts.settings.fanAlarmIgnoreCount);
-            m_parts.alarms.displayFanAlarm(fan, f.tolerancePercent, 0.0);
-            f.alarmEnabled = false;
-        }
+        m_readings.fansStopped[static_cast<std::size_t>(fan)] = true;
         return true;
     }
 
@@ -325,13 +282,9 @@ bool PollCycle::pollFan(Fan fan, std::int32_t count)
     if (!rpm) {
         return false;
     }
-    m_parts.panel.setFanText(fan, std::to_string(*rpm));
     m_readings.fan(fan) = *rpm;
-    m_parts.statistics.feed(static_cast<UpDownReading>(static_cast<int>(UpDownReading::Fan1) + static_cast<int>(fan)),
-                            *rpm, display());
-    if (pollingActive() && fanSpeedOutOfBand(*rpm, f.nominalRpm, f.tolerancePercent)) {
-        m_parts.alarms.displayFanAlarm(fan, f.tolerancePercent, *rpm);
-    }
+    m_parts.panel.setFanText(fan, std::to_string(*rpm));
+    m_parts.statistics.feed(upDownReadingOf(fan), *rpm, display());
     return true;
 }
 

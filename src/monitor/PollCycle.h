@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "monitor/GaugeSet.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
 #include "sensors/DriverReading.h"
@@ -15,28 +16,28 @@
 
 namespace cdx {
 
-class AlarmChecks;
-class GaugeModel;
+class Clock;
 class PollListener;
 class ReadingsListener;
 class SensorDriver;
 struct Settings;
 
-// One poll reads every enabled sensor, shows the values on the gauges and in
-// the readings panel, feeds the statistics, redraws the tray icons and runs the
-// alarm and CPU Idle checks (the checks only while polling is active).
+// One poll reads every enabled sensor into one Readings record, shows the
+// values on the gauges and in the readings panel, feeds the statistics,
+// redraws the tray icons, then hands the record to its listeners (the alarms,
+// the metrics, the history) and runs the CPU Idle checks (only while polling
+// is active). It decides no alarm itself.
 //
-// The current temperatures are the gauges' positions: a gauge refuses a value
-// above its scale, and the rest of the poll uses what the gauge holds.
+// A gauge refuses a temperature above its scale: the previous value stays,
+// in the record as on the gauge.
 class PollCycle {
 public:
     struct Parts {
         SensorDriver& driver;
         Settings& settings;
-        std::array<GaugeModel*, 4> gauges; // WB1, LM75, WB2, WB3
+        GaugeSet& gauges;
         UpDownStatistics& statistics;
         ReadingsPanel& panel;
-        AlarmChecks& alarms;
         PollListener& listener;
         std::function<bool()> pollingActive; // Timer1 enabled
     };
@@ -50,6 +51,16 @@ public:
     void setFanDivisors(std::int32_t fan1, std::int32_t fan2);
 
     void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
+    // The clock whose tick count stamps each record; without one it is 0.
+    void setClock(const Clock& clock) { m_clock = &clock; }
+    // The processor clock the system information gave at start.
+    void setCpuClockMhz(double mhz) { m_readings.cpuClockMhz = mhz > 0.0 ? std::optional<double>(mhz) : std::nullopt; }
+
+    // Told of every poll's record, in the order added; the listener must
+    // outlive the poll.
+    void addReadingsListener(ReadingsListener& listener) { m_readingsListeners.push_back(&listener); }
+    // The record of the latest poll.
+    const Readings& readings() const { return m_readings; }
 
     // The unit button's caption: the letter a click switches to ("F" while
     // Celsius is shown).
@@ -70,21 +81,20 @@ public:
     // The statistics' "Reset" button: clears them and polls when active.
     void resetStatistics(); // UDTabResetSpeedButtonClick
 
-    GaugeModel& gauge(TemperatureSensor sensor) { return *m_parts.gauges[static_cast<std::size_t>(sensor)]; }
-
-    // Told of every poll's readings while polling is active; must outlive
-    // the cycle.
-    void addReadingsListener(ReadingsListener& listener) { m_readingsListeners.push_back(&listener); }
+    GaugeModel& gauge(TemperatureSensor sensor) { return m_parts.gauges[sensor]; }
 
 private:
     bool pollingActive() const { return m_parts.pollingActive && m_parts.pollingActive(); }
     void showTemperature(TemperatureSensor sensor, float celsius, UpDownReading reading);
-    void checkTemperatureAlarms();
+    void showNoSensor(TemperatureSensor sensor);
     void pollVoltages(ReadingMask available);
     void pollFans(ReadingMask available);
     bool pollFan(Fan fan, std::int32_t count);
 
     Parts m_parts;
+    const Clock* m_clock = nullptr;
+    Readings m_readings;
+    std::vector<ReadingsListener*> m_readingsListeners;
     bool m_chipPresent = false;
     std::int32_t m_fanDivisor1 = 0;
     std::int32_t m_fanDivisor2 = 0;
@@ -94,8 +104,6 @@ private:
     std::int32_t m_polls = 0;
     std::string m_scaleCaption = "F";
     std::string m_decimalSeparator = ".";
-    Readings m_readings;
-    std::vector<ReadingsListener*> m_readingsListeners;
 };
 
 } // namespace cdx

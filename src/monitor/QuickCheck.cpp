@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownReading.h"
 #include "monitor/UpDownStatistics.h"
@@ -113,9 +113,8 @@ std::string QuickCheck::caption(QuickCheckItem item) const
     switch (kindOf(item)) {
     case Kind::Temperature: {
         const std::size_t index = temperatureIndex(item);
-        const GaugeModel* gauge = m_parts.gauges[index];
         const auto& t = settings.temperature(static_cast<TemperatureSensor>(index));
-        return t.name + ": " + (gauge ? gauge->centerLabel() : std::string());
+        return t.name + ": " + m_parts.gauges[index].centerLabel();
     }
     case Kind::Voltage: {
         const VoltageRail rail = railOf(item);
@@ -137,10 +136,9 @@ QuickInfo QuickCheck::info(QuickCheckItem item) const
     switch (kindOf(item)) {
     case Kind::Temperature: {
         const std::size_t index = temperatureIndex(item);
-        const GaugeModel* gauge = m_parts.gauges[index];
         const auto& t = settings.temperature(static_cast<TemperatureSensor>(index));
         info.title = t.name;
-        info.current = gauge ? gauge->centerLabel() : std::string();
+        info.current = m_parts.gauges[index].centerLabel();
         info.alarm = temperatureAlarmText(t.alarmTemperature, shown);
         info.alarmEnabled = t.alarmEnabled;
         break;

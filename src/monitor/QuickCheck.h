@@ -8,7 +8,7 @@
 
 namespace cdx {
 
-class GaugeModel;
+class GaugeSet;
 class ReadingsPanel;
 class UpDownStatistics;
 struct Settings;
@@ -46,7 +46,7 @@ class QuickCheck {
 public:
     struct Parts {
         const Settings& settings;
-        std::array<const GaugeModel*, 4> gauges; // WB1, LM75, WB2, WB3
+        const GaugeSet& gauges;
         const ReadingsPanel& readings;
         const UpDownStatistics& statistics;
         std::function<TemperatureDisplay()> display;

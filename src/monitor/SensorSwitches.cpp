@@ -1,6 +1,6 @@
 #include "monitor/SensorSwitches.h"
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/TraySettings.h"
 #include "settings/Settings.h"
 
@@ -17,7 +17,7 @@ void call(const std::function<void()>& f)
 
 } // namespace
 
-SensorSwitches::SensorSwitches(Settings& settings, std::array<GaugeModel*, 4> gauges, Actions actions)
+SensorSwitches::SensorSwitches(Settings& settings, GaugeSet& gauges, Actions actions)
     : m_settings(settings), m_gauges(gauges), m_actions(std::move(actions))
 {
     m_checked[at(TemperatureSensor::WB1)] = true;
@@ -100,10 +100,8 @@ void SensorSwitches::switchedOff(TemperatureSensor sensor)
         m_enabled[at(TemperatureSensor::LM75)] = !checked(TemperatureSensor::WB2);
     }
     showPanel(sensor, false);
-    if (GaugeModel* gauge = m_gauges[at(sensor)]) {
-        gauge->setPosition(0.0F);
-        gauge->setCenterLabel("--");
-    }
+    m_gauges[sensor].setPosition(0.0F);
+    m_gauges[sensor].setCenterLabel("--");
     m_settings.temperature(sensor).sensorEnabled = false;
     trayBoxesChanged(sensor);
 }

@@ -7,7 +7,7 @@
 
 namespace cdx {
 
-class GaugeModel;
+class GaugeSet;
 struct Settings;
 
 // The four temperature switches of the General page ("Check LM75 (CPU Temp)",
@@ -34,7 +34,7 @@ public:
     // The gauges are WB1, LM75, WB2, WB3. The boxes start as the window holds
     // them: WB1 checked, LM75 unchecked, WB2 and WB3 as "WB Sensor 2" and
     // "WB Sensor 3" say; every panel shown.
-    SensorSwitches(Settings& settings, std::array<GaugeModel*, 4> gauges, Actions actions);
+    SensorSwitches(Settings& settings, GaugeSet& gauges, Actions actions);
 
     bool checked(TemperatureSensor sensor) const { return m_checked[at(sensor)]; }
     // Whether the user may click the switch.
@@ -63,7 +63,7 @@ private:
     void storeBoxState(TemperatureSensor sensor);
 
     Settings& m_settings;
-    std::array<GaugeModel*, 4> m_gauges;
+    GaugeSet& m_gauges;
     Actions m_actions;
     std::array<bool, 4> m_checked{};
     std::array<bool, 4> m_enabled{true, true, true, true};

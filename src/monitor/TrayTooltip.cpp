@@ -1,6 +1,6 @@
 #include "monitor/TrayTooltip.h"
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/TraySettings.h"
 
@@ -18,17 +18,14 @@ void appendItem(std::string& text, const std::string& name, const std::string& v
 
 } // namespace
 
-TrayTooltip::TrayTooltip(const Settings& settings, const std::array<const GaugeModel*, 4>& gauges,
-                         const ReadingsPanel& readings)
+TrayTooltip::TrayTooltip(const Settings& settings, const GaugeSet& gauges, const ReadingsPanel& readings)
     : m_settings(settings), m_gauges(gauges), m_readings(readings)
 {
 }
 
 const std::string& TrayTooltip::label(TemperatureSensor sensor) const
 {
-    static const std::string none;
-    const GaugeModel* gauge = m_gauges[static_cast<std::size_t>(sensor)];
-    return gauge != nullptr ? gauge->centerLabel() : none;
+    return m_gauges[sensor].centerLabel();
 }
 
 std::string TrayTooltip::createToolTip() const

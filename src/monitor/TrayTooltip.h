@@ -7,7 +7,7 @@
 
 namespace cdx {
 
-class GaugeModel;
+class GaugeSet;
 class ReadingsPanel;
 
 // The tooltips of the tray icons, composed from the current readings.
@@ -15,8 +15,7 @@ class TrayTooltip {
 public:
     // A missing gauge reads as an empty label. The settings, gauges and
     // readings must outlive this object.
-    TrayTooltip(const Settings& settings, const std::array<const GaugeModel*, 4>& gauges,
-                const ReadingsPanel& readings);
+    TrayTooltip(const Settings& settings, const GaugeSet& gauges, const ReadingsPanel& readings);
 
     // CombinedToolTip: for each item chosen on the Tooltip page, in the order
     // WB1, LM75, WB2, WB3, Fan 1, Fan 2, Fan 3, its name, ": ", its display
@@ -33,7 +32,7 @@ public:
 
 private:
     const Settings& m_settings;
-    std::array<const GaugeModel*, 4> m_gauges;
+    const GaugeSet& m_gauges;
     const ReadingsPanel& m_readings;
 };
 

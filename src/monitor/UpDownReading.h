@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "sensors/SensorSet.h"
+
 namespace cdx {
 
 // The thirteen readings of the statistics page, in the page's order.
@@ -45,6 +47,36 @@ inline constexpr bool isTemperature(UpDownReading reading)
 inline constexpr bool isFan(UpDownReading reading)
 {
     return indexOf(reading) >= indexOf(UpDownReading::Fan1);
+}
+
+// The statistics row of a temperature, a rail or a fan.
+inline constexpr UpDownReading upDownReadingOf(TemperatureSensor sensor)
+{
+    return static_cast<UpDownReading>(static_cast<std::size_t>(sensor));
+}
+
+inline constexpr UpDownReading upDownReadingOf(VoltageRail rail)
+{
+    switch (rail) {
+    case VoltageRail::Core:
+        return UpDownReading::CoreVoltage;
+    case VoltageRail::Pos33:
+        return UpDownReading::P33Voltage;
+    case VoltageRail::Pos5:
+        return UpDownReading::P5Voltage;
+    case VoltageRail::Pos12:
+        return UpDownReading::P12Voltage;
+    case VoltageRail::Neg12:
+        return UpDownReading::N12Voltage;
+    case VoltageRail::Neg5:
+        break;
+    }
+    return UpDownReading::N5Voltage;
+}
+
+inline constexpr UpDownReading upDownReadingOf(Fan fan)
+{
+    return static_cast<UpDownReading>(indexOf(UpDownReading::Fan1) + static_cast<std::size_t>(fan));
 }
 
 // The part of the page's label names that names the reading ("WB1" in

@@ -21,17 +21,6 @@ namespace {
 
 using Kind = HwmonInput::Kind;
 
-std::string normalized(std::string_view label)
-{
-    std::string text;
-    for (char c : label) {
-        if (c != ' ' && c != '\t' && c != '_') {
-            text += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-    }
-    return text;
-}
-
 bool startsWith(std::string_view text, std::string_view prefix)
 {
     return text.substr(0, prefix.size()) == prefix;
@@ -118,7 +107,7 @@ std::string inputName(const HwmonInput& input)
 // The label tells more than the input's name.
 bool isLabelled(const HwmonInput& input)
 {
-    return !input.label.empty() && normalized(input.label) != inputName(input);
+    return !input.label.empty() && RailLabel::normalized(input.label) != inputName(input);
 }
 
 std::string sourceText(const HwmonChip& chip, const HwmonInput& input)
@@ -295,7 +284,8 @@ private:
                 const HwmonInput* chosen = nullptr;
                 for (std::string_view label : sensor.labels) {
                     for (const auto* input : temps) {
-                        if (chosen == nullptr && !label.empty() && normalized(input->label) == normalized(label)) {
+                        if (chosen == nullptr && !label.empty() &&
+                            RailLabel::normalized(input->label) == RailLabel::normalized(label)) {
                             chosen = input;
                         }
                     }

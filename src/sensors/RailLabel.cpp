@@ -9,18 +9,6 @@ namespace cdx {
 
 namespace {
 
-// Lower case without blanks or underscores: "ATX +5 V" -> "atx+5v".
-std::string normalized(std::string_view label)
-{
-    std::string text;
-    for (char c : label) {
-        if (c != ' ' && c != '\t' && c != '_') {
-            text += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-    }
-    return text;
-}
-
 bool contains(const std::string& text, std::string_view part)
 {
     return text.find(part) != std::string::npos;
@@ -129,6 +117,17 @@ std::optional<DriverReading> RailLabel::identify(std::string_view label)
         return DriverReading::Neg12;
     }
     return std::nullopt;
+}
+
+std::string RailLabel::normalized(std::string_view label)
+{
+    std::string text;
+    for (char c : label) {
+        if (c != ' ' && c != '\t' && c != '_') {
+            text += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    return text;
 }
 
 } // namespace cdx

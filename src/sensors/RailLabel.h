@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "sensors/DriverReading.h"
@@ -23,6 +24,10 @@ public:
 
     // Whether the label names a standby or secondary supply.
     static bool isSecondary(std::string_view label);
+
+    // A label as it is compared: lower case without blanks or underscores
+    // ("ATX +5 V" -> "atx+5v").
+    static std::string normalized(std::string_view label);
 };
 
 } // namespace cdx

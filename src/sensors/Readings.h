@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "sensors/SensorSet.h"
+#include "sensors/VoltageBand.h"
 
 namespace cdx {
 
@@ -32,6 +33,13 @@ struct Readings {
     std::array<std::optional<double>, RailCount> voltages{};
     // Indexed by Fan.
     std::array<std::optional<double>, FanCount> fans{};
+    // A fan the chip has whose count gives no speed: it stopped, or its
+    // sensor fails. Its reading is absent; unlike a fan the chip lacks, it
+    // counts as a fan at 0 RPM for its alarm.
+    std::array<bool, FanCount> fansStopped{};
+    // The chip's own limits for the core voltage, where it reports them: the
+    // core's band then, in place of the nominal value and its margin.
+    std::optional<VoltageBand> coreLimits;
     // The processor clock, where the system information library gives one.
     std::optional<double> cpuClockMhz;
 
@@ -47,6 +55,7 @@ struct Readings {
     const std::optional<double>& voltage(VoltageRail rail) const { return voltages[index(rail)]; }
     std::optional<double>& fan(Fan fan) { return fans[index(fan)]; }
     const std::optional<double>& fan(Fan fan) const { return fans[index(fan)]; }
+    bool fanStopped(Fan fan) const { return fansStopped[index(fan)]; }
 
     // The reading of channel `channel` (0 to ChannelCount - 1, see above).
     const std::optional<double>& channel(std::size_t channel) const

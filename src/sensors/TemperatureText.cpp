@@ -32,7 +32,7 @@ std::string roundFahrenheitCaption(std::string_view degreeText)
     return "Round " + std::string(degreeText) + "F";
 }
 
-std::string centreLabel(double celsius, const TemperatureDisplay& display, WholeDegrees whole)
+std::string centerLabelText(double celsius, const TemperatureDisplay& display, WholeDegrees whole)
 {
     if (display.scale == TemperatureScale::Celsius) {
         return formatGeneral(celsius, display.decimalSeparator) + display.degreeText + "C";

@@ -29,7 +29,7 @@ std::string degreeText(bool useDegreeSymbol);
 std::string roundFahrenheitCaption(std::string_view degreeText);
 
 // A gauge's centre label: "45°C", "113.4°F", "73°F".
-std::string centreLabel(double celsius, const TemperatureDisplay& display, WholeDegrees whole);
+std::string centerLabelText(double celsius, const TemperatureDisplay& display, WholeDegrees whole);
 
 // A lowest or highest temperature label: Celsius without decimals, Fahrenheit
 // in general format or, with "Round °F", truncated; no degree text or unit.

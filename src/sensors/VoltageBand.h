@@ -14,6 +14,8 @@ public:
     double high() const { return m_high; }
     bool contains(double value) const;
 
+    bool operator==(const VoltageBand&) const = default;
+
 private:
     double m_low;
     double m_high;

@@ -1,6 +1,7 @@
 #include "sensors/VoltageConversion.h"
 
 #include "sensors/Formats.h"
+#include "sensors/Readings.h"
 
 namespace cdx {
 
@@ -41,6 +42,15 @@ VoltageBand voltageBand(VoltageRail rail, const VoltageNominals& nominals, doubl
 std::string voltageText(double volts, std::string_view decimalSeparator)
 {
     return ": " + formatFixed(volts, 2, decimalSeparator);
+}
+
+VoltageBand voltageBandOf(VoltageRail rail, const Readings& readings, const VoltageNominals& nominals,
+                          double voltageOff)
+{
+    if (rail == VoltageRail::Core && readings.coreLimits) {
+        return *readings.coreLimits;
+    }
+    return voltageBand(rail, nominals, voltageOff);
 }
 
 } // namespace cdx

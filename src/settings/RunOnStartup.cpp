@@ -21,6 +21,16 @@ std::string RunOnStartup::programPath() const
     return m_location.shortPathName(m_location.executablePath());
 }
 
+bool RunOnStartup::renewAtStartup()
+{
+    const bool exists = checkAtStartup();
+    if (exists) {
+        apply(true, false);
+    }
+    checkAtStartup();
+    return exists;
+}
+
 bool RunOnStartup::checkAtStartup()
 {
     bool exists = false;

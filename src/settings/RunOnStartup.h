@@ -23,6 +23,11 @@ public:
     // leftover autostart entry is removed. Errors count as "not there".
     bool checkAtStartup();
 
+    // The check at start-up; when the value is there it is written again
+    // with the current path, so a moved program keeps starting from where it
+    // now lies. Returns whether it was there.
+    bool renewAtStartup();
+
     // What the user is told before the entry is written while the window shows.
     std::string launchMessage() const;
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <utility>
 
-#include "monitor/GaugeModel.h"
 #include "monitor/VoltageCaption.h"
 #include "sensors/Formats.h"
+#include "settings/GaugeScales.h"
 #include "settings/Settings.h"
 #include "settings/SettingsSchema.h"
 
@@ -77,7 +77,7 @@ std::string pollIntervalLabel(int milliseconds)
     return "Check at Intervals of " + std::to_string(milliseconds / 1000) + " seconds";
 }
 
-SettingsEditor::SettingsEditor(Settings& settings, std::array<GaugeModel*, 4> gauges, Display display)
+SettingsEditor::SettingsEditor(Settings& settings, GaugeScales& gauges, Display display)
     : m_settings(settings), m_gauges(gauges), m_display(std::move(display))
 {
 }
@@ -175,20 +175,19 @@ std::string SettingsEditor::label(SpinSetting setting) const
 
 bool SettingsEditor::stepScale(TemperatureSensor sensor, SpinDirection direction)
 {
-    GaugeModel& g = gauge(sensor);
-    const float scale = g.scale();
+    const float scale = m_gauges.scale(sensor);
     float next = 0.0F;
     if (direction == SpinDirection::Up) {
         next = scale + 1.0F;
     } else {
         // Not below the temperature shown, and never to 0, where the needle
         // of a sensor showing nothing would have no angle.
-        if (!(scale > g.position()) || !(scale - 1.0F > 0.0F)) {
+        if (!(scale > m_gauges.shownTemperature(sensor)) || !(scale - 1.0F > 0.0F)) {
             return false;
         }
         next = scale - 1.0F;
     }
-    if (!g.setScale(next)) {
+    if (!m_gauges.setScale(sensor, next)) {
         return false;
     }
     TemperatureSettings& t = m_settings.temperature(sensor);
@@ -203,15 +202,14 @@ bool SettingsEditor::stepScale(TemperatureSensor sensor, SpinDirection direction
 
 bool SettingsEditor::stepAlarm(TemperatureSensor sensor, SpinDirection direction)
 {
-    const GaugeModel& g = gauge(sensor);
     int& alarm = m_settings.temperature(sensor).alarmTemperature;
     if (direction == SpinDirection::Up) {
-        if (!(static_cast<double>(alarm) < static_cast<double>(g.scale()))) {
+        if (!(static_cast<double>(alarm) < static_cast<double>(m_gauges.scale(sensor)))) {
             return false;
         }
         ++alarm;
     } else {
-        if (!(static_cast<double>(alarm) > static_cast<double>(g.position()))) {
+        if (!(static_cast<double>(alarm) > static_cast<double>(m_gauges.shownTemperature(sensor)))) {
             return false;
         }
         --alarm;
@@ -221,12 +219,12 @@ bool SettingsEditor::stepAlarm(TemperatureSensor sensor, SpinDirection direction
 
 std::string SettingsEditor::scaleCelsiusLabel(TemperatureSensor sensor) const
 {
-    return settingCelsiusLabel(gauge(sensor).scale(), m_display());
+    return settingCelsiusLabel(m_gauges.scale(sensor), m_display());
 }
 
 std::string SettingsEditor::scaleFahrenheitLabel(TemperatureSensor sensor) const
 {
-    return settingFahrenheitLabel(gauge(sensor).scale(), m_display());
+    return settingFahrenheitLabel(m_gauges.scale(sensor), m_display());
 }
 
 std::string SettingsEditor::alarmCelsiusLabel(TemperatureSensor sensor) const

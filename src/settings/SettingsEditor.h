@@ -12,7 +12,7 @@
 
 namespace cdx {
 
-class GaugeModel;
+class GaugeScales;
 struct Settings;
 
 // The settings edited with an up/down arrow pair between fixed bounds.
@@ -51,7 +51,7 @@ public:
 
     // gauges: WB1, LM75, WB2, WB3. `display` tells the unit, "Round °F" and
     // the degree text the labels use.
-    SettingsEditor(Settings& settings, std::array<GaugeModel*, 4> gauges, Display display);
+    SettingsEditor(Settings& settings, GaugeScales& gauges, Display display);
 
     // --- Fixed bounds
     // One click; true when the value changed.
@@ -81,10 +81,8 @@ public:
     CpuType cpuType() const;
 
 private:
-    GaugeModel& gauge(TemperatureSensor sensor) const { return *m_gauges[static_cast<std::size_t>(sensor)]; }
-
     Settings& m_settings;
-    std::array<GaugeModel*, 4> m_gauges;
+    GaugeScales& m_gauges;
     Display m_display;
 };
 

@@ -33,20 +33,23 @@ public:
     }
 
     // The title label (the product name in bold) and the version label
-    // ("Version 3.72") heading a window, centred.
-    static void addTitle(QWidget* dialog, QBoxLayout* layout)
+    // ("Version 3.72") heading a window, centred unless another alignment is
+    // given; with none the labels keep their own.
+    static void addTitle(QWidget* parent, QBoxLayout* layout, Qt::Alignment alignment = Qt::AlignCenter)
     {
-        auto* name = new QLabel(ProductInfo::kName, dialog);
+        auto* name = new QLabel(ProductInfo::kName, parent);
         name->setObjectName("ProductName");
         QFont bold = font();
         bold.setPixelSize(16);
         bold.setBold(true);
         name->setFont(bold);
-        name->setAlignment(Qt::AlignCenter);
-        layout->addWidget(name);
-        auto* version = new QLabel(QString("Version ") + ProductInfo::kVersion, dialog);
+        auto* version = new QLabel(QString("Version ") + ProductInfo::kVersion, parent);
         version->setObjectName("Version");
-        version->setAlignment(Qt::AlignCenter);
+        if (alignment != Qt::Alignment()) {
+            name->setAlignment(alignment);
+            version->setAlignment(alignment);
+        }
+        layout->addWidget(name);
         layout->addWidget(version);
     }
 

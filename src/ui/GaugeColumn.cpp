@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 
 namespace cdx {
 
@@ -21,14 +21,14 @@ std::uint32_t toBgr(const QColor& colour)
 
 } // namespace
 
-GaugeColumn::GaugeColumn(std::array<GaugeModel*, 4> gauges, QWidget* parent) : QWidget(parent)
+GaugeColumn::GaugeColumn(GaugeSet& gauges, QWidget* parent) : QWidget(parent)
 {
     setObjectName("GaugeColumn");
     for (std::size_t i = 0; i < gauges.size(); ++i) {
         auto* panel = new QWidget(this);
         panel->setObjectName(kPanelNames[i]);
         panel->setGeometry(0, GaugeStack::FirstTop + static_cast<int>(i) * GaugeStack::Pitch, PanelWidth, PanelHeight);
-        auto* meter = new VUMeter(*gauges[i], panel);
+        auto* meter = new VUMeter(gauges[i], panel);
         meter->setObjectName(kMeterNames[i]);
         meter->setGeometry(3, 2, 80, 45);
         auto* caption = new QLabel(QString::fromUtf8(kDesignCaptions[i]), panel);

@@ -13,6 +13,7 @@
 namespace cdx {
 
 class GaugeModel;
+class GaugeSet;
 
 // The window's gauge column: four panels of 86 × 62, one per temperature
 // (WB1, LM75, WB2, WB3), each with its gauge and the user's name centred below.
@@ -25,7 +26,7 @@ public:
 
     // The models must outlive the column. Gives the models the look of the
     // window's gauges.
-    GaugeColumn(std::array<GaugeModel*, 4> gauges, QWidget* parent = nullptr);
+    GaugeColumn(GaugeSet& gauges, QWidget* parent = nullptr);
 
     VUMeter& meter(TemperatureSensor sensor) { return *m_meters[at(sensor)]; }
     QWidget& panel(TemperatureSensor sensor) { return *m_panels[at(sensor)]; }

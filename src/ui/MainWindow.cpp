@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "monitor/GaugeSet.h"
 #include "monitor/PollCycle.h"
 #include "platform/Shell.h"
 #include "settings/Settings.h"
@@ -67,7 +68,7 @@ MainWindow::MainWindow(Parts parts, QWidget* parent)
                  }),
       m_quickCheck(QuickCheck::Parts{
           .settings = m_parts.settings,
-          .gauges = {m_parts.gauges[0], m_parts.gauges[1], m_parts.gauges[2], m_parts.gauges[3]},
+          .gauges = m_parts.gauges,
           .readings = m_parts.readings,
           .statistics = m_parts.statistics,
           .display = [this] { return m_parts.pollCycle.display(); },
@@ -137,7 +138,7 @@ void MainWindow::applySettings()
         settings.temperature(TemperatureSensor::WB1).scale, settings.temperature(TemperatureSensor::LM75).scale,
         settings.temperature(TemperatureSensor::WB2).scale, settings.temperature(TemperatureSensor::WB3).scale};
     for (std::size_t i = 0; i < scales.size(); ++i) {
-        GaugeColumn::applyWindowLook(*m_parts.gauges[i], scales[i]);
+        GaugeColumn::applyWindowLook(m_parts.gauges[i], scales[i]);
     }
     m_gaugeColumn->setName(TemperatureSensor::WB1, settings.temperature(TemperatureSensor::WB1).name);
     m_gaugeColumn->setName(TemperatureSensor::LM75, settings.temperature(TemperatureSensor::LM75).name);

@@ -18,7 +18,7 @@
 namespace cdx {
 
 class GaugeColumn;
-class GaugeModel;
+class GaugeSet;
 class InformationDialog;
 class MonitorTimers;
 class PollCycle;
@@ -46,7 +46,7 @@ public:
 
     struct Parts {
         Settings& settings;
-        std::array<GaugeModel*, 4> gauges; // WB1, LM75, WB2, WB3
+        GaugeSet& gauges;
         ReadingsPanel& readings;
         UpDownStatistics& statistics;
         PollCycle& pollCycle;

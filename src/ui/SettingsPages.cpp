@@ -33,7 +33,7 @@ void tighten(QWidget* page)
 
 } // namespace
 
-SettingsPages::SettingsPages(PageControl& pages, std::array<GaugeModel*, 4> gauges, PageServices services)
+SettingsPages::SettingsPages(PageControl& pages, GaugeScales& gauges, PageServices services)
     : QObject(&pages), m_services(std::move(services)), m_editor(m_services.settings, gauges, m_services.display)
 {
     // The rounding and the degree text show in every temperature label.

@@ -14,7 +14,7 @@ namespace cdx {
 
 class CompensationPage;
 class FansPage;
-class GaugeModel;
+class GaugeScales;
 class GeneralPage;
 class PageControl;
 class TemperaturesPage;
@@ -26,7 +26,7 @@ class SettingsPages : public QObject {
     Q_OBJECT
 public:
     // gauges: WB1, LM75, WB2, WB3, whose scales the Temperatures tab edits.
-    SettingsPages(PageControl& pages, std::array<GaugeModel*, 4> gauges, PageServices services);
+    SettingsPages(PageControl& pages, GaugeScales& gauges, PageServices services);
     ~SettingsPages() override;
 
     SettingsEditor& editor() { return m_editor; }

@@ -2,7 +2,7 @@
 
 #include <QPixmap>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/TrayIconText.h"
 #include "monitor/TraySettings.h"
@@ -16,17 +16,12 @@ namespace {
 
 constexpr const char* SuspendToolTip = "In Suspend Mode";
 
-std::array<const GaugeModel*, 4> constGauges(const std::array<GaugeModel*, 4>& gauges)
-{
-    return {gauges[0], gauges[1], gauges[2], gauges[3]};
-}
-
 } // namespace
 
-TrayIcons::TrayIcons(SystemTray& systemTray, Settings& settings, const std::array<GaugeModel*, 4>& gauges,
-                     ReadingsPanel& readings, Timer& swapTimer, QMenu* popupMenu, std::function<void()> onDblClick,
+TrayIcons::TrayIcons(SystemTray& systemTray, Settings& settings, const GaugeSet& gauges, ReadingsPanel& readings,
+                     Timer& swapTimer, QMenu* popupMenu, std::function<void()> onDblClick,
                      std::function<bool()> pollingActive)
-    : m_settings(settings), m_tooltip(settings, constGauges(gauges), readings), m_swapTimer(swapTimer),
+    : m_settings(settings), m_tooltip(settings, gauges, readings), m_swapTimer(swapTimer),
       m_pollingActive(std::move(pollingActive))
 {
     // Made in the order the notification area numbers them: WB1, LM75, the

@@ -16,7 +16,7 @@
 
 namespace cdx {
 
-class GaugeModel;
+class GaugeSet;
 class ReadingsPanel;
 class SystemTray;
 class Timer;
@@ -45,8 +45,8 @@ public:
     // Everything passed in must outlive this object. `swapTimer` is Timer2,
     // whose ticks the window routes to swapTick; `pollingActive` tells
     // whether Timer1 runs. A missing gauge reads as an empty label.
-    TrayIcons(SystemTray& systemTray, Settings& settings, const std::array<GaugeModel*, 4>& gauges,
-              ReadingsPanel& readings, Timer& swapTimer, QMenu* popupMenu, std::function<void()> onDblClick,
+    TrayIcons(SystemTray& systemTray, Settings& settings, const GaugeSet& gauges, ReadingsPanel& readings,
+              Timer& swapTimer, QMenu* popupMenu, std::function<void()> onDblClick,
               std::function<bool()> pollingActive);
     ~TrayIcons();
 

@@ -54,16 +54,7 @@ UninstallDialog::UninstallDialog(Uninstall uninstall, QWidget* parent)
     setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* name = new QLabel(ProductInfo::kName, this);
-    name->setObjectName("ProductName");
-    QFont bold = DialogText::font();
-    bold.setPixelSize(16);
-    bold.setBold(true);
-    name->setFont(bold);
-    layout->addWidget(name);
-    auto* version = new QLabel(QString("Version ") + ProductInfo::kVersion, this);
-    version->setObjectName("Version");
-    layout->addWidget(version);
+    DialogText::addTitle(this, layout, {});
 
     auto* steps = new QGridLayout;
     const QPixmap mark = checkMark();

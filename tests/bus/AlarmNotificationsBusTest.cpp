@@ -71,9 +71,9 @@ TEST_F(AlarmNotificationsBusTest, OneNotificationPerAlarmUpdatedInPlaceAndClosed
 
     // Each alarm switches itself off as it fires (latched).
     settings.temperature(TemperatureSensor::WB1).alarmEnabled = false;
-    notices.raised(AlarmKind::Temperature, AlarmWB1, Hot);
+    notices.raised(Alarm::WB1, Hot);
     settings.voltageAlarmEnabled = false;
-    notices.raised(AlarmKind::Voltage, AlarmVoltage, High);
+    notices.raised(Alarm::Voltage, High);
     notices.pollEnded();
     EXPECT_EQ(server.nextLine(), posted(1, 0, 2, Hot)) << "critical: a temperature";
     EXPECT_EQ(server.nextLine(), posted(2, 0, 1, High));
@@ -82,7 +82,7 @@ TEST_F(AlarmNotificationsBusTest, OneNotificationPerAlarmUpdatedInPlaceAndClosed
     // and still out of its band, fires (and switches off) anew: the same
     // notification changes.
     notices.pollEnded();
-    notices.raised(AlarmKind::Voltage, AlarmVoltage, Higher);
+    notices.raised(Alarm::Voltage, Higher);
     notices.pollEnded();
     EXPECT_EQ(server.nextLine(), posted(2, 2, 1, Higher));
 
@@ -101,7 +101,7 @@ TEST_F(AlarmNotificationsBusTest, OneNotificationPerAlarmUpdatedInPlaceAndClosed
 
     // The next time the temperature alarm fires it is a new notification.
     settings.temperature(TemperatureSensor::WB1).alarmEnabled = false;
-    notices.raised(AlarmKind::Temperature, AlarmWB1, Hot);
+    notices.raised(Alarm::WB1, Hot);
     EXPECT_EQ(server.nextLine(), posted(3, 0, 2, Hot));
     server.send("invoke 2 open");
     EXPECT_EQ(server.nextLine(), "invoked");
@@ -117,10 +117,10 @@ TEST_F(AlarmNotificationsBusTest, ChangesBeforeTheServerAnsweredFollowInOrder)
     TestDesktopProcess server;
     ASSERT_EQ(server.nextLine(), "ready");
     // No event runs in between: the server has not said its number yet.
-    m_desktop.show(AlarmVoltage, {"Caldrix", High, false});
-    m_desktop.show(AlarmVoltage, {"Caldrix", Higher, false});
-    m_desktop.show(AlarmFan1, {"Caldrix", "WARNING: Fan 1 has reached: 0 RPM", false});
-    m_desktop.close(AlarmFan1);
+    m_desktop.show(static_cast<int>(Alarm::Voltage), {"Caldrix", High, false});
+    m_desktop.show(static_cast<int>(Alarm::Voltage), {"Caldrix", Higher, false});
+    m_desktop.show(static_cast<int>(Alarm::Fan1), {"Caldrix", "WARNING: Fan 1 has reached: 0 RPM", false});
+    m_desktop.close(static_cast<int>(Alarm::Fan1));
     EXPECT_EQ(server.nextLine(), posted(1, 0, 1, High));
     EXPECT_EQ(server.nextLine(), posted(2, 0, 1, "WARNING: Fan 1 has reached: 0 RPM"));
     EXPECT_EQ(server.nextLine(), posted(1, 1, 1, Higher)) << "the change waited for the number";
@@ -132,9 +132,9 @@ TEST_F(AlarmNotificationsBusTest, WithoutAServerOneLineOnStandardErrorOnce)
     QDBusConnection bus = QDBusConnection::sessionBus();
     ASSERT_TRUE(bus.isConnected());
     ASSERT_FALSE(bus.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.Notifications")).value());
-    notices.raised(AlarmKind::Temperature, AlarmWB1, Hot);
+    notices.raised(Alarm::WB1, Hot);
     ASSERT_TRUE(waitUntil([this] { return !diagnostics.str().empty(); }));
-    notices.raised(AlarmKind::Voltage, AlarmVoltage, High);
+    notices.raised(Alarm::Voltage, High);
     notices.pollEnded();
     // A round trip to the bus after the calls: their answers are in by then.
     bus.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.Notifications"));
@@ -146,9 +146,9 @@ TEST_F(AlarmNotificationsBusTest, WithoutAServerOneLineOnStandardErrorOnce)
     // Without a session bus at all, the same.
     std::ostringstream alone;
     DbusDesktopNotifications unconnected(alone, QImage(), QStringLiteral("caldrix"), QDBusConnection(QString()));
-    unconnected.show(AlarmWB1, {"Caldrix", Hot, true});
-    unconnected.show(AlarmWB2, {"Caldrix", Hot, true});
-    unconnected.close(AlarmWB1);
+    unconnected.show(static_cast<int>(Alarm::WB1), {"Caldrix", Hot, true});
+    unconnected.show(static_cast<int>(Alarm::WB2), {"Caldrix", Hot, true});
+    unconnected.close(static_cast<int>(Alarm::WB1));
     const std::string saidAlone = alone.str();
     EXPECT_EQ(std::count(saidAlone.begin(), saidAlone.end(), '\n'), 1) << saidAlone;
 }

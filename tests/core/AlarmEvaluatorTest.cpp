@@ -8,7 +8,6 @@
 
 #include "AlarmHarness.h"
 #include "alarms/AlarmSettings.h"
-#include "alarms/AlarmSource.h"
 
 namespace cdx {
 namespace {
@@ -79,7 +78,7 @@ TEST(AlarmEvaluatorTest, TemperatureAlarmSwitchesItselfOffBeforeItsActions)
     EXPECT_FALSE(enabledWhenShown);
     EXPECT_FALSE(h.settings.temperature(TemperatureSensor::WB2).alarmEnabled);
     EXPECT_TRUE(h.settings.temperature(TemperatureSensor::WB1).alarmEnabled);
-    // WB2 is AlarmSource 7, not 3.
+    // WB2 is alarm 7, not 3.
     EXPECT_EQ(h.dialog.sources, std::vector<int>{7});
     EXPECT_EQ(dialogs(h), 1);
 }
@@ -208,13 +207,11 @@ TEST(AlarmSettingsTest, PcSpeakerBoxFollowsShowMsg)
 {
     Settings s;
     s.voltageActions.showMessage = false;
-    EXPECT_FALSE(pcSpeakerBoxEnabled(s, AlarmVoltage));
-    EXPECT_TRUE(pcSpeakerBoxEnabled(s, AlarmWB3));
+    EXPECT_FALSE(pcSpeakerBoxEnabled(s, Alarm::Voltage));
+    EXPECT_TRUE(pcSpeakerBoxEnabled(s, Alarm::WB3));
     s.temperature(TemperatureSensor::WB3).actions.showMessage = false;
-    EXPECT_FALSE(pcSpeakerBoxEnabled(s, AlarmWB3));
-    EXPECT_FALSE(pcSpeakerBoxEnabled(s, 9));
-    EXPECT_EQ(alarmEnableSwitch(s, 0), nullptr);
-    EXPECT_EQ(alarmEnableSwitch(s, AlarmFan3), &s.fan(Fan::Fan3).alarmEnabled);
+    EXPECT_FALSE(pcSpeakerBoxEnabled(s, Alarm::WB3));
+    EXPECT_EQ(&alarmEnableSwitch(s, Alarm::Fan3), &s.fan(Fan::Fan3).alarmEnabled);
 }
 
 } // namespace

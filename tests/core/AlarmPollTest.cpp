@@ -41,6 +41,7 @@ struct AlarmPoll {
         dialog.waitMs = 1500;
         poll.setChipPresent(true);
         poll.setFanDivisors(2, 2);
+        poll.addReadingsListener(evaluator);
         for (auto& g : gauges) {
             g.setScale(80.0F);
         }
@@ -67,7 +68,7 @@ struct AlarmPoll {
     test::JournalShell shell{journal};
     test::JournalWavePlayer player{journal};
     FakeAlarmWindow window;
-    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    GaugeSet gauges;
     UpDownStatistics statistics;
     ReadingsPanel panel;
     RecordingListener listener;
@@ -82,14 +83,8 @@ struct AlarmPoll {
              journal.push_back("log " + line);
              log.warningLog.writeErrorLog(line);
          }}};
-    AlarmEvaluator evaluator{settings, texts, actions};
-    PollCycle poll{PollCycle::Parts{driver,
-                                    settings,
-                                    {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
-                                    statistics,
-                                    panel,
-                                    evaluator,
-                                    listener,
+    AlarmEvaluator evaluator{settings, texts, actions, [this] { return timers.pollingActive(); }};
+    PollCycle poll{PollCycle::Parts{driver, settings, gauges, statistics, panel, listener,
                                     [this] { return timers.pollingActive(); }}};
 };
 

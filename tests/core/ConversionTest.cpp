@@ -64,18 +64,18 @@ TEST(TemperatureScale, CaptionNamesTheOtherScale)
 TEST(TemperatureText, CentreLabels)
 {
     TemperatureDisplay celsius{TemperatureScale::Celsius, false, "°", "."};
-    EXPECT_EQ(centreLabel(45, celsius, WholeDegrees::Truncate), "45°C");
+    EXPECT_EQ(centerLabelText(45, celsius, WholeDegrees::Truncate), "45°C");
     celsius.degreeText = degreeText(false);
-    EXPECT_EQ(centreLabel(45, celsius, WholeDegrees::Truncate), "45C");
+    EXPECT_EQ(centerLabelText(45, celsius, WholeDegrees::Truncate), "45C");
 
     TemperatureDisplay fahrenheit{TemperatureScale::Fahrenheit, false, "°", ","};
-    EXPECT_EQ(centreLabel(45, fahrenheit, WholeDegrees::Truncate), "113°F");
-    EXPECT_EQ(centreLabel(23, fahrenheit, WholeDegrees::Truncate), "73,4°F");
+    EXPECT_EQ(centerLabelText(45, fahrenheit, WholeDegrees::Truncate), "113°F");
+    EXPECT_EQ(centerLabelText(23, fahrenheit, WholeDegrees::Truncate), "73,4°F");
     fahrenheit.roundFahrenheit = true;
-    EXPECT_EQ(centreLabel(23, fahrenheit, WholeDegrees::Truncate), "73°F");
-    EXPECT_EQ(centreLabel(26, fahrenheit, wholeDegreesFor(TemperatureSensor::WB1)), "78°F");
-    EXPECT_EQ(centreLabel(26, fahrenheit, wholeDegreesFor(TemperatureSensor::LM75)), "79°F");
-    EXPECT_EQ(centreLabel(-20, fahrenheit, WholeDegrees::Truncate), "-4°F");
+    EXPECT_EQ(centerLabelText(23, fahrenheit, WholeDegrees::Truncate), "73°F");
+    EXPECT_EQ(centerLabelText(26, fahrenheit, wholeDegreesFor(TemperatureSensor::WB1)), "78°F");
+    EXPECT_EQ(centerLabelText(26, fahrenheit, wholeDegreesFor(TemperatureSensor::LM75)), "79°F");
+    EXPECT_EQ(centerLabelText(-20, fahrenheit, WholeDegrees::Truncate), "-4°F");
 }
 
 TEST(TemperatureText, LowHighLabelsAndCaptions)

@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "monitor/ExternalRequests.h"
-#include "monitor/GaugeModel.h"
 #include "platform/ExternalMessages.h"
 #include "platform/RegionalFormats.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeLocalMessaging.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShell.h"
+#include "sensors/Readings.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -25,9 +25,6 @@ class CpuIdleLauncherTest : public ::testing::Test {
 protected:
     CpuIdleLauncherTest()
     {
-        for (auto& gauge : gauges) {
-            gauge.setScale(100.0F);
-        }
         settings.cpuIdleLaunch = true;
         settings.cpuIdleClose = true;
         settings.cpuIdleLaunchTemperature = 45;
@@ -42,7 +39,7 @@ protected:
     {
         registry.setValue(RootKey::LocalMachine, "Software\\CpuIdle", "Path", RegistryValue::fromString(path));
     }
-    void setTemperature(float celsius) { gauges[0].setPosition(celsius); }
+    void setTemperature(float celsius) { readings.temperature(TemperatureSensor::WB1) = celsius; }
     // The companion's endpoint, claimed on the fake bus.
     void startCompanion()
     {
@@ -58,7 +55,7 @@ protected:
     }
 
     Settings settings;
-    std::array<GaugeModel, 4> gauges;
+    Readings readings;
     FakeRegistry registry;
     FakeShell shell;
     FakeLocalMessaging bus;
@@ -66,13 +63,7 @@ protected:
     RegionalFormats formats;
     std::vector<std::string> warnings;
     std::set<std::string> existingFiles{CompanionPath};
-    CpuIdleLauncher launcher{{settings,
-                              {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
-                              registry,
-                              shell,
-                              bus,
-                              clock,
-                              formats,
+    CpuIdleLauncher launcher{{settings, readings, registry, shell, bus, clock, formats,
                               [this](const std::string& line) { warnings.push_back(line); },
                               [this](const std::string& path) { return existingFiles.count(path) != 0; }}};
     std::unique_ptr<LocalEndpoint> companion;
@@ -186,7 +177,8 @@ TEST_F(CpuIdleLauncherTest, InstalledButMissingIsListedAndArmedAndNotInstalledDi
 TEST_F(CpuIdleLauncherTest, TemperatureRequestIsAnsweredToCpuIdleOnly)
 {
     settings.cpuIdleSensor = 2;
-    gauges[2].setPosition(38.5F);
+    settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
+    readings.temperature(TemperatureSensor::WB2) = 38.5;
     ExternalRequests requests{{}, {}, [this] { launcher.reportTemperature(); }, {}};
 
     // Nobody listens: the request from some program is dropped quietly.
@@ -198,6 +190,9 @@ TEST_F(CpuIdleLauncherTest, TemperatureRequestIsAnsweredToCpuIdleOnly)
     ASSERT_EQ(companionGot.size(), 1u);
     EXPECT_EQ(companionGot[0], (LocalMessage{ExternalMessages::TemperatureReport, 2, 38}));
 
+    // A switched-off sensor reads 0 until the next poll forgets its value.
+    settings.temperature(TemperatureSensor::WB2).sensorEnabled = false;
+    EXPECT_EQ(launcher.watchedTemperature(), 0);
     settings.cpuIdleSensor = 7;
     EXPECT_EQ(launcher.watchedTemperature(), 0);
     EXPECT_FALSE(requests.handle({ExternalMessages::App + 404, 0, 0}));

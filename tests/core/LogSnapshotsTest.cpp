@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
 #include "settings/Settings.h"
@@ -36,13 +36,13 @@ TEST(LogSnapshotsTest, UpDownReportCountsWb1PollsAndUsesThePageNames)
 
 TEST(LogSnapshotsTest, IntervalSnapshotTakesWhatIsShown)
 {
-    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    GaugeSet gauges;
     gauges[0].setCenterLabel("45°C");
     gauges[1].setCenterLabel("--");
     ReadingsPanel panel;
     panel.setVoltage(VoltageRail::Neg5, ": -5.06", false);
     panel.setFanText(Fan::Fan2, "not available");
-    const auto s = intervalLogSnapshot({&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, panel, 800);
+    const auto s = intervalLogSnapshot(gauges, panel, 800);
     EXPECT_EQ(s.wb1Gauge, "45°C");
     EXPECT_EQ(s.lm75Gauge, "--");
     EXPECT_EQ(s.n5Voltage, ": -5.06");

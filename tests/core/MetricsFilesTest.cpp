@@ -1,5 +1,5 @@
 #include "metrics/MetricsAddress.h"
-#include "metrics/ShownNumber.h"
+#include "metrics/MetricsTextfile.h"
 
 #include <string>
 
@@ -54,17 +54,6 @@ TEST(MetricsAddressTest, TheExampleScrapeConfigurationTargetsTheAddress)
 {
     EXPECT_NE(exampleScrapeConfig("127.0.0.1:9999").find("targets: ['127.0.0.1:9999']"), std::string::npos);
     EXPECT_NE(exampleScrapeConfig("").find("targets: ['127.0.0.1:9464']"), std::string::npos);
-}
-
-TEST(ShownNumberTest, LabelsGiveTheirNumberWhateverTheSeparator)
-{
-    EXPECT_EQ(shownNumber(": 1.65", "."), 1.65);
-    EXPECT_EQ(shownNumber(": 1,65", ","), 1.65);
-    EXPECT_EQ(shownNumber(": -11,96", ","), -11.96);
-    EXPECT_EQ(shownNumber("2500", "."), 2500.0);
-    for (const char* none : {"", ": ", "not available", "--", "12abc"}) {
-        EXPECT_EQ(shownNumber(none, ","), std::nullopt) << none;
-    }
 }
 
 } // namespace

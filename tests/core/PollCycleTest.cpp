@@ -35,7 +35,13 @@ TEST(PollCycleTest, OnePollShowsEveryReadingInOrder)
     EXPECT_EQ(h.panel.fanText(Fan::Fan3), "not available");
     EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 1");
     EXPECT_EQ(h.listener.icons, 1);
-    EXPECT_EQ(h.alarms.calls, (Calls{"volt Core Voltage 1.650", "clear pending", "reset counts"}));
+    EXPECT_EQ(h.alarms.calls, (Calls{"volt 1.650"}));
+    EXPECT_EQ(h.poll.readings().temperature(TemperatureSensor::WB1), 45.0);
+    EXPECT_EQ(h.poll.readings().temperature(TemperatureSensor::WB2), std::nullopt); // switched off
+    EXPECT_EQ(h.poll.readings().voltage(VoltageRail::Core), 1.65);
+    EXPECT_EQ(h.poll.readings().fan(Fan::Fan1), 2500.0);
+    EXPECT_EQ(h.poll.readings().fan(Fan::Fan3), std::nullopt);
+    EXPECT_TRUE(h.poll.readings().fanStopped(Fan::Fan3));
 }
 
 TEST(PollCycleTest, CpuSensorAtTenIsNotAvailable)
@@ -89,18 +95,19 @@ TEST(PollCycleTest, ReadingsTheDriverCouldNotIdentifyAreNotAvailableAndNeverAlar
     h.poll.poll();
     EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), ": not available");
     EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 3"); // polls go on without a core voltage
-    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts", "clear pending", "reset counts", "clear pending",
-                                     "reset counts"}));
+    EXPECT_EQ(h.poll.readings().voltage(VoltageRail::Core), std::nullopt);
+    EXPECT_FALSE(h.poll.readings().fanStopped(Fan::Fan3)); // not a fan at 0 RPM either
+    EXPECT_TRUE(h.alarms.calls.empty());
 }
 
 TEST(PollCycleTest, TemperatureAlarmAtThresholdOnlyWhilePollingIsActive)
 {
     PollHarness h;
     h.driver.script("GetLM78Temp", {50});
-    h.active = false; // the start-up poll, or suspended
+    h.setActive(false); // the start-up poll, or suspended
     h.poll.poll();
     EXPECT_EQ(std::count(h.alarms.calls.begin(), h.alarms.calls.end(), "temp 1"), 0);
-    h.active = true;
+    h.setActive(true);
     h.poll.poll();
     EXPECT_EQ(std::count(h.alarms.calls.begin(), h.alarms.calls.end(), "temp 1"), 1);
 
@@ -130,15 +137,16 @@ TEST(PollCycleTest, ReadingAboveScaleKeepsThePreviousValueEverywhere)
     PollHarness h;
     h.settings.temperature(TemperatureSensor::WB1).alarmTemperature = 40;
     h.driver.script("GetLM78Temp", {38, 75});
-    h.active = false;
+    h.setActive(false);
     h.poll.poll();
-    h.active = true;
+    h.setActive(true);
     h.poll.poll(); // 75 is above the scale of 60
     EXPECT_EQ(h.gauges[0].position(), 38.0F);
     EXPECT_EQ(h.gauges[0].centerLabel(), "38°C");
     const auto& wb1 = h.statistics.entry(UpDownReading::WB1);
     EXPECT_EQ(wb1.count, 2); // the previous value is fed again
     EXPECT_EQ(wb1.highLabel, "38");
+    EXPECT_EQ(h.poll.readings().temperature(TemperatureSensor::WB1), 38.0);
     EXPECT_EQ(std::count(h.alarms.calls.begin(), h.alarms.calls.end(), "temp 1"), 0);
 }
 
@@ -162,7 +170,8 @@ TEST(PollCycleTest, UnavailableFanWithAlarmFiresAtOnceAndSwitchesItOff)
     h.settings.fanAlarmIgnoreCount = 5;
     h.driver.script("GetLM78Fan2", {255});
     h.poll.poll();
-    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "count 2=5", "fan 2 10 0", "reset counts"}));
+    EXPECT_EQ(h.alarms.calls, (Calls{"fan 2 0"}));
+    EXPECT_EQ(h.alarm.dialog.sources, std::vector<int>{static_cast<int>(Alarm::Fan2)});
     EXPECT_FALSE(h.settings.fan(Fan::Fan2).alarmEnabled);
     EXPECT_EQ(h.statistics.entry(UpDownReading::Fan2).count, 0);
 }
@@ -174,7 +183,7 @@ TEST(PollCycleTest, FanOutsideItsBandIsChecked)
     h.settings.fan(Fan::Fan1).nominalRpm = 0.0; // any non-zero speed is out of band
     h.driver.script("GetLM78Fan1", {135});
     h.poll.poll();
-    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "fan 1 10 2500", "reset counts"}));
+    EXPECT_EQ(h.alarms.calls, (Calls{"fan 1 2500"}));
 
     // The band check runs whether or not the alarm is on: the check itself
     // looks at the switch. A speed on the band's edge is inside.
@@ -183,10 +192,10 @@ TEST(PollCycleTest, FanOutsideItsBandIsChecked)
     h.settings.fan(Fan::Fan1).nominalRpm = 2000.0;
     h.settings.fan(Fan::Fan1).tolerancePercent = 25; // 1500 to 2500
     h.poll.poll();
-    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts"}));
+    EXPECT_TRUE(h.alarms.calls.empty());
     h.settings.fan(Fan::Fan1).tolerancePercent = 24;
     h.poll.poll();
-    EXPECT_EQ(h.alarms.calls.at(3), "fan 1 24 2500");
+    EXPECT_EQ(h.alarms.calls, (Calls{"fan 1 2500"}));
 }
 
 TEST(PollCycleTest, FanBandEdgeStaysInsideWhereDoublesMissIt)
@@ -200,9 +209,9 @@ TEST(PollCycleTest, FanBandEdgeStaysInsideWhereDoublesMissIt)
     h.driver.script("GetLM78Fan3", {823, 824});
     h.poll.poll();
     EXPECT_EQ(h.panel.fanText(Fan::Fan3), "820"); // 675000 div 823
-    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts"}));
+    EXPECT_TRUE(h.alarms.calls.empty());
     h.poll.poll();
-    EXPECT_EQ(h.alarms.calls.at(3), "fan 3 50 819");
+    EXPECT_EQ(h.alarms.calls, (Calls{"fan 3 819"}));
 }
 
 TEST(PollCycleTest, ZeroFanCountEndsTheFanRegionOnly)
@@ -215,8 +224,9 @@ TEST(PollCycleTest, ZeroFanCountEndsTheFanRegionOnly)
     EXPECT_EQ(h.panel.fanText(Fan::Fan1), "2500"); // the previous poll's text stays
     EXPECT_EQ(h.panel.fanText(Fan::Fan2), "2500"); // fan 2 was not reached
     EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 2");
-    // The count reset still runs after the region ended.
-    EXPECT_EQ(h.alarms.calls.back(), "reset counts");
+    // Fan 1 failed and fan 2 was not reached: neither reads this poll.
+    EXPECT_EQ(h.poll.readings().fan(Fan::Fan1), std::nullopt);
+    EXPECT_EQ(h.poll.readings().fan(Fan::Fan2), std::nullopt);
 
     h.poll.setFanDivisors(0, 2); // a zero divisor fails the same way
     h.driver.script("GetLM78Fan1", {135});
@@ -245,7 +255,8 @@ TEST(PollCycleTest, SharedVoltageAlarmChecksEachWatchedRail)
     h.settings.watched(VoltageRail::Neg12) = false; // red, but not checked
     h.poll.poll();
     EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Neg12));
-    EXPECT_EQ(h.alarms.calls, (Calls{"volt +12 Voltage 13.30", "clear pending", "reset counts"}));
+    EXPECT_EQ(h.alarms.calls, (Calls{"volt 13.30"}));
+    EXPECT_EQ(h.alarm.dialog.texts.size(), 1U); // the voltages share one alarm
 }
 
 TEST(PollCycleTest, CoreVoltageFollowsThePortSetting)
@@ -268,14 +279,14 @@ TEST(PollCycleTest, CoreVoltageWithinTheChipsLimitsRaisesNoAlarm)
     h.poll.poll();
     h.poll.poll(); // on the edge: inside
     EXPECT_FALSE(h.panel.voltageRed(VoltageRail::Core));
-    EXPECT_EQ(h.alarms.calls, (Calls{"clear pending", "reset counts", "clear pending", "reset counts"}));
+    EXPECT_TRUE(h.alarms.calls.empty());
     h.alarms.calls.clear();
     h.poll.poll();
     EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Core));
-    EXPECT_EQ(h.alarms.calls.front(), "volt Core Voltage 1.520");
+    EXPECT_EQ(h.alarms.calls.front(), "volt 1.520");
     h.alarms.calls.clear();
     h.poll.poll();
-    EXPECT_EQ(h.alarms.calls.front(), "volt Core Voltage 0.550");
+    EXPECT_EQ(h.alarms.calls.front(), "volt 0.550");
 
     // Port 1 takes its own limits; without them the nominal and margin apply.
     h.settings.coreVoltagePort1 = true;
@@ -283,7 +294,7 @@ TEST(PollCycleTest, CoreVoltageWithinTheChipsLimitsRaisesNoAlarm)
     h.alarms.calls.clear();
     h.poll.poll();
     EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Core));
-    EXPECT_EQ(h.alarms.calls.front(), "volt Core Voltage 0.800");
+    EXPECT_EQ(h.alarms.calls.front(), "volt 0.800");
 }
 
 TEST(PollCycleTest, CpuIdleChecksOnlyWhileActive)
@@ -294,7 +305,7 @@ TEST(PollCycleTest, CpuIdleChecksOnlyWhileActive)
     h.poll.poll();
     h.listener.launched = true;
     h.poll.poll();
-    h.active = false;
+    h.setActive(false);
     h.poll.poll();
     EXPECT_EQ(h.listener.launchChecks, 1);
     EXPECT_EQ(h.listener.closeChecks, 2);
@@ -306,11 +317,11 @@ TEST(PollCycleTest, ScaleSwitchRepollsAndRelabelsStatistics)
     h.driver.script("GetLM78Temp", {26});
     h.poll.poll();
     EXPECT_EQ(h.poll.scaleCaption(), "F");
-    h.active = false; // suspended: relabelled at once, gauges keep the old unit
+    h.setActive(false); // suspended: relabelled at once, gauges keep the old unit
     h.poll.toggleScale();
     EXPECT_EQ(h.statistics.entry(UpDownReading::WB1).lowLabel, "78");
     EXPECT_EQ(h.gauges[0].centerLabel(), "26°C");
-    h.active = true;
+    h.setActive(true);
     h.poll.pollIfActive();
     EXPECT_EQ(h.gauges[0].centerLabel(), "78°F");
 }
@@ -319,11 +330,11 @@ TEST(PollCycleTest, ResetWhileSuspendedKeepsThePollsLabel)
 {
     PollHarness h;
     h.poll.poll();
-    h.active = false;
+    h.setActive(false);
     h.poll.resetStatistics();
     EXPECT_EQ(h.statistics.entry(UpDownReading::WB1).lowLabel, "0");
     EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 1");
-    h.active = true;
+    h.setActive(true);
     h.poll.resetStatistics();
     EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 1");
 }

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "monitor/AlarmChecks.h"
-#include "monitor/GaugeModel.h"
+#include "AlarmHarness.h"
+#include "alarms/AlarmListener.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/PollCycle.h"
 #include "monitor/PollListener.h"
 #include "platform/fake/FakeSensorDriver.h"
@@ -14,30 +15,38 @@
 
 namespace cdx {
 
-// Records the alarm calls of a poll in order.
-class RecordingAlarms : public AlarmChecks {
+// Records the alarms the evaluator finds due after each poll, in order.
+class RecordingAlarms : public AlarmListener {
 public:
-    void displayTemperatureAlarm(TemperatureSensor sensor) override
+    void alarmDue(Alarm alarm, double value) override
     {
-        calls.push_back("temp " + std::to_string(static_cast<int>(sensor) + 1));
+        switch (kindOf(alarm)) {
+        case AlarmKind::Temperature:
+            calls.push_back("temp " + std::to_string(static_cast<int>(sensorOf(alarm)) + 1));
+            break;
+        case AlarmKind::Voltage:
+            calls.push_back("volt " + std::to_string(value).substr(0, 5));
+            break;
+        case AlarmKind::Fan:
+            calls.push_back("fan " + std::to_string(static_cast<int>(alarm) - static_cast<int>(Alarm::Fan1) + 1) + " " +
+                            std::to_string(static_cast<int>(value)));
+            break;
+        }
     }
-    void displayVoltageAlarm(const std::string& name, double value) override
-    {
-        calls.push_back("volt " + name + " " + std::to_string(value).substr(0, 5));
-    }
-    void displayFanAlarm(Fan fan, int offMark, double value) override
-    {
-        calls.push_back("fan " + std::to_string(static_cast<int>(fan) + 1) + " " + std::to_string(offMark) + " " +
-                        std::to_string(static_cast<int>(value)));
-    }
-    void clearFanAlarmPending() override { calls.push_back("clear pending"); }
-    void setFanAlarmCount(Fan fan, int count) override
-    {
-        calls.push_back("count " + std::to_string(static_cast<int>(fan) + 1) + "=" + std::to_string(count));
-    }
-    void resetFanAlarmCounts() override { calls.push_back("reset counts"); }
 
     std::vector<std::string> calls;
+
+private:
+    static TemperatureSensor sensorOf(Alarm alarm)
+    {
+        for (TemperatureSensor sensor :
+             {TemperatureSensor::WB1, TemperatureSensor::LM75, TemperatureSensor::WB2, TemperatureSensor::WB3}) {
+            if (alarmOf(sensor) == alarm) {
+                return sensor;
+            }
+        }
+        return TemperatureSensor::WB1;
+    }
 };
 
 class RecordingListener : public PollListener {
@@ -53,10 +62,14 @@ public:
     int closeChecks = 0;
 };
 
-// A poll over a scripted driver with every collaborator recorded.
+// A poll over a scripted driver with every collaborator recorded, and the
+// alarm evaluation behind it (its dialogs answer "OK & Disable Alarm").
+// Polling is active while the alarms' poll timer runs.
 struct PollHarness {
     PollHarness()
     {
+        poll.addReadingsListener(evaluator);
+        evaluator.addAlarmListener(alarms);
         for (auto& g : gauges) {
             g.setScale(80.0F);
         }
@@ -68,22 +81,20 @@ struct PollHarness {
         poll.setFanDivisors(2, 2);
     }
 
+    test::AlarmHarness alarm;
     FakeSensorDriver driver;
-    Settings settings;
-    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    Settings& settings = alarm.settings;
+    GaugeSet gauges;
     UpDownStatistics statistics;
     ReadingsPanel panel;
     RecordingAlarms alarms;
     RecordingListener listener;
-    bool active = true;
-    PollCycle poll{PollCycle::Parts{driver,
-                                    settings,
-                                    {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
-                                    statistics,
-                                    panel,
-                                    alarms,
-                                    listener,
-                                    [this] { return active; }}};
+    AlarmEvaluator evaluator{settings, alarm.texts, alarm.actions, [this] { return active(); }};
+    PollCycle poll{
+        PollCycle::Parts{driver, settings, gauges, statistics, panel, listener, [this] { return active(); }}};
+
+    bool active() const { return alarm.pollTimer.enabled(); }
+    void setActive(bool on) { alarm.pollTimer.setEnabled(on); }
 };
 
 } // namespace cdx

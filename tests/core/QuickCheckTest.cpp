@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
 #include "settings/Settings.h"
@@ -27,13 +27,13 @@ protected:
     }
 
     Settings settings;
-    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    GaugeSet gauges;
     ReadingsPanel readings;
     UpDownStatistics statistics;
     TemperatureDisplay display;
     QuickCheck quick{QuickCheck::Parts{
         .settings = settings,
-        .gauges = {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
+        .gauges = gauges,
         .readings = readings,
         .statistics = statistics,
         .display = [this] { return display; },

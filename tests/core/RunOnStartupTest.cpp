@@ -56,6 +56,18 @@ TEST_F(RunOnStartupTest, ALeftoverAutostartEntryGoesWhenTheValueIsGone)
     EXPECT_FALSE(m_autostart.installed());
 }
 
+TEST_F(RunOnStartupTest, AMovedProgramKeepsStartingFromWhereItNowLies)
+{
+    EXPECT_FALSE(m_run.renewAtStartup()); // nothing there: nothing written
+    EXPECT_FALSE(m_registry.hasKey(kMachine, kRun));
+    EXPECT_FALSE(m_autostart.installed());
+
+    m_registry.setValue(kMachine, kRun, "Caldrix", RegistryValue::fromString("/old/place/caldrix"));
+    EXPECT_TRUE(m_run.renewAtStartup());
+    EXPECT_EQ(*runValue("Caldrix"), RegistryValue::fromString("/opt/caldrix/caldrix"));
+    EXPECT_EQ(m_autostart.path(), "/opt/caldrix/caldrix");
+}
+
 TEST_F(RunOnStartupTest, CheckingWritesTheCurrentPathAndUncheckingRemovesIt)
 {
     m_registry.setValue(kMachine, kRun, "Caldrix", RegistryValue::fromString("/old/place/caldrix"));

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/GaugeStack.h"
 #include "settings/Settings.h"
 
@@ -35,10 +35,9 @@ protected:
     }
 
     Settings settings;
-    std::array<GaugeModel, 4> gauges{GaugeModel("."), GaugeModel("."), GaugeModel("."), GaugeModel(".")};
+    GaugeSet gauges;
     std::vector<std::string> events;
-    SensorSwitches switches{settings,
-                            {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
+    SensorSwitches switches{settings, gauges,
                             SensorSwitches::Actions{
                                 .readLm75 = [this] { events.push_back("read lm75"); },
                                 .relayGauges = [this] { events.push_back("relay"); },

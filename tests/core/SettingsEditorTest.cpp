@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "settings/Settings.h"
 
 namespace cdx {
@@ -13,9 +13,9 @@ constexpr auto Down = SpinDirection::Down;
 
 struct EditorHarness {
     Settings settings;
-    std::array<GaugeModel, 4> gauges;
+    GaugeSet gauges;
     TemperatureDisplay display;
-    SettingsEditor editor{settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, [this] { return display; }};
+    SettingsEditor editor{settings, gauges, [this] { return display; }};
 
     GaugeModel& wb1() { return gauges[0]; }
 };

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/SwapCycle.h"
 #include "monitor/TrayColour.h"
@@ -87,9 +87,13 @@ protected:
     }
 
     Settings settings;
-    GaugeModel wb1, lm75, wb2, wb3;
+    GaugeSet gauges;
+    GaugeModel& wb1 = gauges[TemperatureSensor::WB1];
+    GaugeModel& lm75 = gauges[TemperatureSensor::LM75];
+    GaugeModel& wb2 = gauges[TemperatureSensor::WB2];
+    GaugeModel& wb3 = gauges[TemperatureSensor::WB3];
     ReadingsPanel readings;
-    TrayTooltip tooltip{settings, {&wb1, &lm75, &wb2, &wb3}, readings};
+    TrayTooltip tooltip{settings, gauges, readings};
 };
 
 TEST_F(TrayTooltipTest, CombinesTheChosenItemsInOrder)
@@ -121,13 +125,6 @@ TEST_F(TrayTooltipTest, IconToolTipIsTheNameUnlessOnAllIcons)
     settings.tooltipOnAllIcons = true;
     settings.temperature(TemperatureSensor::WB2).tooltip = true;
     EXPECT_EQ(tooltip.iconToolTip(TemperatureSensor::WB3), "Motherboard: 45°C WB Sensor 2: 38°C ");
-}
-
-TEST_F(TrayTooltipTest, AMissingGaugeReadsEmpty)
-{
-    TrayTooltip partial{settings, {nullptr, &lm75, &wb2, &wb3}, readings};
-    EXPECT_EQ(partial.label(TemperatureSensor::WB1), "");
-    EXPECT_EQ(partial.createToolTip(), "Motherboard:  ");
 }
 
 std::vector<int> ticks(SwapCycle& cycle, const std::array<bool, 4>& chosen, int count)

@@ -5,11 +5,11 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "TemporaryDirectory.h"
+#include "WaitUntil.h"
 #include "alarms/AlarmActions.h"
 #include "alarms/AlarmSound.h"
 #include "alarms/WarningDialogControl.h"
@@ -26,13 +26,7 @@ namespace {
 
 bool waitFor(const std::filesystem::path& file)
 {
-    for (int i = 0; i < 100; ++i) {
-        if (std::filesystem::exists(file)) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
+    return test::waitUntil([&] { return std::filesystem::exists(file); }, std::chrono::seconds(5));
 }
 
 // The alarm actions over fakes, with a real shell.
@@ -79,7 +73,7 @@ TEST(AlarmProgramTest, APathWithShellCharactersIsOneProgramFile)
     // would have created its files where the test looks.
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir);
-    actions.run(AlarmKind::Temperature, 1, {"dialog", "log"});
+    actions.run(Alarm::WB1, {"dialog", "log"});
     std::filesystem::current_path(previous);
 
     ASSERT_TRUE(waitFor(dir / "ran"));
@@ -101,7 +95,7 @@ TEST(AlarmProgramTest, AMissingProgramIsSkipped)
     settings.voltageActions.showMessage = false;
     ActionsOverShell alarm(settings, shell);
     AlarmActions& actions = alarm.actions;
-    actions.run(AlarmKind::Voltage, 3, {"dialog", "log"});
+    actions.run(Alarm::Voltage, {"dialog", "log"});
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 

@@ -24,6 +24,7 @@
 #include <unistd.h>
 
 #include "TemporaryDirectory.h"
+#include "WaitUntil.h"
 #include "platform/ExternalMessages.h"
 #include "platform/linux/UnixLocalMessaging.h"
 
@@ -93,16 +94,11 @@ protected:
     // handing Caldrix's messages over meanwhile.
     bool waitFor(const std::function<bool()>& condition)
     {
-        for (auto end = std::chrono::steady_clock::now() + 30s; std::chrono::steady_clock::now() < end;) {
+        return test::waitUntil(condition, 30s, [this] {
             if (m_caldrix) {
                 m_caldrix->receivePending();
             }
-            if (condition()) {
-                return true;
-            }
-            std::this_thread::sleep_for(50ms);
-        }
-        return false;
+        });
     }
     bool askedForTheTemperature() const
     {

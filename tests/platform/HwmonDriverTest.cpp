@@ -236,9 +236,7 @@ struct Window {
         h.poll.setChipPresent(p.values.at("CheckLM78") == "1");
         h.poll.setFanDivisors(std::stoi(p.values.at("GetFanDivide1")), std::stoi(p.values.at("GetFanDivide2")));
         h.poll.poll();
-        log = IntervalLogEntry::fromWindow(
-            "12/07/26", "01:00:00",
-            intervalLogSnapshot({&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]}, h.panel, 2000));
+        log = IntervalLogEntry::fromWindow("12/07/26", "01:00:00", intervalLogSnapshot(h.gauges, h.panel, 2000));
     }
 
     // The interval log's field of a rail: after date, time, speed and the four temperatures.
@@ -579,7 +577,7 @@ put $h/temp1_input 52000; put $h/temp1_label Tctl
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
     w.h.driver.script("GetLM78Core0", {1.62});
     w.h.poll.poll();
-    EXPECT_EQ(w.alarms(), (std::vector<std::string>{"volt Core Voltage 1.620"}));
+    EXPECT_EQ(w.alarms(), (std::vector<std::string>{"volt 1.620"}));
 
     // Without limits (or with limits the BIOS never set) the nominal and
     // margin apply: no alarm at the idle voltage the first run proposed.

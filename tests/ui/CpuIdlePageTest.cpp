@@ -12,12 +12,12 @@
 #include <gtest/gtest.h>
 
 #include "monitor/CpuIdleLauncher.h"
-#include "monitor/GaugeModel.h"
 #include "platform/RegionalFormats.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeLocalMessaging.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShell.h"
+#include "sensors/Readings.h"
 #include "settings/Settings.h"
 #include "ui/SpinArrows.h"
 #include "ui/SubPageSelector.h"
@@ -47,21 +47,14 @@ protected:
     }
 
     Settings settings;
-    std::array<GaugeModel, 4> gauges;
+    Readings readings;
     FakeRegistry registry;
     FakeShell shell;
     FakeLocalMessaging bus;
     FakeClock clock;
     RegionalFormats formats;
-    CpuIdleLauncher launcher{{settings,
-                              {&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
-                              registry,
-                              shell,
-                              bus,
-                              clock,
-                              formats,
-                              {},
-                              [](const std::string&) { return true; }}};
+    CpuIdleLauncher launcher{
+        {settings, readings, registry, shell, bus, clock, formats, {}, [](const std::string&) { return true; }}};
     int saves = 0;
 };
 
@@ -110,8 +103,7 @@ TEST_F(CpuIdlePageTest, EventsResetAndAMissingInstallationReachThePage)
     auto page = makePage();
     EXPECT_FALSE(page->resetButton().isEnabled());
 
-    gauges[0].setScale(100.0F);
-    gauges[0].setPosition(50.0F); // not installed: boxes off and unusable
+    readings.temperature(TemperatureSensor::WB1) = 50.0; // not installed: boxes off and unusable
     launcher.checkCpuIdleLaunch();
     const QStringList lines = page->eventList().toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 2);

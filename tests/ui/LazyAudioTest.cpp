@@ -1,9 +1,9 @@
 #include <chrono>
-#include <thread>
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include "WaitUntil.h"
 #include "platform/fake/FakeBeeper.h"
 #include "platform/fake/FakeWavePlayer.h"
 #include "platform/qt/AudioLibrary.h"
@@ -20,12 +20,8 @@ const std::string FakeLibrary = CALDRIX_FAKE_AUDIO_LIBRARY;
 // Handles events until the library has finished loading (or 10 s passed).
 void waitForLoad(const AudioLibrary& library)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (library.loading() && std::chrono::steady_clock::now() < deadline) {
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    ASSERT_FALSE(library.loading());
+    ASSERT_TRUE(test::waitUntil([&] { return !library.loading(); }, std::chrono::seconds(10),
+                                [] { QCoreApplication::processEvents(); }));
 }
 
 FakeWavePlayer& loadedWave(AudioLibrary& library)

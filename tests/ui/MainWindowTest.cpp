@@ -33,7 +33,7 @@ protected:
     {
         window = std::make_unique<MainWindow>(MainWindow::Parts{
             .settings = h.settings,
-            .gauges = {&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]},
+            .gauges = h.gauges,
             .readings = h.panel,
             .statistics = h.statistics,
             .pollCycle = h.poll,

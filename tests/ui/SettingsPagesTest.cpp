@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/SensorSwitches.h"
 #include "settings/Settings.h"
 #include "ui/FansPage.h"
@@ -40,7 +40,7 @@ protected:
     void make()
     {
         pages = std::make_unique<SettingsPages>(
-            control, std::array<GaugeModel*, 4>{&gauges[0], &gauges[1], &gauges[2], &gauges[3]},
+            control, gauges,
             PageServices{
                 .settings = settings,
                 .switches = switches,
@@ -86,8 +86,8 @@ protected:
     void down(const char* spin) { find<SpinArrows>(spin).downButton().click(); }
 
     Settings settings;
-    std::array<GaugeModel, 4> gauges;
-    SensorSwitches switches{settings, {&gauges[0], &gauges[1], &gauges[2], &gauges[3]}, {}};
+    GaugeSet gauges;
+    SensorSwitches switches{settings, gauges, {}};
     TemperatureDisplay display;
     PageControl control{5};
     std::unique_ptr<SettingsPages> pages;

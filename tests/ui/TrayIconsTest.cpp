@@ -12,7 +12,7 @@
 #include <QPixmap>
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeModel.h"
+#include "monitor/GaugeSet.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/TraySettings.h"
@@ -87,8 +87,8 @@ protected:
     void start()
     {
         icons = std::make_unique<TrayIcons>(
-            area, settings, std::array<GaugeModel*, 4>{&wb1, &lm75, &wb2, &wb3}, readings, timers.swapTimer(), &menu,
-            [this] { ++doubleClicks; }, [this] { return timers.pollingActive(); });
+            area, settings, gauges, readings, timers.swapTimer(), &menu, [this] { ++doubleClicks; },
+            [this] { return timers.pollingActive(); });
         MonitorTimers::Handlers handlers;
         handlers.poll = [this] { icons->createIcon(); };
         handlers.swap = [this] { icons->swapTick(); };
@@ -131,7 +131,11 @@ protected:
     static qint64 keyOf(const QSystemTrayIcon* icon) { return icon == nullptr ? 0 : icon->icon().cacheKey(); }
 
     Settings settings;
-    GaugeModel wb1, lm75, wb2, wb3;
+    GaugeSet gauges;
+    GaugeModel& wb1 = gauges[TemperatureSensor::WB1];
+    GaugeModel& lm75 = gauges[TemperatureSensor::LM75];
+    GaugeModel& wb2 = gauges[TemperatureSensor::WB2];
+    GaugeModel& wb3 = gauges[TemperatureSensor::WB3];
     ReadingsPanel readings;
     std::ostringstream trayNotes;
     SystemTray area{trayNotes};

@@ -133,7 +133,7 @@ protected:
     FakeShell shell;
     MainWindow window{MainWindow::Parts{
         .settings = h.settings,
-        .gauges = {&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]},
+        .gauges = h.gauges,
         .readings = h.panel,
         .statistics = h.statistics,
         .pollCycle = h.poll,
@@ -149,14 +149,8 @@ protected:
     std::ostringstream trayNotes;
     SystemTray area{trayNotes};
     QMenu menu;
-    TrayIcons tray{area,
-                   h.settings,
-                   {&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]},
-                   h.panel,
-                   timers.swapTimer(),
-                   &menu,
-                   {},
-                   [this] { return timers.pollingActive(); }};
+    TrayIcons tray{
+        area, h.settings, h.gauges, h.panel, timers.swapTimer(), &menu, {}, [this] { return timers.pollingActive(); }};
 
     test::TempFolder folder;
     FakeProgramLocation location{folder.path()};
@@ -171,12 +165,9 @@ protected:
     FakeMessageBox messages;
     LogServices services{paths, files, sizes, clock, formats, messages};
     std::unique_ptr<Timer> logTimer = queue.createTimer();
-    IntervalLog intervalLog{
-        services, h.settings, *logTimer,
-        [this] {
-            return intervalLogSnapshot({&h.gauges[0], &h.gauges[1], &h.gauges[2], &h.gauges[3]}, h.panel, 451);
-        },
-        [this] { return timers.pollingActive(); }};
+    IntervalLog intervalLog{services, h.settings, *logTimer,
+                            [this] { return intervalLogSnapshot(h.gauges, h.panel, 451); },
+                            [this] { return timers.pollingActive(); }};
     WarningLog warningLog{services, h.settings};
     UpDownLog upDownLog{services, h.settings};
     FakeRecycleBin recycleBin;
@@ -240,7 +231,7 @@ TEST_F(VisualLogUpDownPagesTest, StatisticsFollowThePollsAndReset)
     EXPECT_EQ(upDown().pollsLabel().text(), "Number of Polls: 3");
 
     // Reset while polling is suspended: every value "0", the polls as they were.
-    h.active = false;
+    h.setActive(false);
     upDown().resetButton().click();
     for (UpDownReading reading : kAllUpDownReadings) {
         EXPECT_EQ(upDown().lowLabel(reading).text(), "0");
@@ -249,7 +240,7 @@ TEST_F(VisualLogUpDownPagesTest, StatisticsFollowThePollsAndReset)
     }
     EXPECT_EQ(upDown().pollsLabel().text(), "Number of Polls: 3");
     // Reset while polling runs polls at once.
-    h.active = true;
+    h.setActive(true);
     upDown().resetButton().click();
     EXPECT_EQ(upDown().lowLabel(UpDownReading::WB1).text(), "41");
     EXPECT_EQ(upDown().pollsLabel().text(), "Number of Polls: 1");

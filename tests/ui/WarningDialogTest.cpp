@@ -25,7 +25,7 @@ protected:
         pollTimer->setEnabled(true);
         player.play("alarm.wav", true);
         settings.temperature(TemperatureSensor::WB3).alarmEnabled = false;
-        control.setAlarmSource(8);
+        control.setAlarm(Alarm::WB3);
     }
 
     // Shows the dialog and runs `whileUp` from inside its event loop.

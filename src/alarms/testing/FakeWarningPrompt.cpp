@@ -8,7 +8,7 @@ namespace cdx {
 void FakeWarningPrompt::showModal(const std::string& text)
 {
     texts.push_back(text);
-    sources.push_back(m_control.alarmSource());
+    sources.push_back(m_control.alarm() ? static_cast<int>(*m_control.alarm()) : 0);
     if (journal) {
         journal->push_back("dialog: " + text);
     }

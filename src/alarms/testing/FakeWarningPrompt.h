@@ -26,7 +26,7 @@ public:
 
     Answer answer = Answer::DisableAlarm;
     std::int64_t waitMs = 0;
-    // Every text shown, in order, and the AlarmSource each was shown with.
+    // Every text shown, in order, and the number of the alarm each was shown for.
     std::vector<std::string> texts;
     std::vector<int> sources;
     std::vector<std::string>* journal = nullptr;
