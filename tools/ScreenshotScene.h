@@ -64,7 +64,7 @@ private:
     TrayPollListener m_listener;
     FakeTimerQueue m_queue;
     FakeBeeper m_beeper;
-    MonitorTimers m_timers{m_queue, PlatformFamily::WindowsNT, m_beeper};
+    MonitorTimers m_timers{m_queue, m_beeper};
     PollCycle m_poll;
     FakeNotificationArea m_area;
     MainWindow m_window;

@@ -65,7 +65,7 @@ protected:
     PollHarness h;
     FakeTimerQueue queue;
     FakeBeeper beeper;
-    MonitorTimers timers{queue, PlatformFamily::WindowsNT, beeper};
+    MonitorTimers timers{queue, beeper};
     FakeShell shell;
     std::vector<std::string> log;
     bool logging = false;

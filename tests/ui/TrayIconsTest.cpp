@@ -111,7 +111,7 @@ protected:
     FakeNotificationArea area;
     FakeTimerQueue queue;
     FakeBeeper beeper;
-    MonitorTimers timers{queue, PlatformFamily::WindowsNT, beeper};
+    MonitorTimers timers{queue, beeper};
     QMenu menu;
     int doubleClicks = 0;
     std::unique_ptr<TrayIcons> icons;
