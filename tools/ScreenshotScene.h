@@ -65,7 +65,7 @@ private:
     TrayPollListener m_listener;
     FakeTimerQueue m_queue;
     FakeBeeper m_beeper;
-    MonitorTimers m_timers{m_queue, PlatformFamily::WindowsNT, m_beeper};
+    MonitorTimers m_timers{m_queue, m_beeper};
     PollCycle m_poll;
     std::ostringstream m_trayNotes;
     SystemTray m_systemTray{m_trayNotes};

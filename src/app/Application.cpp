@@ -24,7 +24,7 @@ Application::Application(Libraries libraries, const std::string& programFile)
       m_store(m_platform.registry, m_platform.location),
       m_runOnStartup(m_platform.registry, m_platform.location, m_platform.autostart),
       m_audio(ProgramLibraries::path(AudioLibraryFile)), m_audioTone(m_audio), m_beeper(m_audioTone), m_wave(m_audio),
-      m_timers(m_platform.timers, m_platform.identity.family(), m_beeper), m_sound(m_settings, m_wave, m_driver),
+      m_timers(m_platform.timers, m_beeper), m_sound(m_settings, m_wave, m_driver),
       m_alarms(AlarmStack::Parts{m_platform, m_settings, m_timers, m_sound, m_metricsRecorder,
                                  [this] {
                                      if (m_trayForDialog != nullptr) {
@@ -164,8 +164,6 @@ void Application::bindTimers()
     };
     handlers.swap = [this] { m_tray.swapTick(); };
     handlers.logEntry = [this] { m_logs->intervalLog.writeStandardLogEntry(); };
-    handlers.startSound = [this] { m_sound.startSound(); };
-    handlers.stopSound = [this] { m_sound.stopSound(); };
     handlers.speakerDivisor = [this] { return m_settings.pcSpeakerDivisor; };
     m_timers.setHandlers(handlers);
 }

@@ -8,7 +8,6 @@
 #include "platform/linux/LinuxClock.h"
 #include "platform/linux/LinuxFileLockProbe.h"
 #include "platform/linux/LinuxFileOpener.h"
-#include "platform/linux/LinuxPlatformIdentity.h"
 #include "platform/linux/LinuxProgramLocation.h"
 #include "platform/linux/LinuxShell.h"
 #include "platform/linux/UnixLocalMessaging.h"
@@ -31,7 +30,6 @@ struct PlatformServices {
     LinuxProgramLocation location;
     FileRegistry registry;
     RegionalFormats formats;
-    LinuxPlatformIdentity identity;
     LinuxShell shell;
     // The user's local message bus: the single-instance name, the requests
     // of other programs, CPU Idle.

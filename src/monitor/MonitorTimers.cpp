@@ -9,8 +9,8 @@ constexpr unsigned kTimerClockHz = 1193181;
 constexpr int kToneMs = 500;
 } // namespace
 
-MonitorTimers::MonitorTimers(TimerFactory& factory, PlatformFamily family, Beeper& beeper)
-    : m_family(family), m_beeper(beeper), m_pollTimer(factory.createTimer()), m_swapTimer(factory.createTimer()),
+MonitorTimers::MonitorTimers(TimerFactory& factory, Beeper& beeper)
+    : m_beeper(beeper), m_pollTimer(factory.createTimer()), m_swapTimer(factory.createTimer()),
       m_logTimer(factory.createTimer()), m_toneTimer(factory.createTimer())
 {
     m_pollTimer->setInterval(5000);
@@ -84,16 +84,11 @@ void MonitorTimers::resume(const std::function<void()>& restore)
 
 void MonitorTimers::toneTick()
 {
-    if (m_family == PlatformFamily::WindowsNT) {
-        const int divisor = m_handlers.speakerDivisor ? m_handlers.speakerDivisor() : 500;
-        // A divisor of 0 cannot come from the slider; sound nothing rather than divide by it.
-        if (divisor > 0) {
-            m_beeper.beep((kTimerClockHz / static_cast<unsigned>(divisor)) & 0xFFFFu, kToneMs);
-        }
-        return;
+    const int divisor = m_handlers.speakerDivisor ? m_handlers.speakerDivisor() : 500;
+    // A divisor of 0 cannot come from the slider; sound nothing rather than divide by it.
+    if (divisor > 0) {
+        m_beeper.beep((kTimerClockHz / static_cast<unsigned>(divisor)) & 0xFFFFu, kToneMs);
     }
-    m_speakerToggle = !m_speakerToggle;
-    run(m_speakerToggle ? m_handlers.stopSound : m_handlers.startSound);
 }
 
 } // namespace cdx

@@ -3,7 +3,6 @@
 #include <functional>
 #include <memory>
 
-#include "platform/PlatformFamily.h"
 #include "platform/Timer.h"
 #include "platform/TimerFactory.h"
 
@@ -22,13 +21,11 @@ public:
         std::function<void()> poll;     // one poll
         std::function<void()> swap;     // one swap tick of the tray icon
         std::function<void()> logEntry; // one interval-log entry
-        std::function<void()> startSound;
-        std::function<void()> stopSound;
         // The "PC Speaker Freq" divisor of the 1193181 Hz timer clock.
         std::function<int()> speakerDivisor;
     };
 
-    MonitorTimers(TimerFactory& factory, PlatformFamily family, Beeper& beeper);
+    MonitorTimers(TimerFactory& factory, Beeper& beeper);
 
     void setHandlers(Handlers handlers);
 
@@ -58,15 +55,12 @@ public:
     // deleted; a later resume starts none of them.
     void stopAll();
 
-    // One tone tick.
+    // One tone tick: a beep of the "PC Speaker Freq" tone.
     void toneTick(); // Timer4Timer
-
-    bool speakerToggle() const { return m_speakerToggle; }
 
 private:
     static void run(const std::function<void()>& f);
 
-    PlatformFamily m_family;
     Beeper& m_beeper;
     Handlers m_handlers;
     std::unique_ptr<Timer> m_pollTimer;
@@ -76,7 +70,6 @@ private:
     bool m_suspended = false;
     bool m_stopped = false;
     bool m_swapWasEnabled = false;
-    bool m_speakerToggle = false;
 };
 
 } // namespace cdx

@@ -7,8 +7,9 @@
 namespace cdx {
 
 // One alarm, named by the readings it watches: a temperature, the six voltages
-// (which share one alarm), or a fan. The numbers are the alarm's number of old
-// (AlarmSource), by which "OK & Enable Alarm" knows which alarm to switch on.
+// (which share one alarm), or a fan. Each keeps the number it had as
+// AlarmSource; the Warning dialog remembers the alarm it shows, so that "OK &
+// Enable Alarm" switches that one back on.
 enum class Alarm : int {
     WB1 = 1,
     LM75 = 2,

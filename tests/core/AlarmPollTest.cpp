@@ -31,7 +31,7 @@ private:
 };
 
 struct AlarmPoll {
-    explicit AlarmPoll(PlatformFamily family) : timers(log.timers, family, beeper)
+    AlarmPoll() : timers(log.timers, beeper)
     {
         settings.warningLogEnabled = true;
         settings.temperature(TemperatureSensor::WB1).alarmTemperature = 50;
@@ -50,8 +50,6 @@ struct AlarmPoll {
             journal.push_back("poll");
             poll.poll();
         };
-        handlers.startSound = [this] { sound.startSound(); };
-        handlers.stopSound = [this] { sound.stopSound(); };
         handlers.speakerDivisor = [this] { return settings.pcSpeakerDivisor; };
         timers.setHandlers(handlers);
     }
@@ -90,7 +88,7 @@ struct AlarmPoll {
 
 TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuringTheDialog)
 {
-    AlarmPoll p(PlatformFamily::WindowsNT);
+    AlarmPoll p;
     p.driver.script("GetLM78Temp", {40, 45, 50});
     p.timers.startUp(5000, 5000); // the start-up poll reads 40: no alarm
     p.log.timers.advance(10000);  // 45, then 50 reaches the threshold
@@ -114,7 +112,7 @@ TEST(AlarmPollTest, CrossingTheThresholdRunsTheAlarmWithTheSpeakerSoundingDuring
 
 TEST(AlarmPollTest, OkAndEnableBringsTheAlarmBackAtTheNextPoll)
 {
-    AlarmPoll p(PlatformFamily::WindowsNT);
+    AlarmPoll p;
     p.dialog.answer = FakeWarningPrompt::Answer::EnableAlarm;
     p.driver.script("GetLM78Temp", {50});
     p.timers.startUp(5000, 5000);
@@ -132,7 +130,7 @@ TEST(AlarmPollTest, OkAndEnableBringsTheAlarmBackAtTheNextPoll)
 
 TEST(AlarmPollTest, TwoTemperaturesInOnePollComeOneAfterTheOtherWb1First)
 {
-    AlarmPoll p(PlatformFamily::WindowsNT);
+    AlarmPoll p;
     p.dialog.waitMs = 0;
     p.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
     p.settings.temperature(TemperatureSensor::WB2).alarmTemperature = 30;
@@ -143,25 +141,9 @@ TEST(AlarmPollTest, TwoTemperaturesInOnePollComeOneAfterTheOtherWb1First)
     EXPECT_EQ(p.dialog.sources, (std::vector<int>{1, 7}));
 }
 
-TEST(AlarmPollTest, OnTheOtherFamilyTheFirstTickAfterAClearToggleIsSilent)
-{
-    AlarmPoll p(PlatformFamily::Windows9x);
-    p.driver.script("GetLM78Temp", {50});
-    p.timers.startUp(5000, 5000);
-    p.log.timers.advance(5000);
-    const auto shown = std::find_if(p.journal.begin(), p.journal.end(),
-                                    [](const std::string& e) { return e.rfind("dialog:", 0) == 0; });
-    ASSERT_NE(shown, p.journal.end());
-    // 500 ms: off; 1000 ms: on; 1500 ms: off; then the dialog closes.
-    EXPECT_EQ(Journal(shown + 1, shown + 7),
-              (Journal{"speaker off", "speaker on 500", "speaker off", "tray redrawn", "speaker off", "wave stop"}));
-    EXPECT_FALSE(p.driver.speakerOn());
-    EXPECT_EQ(p.driver.speakerStarts(), std::vector<std::uint16_t>{500});
-}
-
 TEST(AlarmPollTest, NoAlarmWhilePausedOrInTheStartUpPoll)
 {
-    AlarmPoll p(PlatformFamily::WindowsNT);
+    AlarmPoll p;
     p.driver.script("GetLM78Temp", {70});
     p.timers.startUp(5000, 5000);
     EXPECT_EQ(p.dialogs(), 0U);
@@ -173,7 +155,7 @@ TEST(AlarmPollTest, NoAlarmWhilePausedOrInTheStartUpPoll)
 
 TEST(AlarmPollTest, FanAlarmFiresOnTheFifthPollOutOfBand)
 {
-    AlarmPoll p(PlatformFamily::WindowsNT);
+    AlarmPoll p;
     p.dialog.waitMs = 0;
     p.settings.fan(Fan::Fan1).alarmEnabled = true;
     p.settings.fan(Fan::Fan1).nominalRpm = 3000; // the fake's fan 1 runs at 2500
@@ -190,7 +172,7 @@ TEST(AlarmPollTest, FanAlarmFiresOnTheFifthPollOutOfBand)
 
 TEST(AlarmPollTest, FanNotAvailableFiresAtOnceAndWithUsersRpmZeroAnySpeedIsOutOfBand)
 {
-    AlarmPoll p(PlatformFamily::WindowsNT);
+    AlarmPoll p;
     p.dialog.waitMs = 0;
     p.settings.fan(Fan::Fan2).alarmEnabled = true;
     p.settings.fan(Fan::Fan2).nominalRpm = 2250;
@@ -207,7 +189,7 @@ TEST(AlarmPollTest, FanNotAvailableFiresAtOnceAndWithUsersRpmZeroAnySpeedIsOutOf
 
 TEST(AlarmPollTest, ASecondVoltageInTheSamePollGivesNoSecondAlarm)
 {
-    AlarmPoll p(PlatformFamily::WindowsNT);
+    AlarmPoll p;
     p.dialog.waitMs = 0;
     p.driver.script("GetLM78Pos12v", {13.41});
     p.driver.script("GetLM78Neg5v", {-5.9});

@@ -14,15 +14,13 @@ namespace {
 
 class MonitorTimersTest : public ::testing::Test {
 protected:
-    void make(PlatformFamily family)
+    void make()
     {
-        timers = std::make_unique<MonitorTimers>(queue, family, beeper);
+        timers = std::make_unique<MonitorTimers>(queue, beeper);
         MonitorTimers::Handlers h;
         h.poll = [this] { events.push_back(timers->pollingActive() ? "poll" : "poll(direct)"); };
         h.swap = [this] { events.push_back("swap"); };
         h.logEntry = [this] { events.push_back("log"); };
-        h.startSound = [this] { events.push_back("start"); };
-        h.stopSound = [this] { events.push_back("stop"); };
         h.speakerDivisor = [] { return 500; };
         timers->setHandlers(h);
         // The interval log drives Timer3; here it only records its ticks.
@@ -37,7 +35,7 @@ protected:
 
 TEST_F(MonitorTimersTest, StartUpPollsDirectlyThenTicksThenEnablesPolling)
 {
-    make(PlatformFamily::WindowsNT);
+    make();
     timers->logTimer().setInterval(60000);
     timers->logTimer().setEnabled(true); // "Log File" loaded as set
     timers->startUp(5000, 5000, [this] { events.push_back(timers->pollingActive() ? "shown, polling" : "shown"); });
@@ -54,7 +52,7 @@ TEST_F(MonitorTimersTest, StartUpPollsDirectlyThenTicksThenEnablesPolling)
 
 TEST_F(MonitorTimersTest, AnHourOfPollsRunsInVirtualTime)
 {
-    make(PlatformFamily::WindowsNT);
+    make();
     timers->startUp(1000, 5000);
     events.clear();
     queue.advance(3600 * 1000);
@@ -64,7 +62,7 @@ TEST_F(MonitorTimersTest, AnHourOfPollsRunsInVirtualTime)
 
 TEST_F(MonitorTimersTest, SuspendFreezesAndResumeRestoresWithOnePollAndSwap)
 {
-    make(PlatformFamily::WindowsNT);
+    make();
     timers->startUp(5000, 5000);
     timers->suspend();
     events.clear();
@@ -87,7 +85,7 @@ TEST_F(MonitorTimersTest, StopAllSilencesEveryTimerForGood)
 {
     // The end before an uninstall: a log entry or a tone while the files go
     // would raise an error box in the middle of the steps.
-    make(PlatformFamily::WindowsNT);
+    make();
     timers->logTimer().setInterval(60000);
     timers->logTimer().setEnabled(true);
     timers->startUp(1000, 5000);
@@ -106,28 +104,11 @@ TEST_F(MonitorTimersTest, StopAllSilencesEveryTimerForGood)
 
 TEST_F(MonitorTimersTest, ToneBeepsOnNtFamily)
 {
-    make(PlatformFamily::WindowsNT);
+    make();
     timers->toneTimer().setEnabled(true);
     queue.advance(1500);
     ASSERT_EQ(beeper.tones.size(), 3u);
     EXPECT_EQ(beeper.tones[0], std::make_pair(1193181u / 500u, 500u));
-}
-
-TEST_F(MonitorTimersTest, ToneTogglesSpeakerOnOtherFamilyAndKeepsPhase)
-{
-    make(PlatformFamily::Windows9x);
-    timers->toneTimer().setEnabled(true);
-    queue.advance(1000);
-    // From a clear toggle: first tick silent, second tick on.
-    EXPECT_EQ(events, (std::vector<std::string>{"stop", "start"}));
-    queue.advance(500);
-    timers->toneTimer().setEnabled(false);
-    events.clear();
-    timers->toneTimer().setEnabled(true);
-    queue.advance(500);
-    // The toggle is never reset: the next alarm continues the phase.
-    EXPECT_EQ(events, (std::vector<std::string>{"start"}));
-    EXPECT_TRUE(beeper.tones.empty());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMoveEvent>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -64,7 +65,7 @@ protected:
     PollHarness h;
     FakeTimerQueue queue;
     FakeBeeper beeper;
-    MonitorTimers timers{queue, PlatformFamily::WindowsNT, beeper};
+    MonitorTimers timers{queue, beeper};
     FakeShell shell;
     std::vector<std::string> log;
     bool logging = false;
@@ -72,40 +73,24 @@ protected:
     std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(MainWindowTest, LayoutNamesAndCaptions)
+TEST_F(MainWindowTest, StartsHiddenAndBuildsTheExpandedPartOnFirstUse)
 {
     h.settings.temperature(TemperatureSensor::LM75).name = "Processor";
     make();
-    EXPECT_EQ(window->windowTitle(), "Caldrix");
     EXPECT_TRUE(window->isHidden());
     EXPECT_FALSE(window->isVisible());
-
-    for (const char* name : {"VUMeterWB1", "VUMeterLM75", "VUMeterWB2", "VUMeterWB3"}) {
-        auto* meter = child<VUMeter>(name);
-        ASSERT_NE(meter, nullptr) << name;
-    }
     EXPECT_EQ(window->gaugeColumn().caption(S::LM75).text(), "Processor");
     EXPECT_EQ(h.gauges[0].scale(), 60.0F);
     EXPECT_EQ(h.gauges[1].centerLabel(), "00");
-    EXPECT_EQ(window->unitButton().objectName(), "SpeedButton2");
 
     // The expanded window's groups and pages are made when it first expands.
     EXPECT_EQ(child<QCheckBox>("VMCoreVoltageCheckBox"), nullptr);
     EXPECT_EQ(child<PageControl>("PageControl1"), nullptr);
     window->showExpanded();
-    const std::vector<std::pair<const char*, const char*>> boxes{
-        {"VMCoreVoltageCheckBox", "Core Voltage"}, {"VMP33VoltageCheckBox", "+3.3 Voltage"},
-        {"VMP5VoltageCheckBox", "+5 Voltage"},     {"VMN5VoltageCheckBox", "-5 Voltage"},
-        {"VMP12VoltageCheckBox", "+12 Voltage"},   {"VMN12VoltageCheckBox", "-12 Voltage"}};
-    for (const auto& [name, caption] : boxes) {
-        auto* box = child<QCheckBox>(name);
-        ASSERT_NE(box, nullptr) << name;
-        EXPECT_EQ(box->text(), caption);
-        EXPECT_TRUE(box->isChecked());
-    }
-    for (const char* name : {"Label10", "Label9", "Label5", "Label7", "Label8", "Label6", "FMFan1RPMLabel",
-                             "FMFan2RPMLabel", "FMFan3RPMLabel"}) {
-        EXPECT_NE(child<QLabel>(name), nullptr) << name;
+    const QList<QCheckBox*> boxes = window->findChildren<QCheckBox*>(QRegularExpression("^VM.*VoltageCheckBox$"));
+    EXPECT_EQ(boxes.size(), 6);
+    for (const QCheckBox* box : boxes) {
+        EXPECT_TRUE(box->isChecked()) << box->objectName().toStdString();
     }
 
     PageControl& pages = window->pageControl();
@@ -119,7 +104,6 @@ TEST_F(MainWindowTest, LayoutNamesAndCaptions)
     // Two rows of tabs, none behind scroll arrows; a frame with minimise and
     // close but without maximise.
     EXPECT_EQ(pages.rows().size(), 2U);
-    EXPECT_EQ(pages.tab(4)->font().pixelSize(), 9);
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);

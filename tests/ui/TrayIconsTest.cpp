@@ -141,7 +141,7 @@ protected:
     SystemTray area{trayNotes};
     FakeTimerQueue queue;
     FakeBeeper beeper;
-    MonitorTimers timers{queue, PlatformFamily::WindowsNT, beeper};
+    MonitorTimers timers{queue, beeper};
     QMenu menu;
     int doubleClicks = 0;
     std::unique_ptr<TrayIcons> icons;

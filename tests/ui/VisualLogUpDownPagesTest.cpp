@@ -129,7 +129,7 @@ protected:
     PollHarness h;
     FakeTimerQueue queue;
     FakeBeeper beeper;
-    MonitorTimers timers{queue, PlatformFamily::WindowsNT, beeper};
+    MonitorTimers timers{queue, beeper};
     FakeShell shell;
     MainWindow window{MainWindow::Parts{
         .settings = h.settings,
