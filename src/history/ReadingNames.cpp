@@ -1,6 +1,6 @@
 #include "history/ReadingNames.h"
 
-#include "monitor/VoltageCaption.h"
+#include "sensors/VoltageCaption.h"
 #include "settings/Settings.h"
 
 namespace cdx {
