@@ -13,7 +13,7 @@
 
 #include "../core/PollHarness.h"
 #include "logs/IntervalLogEntry.h"
-#include "logs/LogSnapshots.h"
+#include "monitor/LogSnapshots.h"
 #include "sensors/CoreVoltageStart.h"
 #include "sensors/DriverReading.h"
 #include "sensors/VoltageBand.h"
