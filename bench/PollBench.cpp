@@ -8,12 +8,12 @@
 #include <benchmark/benchmark.h>
 
 #include "history/HistoryKeeper.h"
-#include "monitor/GaugeSet.h"
 #include "monitor/PollCycle.h"
 #include "monitor/PollListener.h"
 #include "platform/fake/FakeSensorDriver.h"
 #include "platform/fake/FakeStateFile.h"
 #include "platform/fake/FakeTimerQueue.h"
+#include "presentation/GaugeSet.h"
 #include "settings/Settings.h"
 
 namespace cdx {

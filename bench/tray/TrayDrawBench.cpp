@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <benchmark/benchmark.h>
 
-#include "monitor/TrayIconText.h"
+#include "presentation/TrayIconText.h"
 #include "settings/Settings.h"
 #include "ui/TrayBitmap.h"
 

@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "monitor/CpuIdleLauncher.h"
-#include "monitor/SensorNames.h"
 #include "platform/Shell.h"
+#include "presentation/SensorNames.h"
 #include "sensors/TemperatureText.h"
 #include "settings/CpuIdleThresholds.h"
 #include "settings/Settings.h"

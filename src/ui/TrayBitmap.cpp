@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QString>
 
-#include "monitor/TrayColour.h"
-#include "monitor/TrayIconText.h"
+#include "presentation/TrayColour.h"
+#include "presentation/TrayIconText.h"
 
 namespace cdx {
 

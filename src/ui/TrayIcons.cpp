@@ -2,11 +2,11 @@
 
 #include <QPixmap>
 
-#include "monitor/GaugeSet.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/TrayIconText.h"
-#include "monitor/TraySettings.h"
 #include "platform/Timer.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/TrayIconText.h"
+#include "presentation/TraySettings.h"
 #include "sensors/TemperatureText.h"
 #include "ui/ProgramIcon.h"
 

@@ -8,8 +8,8 @@
 #include <QIcon>
 #include <QMenu>
 
-#include "monitor/SwapCycle.h"
-#include "monitor/TrayTooltip.h"
+#include "presentation/SwapCycle.h"
+#include "presentation/TrayTooltip.h"
 #include "settings/Settings.h"
 #include "ui/TrayBitmap.h"
 #include "ui/TrayIcon.h"

@@ -9,8 +9,8 @@
 #include "history/ReadingsHistory.h"
 #include "history/SpanDescription.h"
 #include "history/SpanSummary.h"
-#include "monitor/UpDownStatistics.h"
 #include "platform/fake/FakeTimerQueue.h"
+#include "presentation/UpDownStatistics.h"
 
 // Counts the allocations of this program while a test asks, to show that an
 // append allocates nothing.

@@ -12,13 +12,13 @@
 #include <QPixmap>
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeSet.h"
 #include "monitor/MonitorTimers.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/TraySettings.h"
 #include "platform/fake/FakeBeeper.h"
 #include "platform/fake/FakeTimerQueue.h"
 #include "platform/qt/SystemTray.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/TraySettings.h"
 #include "sensors/Formats.h"
 
 namespace cdx {
