@@ -14,7 +14,7 @@
 #include "app/PlatformServices.h"
 #include "app/ProgramLibraries.h"
 #include "app/ProgramLifecycle.h"
-#include "monitor/CpuIdleLauncher.h"
+#include "cpuidle/CpuIdleLauncher.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/SensorSources.h"
 #include "platform/qt/AudioLibrary.h"
