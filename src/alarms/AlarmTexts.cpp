@@ -1,10 +1,10 @@
 #include "alarms/AlarmTexts.h"
 
-#include "monitor/VoltageCaption.h"
 #include "platform/RegionalFormats.h"
 #include "sensors/Formats.h"
 #include "sensors/TemperatureConversion.h"
 #include "sensors/TemperatureText.h"
+#include "sensors/VoltageCaption.h"
 #include "settings/Settings.h"
 
 namespace cdx {

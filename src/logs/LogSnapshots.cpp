@@ -3,7 +3,7 @@
 #include "monitor/GaugeSet.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
-#include "monitor/VoltageCaption.h"
+#include "sensors/VoltageCaption.h"
 #include "settings/Settings.h"
 
 namespace cdx {

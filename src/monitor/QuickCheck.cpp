@@ -6,9 +6,9 @@
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownReading.h"
 #include "monitor/UpDownStatistics.h"
-#include "monitor/VoltageCaption.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorSet.h"
+#include "sensors/VoltageCaption.h"
 #include "settings/Settings.h"
 
 namespace cdx {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <utility>
 
-#include "monitor/VoltageCaption.h"
 #include "sensors/Formats.h"
+#include "sensors/VoltageCaption.h"
 #include "settings/GaugeScales.h"
 #include "settings/Settings.h"
 #include "settings/SettingsSchema.h"

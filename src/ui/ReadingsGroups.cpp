@@ -2,7 +2,7 @@
 
 #include <QPalette>
 
-#include "monitor/VoltageCaption.h"
+#include "sensors/VoltageCaption.h"
 #include "settings/Settings.h"
 
 namespace cdx {

@@ -6,7 +6,7 @@
 #include "logs/LogSizeMonitor.h"
 #include "monitor/ReadingsPanel.h"
 #include "monitor/UpDownStatistics.h"
-#include "monitor/VoltageCaption.h"
+#include "sensors/VoltageCaption.h"
 #include "settings/Settings.h"
 #include "ui/GaugeColumn.h"
 #include "ui/LogPage.h"

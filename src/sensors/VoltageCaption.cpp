@@ -1,4 +1,4 @@
-#include "monitor/VoltageCaption.h"
+#include "sensors/VoltageCaption.h"
 
 #include "sensors/Formats.h"
 
