@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "ScreenshotLogs.h"
-#include "logs/LogSnapshots.h"
+#include "monitor/LogSnapshots.h"
 #include "platform/qt/QtIconImage.h"
 
 namespace cdx {

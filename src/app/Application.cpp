@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 #include <QSystemTrayIcon>
 
-#include "logs/LogSnapshots.h"
 #include "monitor/ExternalRequests.h"
+#include "monitor/LogSnapshots.h"
 #include "monitor/TraySettings.h"
 #include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"

@@ -1,4 +1,4 @@
-#include "logs/LogSnapshots.h"
+#include "monitor/LogSnapshots.h"
 
 #include <gtest/gtest.h>
 

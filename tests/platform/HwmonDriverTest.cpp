@@ -11,7 +11,7 @@
 
 #include "../core/PollHarness.h"
 #include "logs/IntervalLogEntry.h"
-#include "logs/LogSnapshots.h"
+#include "monitor/LogSnapshots.h"
 #include "sensors/CoreVoltageStart.h"
 #include "sensors/DriverReading.h"
 
