@@ -3,10 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "monitor/GaugeSet.h"
 #include "monitor/PollCycle.h"
 #include "monitor/PollListener.h"
 #include "platform/fake/FakeSensorDriver.h"
+#include "presentation/GaugeSet.h"
 #include "settings/Settings.h"
 
 namespace cdx {

@@ -5,15 +5,15 @@
 
 #include <QImage>
 
-#include "monitor/GaugeSet.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/PollCycle.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/UpDownStatistics.h"
 #include "platform/fake/FakeBeeper.h"
 #include "platform/fake/FakeNotificationArea.h"
 #include "platform/fake/FakeSensorDriver.h"
 #include "platform/fake/FakeTimerQueue.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/UpDownStatistics.h"
 #include "settings/Settings.h"
 #include "ui/MainWindow.h"
 #include "ui/SettingsPages.h"

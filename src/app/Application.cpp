@@ -8,10 +8,10 @@
 
 #include "monitor/ExternalRequests.h"
 #include "monitor/LogSnapshots.h"
-#include "monitor/TraySettings.h"
 #include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"
 #include "platform/qt/LazyMetricsServer.h"
+#include "presentation/TraySettings.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <utility>
 
-#include "monitor/ReadingsPanel.h"
-#include "monitor/UpDownStatistics.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/UpDownStatistics.h"
 #include "sensors/Readings.h"
 #include "settings/Settings.h"
 

@@ -3,11 +3,11 @@
 #include <memory>
 #include <string>
 
-#include "monitor/GaugeSet.h"
 #include "monitor/MonitorTimers.h"
 #include "monitor/PollCycle.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/UpDownStatistics.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/UpDownStatistics.h"
 
 namespace cdx {
 

@@ -1,8 +1,8 @@
 #include "monitor/LogSnapshots.h"
 
-#include "monitor/GaugeSet.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/UpDownStatistics.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/UpDownStatistics.h"
 #include "sensors/VoltageCaption.h"
 #include "settings/Settings.h"
 

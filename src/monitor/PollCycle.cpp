@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <utility>
 
-#include "monitor/GaugeSet.h"
 #include "monitor/PollListener.h"
 #include "platform/Clock.h"
+#include "presentation/GaugeSet.h"
 #include "sensors/DriverReading.h"
 #include "sensors/FanSpeed.h"
 #include "sensors/Formats.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "monitor/GaugeSet.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/UpDownStatistics.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/UpDownStatistics.h"
 #include "sensors/DriverReading.h"
 #include "sensors/Readings.h"
 #include "sensors/SensorSet.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 
-#include "monitor/GaugeSet.h"
+#include "presentation/GaugeSet.h"
 
 namespace cdx {
 

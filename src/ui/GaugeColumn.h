@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "monitor/GaugeStack.h"
+#include "presentation/GaugeStack.h"
 #include "sensors/SensorSet.h"
 #include "ui/VUMeter.h"
 

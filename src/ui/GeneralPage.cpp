@@ -9,7 +9,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "monitor/SensorSwitches.h"
+#include "presentation/SensorSwitches.h"
 #include "settings/SensorCaptions.h"
 #include "settings/Settings.h"
 #include "settings/SettingsEditor.h"

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "monitor/QuickCheck.h"
+#include "presentation/QuickCheck.h"
 
 namespace cdx {
 

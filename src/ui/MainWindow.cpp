@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "monitor/GaugeSet.h"
 #include "monitor/PollCycle.h"
 #include "platform/Shell.h"
+#include "presentation/GaugeSet.h"
 #include "settings/Settings.h"
 #include "ui/GaugeColumn.h"
 #include "ui/InformationDialog.h"

@@ -7,11 +7,11 @@
 #include <QToolButton>
 #include <QWidget>
 
-#include "monitor/QuickCheck.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/SensorNames.h"
-#include "monitor/SensorSwitches.h"
-#include "monitor/WindowState.h"
+#include "presentation/QuickCheck.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/SensorNames.h"
+#include "presentation/SensorSwitches.h"
+#include "presentation/WindowState.h"
 #include "ui/PageControl.h"
 #include "ui/PopupMenu.h"
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "monitor/SensorNames.h"
+#include "presentation/SensorNames.h"
 
 namespace cdx {
 

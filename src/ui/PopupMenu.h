@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QObject>
 
-#include "monitor/QuickCheck.h"
+#include "presentation/QuickCheck.h"
 
 namespace cdx {
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "monitor/ReadingsPanel.h"
+#include "presentation/ReadingsPanel.h"
 #include "sensors/SensorSet.h"
 
 namespace cdx {

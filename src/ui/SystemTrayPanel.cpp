@@ -5,8 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "monitor/SensorNames.h"
-#include "monitor/TraySettings.h"
+#include "presentation/SensorNames.h"
+#include "presentation/TraySettings.h"
 #include "settings/Settings.h"
 #include "ui/SpinArrows.h"
 #include "ui/TrayIcons.h"

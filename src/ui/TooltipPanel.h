@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QWidget>
 
-#include "monitor/SensorNames.h"
+#include "presentation/SensorNames.h"
 
 namespace cdx {
 

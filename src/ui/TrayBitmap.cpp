@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QString>
 
-#include "monitor/TrayColour.h"
-#include "monitor/TrayIconText.h"
 #include "platform/qt/QtIconImage.h"
+#include "presentation/TrayColour.h"
+#include "presentation/TrayIconText.h"
 
 namespace cdx {
 

@@ -1,11 +1,11 @@
 #include "ui/TrayIcons.h"
 
-#include "monitor/GaugeSet.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/TrayIconText.h"
-#include "monitor/TraySettings.h"
 #include "platform/Timer.h"
 #include "platform/qt/QtIconImage.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/TrayIconText.h"
+#include "presentation/TraySettings.h"
 #include "sensors/TemperatureText.h"
 #include "ui/ProgramIcon.h"
 

@@ -7,9 +7,9 @@
 
 #include <QMenu>
 
-#include "monitor/SwapCycle.h"
-#include "monitor/TrayTooltip.h"
 #include "platform/IconImage.h"
+#include "presentation/SwapCycle.h"
+#include "presentation/TrayTooltip.h"
 #include "settings/Settings.h"
 #include "ui/TrayBitmap.h"
 #include "ui/TrayIcon.h"

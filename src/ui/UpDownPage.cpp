@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "monitor/UpDownStatistics.h"
+#include "presentation/UpDownStatistics.h"
 
 namespace cdx {
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "monitor/UpDownReading.h"
+#include "presentation/UpDownReading.h"
 
 namespace cdx {
 

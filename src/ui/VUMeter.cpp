@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPen>
 
-#include "monitor/GaugeGeometry.h"
+#include "presentation/GaugeGeometry.h"
 
 namespace cdx {
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "monitor/GaugeModel.h"
+#include "presentation/GaugeModel.h"
 
 namespace cdx {
 

@@ -4,8 +4,8 @@
 
 #include "logs/IntervalLog.h"
 #include "logs/LogSizeMonitor.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/UpDownStatistics.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/UpDownStatistics.h"
 #include "sensors/VoltageCaption.h"
 #include "settings/Settings.h"
 #include "ui/GaugeColumn.h"

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "monitor/SensorNames.h"
+#include "presentation/SensorNames.h"
 
 namespace cdx {
 

@@ -6,9 +6,9 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 
-#include "monitor/SensorNames.h"
-#include "monitor/TrayColour.h"
-#include "monitor/TraySettings.h"
+#include "presentation/SensorNames.h"
+#include "presentation/TrayColour.h"
+#include "presentation/TraySettings.h"
 #include "ui/TrayIcons.h"
 
 namespace cdx {

@@ -1,11 +1,11 @@
-#include "monitor/GaugeModel.h"
+#include "presentation/GaugeModel.h"
 
 #include <cmath>
 #include <limits>
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeGeometry.h"
+#include "presentation/GaugeGeometry.h"
 
 namespace cdx {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeSet.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/UpDownStatistics.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/UpDownStatistics.h"
 #include "settings/Settings.h"
 
 namespace cdx {

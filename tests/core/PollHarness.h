@@ -7,10 +7,10 @@
 
 #include "AlarmHarness.h"
 #include "alarms/AlarmListener.h"
-#include "monitor/GaugeSet.h"
 #include "monitor/PollCycle.h"
 #include "monitor/PollListener.h"
 #include "platform/fake/FakeSensorDriver.h"
+#include "presentation/GaugeSet.h"
 #include "settings/Settings.h"
 
 namespace cdx {

@@ -1,10 +1,10 @@
-#include "monitor/QuickCheck.h"
+#include "presentation/QuickCheck.h"
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeSet.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/UpDownStatistics.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/UpDownStatistics.h"
 #include "settings/Settings.h"
 
 namespace cdx {

@@ -1,4 +1,4 @@
-#include "monitor/SensorNames.h"
+#include "presentation/SensorNames.h"
 
 #include <map>
 #include <string>

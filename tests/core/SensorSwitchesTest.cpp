@@ -1,4 +1,4 @@
-#include "monitor/SensorSwitches.h"
+#include "presentation/SensorSwitches.h"
 
 #include <algorithm>
 #include <string>
@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeSet.h"
-#include "monitor/GaugeStack.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/GaugeStack.h"
 #include "settings/Settings.h"
 
 namespace cdx {

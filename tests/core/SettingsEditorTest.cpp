@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeSet.h"
+#include "presentation/GaugeSet.h"
 #include "settings/Settings.h"
 
 namespace cdx {

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeSet.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/SwapCycle.h"
-#include "monitor/TrayColour.h"
-#include "monitor/TrayIconText.h"
-#include "monitor/TrayTooltip.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/SwapCycle.h"
+#include "presentation/TrayColour.h"
+#include "presentation/TrayIconText.h"
+#include "presentation/TrayTooltip.h"
 
 namespace cdx {
 namespace {

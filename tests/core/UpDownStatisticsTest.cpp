@@ -1,4 +1,4 @@
-#include "monitor/UpDownStatistics.h"
+#include "presentation/UpDownStatistics.h"
 
 #include <gtest/gtest.h>
 

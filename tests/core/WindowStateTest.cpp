@@ -1,8 +1,8 @@
-#include "monitor/WindowState.h"
+#include "presentation/WindowState.h"
 
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeStack.h"
+#include "presentation/GaugeStack.h"
 #include "settings/Settings.h"
 
 namespace cdx {

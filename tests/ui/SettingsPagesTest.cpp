@@ -12,8 +12,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeSet.h"
-#include "monitor/SensorSwitches.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/SensorSwitches.h"
 #include "settings/Settings.h"
 #include "ui/FansPage.h"
 #include "ui/GeneralPage.h"

@@ -10,13 +10,13 @@
 #include <QMenu>
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeSet.h"
 #include "monitor/MonitorTimers.h"
-#include "monitor/ReadingsPanel.h"
 #include "platform/WindowMessages.h"
 #include "platform/fake/FakeBeeper.h"
 #include "platform/fake/FakeNotificationArea.h"
 #include "platform/fake/FakeTimerQueue.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
 #include "sensors/Formats.h"
 
 namespace cdx {

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "monitor/GaugeGeometry.h"
+#include "presentation/GaugeGeometry.h"
 
 namespace cdx {
 namespace {

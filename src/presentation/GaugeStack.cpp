@@ -1,4 +1,4 @@
-#include "monitor/GaugeStack.h"
+#include "presentation/GaugeStack.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "monitor/WindowState.h"
+#include "presentation/WindowState.h"
 
 #include <algorithm>
 

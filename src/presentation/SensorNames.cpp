@@ -1,4 +1,4 @@
-#include "monitor/SensorNames.h"
+#include "presentation/SensorNames.h"
 
 #include "sensors/Utf8.h"
 #include "settings/Settings.h"

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "monitor/UpDownReading.h"
+#include "presentation/UpDownReading.h"
 #include "sensors/TemperatureText.h"
 
 namespace cdx {

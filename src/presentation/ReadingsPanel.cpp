@@ -1,4 +1,4 @@
-#include "monitor/ReadingsPanel.h"
+#include "presentation/ReadingsPanel.h"
 
 namespace cdx {
 

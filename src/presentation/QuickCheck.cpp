@@ -1,11 +1,11 @@
-#include "monitor/QuickCheck.h"
+#include "presentation/QuickCheck.h"
 
 #include <cstddef>
 
-#include "monitor/GaugeSet.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/UpDownReading.h"
-#include "monitor/UpDownStatistics.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/UpDownReading.h"
+#include "presentation/UpDownStatistics.h"
 #include "sensors/Formats.h"
 #include "sensors/SensorSet.h"
 #include "sensors/VoltageCaption.h"

@@ -1,7 +1,7 @@
-#include "monitor/SensorSwitches.h"
+#include "presentation/SensorSwitches.h"
 
-#include "monitor/GaugeSet.h"
-#include "monitor/TraySettings.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/TraySettings.h"
 #include "settings/Settings.h"
 
 namespace cdx {

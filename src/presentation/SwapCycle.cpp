@@ -1,4 +1,4 @@
-#include "monitor/SwapCycle.h"
+#include "presentation/SwapCycle.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "monitor/TrayTooltip.h"
+#include "presentation/TrayTooltip.h"
 
-#include "monitor/GaugeSet.h"
-#include "monitor/ReadingsPanel.h"
-#include "monitor/TraySettings.h"
+#include "presentation/GaugeSet.h"
+#include "presentation/ReadingsPanel.h"
+#include "presentation/TraySettings.h"
 
 namespace cdx {
 

@@ -1,4 +1,4 @@
-#include "monitor/TrayIconText.h"
+#include "presentation/TrayIconText.h"
 
 #include <algorithm>
 #include <cmath>

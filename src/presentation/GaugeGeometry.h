@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "monitor/ArcStyle.h"
-#include "monitor/GaugePoint.h"
+#include "presentation/ArcStyle.h"
+#include "presentation/GaugePoint.h"
 
 namespace cdx {
 

@@ -1,4 +1,4 @@
-#include "monitor/GaugeModel.h"
+#include "presentation/GaugeModel.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "monitor/GaugeModel.h"
+#include "presentation/GaugeModel.h"
 #include "sensors/SensorSet.h"
 #include "settings/GaugeScales.h"
 

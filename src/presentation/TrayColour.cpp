@@ -1,4 +1,4 @@
-#include "monitor/TrayColour.h"
+#include "presentation/TrayColour.h"
 
 #include <array>
 

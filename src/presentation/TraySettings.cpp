@@ -1,4 +1,4 @@
-#include "monitor/TraySettings.h"
+#include "presentation/TraySettings.h"
 
 namespace cdx {
 

@@ -1,4 +1,4 @@
-#include "monitor/GaugeGeometry.h"
+#include "presentation/GaugeGeometry.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "monitor/UpDownReading.h"
+#include "presentation/UpDownReading.h"
 
 namespace cdx {
 

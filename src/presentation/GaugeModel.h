@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "monitor/ArcStyle.h"
-#include "monitor/BevelCut.h"
-#include "monitor/GaugeFont.h"
-#include "monitor/GaugePaint.h"
+#include "presentation/ArcStyle.h"
+#include "presentation/BevelCut.h"
+#include "presentation/GaugeFont.h"
+#include "presentation/GaugePaint.h"
 
 namespace cdx {
 
