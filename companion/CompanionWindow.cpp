@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "monitor/CpuIdleCompanion.h"
+#include "cpuidle/CpuIdleCompanion.h"
 
 namespace cdx {
 

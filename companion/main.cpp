@@ -17,7 +17,7 @@
 #include <QTimer>
 
 #include "CompanionWindow.h"
-#include "monitor/CpuIdleCompanion.h"
+#include "cpuidle/CpuIdleCompanion.h"
 #include "platform/RegistryError.h"
 #include "platform/linux/CpufreqCap.h"
 #include "platform/linux/FileRegistry.h"

@@ -12,7 +12,7 @@
 #include "app/PlatformServices.h"
 #include "app/ProgramLibraries.h"
 #include "app/ProgramLifecycle.h"
-#include "monitor/CpuIdleLauncher.h"
+#include "cpuidle/CpuIdleLauncher.h"
 #include "monitor/MonitorTimers.h"
 #include "platform/qt/AudioLibrary.h"
 #include "platform/qt/LazyTone.h"

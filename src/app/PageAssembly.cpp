@@ -6,7 +6,7 @@
 #include "app/MetricsService.h"
 #include "app/MonitorStack.h"
 #include "app/PlatformServices.h"
-#include "monitor/CpuIdleLauncher.h"
+#include "cpuidle/CpuIdleLauncher.h"
 #include "monitor/LogSnapshots.h"
 #include "monitor/MonitorTimers.h"
 #include "platform/Beeper.h"

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "monitor/CpuIdleLauncher.h"
+#include "cpuidle/CpuIdleLauncher.h"
 #include "platform/Shell.h"
 #include "sensors/TemperatureText.h"
 #include "settings/CpuIdleThresholds.h"

@@ -1,6 +1,6 @@
 #include "ui/TrayPollListener.h"
 
-#include "monitor/CpuIdleLauncher.h"
+#include "cpuidle/CpuIdleLauncher.h"
 #include "ui/TrayIcons.h"
 
 namespace cdx {

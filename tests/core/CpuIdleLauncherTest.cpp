@@ -1,4 +1,4 @@
-#include "monitor/CpuIdleLauncher.h"
+#include "cpuidle/CpuIdleLauncher.h"
 
 #include <set>
 #include <string>

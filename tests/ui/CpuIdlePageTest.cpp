@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "monitor/CpuIdleLauncher.h"
+#include "cpuidle/CpuIdleLauncher.h"
 #include "platform/RegionalFormats.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeLocalMessaging.h"

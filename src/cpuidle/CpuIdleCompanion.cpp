@@ -1,4 +1,4 @@
-#include "monitor/CpuIdleCompanion.h"
+#include "cpuidle/CpuIdleCompanion.h"
 
 #include <array>
 #include <ostream>
