@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 
 #include "app/PlatformServices.h"
+#include "lifecycle/Uninstaller.h"
 #include "platform/WindowMessages.h"
 #include "platform/linux/UnixLocalMessaging.h"
 #include "platform/qt/QtReadWatch.h"
@@ -16,7 +17,6 @@
 #include "sensors/SensorDriver.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
-#include "settings/Uninstaller.h"
 #include "ui/FirstRunWindows.h"
 #include "ui/MainWindow.h"
 #include "ui/PopupMenu.h"

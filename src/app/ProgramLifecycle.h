@@ -5,10 +5,10 @@
 
 #include <QObject>
 
-#include "settings/FirstRunSequence.h"
-#include "settings/HelpLinks.h"
-#include "settings/ProgramExit.h"
-#include "settings/SingleInstance.h"
+#include "lifecycle/FirstRunSequence.h"
+#include "lifecycle/HelpLinks.h"
+#include "lifecycle/ProgramExit.h"
+#include "lifecycle/SingleInstance.h"
 #include "ui/AboutDialog.h"
 #include "ui/ExitQuestionDialog.h"
 

@@ -9,12 +9,12 @@
 #include <QTimer>
 
 #include "app/Application.h"
+#include "lifecycle/CommandLine.h"
 #include "platform/ExternalMessages.h"
 #include "platform/linux/StartTrace.h"
 #include "platform/linux/UnixLocalMessaging.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/UnixSignalWatcher.h"
-#include "settings/CommandLine.h"
 #include "ui/SplashWindow.h"
 #include "ui/UiResources.h"
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "settings/ExitQuestion.h"
+#include "lifecycle/ExitQuestion.h"
 
 class QPushButton;
 

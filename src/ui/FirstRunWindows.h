@@ -3,7 +3,7 @@
 #include <functional>
 #include <iosfwd>
 
-#include "settings/FirstRunDialogs.h"
+#include "lifecycle/FirstRunDialogs.h"
 
 class QDialog;
 class QWidget;

@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "settings/FirstRunSequence.h"
+#include "lifecycle/FirstRunSequence.h"
 #include "ui/DialogText.h"
 
 namespace cdx {

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
+#include "lifecycle/FirstRunDialogs.h"
 #include "settings/CoreVoltageSpin.h"
-#include "settings/FirstRunDialogs.h"
 
 class QGroupBox;
 class QLabel;

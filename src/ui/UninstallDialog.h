@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "settings/Uninstaller.h"
+#include "lifecycle/Uninstaller.h"
 
 class QLabel;
 class QPushButton;

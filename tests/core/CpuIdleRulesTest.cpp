@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "lifecycle/CommandLine.h"
 #include "platform/ExternalMessages.h"
-#include "settings/CommandLine.h"
 #include "settings/CpuIdleThresholds.h"
 #include "settings/SystemInfoText.h"
 

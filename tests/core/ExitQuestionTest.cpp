@@ -1,14 +1,14 @@
-#include "settings/ExitQuestion.h"
+#include "lifecycle/ExitQuestion.h"
 
 #include <sstream>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "lifecycle/ProgramExit.h"
+#include "lifecycle/SingleInstance.h"
 #include "platform/WindowMessages.h"
 #include "platform/fake/FakeLocalMessaging.h"
-#include "settings/ProgramExit.h"
-#include "settings/SingleInstance.h"
 
 namespace cdx {
 namespace {

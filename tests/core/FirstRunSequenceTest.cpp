@@ -1,4 +1,4 @@
-#include "settings/FirstRunSequence.h"
+#include "lifecycle/FirstRunSequence.h"
 
 #include <cmath>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "settings/Uninstaller.h"
+#include "lifecycle/Uninstaller.h"
 
 #include <filesystem>
 #include <string>
@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "LogTestFiles.h"
+#include "lifecycle/HelpLinks.h"
 #include "platform/fake/FakeAutostartEntry.h"
 #include "platform/fake/FakeProgramLocation.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShell.h"
-#include "settings/HelpLinks.h"
 #include "settings/ProductInfo.h"
 
 namespace cdx {

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "lifecycle/HelpLinks.h"
 #include "platform/fake/FakeShell.h"
 #include "platform/linux/LinuxProgramLocation.h"
-#include "settings/HelpLinks.h"
 
 namespace cdx {
 namespace {

@@ -9,8 +9,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "settings/FirstRunSequence.h"
-#include "settings/ProgramExit.h"
+#include "lifecycle/FirstRunSequence.h"
+#include "lifecycle/ProgramExit.h"
 #include "settings/Settings.h"
 #include "ui/ExitQuestionDialog.h"
 #include "ui/FirstRunInfoDialog.h"

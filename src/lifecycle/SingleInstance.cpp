@@ -1,4 +1,4 @@
-#include "settings/SingleInstance.h"
+#include "lifecycle/SingleInstance.h"
 
 #include <ostream>
 

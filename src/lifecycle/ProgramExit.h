@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "settings/ExitQuestion.h"
+#include "lifecycle/ExitQuestion.h"
 
 namespace cdx {
 

@@ -1,4 +1,4 @@
-#include "settings/ExitQuestion.h"
+#include "lifecycle/ExitQuestion.h"
 
 namespace cdx {
 

@@ -1,4 +1,4 @@
-#include "settings/ProgramExit.h"
+#include "lifecycle/ProgramExit.h"
 
 namespace cdx {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/FirstRunDialogs.h"
+#include "lifecycle/FirstRunDialogs.h"
 #include "settings/SettingsStore.h"
 
 namespace cdx {

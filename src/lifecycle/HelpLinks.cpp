@@ -1,4 +1,4 @@
-#include "settings/HelpLinks.h"
+#include "lifecycle/HelpLinks.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "settings/CommandLine.h"
+#include "lifecycle/CommandLine.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "settings/Uninstaller.h"
+#include "lifecycle/Uninstaller.h"
 
 #include <filesystem>
 #include <stdexcept>
