@@ -12,31 +12,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/linux/Descriptor.h"
+
 namespace cdx {
 
 namespace {
 
 // A journal is a line per policy; anything much longer was not written here.
 constexpr off_t kMaxJournalBytes = 4096;
-
-// Closes a descriptor when it goes.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-
-private:
-    int m_fd;
-};
 
 std::string systemError(const std::string& what)
 {

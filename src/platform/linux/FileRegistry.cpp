@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "platform/RegistryError.h"
+#include "platform/linux/Descriptor.h"
 #include "platform/linux/FileRegistryKey.h"
 
 namespace cdx {
@@ -25,25 +26,6 @@ std::string systemError(const std::string& what, const std::string& path, int er
 {
     return what + " " + path + ": " + std::strerror(error);
 }
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-
-private:
-    int m_fd;
-};
 
 // Holds an exclusive flock on the lock file beside a root's file.
 class FileLock {

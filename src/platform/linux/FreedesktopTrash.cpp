@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/linux/Descriptor.h"
+
 namespace cdx {
 namespace {
 
@@ -44,24 +46,6 @@ bool writeAll(int fd, const std::string& text)
     }
     return true;
 }
-
-// Closes a descriptor when it goes.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // The folder `name` in `parentFd` (the current folder for AT_FDCWD), made
 // with mode 0700 when missing; -1 when it is not a real folder of this

@@ -8,28 +8,11 @@
 #include <unistd.h>
 #include <utility>
 
+#include "platform/linux/Descriptor.h"
+
 namespace cdx {
 
 namespace {
-
-// A descriptor closed when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-
-private:
-    int m_fd;
-};
 
 StateFile::Error failure(const std::string& what, const std::string& path, int error)
 {
