@@ -9,6 +9,7 @@
 # kept (a Wayland client cannot place its window).
 # Usage: check-desktop.sh [build folder]
 set -euo pipefail
+source "$(dirname "$0")/catches-sigterm.sh"
 cd "$(dirname "$0")/.."
 if [ -z "${CALDRIX_PRIVATE_BUS:-}" ]; then
   exec env CALDRIX_PRIVATE_BUS=1 dbus-run-session --config-file=tests/support/session-bus.conf -- bash "$0" "$@"
@@ -54,11 +55,6 @@ wait_for() {
   done
   return 1
 }
-handles_sigterm() {
-  local mask
-  mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0)
-  (((16#${mask:-0} >> 14) & 1))
-}
 # end <pid>: SIGTERM, and the program must end by itself with status 0.
 end() {
   kill -TERM "$1"
@@ -73,7 +69,7 @@ end() {
 # dialog (nobody is there to answer it).
 QT_QPA_PLATFORM=offscreen "$exe" 2>>"$work/stderr" &
 pid=$!
-started() { handles_sigterm "$pid" && [ -s "$reg" ]; }
+started() { catches_sigterm "$pid" && [ -s "$reg" ]; }
 wait_for 30 started || fail "caldrix never started"
 end "$pid"
 [ -s "$reg" ] || fail "the first start saved no settings"

@@ -5,6 +5,7 @@
 # settings saved on SIGTERM, also when a log write crosses the file-size limit.
 # Usage: check-end-to-end.sh [build folder]
 set -euo pipefail
+source "$(dirname "$0")/catches-sigterm.sh"
 cd "$(dirname "$0")/.."
 build_dir=$(realpath "${1:-${CALDRIX_BUILD_DIR:-build}}")
 work=$(mktemp -d)
@@ -30,8 +31,7 @@ run() {
   # Ready once the settings key exists and the SIGTERM handler is in place.
   for _ in $(seq 300); do
     kill -0 "$pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "caldrix ended by itself"; }
-    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
-    if (( (16#${mask:-0} >> 14) & 1 )) && [ -s "$work/home/config/caldrix/HKEY_CURRENT_USER.reg" ]; then
+    if catches_sigterm "$pid" && [ -s "$work/home/config/caldrix/HKEY_CURRENT_USER.reg" ]; then
       break
     fi
     sleep 0.1

@@ -6,6 +6,7 @@
 # Usage: check-sigterm.sh <path of the caldrix executable>
 # (its libraries in ../lib/caldrix beside its folder, as installed or built)
 set -euo pipefail
+source "$(dirname "$0")/catches-sigterm.sh"
 original=$(realpath "${1:?usage: check-sigterm.sh <caldrix executable>}")
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
@@ -34,8 +35,7 @@ for _ in $(seq 300); do
     echo "caldrix ended before it was asked to" >&2
     exit 1
   fi
-  mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
-  if (( (16#${mask:-0} >> 14) & 1 )); then
+  if catches_sigterm "$pid"; then
     caught=1
     break
   fi

@@ -7,6 +7,7 @@
 # start must run although the crashed one left its socket behind.
 # Usage: check-single-instance.sh [build folder]
 set -euo pipefail
+source "$(dirname "$0")/catches-sigterm.sh"
 cd "$(dirname "$0")/.."
 build_dir=$(realpath "${1:-${CALDRIX_BUILD_DIR:-build}}")
 work=$(mktemp -d)
@@ -36,8 +37,7 @@ start() {
 wait_ready() {
   for _ in $(seq 300); do
     kill -0 "$1" 2>/dev/null || { cat "$work"/*.stderr >&2; fail "caldrix ended by itself"; }
-    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0)
-    if (( (16#${mask:-0} >> 14) & 1 )) && [ -s "$reg" ]; then
+    if catches_sigterm "$1" && [ -s "$reg" ]; then
       return 0
     fi
     sleep 0.1
