@@ -15,16 +15,6 @@ using test::mainWindow;
 using test::storeSettings;
 using test::TemporaryHome;
 
-QMenu* popupMenu()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == "PopupMenu1") {
-            return qobject_cast<QMenu*>(widget);
-        }
-    }
-    return nullptr;
-}
-
 // The captions a user sees, a separator as "-", hidden items left out.
 std::vector<std::string> shownCaptions(const QMenu& menu)
 {
@@ -59,7 +49,7 @@ TEST(StartAndMenuTest, ThePopupMenuShowsEveryCaptionAsItOpens)
     storeSettings(home, earlier);
     Application program(Application::bindLibraries(), home.programFile());
     ASSERT_TRUE(program.start());
-    QMenu* menu = popupMenu();
+    auto* menu = qobject_cast<QMenu*>(test::topLevel("PopupMenu1"));
     ASSERT_NE(menu, nullptr);
     emit menu->aboutToShow();
 
