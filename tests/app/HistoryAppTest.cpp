@@ -1,61 +1,23 @@
 #include <string>
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "ProgramHome.h"
 #include "app/Application.h"
 #include "platform/ExternalMessages.h"
-#include "platform/fake/FakeProgramLocation.h"
-#include "platform/linux/FileRegistry.h"
-#include "settings/SettingsStore.h"
 
 namespace cdx {
 namespace {
 
-// A user's home of its own, with settings saved before that poll every second.
-class PollingHome {
-public:
-    PollingHome()
-    {
-        const QByteArray home = m_folder.path().toUtf8();
-        qputenv("HOME", home);
-        qputenv("XDG_CONFIG_HOME", home + "/config");
-        qputenv("XDG_DATA_HOME", home + "/data");
-        qunsetenv("XDG_STATE_HOME");
-        qputenv("XDG_RUNTIME_DIR", home);
-        qputenv("CALDRIX_DRIVER", "sim");
-        QDir(m_folder.path()).mkpath("bin");
-        FileRegistry registry(m_folder.filePath("config/caldrix").toStdString());
-        FakeProgramLocation location(m_folder.filePath("config/caldrix").toStdString());
-        Settings settings;
-        settings.pollInterval = 1000;
-        SettingsStore(registry, location).writeRegistry(settings, 0, 0);
-    }
-
-    std::string programFile() const { return m_folder.filePath("bin/caldrix").toStdString(); }
-    QString historyFile() const { return m_folder.filePath(".local/state/caldrix/history"); }
-
-private:
-    QTemporaryDir m_folder;
-};
-
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
+using test::storeSettings;
+using test::TemporaryHome;
+using test::topLevel;
 
 int pollsCounted(QWidget* window)
 {
@@ -81,7 +43,11 @@ std::string sentenceOf(const std::string& description, const std::string& name)
 
 TEST(HistoryAppTest, TheHourAgreesWithTheStatisticsAndTheDayOutlivesARestart)
 {
-    PollingHome home;
+    TemporaryHome home;
+    ASSERT_TRUE(home.valid());
+    Settings polledEverySecond;
+    polledEverySecond.pollInterval = 1000;
+    storeSettings(home, polledEverySecond);
     {
         Application program(Application::bindLibraries(), home.programFile());
         ASSERT_TRUE(program.start());

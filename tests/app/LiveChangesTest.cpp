@@ -80,11 +80,14 @@ TEST(LiveChangesTest, ANewNameReachesEveryPlaceAtOnceHoweverItIsSet)
     QWidget* window = expandedWindow();
     ASSERT_NE(window, nullptr);
 
-    // WB1 typed, WB2 set through the accessibility interface as a screen
+    // WB1 and fan 2 typed, WB2 set through the accessibility interface as a screen
     // reader or voice control sets it, "3.3 Custom Value" one step up.
     auto& wb1Name = child<QLineEdit>(window, "Edit4");
     wb1Name.selectAll();
     QTest::keyClicks(&wb1Name, "Board");
+    auto& fan2Name = child<QLineEdit>(window, "Edit2");
+    fan2Name.selectAll();
+    QTest::keyClicks(&fan2Name, "Pump");
     QAccessibleInterface* wb2Name = QAccessible::queryAccessibleInterface(&child<QLineEdit>(window, "Edit6"));
     ASSERT_NE(wb2Name, nullptr);
     wb2Name->setText(QAccessible::Value, "Case");
@@ -99,6 +102,11 @@ TEST(LiveChangesTest, ANewNameReachesEveryPlaceAtOnceHoweverItIsSet)
     auto& cpuIdleList = child<QComboBox>(window, "CPUIdleSensorComboBox");
     const std::vector<Place> places{
         {"WB1 gauge caption", [&] { return gaugeCaption(window, "Panel15"); }, "Board"},
+        {"WB1 switch", [&] { return child<QCheckBox>(window, "GenTabCheckWB1CheckBox").text(); },
+         "Check WB Senor 1/LM78 (Board)"},
+        {"WB1 temperatures tab entry", [&] { return child<QComboBox>(window, "TempTabComboBox").itemText(0); },
+         "Board"},
+        {"Fan 2 fans tab entry", [&] { return child<QComboBox>(window, "FanTabComboBox").itemText(2); }, "Pump"},
         {"WB1 CPU Idle entry", [&] { return cpuIdleList.itemText(0); }, "Board"},
         {"CPU Idle launch sensor", label("CheckBox77SensorLabel"), "If Sensor: Board"},
         {"CPU Idle close sensor", label("CheckBox78SensorLabel"), "If Sensor: Board"},

@@ -26,6 +26,7 @@ public:
         qputenv("HOME", home);
         qputenv("XDG_CONFIG_HOME", home + "/config");
         qputenv("XDG_DATA_HOME", home + "/data");
+        qputenv("XDG_STATE_HOME", home + "/state");
         qputenv("XDG_RUNTIME_DIR", home);
         qputenv("CALDRIX_DRIVER", "sim");
     }
@@ -37,6 +38,7 @@ public:
     std::string programFolder() const { return m_folder.filePath("bin").toStdString(); }
     std::string settingsFolder() const { return m_folder.filePath("config/caldrix").toStdString(); }
     std::string settingsFile() const { return settingsFolder() + "/HKEY_CURRENT_USER.reg"; }
+    QString historyFile() const { return m_folder.filePath("state/caldrix/history"); }
 
 private:
     QTemporaryDir m_folder;
@@ -50,14 +52,19 @@ inline void storeSettings(const TemporaryHome& home, Settings settings)
     SettingsStore(registry, location).writeRegistry(settings, 0, 0);
 }
 
-inline QWidget* mainWindow()
+inline QWidget* topLevel(const char* name)
 {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == "Form1") {
+        if (widget->objectName() == name) {
             return widget;
         }
     }
     return nullptr;
+}
+
+inline QWidget* mainWindow()
+{
+    return topLevel("Form1");
 }
 
 // Show & Expand, as the popup menu gives it: the settings pages exist from

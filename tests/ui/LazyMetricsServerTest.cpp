@@ -1,11 +1,9 @@
 #include "platform/qt/LazyMetricsServer.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QHostAddress>
 #include <QStringList>
-#include <QTcpSocket>
 #include <gtest/gtest.h>
+
+#include "HttpClient.h"
 
 namespace cdx {
 namespace {
@@ -18,29 +16,6 @@ const std::string OtherLibrary = CALDRIX_FAKE_AUDIO_LIBRARY;
 bool startsWith(const QString& text, const char* start)
 {
     return text.startsWith(QLatin1String(start));
-}
-
-// GET /metrics on 127.0.0.1:port, the answer once its body is complete; the
-// server runs in this thread's event loop, so the wait handles events.
-QByteArray scrape(quint16 port)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    socket.write("GET /metrics HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
-    QByteArray answer;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        answer += socket.readAll();
-        const qsizetype end = answer.indexOf("\r\n\r\n");
-        const qsizetype at = answer.toLower().indexOf("content-length: ");
-        if (end >= 0 && at >= 0 && at < end &&
-            answer.size() - end - 4 >= answer.mid(at + 16).split('\r').front().toLongLong()) {
-            break;
-        }
-    }
-    return answer;
 }
 
 TEST(LazyMetricsServerTest, AMissingLibraryIsToldOnlyOnceAnAddressIsSet)
@@ -100,9 +75,9 @@ TEST(LazyMetricsServerTest, TheLoadedLibraryServesWhatWasSetBeforeLoading)
     EXPECT_EQ(server.stateText(), serving);
     EXPECT_EQ(states, QStringList{serving});
 
-    const QByteArray answer = scrape(port);
-    EXPECT_TRUE(answer.startsWith("HTTP/1.1 200")) << answer.toStdString();
-    EXPECT_TRUE(answer.endsWith("\r\n\r\ncaldrix_polls_total 7\n")) << answer.toStdString();
+    const test::Reply answer = test::request(port, "GET", "/metrics");
+    EXPECT_EQ(answer.status, 200) << answer.headers.toStdString();
+    EXPECT_EQ(answer.body.toStdString(), "caldrix_polls_total 7\n");
     EXPECT_EQ(scrapes, 1);
 
     // Closing and listening again go to the loaded server.

@@ -1,6 +1,5 @@
 #include "ui/MainWindow.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -9,7 +8,6 @@
 #include <QMoveEvent>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -78,10 +76,7 @@ TEST_F(MainWindowTest, StartsHiddenAndBuildsTheExpandedPartOnFirstUse)
     h.settings.temperature(TemperatureSensor::LM75).name = "Processor";
     make();
     EXPECT_TRUE(window->isHidden());
-    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->gaugeColumn().caption(S::LM75).text(), "Processor");
-    EXPECT_EQ(h.gauges[0].scale(), 60.0F);
-    EXPECT_EQ(h.gauges[1].centerLabel(), "00");
 
     // The expanded window's groups and pages are made when it first expands.
     EXPECT_EQ(child<QCheckBox>("VMCoreVoltageCheckBox"), nullptr);
@@ -117,16 +112,12 @@ TEST_F(MainWindowTest, StatesSizesAndWindowKinds)
     EXPECT_EQ(outerSize(), QSize(112, 286));
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(window->windowType(), Qt::Tool);
-    EXPECT_EQ(window->modeButton().text(), QString::fromUtf8("▶"));
 
     window->toggleMode();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(outerSize(), QSize(572, 314));
-    // The desktop adds its frame around the inside size.
-    EXPECT_EQ(window->size(), QSize(572 - 6, 314 - 25));
     EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(window->windowType(), Qt::Window);
-    EXPECT_EQ(window->modeButton().text(), QString::fromUtf8("◀"));
 
     window->toggleMode();
     EXPECT_EQ(outerSize(), QSize(112, 286));
@@ -167,33 +158,7 @@ TEST_F(MainWindowTest, SwitchedOffSensorsLeaveNoGapInTheColumn)
     EXPECT_TRUE(column.panel(S::WB2).isHidden());
 }
 
-TEST_F(MainWindowTest, HidingRemembersThePositionOnce)
-{
-    h.settings.windowLeft = 40;
-    h.settings.windowTop = 30;
-    make();
-    window->showCompact();
-    EXPECT_EQ(window->pos(), QPoint(40, 30));
-    window->move(120, 90); // the user drags the window
-    QApplication::processEvents();
-
-    window->hideToTray();
-    EXPECT_EQ(h.settings.windowLeft, 120);
-    EXPECT_EQ(h.settings.windowTop, 90);
-    EXPECT_EQ(window->displayState().left(), WindowState::ParkedLeft);
-    EXPECT_LT(window->x(), -572);
-    EXPECT_TRUE(window->isHidden());
-    EXPECT_FALSE(window->isVisible());
-
-    window->hideToTray();
-    EXPECT_EQ(h.settings.windowLeft, 120);
-    EXPECT_EQ(h.settings.windowTop, 90);
-
-    window->showCompact();
-    EXPECT_EQ(window->pos(), QPoint(120, 90));
-}
-
-TEST_F(MainWindowTest, AMoveReportedByTheInsideKeepsTheFramePosition)
+TEST_F(MainWindowTest, HidingRemembersWhereTheFrameIsOnce)
 {
     h.settings.windowLeft = 40;
     h.settings.windowTop = 30;
@@ -201,17 +166,27 @@ TEST_F(MainWindowTest, AMoveReportedByTheInsideKeepsTheFramePosition)
     window->showCompact();
     ASSERT_EQ(window->pos(), QPoint(40, 30));
     // A desktop with a frame reports where the inside of the window went:
-    // its own border and caption further right and down.
+    // its own border and caption further right and down. The window is
+    // remembered, and shown again, where its frame is; the inside's position
+    // would move it by the frame at every hide and show.
     QMoveEvent inside(QPoint(43, 55), QPoint(-5000, 30));
     QApplication::sendEvent(window.get(), &inside);
-
-    // The window is remembered, and shown again, where its frame is; the
-    // inside's position would move it by the frame at every hide and show.
     window->hideToTray();
-    EXPECT_EQ(h.settings.windowLeft, 40);
-    EXPECT_EQ(h.settings.windowTop, 30);
+    EXPECT_EQ(QPoint(h.settings.windowLeft, h.settings.windowTop), QPoint(40, 30));
     window->showCompact();
     EXPECT_EQ(window->pos(), QPoint(40, 30));
+
+    window->move(120, 90); // the user drags the window
+    QApplication::processEvents();
+    window->hideToTray();
+    EXPECT_EQ(QPoint(h.settings.windowLeft, h.settings.windowTop), QPoint(120, 90));
+    EXPECT_EQ(window->displayState().left(), WindowState::ParkedLeft);
+    EXPECT_LT(window->x(), -572);
+    EXPECT_TRUE(window->isHidden());
+    window->hideToTray(); // hidden already: the parked place is not remembered
+    EXPECT_EQ(QPoint(h.settings.windowLeft, h.settings.windowTop), QPoint(120, 90));
+    window->showCompact();
+    EXPECT_EQ(window->pos(), QPoint(120, 90));
 }
 
 TEST_F(MainWindowTest, RememberedPositionIsPulledOntoTheScreen)
@@ -254,24 +229,11 @@ TEST_F(MainWindowTest, MinimisingHidesToTheTray)
     QApplication::processEvents();
     QApplication::processEvents();
     EXPECT_TRUE(window->isHidden());
-    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, MenuFollowsTheWindowAndPolling)
 {
     make();
-    QMenu* menu = window->popupQMenu();
-    ASSERT_NE(menu, nullptr);
-    QStringList names;
-    for (QAction* a : menu->actions()) {
-        if (!a->isSeparator()) {
-            names << a->objectName();
-        }
-    }
-    EXPECT_EQ(names, (QStringList{"UnInstallExit1", "ZunoBeer1", "Log1", "Log2", "Log3", "Log4", "Help1", "QuickCheck1",
-                                  "History1", "Show1", "Show2", "Hide1", "pause1", "Exit1"}));
-    EXPECT_EQ(item("Show1")->text(), "Show && Expand");
-
     window->popupMenu().refresh();
     EXPECT_TRUE(item("Show1")->isEnabled());
     EXPECT_TRUE(item("Show2")->isEnabled());
@@ -375,15 +337,12 @@ TEST_F(MainWindowTest, QuickCheckCaptionsAndTheInformationDialog)
     window->popupMenu().quickCheckItem(QuickCheckItem::CORE)->trigger();
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.windowTitle(), "Information");
-    EXPECT_EQ(dialog.size(), QSize(276, 141));
     EXPECT_EQ(dialog.titleLabel().text(), "Quick info for: Core Voltage");
     EXPECT_EQ(dialog.currentLabel().text(), "Current Value: : 1.65");
     EXPECT_EQ(dialog.alarmLabel().text(), "Sound Alarm at: 10% off");
     EXPECT_EQ(dialog.alarmOnLabel().text(), "Alarm Enabled");
     EXPECT_EQ(dialog.minLabel().text(), "Lowest value: 1.65");
     EXPECT_EQ(dialog.maxLabel().text(), "Highest value: 1.65");
-    EXPECT_EQ(dialog.maxLabel().pos(), QPoint(171, 80));
 }
 
 TEST_F(MainWindowTest, ReadingsGroupsShowThePanel)
@@ -405,9 +364,6 @@ TEST_F(MainWindowTest, ReadingsGroupsShowThePanel)
     EXPECT_EQ(child<QLabel>("FMFan1RPMLabel")->text(), "not available");
 
     ReadingsGroups& groups = window->readingsGroups();
-    groups.setFanName(Fan::Fan3, "Power supply");
-    EXPECT_EQ(groups.fanRpmLabel(Fan::Fan3).x(), groups.fanNameLabel(Fan::Fan3).geometry().right() + 11);
-
     groups.voltageBox(VoltageRail::Neg5).click();
     EXPECT_FALSE(h.settings.watched(VoltageRail::Neg5));
 

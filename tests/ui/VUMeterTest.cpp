@@ -62,14 +62,12 @@ TEST_F(VUMeterTest, NeedlePointsByPositionAndTheOldOneIsErased)
     image = paint();
     EXPECT_EQ(at(image, 30, 35), Silver);
     EXPECT_EQ(at(image, 50, 35), Blue) << "needle to the right";
-}
 
-TEST_F(VUMeterTest, PositionAboveTheScaleLeavesTheNeedle)
-{
+    // Above the scale the needle stays where it was.
     model.setPosition(30.0F);
     paint();
     model.setPosition(61.0F);
-    const QImage image = paint();
+    image = paint();
     EXPECT_EQ(at(image, 40, 25), Blue);
     EXPECT_EQ(at(image, 50, 35), Silver);
 }
