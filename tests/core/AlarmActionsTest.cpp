@@ -107,11 +107,5 @@ TEST_F(AlarmActionsTest, AWaveWithoutMessageKeepsPlayingAfterTheAlarm)
     EXPECT_EQ(h.player.playing, "");
 }
 
-TEST_F(AlarmActionsTest, ExecuteFileHandsOverThePathAsOneFileName)
-{
-    h.actions.executeFile(program, {}, {});
-    EXPECT_EQ(h.journal, Journal{"run " + program});
-}
-
 } // namespace
 } // namespace cdx

@@ -173,7 +173,7 @@ TEST(AlarmEvaluatorTest, FanAlarmWithoutDelayFiresOnTheFirstPoll)
     }
 }
 
-TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZero)
+TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZeroWhateverTheStoredDelay)
 {
     AlarmHarness h;
     h.settings.fan(Fan::Fan3).alarmEnabled = true;
@@ -188,19 +188,16 @@ TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZero)
                                  "and has reached the value of: 0 RPM.");
     EXPECT_NE(std::find(h.journal.begin(), h.journal.end(), "log WARNING: Fan 3 has reached: 0 RPM"), h.journal.end());
     EXPECT_EQ(h.dialog.sources, std::vector<int>{6});
-}
 
-TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWhateverTheStoredDelay)
-{
-    // A settings file may hold any number: the count must not run over.
-    AlarmHarness h;
-    h.settings.fan(Fan::Fan1).alarmEnabled = true;
-    h.settings.fanAlarmIgnoreCount = std::numeric_limits<int>::max();
-    h.evaluator.clearFanAlarmPending();
-    h.evaluator.setFanAlarmCount(Fan::Fan1, h.settings.fanAlarmIgnoreCount);
-    h.evaluator.displayFanAlarm(Fan::Fan1, 10, 0.0);
-    EXPECT_EQ(dialogs(h), 1);
-    EXPECT_FALSE(h.evaluator.fanAlarmPending(Fan::Fan1));
+    // A settings file may hold any delay: the count must not run over.
+    AlarmHarness stored;
+    stored.settings.fan(Fan::Fan1).alarmEnabled = true;
+    stored.settings.fanAlarmIgnoreCount = std::numeric_limits<int>::max();
+    stored.evaluator.clearFanAlarmPending();
+    stored.evaluator.setFanAlarmCount(Fan::Fan1, stored.settings.fanAlarmIgnoreCount);
+    stored.evaluator.displayFanAlarm(Fan::Fan1, 10, 0.0);
+    EXPECT_EQ(dialogs(stored), 1);
+    EXPECT_FALSE(stored.evaluator.fanAlarmPending(Fan::Fan1));
 }
 
 TEST(AlarmSettingsTest, PcSpeakerBoxFollowsShowMsg)

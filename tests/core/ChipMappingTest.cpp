@@ -138,27 +138,19 @@ TEST(ChipMapping, IteStandardInputsOnlyWhereTheChipFixesThem)
 
 TEST(ChipMapping, RailLabelsAsBoardsSpellThem)
 {
-    const std::pair<const char*, DriverReading> named[] = {
-        {"+12V", DriverReading::Pos12},
-        {"ATX +12V", DriverReading::Pos12},
-        {"+12.0V", DriverReading::Pos12},
-        {"12V", DriverReading::Pos12},
-        {"ATX +5 V Voltage", DriverReading::Pos5},
-        {"+5V", DriverReading::Pos5},
-        {"VCore", DriverReading::Core0},
-        {"VCore Voltage", DriverReading::Core0},
-        {"CPU Core Voltage", DriverReading::Core0},
-        {"VCore 1", DriverReading::Core0},
-        {"VCore 2", DriverReading::Core1},
-        {"+3.30V", DriverReading::Pos33},
-        {"3VCC", DriverReading::Pos33},
-        {"+3.3V", DriverReading::Pos33},
-        {"-12V", DriverReading::Neg12},
-        {"N12V", DriverReading::Neg12},
-        {"-5V", DriverReading::Neg5},
+    const std::pair<DriverReading, std::vector<std::string>> named[] = {
+        {DriverReading::Pos12, {"+12V", "ATX +12V", "+12.0V", "12V"}},
+        {DriverReading::Pos5, {"ATX +5 V Voltage", "+5V"}},
+        {DriverReading::Core0, {"VCore", "VCore Voltage", "CPU Core Voltage", "VCore 1"}},
+        {DriverReading::Core1, {"VCore 2"}},
+        {DriverReading::Pos33, {"+3.30V", "3VCC", "+3.3V"}},
+        {DriverReading::Neg12, {"-12V", "N12V"}},
+        {DriverReading::Neg5, {"-5V"}},
     };
-    for (const auto& [label, rail] : named) {
-        EXPECT_EQ(RailLabel::identify(label), rail) << label;
+    for (const auto& [rail, labels] : named) {
+        for (const std::string& label : labels) {
+            EXPECT_EQ(RailLabel::identify(label), rail) << label;
+        }
     }
     for (const std::string& label :
          std::vector<std::string>{"5VSB", "3VSB", "+3.3V-Aux", "Standby Voltage (+5V)", "AVCC", "Vbat", "CPU Vcore SOC",
@@ -218,45 +210,20 @@ TEST(ChipMapping, FanCountsGiveTheSpeedBack)
 TEST(ChipMapping, TemperatureLabelsAsBoardsSpellThem)
 {
     using R = TemperatureRole;
-    const std::pair<const char*, R> labels[] = {
-        {"System Temp", R::Board},
-        {"SYS Temperature", R::Board},
-        {"Sys Temp", R::Board},
-        {"System 1", R::Board},
-        {"SYSTEM TEMP1", R::Board},
-        {"System1 Temp", R::Board},
-        {"MB Temp", R::Board},
-        {"MB(?) temp", R::Board},
-        {"Mainboard", R::Board},
-        {"M/B Temperature", R::Board},
-        {"SYSTIN", R::Board},
-        {"Motherboard", R::Board},
-        {"motherboard_temp", R::Board},
-        {"CPU Temp", R::Processor},
-        {"CPU Temperature", R::Processor},
-        {"CPUTIN", R::Processor},
-        {"CPU Socket", R::Processor},
-        {"CPU1 Temp", R::Processor},
-        {"System 2", R::Secondary},
-        {"Sys Temp 3", R::Secondary},
-        {"AUXTIN", R::Secondary},
-        {"AUXTIN1", R::Secondary},
-        {"Chipset", R::Secondary},
-        {"PCH Temp", R::Secondary},
-        {"VRM Temp", R::Secondary},
-        {"CPU 2 Temp", R::Secondary},
-        {"PECI Agent 0", R::Foreign},
-        {"SMBUSMASTER 0", R::Foreign},
-        {"TSI0_TEMP", R::Foreign},
-        {"temp1", R::Unknown},
-        {"Temperature", R::Unknown},
-        {"Tctl", R::Unknown},
-        {"Systemic", R::Unknown},
-        {"", R::Unknown},
-        {"9999999999", R::Unknown},
+    const std::pair<R, std::vector<std::string>> labels[] = {
+        {R::Board,
+         {"System Temp", "SYS Temperature", "Sys Temp", "System 1", "SYSTEM TEMP1", "System1 Temp", "MB Temp",
+          "MB(?) temp", "Mainboard", "M/B Temperature", "SYSTIN", "Motherboard", "motherboard_temp"}},
+        {R::Processor, {"CPU Temp", "CPU Temperature", "CPUTIN", "CPU Socket", "CPU1 Temp"}},
+        {R::Secondary,
+         {"System 2", "Sys Temp 3", "AUXTIN", "AUXTIN1", "Chipset", "PCH Temp", "VRM Temp", "CPU 2 Temp"}},
+        {R::Foreign, {"PECI Agent 0", "SMBUSMASTER 0", "TSI0_TEMP"}},
+        {R::Unknown, {"temp1", "Temperature", "Tctl", "Systemic", "", "9999999999"}},
     };
-    for (const auto& [label, role] : labels) {
-        EXPECT_EQ(TemperatureLabel::identify(label), role) << label;
+    for (const auto& [role, names] : labels) {
+        for (const std::string& label : names) {
+            EXPECT_EQ(TemperatureLabel::identify(label), role) << label;
+        }
     }
 }
 

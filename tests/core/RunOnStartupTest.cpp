@@ -28,6 +28,8 @@ protected:
 
 TEST_F(RunOnStartupTest, StartUpCheckRemovesOldValuesAndReportsTheEntry)
 {
+    EXPECT_FALSE(m_run.checkAtStartup()); // without a Run key it creates nothing
+    EXPECT_FALSE(m_registry.hasKey(kMachine, kRun));
     for (const char* name : {"Ondrel", "Ondrel 2.42", "Caldrix 2.42", "Caldrix 2.5", "Other Program"}) {
         m_registry.setValue(kMachine, kRun, name, RegistryValue::fromString("x"));
     }
@@ -36,12 +38,6 @@ TEST_F(RunOnStartupTest, StartUpCheckRemovesOldValuesAndReportsTheEntry)
 
     m_registry.setValue(kMachine, kRun, "Caldrix", RegistryValue::fromString("/old/place/caldrix"));
     EXPECT_TRUE(m_run.checkAtStartup());
-}
-
-TEST_F(RunOnStartupTest, StartUpCheckWithoutRunKeyCreatesNothing)
-{
-    EXPECT_FALSE(m_run.checkAtStartup());
-    EXPECT_FALSE(m_registry.hasKey(kMachine, kRun));
 }
 
 TEST_F(RunOnStartupTest, ALeftoverAutostartEntryGoesWhenTheValueIsGone)

@@ -18,7 +18,7 @@ TemperatureDisplay fahrenheit(bool round)
     return d;
 }
 
-TEST(UpDownStatisticsTest, FirstValueIsLowestAndHighestAlsoForNegativeRails)
+TEST(UpDownStatisticsTest, FirstValueIsLowestAndHighestAlsoForNegativeRailsAndZeroIsNoValue)
 {
     UpDownStatistics s;
     s.feed(UpDownReading::N12Voltage, -11.9, celsius());
@@ -27,11 +27,8 @@ TEST(UpDownStatisticsTest, FirstValueIsLowestAndHighestAlsoForNegativeRails)
     s.feed(UpDownReading::N12Voltage, -12.1, celsius());
     EXPECT_EQ(s.entry(UpDownReading::N12Voltage).lowLabel, "-12.10");
     EXPECT_EQ(s.entry(UpDownReading::N12Voltage).highLabel, "-11.90");
-}
 
-TEST(UpDownStatisticsTest, ZeroCountsAsNoValueYet)
-{
-    UpDownStatistics s;
+    // Zero counts as no value yet.
     s.feed(UpDownReading::WB1, 0.0, celsius());
     s.feed(UpDownReading::WB1, 20.0, celsius());
     EXPECT_EQ(s.entry(UpDownReading::WB1).lowLabel, "20");
