@@ -141,18 +141,6 @@ TEST(AlarmPollTest, TwoTemperaturesInOnePollComeOneAfterTheOtherWb1First)
     EXPECT_EQ(p.dialog.sources, (std::vector<int>{1, 7}));
 }
 
-TEST(AlarmPollTest, NoAlarmWhilePausedOrInTheStartUpPoll)
-{
-    AlarmPoll p;
-    p.driver.script("GetLM78Temp", {70});
-    p.timers.startUp(5000, 5000);
-    EXPECT_EQ(p.dialogs(), 0U);
-    p.timers.suspend();
-    p.log.timers.advance(60000);
-    EXPECT_EQ(p.dialogs(), 0U);
-    EXPECT_TRUE(p.settings.temperature(TemperatureSensor::WB1).alarmEnabled);
-}
-
 TEST(AlarmPollTest, FanAlarmFiresOnTheFifthPollOutOfBand)
 {
     AlarmPoll p;
@@ -185,19 +173,6 @@ TEST(AlarmPollTest, FanNotAvailableFiresAtOnceAndWithUsersRpmZeroAnySpeedIsOutOf
     EXPECT_EQ(p.dialog.sources, (std::vector<int>{5, 6}));
     EXPECT_NE(p.dialog.texts[0].find("has reached the value of: 0 RPM."), std::string::npos);
     EXPECT_FALSE(p.settings.fan(Fan::Fan2).alarmEnabled);
-}
-
-TEST(AlarmPollTest, ASecondVoltageInTheSamePollGivesNoSecondAlarm)
-{
-    AlarmPoll p;
-    p.dialog.waitMs = 0;
-    p.driver.script("GetLM78Pos12v", {13.41});
-    p.driver.script("GetLM78Neg5v", {-5.9});
-    p.timers.startUp(5000, 5000);
-    p.log.timers.advance(5000);
-    ASSERT_EQ(p.dialogs(), 1U);
-    EXPECT_EQ(p.dialog.sources, std::vector<int>{3});
-    EXPECT_NE(p.warningLogText().find("WARNING: +12 Voltage has reached: 13.41V"), std::string::npos);
 }
 
 } // namespace

@@ -15,24 +15,6 @@ namespace {
 
 using Origin = ExitQuestion::Origin;
 
-TEST(ExitQuestionTest, AnswersDecideTheClose)
-{
-    struct Case {
-        ExitAnswer answer;
-        bool canClose;
-        bool hide;
-    };
-    for (const Case& c : {Case{ExitAnswer::Yes, true, false}, Case{ExitAnswer::No, false, false},
-                          Case{ExitAnswer::Minimize, false, true}, Case{ExitAnswer::None, false, false}}) {
-        ExitQuestion question;
-        const auto decision =
-            question.closeQuery(true, Origin::CloseBox, [&](const ExitButtonLayout&) { return c.answer; });
-        EXPECT_EQ(decision.canClose, c.canClose) << static_cast<int>(c.answer);
-        EXPECT_EQ(decision.hideToTray, c.hide) << static_cast<int>(c.answer);
-        EXPECT_TRUE(question.armed());
-    }
-}
-
 TEST(ExitQuestionTest, TheExitItemAsksWithoutMinimize)
 {
     ExitQuestion question;

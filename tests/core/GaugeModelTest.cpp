@@ -34,11 +34,7 @@ TEST(GaugeGeometryTest, NeedlePointsLeftUpAndRight)
     EXPECT_EQ(geometry.needleEnd(15.0F, 60.0F), (GaugePoint{29, 21}));
     // Odd widths centre on width div 2.
     EXPECT_EQ(GaugeGeometry(81, 40, 1).centre(), (GaugePoint{40, 30}));
-}
-
-TEST(GaugeGeometryTest, NeedleOfAnUnusableScaleHasNoLength)
-{
-    const GaugeGeometry geometry(80, 45, 1);
+    // An unusable scale gives a needle of no length.
     EXPECT_EQ(geometry.needleEnd(10.0F, 0.0F), geometry.centre());
     EXPECT_EQ(geometry.needleEnd(std::numeric_limits<float>::quiet_NaN(), 60.0F), geometry.centre());
 }

@@ -29,21 +29,16 @@ TEST_F(LogMaintenanceTest, ViewOpensEachFileWithItsShowCommand)
     EXPECT_EQ(h.shell.requests()[3].show, ShowCommand::Show);
 }
 
-TEST_F(LogMaintenanceTest, EraseAnsweredNoLeavesEverything)
-{
-    h.intervalLog.writeStandardLogEntry();
-    const std::string txt = readFile(h.paths.intervalTxt);
-    h.maintenance.eraseLog(LogGroup::Interval);
-    ASSERT_EQ(h.messages.questions(), std::vector<std::string>{"Are you sure you want to erase the Log Files ?"});
-    EXPECT_EQ(readFile(h.paths.intervalTxt), txt);
-    EXPECT_TRUE(h.recycleBin.items().empty());
-}
-
-TEST_F(LogMaintenanceTest, EraseAnsweredYesTrashesAndRecreatesWithCurrentNames)
+TEST_F(LogMaintenanceTest, EraseAnsweredNoKeepsAllAndYesTrashesAndRecreatesWithCurrentNames)
 {
     h.options.logCsv = true;
     h.intervalLog.writeStandardLogEntry();
     const std::string oldTxt = readFile(h.paths.intervalTxt);
+    h.maintenance.eraseLog(LogGroup::Interval); // answered No: everything stays
+    ASSERT_EQ(h.messages.questions(), std::vector<std::string>{"Are you sure you want to erase the Log Files ?"});
+    EXPECT_EQ(readFile(h.paths.intervalTxt), oldTxt);
+    EXPECT_TRUE(h.recycleBin.items().empty());
+
     h.options.temperature(TemperatureSensor::LM75).name = "Processor";
     h.messages.queueAnswer(true);
     h.maintenance.eraseLog(LogGroup::Interval);

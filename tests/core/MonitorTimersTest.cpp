@@ -50,16 +50,6 @@ TEST_F(MonitorTimersTest, StartUpPollsDirectlyThenTicksThenEnablesPolling)
     EXPECT_EQ(std::count(events.begin(), events.end(), "log"), 1);
 }
 
-TEST_F(MonitorTimersTest, AnHourOfPollsRunsInVirtualTime)
-{
-    make();
-    timers->startUp(1000, 5000);
-    events.clear();
-    queue.advance(3600 * 1000);
-    EXPECT_EQ(std::count(events.begin(), events.end(), "poll"), 3600);
-    EXPECT_EQ(std::count(events.begin(), events.end(), "log"), 0);
-}
-
 TEST_F(MonitorTimersTest, SuspendFreezesAndResumeRestoresWithOnePollAndSwap)
 {
     make();
