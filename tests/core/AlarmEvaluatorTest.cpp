@@ -160,10 +160,8 @@ TEST(AlarmEvaluatorTest, FanAlarmWaitsForIgnoreFanAlarmConsecutivePolls)
     fanPoll(h, Fan::Fan2, true);
     EXPECT_EQ(h.evaluator.fanAlarmCount(Fan::Fan2), 0);
     EXPECT_EQ(dialogs(h), 1);
-}
 
-TEST(AlarmEvaluatorTest, FanAlarmWithoutDelayFiresOnTheFirstPoll)
-{
+    // Without a delay the alarm fires on the first poll.
     for (int ignore : {0, 1}) {
         AlarmHarness h;
         h.settings.fan(Fan::Fan1).alarmEnabled = true;

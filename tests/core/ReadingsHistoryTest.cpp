@@ -146,15 +146,12 @@ TEST(ReadingsHistoryTest, TheDayRingKeepsTheLast1440MinutesAtAnyInterval)
     EXPECT_EQ(h.minute(0).startSeconds, p.now() / 60 * 60 - 1440 * 60);
     EXPECT_EQ(h.minute(h.minuteCount() - 1).counts[kCpu], 6);
     static_assert(ReadingsHistory::footprint() < 1024 * 1024);
-}
 
-TEST(ReadingsHistoryTest, PollsFasterThanASecondShareAPointButEveryOneCountsInTheMinute)
-{
-    VirtualPolls p(250);
-    p.queue.advance(2 * 3600 * 1000);
-    const ReadingsHistory& h = p.history;
-    EXPECT_LE(h.point(0).unixSeconds, p.now() - 3600);
-    EXPECT_EQ(h.minute(h.minuteCount() - 1).counts[kCpu], 240);
+    // Polls faster than a second share a point, but every one counts in its minute.
+    VirtualPolls fast(250);
+    fast.queue.advance(2 * 3600 * 1000);
+    EXPECT_LE(fast.history.point(0).unixSeconds, fast.now() - 3600);
+    EXPECT_EQ(fast.history.minute(fast.history.minuteCount() - 1).counts[kCpu], 240);
 }
 
 TEST(ReadingsHistoryTest, AReadingNotAvailableIsAGapNeverAZero)

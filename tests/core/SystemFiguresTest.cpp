@@ -26,16 +26,13 @@ protected:
 
 } // namespace
 
-TEST_F(SystemFiguresTest, ClockFromCpufreqElseCpuinfo)
+TEST_F(SystemFiguresTest, ClockFromCpufreqElseCpuinfoAndMemoryWrapsToThirtyTwoBits)
 {
     write("proc/cpuinfo", "processor\t: 0\ncpu MHz\t\t: 2394.567\n");
     EXPECT_EQ(figures().clockRateMHz(), 2395);
     write("sys/devices/system/cpu/cpu0/cpufreq/scaling_cur_freq", "3600000\n");
     EXPECT_EQ(figures().clockRateMHz(), 3600);
-}
 
-TEST_F(SystemFiguresTest, MemoryWrapsToThirtyTwoBits)
-{
     EXPECT_EQ(figures().memoryUse(), 0); // no meminfo
     write("proc/meminfo", "MemTotal:       16384000 kB\nMemFree:  100 kB\nMemAvailable:    4096000 kB\n");
     EXPECT_EQ(figures().memoryUse(), 75);

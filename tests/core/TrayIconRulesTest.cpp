@@ -137,22 +137,20 @@ std::vector<int> ticks(SwapCycle& cycle, const std::array<bool, 4>& chosen, int 
     return shown;
 }
 
-TEST(SwapCycleTest, VisitsTheChosenSensorsInOrder)
+TEST(SwapCycleTest, VisitsTheChosenSensorsInOrderAndNothingChosenMovesThePosition)
 {
     SwapCycle cycle;
     EXPECT_EQ(cycle.swapIndex(), 0);
     EXPECT_EQ(ticks(cycle, {true, false, false, true}, 5), (std::vector<int>{1, 4, 1, 4, 1}));
     EXPECT_EQ(ticks(cycle, {true, true, true, true}, 5), (std::vector<int>{2, 3, 4, 1, 2}));
     EXPECT_EQ(ticks(cycle, {false, false, true, false}, 3), (std::vector<int>{3, 3, 3}));
-}
 
-TEST(SwapCycleTest, NothingChosenMovesThePositionOnly)
-{
-    SwapCycle cycle;
-    EXPECT_EQ(ticks(cycle, {false, false, false, false}, 5), (std::vector<int>{0, 0, 0, 0, 0}));
-    EXPECT_EQ(cycle.swapIndex(), 1);
-    // The next chosen sensor after the position, not from the start.
-    EXPECT_EQ(ticks(cycle, {true, false, true, false}, 2), (std::vector<int>{3, 1}));
+    // Nothing chosen moves the position only; the next chosen sensor is the
+    // one after the position, not from the start.
+    SwapCycle idle;
+    EXPECT_EQ(ticks(idle, {false, false, false, false}, 5), (std::vector<int>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(idle.swapIndex(), 1);
+    EXPECT_EQ(ticks(idle, {true, false, true, false}, 2), (std::vector<int>{3, 1}));
 }
 
 TEST(SwapCycleTest, IntervalStepsWithinItsBounds)
