@@ -128,19 +128,6 @@ TEST(AlarmPollTest, OkAndEnableBringsTheAlarmBackAtTheNextPoll)
     EXPECT_EQ(p.dialogs(), 2U);
 }
 
-TEST(AlarmPollTest, TwoTemperaturesInOnePollComeOneAfterTheOtherWb1First)
-{
-    AlarmPoll p;
-    p.dialog.waitMs = 0;
-    p.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
-    p.settings.temperature(TemperatureSensor::WB2).alarmTemperature = 30;
-    p.driver.script("GetLM78Temp", {55});
-    p.driver.script("GetWinBondSensor2", {35});
-    p.timers.startUp(5000, 5000);
-    p.log.timers.advance(5000);
-    EXPECT_EQ(p.dialog.sources, (std::vector<int>{1, 7}));
-}
-
 TEST(AlarmPollTest, FanAlarmFiresOnTheFifthPollOutOfBand)
 {
     AlarmPoll p;
@@ -156,23 +143,6 @@ TEST(AlarmPollTest, FanAlarmFiresOnTheFifthPollOutOfBand)
     EXPECT_EQ(p.dialog.texts[0], "Fan Alarm for Fan 1, this Fan is more then 10% off the user defined value of 3000, "
                                  "and has reached the value of: 2500 RPM.");
     EXPECT_NE(p.warningLogText().find("WARNING: Fan 1 has reached: 2500 RPM"), std::string::npos);
-}
-
-TEST(AlarmPollTest, FanNotAvailableFiresAtOnceAndWithUsersRpmZeroAnySpeedIsOutOfBand)
-{
-    AlarmPoll p;
-    p.dialog.waitMs = 0;
-    p.settings.fan(Fan::Fan2).alarmEnabled = true;
-    p.settings.fan(Fan::Fan2).nominalRpm = 2250;
-    p.driver.script("GetLM78Fan2", {255});
-    p.settings.fan(Fan::Fan3).alarmEnabled = true;
-    p.settings.fan(Fan::Fan3).nominalRpm = 0;
-    p.settings.fanAlarmIgnoreCount = 1;
-    p.timers.startUp(5000, 5000);
-    p.log.timers.advance(5000);
-    EXPECT_EQ(p.dialog.sources, (std::vector<int>{5, 6}));
-    EXPECT_NE(p.dialog.texts[0].find("has reached the value of: 0 RPM."), std::string::npos);
-    EXPECT_FALSE(p.settings.fan(Fan::Fan2).alarmEnabled);
 }
 
 } // namespace

@@ -16,9 +16,15 @@ HwmonInput input(Kind kind, int number, std::string label, double value, std::op
     return HwmonInput{kind, number, std::move(label), value, divisor, {}, {}};
 }
 
+HwmonChip makeChip(std::string name, HwmonBus bus, int number, int address, std::vector<HwmonInput> inputs = {},
+                   std::string id = "")
+{
+    return HwmonChip{std::move(name), static_cast<int>(bus), number, address, std::move(inputs), std::move(id)};
+}
+
 HwmonChip lm78()
 {
-    HwmonChip chip{"lm78", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    HwmonChip chip = makeChip("lm78", HwmonBus::ISA, 0, 0x290);
     chip.inputs = {
         input(Kind::Voltage, 6, "-5V", -5.1),    input(Kind::Voltage, 0, "VCore 1", 2.8),
         input(Kind::Voltage, 1, "VCore 2", 2.7), input(Kind::Voltage, 2, "+3.3V", 3.31),
@@ -52,7 +58,7 @@ TEST(ChipMapping, LabelledRailsTemperaturesAndFans)
 
 TEST(ChipMapping, UnlabelledInputsAreNotAvailableNeverTakenByOrder)
 {
-    HwmonChip chip{"w83781d", static_cast<int>(HwmonBus::I2C), 1, 0x2d, {}, ""};
+    HwmonChip chip = makeChip("w83781d", HwmonBus::I2C, 1, 0x2d);
     chip.id = "w83781d-i2c-1-2d";
     for (int i = 0; i < 7; ++i) {
         chip.inputs.push_back(input(Kind::Voltage, i, "in" + std::to_string(i), i + 0.5));
@@ -74,7 +80,7 @@ TEST(ChipMapping, NuvotonBoardWithStockLabels)
 {
     // Stock labels only name Vcore, AVCC, +3.3V, 3VSB and Vbat; the other
     // inputs are pin voltages that only a divider formula makes rails of.
-    HwmonChip chip{"nct6775", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    HwmonChip chip = makeChip("nct6775", HwmonBus::ISA, 0, 0x290);
     chip.inputs = {input(Kind::Voltage, 0, "Vcore", 1.05),
                    input(Kind::Voltage, 1, "in1", 1.0),
                    input(Kind::Voltage, 2, "AVCC", 3.36),
@@ -121,7 +127,7 @@ TEST(ChipMapping, NuvotonBoardWithStockLabels)
 
 TEST(ChipMapping, IteStandardInputsOnlyWhereTheChipFixesThem)
 {
-    HwmonChip older{"it8718", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    HwmonChip older = makeChip("it8718", HwmonBus::ISA, 0, 0x290);
     older.inputs = {input(Kind::Voltage, 0, "in0", 1.3), input(Kind::Voltage, 2, "in2", 3.3),
                     input(Kind::Voltage, 3, "in3", 2.9)};
     const auto r = ChipMapping::map({older});
@@ -162,11 +168,11 @@ TEST(ChipMapping, RailLabelsAsBoardsSpellThem)
 
 TEST(ChipMapping, LaptopAndSingleBoardComputer)
 {
-    HwmonChip core{"coretemp", static_cast<int>(HwmonBus::ISA), 0, 0, {}, ""};
+    HwmonChip core = makeChip("coretemp", HwmonBus::ISA, 0, 0);
     core.inputs = {input(Kind::Temperature, 2, "Core 0", 60), input(Kind::Temperature, 1, "Package id 0", 55.4)};
-    HwmonChip zone{"acpitz", static_cast<int>(HwmonBus::ACPI), 0, 0, {input(Kind::Temperature, 1, "temp1", 47)}, ""};
-    HwmonChip drive{"nvme", static_cast<int>(HwmonBus::PCI), 1, 0, {input(Kind::Temperature, 1, "Composite", 38)}, ""};
-    HwmonChip battery{"BAT0", static_cast<int>(HwmonBus::ACPI), 0, 0, {input(Kind::Voltage, 0, "in0", 12.4)}, ""};
+    HwmonChip zone = makeChip("acpitz", HwmonBus::ACPI, 0, 0, {input(Kind::Temperature, 1, "temp1", 47)});
+    HwmonChip drive = makeChip("nvme", HwmonBus::PCI, 1, 0, {input(Kind::Temperature, 1, "Composite", 38)});
+    HwmonChip battery = makeChip("BAT0", HwmonBus::ACPI, 0, 0, {input(Kind::Voltage, 0, "in0", 12.4)});
     const auto laptop = ChipMapping::map({drive, battery, zone, core});
     EXPECT_TRUE(laptop.present);
     EXPECT_EQ(laptop.lm75, 55);
@@ -176,13 +182,12 @@ TEST(ChipMapping, LaptopAndSingleBoardComputer)
     EXPECT_FALSE(hasReading(laptop.available, DriverReading::Pos12)); // not the battery
     EXPECT_FALSE(hasReading(laptop.available, DriverReading::Fan1));
 
-    HwmonChip soc{
-        "cpu_thermal", static_cast<int>(HwmonBus::Virtual), 0, 0, {input(Kind::Temperature, 1, "temp1", 51)}, ""};
+    HwmonChip soc = makeChip("cpu_thermal", HwmonBus::Virtual, 0, 0, {input(Kind::Temperature, 1, "temp1", 51)});
     const auto board = ChipMapping::map({soc});
     EXPECT_EQ(board.available, readingBit(DriverReading::CpuTemperature));
     EXPECT_EQ(board.lm75, 51);
 
-    HwmonChip lm75{"lm75", static_cast<int>(HwmonBus::I2C), 0, 0x48, {input(Kind::Temperature, 1, "temp1", 31)}, ""};
+    HwmonChip lm75 = makeChip("lm75", HwmonBus::I2C, 0, 0x48, {input(Kind::Temperature, 1, "temp1", 31)});
     EXPECT_FALSE(ChipMapping::map({lm75}).cpuTemperatureTrue); // the offset still applies
     EXPECT_FALSE(ChipMapping::map({}).present);
 }
@@ -229,7 +234,7 @@ TEST(ChipMapping, TemperatureLabelsAsBoardsSpellThem)
 
 TEST(ChipMapping, BoardAndProcessorTemperaturesByTheirLabels)
 {
-    HwmonChip board{"it8686", static_cast<int>(HwmonBus::ISA), 0, 0xa40, {}, ""};
+    HwmonChip board = makeChip("it8686", HwmonBus::ISA, 0, 0xa40);
     board.inputs = {input(Kind::Temperature, 1, "CPU Temp", 48), input(Kind::Temperature, 2, "VRM Temp", 52),
                     input(Kind::Temperature, 3, "Chipset", 44), input(Kind::Temperature, 4, "PCIEX16", 35),
                     input(Kind::Temperature, 5, "System Temp", 31)};
@@ -241,15 +246,14 @@ TEST(ChipMapping, BoardAndProcessorTemperaturesByTheirLabels)
     EXPECT_DOUBLE_EQ(r.winbond3, 44);
 
     // With the processor's own sensor the board's CPU input is only a further one.
-    HwmonChip k10{"k10temp", static_cast<int>(HwmonBus::PCI), 0, 0xc3, {input(Kind::Temperature, 1, "Tctl", 61)}, ""};
+    HwmonChip k10 = makeChip("k10temp", HwmonBus::PCI, 0, 0xc3, {input(Kind::Temperature, 1, "Tctl", 61)});
     const auto withSensor = ChipMapping::map({board, k10});
     EXPECT_EQ(withSensor.lm75, 61);
     EXPECT_EQ(withSensor.temp, 31);
     EXPECT_DOUBLE_EQ(withSensor.winbond2, 52);
 
     // A device's "System Temp" (a drive's, a card's) is never the board's.
-    HwmonChip drive{
-        "drivetemp", static_cast<int>(HwmonBus::SCSI), 0, 0, {input(Kind::Temperature, 1, "System Temp", 29)}, ""};
+    HwmonChip drive = makeChip("drivetemp", HwmonBus::SCSI, 0, 0, {input(Kind::Temperature, 1, "System Temp", 29)});
     const auto onlyDrive = ChipMapping::map({drive});
     EXPECT_FALSE(hasReading(onlyDrive.available, DriverReading::Wb1Temperature));
 }
@@ -258,7 +262,7 @@ TEST(ChipMapping, BoardLabelsWinOverTheChipFamilysInputs)
 {
     // A board whose file only numbers its inputs: "VIN3" says nothing of
     // +3.3 V, and the chip family's in3 does not apply to a labelled input.
-    HwmonChip chip{"nct6791", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    HwmonChip chip = makeChip("nct6791", HwmonBus::ISA, 0, 0x290);
     chip.inputs = {input(Kind::Voltage, 0, "VCore A", 1.31), input(Kind::Voltage, 1, "VIN0", 12.1),
                    input(Kind::Voltage, 2, "VIN1", 5.04),    input(Kind::Voltage, 3, "VIN3", 1.0),
                    input(Kind::Voltage, 4, "5VCC", 5.01),    input(Kind::Voltage, 5, "5VSB", 5.1),
@@ -279,20 +283,20 @@ TEST(ChipMapping, BoardLabelsWinOverTheChipFamilysInputs)
 
 TEST(ChipMapping, ReadingsBoundToAnyInputOfTheirKind)
 {
-    HwmonChip board{"nct6798", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, "nct6798-isa-0290"};
+    HwmonChip board = makeChip("nct6798", HwmonBus::ISA, 0, 0x290, {}, "nct6798-isa-0290");
     board.inputs = {input(Kind::Temperature, 1, "SYSTIN", 31), input(Kind::Temperature, 2, "CPUTIN", 44),
                     input(Kind::Temperature, 3, "AUXTIN0", 36), input(Kind::Voltage, 0, "Vcore", 0.82),
                     input(Kind::Fan, 1, "fan1", 900)};
     board.inputs[3].minimum = 0.6;
     board.inputs[3].maximum = 1.5;
-    HwmonChip gpu{"amdgpu", static_cast<int>(HwmonBus::PCI), 3, 0, {}, "amdgpu-pci-0300"};
+    HwmonChip gpu = makeChip("amdgpu", HwmonBus::PCI, 3, 0, {}, "amdgpu-pci-0300");
     gpu.inputs = {input(Kind::Temperature, 1, "edge", 52), input(Kind::Fan, 1, "fan1", 1450)};
-    HwmonChip drive1{
-        "nvme", static_cast<int>(HwmonBus::PCI), 1, 0, {input(Kind::Temperature, 1, "Composite", 38)}, "nvme-pci-0100"};
-    HwmonChip drive2{
-        "nvme", static_cast<int>(HwmonBus::PCI), 2, 0, {input(Kind::Temperature, 1, "Composite", 47)}, "nvme-pci-0200"};
-    HwmonChip sata{"drivetemp", static_cast<int>(HwmonBus::SCSI),      0,
-                   0,           {input(Kind::Temperature, 1, "", 33)}, "drivetemp-scsi-0-0"};
+    HwmonChip drive1 =
+        makeChip("nvme", HwmonBus::PCI, 1, 0, {input(Kind::Temperature, 1, "Composite", 38)}, "nvme-pci-0100");
+    HwmonChip drive2 =
+        makeChip("nvme", HwmonBus::PCI, 2, 0, {input(Kind::Temperature, 1, "Composite", 47)}, "nvme-pci-0200");
+    HwmonChip sata =
+        makeChip("drivetemp", HwmonBus::SCSI, 0, 0, {input(Kind::Temperature, 1, "", 33)}, "drivetemp-scsi-0-0");
     ReadingBindings bound;
     bound[static_cast<int>(DriverReading::Wb2Temperature)] = "nvme-pci-0200/temp1";
     bound[static_cast<int>(DriverReading::Fan3)] = "amdgpu-pci-0300/fan1";

@@ -130,6 +130,7 @@ TEST(PollCycleTest, TemperatureAlarmsRunInSensorOrder)
     h.poll.setChipPresent(false);
     h.poll.poll();
     EXPECT_EQ(h.alarms.calls, (Calls{"temp 1", "temp 3", "temp 4"}));
+    EXPECT_EQ(h.alarm.dialog.sources, (std::vector<int>{1, 7, 8})); // one dialog after the other
 }
 
 TEST(PollCycleTest, ReadingAboveScaleKeepsThePreviousValueEverywhere)
