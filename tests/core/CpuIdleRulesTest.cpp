@@ -38,7 +38,7 @@ TEST(CpuIdleThresholdsTest, LaunchDownPushesTheCloseFirstAndStopsOnTheFloor)
     EXPECT_EQ(t, at(20, 17));
 }
 
-TEST(CpuIdleThresholdsTest, CloseUpPushesTheLaunchFirstAndStopsOnTheCeiling)
+TEST(CpuIdleThresholdsTest, CloseUpPushesTheLaunchFirstStopsOnTheCeilingAndStoredValuesComeBack)
 {
     auto t = at(79, 76);
     EXPECT_TRUE(t.closeUp());
@@ -57,12 +57,9 @@ TEST(CpuIdleThresholdsTest, CloseUpPushesTheLaunchFirstAndStopsOnTheCeiling)
     EXPECT_FALSE(t.launchUp());
     EXPECT_FALSE(t.closeDown());
     EXPECT_EQ(t, at(80, 17));
-}
 
-TEST(CpuIdleThresholdsTest, StoredValuesOutsideTheRangesComeBackWithoutLooping)
-{
     // A hand-edited setting: the arrows bring it back inside and never spin.
-    auto t = at(120, 110);
+    t = at(120, 110);
     EXPECT_FALSE(t.closeUp());
     EXPECT_TRUE(t.launchDown());
     EXPECT_LE(t.launch, CpuIdleThresholds::LaunchHigh);

@@ -15,7 +15,7 @@ namespace {
 
 using Origin = ExitQuestion::Origin;
 
-TEST(ExitQuestionTest, TheExitItemAsksWithoutMinimize)
+TEST(ExitQuestionTest, TheExitItemAsksWithoutMinimizeAndSwitchingOffDisarmsForGood)
 {
     ExitQuestion question;
     std::vector<ExitButtonLayout> asked;
@@ -31,25 +31,23 @@ TEST(ExitQuestionTest, TheExitItemAsksWithoutMinimize)
     EXPECT_FALSE(asked[0].focusOnMinimize());
     EXPECT_EQ(asked[1], (ExitButtonLayout{20, 100, 180}));
     EXPECT_TRUE(asked[1].focusOnMinimize());
-}
 
-TEST(ExitQuestionTest, DisarmedForGoodBySwitchingItOffOrBySessionEnd)
-{
-    int asked = 0;
-    auto ask = [&](const ExitButtonLayout&) {
-        ++asked;
+    // Disarmed for good by switching it off or by a session end.
+    int questions = 0;
+    auto askNo = [&](const ExitButtonLayout&) {
+        ++questions;
         return ExitAnswer::No;
     };
     ExitQuestion switchedOff;
-    EXPECT_TRUE(switchedOff.closeQuery(false, Origin::ExitItem, ask).canClose);
+    EXPECT_TRUE(switchedOff.closeQuery(false, Origin::ExitItem, askNo).canClose);
     // Switched back on later, it stays quiet: it never arms again.
-    EXPECT_TRUE(switchedOff.closeQuery(true, Origin::CloseBox, ask).canClose);
-    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(switchedOff.closeQuery(true, Origin::CloseBox, askNo).canClose);
+    EXPECT_EQ(questions, 0);
 
     ExitQuestion sessionEnd;
     sessionEnd.sessionEnding();
-    EXPECT_TRUE(sessionEnd.closeQuery(true, Origin::ExitItem, ask).canClose);
-    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(sessionEnd.closeQuery(true, Origin::ExitItem, askNo).canClose);
+    EXPECT_EQ(questions, 0);
 }
 
 // The program's ends, recorded.

@@ -40,18 +40,6 @@ TEST_F(RunOnStartupTest, StartUpCheckRemovesOldValuesAndReportsTheEntry)
     EXPECT_TRUE(m_run.checkAtStartup());
 }
 
-TEST_F(RunOnStartupTest, ALeftoverAutostartEntryGoesWhenTheValueIsGone)
-{
-    m_autostart.install("/old/place/caldrix");
-    m_registry.setValue(kMachine, kRun, "Caldrix", RegistryValue::fromString("/old/place/caldrix"));
-    EXPECT_TRUE(m_run.checkAtStartup());
-    EXPECT_TRUE(m_autostart.installed());
-
-    m_registry.openKey(kMachine, kRun, false)->deleteValue("Caldrix");
-    EXPECT_FALSE(m_run.checkAtStartup());
-    EXPECT_FALSE(m_autostart.installed());
-}
-
 TEST_F(RunOnStartupTest, AMovedProgramKeepsStartingFromWhereItNowLies)
 {
     EXPECT_FALSE(m_run.renewAtStartup()); // nothing there: nothing written
@@ -62,6 +50,16 @@ TEST_F(RunOnStartupTest, AMovedProgramKeepsStartingFromWhereItNowLies)
     EXPECT_TRUE(m_run.renewAtStartup());
     EXPECT_EQ(*runValue("Caldrix"), RegistryValue::fromString("/opt/caldrix/caldrix"));
     EXPECT_EQ(m_autostart.path(), "/opt/caldrix/caldrix");
+
+    // A leftover autostart entry goes when the value is gone.
+    m_autostart.install("/old/place/caldrix");
+    m_registry.setValue(kMachine, kRun, "Caldrix", RegistryValue::fromString("/old/place/caldrix"));
+    EXPECT_TRUE(m_run.checkAtStartup());
+    EXPECT_TRUE(m_autostart.installed());
+
+    m_registry.openKey(kMachine, kRun, false)->deleteValue("Caldrix");
+    EXPECT_FALSE(m_run.checkAtStartup());
+    EXPECT_FALSE(m_autostart.installed());
 }
 
 TEST_F(RunOnStartupTest, CheckingWritesTheCurrentPathAndUncheckingRemovesIt)

@@ -275,14 +275,21 @@ TEST_F(SettingsStoreTest, WindowPositionIsKeptWhileParked)
     EXPECT_EQ(load().windowLeft, -4999);
 }
 
-TEST_F(SettingsStoreTest, MissingKeyLoadsNothing)
+TEST_F(SettingsStoreTest, MissingKeyLoadsNothingAndTheProgramPathAloneNothingEither)
 {
     Settings s = editedSettings();
-    const SettingsLoad result = m_store.readRegistry(s);
+    SettingsLoad result = m_store.readRegistry(s);
     EXPECT_FALSE(result.keyExisted);
     EXPECT_EQ(result.rowsLoaded, 0);
     EXPECT_EQ(s, editedSettings());
     EXPECT_FALSE(m_registry.hasKey(kUser, kSettingsKeyPath));
+
+    // The program path is written on its own and loads nothing.
+    m_store.writeProgramPath();
+    EXPECT_EQ(m_registry.valueNames(kUser, kSettingsKeyPath), std::set<std::string>{"CDX Path"});
+    load(&result);
+    EXPECT_TRUE(result.keyExisted);
+    EXPECT_EQ(result.rowsLoaded, 0);
 }
 
 TEST_F(SettingsStoreTest, LoadStopsAtAValueOfTheWrongTypeInEveryRow)
@@ -357,15 +364,12 @@ TEST_F(SettingsStoreTest, AbsentAndEmptyTextsReadAsEmptyWithoutStopping)
     EXPECT_EQ(loaded.fan(Fan::Fan1).name, s.fan(Fan::Fan1).name);
     EXPECT_EQ(loaded.temperature(TemperatureSensor::LM75).trayStyle.fontName, "Arial");
     EXPECT_EQ(loaded.temperature(TemperatureSensor::WB2).trayStyle.fontName, "%FONT%");
-}
 
-TEST_F(SettingsStoreTest, ANameReadEmptyGetsItsDefaultEvenWhenTheLoadStopsAmongTheNames)
-{
+    // A name read empty gets its default even when the load stops among the names.
     save(editedSettings());
     store("Fan 1 Name", RegistryValue::fromString(""));
     store("Fan 3 Name", RegistryValue::fromDword(3));
-    SettingsLoad result;
-    Settings loaded = load(&result);
+    loaded = load(&result);
     EXPECT_EQ(result.rowsLoaded, 96);
     EXPECT_EQ(loaded.fan(Fan::Fan1).name, "Fan 1");
 }
@@ -576,16 +580,6 @@ TEST_F(SettingsStoreTest, RowsAddedLaterAreEachReadOnTheirOwn)
     }
     EXPECT_EQ(load(&result), withoutAny);
     EXPECT_TRUE(result.complete());
-}
-
-TEST_F(SettingsStoreTest, ProgramPathIsWrittenOnItsOwn)
-{
-    m_store.writeProgramPath();
-    EXPECT_EQ(m_registry.valueNames(kUser, kSettingsKeyPath), std::set<std::string>{"CDX Path"});
-    SettingsLoad result;
-    load(&result);
-    EXPECT_TRUE(result.keyExisted);
-    EXPECT_EQ(result.rowsLoaded, 0);
 }
 
 } // namespace

@@ -103,10 +103,8 @@ TEST_F(WindowStateTest, PositionIsPulledOntoTheScreen)
     state.showExpanded({400, 300});
     EXPECT_EQ(state.left(), 0);
     EXPECT_EQ(state.top(), 0);
-}
 
-TEST_F(WindowStateTest, AWindowJustLeftOfTheScreenIsNotHidden)
-{
+    // A window just left of the screen is not hidden.
     state.showExpanded(kScreen);
     state.moved(-572, 0);
     EXPECT_FALSE(state.isHidden());
