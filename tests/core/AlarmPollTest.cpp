@@ -1,6 +1,5 @@
 // A poll over a scripted driver, driven by the window timers on virtual time,
 // with the real evaluation, actions, sounds and warning log behind it.
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,7 +10,6 @@
 #include "PollHarness.h"
 #include "monitor/MonitorTimers.h"
 #include "platform/Beeper.h"
-#include "platform/fake/FakeShell.h"
 
 namespace cdx {
 namespace {
