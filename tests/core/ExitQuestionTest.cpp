@@ -129,7 +129,7 @@ TEST(ProgramExitTest, ASessionEndWhileArmedAsksNothingAndSaves)
     EXPECT_FALSE(failing.exit.saved());
 }
 
-TEST(SingleInstanceTest, ASecondStartAsksTheFirstToComeForward)
+TEST(SingleInstanceTest, ASecondStartAsksTheFirstToComeForwardAndAnUntrustedFolderRefusesIt)
 {
     FakeLocalMessaging bus;
     std::ostringstream notices;
@@ -144,19 +144,17 @@ TEST(SingleInstanceTest, ASecondStartAsksTheFirstToComeForward)
     ASSERT_EQ(firstReceived.size(), 1u);
     EXPECT_EQ(firstReceived[0].message, WindowMessages::BringForward);
     EXPECT_TRUE(notices.str().empty());
-}
 
-TEST(SingleInstanceTest, AnUntrustedRuntimeFolderRefusesTheStartInsteadOfRunningASecondInstance)
-{
-    FakeLocalMessaging bus;
-    bus.failClaims("/run/user/1000/caldrix belongs to another user; it is not used");
-    std::ostringstream notices;
-    SingleInstance instance(bus, notices);
+    // An untrusted runtime folder refuses the start instead of running a second instance.
+    FakeLocalMessaging untrusted;
+    untrusted.failClaims("/run/user/1000/caldrix belongs to another user; it is not used");
+    std::ostringstream refusals;
+    SingleInstance instance(untrusted, refusals);
     EXPECT_TRUE(instance.isAlreadyRunning("Caldrix", {}));
     EXPECT_FALSE(instance.holdsName());
     EXPECT_NE(instance.refusal().find("belongs to another user"), std::string::npos) << instance.refusal();
-    EXPECT_NE(notices.str().find("does not start"), std::string::npos) << notices.str();
-    EXPECT_TRUE(bus.sent().empty()) << "nothing is sent through a folder that is not trusted";
+    EXPECT_NE(refusals.str().find("does not start"), std::string::npos) << refusals.str();
+    EXPECT_TRUE(untrusted.sent().empty()) << "nothing is sent through a folder that is not trusted";
 }
 
 } // namespace

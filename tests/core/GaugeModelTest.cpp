@@ -10,7 +10,7 @@
 namespace cdx {
 namespace {
 
-TEST(GaugeGeometryTest, MainWindowGaugeSize)
+TEST(GaugeGeometryTest, MainWindowGaugeSizeNeedleAndArc)
 {
     const GaugeGeometry geometry(80, 45, 1);
     EXPECT_EQ(geometry.centre(), (GaugePoint{40, 35}));
@@ -22,11 +22,7 @@ TEST(GaugeGeometryTest, MainWindowGaugeSize)
     const GaugeGeometry wide(80, 45, 3);
     EXPECT_EQ(wide.needleRadiusX(), 14);
     EXPECT_EQ(wide.needleRadiusY(), 19);
-}
 
-TEST(GaugeGeometryTest, NeedlePointsLeftUpAndRight)
-{
-    const GaugeGeometry geometry(80, 45, 1);
     EXPECT_EQ(geometry.needleEnd(0.0F, 60.0F), (GaugePoint{25, 35}));
     EXPECT_EQ(geometry.needleEnd(30.0F, 60.0F), (GaugePoint{40, 15}));
     EXPECT_EQ(geometry.needleEnd(60.0F, 60.0F), (GaugePoint{55, 35}));
@@ -37,11 +33,8 @@ TEST(GaugeGeometryTest, NeedlePointsLeftUpAndRight)
     // An unusable scale gives a needle of no length.
     EXPECT_EQ(geometry.needleEnd(10.0F, 0.0F), geometry.centre());
     EXPECT_EQ(geometry.needleEnd(std::numeric_limits<float>::quiet_NaN(), 60.0F), geometry.centre());
-}
 
-TEST(GaugeGeometryTest, ArcRunsOverTheUpperHalfFromLeftToRight)
-{
-    const GaugeGeometry geometry(80, 45, 1);
+    // The arc runs over the upper half from left to right.
     EXPECT_EQ(geometry.arcPoint(0), (GaugePoint{20, 35}));
     EXPECT_EQ(geometry.arcPoint(GaugeGeometry::ArcSegments), (GaugePoint{60, 35}));
     EXPECT_EQ(geometry.arcPoint(128), (GaugePoint{40, 10}));

@@ -223,7 +223,7 @@ TEST(MetricsTextTest, NumbersKeepFullPrecisionAndTheirPoint)
     EXPECT_EQ(std::stod(*e.value("caldrix_voltage_volts", {{"rail", "+3.3"}})), 3.3000000000000003);
 }
 
-TEST(MetricsRecorderTest, CountersOnlyRiseAcrossStatisticsResets)
+TEST(MetricsRecorderTest, CountersOnlyRiseAndAveragesRestartWithTheStatistics)
 {
     MetricsRecorder recorder;
     std::uint64_t lastPolls = 0;
@@ -249,20 +249,18 @@ TEST(MetricsRecorderTest, CountersOnlyRiseAcrossStatisticsResets)
     }
     EXPECT_EQ(lastPolls, 50u);
     EXPECT_EQ(lastAlarms, 17u);
-}
 
-TEST(MetricsRecorderTest, TemperatureAveragesAreCelsiusAndRestartWithTheStatistics)
-{
-    MetricsRecorder recorder;
-    EXPECT_EQ(recorder.averageCelsius(1, std::nullopt, 0), std::nullopt);
-    EXPECT_EQ(recorder.averageCelsius(1, 40.0, 1), 40.0);
-    EXPECT_EQ(recorder.averageCelsius(1, 50.0, 2), 45.0);
+    // Temperature averages are Celsius and restart with the statistics.
+    MetricsRecorder averages;
+    EXPECT_EQ(averages.averageCelsius(1, std::nullopt, 0), std::nullopt);
+    EXPECT_EQ(averages.averageCelsius(1, 40.0, 1), 40.0);
+    EXPECT_EQ(averages.averageCelsius(1, 50.0, 2), 45.0);
     // Not taken this poll (the count stood still): the value does not count.
-    EXPECT_EQ(recorder.averageCelsius(1, 90.0, 2), 45.0);
+    EXPECT_EQ(averages.averageCelsius(1, 90.0, 2), 45.0);
     // The statistics were reset and took one value since.
-    EXPECT_EQ(recorder.averageCelsius(1, 30.0, 1), 30.0);
-    EXPECT_EQ(recorder.averageCelsius(1, 30.0, 0), std::nullopt);
-    EXPECT_EQ(recorder.averageCelsius(7, 30.0, 1), std::nullopt);
+    EXPECT_EQ(averages.averageCelsius(1, 30.0, 1), 30.0);
+    EXPECT_EQ(averages.averageCelsius(1, 30.0, 0), std::nullopt);
+    EXPECT_EQ(averages.averageCelsius(7, 30.0, 1), std::nullopt);
 }
 
 } // namespace
