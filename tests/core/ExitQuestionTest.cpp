@@ -90,6 +90,7 @@ TEST(ProgramExitTest, ExitEndsOnlyAfterYesAndASave)
     EXPECT_EQ(h.quits, 0);
     EXPECT_EQ(h.saved, 0) << "a refused close saves nothing";
     EXPECT_EQ(h.hidden, 1) << "Minimize hides to the tray";
+    EXPECT_TRUE(h.exit.question().armed()) << "an answer leaves the question armed";
     EXPECT_EQ(h.asked[0], ExitButtonLayout::fromExitItem());
     EXPECT_EQ(h.asked[1], ExitButtonLayout::fromCloseBox());
 
