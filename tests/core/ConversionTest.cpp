@@ -12,7 +12,7 @@
 
 using namespace cdx;
 
-TEST(TemperatureConversion, CompensationHalvesToEvenAndTheCpuSensorsOffset)
+TEST(TemperatureConversion, CompensationHalvesToEvenAndCpuTypesGiveTheCpuSensorsOffset)
 {
     EXPECT_EQ(compensateWB1(40, {false, 5}), 40.0f);
     EXPECT_EQ(compensateWB1(40, {true, -3}), 37.0f);
@@ -27,19 +27,17 @@ TEST(TemperatureConversion, CompensationHalvesToEvenAndTheCpuSensorsOffset)
     EXPECT_FALSE(convertLM75(-5, 22).has_value());
     EXPECT_EQ(convertLM75(11, 22), 33.0f);
     EXPECT_EQ(convertLM75(30, cpuOffset(CpuType::Amd, 0)), 37.0f);
-}
 
-TEST(CpuType, OffsetsAndLoadRules)
-{
+    // CPU types: offsets and the rules of loading them.
     EXPECT_EQ(cpuOffset(CpuType::Intel, 50), 22);
     EXPECT_EQ(cpuOffset(CpuType::Cyrix, 50), 16);
     EXPECT_EQ(cpuOffset(CpuType::Custom, 50), 50);
 
     EXPECT_EQ(loadCpuType(7, false, 3).type, CpuType::Amd);
     EXPECT_EQ(loadCpuType(16, false, 3).type, CpuType::Cyrix);
-    const auto intel = loadCpuType(22, false, 3);
-    EXPECT_EQ(intel.type, CpuType::Intel);
-    EXPECT_EQ(intel.offset, 22);
+    const auto intelType = loadCpuType(22, false, 3);
+    EXPECT_EQ(intelType.type, CpuType::Intel);
+    EXPECT_EQ(intelType.offset, 22);
     // A custom offset stored in "CPU Type" without "Custom CPU" selects Intel's
     // button but keeps the stored offset in force.
     EXPECT_EQ(loadCpuType(40, false, 3).type, CpuType::Intel);

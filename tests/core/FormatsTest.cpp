@@ -5,7 +5,7 @@
 namespace cdx {
 namespace {
 
-TEST(FormatsTest, GeneralAndFixedNotationWithTheSeparator)
+TEST(FormatsTest, GeneralAndFixedNotationWithTheSeparatorAndHalvesToEven)
 {
     EXPECT_EQ(formatGeneral(45.0), "45");
     EXPECT_EQ(formatGeneral(113.4), "113.4");
@@ -22,10 +22,8 @@ TEST(FormatsTest, GeneralAndFixedNotationWithTheSeparator)
     EXPECT_EQ(formatFixed(-0.001, 2), "0.00");
     EXPECT_EQ(formatFixed(45.0, 0), "45");
     EXPECT_EQ(formatFixed(3.3, 2, ","), "3,30");
-}
 
-TEST(FormatsTest, RoundingTakesHalvesToEven)
-{
+    // Rounding takes halves to even.
     EXPECT_EQ(roundHalfEven(44.5), 44);
     EXPECT_EQ(roundHalfEven(45.5), 46);
     EXPECT_EQ(roundHalfEven(-0.5), 0);

@@ -133,7 +133,7 @@ TEST(HistoryKeeperTest, TheDayIsSavedEveryTenMinutesAndComesBackAfterARestart)
     EXPECT_EQ(second.keeper.history().minutesForSaving().size(), 19U);
 }
 
-TEST(HistoryKeeperTest, ABadFileIsSetAsideWithOneNoticeAndTheHistoryStartsEmpty)
+TEST(HistoryKeeperTest, ABadFileIsSetAsideAnUnreadableOneNeverSavedOverAndAFailedSaveToldOnce)
 {
     Keeper k;
     k.file.text = "Caldrix history 1\n" + std::to_string(kStart) + " - 5/40/41/42";
@@ -145,10 +145,8 @@ TEST(HistoryKeeperTest, ABadFileIsSetAsideWithOneNoticeAndTheHistoryStartsEmpty)
     k.poller->setEnabled(true);
     k.queue.advance(HistoryKeeper::kSaveIntervalMs);
     EXPECT_GE(HistoryFormat::read(*k.file.text, k.now()).minutes.size(), 10U);
-}
 
-TEST(HistoryKeeperTest, AnUnreadableFileIsNeverSavedOverAFailedSaveIsToldOnceAndAnUninstallRemovesTheDay)
-{
+    // An unreadable file is never saved over, a failed save is told once, and an uninstall removes the day.
     Keeper unreadable;
     unreadable.file.text = "kept";
     unreadable.file.failReads = true;

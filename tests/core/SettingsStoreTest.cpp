@@ -137,7 +137,7 @@ TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
     }
 }
 
-TEST_F(SettingsStoreTest, EveryRowRoundTrips)
+TEST_F(SettingsStoreTest, EveryRowRoundTripsAndIsReportedAsItIsApplied)
 {
     const Settings edited = editedSettings();
     save(edited);
@@ -161,6 +161,26 @@ TEST_F(SettingsStoreTest, EveryRowRoundTrips)
     }
     save(Settings{});
     EXPECT_EQ(load(), Settings{});
+
+    // Each row is reported as it is applied.
+    save(editedSettings());
+    std::vector<int> positions;
+    Settings s;
+    bool nameSeenFilled = false;
+    m_store.readRegistry(s, [&](const SettingRow& row, Settings& current) {
+        positions.push_back(row.position);
+        if (row.feeds(current, current.customCpuOffset)) {
+            EXPECT_EQ(current.cpuOffset, 10);
+        }
+        if (row.feeds(current, current.fan(Fan::Fan1).name)) {
+            nameSeenFilled = !current.fan(Fan::Fan1).name.empty();
+        }
+    });
+    // The rows read on their own follow the others; only the program path is
+    // never read.
+    ASSERT_EQ(positions.size(), settingsSchema().size() - 1);
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_TRUE(nameSeenFilled);
 }
 
 TEST_F(SettingsStoreTest, CpuTypeButtonsRoundTripAndStoredTypesSelectTheirButtons)
@@ -374,22 +394,20 @@ TEST_F(SettingsStoreTest, AbsentAndEmptyTextsReadAsEmptyWithoutStopping)
     EXPECT_EQ(loaded.fan(Fan::Fan1).name, "Fan 1");
 }
 
-TEST_F(SettingsStoreTest, TrayModesExcludeEachOther)
+TEST_F(SettingsStoreTest, TrayModesExcludeEachOtherAndZunoShowsOnlyAfterACompleteLoad)
 {
     save(Settings{});
     store("Swap Icons", RegistryValue::fromDword(1)); // "Show Temp in Tray" stays 1
     Settings loaded = load();
     EXPECT_TRUE(loaded.swapIcons);
     EXPECT_FALSE(loaded.showTempInTray);
-}
 
-TEST_F(SettingsStoreTest, ZunoShowsItsItemOnlyAfterACompleteLoad)
-{
+    // Zuno shows its item only after a complete load.
     Settings s;
     s.zuno = true;
     save(s);
     SettingsLoad result;
-    Settings loaded = load(&result);
+    loaded = load(&result);
     EXPECT_TRUE(result.showZunoItem(loaded));
     save(loaded);
     EXPECT_EQ(*stored("Zuno"), RegistryValue::fromDword(1));
@@ -494,28 +512,6 @@ TEST_F(SettingsStoreTest, LongNamesAndPathsLoadWholeAndQuietly)
     EXPECT_EQ(loaded.fan(Fan::Fan3).name, "Pump");
     EXPECT_TRUE(loaded.loopWaves);
     EXPECT_EQ(m_messages.str(), "");
-}
-
-TEST_F(SettingsStoreTest, EachRowIsReportedAsItIsApplied)
-{
-    save(editedSettings());
-    std::vector<int> positions;
-    Settings s;
-    bool nameSeenFilled = false;
-    m_store.readRegistry(s, [&](const SettingRow& row, Settings& current) {
-        positions.push_back(row.position);
-        if (row.feeds(current, current.customCpuOffset)) {
-            EXPECT_EQ(current.cpuOffset, 10);
-        }
-        if (row.feeds(current, current.fan(Fan::Fan1).name)) {
-            nameSeenFilled = !current.fan(Fan::Fan1).name.empty();
-        }
-    });
-    // The rows read on their own follow the others; only the program path is
-    // never read.
-    ASSERT_EQ(positions.size(), settingsSchema().size() - 1);
-    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
-    EXPECT_TRUE(nameSeenFilled);
 }
 
 TEST_F(SettingsStoreTest, RowsAddedLaterAreEachReadOnTheirOwn)
