@@ -35,9 +35,9 @@ TEST(TemperatureConversion, CompensationHalvesToEvenAndCpuTypesGiveTheCpuSensors
 
     EXPECT_EQ(loadCpuType(7, false, 3).type, CpuType::Amd);
     EXPECT_EQ(loadCpuType(16, false, 3).type, CpuType::Cyrix);
-    const auto intelType = loadCpuType(22, false, 3);
-    EXPECT_EQ(intelType.type, CpuType::Intel);
-    EXPECT_EQ(intelType.offset, 22);
+    const auto intel = loadCpuType(22, false, 3);
+    EXPECT_EQ(intel.type, CpuType::Intel);
+    EXPECT_EQ(intel.offset, 22);
     // A custom offset stored in "CPU Type" without "Custom CPU" selects Intel's
     // button but keeps the stored offset in force.
     EXPECT_EQ(loadCpuType(40, false, 3).type, CpuType::Intel);
