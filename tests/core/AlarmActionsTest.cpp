@@ -74,6 +74,17 @@ TEST_F(AlarmActionsTest, FanLogsFirstAndLeavesTheWindowStyleAlone)
     EXPECT_EQ(h.journal, (Journal{"log WARNING: Fan 1 has reached: 1234 RPM", "run " + program, "toneTimer on",
                                   "toneTimer off", "speaker off"}));
     EXPECT_TRUE(h.dialog.texts.empty());
+
+    // A wave without a message keeps playing until the next Warning dialog closes.
+    h.settings.temperature(TemperatureSensor::WB3).actions.wave = true;
+    h.settings.temperature(TemperatureSensor::WB3).actions.wavePath = wave;
+    h.settings.temperature(TemperatureSensor::WB3).actions.showMessage = false;
+    h.settings.loopWaves = true;
+    h.evaluator.displayTemperatureAlarm(TemperatureSensor::WB3);
+    EXPECT_EQ(h.player.playing, wave);
+    // The next Warning dialog to close stops it.
+    h.evaluator.displayTemperatureAlarm(TemperatureSensor::WB1);
+    EXPECT_EQ(h.player.playing, "");
 }
 
 TEST_F(AlarmActionsTest, MissingFilesAreSkippedSilentlyAndTheRestHappens)
@@ -92,25 +103,6 @@ TEST_F(AlarmActionsTest, MissingFilesAreSkippedSilentlyAndTheRestHappens)
         EXPECT_NE(event, "toneTimer on");
     }
     EXPECT_EQ(h.dialog.texts.size(), 1U);
-}
-
-TEST_F(AlarmActionsTest, AWaveWithoutMessageKeepsPlayingAfterTheAlarm)
-{
-    h.settings.temperature(TemperatureSensor::WB3).actions.wave = true;
-    h.settings.temperature(TemperatureSensor::WB3).actions.wavePath = wave;
-    h.settings.temperature(TemperatureSensor::WB3).actions.showMessage = false;
-    h.settings.loopWaves = true;
-    h.evaluator.displayTemperatureAlarm(TemperatureSensor::WB3);
-    EXPECT_EQ(h.player.playing, wave);
-    // The next Warning dialog to close stops it.
-    h.evaluator.displayTemperatureAlarm(TemperatureSensor::WB1);
-    EXPECT_EQ(h.player.playing, "");
-}
-
-TEST_F(AlarmActionsTest, ExecuteFileHandsOverThePathAsOneFileName)
-{
-    h.actions.executeFile(program, {}, {});
-    EXPECT_EQ(h.journal, Journal{"run " + program});
 }
 
 } // namespace

@@ -19,7 +19,7 @@ int dialogs(const AlarmHarness& h)
     return static_cast<int>(h.dialog.texts.size());
 }
 
-TEST(AlarmTextsTest, TemperatureTextsQuoteTheThresholdLabels)
+TEST(AlarmTextsTest, TemperatureVoltageAndFanTexts)
 {
     AlarmHarness h;
     h.settings.temperature(TemperatureSensor::WB1).alarmTemperature = 50;
@@ -38,32 +38,27 @@ TEST(AlarmTextsTest, TemperatureTextsQuoteTheThresholdLabels)
     h.settings.roundFahrenheit = true;
     EXPECT_EQ(settingFahrenheitLabel(51, h.texts.thresholdDisplay()), "124F");
     EXPECT_EQ(settingFahrenheitLabel(-40, h.texts.thresholdDisplay()), "-40F");
-}
 
-TEST(AlarmTextsTest, VoltageTextBreaksLinesWithLineFeedThenCarriageReturn)
-{
-    AlarmHarness h;
-    h.settings.voltageTolerance = 7.5;
-    const AlarmMessage m = h.texts.voltage("+12 Voltage", 13.409);
+    // The voltage text breaks lines with a line feed, then a carriage return.
+    AlarmHarness volts;
+    volts.settings.voltageTolerance = 7.5;
+    const AlarmMessage m = volts.texts.voltage("+12 Voltage", 13.409);
     EXPECT_EQ(m.dialog, "Voltage Alarm for +12 Voltage\n\rThis unit is more then 7.5% off, and reached the value of: "
                         "13.41 Volt.\n\r\n\rPlease go to the Voltage tab to turn this Alarm on again.");
     EXPECT_EQ(m.log, "WARNING: +12 Voltage has reached: 13.41V");
-    h.formats.decimalSeparator = ",";
-    EXPECT_EQ(h.texts.voltage("-5 Voltage", -5.6).log, "WARNING: -5 Voltage has reached: -5,60V");
-}
+    volts.formats.decimalSeparator = ",";
+    EXPECT_EQ(volts.texts.voltage("-5 Voltage", -5.6).log, "WARNING: -5 Voltage has reached: -5,60V");
 
-TEST(AlarmTextsTest, FanTexts)
-{
-    AlarmHarness h;
-    h.settings.fan(Fan::Fan1).nominalRpm = 3000;
-    EXPECT_EQ(h.texts.fan(Fan::Fan1, 10, 0.0),
+    AlarmHarness fans;
+    fans.settings.fan(Fan::Fan1).nominalRpm = 3000;
+    EXPECT_EQ(fans.texts.fan(Fan::Fan1, 10, 0.0),
               (AlarmMessage{"Fan Alarm for Fan 1, this Fan is more then 10% off the user defined value of 3000, and "
                             "has reached the value of: 0 RPM.",
                             "WARNING: Fan 1 has reached: 0 RPM"}));
-    h.settings.fan(Fan::Fan3).name = "Case";
-    h.settings.fan(Fan::Fan3).nominalRpm = 2812.5;
-    EXPECT_EQ(h.texts.fan(Fan::Fan3, 5, 2250).log, "WARNING: Case has reached: 2250 RPM");
-    EXPECT_NE(h.texts.fan(Fan::Fan3, 5, 2250).dialog.find("user defined value of 2812.5,"), std::string::npos);
+    fans.settings.fan(Fan::Fan3).name = "Case";
+    fans.settings.fan(Fan::Fan3).nominalRpm = 2812.5;
+    EXPECT_EQ(fans.texts.fan(Fan::Fan3, 5, 2250).log, "WARNING: Case has reached: 2250 RPM");
+    EXPECT_NE(fans.texts.fan(Fan::Fan3, 5, 2250).dialog.find("user defined value of 2812.5,"), std::string::npos);
 }
 
 TEST(AlarmEvaluatorTest, TemperatureAlarmSwitchesItselfOffBeforeItsActions)
@@ -160,10 +155,8 @@ TEST(AlarmEvaluatorTest, FanAlarmWaitsForIgnoreFanAlarmConsecutivePolls)
     fanPoll(h, Fan::Fan2, true);
     EXPECT_EQ(h.evaluator.fanAlarmCount(Fan::Fan2), 0);
     EXPECT_EQ(dialogs(h), 1);
-}
 
-TEST(AlarmEvaluatorTest, FanAlarmWithoutDelayFiresOnTheFirstPoll)
-{
+    // Without a delay the alarm fires on the first poll.
     for (int ignore : {0, 1}) {
         AlarmHarness h;
         h.settings.fan(Fan::Fan1).alarmEnabled = true;
@@ -173,7 +166,7 @@ TEST(AlarmEvaluatorTest, FanAlarmWithoutDelayFiresOnTheFirstPoll)
     }
 }
 
-TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZero)
+TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZeroWhateverTheStoredDelay)
 {
     AlarmHarness h;
     h.settings.fan(Fan::Fan3).alarmEnabled = true;
@@ -188,19 +181,16 @@ TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWithZero)
                                  "and has reached the value of: 0 RPM.");
     EXPECT_NE(std::find(h.journal.begin(), h.journal.end(), "log WARNING: Fan 3 has reached: 0 RPM"), h.journal.end());
     EXPECT_EQ(h.dialog.sources, std::vector<int>{6});
-}
 
-TEST(AlarmEvaluatorTest, FanNotAvailableFiresAtOnceWhateverTheStoredDelay)
-{
-    // A settings file may hold any number: the count must not run over.
-    AlarmHarness h;
-    h.settings.fan(Fan::Fan1).alarmEnabled = true;
-    h.settings.fanAlarmIgnoreCount = std::numeric_limits<int>::max();
-    h.evaluator.clearFanAlarmPending();
-    h.evaluator.setFanAlarmCount(Fan::Fan1, h.settings.fanAlarmIgnoreCount);
-    h.evaluator.displayFanAlarm(Fan::Fan1, 10, 0.0);
-    EXPECT_EQ(dialogs(h), 1);
-    EXPECT_FALSE(h.evaluator.fanAlarmPending(Fan::Fan1));
+    // A settings file may hold any delay: the count must not run over.
+    AlarmHarness stored;
+    stored.settings.fan(Fan::Fan1).alarmEnabled = true;
+    stored.settings.fanAlarmIgnoreCount = std::numeric_limits<int>::max();
+    stored.evaluator.clearFanAlarmPending();
+    stored.evaluator.setFanAlarmCount(Fan::Fan1, stored.settings.fanAlarmIgnoreCount);
+    stored.evaluator.displayFanAlarm(Fan::Fan1, 10, 0.0);
+    EXPECT_EQ(dialogs(stored), 1);
+    EXPECT_FALSE(stored.evaluator.fanAlarmPending(Fan::Fan1));
 }
 
 TEST(AlarmSettingsTest, PcSpeakerBoxFollowsShowMsg)

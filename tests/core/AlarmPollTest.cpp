@@ -1,6 +1,5 @@
 // A poll over a scripted driver, driven by the window timers on virtual time,
 // with the real evaluation, actions, sounds and warning log behind it.
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,7 +10,6 @@
 #include "PollHarness.h"
 #include "monitor/MonitorTimers.h"
 #include "platform/Beeper.h"
-#include "platform/fake/FakeShell.h"
 
 namespace cdx {
 namespace {
@@ -128,31 +126,6 @@ TEST(AlarmPollTest, OkAndEnableBringsTheAlarmBackAtTheNextPoll)
     EXPECT_EQ(p.dialogs(), 2U);
 }
 
-TEST(AlarmPollTest, TwoTemperaturesInOnePollComeOneAfterTheOtherWb1First)
-{
-    AlarmPoll p;
-    p.dialog.waitMs = 0;
-    p.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
-    p.settings.temperature(TemperatureSensor::WB2).alarmTemperature = 30;
-    p.driver.script("GetLM78Temp", {55});
-    p.driver.script("GetWinBondSensor2", {35});
-    p.timers.startUp(5000, 5000);
-    p.log.timers.advance(5000);
-    EXPECT_EQ(p.dialog.sources, (std::vector<int>{1, 7}));
-}
-
-TEST(AlarmPollTest, NoAlarmWhilePausedOrInTheStartUpPoll)
-{
-    AlarmPoll p;
-    p.driver.script("GetLM78Temp", {70});
-    p.timers.startUp(5000, 5000);
-    EXPECT_EQ(p.dialogs(), 0U);
-    p.timers.suspend();
-    p.log.timers.advance(60000);
-    EXPECT_EQ(p.dialogs(), 0U);
-    EXPECT_TRUE(p.settings.temperature(TemperatureSensor::WB1).alarmEnabled);
-}
-
 TEST(AlarmPollTest, FanAlarmFiresOnTheFifthPollOutOfBand)
 {
     AlarmPoll p;
@@ -168,36 +141,6 @@ TEST(AlarmPollTest, FanAlarmFiresOnTheFifthPollOutOfBand)
     EXPECT_EQ(p.dialog.texts[0], "Fan Alarm for Fan 1, this Fan is more then 10% off the user defined value of 3000, "
                                  "and has reached the value of: 2500 RPM.");
     EXPECT_NE(p.warningLogText().find("WARNING: Fan 1 has reached: 2500 RPM"), std::string::npos);
-}
-
-TEST(AlarmPollTest, FanNotAvailableFiresAtOnceAndWithUsersRpmZeroAnySpeedIsOutOfBand)
-{
-    AlarmPoll p;
-    p.dialog.waitMs = 0;
-    p.settings.fan(Fan::Fan2).alarmEnabled = true;
-    p.settings.fan(Fan::Fan2).nominalRpm = 2250;
-    p.driver.script("GetLM78Fan2", {255});
-    p.settings.fan(Fan::Fan3).alarmEnabled = true;
-    p.settings.fan(Fan::Fan3).nominalRpm = 0;
-    p.settings.fanAlarmIgnoreCount = 1;
-    p.timers.startUp(5000, 5000);
-    p.log.timers.advance(5000);
-    EXPECT_EQ(p.dialog.sources, (std::vector<int>{5, 6}));
-    EXPECT_NE(p.dialog.texts[0].find("has reached the value of: 0 RPM."), std::string::npos);
-    EXPECT_FALSE(p.settings.fan(Fan::Fan2).alarmEnabled);
-}
-
-TEST(AlarmPollTest, ASecondVoltageInTheSamePollGivesNoSecondAlarm)
-{
-    AlarmPoll p;
-    p.dialog.waitMs = 0;
-    p.driver.script("GetLM78Pos12v", {13.41});
-    p.driver.script("GetLM78Neg5v", {-5.9});
-    p.timers.startUp(5000, 5000);
-    p.log.timers.advance(5000);
-    ASSERT_EQ(p.dialogs(), 1U);
-    EXPECT_EQ(p.dialog.sources, std::vector<int>{3});
-    EXPECT_NE(p.warningLogText().find("WARNING: +12 Voltage has reached: 13.41V"), std::string::npos);
 }
 
 } // namespace

@@ -16,9 +16,15 @@ HwmonInput input(Kind kind, int number, std::string label, double value, std::op
     return HwmonInput{kind, number, std::move(label), value, divisor, {}, {}};
 }
 
+HwmonChip makeChip(std::string name, HwmonBus bus, int number, int address, std::vector<HwmonInput> inputs = {},
+                   std::string id = "")
+{
+    return HwmonChip{std::move(name), static_cast<int>(bus), number, address, std::move(inputs), std::move(id)};
+}
+
 HwmonChip lm78()
 {
-    HwmonChip chip{"lm78", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    HwmonChip chip = makeChip("lm78", HwmonBus::ISA, 0, 0x290);
     chip.inputs = {
         input(Kind::Voltage, 6, "-5V", -5.1),    input(Kind::Voltage, 0, "VCore 1", 2.8),
         input(Kind::Voltage, 1, "VCore 2", 2.7), input(Kind::Voltage, 2, "+3.3V", 3.31),
@@ -52,7 +58,7 @@ TEST(ChipMapping, LabelledRailsTemperaturesAndFans)
 
 TEST(ChipMapping, UnlabelledInputsAreNotAvailableNeverTakenByOrder)
 {
-    HwmonChip chip{"w83781d", static_cast<int>(HwmonBus::I2C), 1, 0x2d, {}, ""};
+    HwmonChip chip = makeChip("w83781d", HwmonBus::I2C, 1, 0x2d);
     chip.id = "w83781d-i2c-1-2d";
     for (int i = 0; i < 7; ++i) {
         chip.inputs.push_back(input(Kind::Voltage, i, "in" + std::to_string(i), i + 0.5));
@@ -74,7 +80,7 @@ TEST(ChipMapping, NuvotonBoardWithStockLabels)
 {
     // Stock labels only name Vcore, AVCC, +3.3V, 3VSB and Vbat; the other
     // inputs are pin voltages that only a divider formula makes rails of.
-    HwmonChip chip{"nct6775", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    HwmonChip chip = makeChip("nct6775", HwmonBus::ISA, 0, 0x290);
     chip.inputs = {input(Kind::Voltage, 0, "Vcore", 1.05),
                    input(Kind::Voltage, 1, "in1", 1.0),
                    input(Kind::Voltage, 2, "AVCC", 3.36),
@@ -121,7 +127,7 @@ TEST(ChipMapping, NuvotonBoardWithStockLabels)
 
 TEST(ChipMapping, IteStandardInputsOnlyWhereTheChipFixesThem)
 {
-    HwmonChip older{"it8718", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    HwmonChip older = makeChip("it8718", HwmonBus::ISA, 0, 0x290);
     older.inputs = {input(Kind::Voltage, 0, "in0", 1.3), input(Kind::Voltage, 2, "in2", 3.3),
                     input(Kind::Voltage, 3, "in3", 2.9)};
     const auto r = ChipMapping::map({older});
@@ -138,27 +144,19 @@ TEST(ChipMapping, IteStandardInputsOnlyWhereTheChipFixesThem)
 
 TEST(ChipMapping, RailLabelsAsBoardsSpellThem)
 {
-    const std::pair<const char*, DriverReading> named[] = {
-        {"+12V", DriverReading::Pos12},
-        {"ATX +12V", DriverReading::Pos12},
-        {"+12.0V", DriverReading::Pos12},
-        {"12V", DriverReading::Pos12},
-        {"ATX +5 V Voltage", DriverReading::Pos5},
-        {"+5V", DriverReading::Pos5},
-        {"VCore", DriverReading::Core0},
-        {"VCore Voltage", DriverReading::Core0},
-        {"CPU Core Voltage", DriverReading::Core0},
-        {"VCore 1", DriverReading::Core0},
-        {"VCore 2", DriverReading::Core1},
-        {"+3.30V", DriverReading::Pos33},
-        {"3VCC", DriverReading::Pos33},
-        {"+3.3V", DriverReading::Pos33},
-        {"-12V", DriverReading::Neg12},
-        {"N12V", DriverReading::Neg12},
-        {"-5V", DriverReading::Neg5},
+    const std::pair<DriverReading, std::vector<std::string>> named[] = {
+        {DriverReading::Pos12, {"+12V", "ATX +12V", "+12.0V", "12V"}},
+        {DriverReading::Pos5, {"ATX +5 V Voltage", "+5V"}},
+        {DriverReading::Core0, {"VCore", "VCore Voltage", "CPU Core Voltage", "VCore 1"}},
+        {DriverReading::Core1, {"VCore 2"}},
+        {DriverReading::Pos33, {"+3.30V", "3VCC", "+3.3V"}},
+        {DriverReading::Neg12, {"-12V", "N12V"}},
+        {DriverReading::Neg5, {"-5V"}},
     };
-    for (const auto& [label, rail] : named) {
-        EXPECT_EQ(RailLabel::identify(label), rail) << label;
+    for (const auto& [rail, labels] : named) {
+        for (const std::string& label : labels) {
+            EXPECT_EQ(RailLabel::identify(label), rail) << label;
+        }
     }
     for (const std::string& label :
          std::vector<std::string>{"5VSB", "3VSB", "+3.3V-Aux", "Standby Voltage (+5V)", "AVCC", "Vbat", "CPU Vcore SOC",
@@ -170,11 +168,11 @@ TEST(ChipMapping, RailLabelsAsBoardsSpellThem)
 
 TEST(ChipMapping, LaptopAndSingleBoardComputer)
 {
-    HwmonChip core{"coretemp", static_cast<int>(HwmonBus::ISA), 0, 0, {}, ""};
+    HwmonChip core = makeChip("coretemp", HwmonBus::ISA, 0, 0);
     core.inputs = {input(Kind::Temperature, 2, "Core 0", 60), input(Kind::Temperature, 1, "Package id 0", 55.4)};
-    HwmonChip zone{"acpitz", static_cast<int>(HwmonBus::ACPI), 0, 0, {input(Kind::Temperature, 1, "temp1", 47)}, ""};
-    HwmonChip drive{"nvme", static_cast<int>(HwmonBus::PCI), 1, 0, {input(Kind::Temperature, 1, "Composite", 38)}, ""};
-    HwmonChip battery{"BAT0", static_cast<int>(HwmonBus::ACPI), 0, 0, {input(Kind::Voltage, 0, "in0", 12.4)}, ""};
+    HwmonChip zone = makeChip("acpitz", HwmonBus::ACPI, 0, 0, {input(Kind::Temperature, 1, "temp1", 47)});
+    HwmonChip drive = makeChip("nvme", HwmonBus::PCI, 1, 0, {input(Kind::Temperature, 1, "Composite", 38)});
+    HwmonChip battery = makeChip("BAT0", HwmonBus::ACPI, 0, 0, {input(Kind::Voltage, 0, "in0", 12.4)});
     const auto laptop = ChipMapping::map({drive, battery, zone, core});
     EXPECT_TRUE(laptop.present);
     EXPECT_EQ(laptop.lm75, 55);
@@ -184,13 +182,12 @@ TEST(ChipMapping, LaptopAndSingleBoardComputer)
     EXPECT_FALSE(hasReading(laptop.available, DriverReading::Pos12)); // not the battery
     EXPECT_FALSE(hasReading(laptop.available, DriverReading::Fan1));
 
-    HwmonChip soc{
-        "cpu_thermal", static_cast<int>(HwmonBus::Virtual), 0, 0, {input(Kind::Temperature, 1, "temp1", 51)}, ""};
+    HwmonChip soc = makeChip("cpu_thermal", HwmonBus::Virtual, 0, 0, {input(Kind::Temperature, 1, "temp1", 51)});
     const auto board = ChipMapping::map({soc});
     EXPECT_EQ(board.available, readingBit(DriverReading::CpuTemperature));
     EXPECT_EQ(board.lm75, 51);
 
-    HwmonChip lm75{"lm75", static_cast<int>(HwmonBus::I2C), 0, 0x48, {input(Kind::Temperature, 1, "temp1", 31)}, ""};
+    HwmonChip lm75 = makeChip("lm75", HwmonBus::I2C, 0, 0x48, {input(Kind::Temperature, 1, "temp1", 31)});
     EXPECT_FALSE(ChipMapping::map({lm75}).cpuTemperatureTrue); // the offset still applies
     EXPECT_FALSE(ChipMapping::map({}).present);
 }
@@ -218,51 +215,26 @@ TEST(ChipMapping, FanCountsGiveTheSpeedBack)
 TEST(ChipMapping, TemperatureLabelsAsBoardsSpellThem)
 {
     using R = TemperatureRole;
-    const std::pair<const char*, R> labels[] = {
-        {"System Temp", R::Board},
-        {"SYS Temperature", R::Board},
-        {"Sys Temp", R::Board},
-        {"System 1", R::Board},
-        {"SYSTEM TEMP1", R::Board},
-        {"System1 Temp", R::Board},
-        {"MB Temp", R::Board},
-        {"MB(?) temp", R::Board},
-        {"Mainboard", R::Board},
-        {"M/B Temperature", R::Board},
-        {"SYSTIN", R::Board},
-        {"Motherboard", R::Board},
-        {"motherboard_temp", R::Board},
-        {"CPU Temp", R::Processor},
-        {"CPU Temperature", R::Processor},
-        {"CPUTIN", R::Processor},
-        {"CPU Socket", R::Processor},
-        {"CPU1 Temp", R::Processor},
-        {"System 2", R::Secondary},
-        {"Sys Temp 3", R::Secondary},
-        {"AUXTIN", R::Secondary},
-        {"AUXTIN1", R::Secondary},
-        {"Chipset", R::Secondary},
-        {"PCH Temp", R::Secondary},
-        {"VRM Temp", R::Secondary},
-        {"CPU 2 Temp", R::Secondary},
-        {"PECI Agent 0", R::Foreign},
-        {"SMBUSMASTER 0", R::Foreign},
-        {"TSI0_TEMP", R::Foreign},
-        {"temp1", R::Unknown},
-        {"Temperature", R::Unknown},
-        {"Tctl", R::Unknown},
-        {"Systemic", R::Unknown},
-        {"", R::Unknown},
-        {"9999999999", R::Unknown},
+    const std::pair<R, std::vector<std::string>> labels[] = {
+        {R::Board,
+         {"System Temp", "SYS Temperature", "Sys Temp", "System 1", "SYSTEM TEMP1", "System1 Temp", "MB Temp",
+          "MB(?) temp", "Mainboard", "M/B Temperature", "SYSTIN", "Motherboard", "motherboard_temp"}},
+        {R::Processor, {"CPU Temp", "CPU Temperature", "CPUTIN", "CPU Socket", "CPU1 Temp"}},
+        {R::Secondary,
+         {"System 2", "Sys Temp 3", "AUXTIN", "AUXTIN1", "Chipset", "PCH Temp", "VRM Temp", "CPU 2 Temp"}},
+        {R::Foreign, {"PECI Agent 0", "SMBUSMASTER 0", "TSI0_TEMP"}},
+        {R::Unknown, {"temp1", "Temperature", "Tctl", "Systemic", "", "9999999999"}},
     };
-    for (const auto& [label, role] : labels) {
-        EXPECT_EQ(TemperatureLabel::identify(label), role) << label;
+    for (const auto& [role, names] : labels) {
+        for (const std::string& label : names) {
+            EXPECT_EQ(TemperatureLabel::identify(label), role) << label;
+        }
     }
 }
 
 TEST(ChipMapping, BoardAndProcessorTemperaturesByTheirLabels)
 {
-    HwmonChip board{"it8686", static_cast<int>(HwmonBus::ISA), 0, 0xa40, {}, ""};
+    HwmonChip board = makeChip("it8686", HwmonBus::ISA, 0, 0xa40);
     board.inputs = {input(Kind::Temperature, 1, "CPU Temp", 48), input(Kind::Temperature, 2, "VRM Temp", 52),
                     input(Kind::Temperature, 3, "Chipset", 44), input(Kind::Temperature, 4, "PCIEX16", 35),
                     input(Kind::Temperature, 5, "System Temp", 31)};
@@ -274,15 +246,14 @@ TEST(ChipMapping, BoardAndProcessorTemperaturesByTheirLabels)
     EXPECT_DOUBLE_EQ(r.winbond3, 44);
 
     // With the processor's own sensor the board's CPU input is only a further one.
-    HwmonChip k10{"k10temp", static_cast<int>(HwmonBus::PCI), 0, 0xc3, {input(Kind::Temperature, 1, "Tctl", 61)}, ""};
+    HwmonChip k10 = makeChip("k10temp", HwmonBus::PCI, 0, 0xc3, {input(Kind::Temperature, 1, "Tctl", 61)});
     const auto withSensor = ChipMapping::map({board, k10});
     EXPECT_EQ(withSensor.lm75, 61);
     EXPECT_EQ(withSensor.temp, 31);
     EXPECT_DOUBLE_EQ(withSensor.winbond2, 52);
 
     // A device's "System Temp" (a drive's, a card's) is never the board's.
-    HwmonChip drive{
-        "drivetemp", static_cast<int>(HwmonBus::SCSI), 0, 0, {input(Kind::Temperature, 1, "System Temp", 29)}, ""};
+    HwmonChip drive = makeChip("drivetemp", HwmonBus::SCSI, 0, 0, {input(Kind::Temperature, 1, "System Temp", 29)});
     const auto onlyDrive = ChipMapping::map({drive});
     EXPECT_FALSE(hasReading(onlyDrive.available, DriverReading::Wb1Temperature));
 }
@@ -291,7 +262,7 @@ TEST(ChipMapping, BoardLabelsWinOverTheChipFamilysInputs)
 {
     // A board whose file only numbers its inputs: "VIN3" says nothing of
     // +3.3 V, and the chip family's in3 does not apply to a labelled input.
-    HwmonChip chip{"nct6791", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, ""};
+    HwmonChip chip = makeChip("nct6791", HwmonBus::ISA, 0, 0x290);
     chip.inputs = {input(Kind::Voltage, 0, "VCore A", 1.31), input(Kind::Voltage, 1, "VIN0", 12.1),
                    input(Kind::Voltage, 2, "VIN1", 5.04),    input(Kind::Voltage, 3, "VIN3", 1.0),
                    input(Kind::Voltage, 4, "5VCC", 5.01),    input(Kind::Voltage, 5, "5VSB", 5.1),
@@ -312,20 +283,20 @@ TEST(ChipMapping, BoardLabelsWinOverTheChipFamilysInputs)
 
 TEST(ChipMapping, ReadingsBoundToAnyInputOfTheirKind)
 {
-    HwmonChip board{"nct6798", static_cast<int>(HwmonBus::ISA), 0, 0x290, {}, "nct6798-isa-0290"};
+    HwmonChip board = makeChip("nct6798", HwmonBus::ISA, 0, 0x290, {}, "nct6798-isa-0290");
     board.inputs = {input(Kind::Temperature, 1, "SYSTIN", 31), input(Kind::Temperature, 2, "CPUTIN", 44),
                     input(Kind::Temperature, 3, "AUXTIN0", 36), input(Kind::Voltage, 0, "Vcore", 0.82),
                     input(Kind::Fan, 1, "fan1", 900)};
     board.inputs[3].minimum = 0.6;
     board.inputs[3].maximum = 1.5;
-    HwmonChip gpu{"amdgpu", static_cast<int>(HwmonBus::PCI), 3, 0, {}, "amdgpu-pci-0300"};
+    HwmonChip gpu = makeChip("amdgpu", HwmonBus::PCI, 3, 0, {}, "amdgpu-pci-0300");
     gpu.inputs = {input(Kind::Temperature, 1, "edge", 52), input(Kind::Fan, 1, "fan1", 1450)};
-    HwmonChip drive1{
-        "nvme", static_cast<int>(HwmonBus::PCI), 1, 0, {input(Kind::Temperature, 1, "Composite", 38)}, "nvme-pci-0100"};
-    HwmonChip drive2{
-        "nvme", static_cast<int>(HwmonBus::PCI), 2, 0, {input(Kind::Temperature, 1, "Composite", 47)}, "nvme-pci-0200"};
-    HwmonChip sata{"drivetemp", static_cast<int>(HwmonBus::SCSI),      0,
-                   0,           {input(Kind::Temperature, 1, "", 33)}, "drivetemp-scsi-0-0"};
+    HwmonChip drive1 =
+        makeChip("nvme", HwmonBus::PCI, 1, 0, {input(Kind::Temperature, 1, "Composite", 38)}, "nvme-pci-0100");
+    HwmonChip drive2 =
+        makeChip("nvme", HwmonBus::PCI, 2, 0, {input(Kind::Temperature, 1, "Composite", 47)}, "nvme-pci-0200");
+    HwmonChip sata =
+        makeChip("drivetemp", HwmonBus::SCSI, 0, 0, {input(Kind::Temperature, 1, "", 33)}, "drivetemp-scsi-0-0");
     ReadingBindings bound;
     bound[static_cast<int>(DriverReading::Wb2Temperature)] = "nvme-pci-0200/temp1";
     bound[static_cast<int>(DriverReading::Fan3)] = "amdgpu-pci-0300/fan1";

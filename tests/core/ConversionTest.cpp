@@ -12,7 +12,7 @@
 
 using namespace cdx;
 
-TEST(TemperatureConversion, CompensationAndHalvesToEven)
+TEST(TemperatureConversion, CompensationHalvesToEvenAndCpuTypesGiveTheCpuSensorsOffset)
 {
     EXPECT_EQ(compensateWB1(40, {false, 5}), 40.0f);
     EXPECT_EQ(compensateWB1(40, {true, -3}), 37.0f);
@@ -21,18 +21,14 @@ TEST(TemperatureConversion, CompensationAndHalvesToEven)
     EXPECT_EQ(compensateWinbond(44.6, {false, 0}), 45.0f);
     EXPECT_EQ(compensateWinbond(-0.5, {false, 0}), 0.0f);
     EXPECT_EQ(compensateWinbond(2.5, {true, -50}), -48.0f);
-}
 
-TEST(TemperatureConversion, CpuSensorAvailabilityAndOffset)
-{
+    // The CPU sensor: 10 and below are not available.
     EXPECT_FALSE(convertLM75(10, 22).has_value());
     EXPECT_FALSE(convertLM75(-5, 22).has_value());
     EXPECT_EQ(convertLM75(11, 22), 33.0f);
     EXPECT_EQ(convertLM75(30, cpuOffset(CpuType::Amd, 0)), 37.0f);
-}
 
-TEST(CpuType, OffsetsAndLoadRules)
-{
+    // CPU types: offsets and the rules of loading them.
     EXPECT_EQ(cpuOffset(CpuType::Intel, 50), 22);
     EXPECT_EQ(cpuOffset(CpuType::Cyrix, 50), 16);
     EXPECT_EQ(cpuOffset(CpuType::Custom, 50), 50);
@@ -49,16 +45,6 @@ TEST(CpuType, OffsetsAndLoadRules)
     EXPECT_EQ(custom.type, CpuType::Custom);
     EXPECT_EQ(custom.offset, 12);
     EXPECT_EQ(customCpuLabel(7), "+7");
-}
-
-TEST(TemperatureScale, CaptionNamesTheOtherScale)
-{
-    EXPECT_EQ(scaleFromCaption("F"), TemperatureScale::Celsius);
-    EXPECT_EQ(scaleFromCaption("C"), TemperatureScale::Fahrenheit);
-    EXPECT_EQ(scaleFromCaption(""), TemperatureScale::Fahrenheit);
-    EXPECT_EQ(nextScaleCaption("C"), "F");
-    EXPECT_EQ(nextScaleCaption("F"), "C");
-    EXPECT_EQ(nextScaleCaption("x"), "C");
 }
 
 TEST(TemperatureText, CentreLabels)
@@ -91,9 +77,17 @@ TEST(TemperatureText, LowHighLabelsAndCaptions)
     EXPECT_EQ(roundFahrenheitCaption(degreeText(false)), "Round F");
     EXPECT_EQ(compensationCaption(-3), "Custom +-3");
     EXPECT_EQ(compensationCaption(4), "Custom +4");
+
+    // The scale button's caption names the other scale.
+    EXPECT_EQ(scaleFromCaption("F"), TemperatureScale::Celsius);
+    EXPECT_EQ(scaleFromCaption("C"), TemperatureScale::Fahrenheit);
+    EXPECT_EQ(scaleFromCaption(""), TemperatureScale::Fahrenheit);
+    EXPECT_EQ(nextScaleCaption("C"), "F");
+    EXPECT_EQ(nextScaleCaption("F"), "C");
+    EXPECT_EQ(nextScaleCaption("x"), "C");
 }
 
-TEST(VoltageConversion, BandsIncludeTheirEdges)
+TEST(VoltageConversion, BandsIncludeTheirEdgesAndAMeasuredCoreIsRoundedIntoRange)
 {
     const VoltageNominals nominals{2.8, 3.3};
     const auto pos12 = voltageBand(VoltageRail::Pos12, nominals, 10.0);
@@ -118,6 +112,15 @@ TEST(VoltageConversion, BandsIncludeTheirEdges)
 
     EXPECT_EQ(voltageText(3.3), ": 3.30");
     EXPECT_EQ(voltageText(-11.996, ","), ": -12,00");
+
+    // A measured core voltage rounded into the nominal's range.
+    EXPECT_EQ(coreVoltageStartValue(1.248), 1.2);
+    EXPECT_EQ(coreVoltageStartValue(1.25), 1.3);
+    EXPECT_EQ(coreVoltageStartValue(0.78), 0.8); // a processor of today idling
+    EXPECT_EQ(coreVoltageStartValue(0.31), 0.5);
+    EXPECT_EQ(coreVoltageStartValue(12.1), 5.0);
+    EXPECT_EQ(coreVoltageStartValue(0.0), std::nullopt);
+    EXPECT_EQ(coreVoltageStartValue(std::nan("")), std::nullopt);
 }
 
 TEST(FanSpeed, DivisorsTypesAndFailures)
@@ -136,15 +139,4 @@ TEST(FanSpeed, DivisorsTypesAndFailures)
 
     EXPECT_FALSE(isFanAvailable(255));
     EXPECT_TRUE(isFanAvailable(254));
-}
-
-TEST(CoreVoltageStart, MeasuredVoltageRoundedIntoTheNominalsRange)
-{
-    EXPECT_EQ(coreVoltageStartValue(1.248), 1.2);
-    EXPECT_EQ(coreVoltageStartValue(1.25), 1.3);
-    EXPECT_EQ(coreVoltageStartValue(0.78), 0.8); // a processor of today idling
-    EXPECT_EQ(coreVoltageStartValue(0.31), 0.5);
-    EXPECT_EQ(coreVoltageStartValue(12.1), 5.0);
-    EXPECT_EQ(coreVoltageStartValue(0.0), std::nullopt);
-    EXPECT_EQ(coreVoltageStartValue(std::nan("")), std::nullopt);
 }

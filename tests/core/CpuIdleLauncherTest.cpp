@@ -95,6 +95,12 @@ TEST_F(CpuIdleLauncherTest, LaunchesExactlyAtTheThresholdOnceInItsOwnFolder)
     EXPECT_EQ(launcher.events()[0], "12/06/26 14:30:15: CPU Idle was launched by CDX.");
     EXPECT_EQ(shownEvents, launcher.events());
     EXPECT_EQ(warnings, std::vector<std::string>{"CPU Idle was launched by CDX."});
+
+    // The working folder ends at the last separator.
+    EXPECT_EQ(CpuIdleLauncher::directoryOf("/usr/bin/caldrix-cpuidle"), "/usr/bin/");
+    EXPECT_EQ(CpuIdleLauncher::directoryOf("C:\\CpuIdle\\CpuIdle.exe"), "C:\\CpuIdle\\");
+    EXPECT_EQ(CpuIdleLauncher::directoryOf("C:CpuIdle.exe"), "C:");
+    EXPECT_EQ(CpuIdleLauncher::directoryOf("CpuIdle.exe"), "");
 }
 
 TEST_F(CpuIdleLauncherTest, ClosesExactlyAtTheThresholdWithCloseThenApp)
@@ -196,14 +202,6 @@ TEST_F(CpuIdleLauncherTest, TemperatureRequestIsAnsweredToCpuIdleOnly)
     settings.cpuIdleSensor = 7;
     EXPECT_EQ(launcher.watchedTemperature(), 0);
     EXPECT_FALSE(requests.handle({ExternalMessages::App + 404, 0, 0}));
-}
-
-TEST(CpuIdleLauncherPathTest, TheWorkingFolderEndsAtTheLastSeparator)
-{
-    EXPECT_EQ(CpuIdleLauncher::directoryOf("/usr/bin/caldrix-cpuidle"), "/usr/bin/");
-    EXPECT_EQ(CpuIdleLauncher::directoryOf("C:\\CpuIdle\\CpuIdle.exe"), "C:\\CpuIdle\\");
-    EXPECT_EQ(CpuIdleLauncher::directoryOf("C:CpuIdle.exe"), "C:");
-    EXPECT_EQ(CpuIdleLauncher::directoryOf("CpuIdle.exe"), "");
 }
 
 } // namespace

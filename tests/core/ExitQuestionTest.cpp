@@ -15,25 +15,7 @@ namespace {
 
 using Origin = ExitQuestion::Origin;
 
-TEST(ExitQuestionTest, AnswersDecideTheClose)
-{
-    struct Case {
-        ExitAnswer answer;
-        bool canClose;
-        bool hide;
-    };
-    for (const Case& c : {Case{ExitAnswer::Yes, true, false}, Case{ExitAnswer::No, false, false},
-                          Case{ExitAnswer::Minimize, false, true}, Case{ExitAnswer::None, false, false}}) {
-        ExitQuestion question;
-        const auto decision =
-            question.closeQuery(true, Origin::CloseBox, [&](const ExitButtonLayout&) { return c.answer; });
-        EXPECT_EQ(decision.canClose, c.canClose) << static_cast<int>(c.answer);
-        EXPECT_EQ(decision.hideToTray, c.hide) << static_cast<int>(c.answer);
-        EXPECT_TRUE(question.armed());
-    }
-}
-
-TEST(ExitQuestionTest, TheExitItemAsksWithoutMinimize)
+TEST(ExitQuestionTest, TheExitItemAsksWithoutMinimizeAndSwitchingOffDisarmsForGood)
 {
     ExitQuestion question;
     std::vector<ExitButtonLayout> asked;
@@ -49,25 +31,23 @@ TEST(ExitQuestionTest, TheExitItemAsksWithoutMinimize)
     EXPECT_FALSE(asked[0].focusOnMinimize());
     EXPECT_EQ(asked[1], (ExitButtonLayout{20, 100, 180}));
     EXPECT_TRUE(asked[1].focusOnMinimize());
-}
 
-TEST(ExitQuestionTest, DisarmedForGoodBySwitchingItOffOrBySessionEnd)
-{
-    int asked = 0;
-    auto ask = [&](const ExitButtonLayout&) {
-        ++asked;
+    // Disarmed for good by switching it off or by a session end.
+    int questions = 0;
+    auto askNo = [&](const ExitButtonLayout&) {
+        ++questions;
         return ExitAnswer::No;
     };
     ExitQuestion switchedOff;
-    EXPECT_TRUE(switchedOff.closeQuery(false, Origin::ExitItem, ask).canClose);
+    EXPECT_TRUE(switchedOff.closeQuery(false, Origin::ExitItem, askNo).canClose);
     // Switched back on later, it stays quiet: it never arms again.
-    EXPECT_TRUE(switchedOff.closeQuery(true, Origin::CloseBox, ask).canClose);
-    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(switchedOff.closeQuery(true, Origin::CloseBox, askNo).canClose);
+    EXPECT_EQ(questions, 0);
 
     ExitQuestion sessionEnd;
     sessionEnd.sessionEnding();
-    EXPECT_TRUE(sessionEnd.closeQuery(true, Origin::ExitItem, ask).canClose);
-    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(sessionEnd.closeQuery(true, Origin::ExitItem, askNo).canClose);
+    EXPECT_EQ(questions, 0);
 }
 
 // The program's ends, recorded.
@@ -110,6 +90,7 @@ TEST(ProgramExitTest, ExitEndsOnlyAfterYesAndASave)
     EXPECT_EQ(h.quits, 0);
     EXPECT_EQ(h.saved, 0) << "a refused close saves nothing";
     EXPECT_EQ(h.hidden, 1) << "Minimize hides to the tray";
+    EXPECT_TRUE(h.exit.question().armed()) << "an answer leaves the question armed";
     EXPECT_EQ(h.asked[0], ExitButtonLayout::fromExitItem());
     EXPECT_EQ(h.asked[1], ExitButtonLayout::fromCloseBox());
 
@@ -149,7 +130,7 @@ TEST(ProgramExitTest, ASessionEndWhileArmedAsksNothingAndSaves)
     EXPECT_FALSE(failing.exit.saved());
 }
 
-TEST(SingleInstanceTest, ASecondStartAsksTheFirstToComeForward)
+TEST(SingleInstanceTest, ASecondStartAsksTheFirstToComeForwardAndAnUntrustedFolderRefusesIt)
 {
     FakeLocalMessaging bus;
     std::ostringstream notices;
@@ -164,19 +145,17 @@ TEST(SingleInstanceTest, ASecondStartAsksTheFirstToComeForward)
     ASSERT_EQ(firstReceived.size(), 1u);
     EXPECT_EQ(firstReceived[0].message, WindowMessages::BringForward);
     EXPECT_TRUE(notices.str().empty());
-}
 
-TEST(SingleInstanceTest, AnUntrustedRuntimeFolderRefusesTheStartInsteadOfRunningASecondInstance)
-{
-    FakeLocalMessaging bus;
-    bus.failClaims("/run/user/1000/caldrix belongs to another user; it is not used");
-    std::ostringstream notices;
-    SingleInstance instance(bus, notices);
+    // An untrusted runtime folder refuses the start instead of running a second instance.
+    FakeLocalMessaging untrusted;
+    untrusted.failClaims("/run/user/1000/caldrix belongs to another user; it is not used");
+    std::ostringstream refusals;
+    SingleInstance instance(untrusted, refusals);
     EXPECT_TRUE(instance.isAlreadyRunning("Caldrix", {}));
     EXPECT_FALSE(instance.holdsName());
     EXPECT_NE(instance.refusal().find("belongs to another user"), std::string::npos) << instance.refusal();
-    EXPECT_NE(notices.str().find("does not start"), std::string::npos) << notices.str();
-    EXPECT_TRUE(bus.sent().empty()) << "nothing is sent through a folder that is not trusted";
+    EXPECT_NE(refusals.str().find("does not start"), std::string::npos) << refusals.str();
+    EXPECT_TRUE(untrusted.sent().empty()) << "nothing is sent through a folder that is not trusted";
 }
 
 } // namespace

@@ -44,7 +44,7 @@ public:
     std::string chipText;
 };
 
-TEST(FirstRunSequenceTest, RefusingTheAgreementEndsTheQuestionsAndChangesNothing)
+TEST(FirstRunSequenceTest, RefusingTheAgreementChangesNothingAndTheChipTextFollowsItsNumber)
 {
     ScriptedDialogs dialogs;
     dialogs.agree = false;
@@ -53,6 +53,12 @@ TEST(FirstRunSequenceTest, RefusingTheAgreementEndsTheQuestionsAndChangesNothing
     EXPECT_EQ(FirstRunSequence::run(dialogs, {}, 16, settings), FirstRunSequence::Outcome::Refused);
     EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"Startup Info", "Agreement"}));
     EXPECT_EQ(settings, before);
+
+    EXPECT_EQ(FirstRunSequence::chipText(16).rfind("Caldrix has detected the Winbond W83781D chip", 0), 0u);
+    EXPECT_EQ(FirstRunSequence::chipText(45).rfind("Caldrix has detected the LM78/LM79 chip", 0), 0u);
+    for (int other : {0, 15, 17, 44, 46, -1}) {
+        EXPECT_EQ(FirstRunSequence::chipText(other).rfind("Caldrix has not detected", 0), 0u) << other;
+    }
 }
 
 TEST(FirstRunSequenceTest, AgreeingAsksEverythingAndKeepsTheAnswers)
@@ -154,15 +160,6 @@ TEST(FirstRunSequenceTest, ACoreVoltageThatMovesWithLoadStartsUnwatched)
     Settings fixed;
     FirstRunSequence::run(dialogs, questions, 45, fixed);
     EXPECT_EQ(fixed.watched(VoltageRail::Core), Settings{}.watched(VoltageRail::Core));
-}
-
-TEST(FirstRunSequenceTest, ChipTextFollowsTheChipNumber)
-{
-    EXPECT_EQ(FirstRunSequence::chipText(16).rfind("Caldrix has detected the Winbond W83781D chip", 0), 0u);
-    EXPECT_EQ(FirstRunSequence::chipText(45).rfind("Caldrix has detected the LM78/LM79 chip", 0), 0u);
-    for (int other : {0, 15, 17, 44, 46, -1}) {
-        EXPECT_EQ(FirstRunSequence::chipText(other).rfind("Caldrix has not detected", 0), 0u) << other;
-    }
 }
 
 TEST(FirstRunSequenceTest, CoreVoltageStepsStopExactlyAtTheirEnds)

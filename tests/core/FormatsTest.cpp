@@ -5,7 +5,7 @@
 namespace cdx {
 namespace {
 
-TEST(FormatsTest, GeneralFormatIsShortestOfFifteenDigits)
+TEST(FormatsTest, GeneralAndFixedNotationWithTheSeparatorAndHalvesToEven)
 {
     EXPECT_EQ(formatGeneral(45.0), "45");
     EXPECT_EQ(formatGeneral(113.4), "113.4");
@@ -16,19 +16,14 @@ TEST(FormatsTest, GeneralFormatIsShortestOfFifteenDigits)
     EXPECT_EQ(formatGeneral(1e20), "1E20");
     EXPECT_EQ(formatGeneral(1.5e-7), "1.5E-7");
     EXPECT_EQ(formatGeneral(113.4, ","), "113,4");
-}
 
-TEST(FormatsTest, FixedNotationRoundsAndUsesSeparator)
-{
     EXPECT_EQ(formatFixed(3.3, 2), "3.30");
     EXPECT_EQ(formatFixed(-11.999, 2), "-12.00");
     EXPECT_EQ(formatFixed(-0.001, 2), "0.00");
     EXPECT_EQ(formatFixed(45.0, 0), "45");
     EXPECT_EQ(formatFixed(3.3, 2, ","), "3,30");
-}
 
-TEST(FormatsTest, RoundingTakesHalvesToEven)
-{
+    // Rounding takes halves to even.
     EXPECT_EQ(roundHalfEven(44.5), 44);
     EXPECT_EQ(roundHalfEven(45.5), 46);
     EXPECT_EQ(roundHalfEven(-0.5), 0);
@@ -36,16 +31,13 @@ TEST(FormatsTest, RoundingTakesHalvesToEven)
     EXPECT_EQ(roundHalfEven(78.8), 79);
 }
 
-TEST(FormatsTest, PaddingCountsCharactersAndNeverCuts)
+TEST(FormatsTest, PaddingCountsCharactersAndDatesFollowThePatterns)
 {
     EXPECT_EQ(padRight("45°C", 6), "45°C  ");
     EXPECT_EQ(padLeft("45°C", 6), "  45°C");
     EXPECT_EQ(padRight("toolongtext", 4), "toolongtext");
     EXPECT_EQ(padLeft("", 3), "   ");
-}
 
-TEST(FormatsTest, DateAndTimeFollowThePatterns)
-{
     const LocalDateTime when{2026, 3, 7, 9, 5, 4, 0};
     RegionalFormats formats;
     formats.shortDatePattern = "%d.%m.%Y";

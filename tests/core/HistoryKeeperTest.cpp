@@ -49,7 +49,7 @@ struct Keeper {
                                               [this](const std::string& line) { notices.push_back(line); }}};
 };
 
-TEST(HistoryFormatTest, WhatIsWrittenReadsBackTheSame)
+TEST(HistoryFormatTest, WhatIsWrittenReadsBackTheSameForTheDayUpToNow)
 {
     std::vector<MinuteBand> minutes{band(kStart, 40.125F, 41.5F, 43.0F, 59), band(kStart + 120, -3.3F, 1e-7F, 7e6F)};
     minutes[1].counts[12] = 1;
@@ -70,6 +70,16 @@ TEST(HistoryFormatTest, WhatIsWrittenReadsBackTheSame)
             }
         }
     }
+
+    // Only the day up to now is kept.
+    const std::int64_t now = kStart + 2 * 86400;
+    const std::string text = HistoryFormat::write({band(now - 86400 - 60, 1, 1, 1), band(now - 86400, 2, 2, 2),
+                                                   band(now - 60, 3, 3, 3), band(now + 60, 4, 4, 4)});
+    const HistoryFormat::Parsed kept = HistoryFormat::read(text, now);
+    ASSERT_EQ(kept.error, "");
+    ASSERT_EQ(kept.minutes.size(), 2U); // not older than a day, nor after now
+    EXPECT_EQ(kept.minutes[0].startSeconds, now - 86400);
+    EXPECT_EQ(kept.minutes[1].startSeconds, now - 60);
 }
 
 TEST(HistoryFormatTest, DamagedTextsAreRefusedWithTheirReason)
@@ -91,18 +101,6 @@ TEST(HistoryFormatTest, DamagedTextsAreRefusedWithTheirReason)
     EXPECT_NE(errorOf("Caldrix history 1\n60 - 0/1/1/1 - - - - - - - - - - -\nend 1\n"), "");    // no polls
     EXPECT_NE(errorOf("Caldrix history 1\n60 - 1/nan/1/1 - - - - - - - - - - -\nend 1\n"), "");
     EXPECT_EQ(errorOf(line + " - - - - - - - - - - -\nend 1\n"), "");
-}
-
-TEST(HistoryFormatTest, OnlyTheDayUpToNowIsKept)
-{
-    const std::int64_t now = kStart + 2 * 86400;
-    const std::string text = HistoryFormat::write({band(now - 86400 - 60, 1, 1, 1), band(now - 86400, 2, 2, 2),
-                                                   band(now - 60, 3, 3, 3), band(now + 60, 4, 4, 4)});
-    const HistoryFormat::Parsed parsed = HistoryFormat::read(text, now);
-    ASSERT_EQ(parsed.error, "");
-    ASSERT_EQ(parsed.minutes.size(), 2U); // not older than a day, nor after now
-    EXPECT_EQ(parsed.minutes[0].startSeconds, now - 86400);
-    EXPECT_EQ(parsed.minutes[1].startSeconds, now - 60);
 }
 
 TEST(HistoryKeeperTest, TheDayIsSavedEveryTenMinutesAndComesBackAfterARestart)
@@ -135,7 +133,7 @@ TEST(HistoryKeeperTest, TheDayIsSavedEveryTenMinutesAndComesBackAfterARestart)
     EXPECT_EQ(second.keeper.history().minutesForSaving().size(), 19U);
 }
 
-TEST(HistoryKeeperTest, ABadFileIsSetAsideWithOneNoticeAndTheHistoryStartsEmpty)
+TEST(HistoryKeeperTest, ABadFileIsSetAsideAnUnreadableOneNeverSavedOverAndAFailedSaveToldOnce)
 {
     Keeper k;
     k.file.text = "Caldrix history 1\n" + std::to_string(kStart) + " - 5/40/41/42";
@@ -147,10 +145,8 @@ TEST(HistoryKeeperTest, ABadFileIsSetAsideWithOneNoticeAndTheHistoryStartsEmpty)
     k.poller->setEnabled(true);
     k.queue.advance(HistoryKeeper::kSaveIntervalMs);
     EXPECT_GE(HistoryFormat::read(*k.file.text, k.now()).minutes.size(), 10U);
-}
 
-TEST(HistoryKeeperTest, AnUnreadableFileIsNeverSavedOverAFailedSaveIsToldOnceAndAnUninstallRemovesTheDay)
-{
+    // An unreadable file is never saved over, a failed save is told once, and an uninstall removes the day.
     Keeper unreadable;
     unreadable.file.text = "kept";
     unreadable.file.failReads = true;

@@ -29,21 +29,16 @@ TEST_F(LogMaintenanceTest, ViewOpensEachFileWithItsShowCommand)
     EXPECT_EQ(h.shell.requests()[3].show, ShowCommand::Show);
 }
 
-TEST_F(LogMaintenanceTest, EraseAnsweredNoLeavesEverything)
-{
-    h.intervalLog.writeStandardLogEntry();
-    const std::string txt = readFile(h.paths.intervalTxt);
-    h.maintenance.eraseLog(LogGroup::Interval);
-    ASSERT_EQ(h.messages.questions(), std::vector<std::string>{"Are you sure you want to erase the Log Files ?"});
-    EXPECT_EQ(readFile(h.paths.intervalTxt), txt);
-    EXPECT_TRUE(h.recycleBin.items().empty());
-}
-
-TEST_F(LogMaintenanceTest, EraseAnsweredYesTrashesAndRecreatesWithCurrentNames)
+TEST_F(LogMaintenanceTest, EraseAnsweredNoKeepsAllAndYesTrashesAndRecreatesWithCurrentNames)
 {
     h.options.logCsv = true;
     h.intervalLog.writeStandardLogEntry();
     const std::string oldTxt = readFile(h.paths.intervalTxt);
+    h.maintenance.eraseLog(LogGroup::Interval); // answered No: everything stays
+    ASSERT_EQ(h.messages.questions(), std::vector<std::string>{"Are you sure you want to erase the Log Files ?"});
+    EXPECT_EQ(readFile(h.paths.intervalTxt), oldTxt);
+    EXPECT_TRUE(h.recycleBin.items().empty());
+
     h.options.temperature(TemperatureSensor::LM75).name = "Processor";
     h.messages.queueAnswer(true);
     h.maintenance.eraseLog(LogGroup::Interval);
@@ -56,6 +51,14 @@ TEST_F(LogMaintenanceTest, EraseAnsweredYesTrashesAndRecreatesWithCurrentNames)
     EXPECT_EQ(readFile(h.paths.intervalTxt).find("451 MHz"), std::string::npos);
     EXPECT_TRUE(readFile(h.paths.intervalCsv).starts_with("Date;Time;Speed;Processor;Motherboard;"));
     EXPECT_EQ(h.sizes.labels().intervalTxt, "TXT:0Kb");
+
+    // An erase keeps a running log running.
+    h.intervalLog.setLogging(true);
+    h.messages.queueAnswer(true);
+    h.maintenance.eraseLog(LogGroup::Interval);
+    EXPECT_TRUE(h.intervalLog.logging());
+    h.timers.advance(60000);
+    EXPECT_NE(readFile(h.paths.intervalTxt).find("451 MHz"), std::string::npos);
 }
 
 TEST_F(LogMaintenanceTest, WarningAndUpDownEraseRestoreInitialContent)
@@ -94,17 +97,7 @@ TEST_F(LogMaintenanceTest, FileThatCannotReachTheTrashIsKept)
     EXPECT_EQ(h.recycleBin.items().size(), 1u); // the HTML file went
 }
 
-TEST_F(LogMaintenanceTest, EraseKeepsARunningLogRunning)
-{
-    h.intervalLog.setLogging(true);
-    h.messages.queueAnswer(true);
-    h.maintenance.eraseLog(LogGroup::Interval);
-    EXPECT_TRUE(h.intervalLog.logging());
-    h.timers.advance(60000);
-    EXPECT_NE(readFile(h.paths.intervalTxt).find("451 MHz"), std::string::npos);
-}
-
-TEST_F(LogMaintenanceTest, IntervalSpinStaysWithinOneTo200Minutes)
+TEST_F(LogMaintenanceTest, IntervalSpinStaysWithinOneTo200MinutesAndLimitSpinWithinZeroTo1000)
 {
     EXPECT_EQ(h.maintenance.intervalLabel(), "Interval: 1 minutes");
     h.maintenance.intervalDown();
@@ -132,10 +125,7 @@ TEST_F(LogMaintenanceTest, IntervalSpinStaysWithinOneTo200Minutes)
     EXPECT_EQ(readFile(h.paths.intervalTxt), before);
     h.timers.advance(60000);
     EXPECT_NE(readFile(h.paths.intervalTxt), before);
-}
 
-TEST_F(LogMaintenanceTest, LimitSpinStaysWithinZeroTo1000)
-{
     EXPECT_EQ(h.maintenance.limitLabel(), "Stop Writing at 64Kb");
     for (int i = 0; i < 20; ++i) {
         h.maintenance.limitDown();

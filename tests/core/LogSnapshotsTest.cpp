@@ -10,7 +10,7 @@
 namespace cdx {
 namespace {
 
-TEST(LogSnapshotsTest, UpDownReportCountsWb1PollsAndUsesThePageNames)
+TEST(LogSnapshotsTest, UpDownReportAndIntervalSnapshotTakeWhatThePagesShow)
 {
     Settings settings;
     settings.temperature(TemperatureSensor::WB1).name = "Board";
@@ -32,22 +32,20 @@ TEST(LogSnapshotsTest, UpDownReportCountsWb1PollsAndUsesThePageNames)
     EXPECT_EQ(report.rows[12].name, "Rear");
     EXPECT_EQ(report.rows[4].lowest, "1.65");
     EXPECT_EQ(report.rows[4].average, "1.70");
-}
 
-TEST(LogSnapshotsTest, IntervalSnapshotTakesWhatIsShown)
-{
+    // The interval snapshot takes what is shown.
     GaugeSet gauges;
     gauges[0].setCenterLabel("45°C");
     gauges[1].setCenterLabel("--");
     ReadingsPanel panel;
     panel.setVoltage(VoltageRail::Neg5, ": -5.06", false);
     panel.setFanText(Fan::Fan2, "not available");
-    const auto s = intervalLogSnapshot(gauges, panel, 800);
-    EXPECT_EQ(s.wb1Gauge, "45°C");
-    EXPECT_EQ(s.lm75Gauge, "--");
-    EXPECT_EQ(s.n5Voltage, ": -5.06");
-    EXPECT_EQ(s.fan2, "not available");
-    EXPECT_EQ(s.cpuSpeedMhz, 800);
+    const auto snapshot = intervalLogSnapshot(gauges, panel, 800);
+    EXPECT_EQ(snapshot.wb1Gauge, "45°C");
+    EXPECT_EQ(snapshot.lm75Gauge, "--");
+    EXPECT_EQ(snapshot.n5Voltage, ": -5.06");
+    EXPECT_EQ(snapshot.fan2, "not available");
+    EXPECT_EQ(snapshot.cpuSpeedMhz, 800);
 }
 
 } // namespace

@@ -33,6 +33,10 @@ TEST(MetricsAddressTest, HostAndPortAreTakenAsWrittenOrRefusedWithAReason)
         EXPECT_EQ(address(bad).rfind("error: ", 0), 0u) << bad << " gave " << address(bad);
     }
     EXPECT_NE(address(":9464").find("127.0.0.1:9464"), std::string::npos) << "the reason suggests loopback";
+
+    // The example scrape configuration targets the address, loopback by default.
+    EXPECT_NE(exampleScrapeConfig("127.0.0.1:9999").find("targets: ['127.0.0.1:9999']"), std::string::npos);
+    EXPECT_NE(exampleScrapeConfig("").find("targets: ['127.0.0.1:9464']"), std::string::npos);
 }
 
 TEST(MetricsAddressTest, OnlyLoopbackHostsCountAsThisComputerOnly)
@@ -48,12 +52,6 @@ TEST(MetricsAddressTest, OnlyLoopbackHostsCountAsThisComputerOnly)
          {"0.0.0.0:1", "192.168.1.2:1", "[::]:1", "[::2]:1", "[::ffff:10.0.0.1]:1", "[fe80::1]:1"}) {
         EXPECT_FALSE(local(beyond)) << beyond;
     }
-}
-
-TEST(MetricsAddressTest, TheExampleScrapeConfigurationTargetsTheAddress)
-{
-    EXPECT_NE(exampleScrapeConfig("127.0.0.1:9999").find("targets: ['127.0.0.1:9999']"), std::string::npos);
-    EXPECT_NE(exampleScrapeConfig("").find("targets: ['127.0.0.1:9464']"), std::string::npos);
 }
 
 } // namespace

@@ -100,7 +100,7 @@ TEST(PollCycleTest, ReadingsTheDriverCouldNotIdentifyAreNotAvailableAndNeverAlar
     EXPECT_TRUE(h.alarms.calls.empty());
 }
 
-TEST(PollCycleTest, TemperatureAlarmAtThresholdOnlyWhilePollingIsActive)
+TEST(PollCycleTest, TemperatureAlarmsAtThresholdOnlyWhileActiveAndInSensorOrder)
 {
     PollHarness h;
     h.driver.script("GetLM78Temp", {50});
@@ -116,20 +116,19 @@ TEST(PollCycleTest, TemperatureAlarmAtThresholdOnlyWhilePollingIsActive)
     h.settings.temperature(TemperatureSensor::WB1).alarmEnabled = false;
     h.poll.poll();
     EXPECT_EQ(std::count(h.alarms.calls.begin(), h.alarms.calls.end(), "temp 1"), 0);
-}
 
-TEST(PollCycleTest, TemperatureAlarmsRunInSensorOrder)
-{
-    PollHarness h;
-    h.settings.temperature(TemperatureSensor::WB1).sensorEnabled = true;
-    h.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
-    h.settings.temperature(TemperatureSensor::WB3).sensorEnabled = true;
-    h.driver.script("GetLM78Temp", {59});
-    h.driver.script("GetWinBondSensor2", {75});
-    h.driver.script("GetWinBondSensor3", {71});
-    h.poll.setChipPresent(false);
-    h.poll.poll();
-    EXPECT_EQ(h.alarms.calls, (Calls{"temp 1", "temp 3", "temp 4"}));
+    // Several in one poll run in sensor order, one dialog after the other.
+    PollHarness several;
+    several.settings.temperature(TemperatureSensor::WB1).sensorEnabled = true;
+    several.settings.temperature(TemperatureSensor::WB2).sensorEnabled = true;
+    several.settings.temperature(TemperatureSensor::WB3).sensorEnabled = true;
+    several.driver.script("GetLM78Temp", {59});
+    several.driver.script("GetWinBondSensor2", {75});
+    several.driver.script("GetWinBondSensor3", {71});
+    several.poll.setChipPresent(false);
+    several.poll.poll();
+    EXPECT_EQ(several.alarms.calls, (Calls{"temp 1", "temp 3", "temp 4"}));
+    EXPECT_EQ(several.alarm.dialog.sources, (std::vector<int>{1, 7, 8})); // one dialog after the other
 }
 
 TEST(PollCycleTest, ReadingAboveScaleKeepsThePreviousValueEverywhere)
@@ -176,7 +175,7 @@ TEST(PollCycleTest, UnavailableFanWithAlarmFiresAtOnceAndSwitchesItOff)
     EXPECT_EQ(h.statistics.entry(UpDownReading::Fan2).count, 0);
 }
 
-TEST(PollCycleTest, FanOutsideItsBandIsChecked)
+TEST(PollCycleTest, FanOutsideItsBandIsCheckedAndItsEdgeIsInsideWhereDoublesMissIt)
 {
     PollHarness h;
     h.settings.fan(Fan::Fan1).alarmEnabled = true;
@@ -196,45 +195,22 @@ TEST(PollCycleTest, FanOutsideItsBandIsChecked)
     h.settings.fan(Fan::Fan1).tolerancePercent = 24;
     h.poll.poll();
     EXPECT_EQ(h.alarms.calls, (Calls{"fan 1 2500"}));
-}
 
-TEST(PollCycleTest, FanBandEdgeStaysInsideWhereDoublesMissIt)
-{
     // 1640 / 100 x 50 comes out a hair above 820 in binary: the lower edge
     // would be 820.0000000000001 and a speed of exactly 820 would fire.
-    PollHarness h;
-    h.settings.fan(Fan::Fan3).alarmEnabled = true;
-    h.settings.fan(Fan::Fan3).nominalRpm = 1640.0;
-    h.settings.fan(Fan::Fan3).tolerancePercent = 50; // 820 to 2460
-    h.driver.script("GetLM78Fan3", {823, 824});
-    h.poll.poll();
-    EXPECT_EQ(h.panel.fanText(Fan::Fan3), "820"); // 675000 div 823
-    EXPECT_TRUE(h.alarms.calls.empty());
-    h.poll.poll();
-    EXPECT_EQ(h.alarms.calls, (Calls{"fan 3 819"}));
+    PollHarness edge;
+    edge.settings.fan(Fan::Fan3).alarmEnabled = true;
+    edge.settings.fan(Fan::Fan3).nominalRpm = 1640.0;
+    edge.settings.fan(Fan::Fan3).tolerancePercent = 50; // 820 to 2460
+    edge.driver.script("GetLM78Fan3", {823, 824});
+    edge.poll.poll();
+    EXPECT_EQ(edge.panel.fanText(Fan::Fan3), "820"); // 675000 div 823
+    EXPECT_TRUE(edge.alarms.calls.empty());
+    edge.poll.poll();
+    EXPECT_EQ(edge.alarms.calls, (Calls{"fan 3 819"}));
 }
 
-TEST(PollCycleTest, ZeroFanCountEndsTheFanRegionOnly)
-{
-    PollHarness h;
-    h.driver.script("GetLM78Fan1", {135, 0});
-    h.driver.script("GetLM78Fan2", {135, 100});
-    h.poll.poll();
-    h.poll.poll();
-    EXPECT_EQ(h.panel.fanText(Fan::Fan1), "2500"); // the previous poll's text stays
-    EXPECT_EQ(h.panel.fanText(Fan::Fan2), "2500"); // fan 2 was not reached
-    EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 2");
-    // Fan 1 failed and fan 2 was not reached: neither reads this poll.
-    EXPECT_EQ(h.poll.readings().fan(Fan::Fan1), std::nullopt);
-    EXPECT_EQ(h.poll.readings().fan(Fan::Fan2), std::nullopt);
-
-    h.poll.setFanDivisors(0, 2); // a zero divisor fails the same way
-    h.driver.script("GetLM78Fan1", {135});
-    h.poll.poll();
-    EXPECT_EQ(h.panel.fanText(Fan::Fan2), "2500");
-}
-
-TEST(PollCycleTest, WithoutChipNoVoltagesOrFansAndPollsStayZero)
+TEST(PollCycleTest, WithoutChipNothingIsReadAndAZeroFanCountEndsTheFanRegionOnly)
 {
     PollHarness h;
     h.poll.setChipPresent(false);
@@ -244,9 +220,27 @@ TEST(PollCycleTest, WithoutChipNoVoltagesOrFansAndPollsStayZero)
     EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), "");
     EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 0");
     EXPECT_TRUE(h.alarms.calls.empty());
+
+    // A zero fan count ends the fan region only.
+    PollHarness zero;
+    zero.driver.script("GetLM78Fan1", {135, 0});
+    zero.driver.script("GetLM78Fan2", {135, 100});
+    zero.poll.poll();
+    zero.poll.poll();
+    EXPECT_EQ(zero.panel.fanText(Fan::Fan1), "2500"); // the previous poll's text stays
+    EXPECT_EQ(zero.panel.fanText(Fan::Fan2), "2500"); // fan 2 was not reached
+    EXPECT_EQ(zero.panel.pollsText(), "Number of Polls: 2");
+    // Fan 1 failed and fan 2 was not reached: neither reads this poll.
+    EXPECT_EQ(zero.poll.readings().fan(Fan::Fan1), std::nullopt);
+    EXPECT_EQ(zero.poll.readings().fan(Fan::Fan2), std::nullopt);
+
+    zero.poll.setFanDivisors(0, 2); // a zero divisor fails the same way
+    zero.driver.script("GetLM78Fan1", {135});
+    zero.poll.poll();
+    EXPECT_EQ(zero.panel.fanText(Fan::Fan2), "2500");
 }
 
-TEST(PollCycleTest, SharedVoltageAlarmChecksEachWatchedRail)
+TEST(PollCycleTest, SharedVoltageAlarmChecksEachWatchedRailWithinTheChipsLimits)
 {
     PollHarness h;
     h.driver.script("GetLM78Core0", {2.8});
@@ -257,44 +251,34 @@ TEST(PollCycleTest, SharedVoltageAlarmChecksEachWatchedRail)
     EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Neg12));
     EXPECT_EQ(h.alarms.calls, (Calls{"volt 13.30"}));
     EXPECT_EQ(h.alarm.dialog.texts.size(), 1U); // the voltages share one alarm
-}
 
-TEST(PollCycleTest, CoreVoltageFollowsThePortSetting)
-{
-    PollHarness h;
-    h.settings.coreVoltagePort1 = true;
-    h.driver.script("GetLM78Core1", {1.75});
-    h.poll.poll();
-    EXPECT_EQ(h.driver.calls("GetLM78Core0"), 0);
-    EXPECT_EQ(h.panel.voltageText(VoltageRail::Core), ": 1.75");
-}
-
-TEST(PollCycleTest, CoreVoltageWithinTheChipsLimitsRaisesNoAlarm)
-{
     // A processor of today idling at 0.8 V, whose chip gives the core 0.6 to 1.5 V.
-    PollHarness h;
-    h.settings.coreVoltageNominal = 2.8;
-    h.driver.setReadingLimits(DriverReading::Core0, VoltageBand::between(0.6, 1.5));
-    h.driver.script("GetLM78Core0", {0.8, 1.5, 1.52, 0.55});
-    h.poll.poll();
-    h.poll.poll(); // on the edge: inside
-    EXPECT_FALSE(h.panel.voltageRed(VoltageRail::Core));
-    EXPECT_TRUE(h.alarms.calls.empty());
-    h.alarms.calls.clear();
-    h.poll.poll();
-    EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Core));
-    EXPECT_EQ(h.alarms.calls.front(), "volt 1.520");
-    h.alarms.calls.clear();
-    h.poll.poll();
-    EXPECT_EQ(h.alarms.calls.front(), "volt 0.550");
+    PollHarness limited;
+    limited.settings.coreVoltageNominal = 2.8;
+    limited.driver.setReadingLimits(DriverReading::Core0, VoltageBand::between(0.6, 1.5));
+    limited.driver.script("GetLM78Core0", {0.8, 1.5, 1.52, 0.55});
+    limited.poll.poll();
+    limited.poll.poll(); // on the edge: inside
+    EXPECT_FALSE(limited.panel.voltageRed(VoltageRail::Core));
+    EXPECT_TRUE(limited.alarms.calls.empty());
+    limited.alarms.calls.clear();
+    limited.poll.poll();
+    EXPECT_TRUE(limited.panel.voltageRed(VoltageRail::Core));
+    EXPECT_EQ(limited.alarms.calls.front(), "volt 1.520");
+    limited.alarms.calls.clear();
+    limited.poll.poll();
+    EXPECT_EQ(limited.alarms.calls.front(), "volt 0.550");
 
     // Port 1 takes its own limits; without them the nominal and margin apply.
-    h.settings.coreVoltagePort1 = true;
-    h.driver.script("GetLM78Core1", {0.8});
-    h.alarms.calls.clear();
-    h.poll.poll();
-    EXPECT_TRUE(h.panel.voltageRed(VoltageRail::Core));
-    EXPECT_EQ(h.alarms.calls.front(), "volt 0.800");
+    limited.settings.coreVoltagePort1 = true;
+    limited.driver.script("GetLM78Core1", {0.8});
+    limited.alarms.calls.clear();
+    const int core0Reads = limited.driver.calls("GetLM78Core0");
+    limited.poll.poll();
+    EXPECT_EQ(limited.driver.calls("GetLM78Core0"), core0Reads);
+    EXPECT_EQ(limited.panel.voltageText(VoltageRail::Core), ": 0.80");
+    EXPECT_TRUE(limited.panel.voltageRed(VoltageRail::Core));
+    EXPECT_EQ(limited.alarms.calls.front(), "volt 0.800");
 }
 
 TEST(PollCycleTest, CpuIdleChecksOnlyWhileActive)
@@ -311,7 +295,7 @@ TEST(PollCycleTest, CpuIdleChecksOnlyWhileActive)
     EXPECT_EQ(h.listener.closeChecks, 2);
 }
 
-TEST(PollCycleTest, ScaleSwitchRepollsAndRelabelsStatistics)
+TEST(PollCycleTest, ScaleSwitchAndResetWhileSuspended)
 {
     PollHarness h;
     h.driver.script("GetLM78Temp", {26});
@@ -324,19 +308,17 @@ TEST(PollCycleTest, ScaleSwitchRepollsAndRelabelsStatistics)
     h.setActive(true);
     h.poll.pollIfActive();
     EXPECT_EQ(h.gauges[0].centerLabel(), "78°F");
-}
 
-TEST(PollCycleTest, ResetWhileSuspendedKeepsThePollsLabel)
-{
-    PollHarness h;
-    h.poll.poll();
-    h.setActive(false);
-    h.poll.resetStatistics();
-    EXPECT_EQ(h.statistics.entry(UpDownReading::WB1).lowLabel, "0");
-    EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 1");
-    h.setActive(true);
-    h.poll.resetStatistics();
-    EXPECT_EQ(h.panel.pollsText(), "Number of Polls: 1");
+    // A reset while suspended keeps the polls label.
+    PollHarness reset;
+    reset.poll.poll();
+    reset.setActive(false);
+    reset.poll.resetStatistics();
+    EXPECT_EQ(reset.statistics.entry(UpDownReading::WB1).lowLabel, "0");
+    EXPECT_EQ(reset.panel.pollsText(), "Number of Polls: 1");
+    reset.setActive(true);
+    reset.poll.resetStatistics();
+    EXPECT_EQ(reset.panel.pollsText(), "Number of Polls: 1");
 }
 
 TEST(PollCycleTest, ReadingsThatAreNoNumbersAreNotTaken)

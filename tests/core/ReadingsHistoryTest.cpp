@@ -97,7 +97,7 @@ int gapsIn(const ReadingsHistory& h)
     return gaps;
 }
 
-TEST(ReadingsHistoryTest, TheHourRingWrapsKeepingAtLeastAnHourInOrder)
+TEST(ReadingsHistoryTest, TheHourRingWrapsInOrderAndMinuteBandsCloseAtTheWallClocksMinutes)
 {
     VirtualPolls p;
     // Until the rings wrap, only what they hold is resident.
@@ -113,26 +113,24 @@ TEST(ReadingsHistoryTest, TheHourRingWrapsKeepingAtLeastAnHourInOrder)
     EXPECT_EQ(h.point(h.pointCount() - 1).unixSeconds, p.now());
     EXPECT_DOUBLE_EQ(h.point(h.pointCount() - 1).values[kFan1], 2000.0 + 7200.0);
     EXPECT_EQ(gapsIn(h), 0); // the first poll, before which nothing was, is long gone
-}
 
-TEST(ReadingsHistoryTest, MinuteBandsCloseAtTheWallClocksMinutes)
-{
-    VirtualPolls p;
-    p.queue.advance(30 * 1000); // the first poll lands at 1 s, not on a minute
-    p.queue.advance(3 * 60 * 1000);
-    const ReadingsHistory& h = p.history;
-    ASSERT_EQ(h.minuteCount(), 3U);
+    // Minute bands close at the wall clock's minutes.
+    VirtualPolls q;
+    q.queue.advance(30 * 1000); // the first poll lands at 1 s, not on a minute
+    q.queue.advance(3 * 60 * 1000);
+    const ReadingsHistory& banded = q.history;
+    ASSERT_EQ(banded.minuteCount(), 3U);
     // The first minute has the 59 polls from 1 s to 59 s, the next ones 60.
-    EXPECT_EQ(h.minute(0).startSeconds, kStart);
-    EXPECT_EQ(h.minute(0).counts[kCpu], 59);
-    EXPECT_EQ(h.minute(1).startSeconds, kStart + 60);
-    EXPECT_EQ(h.minute(1).counts[kCpu], 60);
+    EXPECT_EQ(banded.minute(0).startSeconds, kStart);
+    EXPECT_EQ(banded.minute(0).counts[kCpu], 59);
+    EXPECT_EQ(banded.minute(1).startSeconds, kStart + 60);
+    EXPECT_EQ(banded.minute(1).counts[kCpu], 60);
     // 40 + (s mod 60) / 10 over s = 60..119: 40.0 to 45.9, average 42.95.
-    EXPECT_FLOAT_EQ(h.minute(1).lowest[kCpu], 40.0F);
-    EXPECT_FLOAT_EQ(h.minute(1).highest[kCpu], 45.9F);
-    EXPECT_FLOAT_EQ(h.minute(1).average[kCpu], 42.95F);
+    EXPECT_FLOAT_EQ(banded.minute(1).lowest[kCpu], 40.0F);
+    EXPECT_FLOAT_EQ(banded.minute(1).highest[kCpu], 45.9F);
+    EXPECT_FLOAT_EQ(banded.minute(1).average[kCpu], 42.95F);
     MinuteBand open;
-    ASSERT_TRUE(h.openMinute(open));
+    ASSERT_TRUE(banded.openMinute(open));
     EXPECT_EQ(open.startSeconds, kStart + 180);
     EXPECT_EQ(open.counts[kCpu], 31); // 180 s to 210 s
 }
@@ -146,15 +144,12 @@ TEST(ReadingsHistoryTest, TheDayRingKeepsTheLast1440MinutesAtAnyInterval)
     EXPECT_EQ(h.minute(0).startSeconds, p.now() / 60 * 60 - 1440 * 60);
     EXPECT_EQ(h.minute(h.minuteCount() - 1).counts[kCpu], 6);
     static_assert(ReadingsHistory::footprint() < 1024 * 1024);
-}
 
-TEST(ReadingsHistoryTest, PollsFasterThanASecondShareAPointButEveryOneCountsInTheMinute)
-{
-    VirtualPolls p(250);
-    p.queue.advance(2 * 3600 * 1000);
-    const ReadingsHistory& h = p.history;
-    EXPECT_LE(h.point(0).unixSeconds, p.now() - 3600);
-    EXPECT_EQ(h.minute(h.minuteCount() - 1).counts[kCpu], 240);
+    // Polls faster than a second share a point, but every one counts in its minute.
+    VirtualPolls fast(250);
+    fast.queue.advance(2 * 3600 * 1000);
+    EXPECT_LE(fast.history.point(0).unixSeconds, fast.now() - 3600);
+    EXPECT_EQ(fast.history.minute(fast.history.minuteCount() - 1).counts[kCpu], 240);
 }
 
 TEST(ReadingsHistoryTest, AReadingNotAvailableIsAGapNeverAZero)
@@ -173,7 +168,7 @@ TEST(ReadingsHistoryTest, AReadingNotAvailableIsAGapNeverAZero)
     EXPECT_FALSE(s[kFan1 + 1].any);
 }
 
-TEST(ReadingsHistoryTest, SuspendAndSleepAreGaps)
+TEST(ReadingsHistoryTest, SuspendAndSleepAreGapsAndAClockSetBackDropsItsFuture)
 {
     VirtualPolls p;
     p.queue.advance(5 * 60 * 1000);
@@ -196,25 +191,23 @@ TEST(ReadingsHistoryTest, SuspendAndSleepAreGaps)
     ASSERT_EQ(h.minuteCount(), 9U);
     EXPECT_EQ(h.minute(6).startSeconds, kStart + 600);
     EXPECT_EQ(h.minute(8).startSeconds, kStart + 21 * 60);
-}
 
-TEST(ReadingsHistoryTest, AClockSetBackDropsWhatLiesInItsFuture)
-{
-    VirtualPolls p;
-    p.queue.advance(10 * 60 * 1000);
-    p.clockShiftMs = -5 * 60 * 1000;
-    p.queue.advance(1000);
-    const ReadingsHistory& h = p.history;
-    for (std::size_t i = 1; i < h.pointCount(); ++i) {
-        ASSERT_GT(h.point(i).unixSeconds, h.point(i - 1).unixSeconds);
+    // A clock set back drops what lies in its future.
+    VirtualPolls back;
+    back.queue.advance(10 * 60 * 1000);
+    back.clockShiftMs = -5 * 60 * 1000;
+    back.queue.advance(1000);
+    const ReadingsHistory& rewound = back.history;
+    for (std::size_t i = 1; i < rewound.pointCount(); ++i) {
+        ASSERT_GT(rewound.point(i).unixSeconds, rewound.point(i - 1).unixSeconds);
     }
-    EXPECT_EQ(h.point(h.pointCount() - 1).unixSeconds, p.now());
-    EXPECT_TRUE(h.point(h.pointCount() - 1).gapBefore);
-    const auto minutes = h.minutesForSaving();
+    EXPECT_EQ(rewound.point(rewound.pointCount() - 1).unixSeconds, back.now());
+    EXPECT_TRUE(rewound.point(rewound.pointCount() - 1).gapBefore);
+    const auto minutes = rewound.minutesForSaving();
     for (std::size_t i = 1; i < minutes.size(); ++i) {
         ASSERT_GT(minutes[i].startSeconds, minutes[i - 1].startSeconds);
     }
-    EXPECT_LE(minutes.back().startSeconds, p.now());
+    EXPECT_LE(minutes.back().startSeconds, back.now());
 }
 
 TEST(ReadingsHistoryTest, AnAppendAllocatesNothing)

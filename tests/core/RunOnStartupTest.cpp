@@ -28,6 +28,8 @@ protected:
 
 TEST_F(RunOnStartupTest, StartUpCheckRemovesOldValuesAndReportsTheEntry)
 {
+    EXPECT_FALSE(m_run.checkAtStartup()); // without a Run key it creates nothing
+    EXPECT_FALSE(m_registry.hasKey(kMachine, kRun));
     for (const char* name : {"Ondrel", "Ondrel 2.42", "Caldrix 2.42", "Caldrix 2.5", "Other Program"}) {
         m_registry.setValue(kMachine, kRun, name, RegistryValue::fromString("x"));
     }
@@ -36,24 +38,6 @@ TEST_F(RunOnStartupTest, StartUpCheckRemovesOldValuesAndReportsTheEntry)
 
     m_registry.setValue(kMachine, kRun, "Caldrix", RegistryValue::fromString("/old/place/caldrix"));
     EXPECT_TRUE(m_run.checkAtStartup());
-}
-
-TEST_F(RunOnStartupTest, StartUpCheckWithoutRunKeyCreatesNothing)
-{
-    EXPECT_FALSE(m_run.checkAtStartup());
-    EXPECT_FALSE(m_registry.hasKey(kMachine, kRun));
-}
-
-TEST_F(RunOnStartupTest, ALeftoverAutostartEntryGoesWhenTheValueIsGone)
-{
-    m_autostart.install("/old/place/caldrix");
-    m_registry.setValue(kMachine, kRun, "Caldrix", RegistryValue::fromString("/old/place/caldrix"));
-    EXPECT_TRUE(m_run.checkAtStartup());
-    EXPECT_TRUE(m_autostart.installed());
-
-    m_registry.openKey(kMachine, kRun, false)->deleteValue("Caldrix");
-    EXPECT_FALSE(m_run.checkAtStartup());
-    EXPECT_FALSE(m_autostart.installed());
 }
 
 TEST_F(RunOnStartupTest, AMovedProgramKeepsStartingFromWhereItNowLies)
@@ -66,6 +50,16 @@ TEST_F(RunOnStartupTest, AMovedProgramKeepsStartingFromWhereItNowLies)
     EXPECT_TRUE(m_run.renewAtStartup());
     EXPECT_EQ(*runValue("Caldrix"), RegistryValue::fromString("/opt/caldrix/caldrix"));
     EXPECT_EQ(m_autostart.path(), "/opt/caldrix/caldrix");
+
+    // A leftover autostart entry goes when the value is gone.
+    m_autostart.install("/old/place/caldrix");
+    m_registry.setValue(kMachine, kRun, "Caldrix", RegistryValue::fromString("/old/place/caldrix"));
+    EXPECT_TRUE(m_run.checkAtStartup());
+    EXPECT_TRUE(m_autostart.installed());
+
+    m_registry.openKey(kMachine, kRun, false)->deleteValue("Caldrix");
+    EXPECT_FALSE(m_run.checkAtStartup());
+    EXPECT_FALSE(m_autostart.installed());
 }
 
 TEST_F(RunOnStartupTest, CheckingWritesTheCurrentPathAndUncheckingRemovesIt)

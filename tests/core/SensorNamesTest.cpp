@@ -23,12 +23,10 @@ TEST(SensorNamesTest, CaptionsAroundTheName)
         {NamePlace::GaugeCaption, NamedItem::WB1, "Board", "Board"},
         {NamePlace::MaximumScaleGroup, NamedItem::WB2, "Case", "Case Maximum Scale"},
         {NamePlace::AlarmGroup, NamedItem::LM75, "CPU", "CPU Alarm Settings"},
-        {NamePlace::AlarmGroup, NamedItem::Fan3, "Pump", "Pump Alarm Settings"},
         {NamePlace::CompensationGroup, NamedItem::WB3, "Disk", "Disk Compensation"},
         {NamePlace::SensorSwitch, NamedItem::WB1, "Board", "Check WB Senor 1/LM78 (Board)"},
         {NamePlace::SensorSwitch, NamedItem::WB1, "", "Check WB Senor 1/LM78 ()"},
         {NamePlace::SensorSwitch, NamedItem::LM75, "CPU", "Check LM75 (CPU)"},
-        {NamePlace::SensorSwitch, NamedItem::WB2, "Case", "Check WB Sensor 2 (Case)"},
         {NamePlace::SensorSwitch, NamedItem::WB3, "Disk", "Check WB Sensor 3 (Disk)"},
         {NamePlace::TooltipBox, NamedItem::Fan1, "Intake", "Intake"},
     };

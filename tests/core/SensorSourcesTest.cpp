@@ -16,7 +16,7 @@ struct Sources {
     SensorSources sources{h.settings, h.driver, h.poll, [this](const std::string& text) { notices.push_back(text); }};
 };
 
-TEST(SensorSourcesTest, AChoiceIsStoredAndBoundForTheNextPoll)
+TEST(SensorSourcesTest, AChoiceIsBoundForTheNextPollAndToldOnceEachTimeItGoesAway)
 {
     Sources s;
     s.sources.choose(SensorSlot::Wb2, "nvme-pci-0200/temp1");
@@ -31,33 +31,31 @@ TEST(SensorSourcesTest, AChoiceIsStoredAndBoundForTheNextPoll)
     s.sources.choose(SensorSlot::Wb2, "");
     EXPECT_EQ(s.h.settings.sensorSource(SensorSlot::Wb2), "");
     EXPECT_EQ(s.h.driver.binding(DriverReading::Wb2Temperature), "");
-}
 
-TEST(SensorSourcesTest, AChosenInputThatGoesAwayIsToldOnceEachTime)
-{
-    Sources s;
-    s.sources.choose(SensorSlot::Wb2, "nvme-pci-0200/temp1");
-    s.sources.afterPoll();
-    EXPECT_TRUE(s.notices.empty());
+    // A chosen input that goes away is told once each time.
+    Sources gone;
+    gone.sources.choose(SensorSlot::Wb2, "nvme-pci-0200/temp1");
+    gone.sources.afterPoll();
+    EXPECT_TRUE(gone.notices.empty());
 
-    s.h.driver.setAvailableReadings(AllReadings & ~readingBit(DriverReading::Wb2Temperature));
-    s.sources.afterPoll();
-    s.sources.afterPoll();
-    ASSERT_EQ(s.notices.size(), 1u);
-    EXPECT_NE(s.notices[0].find("WB2"), std::string::npos) << s.notices[0];
-    EXPECT_NE(s.notices[0].find("nvme-pci-0200/temp1"), std::string::npos) << s.notices[0];
+    gone.h.driver.setAvailableReadings(AllReadings & ~readingBit(DriverReading::Wb2Temperature));
+    gone.sources.afterPoll();
+    gone.sources.afterPoll();
+    ASSERT_EQ(gone.notices.size(), 1u);
+    EXPECT_NE(gone.notices[0].find("WB2"), std::string::npos) << gone.notices[0];
+    EXPECT_NE(gone.notices[0].find("nvme-pci-0200/temp1"), std::string::npos) << gone.notices[0];
 
-    s.h.driver.setAvailableReadings(AllReadings); // the drive is back
-    s.sources.afterPoll();
-    s.h.driver.setAvailableReadings(AllReadings & ~readingBit(DriverReading::Wb2Temperature));
-    s.sources.afterPoll();
-    EXPECT_EQ(s.notices.size(), 2u);
+    gone.h.driver.setAvailableReadings(AllReadings); // the drive is back
+    gone.sources.afterPoll();
+    gone.h.driver.setAvailableReadings(AllReadings & ~readingBit(DriverReading::Wb2Temperature));
+    gone.sources.afterPoll();
+    EXPECT_EQ(gone.notices.size(), 2u);
 
-    // An automatic slot that has nothing to read is not the user's choice gone.
-    s.h.driver.setAvailableReadings(0);
-    s.sources.choose(SensorSlot::Wb2, "");
-    s.sources.afterPoll();
-    EXPECT_EQ(s.notices.size(), 2u);
+    // An automatic slot that has nothing to read is not the user'gone choice gone.
+    gone.h.driver.setAvailableReadings(0);
+    gone.sources.choose(SensorSlot::Wb2, "");
+    gone.sources.afterPoll();
+    EXPECT_EQ(gone.notices.size(), 2u);
 }
 
 TEST(SensorSourcesTest, ListingHasOneInputALineWithTheSlotsItFeeds)

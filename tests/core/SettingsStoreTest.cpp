@@ -36,6 +36,18 @@ bool sameField(const SettingRow& row, Settings& a, Settings& b)
         row.field);
 }
 
+// Copies the member `row` feeds from one record into the other.
+void copyField(const SettingRow& row, Settings& to, Settings& from)
+{
+    std::visit(
+        [&](auto accessor) {
+            if constexpr (!std::is_same_v<decltype(accessor), std::monostate>) {
+                accessor(to) = accessor(from);
+            }
+        },
+        row.field);
+}
+
 // A record that differs from the defaults in every row, as the editors could
 // leave it.
 Settings editedSettings()
@@ -125,7 +137,7 @@ TEST_F(SettingsStoreTest, SchemaListsEveryRowOnceInLoadOrder)
     }
 }
 
-TEST_F(SettingsStoreTest, EveryRowRoundTrips)
+TEST_F(SettingsStoreTest, EveryRowRoundTripsAndIsReportedAsItIsApplied)
 {
     const Settings edited = editedSettings();
     save(edited);
@@ -149,9 +161,29 @@ TEST_F(SettingsStoreTest, EveryRowRoundTrips)
     }
     save(Settings{});
     EXPECT_EQ(load(), Settings{});
+
+    // Each row is reported as it is applied.
+    save(editedSettings());
+    std::vector<int> positions;
+    Settings s;
+    bool nameSeenFilled = false;
+    m_store.readRegistry(s, [&](const SettingRow& row, Settings& current) {
+        positions.push_back(row.position);
+        if (row.feeds(current, current.customCpuOffset)) {
+            EXPECT_EQ(current.cpuOffset, 10);
+        }
+        if (row.feeds(current, current.fan(Fan::Fan1).name)) {
+            nameSeenFilled = !current.fan(Fan::Fan1).name.empty();
+        }
+    });
+    // The rows read on their own follow the others; only the program path is
+    // never read.
+    ASSERT_EQ(positions.size(), settingsSchema().size() - 1);
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_TRUE(nameSeenFilled);
 }
 
-TEST_F(SettingsStoreTest, CpuTypeButtonsRoundTrip)
+TEST_F(SettingsStoreTest, CpuTypeButtonsRoundTripAndStoredTypesSelectTheirButtons)
 {
     for (auto [preset, offset] : {std::pair{CpuPreset::Intel, 22}, {CpuPreset::Amd, 7}, {CpuPreset::Cyrix, 16}}) {
         Settings s;
@@ -172,6 +204,25 @@ TEST_F(SettingsStoreTest, CpuTypeButtonsRoundTrip)
         EXPECT_EQ(loaded.cpuOffset, custom);
         EXPECT_EQ(loaded.customCpuOffset, custom);
     }
+
+    // Hand-stored values select the button their offset belongs to.
+    save(Settings{});
+    store("CPU Type", RegistryValue::fromDword(5));
+    Settings loaded = load();
+    EXPECT_EQ(loaded.cpuOffset, 5);
+    EXPECT_EQ(loaded.cpuPreset, CpuPreset::Intel);
+    EXPECT_FALSE(loaded.customCpu);
+
+    store("CPU Type", RegistryValue::fromDword(16));
+    EXPECT_EQ(load().cpuPreset, CpuPreset::Cyrix);
+
+    store("CPU Type", RegistryValue::fromDword(7));
+    store("Custom CPU", RegistryValue::fromDword(1));
+    store("Custom CPU Add", RegistryValue::fromDword(42));
+    loaded = load();
+    EXPECT_EQ(loaded.cpuPreset, CpuPreset::Amd);
+    EXPECT_TRUE(loaded.customCpu);
+    EXPECT_EQ(loaded.cpuOffset, 42);
 }
 
 TEST_F(SettingsStoreTest, WritesEachKindWithItsRegistryType)
@@ -244,14 +295,21 @@ TEST_F(SettingsStoreTest, WindowPositionIsKeptWhileParked)
     EXPECT_EQ(load().windowLeft, -4999);
 }
 
-TEST_F(SettingsStoreTest, MissingKeyLoadsNothing)
+TEST_F(SettingsStoreTest, MissingKeyLoadsNothingAndTheProgramPathAloneNothingEither)
 {
     Settings s = editedSettings();
-    const SettingsLoad result = m_store.readRegistry(s);
+    SettingsLoad result = m_store.readRegistry(s);
     EXPECT_FALSE(result.keyExisted);
     EXPECT_EQ(result.rowsLoaded, 0);
     EXPECT_EQ(s, editedSettings());
     EXPECT_FALSE(m_registry.hasKey(kUser, kSettingsKeyPath));
+
+    // The program path is written on its own and loads nothing.
+    m_store.writeProgramPath();
+    EXPECT_EQ(m_registry.valueNames(kUser, kSettingsKeyPath), std::set<std::string>{"CDX Path"});
+    load(&result);
+    EXPECT_TRUE(result.keyExisted);
+    EXPECT_EQ(result.rowsLoaded, 0);
 }
 
 TEST_F(SettingsStoreTest, LoadStopsAtAValueOfTheWrongTypeInEveryRow)
@@ -326,56 +384,30 @@ TEST_F(SettingsStoreTest, AbsentAndEmptyTextsReadAsEmptyWithoutStopping)
     EXPECT_EQ(loaded.fan(Fan::Fan1).name, s.fan(Fan::Fan1).name);
     EXPECT_EQ(loaded.temperature(TemperatureSensor::LM75).trayStyle.fontName, "Arial");
     EXPECT_EQ(loaded.temperature(TemperatureSensor::WB2).trayStyle.fontName, "%FONT%");
-}
 
-TEST_F(SettingsStoreTest, ANameReadEmptyGetsItsDefaultEvenWhenTheLoadStopsAmongTheNames)
-{
+    // A name read empty gets its default even when the load stops among the names.
     save(editedSettings());
     store("Fan 1 Name", RegistryValue::fromString(""));
     store("Fan 3 Name", RegistryValue::fromDword(3));
-    SettingsLoad result;
-    Settings loaded = load(&result);
+    loaded = load(&result);
     EXPECT_EQ(result.rowsLoaded, 96);
     EXPECT_EQ(loaded.fan(Fan::Fan1).name, "Fan 1");
 }
 
-TEST_F(SettingsStoreTest, CpuTypeFollowsItsButtons)
-{
-    save(Settings{});
-    store("CPU Type", RegistryValue::fromDword(5));
-    Settings loaded = load();
-    EXPECT_EQ(loaded.cpuOffset, 5);
-    EXPECT_EQ(loaded.cpuPreset, CpuPreset::Intel);
-    EXPECT_FALSE(loaded.customCpu);
-
-    store("CPU Type", RegistryValue::fromDword(16));
-    EXPECT_EQ(load().cpuPreset, CpuPreset::Cyrix);
-
-    store("CPU Type", RegistryValue::fromDword(7));
-    store("Custom CPU", RegistryValue::fromDword(1));
-    store("Custom CPU Add", RegistryValue::fromDword(42));
-    loaded = load();
-    EXPECT_EQ(loaded.cpuPreset, CpuPreset::Amd);
-    EXPECT_TRUE(loaded.customCpu);
-    EXPECT_EQ(loaded.cpuOffset, 42);
-}
-
-TEST_F(SettingsStoreTest, TrayModesExcludeEachOther)
+TEST_F(SettingsStoreTest, TrayModesExcludeEachOtherAndZunoShowsOnlyAfterACompleteLoad)
 {
     save(Settings{});
     store("Swap Icons", RegistryValue::fromDword(1)); // "Show Temp in Tray" stays 1
     Settings loaded = load();
     EXPECT_TRUE(loaded.swapIcons);
     EXPECT_FALSE(loaded.showTempInTray);
-}
 
-TEST_F(SettingsStoreTest, ZunoShowsItsItemOnlyAfterACompleteLoad)
-{
+    // Zuno shows its item only after a complete load.
     Settings s;
     s.zuno = true;
     save(s);
     SettingsLoad result;
-    Settings loaded = load(&result);
+    loaded = load(&result);
     EXPECT_TRUE(result.showZunoItem(loaded));
     save(loaded);
     EXPECT_EQ(*stored("Zuno"), RegistryValue::fromDword(1));
@@ -482,134 +514,68 @@ TEST_F(SettingsStoreTest, LongNamesAndPathsLoadWholeAndQuietly)
     EXPECT_EQ(m_messages.str(), "");
 }
 
-TEST_F(SettingsStoreTest, EachRowIsReportedAsItIsApplied)
-{
-    save(editedSettings());
-    std::vector<int> positions;
-    Settings s;
-    bool nameSeenFilled = false;
-    m_store.readRegistry(s, [&](const SettingRow& row, Settings& current) {
-        positions.push_back(row.position);
-        if (row.feeds(current, current.customCpuOffset)) {
-            EXPECT_EQ(current.cpuOffset, 10);
-        }
-        if (row.feeds(current, current.fan(Fan::Fan1).name)) {
-            nameSeenFilled = !current.fan(Fan::Fan1).name.empty();
-        }
-    });
-    // The rows read on their own follow the others; only the program path is
-    // never read.
-    ASSERT_EQ(positions.size(), settingsSchema().size() - 1);
-    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
-    EXPECT_TRUE(nameSeenFilled);
-}
-
-TEST_F(SettingsStoreTest, MetricsRowsAreReadWhereverTheLoadStopped)
+TEST_F(SettingsStoreTest, RowsAddedLaterAreEachReadOnTheirOwn)
 {
     Settings edited = editedSettings();
     edited.metricsAddress = "127.0.0.1:9464";
     edited.metricsTextfile = "/var/lib/node_exporter/caldrix.prom";
-    Settings defaults;
-
-    // The load stops at the first row; the metrics rows are read all the same.
-    save(edited);
-    store(settingRow(1).name, RegistryValue::fromString("1"));
-    SettingsLoad result;
-    Settings loaded = load(&result);
-    EXPECT_EQ(result.rowsLoaded, 0);
-    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).alarmTemperature,
-              defaults.temperature(TemperatureSensor::WB1).alarmTemperature);
-    EXPECT_EQ(loaded.metricsAddress, "127.0.0.1:9464");
-    EXPECT_EQ(loaded.metricsTextfile, "/var/lib/node_exporter/caldrix.prom");
-
-    // An unreadable metrics row keeps its default, neither stopping the load
-    // nor taking the other metrics row with it.
-    save(edited);
-    store("Metrics Address", RegistryValue::fromDword(9464));
-    loaded = load(&result);
-    EXPECT_TRUE(result.complete());
-    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).alarmTemperature,
-              edited.temperature(TemperatureSensor::WB1).alarmTemperature);
-    EXPECT_EQ(loaded.metricsAddress, "");
-    EXPECT_EQ(loaded.metricsTextfile, "/var/lib/node_exporter/caldrix.prom");
-
-    // A key written before the rows existed loads them empty: both stay off.
-    save(edited);
-    removeValue("Metrics Address");
-    removeValue("Metrics Textfile");
-    loaded = load(&result);
-    EXPECT_TRUE(result.complete());
-    EXPECT_EQ(loaded.metricsAddress, "");
-    EXPECT_EQ(loaded.metricsTextfile, "");
-}
-
-TEST_F(SettingsStoreTest, DesktopNotificationsAreOnUnlessStoredOffAndReadOnTheirOwn)
-{
-    Settings edited;
-    ASSERT_TRUE(edited.desktopNotifications) << "on by default";
-    edited.desktopNotifications = false;
-    save(edited);
-    EXPECT_EQ(*stored("Desktop Notifications"), RegistryValue::fromDword(0));
-    SettingsLoad result;
-    EXPECT_FALSE(load(&result).desktopNotifications);
-
-    // A broken first row stops the load, not this row.
-    store(settingRow(1).name, RegistryValue::fromString("1"));
-    EXPECT_FALSE(load(&result).desktopNotifications);
-
-    // Unreadable or missing (a key of an earlier version): on, the rest loaded.
-    save(edited);
-    store("Desktop Notifications", RegistryValue::fromString("no"));
-    Settings loaded = load(&result);
-    EXPECT_TRUE(result.complete());
-    EXPECT_TRUE(loaded.desktopNotifications);
-    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).alarmTemperature,
-              edited.temperature(TemperatureSensor::WB1).alarmTemperature);
-    removeValue("Desktop Notifications");
-    EXPECT_TRUE(load(&result).desktopNotifications);
-}
-
-TEST_F(SettingsStoreTest, ProgramPathIsWrittenOnItsOwn)
-{
-    m_store.writeProgramPath();
-    EXPECT_EQ(m_registry.valueNames(kUser, kSettingsKeyPath), std::set<std::string>{"CDX Path"});
-    SettingsLoad result;
-    load(&result);
-    EXPECT_TRUE(result.keyExisted);
-    EXPECT_EQ(result.rowsLoaded, 0);
-}
-
-TEST_F(SettingsStoreTest, SourceRowsAreEachReadOnTheirOwn)
-{
-    Settings edited = editedSettings();
     edited.sensorSource(SensorSlot::Wb2) = "nvme-pci-0200/temp1";
     edited.sensorSource(SensorSlot::Fan3) = "amdgpu-pci-0300/fan1";
     edited.sensorSource(SensorSlot::Neg5) = "nct6798-isa-0290/in6";
+    ASSERT_TRUE(Settings{}.desktopNotifications) << "on by default";
+    ASSERT_FALSE(edited.desktopNotifications);
+    Settings defaults;
+    std::vector<const SettingRow*> own;
+    for (const SettingRow& row : settingsSchema()) {
+        if (row.rule == LoadRule::OnItsOwn) {
+            own.push_back(&row);
+        }
+    }
+    ASSERT_EQ(own.size(), 16u); // the metrics rows, the thirteen sources, desktop notifications
     save(edited);
+    EXPECT_EQ(*stored("Desktop Notifications"), RegistryValue::fromDword(0));
     EXPECT_EQ(*stored("Source WB2"), RegistryValue::fromString("nvme-pci-0200/temp1"));
     EXPECT_EQ(*stored("Source Fan 3"), RegistryValue::fromString("amdgpu-pci-0300/fan1"));
     EXPECT_EQ(*stored("Source -5"), RegistryValue::fromString("nct6798-isa-0290/in6"));
     SettingsLoad result;
     EXPECT_EQ(load(&result), edited);
 
-    // A row of the wrong type keeps its slot automatic and disturbs no other.
-    store("Source Fan 3", RegistryValue::fromDword(1));
+    // The load stops at the first row; these rows are read all the same.
+    store(settingRow(1).name, RegistryValue::fromString("1"));
     Settings loaded = load(&result);
-    EXPECT_TRUE(result.complete());
-    EXPECT_EQ(loaded.sensorSource(SensorSlot::Fan3), "");
-    EXPECT_EQ(loaded.sensorSource(SensorSlot::Wb2), "nvme-pci-0200/temp1");
-    EXPECT_EQ(loaded.sensorSource(SensorSlot::Neg5), "nct6798-isa-0290/in6");
-
-    // A key of an earlier version, without the rows: every slot automatic.
-    save(editedSettings());
-    for (SensorSlot slot : AllSensorSlots) {
-        removeValue("Source " + std::string(sensorSlotName(slot)));
+    EXPECT_EQ(result.rowsLoaded, 0);
+    EXPECT_EQ(loaded.temperature(TemperatureSensor::WB1).alarmTemperature,
+              defaults.temperature(TemperatureSensor::WB1).alarmTemperature);
+    for (const SettingRow* row : own) {
+        EXPECT_TRUE(sameField(*row, loaded, edited)) << row->name;
     }
-    loaded = load(&result);
+
+    // Unreadable, or missing from a key of an earlier version: the row keeps
+    // its default (automatic, off, notifications on), neither stopping the
+    // load nor taking another row with it.
+    Settings withoutAny = edited;
+    for (const SettingRow* row : own) {
+        Settings expected = edited;
+        copyField(*row, expected, defaults);
+        copyField(*row, withoutAny, defaults);
+        for (bool absent : {false, true}) {
+            save(edited);
+            if (absent) {
+                removeValue(row->name);
+            } else {
+                store(row->name,
+                      row->kind == SettingKind::Bool ? RegistryValue::fromString("no") : RegistryValue::fromDword(1));
+            }
+            EXPECT_EQ(load(&result), expected) << row->name << (absent ? " absent" : " unreadable");
+            EXPECT_TRUE(result.complete()) << row->name;
+        }
+    }
+    save(edited);
+    for (const SettingRow* row : own) {
+        removeValue(row->name);
+    }
+    EXPECT_EQ(load(&result), withoutAny);
     EXPECT_TRUE(result.complete());
-    Settings expected = editedSettings();
-    expected.sensorSources = {};
-    EXPECT_EQ(loaded, expected);
 }
 
 } // namespace

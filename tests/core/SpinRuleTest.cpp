@@ -5,43 +5,6 @@
 namespace cdx {
 namespace {
 
-TEST(SpinRuleTest, ClicksStopExactlyOnTheBoundsAndARefusedClickGivesNothing)
-{
-    const SpinRule interval{1000, 1000, 20000};
-    EXPECT_FALSE(interval.up(20000));
-    EXPECT_EQ(interval.down(20000), 19000);
-    EXPECT_FALSE(interval.down(1000));
-
-    const SpinRule logLimit{4, 0, 1000};
-    int limit = 64;
-    for (int i = 0; i < 16; ++i) {
-        limit = *logLimit.down(limit);
-    }
-    EXPECT_EQ(limit, 0);
-    EXPECT_FALSE(logLimit.down(limit));
-}
-
-TEST(SpinRuleTest, TenthStepsReachTheBoundWithoutAccumulatedError)
-{
-    const SpinRule custom33{0.1, 3.0, 4.0};
-    double value = 3.0;
-    int clicks = 0;
-    while (const auto next = custom33.up(value)) {
-        value = *next;
-        ++clicks;
-    }
-    EXPECT_EQ(clicks, 10);
-    EXPECT_EQ(value, 4.0);
-    EXPECT_EQ(*custom33.down(4.0), 3.9);
-
-    const SpinRule core{0.1, 1.0, 5.0};
-    EXPECT_EQ(*core.up(2.8), 2.9);
-
-    const SpinRule voltageOff{0.5, 0.5, 20};
-    EXPECT_FALSE(voltageOff.down(0.5));
-    EXPECT_EQ(*voltageOff.up(0.5), 1.0);
-}
-
 TEST(SpinRuleTest, AValueOffTheGridOrOutsideTheBoundsIsBroughtBack)
 {
     const SpinRule rpm{100, 0, 32000};

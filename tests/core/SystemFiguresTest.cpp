@@ -2,8 +2,8 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 
+#include "LogTestFiles.h"
 #include "sensors/SystemFigures.h"
 
 using namespace cdx;
@@ -13,38 +13,26 @@ namespace {
 
 class SystemFiguresTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void write(const std::string& relative, const std::string& text)
     {
-        m_root = fs::temp_directory_path() /
-                 ("caldrix-sysfig-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(m_root / "proc");
-        fs::create_directories(m_root / "sys");
-    }
-    void TearDown() override { fs::remove_all(m_root); }
-
-    void write(const fs::path& relative, const std::string& text)
-    {
-        fs::create_directories((m_root / relative).parent_path());
-        std::ofstream(m_root / relative) << text;
+        fs::create_directories(fs::path(m_root.file(relative)).parent_path());
+        test::writeFile(m_root.file(relative), text);
     }
 
-    SystemFigures figures() const { return SystemFigures((m_root / "proc").string(), (m_root / "sys").string()); }
+    SystemFigures figures() const { return SystemFigures(m_root.file("proc"), m_root.file("sys")); }
 
-    fs::path m_root;
+    test::TempFolder m_root;
 };
 
 } // namespace
 
-TEST_F(SystemFiguresTest, ClockFromCpufreqElseCpuinfo)
+TEST_F(SystemFiguresTest, ClockFromCpufreqElseCpuinfoAndMemoryWrapsToThirtyTwoBits)
 {
     write("proc/cpuinfo", "processor\t: 0\ncpu MHz\t\t: 2394.567\n");
     EXPECT_EQ(figures().clockRateMHz(), 2395);
     write("sys/devices/system/cpu/cpu0/cpufreq/scaling_cur_freq", "3600000\n");
     EXPECT_EQ(figures().clockRateMHz(), 3600);
-}
 
-TEST_F(SystemFiguresTest, MemoryWrapsToThirtyTwoBits)
-{
     EXPECT_EQ(figures().memoryUse(), 0); // no meminfo
     write("proc/meminfo", "MemTotal:       16384000 kB\nMemFree:  100 kB\nMemAvailable:    4096000 kB\n");
     EXPECT_EQ(figures().memoryUse(), 75);

@@ -15,7 +15,7 @@
 namespace cdx {
 namespace {
 
-TEST(TrayIconTextTest, WidthFollowsTheLabelLengthInCharacters)
+TEST(TrayIconTextTest, WidthTextAndPlaceFollowTheLabelInCharacters)
 {
     // With the degree text the unit takes two characters.
     EXPECT_EQ(TrayIconText::bitmapWidth("45°C", "°"), 16);
@@ -28,10 +28,7 @@ TEST(TrayIconTextTest, WidthFollowsTheLabelLengthInCharacters)
     EXPECT_EQ(TrayIconText::bitmapWidth("105C", ""), 20);
     EXPECT_EQ(TrayIconText::bitmapWidth("--", "°"), 16);
     EXPECT_EQ(TrayIconText::bitmapWidth("", ""), 16);
-}
 
-TEST(TrayIconTextTest, TextDropsTheUnitAndPlacesItself)
-{
     EXPECT_EQ(TrayIconText::text("45°C", "°", true), "45°");
     EXPECT_EQ(TrayIconText::text("45°C", "°", false), "45");
     EXPECT_EQ(TrayIconText::text("105°C", "°", true), "105°");
@@ -47,10 +44,8 @@ TEST(TrayIconTextTest, TextDropsTheUnitAndPlacesItself)
     EXPECT_EQ(TrayIconText::textX("45"), 2);
     EXPECT_EQ(TrayIconText::textX("°"), 2);
     EXPECT_EQ(TrayIconText::textX("105"), 0);
-}
 
-TEST(TrayIconTextTest, PointSizesAreDrawnAtNinetySixDpi)
-{
+    // Point sizes are drawn at 96 dpi; a nonsensical stored size still draws something.
     EXPECT_EQ(TrayIconText::fontPixelSize(8), 11);
     EXPECT_EQ(TrayIconText::fontPixelSize(6), 8);
     EXPECT_EQ(TrayIconText::fontPixelSize(9), 12);
@@ -137,26 +132,22 @@ std::vector<int> ticks(SwapCycle& cycle, const std::array<bool, 4>& chosen, int 
     return shown;
 }
 
-TEST(SwapCycleTest, VisitsTheChosenSensorsInOrder)
+TEST(SwapCycleTest, VisitsTheChosenSensorsInOrderAndNothingChosenMovesThePosition)
 {
     SwapCycle cycle;
     EXPECT_EQ(cycle.swapIndex(), 0);
     EXPECT_EQ(ticks(cycle, {true, false, false, true}, 5), (std::vector<int>{1, 4, 1, 4, 1}));
     EXPECT_EQ(ticks(cycle, {true, true, true, true}, 5), (std::vector<int>{2, 3, 4, 1, 2}));
     EXPECT_EQ(ticks(cycle, {false, false, true, false}, 3), (std::vector<int>{3, 3, 3}));
-}
 
-TEST(SwapCycleTest, NothingChosenMovesThePositionOnly)
-{
-    SwapCycle cycle;
-    EXPECT_EQ(ticks(cycle, {false, false, false, false}, 5), (std::vector<int>{0, 0, 0, 0, 0}));
-    EXPECT_EQ(cycle.swapIndex(), 1);
-    // The next chosen sensor after the position, not from the start.
-    EXPECT_EQ(ticks(cycle, {true, false, true, false}, 2), (std::vector<int>{3, 1}));
-}
+    // Nothing chosen moves the position only; the next chosen sensor is the
+    // one after the position, not from the start.
+    SwapCycle idle;
+    EXPECT_EQ(ticks(idle, {false, false, false, false}, 5), (std::vector<int>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(idle.swapIndex(), 1);
+    EXPECT_EQ(ticks(idle, {true, false, true, false}, 2), (std::vector<int>{3, 1}));
 
-TEST(SwapCycleTest, IntervalStepsWithinItsBounds)
-{
+    // The interval steps within its bounds.
     EXPECT_EQ(SwapCycle::intervalUp(5000), 6000);
     EXPECT_EQ(SwapCycle::intervalUp(9000), 10000);
     EXPECT_EQ(SwapCycle::intervalUp(10000), 10000);

@@ -96,6 +96,15 @@ TEST_F(UninstallerTest, CommandLinesSplitIntoProgramAndArguments)
         << "an unquoted blank ends the program";
     EXPECT_EQ(Uninstaller::splitCommand(""), (Command{}));
     EXPECT_EQ(Uninstaller::splitCommand("\"/unclosed"), (Command{"/unclosed", {}}));
+
+    // The installed uninstaller registers once, quoted.
+    EXPECT_TRUE(Uninstaller::registerUninstaller(m_registry, "/opt/cal drix/uninstall"));
+    EXPECT_EQ(m_registry.value(RootKey::LocalMachine, kUninstall, "UninstallString")->text,
+              "\"/opt/cal drix/uninstall\"");
+    EXPECT_EQ(Uninstaller::splitCommand("\"/opt/cal drix/uninstall\"").program, "/opt/cal drix/uninstall");
+    EXPECT_FALSE(Uninstaller::registerUninstaller(m_registry, "/elsewhere/uninstall")) << "an existing one stays";
+    EXPECT_EQ(m_registry.value(RootKey::LocalMachine, kUninstall, "UninstallString")->text,
+              "\"/opt/cal drix/uninstall\"");
 }
 
 TEST_F(UninstallerTest, NothingToStartStillRemovesEverything)
@@ -125,17 +134,6 @@ TEST_F(UninstallerTest, FailingStepsDoNotStopTheOthers)
     EXPECT_FALSE(fs::exists(m_folder.file("cdxlog.csv")));
     EXPECT_TRUE(fs::is_directory(m_folder.file("cdxlog.htm")));
     EXPECT_EQ(m_shell.requests().size(), 1u);
-}
-
-TEST_F(UninstallerTest, TheInstalledUninstallerRegistersOnce)
-{
-    EXPECT_TRUE(Uninstaller::registerUninstaller(m_registry, "/opt/cal drix/uninstall"));
-    EXPECT_EQ(m_registry.value(RootKey::LocalMachine, kUninstall, "UninstallString")->text,
-              "\"/opt/cal drix/uninstall\"");
-    EXPECT_EQ(Uninstaller::splitCommand("\"/opt/cal drix/uninstall\"").program, "/opt/cal drix/uninstall");
-    EXPECT_FALSE(Uninstaller::registerUninstaller(m_registry, "/elsewhere/uninstall")) << "an existing one stays";
-    EXPECT_EQ(m_registry.value(RootKey::LocalMachine, kUninstall, "UninstallString")->text,
-              "\"/opt/cal drix/uninstall\"");
 }
 
 TEST(HelpLinksTest, HelpFindsTheManualBesideTheProgram)

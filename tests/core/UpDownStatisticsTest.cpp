@@ -18,7 +18,7 @@ TemperatureDisplay fahrenheit(bool round)
     return d;
 }
 
-TEST(UpDownStatisticsTest, FirstValueIsLowestAndHighestAlsoForNegativeRails)
+TEST(UpDownStatisticsTest, FirstValueIsLowestAndHighestAlsoForNegativeRailsAndZeroIsNoValue)
 {
     UpDownStatistics s;
     s.feed(UpDownReading::N12Voltage, -11.9, celsius());
@@ -27,18 +27,15 @@ TEST(UpDownStatisticsTest, FirstValueIsLowestAndHighestAlsoForNegativeRails)
     s.feed(UpDownReading::N12Voltage, -12.1, celsius());
     EXPECT_EQ(s.entry(UpDownReading::N12Voltage).lowLabel, "-12.10");
     EXPECT_EQ(s.entry(UpDownReading::N12Voltage).highLabel, "-11.90");
-}
 
-TEST(UpDownStatisticsTest, ZeroCountsAsNoValueYet)
-{
-    UpDownStatistics s;
+    // Zero counts as no value yet.
     s.feed(UpDownReading::WB1, 0.0, celsius());
     s.feed(UpDownReading::WB1, 20.0, celsius());
     EXPECT_EQ(s.entry(UpDownReading::WB1).lowLabel, "20");
     EXPECT_EQ(s.entry(UpDownReading::WB1).highLabel, "20");
 }
 
-TEST(UpDownStatisticsTest, AveragesInTheScaleShown)
+TEST(UpDownStatisticsTest, AveragesInTheScaleShownAndASwitchRelabelsOnlyExtremes)
 {
     UpDownStatistics s;
     for (double v : {40.0, 41.0, 41.0}) {
@@ -54,24 +51,22 @@ TEST(UpDownStatisticsTest, AveragesInTheScaleShown)
     s.feed(UpDownReading::Fan1, 2500.0, celsius());
     EXPECT_EQ(s.entry(UpDownReading::Fan1).lowLabel, "2500");
     EXPECT_EQ(s.entry(UpDownReading::Fan1).averageLabel, "2500.00");
-}
 
-TEST(UpDownStatisticsTest, ScaleSwitchRelabelsOnlyExtremesOfTemperatures)
-{
-    UpDownStatistics s;
-    s.feed(UpDownReading::WB1, 23.0, celsius());
-    s.relabelTemperatures(fahrenheit(false));
-    EXPECT_EQ(s.entry(UpDownReading::WB1).lowLabel, "73.4");
-    EXPECT_EQ(s.entry(UpDownReading::WB1).averageLabel, "23.00");
+    // A scale switch relabels only the extremes of temperatures.
+    UpDownStatistics switched;
+    switched.feed(UpDownReading::WB1, 23.0, celsius());
+    switched.relabelTemperatures(fahrenheit(false));
+    EXPECT_EQ(switched.entry(UpDownReading::WB1).lowLabel, "73.4");
+    EXPECT_EQ(switched.entry(UpDownReading::WB1).averageLabel, "23.00");
 
     // A reading never fed has no value to restate: it keeps "0" rather than
     // claiming 32 °F. A real 0 °C reading is 32 °F.
-    EXPECT_EQ(s.entry(UpDownReading::LM75).lowLabel, "0");
-    EXPECT_EQ(s.entry(UpDownReading::LM75).highLabel, "0");
-    s.feed(UpDownReading::WB2, 0.0, celsius());
-    s.relabelTemperatures(fahrenheit(true));
-    EXPECT_EQ(s.entry(UpDownReading::WB2).highLabel, "32");
-    EXPECT_EQ(s.entry(UpDownReading::WB3).highLabel, "0");
+    EXPECT_EQ(switched.entry(UpDownReading::LM75).lowLabel, "0");
+    EXPECT_EQ(switched.entry(UpDownReading::LM75).highLabel, "0");
+    switched.feed(UpDownReading::WB2, 0.0, celsius());
+    switched.relabelTemperatures(fahrenheit(true));
+    EXPECT_EQ(switched.entry(UpDownReading::WB2).highLabel, "32");
+    EXPECT_EQ(switched.entry(UpDownReading::WB3).highLabel, "0");
 }
 
 TEST(UpDownStatisticsTest, ResetClearsEveryLabelAndNotifies)

@@ -30,17 +30,13 @@ protected:
     WindowState state{settings};
 };
 
-TEST_F(WindowStateTest, StartsParkedAndHidden)
-{
-    EXPECT_EQ(state.left(), WindowState::ParkedLeft);
-    EXPECT_TRUE(state.isHidden());
-    EXPECT_FALSE(state.visible());
-}
-
 TEST_F(WindowStateTest, ShowOpensCompactOnTopAndShowExpandOpensANormalWindow)
 {
     settings.windowLeft = 100;
     settings.windowTop = 50;
+    EXPECT_EQ(state.left(), WindowState::ParkedLeft); // parked and hidden until shown
+    EXPECT_TRUE(state.isHidden());
+    EXPECT_FALSE(state.visible());
     state.setCompactHeight(162);
     state.showCompact(kScreen);
     EXPECT_EQ(state.left(), 100);
@@ -65,12 +61,15 @@ TEST_F(WindowStateTest, ShowOpensCompactOnTopAndShowExpandOpensANormalWindow)
     EXPECT_TRUE(state.expanded());
 }
 
-TEST_F(WindowStateTest, HidingTwiceKeepsThePositionOfTheFirstHide)
+TEST_F(WindowStateTest, ShowingAgainKeepsWhereTheUserMovedItAndHidingTwiceTheFirstHidesPosition)
 {
     settings.windowLeft = 200;
     settings.windowTop = 120;
     state.showCompact(kScreen);
     state.moved(300, 140);
+    state.showCompact(kScreen);
+    EXPECT_EQ(state.left(), 300);
+    EXPECT_EQ(state.top(), 140);
     state.hideToTray();
     EXPECT_EQ(settings.windowLeft, 300);
     EXPECT_EQ(settings.windowTop, 140);
@@ -104,21 +103,8 @@ TEST_F(WindowStateTest, PositionIsPulledOntoTheScreen)
     state.showExpanded({400, 300});
     EXPECT_EQ(state.left(), 0);
     EXPECT_EQ(state.top(), 0);
-}
 
-TEST_F(WindowStateTest, ShowingAVisibleWindowKeepsWhereTheUserMovedIt)
-{
-    settings.windowLeft = 10;
-    settings.windowTop = 10;
-    state.showCompact(kScreen);
-    state.moved(400, 300);
-    state.showCompact(kScreen);
-    EXPECT_EQ(state.left(), 400);
-    EXPECT_EQ(state.top(), 300);
-}
-
-TEST_F(WindowStateTest, AWindowJustLeftOfTheScreenIsNotHidden)
-{
+    // A window just left of the screen is not hidden.
     state.showExpanded(kScreen);
     state.moved(-572, 0);
     EXPECT_FALSE(state.isHidden());
