@@ -3,27 +3,23 @@
 #ifdef CALDRIX_CPUIDLE_PROGRAM
 
 #include <chrono>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "TemporaryDirectory.h"
+#include "CpufreqTree.h"
+#include "LocalDatagram.h"
 #include "WaitUntil.h"
 #include "platform/ExternalMessages.h"
 #include "platform/linux/UnixLocalMessaging.h"
@@ -38,10 +34,7 @@ protected:
     void SetUp() override
     {
         ASSERT_EQ(::mkdir(runtime().c_str(), 0700), 0);
-        std::filesystem::create_directories(m_dir.path() + "/cpufreq/policy0");
-        write(m_dir.path() + "/cpufreq/policy0/scaling_max_freq", "3400000\n");
-        write(m_dir.path() + "/cpufreq/policy0/cpuinfo_min_freq", "800000\n");
-        write(m_dir.path() + "/cpufreq/policy0/cpuinfo_max_freq", "3400000\n");
+        test::addCpufreqPolicy(m_dir.path() + "/cpufreq", "policy0", "3400000", "800000");
         auto claim = m_bus.claim("Caldrix", [this](const LocalMessage& m) { m_received.push_back(m); });
         ASSERT_TRUE(claim.endpoint) << claim.error;
         m_caldrix = std::move(claim.endpoint);
@@ -55,14 +48,8 @@ protected:
     }
 
     std::string runtime() const { return m_dir.path() + "/run"; }
-    static void write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
-    static std::string read(const std::string& path)
-    {
-        std::ifstream in(path);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    static void write(const std::string& path, const std::string& text) { test::writeWholeFile(path, text); }
+    static std::string read(const std::string& path) { return test::readWholeFile(path); }
     std::string limit() const { return read(m_dir.path() + "/cpufreq/policy0/scaling_max_freq"); }
     std::string output() const { return read(m_dir.path() + "/stdout"); }
     std::string notices() const { return read(m_dir.path() + "/stderr"); }
@@ -119,18 +106,7 @@ protected:
         m_pid = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
-    bool sendRaw(const std::string& bytes)
-    {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const std::string path = runtime() + "/caldrix/CPUIdle";
-        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-        const int fd = ::socket(AF_UNIX, SOCK_DGRAM, 0);
-        const ssize_t sent =
-            ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        ::close(fd);
-        return sent == static_cast<ssize_t>(bytes.size());
-    }
+    bool sendRaw(const std::string& bytes) { return test::sendDatagram(runtime() + "/caldrix/CPUIdle", bytes); }
 
     test::TemporaryDirectory m_dir;
     std::ostringstream m_busNotices;

@@ -8,12 +8,12 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "ChildProcess.h"
 #include "TemporaryDirectory.h"
 #include "platform/RegistryError.h"
 #include "sensors/Utf8.h"
@@ -56,7 +56,8 @@ TEST_F(FileRegistryTest, EveryKindIsStoredAndReadBackByAnotherInstance)
         auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true, &existed);
         ASSERT_NE(key, nullptr);
         EXPECT_FALSE(existed);
-        key->writeDword("Interval", 5000);
+        key->writeDword("Interval", 1);
+        key->writeDword("INTERVAL", 5000); // keeps its first spelling
         key->writeBinary("Offset", {0, 0, 0, 0, 0, 0, 0xF0, 0x3F});
         key->writeString("Fan 1 Name", "Lüfter \"1\" C:\\Programme");
         key->writeString("Two Lines", "a\nb");
@@ -79,22 +80,6 @@ TEST_F(FileRegistryTest, EveryKindIsStoredAndReadBackByAnotherInstance)
     EXPECT_EQ(key->readValue("Fan 1 Name"), RegistryValue::fromString("Lüfter \"1\" C:\\Programme"));
     EXPECT_EQ(key->readValue("two lines"), RegistryValue::fromString("a\nb"));
     EXPECT_EQ(m_notices.str(), "");
-}
-
-TEST_F(FileRegistryTest, NamesCompareWithoutCaseAndKeepTheirFirstSpelling)
-{
-    FileRegistry registry(configDirectory(), m_notices);
-    {
-        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
-        key->writeDword("Interval", 1);
-    }
-    {
-        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
-        key->writeDword("InterVal", 2);
-    }
-    const std::string text = readWholeFile(userFile());
-    EXPECT_NE(text.find("\"Interval\"=dword:00000002"), std::string::npos) << text;
-    EXPECT_EQ(text.find("InterVal"), std::string::npos);
 }
 
 TEST_F(FileRegistryTest, MissingKeysAndValues)
@@ -154,16 +139,23 @@ TEST_F(FileRegistryTest, AStoreThatWouldOutgrowTheLimitFailsAndLeavesTheFile)
     FileRegistry registry(configDirectory(), m_notices);
     registry.openKey(RootKey::CurrentUser, settingsKey, true)->writeDword("Kept", 7);
     const std::string before = readWholeFile(userFile());
+    const auto fill = [](auto& key) {
+        for (const char* name : {"A", "B", "C", "D", "E", "F"}) {
+            key.writeBinary(name, std::vector<std::uint8_t>(RegistryDocument::maxValueSize));
+        }
+    };
     auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
-    const std::vector<std::string> names = {"A", "B", "C", "D", "E", "F"};
-    for (const std::string& name : names) {
-        key->writeBinary(name, std::vector<std::uint8_t>(RegistryDocument::maxValueSize));
-    }
+    fill(*key);
     EXPECT_THROW(key->writeBinary("G", std::vector<std::uint8_t>(RegistryDocument::maxValueSize + 1)), RegistryError);
     EXPECT_THROW(key->close(), RegistryError);
     EXPECT_EQ(readWholeFile(userFile()), before);
     key->discard();
     EXPECT_NO_THROW(key->close());
+    EXPECT_EQ(readWholeFile(userFile()), before);
+
+    // Left to the destructor, the failure is told, not thrown.
+    fill(*registry.openKey(RootKey::CurrentUser, settingsKey, true));
+    EXPECT_NE(m_notices.str().find("not stored"), std::string::npos);
     EXPECT_EQ(readWholeFile(userFile()), before);
 }
 
@@ -240,6 +232,13 @@ TEST_F(FileRegistryTest, AFileThatIsNoExportIsMovedAsideAndNeverOverwritten)
     FileRegistry other(configDirectory(), m_notices);
     EXPECT_EQ(other.openKey(RootKey::CurrentUser, settingsKey, false)->readValue("Interval"),
               RegistryValue::fromDword(2));
+
+    // So is a file over the size limit.
+    writeWholeFile(userFile(), header + std::string(RegistryDocument::maxFileSize, '\n'));
+    FileRegistry oversized(configDirectory(), m_notices);
+    EXPECT_EQ(oversized.openKey(RootKey::CurrentUser, settingsKey, false), nullptr);
+    EXPECT_EQ(corruptCopies().size(), 3u);
+    EXPECT_NE(m_notices.str().find("16 MiB"), std::string::npos);
 }
 
 TEST_F(FileRegistryTest, AWindowsRegistryEditorExportIsReadWhole)
@@ -316,16 +315,6 @@ TEST_F(FileRegistryTest, TemporariesOfAKilledSaveGoAtTheNextStartAndNothingElse)
     EXPECT_NE(m_notices.str().find(stale), std::string::npos);
 }
 
-TEST_F(FileRegistryTest, AnOversizedFileCountsAsCorrupt)
-{
-    std::filesystem::create_directories(configDirectory());
-    writeWholeFile(userFile(), header + std::string(RegistryDocument::maxFileSize, '\n'));
-    FileRegistry registry(configDirectory(), m_notices);
-    EXPECT_EQ(registry.openKey(RootKey::CurrentUser, settingsKey, false), nullptr);
-    EXPECT_EQ(corruptCopies().size(), 1u);
-    EXPECT_NE(m_notices.str().find("16 MiB"), std::string::npos);
-}
-
 TEST_F(FileRegistryTest, TwoWritersOneAfterTheOtherLoseNothing)
 {
     FileRegistry first(configDirectory(), m_notices);
@@ -353,29 +342,19 @@ TEST_F(FileRegistryTest, ProcessesWritingAtTheSameTimeLoseNothing)
     constexpr int rounds = 25;
     std::vector<pid_t> children;
     for (int p = 0; p < processes; ++p) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            int status = 0;
-            try {
-                FileRegistry registry(configDirectory(), m_notices);
-                for (int r = 0; r < rounds; ++r) {
-                    auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
-                    key->writeDword(std::string("P").append(std::to_string(p)).append(" R").append(std::to_string(r)),
-                                    static_cast<std::uint32_t>(r));
-                    key->close();
-                }
-            } catch (...) {
-                status = 1;
+        children.push_back(test::startChild([&] {
+            FileRegistry registry(configDirectory(), m_notices);
+            for (int r = 0; r < rounds; ++r) {
+                auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
+                key->writeDword(std::string("P").append(std::to_string(p)).append(" R").append(std::to_string(r)),
+                                static_cast<std::uint32_t>(r));
+                key->close();
             }
-            ::_exit(status);
-        }
-        children.push_back(child);
+            return 0;
+        }));
     }
     for (pid_t child : children) {
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(test::waitForChild(child), 0);
     }
     FileRegistry registry(configDirectory(), m_notices);
     auto key = registry.openKey(RootKey::CurrentUser, settingsKey, false);
@@ -442,45 +421,21 @@ TEST_F(FileRegistryTest, AnUnwritableFolderGivesAnErrorNotACrash)
 {
     std::filesystem::create_directories(configDirectory());
     ::chmod(configDirectory().c_str(), 0500);
-    const pid_t child = ::fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
+    const int status = test::exitStatusInChild([&] {
         if (!dropPermissionOverride()) {
-            ::_exit(2);
+            return 2;
         }
         std::ostringstream notices;
         FileRegistry registry(configDirectory(), notices);
         try {
             registry.openKey(RootKey::CurrentUser, settingsKey, true);
         } catch (const RegistryError&) {
-            ::_exit(0);
+            return 0;
         }
-        ::_exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+        return 1;
+    });
     ::chmod(configDirectory().c_str(), 0700);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the capabilities could not be dropped; 1: no error was raised";
-}
-
-TEST_F(FileRegistryTest, TheDestructorStoresAndReportsFailures)
-{
-    FileRegistry registry(configDirectory(), m_notices);
-    {
-        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
-        key->writeDword("Stored", 1);
-    }
-    FileRegistry other(configDirectory(), m_notices);
-    EXPECT_EQ(other.openKey(RootKey::CurrentUser, settingsKey, false)->readValue("stored"),
-              RegistryValue::fromDword(1));
-    {
-        auto key = registry.openKey(RootKey::CurrentUser, settingsKey, true);
-        for (const char* name : {"A", "B", "C", "D", "E", "F"}) {
-            key->writeBinary(name, std::vector<std::uint8_t>(RegistryDocument::maxValueSize));
-        }
-    }
-    EXPECT_NE(m_notices.str().find("not stored"), std::string::npos);
+    EXPECT_EQ(status, 0) << "2: the capabilities could not be dropped; 1: no error was raised";
 }
 
 } // namespace

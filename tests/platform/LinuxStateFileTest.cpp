@@ -1,11 +1,11 @@
-#include <csignal>
+#include <algorithm>
 #include <filesystem>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "FileSizeLimit.h"
 #include "TemporaryDirectory.h"
 #include "platform/linux/LinuxStateFile.h"
 
@@ -88,15 +88,10 @@ TEST(LinuxStateFileTest, AWriteThatDoesNotFitLeavesTheOldFileAndNoTemporary)
     test::TemporaryDirectory root;
     LinuxStateFile file(root.path(), "history", 1 << 20);
     file.write("old");
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 4096;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_THROW(file.write(std::string(10000, 'x')), StateFile::Error);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
+    {
+        test::FileSizeLimit limit(4096);
+        EXPECT_THROW(file.write(std::string(10000, 'x')), StateFile::Error);
+    }
     EXPECT_EQ(file.read(), "old");
     EXPECT_EQ(namesIn(root.path()), std::vector<std::string>{"history"});
 }

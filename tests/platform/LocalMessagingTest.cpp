@@ -1,20 +1,17 @@
 #include "platform/linux/UnixLocalMessaging.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "ChildProcess.h"
+#include "LocalDatagram.h"
 #include "TemporaryDirectory.h"
 #include "platform/fake/FakeClock.h"
 
@@ -30,15 +27,7 @@ protected:
     // Sends raw bytes to the endpoint's socket, as another program might.
     bool sendRaw(const std::string& name, const std::string& bytes)
     {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const std::string path = folder() + "/" + name;
-        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-        const int fd = ::socket(AF_UNIX, SOCK_DGRAM, 0);
-        const ssize_t sent = ::sendto(fd, bytes.data(), bytes.size(), MSG_DONTWAIT,
-                                      reinterpret_cast<sockaddr*>(&address), sizeof address);
-        ::close(fd);
-        return sent == static_cast<ssize_t>(bytes.size());
+        return test::sendDatagram(folder() + "/" + name, bytes);
     }
 
     test::TemporaryDirectory m_root;
@@ -82,18 +71,13 @@ TEST_F(LocalMessagingTest, OneHolderPerNameAndMessagesReachIt)
 
 TEST_F(LocalMessagingTest, AHolderThatCrashedDoesNotBlockTheNextClaim)
 {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::ostringstream quiet;
-        UnixLocalMessaging bus(folder(), quiet);
-        auto claim = bus.claim("Caldrix", {});
-        // Ends without giving the name up: the socket file stays behind.
-        ::_exit(claim.endpoint ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(test::exitStatusInChild([&] {
+                  // Ends without giving the name up, as in a crash: the socket file stays behind.
+                  auto* quiet = new std::ostringstream;
+                  auto* bus = new UnixLocalMessaging(folder(), *quiet);
+                  return bus->claim("Caldrix", {}).endpoint.release() != nullptr ? 0 : 1;
+              }),
+              0);
     struct stat info {};
     ASSERT_EQ(::lstat((folder() + "/Caldrix").c_str(), &info), 0) << "the crashed holder's socket is left";
 
