@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "../core/PollHarness.h"
+#include "TemporaryDirectory.h"
 #include "logs/IntervalLogEntry.h"
 #include "monitor/LogSnapshots.h"
 #include "sensors/CoreVoltageStart.h"
@@ -101,29 +101,29 @@ struct Probe {
 // labels a stock sensors3.conf gives that chip family).
 std::string machineFile(const char* name)
 {
-    std::ifstream in(std::string(CALDRIX_TEST_DATA) + "/hwmon/" + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_FALSE(text.str().empty()) << name;
-    return text.str();
+    const std::string text = test::readWholeFile(std::string(CALDRIX_TEST_DATA) + "/hwmon/" + name);
+    EXPECT_FALSE(text.empty()) << name;
+    return text;
 }
 
-bool namespacesRefused(std::string& why)
+// A fresh folder holding the namespace script and the machine's files.
+fs::path machineFolder(const Machine& machine, const std::string& name)
 {
-    return run("unshare -rm sh -c 'mount -t tmpfs none /sys/class' 2>&1", why) != 0;
-}
-
-// Runs the probe on the machine: on the driver the program would choose, or
-// on the libsensors driver when `automatic` is false.
-Probe probe(const Machine& machine, bool automatic = false)
-{
-    const fs::path dir = fs::temp_directory_path() / ("caldrix-hwmon-" + std::to_string(::getpid()));
+    const fs::path dir = fs::temp_directory_path() / ("caldrix-" + name + "-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     std::ofstream(dir / "ns.sh") << NamespaceScript;
     std::ofstream(dir / "tree.sh") << machine.tree;
     std::ofstream(dir / "sensors3.conf") << machine.config;
     std::ofstream(dir / "user.conf") << machine.userConfig;
+    return dir;
+}
+
+// Runs the probe on the machine: on the driver the program would choose, or
+// on the libsensors driver when `automatic` is false.
+Probe probe(const Machine& machine, bool automatic = false)
+{
+    const fs::path dir = machineFolder(machine, "hwmon");
 
     const fs::path program = buildDirectory() / "bin" / "caldrix_driver_probe";
     const fs::path library = buildDirectory() / "lib" / "caldrix" / "libcaldrix_sensors.so";
@@ -180,13 +180,8 @@ struct Listing {
 
 Listing listSensors(const Machine& machine, const std::string& rows)
 {
-    const fs::path dir = fs::temp_directory_path() / ("caldrix-sources-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
+    const fs::path dir = machineFolder(machine, "sources");
     fs::create_directories(dir / "config" / "caldrix");
-    std::ofstream(dir / "ns.sh") << NamespaceScript;
-    std::ofstream(dir / "tree.sh") << machine.tree;
-    std::ofstream(dir / "sensors3.conf") << machine.config;
-    std::ofstream(dir / "user.conf") << machine.userConfig;
     std::ofstream(dir / "config" / "caldrix" / "HKEY_CURRENT_USER.reg")
         << "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Caldrix]\n"
         << rows << "\n";
@@ -198,8 +193,7 @@ Listing listSensors(const Machine& machine, const std::string& rows)
                            dir.string() + "' unshare -rm sh '" + (dir / "ns.sh").string() + "' '" + program.string() +
                            "' --sensors 2>'" + (dir / "errors").string() + "'",
                        l.output);
-    std::ifstream errors(dir / "errors");
-    l.errors.assign(std::istreambuf_iterator<char>(errors), {});
+    l.errors = test::readWholeFile((dir / "errors").string());
     fs::remove_all(dir);
     EXPECT_EQ(rc, 0) << l.output << l.errors;
 
@@ -278,14 +272,22 @@ struct Window {
     IntervalLogEntry log;
 };
 
+// Every test needs a user and mount namespace of its own.
+class HwmonDriver : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string why;
+        if (run("unshare -rm sh -c 'mount -t tmpfs none /sys/class' 2>&1", why) != 0) {
+            GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
+        }
+    }
+};
+
 } // namespace
 
-TEST(HwmonDriver, NuvotonBoardWithStockLabelsRaisesNoAlarm)
+TEST_F(HwmonDriver, NuvotonBoardWithStockLabelsRaisesNoAlarm)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const Probe p = probe({machineFile("nuvoton-nct6775.tree"), machineFile("nuvoton-stock.conf"), ""});
     EXPECT_DOUBLE_EQ(p.value(DriverReading::Core0), 1.05) << p.output;
     EXPECT_DOUBLE_EQ(p.value(DriverReading::Pos33), 3.33); // "+3.3V", not AVCC
@@ -313,12 +315,8 @@ TEST(HwmonDriver, NuvotonBoardWithStockLabelsRaisesNoAlarm)
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
 }
 
-TEST(HwmonDriver, UserLabelsInSensorsDMapAndCheckTheRails)
+TEST_F(HwmonDriver, UserLabelsInSensorsDMapAndCheckTheRails)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const char* user = R"(chip "nct6775-*"
     label in1 "+12V"
     label in4 "+5V"
@@ -340,12 +338,8 @@ TEST(HwmonDriver, UserLabelsInSensorsDMapAndCheckTheRails)
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
 }
 
-TEST(HwmonDriver, IteBoardWithK10tempReadsTheProcessorWithoutOffset)
+TEST_F(HwmonDriver, IteBoardWithK10tempReadsTheProcessorWithoutOffset)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const Probe p = probe({machineFile("ite-it8728.tree"), machineFile("ite-it8728.conf"), ""});
     EXPECT_DOUBLE_EQ(p.value(DriverReading::Core0), 1.32) << p.output; // the family's standard Vcore input
     EXPECT_NE(p.source(DriverReading::Core0).find("it8728"), std::string::npos);
@@ -367,12 +361,8 @@ TEST(HwmonDriver, IteBoardWithK10tempReadsTheProcessorWithoutOffset)
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
 }
 
-TEST(HwmonDriver, LaptopUsesTheRealDriverWithThePackageSensor)
+TEST_F(HwmonDriver, LaptopUsesTheRealDriverWithThePackageSensor)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const Probe p = probe({machineFile("laptop.tree"), "", ""}, true);
     EXPECT_NE(p.driver.find("the libsensors driver"), std::string::npos) << p.output;
     EXPECT_TRUE(p.notice.empty()) << p.notice;
@@ -391,12 +381,8 @@ TEST(HwmonDriver, LaptopUsesTheRealDriverWithThePackageSensor)
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
 }
 
-TEST(HwmonDriver, SingleBoardComputerWithOnlyItsProcessorSensor)
+TEST_F(HwmonDriver, SingleBoardComputerWithOnlyItsProcessorSensor)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const Probe p = probe({machineFile("single-board.tree"), "", ""}, true);
     EXPECT_NE(p.driver.find("the libsensors driver"), std::string::npos) << p.output;
     EXPECT_EQ(p.available, readingBit(DriverReading::CpuTemperature)) << p.output;
@@ -409,24 +395,16 @@ TEST(HwmonDriver, SingleBoardComputerWithOnlyItsProcessorSensor)
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
 }
 
-TEST(HwmonDriver, NoChipsAtAllGivesTheSimulatedDriverAndSaysSo)
+TEST_F(HwmonDriver, NoChipsAtAllGivesTheSimulatedDriverAndSaysSo)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const Probe p = probe({"", "", ""}, true);
     EXPECT_NE(p.driver.find("the simulated driver"), std::string::npos) << p.output;
     EXPECT_NE(p.notice.find("simulated"), std::string::npos) << p.output;
     EXPECT_NE(p.notice.find("no sensor chip"), std::string::npos) << p.notice;
 }
 
-TEST(HwmonDriver, DesktopWithDrivesAndGraphicsCardBindsAnySlot)
+TEST_F(HwmonDriver, DesktopWithDrivesAndGraphicsCardBindsAnySlot)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     // Devices on their buses, so that libsensors names them as on a real
     // desktop: a device folder whose subsystem link ends in the bus's name.
     const char* devices =
@@ -495,12 +473,8 @@ dev $h 0000:02:00.0 pci
     EXPECT_NE(removed.errors.find("nvme-pci-0200/temp1"), std::string::npos) << removed.errors;
 }
 
-TEST(HwmonDriver, ProcessorOfTodayAtLowCoreVoltageRaisesNoFalseAlarm)
+TEST_F(HwmonDriver, ProcessorOfTodayAtLowCoreVoltageRaisesNoFalseAlarm)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const std::string board = R"(h=/sys/class/hwmon/hwmon2
 put $h/name nct6798
 put $h/in0_input 824; put $h/in0_label Vcore
