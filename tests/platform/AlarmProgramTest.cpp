@@ -85,19 +85,5 @@ TEST(AlarmProgramTest, APathWithShellCharactersIsOneProgramFile)
     EXPECT_FALSE(std::filesystem::exists(dir / "sub"));
 }
 
-TEST(AlarmProgramTest, AMissingProgramIsSkipped)
-{
-    test::TemporaryDirectory folder;
-    LinuxShell shell("/bin/false-opener-that-does-not-exist");
-    Settings settings;
-    settings.voltageActions.run = true;
-    settings.voltageActions.runPath = (std::filesystem::path(folder.path()) / "gone.sh").string();
-    settings.voltageActions.showMessage = false;
-    ActionsOverShell alarm(settings, shell);
-    AlarmActions& actions = alarm.actions;
-    actions.run(Alarm::Voltage, {"dialog", "log"});
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
-}
-
 } // namespace
 } // namespace cdx

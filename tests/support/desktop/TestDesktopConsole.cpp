@@ -16,13 +16,7 @@ namespace {
 
 constexpr int CallTimeoutMs = 10000;
 
-struct MenuNode {
-    int id = 0;
-    QVariantMap properties;
-    QList<MenuNode> children;
-};
-
-void readNode(const QDBusArgument& argument, MenuNode& node)
+void readNode(const QDBusArgument& argument, TestDesktopConsole::MenuNode& node)
 {
     argument.beginStructure();
     argument >> node.id >> node.properties;
@@ -30,7 +24,7 @@ void readNode(const QDBusArgument& argument, MenuNode& node)
     while (!argument.atEnd()) {
         QDBusVariant child;
         argument >> child;
-        MenuNode childNode;
+        TestDesktopConsole::MenuNode childNode;
         readNode(qvariant_cast<QDBusArgument>(child.variant()), childNode);
         node.children.append(childNode);
     }
@@ -189,23 +183,35 @@ QString TestDesktopConsole::toolTip(int item)
     return QStringLiteral("tooltip: ") + title + text;
 }
 
-QString TestDesktopConsole::layout(int item)
+// The top of tray item N's menu, read as a host reads it; an error text when
+// the menu did not answer.
+QString TestDesktopConsole::readMenu(int item, bool opening, MenuNode& root)
 {
     const QString service = m_items.at(item).section(QLatin1Char('|'), 0, 0);
     const QString path = menuPath(item);
     const QString menu = QStringLiteral("com.canonical.dbusmenu");
-    // As a host does: tell the menu it opens, then read it.
-    QDBusMessage aboutToShow = QDBusMessage::createMethodCall(service, path, menu, QStringLiteral("AboutToShow"));
-    aboutToShow << 0;
-    m_bus.call(aboutToShow, QDBus::Block, CallTimeoutMs);
+    if (opening) {
+        // As a host does: tell the menu it opens, then read it.
+        QDBusMessage aboutToShow = QDBusMessage::createMethodCall(service, path, menu, QStringLiteral("AboutToShow"));
+        aboutToShow << 0;
+        m_bus.call(aboutToShow, QDBus::Block, CallTimeoutMs);
+    }
     QDBusMessage get = QDBusMessage::createMethodCall(service, path, menu, QStringLiteral("GetLayout"));
     get << 0 << 1 << QStringList();
     const QDBusMessage reply = m_bus.call(get, QDBus::Block, CallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() < 2) {
         return QStringLiteral("error: GetLayout failed: ") + reply.errorMessage();
     }
-    MenuNode root;
     readNode(qvariant_cast<QDBusArgument>(reply.arguments().at(1)), root);
+    return {};
+}
+
+QString TestDesktopConsole::layout(int item)
+{
+    MenuNode root;
+    if (const QString error = readMenu(item, true, root); !error.isEmpty()) {
+        return error;
+    }
     QStringList shown;
     for (const MenuNode& child : root.children) {
         if (!child.properties.value(QStringLiteral("visible"), true).toBool()) {
@@ -224,20 +230,15 @@ QString TestDesktopConsole::layout(int item)
 
 QString TestDesktopConsole::click(int item, const QString& caption)
 {
-    const QString service = m_items.at(item).section(QLatin1Char('|'), 0, 0);
-    const QString path = menuPath(item);
-    const QString menu = QStringLiteral("com.canonical.dbusmenu");
-    QDBusMessage get = QDBusMessage::createMethodCall(service, path, menu, QStringLiteral("GetLayout"));
-    get << 0 << 1 << QStringList();
-    const QDBusMessage reply = m_bus.call(get, QDBus::Block, CallTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() < 2) {
-        return QStringLiteral("error: GetLayout failed: ") + reply.errorMessage();
-    }
     MenuNode root;
-    readNode(qvariant_cast<QDBusArgument>(reply.arguments().at(1)), root);
+    if (const QString error = readMenu(item, false, root); !error.isEmpty()) {
+        return error;
+    }
     for (const MenuNode& child : root.children) {
         if (shownLabel(child.properties.value(QStringLiteral("label")).toString()) == caption) {
-            QDBusMessage event = QDBusMessage::createMethodCall(service, path, menu, QStringLiteral("Event"));
+            QDBusMessage event =
+                QDBusMessage::createMethodCall(m_items.at(item).section(QLatin1Char('|'), 0, 0), menuPath(item),
+                                               QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("Event"));
             event << child.id << QStringLiteral("clicked") << QVariant::fromValue(QDBusVariant(0)) << 0U;
             m_bus.call(event, QDBus::Block, CallTimeoutMs);
             return QStringLiteral("clicked: ") + caption;

@@ -30,10 +30,18 @@ public:
     // Whether both services were taken on the bus.
     bool ready() const { return m_ready; }
 
+    // An item of a menu's layout.
+    struct MenuNode {
+        int id = 0;
+        QVariantMap properties;
+        QList<MenuNode> children;
+    };
+
 private:
     void readCommand();
     void run(const QString& line);
     void say(const QString& line);
+    QString readMenu(int item, bool opening, MenuNode& root);
     QString layout(int item);
     QString click(int item, const QString& caption);
     QString sizes(int item);
