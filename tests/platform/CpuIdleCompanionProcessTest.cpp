@@ -2,6 +2,7 @@
 // through the user's real message sockets. This test process plays Caldrix.
 #ifdef CALDRIX_CPUIDLE_PROGRAM
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -89,12 +90,8 @@ protected:
     }
     bool askedForTheTemperature() const
     {
-        for (const auto& m : m_received) {
-            if (m.message == ExternalMessages::ReportTemperature) {
-                return true;
-            }
-        }
-        return false;
+        return std::any_of(m_received.begin(), m_received.end(),
+                           [](const LocalMessage& m) { return m.message == ExternalMessages::ReportTemperature; });
     }
     // The exit status once the companion has ended, -1 while it runs.
     int exitStatus()

@@ -82,7 +82,7 @@ TEST_F(FileRegistryTest, EveryKindIsStoredAndReadBackByAnotherInstance)
     EXPECT_EQ(m_notices.str(), "");
 }
 
-TEST_F(FileRegistryTest, MissingKeysAndValues)
+TEST_F(FileRegistryTest, MissingKeysAndValuesAndDeletedKeys)
 {
     FileRegistry registry(configDirectory(), m_notices);
     bool existed = true;
@@ -103,11 +103,9 @@ TEST_F(FileRegistryTest, MissingKeysAndValues)
     FileRegistry other(configDirectory(), m_notices);
     EXPECT_EQ(other.openKey(RootKey::CurrentUser, settingsKey, false)->readValue("Name"), std::nullopt);
     EXPECT_EQ(other.openKey(RootKey::LocalMachine, settingsKey, false), nullptr) << "the roots are apart";
-}
 
-TEST_F(FileRegistryTest, DeletingAKeyTakesItsSubkeys)
-{
-    FileRegistry registry(configDirectory(), m_notices);
+    // Deleting a key takes its subkeys.
+    EXPECT_TRUE(registry.deleteKey(RootKey::CurrentUser, settingsKey));
     registry.openKey(RootKey::CurrentUser, settingsKey + "\\Sub\\Deeper", true)->writeDword("A", 1);
     registry.openKey(RootKey::CurrentUser, "Software\\CaldrixOther", true)->writeDword("B", 2);
     EXPECT_NE(registry.openKey(RootKey::CurrentUser, settingsKey, false), nullptr) << "a parent exists";

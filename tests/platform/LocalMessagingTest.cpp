@@ -173,14 +173,8 @@ TEST_F(LocalMessagingTest, AFolderThatIsNotThisUsersOwnClosedOneIsNeverUsed)
     made.endpoint.reset();
     ASSERT_EQ(::symlink("/dev/null", (folder() + "/Caldrix.lock").c_str()), 0);
     ASSERT_EQ(::mkdir((folder() + "/CPUIdle.lock").c_str(), 0700), 0);
-    for (const char* name : {"Caldrix", "CPUIdle"}) {
-        auto refused = m_bus.claim(name, {});
-        EXPECT_FALSE(refused.endpoint) << name;
-        EXPECT_FALSE(refused.heldElsewhere) << name;
-        EXPECT_FALSE(refused.error.empty()) << name;
-    }
-
-    for (const char* name : {"", "../Caldrix", "a/b", ".hidden"}) {
+    // Nor is a name that is no plain file name.
+    for (const char* name : {"Caldrix", "CPUIdle", "", "../Caldrix", "a/b", ".hidden"}) {
         auto refused = m_bus.claim(name, {});
         EXPECT_FALSE(refused.endpoint) << name;
         EXPECT_FALSE(refused.heldElsewhere) << name;
