@@ -165,7 +165,8 @@ TEST(FreedesktopTrashTest, ATrashOrFilesFolderThatIsALinkIsNotUsed)
 TEST(LinuxShellTest, OpensDocumentsWithTheOpenerAndRunsProgramsDirectly)
 {
     TemporaryDirectory folder;
-    const std::string opener = folder.file("opener");
+    // A name a command interpreter would split, quote and run parts of.
+    const std::string opener = folder.file("opener; touch injected 'quoted' \"double\" $(touch sub).sh");
     const std::string record = folder.file("record");
     writeWholeFile(opener,
                    "#!/bin/sh\nprintf '%s|' \"$@\" > '" + record + ".tmp'\nmv '" + record + ".tmp' '" + record + "'\n");
@@ -182,9 +183,12 @@ TEST(LinuxShellTest, OpensDocumentsWithTheOpenerAndRunsProgramsDirectly)
     ASSERT_TRUE(shell.execute(folder.file("cdx log.htm"), {}, "", ShowCommand::ShowMaximized));
     EXPECT_EQ(waitForRecord(), folder.file("cdx log.htm") + "|");
 
-    // A program gets its arguments as they are, with no interpreter between.
+    // A program gets its arguments as they are, with no interpreter between,
+    // started in the folder given.
     ASSERT_TRUE(shell.execute(opener, {"a b", "$HOME;x"}, folder.file(""), ShowCommand::Show));
     EXPECT_EQ(waitForRecord(), "a b|$HOME;x|");
+    EXPECT_FALSE(fs::exists(folder.file("injected"))); // where an interpreter would have made them
+    EXPECT_FALSE(fs::exists(folder.file("sub")));
 
     LinuxShell missing(folder.file("no-such-opener"));
     EXPECT_FALSE(missing.execute(folder.file("x.txt"), {}, "", ShowCommand::Show));
