@@ -103,7 +103,13 @@ protected:
         m_pid = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
-    bool sendRaw(const std::string& bytes) { return test::sendDatagram(runtime() + "/caldrix/CPUIdle", bytes); }
+    // The exit status once the companion has ended, -1 when it did not end in time.
+    int waitForExit()
+    {
+        int status = -1;
+        waitFor([&] { return (status = exitStatus()) != -1; });
+        return status;
+    }
 
     test::TemporaryDirectory m_dir;
     std::ostringstream m_busNotices;
@@ -113,7 +119,8 @@ protected:
     pid_t m_pid = -1;
 };
 
-TEST_F(CpuIdleCompanionProcessTest, TalksWithCaldrixDropsStrangersAndEndsOnTheCloseMessageRestoringTheClock)
+TEST_F(CpuIdleCompanionProcessTest,
+       TalksWithCaldrixDropsStrangersAndSecondCopiesAndEndsOnTheCloseMessageRestoringTheClock)
 {
     startCompanion();
     ASSERT_TRUE(waitFor([this] { return askedForTheTemperature(); })) << notices();
@@ -123,7 +130,7 @@ TEST_F(CpuIdleCompanionProcessTest, TalksWithCaldrixDropsStrangersAndEndsOnTheCl
     EXPECT_TRUE(waitFor([this] { return output().find("WB2: 38 °C") != std::string::npos; })) << output();
 
     // A malformed datagram and a message no program of this pair sends.
-    ASSERT_TRUE(sendRaw("hello"));
+    ASSERT_TRUE(test::sendDatagram(runtime() + "/caldrix/CPUIdle", "hello"));
     ASSERT_TRUE(m_bus.send("CPUIdle", {0x1234, 0, 0}));
     EXPECT_TRUE(waitFor([this] {
         return notices().find("was dropped") != std::string::npos &&
@@ -131,11 +138,20 @@ TEST_F(CpuIdleCompanionProcessTest, TalksWithCaldrixDropsStrangersAndEndsOnTheCl
     })) << notices();
     EXPECT_EQ(exitStatus(), -1) << "still running";
 
+    // A second copy changes nothing of the running one.
+    const pid_t first = m_pid;
+    const std::string journal = runtime() + "/caldrix/cpuidle-cpufreq.journal";
+    ASSERT_EQ(read(journal), "policy0 3400000\n");
+    startCompanion();
+    EXPECT_EQ(waitForExit(), 1);
+    EXPECT_NE(notices().find("already running"), std::string::npos) << notices();
+    EXPECT_EQ(limit(), "800000\n") << "the running one's limit stays";
+    EXPECT_EQ(read(journal), "policy0 3400000\n") << "and so does its journal";
+    m_pid = first;
+
     ASSERT_TRUE(m_bus.send("CPUIdle", {ExternalMessages::Close, 0, 0}));
     m_bus.send("CPUIdle", {ExternalMessages::App, 0, 0});
-    int status = -1;
-    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(waitForExit(), 0);
     EXPECT_EQ(limit(), "3400000\n");
     EXPECT_FALSE(m_bus.send("CPUIdle", {ExternalMessages::Probe, 0, 0})) << "its endpoint is gone";
 }
@@ -145,9 +161,7 @@ TEST_F(CpuIdleCompanionProcessTest, EndsWhenCaldrixIsGoneOrOnSigtermAndRepairsAK
     startCompanion();
     ASSERT_TRUE(waitFor([this] { return askedForTheTemperature(); })) << notices();
     m_caldrix.reset(); // Caldrix crashed
-    int status = -1;
-    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(waitForExit(), 0);
     EXPECT_EQ(limit(), "3400000\n");
 
     // Killed outright, it cannot restore; its next start does.
@@ -160,28 +174,8 @@ TEST_F(CpuIdleCompanionProcessTest, EndsWhenCaldrixIsGoneOrOnSigtermAndRepairsAK
     startCompanion();
     ASSERT_TRUE(waitFor([this] { return notices().find("limited to 800 MHz") != std::string::npos; })) << notices();
     ::kill(m_pid, SIGTERM);
-    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(waitForExit(), 0);
     EXPECT_EQ(limit(), "3400000\n");
-}
-
-TEST_F(CpuIdleCompanionProcessTest, ASecondCopyChangesNothingOfTheRunningOne)
-{
-    startCompanion();
-    ASSERT_TRUE(waitFor([this] { return askedForTheTemperature(); })) << notices();
-    const pid_t first = m_pid;
-    const std::string journal = runtime() + "/caldrix/cpuidle-cpufreq.journal";
-    const std::string kept = read(journal);
-    ASSERT_EQ(kept, "policy0 3400000\n");
-
-    startCompanion();
-    int status = -1;
-    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
-    EXPECT_EQ(status, 1);
-    EXPECT_NE(notices().find("already running"), std::string::npos) << notices();
-    EXPECT_EQ(limit(), "800000\n") << "the running one's limit stays";
-    EXPECT_EQ(read(journal), kept) << "and so does its journal";
-    m_pid = first;
 }
 
 TEST_F(CpuIdleCompanionProcessTest, APlantedFolderAndJournalChangeNoLimit)
@@ -209,9 +203,7 @@ TEST_F(CpuIdleCompanionProcessTest, APlantedFolderAndJournalChangeNoLimit)
         SCOPED_TRACE(reason);
         plant();
         startCompanion();
-        int status = -1;
-        EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
-        EXPECT_EQ(status, 1);
+        EXPECT_EQ(waitForExit(), 1);
         EXPECT_NE(notices().find(reason), std::string::npos) << notices();
         EXPECT_EQ(limit(), "3400000\n");
         EXPECT_EQ(read(folder + "/cpuidle-cpufreq.journal"), "policy0 800000\n");
