@@ -3,11 +3,11 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "ChildProcess.h"
 #include "TemporaryDirectory.h"
 #include "WaitUntil.h"
 #include "logs/IntervalLog.h"
@@ -36,8 +36,7 @@ public:
         int ready[2];
         EXPECT_EQ(::pipe(ready), 0);
         EXPECT_EQ(::pipe(m_release), 0);
-        m_child = ::fork();
-        if (m_child == 0) {
+        m_child = test::startChild([&] {
             const int fd = ::open(path.c_str(), O_RDWR);
             if (useFlock) {
                 ::flock(fd, LOCK_EX);
@@ -50,8 +49,8 @@ public:
             char c = 1;
             (void)!::write(ready[1], &c, 1);
             (void)!::read(m_release[0], &c, 1);
-            ::_exit(0);
-        }
+            return 0;
+        });
         char c = 0;
         EXPECT_EQ(::read(ready[0], &c, 1), 1);
         ::close(ready[0]);
@@ -61,8 +60,7 @@ public:
     {
         char c = 1;
         (void)!::write(m_release[1], &c, 1);
-        int status = 0;
-        ::waitpid(m_child, &status, 0);
+        test::waitForChild(m_child);
         ::close(m_release[0]);
         ::close(m_release[1]);
     }

@@ -7,9 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "TemporaryDirectory.h"
-#include "platform/fake/FakeProgramLocation.h"
-#include "platform/fake/FakeRegistry.h"
-#include "settings/RunOnStartup.h"
 
 namespace cdx {
 namespace {
@@ -71,26 +68,6 @@ TEST(XdgAutostartEntryTest, DefaultFolderFollowsXdgConfigHome)
     } else {
         ::unsetenv("XDG_CONFIG_HOME");
     }
-}
-
-TEST(XdgAutostartEntryTest, TheEntryAppearsAndDisappearsWithTheRunValue)
-{
-    test::TemporaryDirectory root;
-    FakeRegistry registry;
-    FakeProgramLocation location("/opt/caldrix");
-    XdgAutostartEntry entry(root.file("autostart"));
-    RunOnStartup run(registry, location, entry);
-
-    EXPECT_FALSE(run.checkAtStartup());
-    ASSERT_TRUE(run.apply(true, false));
-    EXPECT_NE(registry.value(RootKey::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Caldrix"),
-              nullptr);
-    EXPECT_NE(readWholeFile(entry.filePath()).find("Exec=\"/opt/caldrix/caldrix\""), std::string::npos);
-    EXPECT_TRUE(run.checkAtStartup());
-
-    ASSERT_TRUE(run.apply(false, false));
-    EXPECT_FALSE(entry.installed());
-    EXPECT_FALSE(run.checkAtStartup());
 }
 
 } // namespace
