@@ -46,6 +46,24 @@ QString shownLabel(const QString& label)
     return shown;
 }
 
+// The sizes of an array of pictures (width, height, bytes), read past.
+QStringList readPictureSizes(const QDBusArgument& pictures)
+{
+    QStringList found;
+    pictures.beginArray();
+    while (!pictures.atEnd()) {
+        int width = 0;
+        int height = 0;
+        QByteArray bytes;
+        pictures.beginStructure();
+        pictures >> width >> height >> bytes;
+        pictures.endStructure();
+        found.append(QStringLiteral("%1x%2").arg(width).arg(height));
+    }
+    pictures.endArray();
+    return found;
+}
+
 } // namespace
 
 TestDesktopConsole::TestDesktopConsole(QDBusConnection bus, bool notifications)
@@ -143,20 +161,8 @@ QString TestDesktopConsole::menuPath(int item)
 
 QString TestDesktopConsole::sizes(int item)
 {
-    const QDBusArgument pixmaps = qvariant_cast<QDBusArgument>(itemProperty(item, QStringLiteral("IconPixmap")));
-    QStringList found;
-    pixmaps.beginArray();
-    while (!pixmaps.atEnd()) {
-        int width = 0;
-        int height = 0;
-        QByteArray bytes;
-        pixmaps.beginStructure();
-        pixmaps >> width >> height >> bytes;
-        pixmaps.endStructure();
-        found.append(QStringLiteral("%1x%2").arg(width).arg(height));
-    }
-    pixmaps.endArray();
-    return QStringLiteral("sizes: ") + found.join(QLatin1Char(' '));
+    const QDBusArgument pictures = qvariant_cast<QDBusArgument>(itemProperty(item, QStringLiteral("IconPixmap")));
+    return QStringLiteral("sizes: ") + readPictureSizes(pictures).join(QLatin1Char(' '));
 }
 
 QString TestDesktopConsole::toolTip(int item)
@@ -168,16 +174,7 @@ QString TestDesktopConsole::toolTip(int item)
     QString text;
     tip.beginStructure();
     tip >> iconName;
-    tip.beginArray();
-    while (!tip.atEnd()) {
-        int width = 0;
-        int height = 0;
-        QByteArray bytes;
-        tip.beginStructure();
-        tip >> width >> height >> bytes;
-        tip.endStructure();
-    }
-    tip.endArray();
+    readPictureSizes(tip);
     tip >> title >> text;
     tip.endStructure();
     return QStringLiteral("tooltip: ") + title + text;
