@@ -10,13 +10,9 @@
 #include "ChildProcess.h"
 #include "TemporaryDirectory.h"
 #include "WaitUntil.h"
-#include "logs/IntervalLog.h"
-#include "logs/LogFileAppender.h"
-#include "logs/LogFileError.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/linux/FreedesktopTrash.h"
 #include "platform/linux/LinuxFileLockProbe.h"
-#include "platform/linux/LinuxFileOpener.h"
 #include "platform/linux/LinuxShell.h"
 
 namespace cdx {
@@ -91,23 +87,6 @@ TEST(LinuxFileLockProbeTest, SeesRecordLocksBsdLocksAndOfficeLockFiles)
     writeWholeFile(folder.file(".~lock.cdxlog.csv#"), "user,host");
     EXPECT_TRUE(probe.isLocked(path));
     EXPECT_FALSE(probe.isLocked(folder.file("cdxlog.txt")));
-}
-
-TEST(LinuxFileLockProbeTest, LockedFileIsNotWrittenAndKeepsItsContent)
-{
-    TemporaryDirectory folder;
-    const std::string path = folder.file("cdxlog.htm");
-    writeWholeFile(path, "<tr>\x1a</tr></table>\r\n");
-    LinuxFileLockProbe probe;
-    LinuxFileOpener opener;
-    LogFileAppender files(probe, opener);
-    {
-        LockHolder holder(path, false);
-        EXPECT_THROW(files.append(path, "row\x1a</tr></table>\r\n"), LogFileError);
-    }
-    EXPECT_EQ(readWholeFile(path), "<tr>\x1a</tr></table>\r\n");
-    files.append(path, "row\x1a</tr></table>\r\n");
-    EXPECT_EQ(readWholeFile(path), "<tr>row\x1a</tr></table>\r\n");
 }
 
 TEST(FreedesktopTrashTest, MovesFileAndRecordsWhereFromAndWhen)
