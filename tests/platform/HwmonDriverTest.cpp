@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -18,7 +17,6 @@
 #include "sensors/DriverReading.h"
 #include "sensors/VoltageBand.h"
 
-using namespace std::string_literals;
 namespace fs = std::filesystem;
 using namespace cdx;
 
@@ -106,32 +104,30 @@ std::string machineFile(const char* name)
     return text;
 }
 
-// A fresh folder holding the namespace script and the machine's files.
-fs::path machineFolder(const Machine& machine, const std::string& name)
+// Runs `command` (quoted words) in a namespace set up as the machine, its
+// files written to `dir`, with the `environment` given (NAME='value' words).
+int runOnMachine(const Machine& machine, const test::TemporaryDirectory& dir, const std::string& environment,
+                 const std::string& command, std::string& output)
 {
-    const fs::path dir = fs::temp_directory_path() / ("caldrix-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    std::ofstream(dir / "ns.sh") << NamespaceScript;
-    std::ofstream(dir / "tree.sh") << machine.tree;
-    std::ofstream(dir / "sensors3.conf") << machine.config;
-    std::ofstream(dir / "user.conf") << machine.userConfig;
-    return dir;
+    test::writeWholeFile(dir.file("ns.sh"), NamespaceScript);
+    test::writeWholeFile(dir.file("tree.sh"), machine.tree);
+    test::writeWholeFile(dir.file("sensors3.conf"), machine.config);
+    test::writeWholeFile(dir.file("user.conf"), machine.userConfig);
+    return run("env -u CALDRIX_DRIVER " + environment + " DIR='" + dir.path() + "' unshare -rm sh '" +
+                   dir.file("ns.sh") + "' " + command,
+               output);
 }
 
 // Runs the probe on the machine: on the driver the program would choose, or
 // on the libsensors driver when `automatic` is false.
 Probe probe(const Machine& machine, bool automatic = false)
 {
-    const fs::path dir = machineFolder(machine, "hwmon");
-
     const fs::path program = buildDirectory() / "bin" / "caldrix_driver_probe";
     const fs::path library = buildDirectory() / "lib" / "caldrix" / "libcaldrix_sensors.so";
     Probe p;
-    const int rc = run("env -u CALDRIX_DRIVER DIR='"s + dir.string() + "' unshare -rm sh '" + (dir / "ns.sh").string() +
-                           "' '" + program.string() + "'" + (automatic ? "" : " '" + library.string() + "'") + " 2>&1",
-                       p.output);
-    fs::remove_all(dir);
+    const int rc = runOnMachine(
+        machine, test::TemporaryDirectory(), "",
+        "'" + program.string() + "'" + (automatic ? "" : " '" + library.string() + "'") + " 2>&1", p.output);
     EXPECT_EQ(rc, 0) << p.output;
 
     std::istringstream lines(p.output);
@@ -180,21 +176,18 @@ struct Listing {
 
 Listing listSensors(const Machine& machine, const std::string& rows)
 {
-    const fs::path dir = machineFolder(machine, "sources");
-    fs::create_directories(dir / "config" / "caldrix");
-    std::ofstream(dir / "config" / "caldrix" / "HKEY_CURRENT_USER.reg")
-        << "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Caldrix]\n"
-        << rows << "\n";
-    fs::permissions(dir / "config" / "caldrix", fs::perms::owner_all);
+    const test::TemporaryDirectory dir;
+    fs::create_directories(dir.file("config/caldrix"));
+    test::writeWholeFile(dir.file("config/caldrix/HKEY_CURRENT_USER.reg"),
+                         "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Caldrix]\n" + rows +
+                             "\n");
+    fs::permissions(dir.file("config/caldrix"), fs::perms::owner_all);
 
     const fs::path program = buildDirectory() / "bin" / "caldrix";
     Listing l;
-    const int rc = run("env -u CALDRIX_DRIVER XDG_CONFIG_HOME='"s + (dir / "config").string() + "' DIR='" +
-                           dir.string() + "' unshare -rm sh '" + (dir / "ns.sh").string() + "' '" + program.string() +
-                           "' --sensors 2>'" + (dir / "errors").string() + "'",
-                       l.output);
-    l.errors = test::readWholeFile((dir / "errors").string());
-    fs::remove_all(dir);
+    const int rc = runOnMachine(machine, dir, "XDG_CONFIG_HOME='" + dir.file("config") + "'",
+                                "'" + program.string() + "' --sensors 2>'" + dir.file("errors") + "'", l.output);
+    l.errors = test::readWholeFile(dir.file("errors"));
     EXPECT_EQ(rc, 0) << l.output << l.errors;
 
     std::istringstream lines(l.output);
