@@ -242,13 +242,11 @@ TEST_F(FileRegistryTest, AFileThatIsNoExportIsMovedAsideAndNeverOverwritten)
 TEST_F(FileRegistryTest, AWindowsRegistryEditorExportIsReadWhole)
 {
     // UTF-16LE with its byte-order mark and CR LF line ends, as the registry
-    // editor saves a key.
+    // editor saves a key (the kinds of value are the document's own test).
     const std::string text = "Windows Registry Editor Version 5.00\r\n\r\n"
                              "[HKEY_CURRENT_USER\\Software\\Caldrix]\r\n"
                              "\"Interval\"=dword:00001388\r\n"
-                             "\"Fan 2 Name\"=\"Rear \u00b0 \U0001F525\"\r\n"
-                             "\"Offset\"=hex:00,00,00,00,00,00,f0,3f\r\n"
-                             "\"Path\"=hex(2):25,00,48,00,00,00\r\n\r\n";
+                             "\"Fan 2 Name\"=\"Rear \u00b0 \U0001F525\"\r\n\r\n";
     std::string utf16 = "\xFF\xFE";
     for (const std::uint8_t byte : utf8ToUtf16Le(text)) {
         utf16 += static_cast<char>(byte);
@@ -261,8 +259,6 @@ TEST_F(FileRegistryTest, AWindowsRegistryEditorExportIsReadWhole)
         ASSERT_NE(key, nullptr);
         EXPECT_EQ(key->readValue("Interval"), RegistryValue::fromDword(5000));
         EXPECT_EQ(key->readValue("Fan 2 Name"), RegistryValue::fromString("Rear ° 🔥"));
-        EXPECT_EQ(key->readValue("Offset"), RegistryValue::fromBinary({0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
-        EXPECT_EQ(key->readValue("Path"), RegistryValue::fromExpandString("%H"));
         key->writeDword("Interval", 1000);
     }
     EXPECT_TRUE(m_notices.str().empty()) << m_notices.str();

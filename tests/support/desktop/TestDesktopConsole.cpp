@@ -66,7 +66,7 @@ QStringList readPictureSizes(const QDBusArgument& pictures)
 
 } // namespace
 
-TestDesktopConsole::TestDesktopConsole(QDBusConnection bus, bool notifications)
+TestDesktopConsole::TestDesktopConsole(QDBusConnection bus)
     : m_bus(std::move(bus)), m_input(STDIN_FILENO, QSocketNotifier::Read)
 {
     m_watcher = new TestStatusNotifierWatcher(&m_watcherObject);
@@ -74,15 +74,12 @@ TestDesktopConsole::TestDesktopConsole(QDBusConnection bus, bool notifications)
         m_items.append(item);
         say(QStringLiteral("item %1 %2").arg(m_items.size() - 1).arg(item));
     });
+    m_notifications = new TestNotificationServer(&m_notificationsObject);
+    connect(m_notifications, &TestNotificationServer::reported, this, &TestDesktopConsole::say);
     m_ready = m_bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcherObject) &&
-              m_bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
-    if (notifications) {
-        m_notifications = new TestNotificationServer(&m_notificationsObject);
-        connect(m_notifications, &TestNotificationServer::reported, this, &TestDesktopConsole::say);
-        m_ready = m_ready &&
-                  m_bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &m_notificationsObject) &&
-                  m_bus.registerService(QStringLiteral("org.freedesktop.Notifications"));
-    }
+              m_bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")) &&
+              m_bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &m_notificationsObject) &&
+              m_bus.registerService(QStringLiteral("org.freedesktop.Notifications"));
     connect(&m_input, &QSocketNotifier::activated, this, &TestDesktopConsole::readCommand);
 }
 
@@ -117,7 +114,7 @@ void TestDesktopConsole::run(const QString& line)
     const QString command = words.value(0);
     bool isNumber = false;
     const int number = words.value(1).toInt(&isNumber);
-    if (command == QLatin1String("invoke") && isNumber && m_notifications != nullptr) {
+    if (command == QLatin1String("invoke") && isNumber) {
         m_notifications->invoke(static_cast<uint>(number), words.value(2));
         say(QStringLiteral("invoked"));
         return;

@@ -21,12 +21,10 @@ class TestStatusNotifierWatcher;
 //
 // Reported by themselves: "item N NAME|PATH" when an item registers,
 // "notify ..." and "close id=ID" when a notification is posted or withdrawn.
-// Without the notification server (the --no-notifications switch) the bus has
-// no notification service at all.
 class TestDesktopConsole : public QObject {
     Q_OBJECT
 public:
-    TestDesktopConsole(QDBusConnection bus, bool notifications);
+    explicit TestDesktopConsole(QDBusConnection bus);
     // Whether both services were taken on the bus.
     bool ready() const { return m_ready; }
 
