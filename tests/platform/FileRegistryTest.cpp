@@ -380,19 +380,14 @@ TEST_F(FileRegistryTest, FilesAreForTheOwnerOnlyAndUnknownValuesSurvive)
     EXPECT_NE(text.find("\"Multi\"=hex(7):61,00,00,00,00,00\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\"Path\"=hex(2):25,00,00,00\n"), std::string::npos) << text;
 
-    struct stat info {};
-    ASSERT_EQ(::stat(userFile().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    for (const auto& entry : std::filesystem::directory_iterator(configDirectory())) {
-        const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name == "HKEY_CURRENT_USER.reg" || name == "HKEY_CURRENT_USER.reg.lock")
-            << "no temporary file is left: " << name;
-    }
+    EXPECT_EQ(test::modeOf(userFile()), 0600);
+    EXPECT_EQ(test::namesIn(configDirectory()),
+              (std::vector<std::string>{"HKEY_CURRENT_USER.reg", "HKEY_CURRENT_USER.reg.lock"}))
+        << "no temporary file is left";
 
     FileRegistry fresh(m_folder.file("new/deeper"), m_notices);
     fresh.openKey(RootKey::LocalMachine, "Software", true);
-    ASSERT_EQ(::stat(m_folder.file("new/deeper").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(test::modeOf(m_folder.file("new/deeper")), 0700);
     EXPECT_TRUE(std::filesystem::exists(m_folder.file("new/deeper/HKEY_LOCAL_MACHINE.reg")));
 }
 

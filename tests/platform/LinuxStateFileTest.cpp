@@ -14,15 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> namesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using test::namesIn;
 
 TEST(LinuxStateFileTest, WritesReplaceTheFileWholeInAPrivateFolderItMakes)
 {
@@ -34,11 +26,8 @@ TEST(LinuxStateFileTest, WritesReplaceTheFileWholeInAPrivateFolderItMakes)
     file.write("second");
     EXPECT_EQ(file.read(), "second");
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"history"}); // no temporary left
-    struct stat info {};
-    ASSERT_EQ(::stat(folder.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700U);
-    ASSERT_EQ(::stat(file.path().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600U);
+    EXPECT_EQ(test::modeOf(folder), 0700);
+    EXPECT_EQ(test::modeOf(file.path()), 0600);
 
     test::writeWholeFile(file.path(), std::string(1001, 'x'));
     EXPECT_THROW(file.read(), StateFile::Error); // larger than any it writes

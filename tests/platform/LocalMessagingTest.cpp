@@ -58,9 +58,7 @@ TEST_F(LocalMessagingTest, OneHolderPerNameAndMessagesReachIt)
     EXPECT_EQ(received[1].message, 7u);
 
     // The folder is closed to other users.
-    struct stat info {};
-    ASSERT_EQ(::stat(folder().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(test::modeOf(folder()), 0700);
 
     // Given up, the name is free and messages no longer arrive.
     first.endpoint.reset();
@@ -78,8 +76,7 @@ TEST_F(LocalMessagingTest, AHolderThatCrashedDoesNotBlockTheNextClaim)
                   return bus->claim("Caldrix", {}).endpoint.release() != nullptr ? 0 : 1;
               }),
               0);
-    struct stat info {};
-    ASSERT_EQ(::lstat((folder() + "/Caldrix").c_str(), &info), 0) << "the crashed holder's socket is left";
+    ASSERT_NE(test::modeOf(folder() + "/Caldrix"), -1) << "the crashed holder's socket is left";
 
     EXPECT_FALSE(m_bus.send("Caldrix", {1, 0, 0})) << "a stale socket has no holder";
     std::vector<LocalMessage> received;
@@ -139,9 +136,7 @@ TEST_F(LocalMessagingTest, AFolderThatIsNotThisUsersOwnClosedOneIsNeverUsed)
     EXPECT_NE(open.error.find("has the mode 0777"), std::string::npos) << open.error;
     EXPECT_FALSE(m_bus.send("Caldrix", {1, 0, 0}));
     EXPECT_NE(m_notices.str().find("no message is sent there"), std::string::npos) << m_notices.str();
-    struct stat info {};
-    ASSERT_EQ(::stat(folder().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0777u) << "left as it was found";
+    EXPECT_EQ(test::modeOf(folder()), 0777) << "left as it was found";
     ASSERT_EQ(::rmdir(folder().c_str()), 0);
 
     // A link to a folder of this user's own is not followed either.
