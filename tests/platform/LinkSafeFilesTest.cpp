@@ -77,10 +77,10 @@ TEST(MetricsTextfileTest, AFailedWriteKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(test::namesIn(folder.path()), std::vector<std::string>{"taken.prom"});
 
     // A later write that works clears the error.
-    MetricsTextfile good(folder.file("good.prom"), files);
-    EXPECT_TRUE(good.write("x 1\n"));
-    EXPECT_TRUE(good.lastError().empty());
-    EXPECT_EQ(test::readWholeFile(folder.file("good.prom")), "x 1\n");
+    fs::remove_all(folder.file("taken.prom"));
+    EXPECT_TRUE(onFolder.write("x 1\n"));
+    EXPECT_TRUE(onFolder.lastError().empty());
+    EXPECT_EQ(test::readWholeFile(folder.file("taken.prom")), "x 1\n");
 }
 
 TEST(MetricsTextfileTest, ALinkOrAFifoPlantedInTheSharedFolderIsNeitherFollowedNorWaitedOn)
