@@ -1,15 +1,17 @@
 #include <algorithm>
+#include <chrono>
+#include <functional>
 #include <sstream>
 #include <string>
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDeadlineTimer>
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include "TestDesktopProcess.h"
+#include "WaitUntil.h"
 #include "alarms/AlarmNotices.h"
 #include "platform/qt/DbusDesktopNotifications.h"
 #include "settings/Settings.h"
@@ -31,16 +33,10 @@ std::string posted(int id, int replaces, int urgency, const std::string& body)
 }
 
 // Runs the event loop until `done` holds or the wait runs out.
-template <typename Condition> bool waitUntil(Condition done)
+bool waitUntil(const std::function<bool()>& done)
 {
-    const QDeadlineTimer deadline(TestDesktopProcess::WaitMs);
-    while (!done()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
+    return test::waitUntil(done, std::chrono::milliseconds(TestDesktopProcess::WaitMs),
+                           [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
 }
 
 QImage programIcon()

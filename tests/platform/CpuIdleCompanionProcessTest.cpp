@@ -2,28 +2,25 @@
 // through the user's real message sockets. This test process plays Caldrix.
 #ifdef CALDRIX_CPUIDLE_PROGRAM
 
+#include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "TemporaryDirectory.h"
+#include "CpufreqTree.h"
+#include "LocalDatagram.h"
 #include "WaitUntil.h"
 #include "platform/ExternalMessages.h"
 #include "platform/linux/UnixLocalMessaging.h"
@@ -38,10 +35,7 @@ protected:
     void SetUp() override
     {
         ASSERT_EQ(::mkdir(runtime().c_str(), 0700), 0);
-        std::filesystem::create_directories(m_dir.path() + "/cpufreq/policy0");
-        write(m_dir.path() + "/cpufreq/policy0/scaling_max_freq", "3400000\n");
-        write(m_dir.path() + "/cpufreq/policy0/cpuinfo_min_freq", "800000\n");
-        write(m_dir.path() + "/cpufreq/policy0/cpuinfo_max_freq", "3400000\n");
+        test::addCpufreqPolicy(m_dir.path() + "/cpufreq", "policy0", "3400000", "800000");
         auto claim = m_bus.claim("Caldrix", [this](const LocalMessage& m) { m_received.push_back(m); });
         ASSERT_TRUE(claim.endpoint) << claim.error;
         m_caldrix = std::move(claim.endpoint);
@@ -55,14 +49,8 @@ protected:
     }
 
     std::string runtime() const { return m_dir.path() + "/run"; }
-    static void write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
-    static std::string read(const std::string& path)
-    {
-        std::ifstream in(path);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    static void write(const std::string& path, const std::string& text) { test::writeWholeFile(path, text); }
+    static std::string read(const std::string& path) { return test::readWholeFile(path); }
     std::string limit() const { return read(m_dir.path() + "/cpufreq/policy0/scaling_max_freq"); }
     std::string output() const { return read(m_dir.path() + "/stdout"); }
     std::string notices() const { return read(m_dir.path() + "/stderr"); }
@@ -102,12 +90,8 @@ protected:
     }
     bool askedForTheTemperature() const
     {
-        for (const auto& m : m_received) {
-            if (m.message == ExternalMessages::ReportTemperature) {
-                return true;
-            }
-        }
-        return false;
+        return std::any_of(m_received.begin(), m_received.end(),
+                           [](const LocalMessage& m) { return m.message == ExternalMessages::ReportTemperature; });
     }
     // The exit status once the companion has ended, -1 while it runs.
     int exitStatus()
@@ -119,17 +103,12 @@ protected:
         m_pid = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
-    bool sendRaw(const std::string& bytes)
+    // The exit status once the companion has ended, -1 when it did not end in time.
+    int waitForExit()
     {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const std::string path = runtime() + "/caldrix/CPUIdle";
-        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-        const int fd = ::socket(AF_UNIX, SOCK_DGRAM, 0);
-        const ssize_t sent =
-            ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        ::close(fd);
-        return sent == static_cast<ssize_t>(bytes.size());
+        int status = -1;
+        waitFor([&] { return (status = exitStatus()) != -1; });
+        return status;
     }
 
     test::TemporaryDirectory m_dir;
@@ -140,7 +119,8 @@ protected:
     pid_t m_pid = -1;
 };
 
-TEST_F(CpuIdleCompanionProcessTest, TalksWithCaldrixDropsStrangersAndEndsOnTheCloseMessageRestoringTheClock)
+TEST_F(CpuIdleCompanionProcessTest,
+       TalksWithCaldrixDropsStrangersAndSecondCopiesAndEndsOnTheCloseMessageRestoringTheClock)
 {
     startCompanion();
     ASSERT_TRUE(waitFor([this] { return askedForTheTemperature(); })) << notices();
@@ -150,7 +130,7 @@ TEST_F(CpuIdleCompanionProcessTest, TalksWithCaldrixDropsStrangersAndEndsOnTheCl
     EXPECT_TRUE(waitFor([this] { return output().find("WB2: 38 °C") != std::string::npos; })) << output();
 
     // A malformed datagram and a message no program of this pair sends.
-    ASSERT_TRUE(sendRaw("hello"));
+    ASSERT_TRUE(test::sendDatagram(runtime() + "/caldrix/CPUIdle", "hello"));
     ASSERT_TRUE(m_bus.send("CPUIdle", {0x1234, 0, 0}));
     EXPECT_TRUE(waitFor([this] {
         return notices().find("was dropped") != std::string::npos &&
@@ -158,11 +138,20 @@ TEST_F(CpuIdleCompanionProcessTest, TalksWithCaldrixDropsStrangersAndEndsOnTheCl
     })) << notices();
     EXPECT_EQ(exitStatus(), -1) << "still running";
 
+    // A second copy changes nothing of the running one.
+    const pid_t first = m_pid;
+    const std::string journal = runtime() + "/caldrix/cpuidle-cpufreq.journal";
+    ASSERT_EQ(read(journal), "policy0 3400000\n");
+    startCompanion();
+    EXPECT_EQ(waitForExit(), 1);
+    EXPECT_NE(notices().find("already running"), std::string::npos) << notices();
+    EXPECT_EQ(limit(), "800000\n") << "the running one's limit stays";
+    EXPECT_EQ(read(journal), "policy0 3400000\n") << "and so does its journal";
+    m_pid = first;
+
     ASSERT_TRUE(m_bus.send("CPUIdle", {ExternalMessages::Close, 0, 0}));
     m_bus.send("CPUIdle", {ExternalMessages::App, 0, 0});
-    int status = -1;
-    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(waitForExit(), 0);
     EXPECT_EQ(limit(), "3400000\n");
     EXPECT_FALSE(m_bus.send("CPUIdle", {ExternalMessages::Probe, 0, 0})) << "its endpoint is gone";
 }
@@ -172,9 +161,7 @@ TEST_F(CpuIdleCompanionProcessTest, EndsWhenCaldrixIsGoneOrOnSigtermAndRepairsAK
     startCompanion();
     ASSERT_TRUE(waitFor([this] { return askedForTheTemperature(); })) << notices();
     m_caldrix.reset(); // Caldrix crashed
-    int status = -1;
-    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(waitForExit(), 0);
     EXPECT_EQ(limit(), "3400000\n");
 
     // Killed outright, it cannot restore; its next start does.
@@ -187,28 +174,8 @@ TEST_F(CpuIdleCompanionProcessTest, EndsWhenCaldrixIsGoneOrOnSigtermAndRepairsAK
     startCompanion();
     ASSERT_TRUE(waitFor([this] { return notices().find("limited to 800 MHz") != std::string::npos; })) << notices();
     ::kill(m_pid, SIGTERM);
-    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(waitForExit(), 0);
     EXPECT_EQ(limit(), "3400000\n");
-}
-
-TEST_F(CpuIdleCompanionProcessTest, ASecondCopyChangesNothingOfTheRunningOne)
-{
-    startCompanion();
-    ASSERT_TRUE(waitFor([this] { return askedForTheTemperature(); })) << notices();
-    const pid_t first = m_pid;
-    const std::string journal = runtime() + "/caldrix/cpuidle-cpufreq.journal";
-    const std::string kept = read(journal);
-    ASSERT_EQ(kept, "policy0 3400000\n");
-
-    startCompanion();
-    int status = -1;
-    EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
-    EXPECT_EQ(status, 1);
-    EXPECT_NE(notices().find("already running"), std::string::npos) << notices();
-    EXPECT_EQ(limit(), "800000\n") << "the running one's limit stays";
-    EXPECT_EQ(read(journal), kept) << "and so does its journal";
-    m_pid = first;
 }
 
 TEST_F(CpuIdleCompanionProcessTest, APlantedFolderAndJournalChangeNoLimit)
@@ -236,9 +203,7 @@ TEST_F(CpuIdleCompanionProcessTest, APlantedFolderAndJournalChangeNoLimit)
         SCOPED_TRACE(reason);
         plant();
         startCompanion();
-        int status = -1;
-        EXPECT_TRUE(waitFor([&] { return (status = exitStatus()) != -1; }));
-        EXPECT_EQ(status, 1);
+        EXPECT_EQ(waitForExit(), 1);
         EXPECT_NE(notices().find(reason), std::string::npos) << notices();
         EXPECT_EQ(limit(), "3400000\n");
         EXPECT_EQ(read(folder + "/cpuidle-cpufreq.journal"), "policy0 800000\n");

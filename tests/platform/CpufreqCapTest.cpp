@@ -1,15 +1,13 @@
 #include "platform/linux/CpufreqCap.h"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include "TemporaryDirectory.h"
+#include "ChildProcess.h"
+#include "CpufreqTree.h"
 
 namespace cdx {
 namespace {
@@ -19,21 +17,10 @@ protected:
     std::string root() const { return m_dir.path() + "/cpufreq"; }
     std::string journal() const { return m_dir.path() + "/cpufreq.journal"; }
 
-    void addPolicy(const std::string& name, const std::string& max, const std::string& min)
-    {
-        const std::string folder = root() + "/" + name;
-        std::filesystem::create_directories(folder);
-        write(folder + "/scaling_max_freq", max + "\n");
-        write(folder + "/cpuinfo_min_freq", min + "\n");
-        write(folder + "/cpuinfo_max_freq", max + "\n");
-    }
-    static void write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
     std::string maxOf(const std::string& name) const
     {
-        std::ifstream in(root() + "/" + name + "/scaling_max_freq");
-        std::string value;
-        in >> value;
-        return value;
+        const std::string text = test::readWholeFile(root() + "/" + name + "/scaling_max_freq");
+        return text.substr(0, text.find('\n'));
     }
 
     test::TemporaryDirectory m_dir;
@@ -41,8 +28,8 @@ protected:
 
 TEST_F(CpufreqCapTest, LowersEveryPolicyAndPutsEachPreviousLimitBack)
 {
-    addPolicy("policy0", "3400000", "800000");
-    addPolicy("policy4", "2800000", "400000");
+    test::addCpufreqPolicy(root(), "policy0", "3400000", "800000");
+    test::addCpufreqPolicy(root(), "policy4", "2800000", "400000");
     std::filesystem::create_directories(root() + "/boost"); // not a policy
     {
         CpufreqCap cap(root(), journal());
@@ -71,12 +58,12 @@ TEST_F(CpufreqCapTest, AFailingPolicyLeavesEveryLimitAsItWas)
     EXPECT_FALSE(missing.applied);
     EXPECT_NE(missing.message.find("Nothing was changed."), std::string::npos);
 
-    addPolicy("policy0", "3400000", "800000");
-    addPolicy("policy1", "3400000", "800000");
+    test::addCpufreqPolicy(root(), "policy0", "3400000", "800000");
+    test::addCpufreqPolicy(root(), "policy1", "3400000", "800000");
     // Readable and writable by name, but not a file of its own: the write is
     // refused after policy0 was already lowered.
     const std::string target = m_dir.file("elsewhere");
-    write(target, "3400000\n");
+    test::writeWholeFile(target, "3400000\n");
     std::filesystem::remove(root() + "/policy1/scaling_max_freq");
     std::filesystem::create_symlink(target, root() + "/policy1/scaling_max_freq");
 
@@ -89,25 +76,21 @@ TEST_F(CpufreqCapTest, AFailingPolicyLeavesEveryLimitAsItWas)
     EXPECT_FALSE(std::filesystem::exists(journal()));
 
     // A limit that is not a number is not touched either.
-    addPolicy("policy2", "fast", "800000");
+    test::addCpufreqPolicy(root(), "policy2", "fast", "800000");
     std::filesystem::remove(root() + "/policy1/scaling_max_freq");
-    write(root() + "/policy1/scaling_max_freq", "3400000\n");
+    test::writeWholeFile(root() + "/policy1/scaling_max_freq", "3400000\n");
     EXPECT_FALSE(cap.apply().applied);
     EXPECT_EQ(maxOf("policy0"), "3400000");
 }
 
 TEST_F(CpufreqCapTest, ARunKilledBeforeItCouldRestoreIsRepairedByTheNextStart)
 {
-    addPolicy("policy0", "3400000", "800000");
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        auto* cap = new CpufreqCap(root(), journal()); // never destroyed, as with SIGKILL
-        ::_exit(cap->apply().applied ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    test::addCpufreqPolicy(root(), "policy0", "3400000", "800000");
+    ASSERT_EQ(test::exitStatusInChild([&] {
+                  auto* cap = new CpufreqCap(root(), journal()); // never destroyed, as with SIGKILL
+                  return cap->apply().applied ? 0 : 1;
+              }),
+              0);
     EXPECT_EQ(maxOf("policy0"), "800000");
 
     CpufreqCap next(root(), journal());
@@ -119,14 +102,14 @@ TEST_F(CpufreqCapTest, ARunKilledBeforeItCouldRestoreIsRepairedByTheNextStart)
 
 TEST_F(CpufreqCapTest, AJournalItDidNotWriteChangesNoLimitAndIsRefusedWithOneReason)
 {
-    addPolicy("policy0", "3400000", "800000");
-    addPolicy("policy1", "3400000", "800000");
-    write(root() + "/policy0/scaling_max_freq", "800000\n"); // as a killed run left it
+    test::addCpufreqPolicy(root(), "policy0", "3400000", "800000");
+    test::addCpufreqPolicy(root(), "policy1", "3400000", "800000");
+    test::writeWholeFile(root() + "/policy0/scaling_max_freq", "800000\n"); // as a killed run left it
     // A policy folder that is a link to somewhere else.
     std::filesystem::create_directories(m_dir.file("elsewhere"));
-    write(m_dir.file("elsewhere/scaling_max_freq"), "1\n");
-    write(m_dir.file("elsewhere/cpuinfo_min_freq"), "1\n");
-    write(m_dir.file("elsewhere/cpuinfo_max_freq"), "9999999\n");
+    test::writeWholeFile(m_dir.file("elsewhere/scaling_max_freq"), "1\n");
+    test::writeWholeFile(m_dir.file("elsewhere/cpuinfo_min_freq"), "1\n");
+    test::writeWholeFile(m_dir.file("elsewhere/cpuinfo_max_freq"), "9999999\n");
     std::filesystem::create_directory_symlink(m_dir.file("elsewhere"), root() + "/policy7");
 
     const std::string good = "policy0 3400000\n";
@@ -135,7 +118,7 @@ TEST_F(CpufreqCapTest, AJournalItDidNotWriteChangesNoLimitAndIsRefusedWithOneRea
           good + "policy7 5000000\n", good + "policy1 9000000\n", good + "policy1 100\n", good + "policy1 fast\n",
           good + "policy9 3400000\n", good + std::string(5000, '#')}) {
         SCOPED_TRACE(planted.substr(0, 40));
-        write(journal(), planted);
+        test::writeWholeFile(journal(), planted);
         CpufreqCap cap(root(), journal());
         const std::string refused = cap.recoverJournal();
         EXPECT_NE(refused.find("was not used, and no limit was changed"), std::string::npos) << refused;
@@ -150,7 +133,7 @@ TEST_F(CpufreqCapTest, AJournalItDidNotWriteChangesNoLimitAndIsRefusedWithOneRea
     ASSERT_EQ(::mkfifo(journal().c_str(), 0600), 0);
     EXPECT_NE(CpufreqCap(root(), journal()).recoverJournal().find("not a regular file"), std::string::npos);
     std::filesystem::remove(journal());
-    write(m_dir.file("linked"), good);
+    test::writeWholeFile(m_dir.file("linked"), good);
     std::filesystem::create_symlink(m_dir.file("linked"), journal());
     EXPECT_NE(CpufreqCap(root(), journal()).recoverJournal().find("was not used"), std::string::npos);
     EXPECT_EQ(maxOf("policy0"), "800000");
@@ -158,8 +141,8 @@ TEST_F(CpufreqCapTest, AJournalItDidNotWriteChangesNoLimitAndIsRefusedWithOneRea
 
 TEST_F(CpufreqCapTest, TheJournalsTemporaryAndThePolicyFoldersAreNeverReachedThroughALink)
 {
-    addPolicy("policy0", "3400000", "800000");
-    write(m_dir.file("victim"), "precious\n");
+    test::addCpufreqPolicy(root(), "policy0", "3400000", "800000");
+    test::writeWholeFile(m_dir.file("victim"), "precious\n");
     std::filesystem::create_symlink(m_dir.file("victim"), journal() + ".new");
     {
         CpufreqCap cap(root(), journal());
@@ -173,8 +156,8 @@ TEST_F(CpufreqCapTest, TheJournalsTemporaryAndThePolicyFoldersAreNeverReachedThr
 
     // A policy folder that is a link: nothing is lowered anywhere.
     std::filesystem::create_directories(m_dir.file("elsewhere"));
-    write(m_dir.file("elsewhere/scaling_max_freq"), "3400000\n");
-    write(m_dir.file("elsewhere/cpuinfo_min_freq"), "100\n");
+    test::writeWholeFile(m_dir.file("elsewhere/scaling_max_freq"), "3400000\n");
+    test::writeWholeFile(m_dir.file("elsewhere/cpuinfo_min_freq"), "100\n");
     std::filesystem::create_directory_symlink(m_dir.file("elsewhere"), root() + "/policy1");
     CpufreqCap cap(root(), journal());
     EXPECT_FALSE(cap.apply().applied);

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
+#include "TemporaryDirectory.h"
 #include "platform/linux/DriverLoader.h"
 
 using namespace cdx;
@@ -21,31 +20,19 @@ fs::path libraryDirectory()
 // and it reads CALDRIX_SIM_SCENARIO anew.
 class SimulatedDriverCopy {
 public:
-    SimulatedDriverCopy()
-    {
-        static std::atomic<int> serial{0};
-        m_dir =
-            fs::temp_directory_path() / ("caldrix-bind-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-        fs::create_directories(m_dir);
-        fs::copy_file(libraryDirectory() / DriverLoader::SimulatedDriverFile, m_dir / "libsim-copy.so");
-    }
-    ~SimulatedDriverCopy()
-    {
-        ::unsetenv("CALDRIX_SIM_SCENARIO");
-        fs::remove_all(m_dir);
-    }
+    SimulatedDriverCopy() { fs::copy_file(libraryDirectory() / DriverLoader::SimulatedDriverFile, library()); }
+    ~SimulatedDriverCopy() { ::unsetenv("CALDRIX_SIM_SCENARIO"); }
 
-    std::string library() const { return (m_dir / "libsim-copy.so").string(); }
+    std::string library() const { return m_dir.file("libsim-copy.so"); }
 
     void useScenario(const std::string& text)
     {
-        const auto path = m_dir / "test.scn";
-        std::ofstream(path) << text;
-        ::setenv("CALDRIX_SIM_SCENARIO", path.c_str(), 1);
+        test::writeWholeFile(m_dir.file("test.scn"), text);
+        ::setenv("CALDRIX_SIM_SCENARIO", m_dir.file("test.scn").c_str(), 1);
     }
 
 private:
-    fs::path m_dir;
+    test::TemporaryDirectory m_dir;
 };
 
 } // namespace
@@ -75,27 +62,24 @@ TEST(DriverBinding, SimulatedDriverReadsWithinTheContracts)
     d.StopPCSpeaker();
 }
 
-TEST(DriverBinding, ScenarioScriptsTheNamedExports)
+TEST(DriverBinding, ScenarioScriptsTheNamedExportsAndAMalformedOneStopsTheStart)
 {
-    SimulatedDriverCopy copy;
-    copy.useScenario("# a fan stops\nGetLM78Fan2 135 255\nCheckLM78 0\nGetChipID 45\n");
     const DriverLoader loader(libraryDirectory().string());
-    auto binding = loader.bindDriver(copy.library());
-    ASSERT_TRUE(binding) << binding.error;
-    SensorDriver& d = *binding.driver;
-    EXPECT_FALSE(d.CheckLM78());
-    EXPECT_EQ(d.GetChipID(), 45);
-    EXPECT_EQ(d.GetLM78Fan2(), 135);
-    EXPECT_EQ(d.GetLM78Fan2(), 255);
-    EXPECT_EQ(d.GetLM78Fan2(), 255);
-    EXPECT_NEAR(d.GetLM78Pos5v(), 5.0, 0.25); // not named: simulated
-}
-
-TEST(DriverBinding, MalformedScenarioStopsTheStart)
-{
+    {
+        SimulatedDriverCopy copy;
+        copy.useScenario("# a fan stops\nGetLM78Fan2 135 255\nCheckLM78 0\nGetChipID 45\n");
+        auto binding = loader.bindDriver(copy.library());
+        ASSERT_TRUE(binding) << binding.error;
+        SensorDriver& d = *binding.driver;
+        EXPECT_FALSE(d.CheckLM78());
+        EXPECT_EQ(d.GetChipID(), 45);
+        EXPECT_EQ(d.GetLM78Fan2(), 135);
+        EXPECT_EQ(d.GetLM78Fan2(), 255);
+        EXPECT_EQ(d.GetLM78Fan2(), 255);
+        EXPECT_NEAR(d.GetLM78Pos5v(), 5.0, 0.25); // not named: simulated
+    }
     SimulatedDriverCopy copy;
     copy.useScenario("GetLM78Temp 40\nGetLM78Temp2 1\n");
-    const DriverLoader loader(libraryDirectory().string());
     auto binding = loader.bindDriver(copy.library());
     EXPECT_FALSE(binding);
     EXPECT_NE(binding.error.find("line 2"), std::string::npos) << binding.error;
@@ -127,17 +111,13 @@ TEST(DriverBinding, MissingLibraryOrExportIsNamed)
     EXPECT_NE(notInfo.error.find("lacks the export ClockRate"), std::string::npos) << notInfo.error;
 }
 
-TEST(DriverBinding, WithoutChoiceADriverIsChosenAndNamed)
+TEST(DriverBinding, WithoutChoiceADriverAndTheSystemInformationAreBound)
 {
     const DriverLoader loader(libraryDirectory().string());
-    auto binding = loader.bindDriver(std::nullopt);
-    ASSERT_TRUE(binding) << binding.error;
-    EXPECT_NE(binding.notice.find("driver"), std::string::npos);
-}
+    auto driver = loader.bindDriver(std::nullopt);
+    ASSERT_TRUE(driver) << driver.error;
+    EXPECT_NE(driver.notice.find("driver"), std::string::npos);
 
-TEST(DriverBinding, SystemInformationLibrary)
-{
-    const DriverLoader loader(libraryDirectory().string());
     auto binding = loader.bindSystemInfo();
     ASSERT_TRUE(binding) << binding.error;
     SystemInfo& info = *binding.systemInfo;

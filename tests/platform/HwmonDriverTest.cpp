@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -12,13 +10,13 @@
 #include <vector>
 
 #include "../core/PollHarness.h"
+#include "TemporaryDirectory.h"
 #include "logs/IntervalLogEntry.h"
 #include "monitor/LogSnapshots.h"
 #include "sensors/CoreVoltageStart.h"
 #include "sensors/DriverReading.h"
 #include "sensors/VoltageBand.h"
 
-using namespace std::string_literals;
 namespace fs = std::filesystem;
 using namespace cdx;
 
@@ -101,37 +99,35 @@ struct Probe {
 // labels a stock sensors3.conf gives that chip family).
 std::string machineFile(const char* name)
 {
-    std::ifstream in(std::string(CALDRIX_TEST_DATA) + "/hwmon/" + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_FALSE(text.str().empty()) << name;
-    return text.str();
+    const std::string text = test::readWholeFile(std::string(CALDRIX_TEST_DATA) + "/hwmon/" + name);
+    EXPECT_FALSE(text.empty()) << name;
+    return text;
 }
 
-bool namespacesRefused(std::string& why)
+// Runs `command` (quoted words) in a namespace set up as the machine, its
+// files written to `dir`, with the `environment` given (NAME='value' words).
+int runOnMachine(const Machine& machine, const test::TemporaryDirectory& dir, const std::string& environment,
+                 const std::string& command, std::string& output)
 {
-    return run("unshare -rm sh -c 'mount -t tmpfs none /sys/class' 2>&1", why) != 0;
+    test::writeWholeFile(dir.file("ns.sh"), NamespaceScript);
+    test::writeWholeFile(dir.file("tree.sh"), machine.tree);
+    test::writeWholeFile(dir.file("sensors3.conf"), machine.config);
+    test::writeWholeFile(dir.file("user.conf"), machine.userConfig);
+    return run("env -u CALDRIX_DRIVER " + environment + " DIR='" + dir.path() + "' unshare -rm sh '" +
+                   dir.file("ns.sh") + "' " + command,
+               output);
 }
 
 // Runs the probe on the machine: on the driver the program would choose, or
 // on the libsensors driver when `automatic` is false.
 Probe probe(const Machine& machine, bool automatic = false)
 {
-    const fs::path dir = fs::temp_directory_path() / ("caldrix-hwmon-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    std::ofstream(dir / "ns.sh") << NamespaceScript;
-    std::ofstream(dir / "tree.sh") << machine.tree;
-    std::ofstream(dir / "sensors3.conf") << machine.config;
-    std::ofstream(dir / "user.conf") << machine.userConfig;
-
     const fs::path program = buildDirectory() / "bin" / "caldrix_driver_probe";
     const fs::path library = buildDirectory() / "lib" / "caldrix" / "libcaldrix_sensors.so";
     Probe p;
-    const int rc = run("env -u CALDRIX_DRIVER DIR='"s + dir.string() + "' unshare -rm sh '" + (dir / "ns.sh").string() +
-                           "' '" + program.string() + "'" + (automatic ? "" : " '" + library.string() + "'") + " 2>&1",
-                       p.output);
-    fs::remove_all(dir);
+    const int rc = runOnMachine(
+        machine, test::TemporaryDirectory(), "",
+        "'" + program.string() + "'" + (automatic ? "" : " '" + library.string() + "'") + " 2>&1", p.output);
     EXPECT_EQ(rc, 0) << p.output;
 
     std::istringstream lines(p.output);
@@ -180,27 +176,18 @@ struct Listing {
 
 Listing listSensors(const Machine& machine, const std::string& rows)
 {
-    const fs::path dir = fs::temp_directory_path() / ("caldrix-sources-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir / "config" / "caldrix");
-    std::ofstream(dir / "ns.sh") << NamespaceScript;
-    std::ofstream(dir / "tree.sh") << machine.tree;
-    std::ofstream(dir / "sensors3.conf") << machine.config;
-    std::ofstream(dir / "user.conf") << machine.userConfig;
-    std::ofstream(dir / "config" / "caldrix" / "HKEY_CURRENT_USER.reg")
-        << "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Caldrix]\n"
-        << rows << "\n";
-    fs::permissions(dir / "config" / "caldrix", fs::perms::owner_all);
+    const test::TemporaryDirectory dir;
+    fs::create_directories(dir.file("config/caldrix"));
+    test::writeWholeFile(dir.file("config/caldrix/HKEY_CURRENT_USER.reg"),
+                         "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Caldrix]\n" + rows +
+                             "\n");
+    fs::permissions(dir.file("config/caldrix"), fs::perms::owner_all);
 
     const fs::path program = buildDirectory() / "bin" / "caldrix";
     Listing l;
-    const int rc = run("env -u CALDRIX_DRIVER XDG_CONFIG_HOME='"s + (dir / "config").string() + "' DIR='" +
-                           dir.string() + "' unshare -rm sh '" + (dir / "ns.sh").string() + "' '" + program.string() +
-                           "' --sensors 2>'" + (dir / "errors").string() + "'",
-                       l.output);
-    std::ifstream errors(dir / "errors");
-    l.errors.assign(std::istreambuf_iterator<char>(errors), {});
-    fs::remove_all(dir);
+    const int rc = runOnMachine(machine, dir, "XDG_CONFIG_HOME='" + dir.file("config") + "'",
+                                "'" + program.string() + "' --sensors 2>'" + dir.file("errors") + "'", l.output);
+    l.errors = test::readWholeFile(dir.file("errors"));
     EXPECT_EQ(rc, 0) << l.output << l.errors;
 
     std::istringstream lines(l.output);
@@ -278,14 +265,22 @@ struct Window {
     IntervalLogEntry log;
 };
 
+// Every test needs a user and mount namespace of its own.
+class HwmonDriver : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string why;
+        if (run("unshare -rm sh -c 'mount -t tmpfs none /sys/class' 2>&1", why) != 0) {
+            GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
+        }
+    }
+};
+
 } // namespace
 
-TEST(HwmonDriver, NuvotonBoardWithStockLabelsRaisesNoAlarm)
+TEST_F(HwmonDriver, NuvotonBoardWithStockOrUserLabelsRaisesNoAlarm)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const Probe p = probe({machineFile("nuvoton-nct6775.tree"), machineFile("nuvoton-stock.conf"), ""});
     EXPECT_DOUBLE_EQ(p.value(DriverReading::Core0), 1.05) << p.output;
     EXPECT_DOUBLE_EQ(p.value(DriverReading::Pos33), 3.33); // "+3.3V", not AVCC
@@ -311,41 +306,29 @@ TEST(HwmonDriver, NuvotonBoardWithStockLabelsRaisesNoAlarm)
     EXPECT_EQ(w.h.panel.fanText(Fan::Fan1), "not available");
     EXPECT_EQ(w.h.panel.fanText(Fan::Fan2), "1125");
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
-}
 
-TEST(HwmonDriver, UserLabelsInSensorsDMapAndCheckTheRails)
-{
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
+    // The user's labels in /etc/sensors.d map and check the rails.
     const char* user = R"(chip "nct6775-*"
     label in1 "+12V"
     label in4 "+5V"
     compute in1 @*12, @/12
     compute in4 @*3, @/3
 )";
-    const Probe p = probe({machineFile("nuvoton-nct6775.tree"), machineFile("nuvoton-stock.conf"), user});
-    if (!p.configUsed) {
-        GTEST_SKIP() << "this system has no /etc/sensors3.conf to stand in for";
+    const Probe labelled = probe({machineFile("nuvoton-nct6775.tree"), machineFile("nuvoton-stock.conf"), user});
+    if (labelled.configUsed) {
+        EXPECT_NEAR(labelled.value(DriverReading::Pos12), 12.0, 1e-9) << labelled.output;
+        EXPECT_NEAR(labelled.value(DriverReading::Pos5), 5.1, 1e-9);
+        EXPECT_FALSE(labelled.has(DriverReading::Neg12)); // never 0 V
+        const Window checked(labelled);
+        EXPECT_EQ(checked.h.panel.voltageText(VoltageRail::Pos12), ": 12.00");
+        EXPECT_EQ(checked.logged(VoltageRail::Pos5), "5.10");
+        EXPECT_EQ(checked.h.statistics.entry(UpDownReading::P12Voltage).count, 1);
+        EXPECT_TRUE(checked.alarms().empty()) << checked.alarms().front();
     }
-    EXPECT_NEAR(p.value(DriverReading::Pos12), 12.0, 1e-9) << p.output;
-    EXPECT_NEAR(p.value(DriverReading::Pos5), 5.1, 1e-9);
-    EXPECT_FALSE(p.has(DriverReading::Neg12)); // never 0 V
-
-    const Window w(p);
-    EXPECT_EQ(w.h.panel.voltageText(VoltageRail::Pos12), ": 12.00");
-    EXPECT_EQ(w.logged(VoltageRail::Pos5), "5.10");
-    EXPECT_EQ(w.h.statistics.entry(UpDownReading::P12Voltage).count, 1);
-    EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
 }
 
-TEST(HwmonDriver, IteBoardWithK10tempReadsTheProcessorWithoutOffset)
+TEST_F(HwmonDriver, IteBoardWithK10tempReadsTheProcessorWithoutOffset)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const Probe p = probe({machineFile("ite-it8728.tree"), machineFile("ite-it8728.conf"), ""});
     EXPECT_DOUBLE_EQ(p.value(DriverReading::Core0), 1.32) << p.output; // the family's standard Vcore input
     EXPECT_NE(p.source(DriverReading::Core0).find("it8728"), std::string::npos);
@@ -367,12 +350,8 @@ TEST(HwmonDriver, IteBoardWithK10tempReadsTheProcessorWithoutOffset)
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
 }
 
-TEST(HwmonDriver, LaptopUsesTheRealDriverWithThePackageSensor)
+TEST_F(HwmonDriver, LaptopUsesTheRealDriverWithThePackageSensor)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const Probe p = probe({machineFile("laptop.tree"), "", ""}, true);
     EXPECT_NE(p.driver.find("the libsensors driver"), std::string::npos) << p.output;
     EXPECT_TRUE(p.notice.empty()) << p.notice;
@@ -391,12 +370,8 @@ TEST(HwmonDriver, LaptopUsesTheRealDriverWithThePackageSensor)
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
 }
 
-TEST(HwmonDriver, SingleBoardComputerWithOnlyItsProcessorSensor)
+TEST_F(HwmonDriver, SingleBoardComputerWithOnlyItsProcessorSensor)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const Probe p = probe({machineFile("single-board.tree"), "", ""}, true);
     EXPECT_NE(p.driver.find("the libsensors driver"), std::string::npos) << p.output;
     EXPECT_EQ(p.available, readingBit(DriverReading::CpuTemperature)) << p.output;
@@ -409,24 +384,16 @@ TEST(HwmonDriver, SingleBoardComputerWithOnlyItsProcessorSensor)
     EXPECT_TRUE(w.alarms().empty()) << w.alarms().front();
 }
 
-TEST(HwmonDriver, NoChipsAtAllGivesTheSimulatedDriverAndSaysSo)
+TEST_F(HwmonDriver, NoChipsAtAllGivesTheSimulatedDriverAndSaysSo)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const Probe p = probe({"", "", ""}, true);
     EXPECT_NE(p.driver.find("the simulated driver"), std::string::npos) << p.output;
     EXPECT_NE(p.notice.find("simulated"), std::string::npos) << p.output;
     EXPECT_NE(p.notice.find("no sensor chip"), std::string::npos) << p.notice;
 }
 
-TEST(HwmonDriver, DesktopWithDrivesAndGraphicsCardBindsAnySlot)
+TEST_F(HwmonDriver, DesktopWithDrivesAndGraphicsCardBindsAnySlot)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     // Devices on their buses, so that libsensors names them as on a real
     // desktop: a device folder whose subsystem link ends in the bus's name.
     const char* devices =
@@ -495,12 +462,8 @@ dev $h 0000:02:00.0 pci
     EXPECT_NE(removed.errors.find("nvme-pci-0200/temp1"), std::string::npos) << removed.errors;
 }
 
-TEST(HwmonDriver, ProcessorOfTodayAtLowCoreVoltageRaisesNoFalseAlarm)
+TEST_F(HwmonDriver, ProcessorOfTodayAtLowCoreVoltageRaisesNoFalseAlarm)
 {
-    std::string why;
-    if (namespacesRefused(why)) {
-        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm): " << why;
-    }
     const std::string board = R"(h=/sys/class/hwmon/hwmon2
 put $h/name nct6798
 put $h/in0_input 824; put $h/in0_label Vcore

@@ -22,18 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Everything in `folder` but `keep`: what a write left behind.
-std::vector<std::string> leftovers(const std::string& folder, const std::string& keep)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.path().filename() != keep) {
-            names.push_back(entry.path().filename().string());
-        }
-    }
-    return names;
-}
-
 TEST(MetricsTextfileTest, AReaderSeesTheOldTextOrTheNewNeverAPart)
 {
     test::TemporaryDirectory folder;
@@ -64,12 +52,12 @@ TEST(MetricsTextfileTest, AReaderSeesTheOldTextOrTheNewNeverAPart)
     reader.join();
     EXPECT_EQ(torn, 0) << "of " << reads << " reads";
     EXPECT_GT(reads, 0);
-    EXPECT_TRUE(leftovers(folder.path(), "caldrix.prom").empty());
+    EXPECT_EQ(test::namesIn(folder.path()), std::vector<std::string>{"caldrix.prom"});
 
     // Readable by the collector, which may run as another user.
-    struct stat info {};
-    ASSERT_EQ(::stat(folder.file("caldrix.prom").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0444, 0444u & ~static_cast<unsigned>(::umask(::umask(0))));
+    const int mode = test::modeOf(folder.file("caldrix.prom"));
+    ASSERT_NE(mode, -1);
+    EXPECT_EQ(mode & 0444, 0444 & ~static_cast<int>(::umask(::umask(0))));
 }
 
 TEST(MetricsTextfileTest, AFailedWriteKeepsTheOldFileAndSaysWhy)
@@ -86,13 +74,13 @@ TEST(MetricsTextfileTest, AFailedWriteKeepsTheOldFileAndSaysWhy)
     EXPECT_FALSE(onFolder.write("x 1\n"));
     EXPECT_FALSE(onFolder.lastError().empty());
     EXPECT_TRUE(fs::is_directory(folder.file("taken.prom/inside")));
-    EXPECT_TRUE(leftovers(folder.path(), "taken.prom").empty());
+    EXPECT_EQ(test::namesIn(folder.path()), std::vector<std::string>{"taken.prom"});
 
     // A later write that works clears the error.
-    MetricsTextfile good(folder.file("good.prom"), files);
-    EXPECT_TRUE(good.write("x 1\n"));
-    EXPECT_TRUE(good.lastError().empty());
-    EXPECT_EQ(test::readWholeFile(folder.file("good.prom")), "x 1\n");
+    fs::remove_all(folder.file("taken.prom"));
+    EXPECT_TRUE(onFolder.write("x 1\n"));
+    EXPECT_TRUE(onFolder.lastError().empty());
+    EXPECT_EQ(test::readWholeFile(folder.file("taken.prom")), "x 1\n");
 }
 
 TEST(MetricsTextfileTest, ALinkOrAFifoPlantedInTheSharedFolderIsNeitherFollowedNorWaitedOn)

@@ -1,24 +1,18 @@
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include "logs/IntervalLog.h"
-#include "logs/LogFileAppender.h"
-#include "logs/LogFileError.h"
+#include "ChildProcess.h"
+#include "TemporaryDirectory.h"
+#include "WaitUntil.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/linux/FreedesktopTrash.h"
 #include "platform/linux/LinuxFileLockProbe.h"
-#include "platform/linux/LinuxFileOpener.h"
 #include "platform/linux/LinuxShell.h"
 
 namespace cdx {
@@ -26,29 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Folder {
-public:
-    Folder() : m_path(fs::temp_directory_path() / ("caldrix-platform-" + std::to_string(std::random_device()())))
-    {
-        fs::create_directories(m_path);
-    }
-    ~Folder() { fs::remove_all(m_path); }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    fs::path m_path;
-};
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
+using test::readWholeFile;
+using test::TemporaryDirectory;
+using test::writeWholeFile;
 
 // Another process holding a lock on `path` until destroyed.
 class LockHolder {
@@ -58,8 +32,7 @@ public:
         int ready[2];
         EXPECT_EQ(::pipe(ready), 0);
         EXPECT_EQ(::pipe(m_release), 0);
-        m_child = ::fork();
-        if (m_child == 0) {
+        m_child = test::startChild([&] {
             const int fd = ::open(path.c_str(), O_RDWR);
             if (useFlock) {
                 ::flock(fd, LOCK_EX);
@@ -72,8 +45,8 @@ public:
             char c = 1;
             (void)!::write(ready[1], &c, 1);
             (void)!::read(m_release[0], &c, 1);
-            ::_exit(0);
-        }
+            return 0;
+        });
         char c = 0;
         EXPECT_EQ(::read(ready[0], &c, 1), 1);
         ::close(ready[0]);
@@ -83,8 +56,7 @@ public:
     {
         char c = 1;
         (void)!::write(m_release[1], &c, 1);
-        int status = 0;
-        ::waitpid(m_child, &status, 0);
+        test::waitForChild(m_child);
         ::close(m_release[0]);
         ::close(m_release[1]);
     }
@@ -96,9 +68,9 @@ private:
 
 TEST(LinuxFileLockProbeTest, SeesRecordLocksBsdLocksAndOfficeLockFiles)
 {
-    Folder folder;
+    TemporaryDirectory folder;
     const std::string path = folder.file("cdxlog.csv");
-    writeFile(path, "Date;Time\r\n");
+    writeWholeFile(path, "Date;Time\r\n");
     LinuxFileLockProbe probe;
     EXPECT_FALSE(probe.isLocked(path));
     EXPECT_FALSE(probe.isLocked(folder.file("missing.csv")));
@@ -112,48 +84,31 @@ TEST(LinuxFileLockProbeTest, SeesRecordLocksBsdLocksAndOfficeLockFiles)
     }
     EXPECT_FALSE(probe.isLocked(path));
     EXPECT_EQ(LinuxFileLockProbe::officeLockFile(path), folder.file(".~lock.cdxlog.csv#"));
-    writeFile(folder.file(".~lock.cdxlog.csv#"), "user,host");
+    writeWholeFile(folder.file(".~lock.cdxlog.csv#"), "user,host");
     EXPECT_TRUE(probe.isLocked(path));
     EXPECT_FALSE(probe.isLocked(folder.file("cdxlog.txt")));
 }
 
-TEST(LinuxFileLockProbeTest, LockedFileIsNotWrittenAndKeepsItsContent)
-{
-    Folder folder;
-    const std::string path = folder.file("cdxlog.htm");
-    writeFile(path, "<tr>\x1a</tr></table>\r\n");
-    LinuxFileLockProbe probe;
-    LinuxFileOpener opener;
-    LogFileAppender files(probe, opener);
-    {
-        LockHolder holder(path, false);
-        EXPECT_THROW(files.append(path, "row\x1a</tr></table>\r\n"), LogFileError);
-    }
-    EXPECT_EQ(readFile(path), "<tr>\x1a</tr></table>\r\n");
-    files.append(path, "row\x1a</tr></table>\r\n");
-    EXPECT_EQ(readFile(path), "<tr>row\x1a</tr></table>\r\n");
-}
-
 TEST(FreedesktopTrashTest, MovesFileAndRecordsWhereFromAndWhen)
 {
-    Folder folder;
+    TemporaryDirectory folder;
     FakeClock clock;
     clock.setNow({2026, 3, 4, 5, 6, 7, 0});
     FreedesktopTrash trash(folder.file("Trash"), clock);
     const std::string log = folder.file("my logs/cdxlog.txt");
     fs::create_directories(folder.file("my logs"));
-    writeFile(log, "first");
+    writeWholeFile(log, "first");
 
     ASSERT_TRUE(trash.moveToTrash(log));
     EXPECT_FALSE(fs::exists(log));
-    EXPECT_EQ(readFile(folder.file("Trash/files/cdxlog.txt")), "first");
-    EXPECT_EQ(readFile(folder.file("Trash/info/cdxlog.txt.trashinfo")),
+    EXPECT_EQ(readWholeFile(folder.file("Trash/files/cdxlog.txt")), "first");
+    EXPECT_EQ(readWholeFile(folder.file("Trash/info/cdxlog.txt.trashinfo")),
               "[Trash Info]\nPath=" + FreedesktopTrash::escapePath(log) + "\nDeletionDate=2026-03-04T05:06:07\n");
     EXPECT_NE(FreedesktopTrash::escapePath(log).find("/my%20logs/cdxlog.txt"), std::string::npos);
 
-    writeFile(log, "second");
+    writeWholeFile(log, "second");
     ASSERT_TRUE(trash.moveToTrash(log));
-    EXPECT_EQ(readFile(folder.file("Trash/files/cdxlog.txt.2")), "second");
+    EXPECT_EQ(readWholeFile(folder.file("Trash/files/cdxlog.txt.2")), "second");
     EXPECT_TRUE(fs::exists(folder.file("Trash/info/cdxlog.txt.2.trashinfo")));
 
     EXPECT_FALSE(trash.moveToTrash(log));
@@ -161,13 +116,13 @@ TEST(FreedesktopTrashTest, MovesFileAndRecordsWhereFromAndWhen)
 
 TEST(FreedesktopTrashTest, ATrashOrFilesFolderThatIsALinkIsNotUsed)
 {
-    Folder folder;
+    TemporaryDirectory folder;
     FakeClock clock;
     const std::string log = folder.file("cdxlog.txt");
     fs::create_directories(folder.file("shared"));
     fs::permissions(folder.file("shared"), fs::perms::all | fs::perms::sticky_bit);
     fs::create_directory_symlink(folder.file("shared"), folder.file("Trash"));
-    writeFile(log, "kept");
+    writeWholeFile(log, "kept");
 
     FreedesktopTrash linkedTrash(folder.file("Trash"), clock);
     EXPECT_FALSE(linkedTrash.moveToTrash(log));
@@ -180,25 +135,24 @@ TEST(FreedesktopTrashTest, ATrashOrFilesFolderThatIsALinkIsNotUsed)
     fs::create_directory_symlink(folder.file("shared"), folder.file("Trash2/files"));
     FreedesktopTrash linkedFiles(folder.file("Trash2"), clock);
     EXPECT_FALSE(linkedFiles.moveToTrash(log));
-    EXPECT_EQ(readFile(log), "kept");
+    EXPECT_EQ(readWholeFile(log), "kept");
     EXPECT_TRUE(fs::is_empty(folder.file("shared")));
 }
 
 TEST(LinuxShellTest, OpensDocumentsWithTheOpenerAndRunsProgramsDirectly)
 {
-    Folder folder;
-    const std::string opener = folder.file("opener");
+    TemporaryDirectory folder;
+    // A name a command interpreter would split, quote and run parts of.
+    const std::string opener = folder.file("opener; touch injected 'quoted' \"double\" $(touch sub).sh");
     const std::string record = folder.file("record");
-    writeFile(opener,
-              "#!/bin/sh\nprintf '%s|' \"$@\" > '" + record + ".tmp'\nmv '" + record + ".tmp' '" + record + "'\n");
+    writeWholeFile(opener,
+                   "#!/bin/sh\nprintf '%s|' \"$@\" > '" + record + ".tmp'\nmv '" + record + ".tmp' '" + record + "'\n");
     fs::permissions(opener, fs::perms::owner_all);
     LinuxShell shell(opener);
 
     const auto waitForRecord = [&] {
-        for (int i = 0; i < 500 && !fs::exists(record); ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        const std::string text = readFile(record);
+        EXPECT_TRUE(test::waitUntil([&] { return fs::exists(record); }, std::chrono::seconds(5)));
+        const std::string text = readWholeFile(record);
         fs::remove(record);
         return text;
     };
@@ -206,9 +160,12 @@ TEST(LinuxShellTest, OpensDocumentsWithTheOpenerAndRunsProgramsDirectly)
     ASSERT_TRUE(shell.execute(folder.file("cdx log.htm"), {}, "", ShowCommand::ShowMaximized));
     EXPECT_EQ(waitForRecord(), folder.file("cdx log.htm") + "|");
 
-    // A program gets its arguments as they are, with no interpreter between.
+    // A program gets its arguments as they are, with no interpreter between,
+    // started in the folder given.
     ASSERT_TRUE(shell.execute(opener, {"a b", "$HOME;x"}, folder.file(""), ShowCommand::Show));
     EXPECT_EQ(waitForRecord(), "a b|$HOME;x|");
+    EXPECT_FALSE(fs::exists(folder.file("injected"))); // where an interpreter would have made them
+    EXPECT_FALSE(fs::exists(folder.file("sub")));
 
     LinuxShell missing(folder.file("no-such-opener"));
     EXPECT_FALSE(missing.execute(folder.file("x.txt"), {}, "", ShowCommand::Show));

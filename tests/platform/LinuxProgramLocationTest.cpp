@@ -10,7 +10,7 @@
 namespace cdx {
 namespace {
 
-TEST(LinuxProgramLocationTest, TheExecutablesFolderWhenWritableElseTheDataFolder)
+TEST(LinuxProgramLocationTest, TheExecutablesFolderWhenWritableAndNoSystemFolderElseTheDataFolder)
 {
     test::TemporaryDirectory folder;
     const LinuxProgramLocation beside(folder.file("caldrix"), folder.file("data/caldrix"));
@@ -22,15 +22,12 @@ TEST(LinuxProgramLocationTest, TheExecutablesFolderWhenWritableElseTheDataFolder
     EXPECT_EQ(installed.programDirectory(), folder.file("data/caldrix"));
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("data/caldrix"))) << "created on demand";
     EXPECT_EQ(installed.shortPathName("/a b/c d.exe"), "/a b/c d.exe");
-}
 
-TEST(LinuxProgramLocationTest, AProgramInstalledInASystemFolderNeverWritesBesideItself)
-{
-    // Even for root, who may write there: the logs would outlive the package.
-    test::TemporaryDirectory folder;
+    // Installed in a system folder it never writes beside itself, even for
+    // root, who may write there: the logs would outlive the package.
     for (const char* executable : {"/usr/bin/caldrix", "/usr/local/bin/caldrix", "/opt/caldrix/bin/caldrix"}) {
-        const LinuxProgramLocation installed(executable, folder.file("data/caldrix"));
-        EXPECT_EQ(installed.programDirectory(), folder.file("data/caldrix")) << executable;
+        const LinuxProgramLocation packaged(executable, folder.file("data/caldrix"));
+        EXPECT_EQ(packaged.programDirectory(), folder.file("data/caldrix")) << executable;
     }
 }
 

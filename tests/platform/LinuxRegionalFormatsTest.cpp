@@ -1,5 +1,6 @@
 #include "platform/linux/LinuxRegionalFormats.h"
 
+#include <algorithm>
 #include <clocale>
 #include <locale.h>
 #include <map>
@@ -30,31 +31,25 @@ bool installed(const char* name)
     return locale != nullptr;
 }
 
-TEST(LinuxRegionalFormatsTest, TheCLocaleWhenNothingIsSet)
+TEST(LinuxRegionalFormatsTest, TheCLocaleWhenNothingIsSetOrTheLocaleIsMissing)
 {
-    std::ostringstream notices;
-    const RegionalFormats formats = LinuxRegionalFormats(environment({}), notices).formats();
-    EXPECT_EQ(formats.decimalSeparator, ".");
-    EXPECT_EQ(formats.shortDatePattern, "%m/%d/%y");
-    EXPECT_EQ(formats.longTimePattern, "%H:%M:%S");
-    EXPECT_EQ(notices.str(), "");
-    const RegionalFormats utf8 = LinuxRegionalFormats(environment({{"LANG", "C.UTF-8"}}), notices).formats();
-    EXPECT_EQ(utf8.decimalSeparator, ".");
-    EXPECT_EQ(notices.str(), "");
-}
-
-TEST(LinuxRegionalFormatsTest, AMissingLocaleFallsBackWithOneNotice)
-{
-    std::ostringstream notices;
     const char* const missing = "xx_YY.UTF-8";
     ASSERT_FALSE(installed(missing));
-    const RegionalFormats formats = LinuxRegionalFormats(environment({{"LC_ALL", missing}}), notices).formats();
-    EXPECT_EQ(formats.decimalSeparator, ".");
-    EXPECT_EQ(formats.shortDatePattern, "%m/%d/%y");
-    EXPECT_EQ(formats.longTimePattern, "%H:%M:%S");
-    const std::string text = notices.str();
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
-    EXPECT_NE(text.find(missing), std::string::npos);
+    const struct {
+        std::map<std::string, std::string> variables;
+        long notices; // a missing locale is told once
+    } cases[] = {{{}, 0}, {{{"LANG", "C.UTF-8"}}, 0}, {{{"LC_ALL", missing}}, 1}};
+    for (const auto& c : cases) {
+        const std::string name = c.variables.empty() ? "nothing" : c.variables.begin()->second;
+        std::ostringstream notices;
+        const RegionalFormats formats = LinuxRegionalFormats(environment(c.variables), notices).formats();
+        EXPECT_EQ(formats.decimalSeparator, ".") << name;
+        EXPECT_EQ(formats.shortDatePattern, "%m/%d/%y") << name;
+        EXPECT_EQ(formats.longTimePattern, "%H:%M:%S") << name;
+        const std::string text = notices.str();
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), c.notices) << name << ": " << text;
+        EXPECT_EQ(text.find(missing) != std::string::npos, c.notices == 1) << name << ": " << text;
+    }
 }
 
 TEST(LinuxRegionalFormatsTest, CategoriesFollowTheCLibrarysPrecedence)

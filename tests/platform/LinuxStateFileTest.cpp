@@ -1,11 +1,11 @@
-#include <csignal>
+#include <algorithm>
 #include <filesystem>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "FileSizeLimit.h"
 #include "TemporaryDirectory.h"
 #include "platform/linux/LinuxStateFile.h"
 
@@ -14,15 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> namesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using test::namesIn;
 
 TEST(LinuxStateFileTest, WritesReplaceTheFileWholeInAPrivateFolderItMakes)
 {
@@ -34,11 +26,8 @@ TEST(LinuxStateFileTest, WritesReplaceTheFileWholeInAPrivateFolderItMakes)
     file.write("second");
     EXPECT_EQ(file.read(), "second");
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"history"}); // no temporary left
-    struct stat info {};
-    ASSERT_EQ(::stat(folder.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700U);
-    ASSERT_EQ(::stat(file.path().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600U);
+    EXPECT_EQ(test::modeOf(folder), 0700);
+    EXPECT_EQ(test::modeOf(file.path()), 0600);
 
     test::writeWholeFile(file.path(), std::string(1001, 'x'));
     EXPECT_THROW(file.read(), StateFile::Error); // larger than any it writes
@@ -88,15 +77,10 @@ TEST(LinuxStateFileTest, AWriteThatDoesNotFitLeavesTheOldFileAndNoTemporary)
     test::TemporaryDirectory root;
     LinuxStateFile file(root.path(), "history", 1 << 20);
     file.write("old");
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 4096;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_THROW(file.write(std::string(10000, 'x')), StateFile::Error);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
+    {
+        test::FileSizeLimit limit(4096);
+        EXPECT_THROW(file.write(std::string(10000, 'x')), StateFile::Error);
+    }
     EXPECT_EQ(file.read(), "old");
     EXPECT_EQ(namesIn(root.path()), std::vector<std::string>{"history"});
 }

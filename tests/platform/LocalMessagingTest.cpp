@@ -1,20 +1,17 @@
 #include "platform/linux/UnixLocalMessaging.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "ChildProcess.h"
+#include "LocalDatagram.h"
 #include "TemporaryDirectory.h"
 #include "platform/fake/FakeClock.h"
 
@@ -30,15 +27,7 @@ protected:
     // Sends raw bytes to the endpoint's socket, as another program might.
     bool sendRaw(const std::string& name, const std::string& bytes)
     {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const std::string path = folder() + "/" + name;
-        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-        const int fd = ::socket(AF_UNIX, SOCK_DGRAM, 0);
-        const ssize_t sent = ::sendto(fd, bytes.data(), bytes.size(), MSG_DONTWAIT,
-                                      reinterpret_cast<sockaddr*>(&address), sizeof address);
-        ::close(fd);
-        return sent == static_cast<ssize_t>(bytes.size());
+        return test::sendDatagram(folder() + "/" + name, bytes);
     }
 
     test::TemporaryDirectory m_root;
@@ -69,9 +58,7 @@ TEST_F(LocalMessagingTest, OneHolderPerNameAndMessagesReachIt)
     EXPECT_EQ(received[1].message, 7u);
 
     // The folder is closed to other users.
-    struct stat info {};
-    ASSERT_EQ(::stat(folder().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(test::modeOf(folder()), 0700);
 
     // Given up, the name is free and messages no longer arrive.
     first.endpoint.reset();
@@ -82,20 +69,14 @@ TEST_F(LocalMessagingTest, OneHolderPerNameAndMessagesReachIt)
 
 TEST_F(LocalMessagingTest, AHolderThatCrashedDoesNotBlockTheNextClaim)
 {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::ostringstream quiet;
-        UnixLocalMessaging bus(folder(), quiet);
-        auto claim = bus.claim("Caldrix", {});
-        // Ends without giving the name up: the socket file stays behind.
-        ::_exit(claim.endpoint ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    struct stat info {};
-    ASSERT_EQ(::lstat((folder() + "/Caldrix").c_str(), &info), 0) << "the crashed holder's socket is left";
+    ASSERT_EQ(test::exitStatusInChild([&] {
+                  // Ends without giving the name up, as in a crash: the socket file stays behind.
+                  auto* quiet = new std::ostringstream;
+                  auto* bus = new UnixLocalMessaging(folder(), *quiet);
+                  return bus->claim("Caldrix", {}).endpoint.release() != nullptr ? 0 : 1;
+              }),
+              0);
+    ASSERT_NE(test::modeOf(folder() + "/Caldrix"), -1) << "the crashed holder's socket is left";
 
     EXPECT_FALSE(m_bus.send("Caldrix", {1, 0, 0})) << "a stale socket has no holder";
     std::vector<LocalMessage> received;
@@ -155,9 +136,7 @@ TEST_F(LocalMessagingTest, AFolderThatIsNotThisUsersOwnClosedOneIsNeverUsed)
     EXPECT_NE(open.error.find("has the mode 0777"), std::string::npos) << open.error;
     EXPECT_FALSE(m_bus.send("Caldrix", {1, 0, 0}));
     EXPECT_NE(m_notices.str().find("no message is sent there"), std::string::npos) << m_notices.str();
-    struct stat info {};
-    ASSERT_EQ(::stat(folder().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0777u) << "left as it was found";
+    EXPECT_EQ(test::modeOf(folder()), 0777) << "left as it was found";
     ASSERT_EQ(::rmdir(folder().c_str()), 0);
 
     // A link to a folder of this user's own is not followed either.
@@ -189,14 +168,8 @@ TEST_F(LocalMessagingTest, AFolderThatIsNotThisUsersOwnClosedOneIsNeverUsed)
     made.endpoint.reset();
     ASSERT_EQ(::symlink("/dev/null", (folder() + "/Caldrix.lock").c_str()), 0);
     ASSERT_EQ(::mkdir((folder() + "/CPUIdle.lock").c_str(), 0700), 0);
-    for (const char* name : {"Caldrix", "CPUIdle"}) {
-        auto refused = m_bus.claim(name, {});
-        EXPECT_FALSE(refused.endpoint) << name;
-        EXPECT_FALSE(refused.heldElsewhere) << name;
-        EXPECT_FALSE(refused.error.empty()) << name;
-    }
-
-    for (const char* name : {"", "../Caldrix", "a/b", ".hidden"}) {
+    // Nor is a name that is no plain file name.
+    for (const char* name : {"Caldrix", "CPUIdle", "", "../Caldrix", "a/b", ".hidden"}) {
         auto refused = m_bus.claim(name, {});
         EXPECT_FALSE(refused.endpoint) << name;
         EXPECT_FALSE(refused.heldElsewhere) << name;

@@ -1,84 +1,58 @@
 #include "platform/linux/XdgAutostartEntry.h"
 
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "platform/fake/FakeProgramLocation.h"
-#include "platform/fake/FakeRegistry.h"
-#include "settings/RunOnStartup.h"
+#include "TemporaryDirectory.h"
 
 namespace cdx {
 namespace {
 
 namespace fs = std::filesystem;
+using test::readWholeFile;
 
-class XdgAutostartEntryTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_root = fs::temp_directory_path() /
-                 ("caldrix-autostart-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-    }
-    void TearDown() override { fs::remove_all(m_root); }
-
-    std::string read(const fs::path& file)
-    {
-        std::ifstream in(file);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    fs::path m_root;
-};
-
-TEST_F(XdgAutostartEntryTest, InstallWritesADesktopEntryAndRemoveDeletesIt)
+TEST(XdgAutostartEntryTest, InstallWritesADesktopEntryAndRemoveDeletesIt)
 {
-    XdgAutostartEntry entry((m_root / "config" / "autostart").string());
+    test::TemporaryDirectory root;
+    XdgAutostartEntry entry(root.file("config/autostart"));
     EXPECT_FALSE(entry.installed());
     entry.install("/opt/caldrix/bin/caldrix");
     ASSERT_TRUE(entry.installed());
-    EXPECT_EQ(entry.filePath(), (m_root / "config" / "autostart" / "caldrix.desktop").string());
-    const std::string text = read(entry.filePath());
+    EXPECT_EQ(entry.filePath(), root.file("config/autostart/caldrix.desktop"));
+    const std::string text = readWholeFile(entry.filePath());
     EXPECT_EQ(text.rfind("[Desktop Entry]\n", 0), 0u);
     EXPECT_NE(text.find("\nType=Application\n"), std::string::npos);
     EXPECT_NE(text.find("\nExec=\"/opt/caldrix/bin/caldrix\"\n"), std::string::npos);
     EXPECT_FALSE(fs::exists(entry.filePath() + ".new"));
 
     entry.install("/elsewhere/caldrix");
-    EXPECT_NE(read(entry.filePath()).find("\nExec=\"/elsewhere/caldrix\"\n"), std::string::npos);
+    EXPECT_NE(readWholeFile(entry.filePath()).find("\nExec=\"/elsewhere/caldrix\"\n"), std::string::npos);
 
     entry.remove();
     EXPECT_FALSE(entry.installed());
     EXPECT_NO_THROW(entry.remove());
 }
 
-TEST_F(XdgAutostartEntryTest, ExecQuotesAndEscapesThePath)
+TEST(XdgAutostartEntryTest, ExecQuotesThePathAndBadPathsOrFoldersRaiseAnError)
 {
     const std::string text = XdgAutostartEntry::desktopFileText("/my apps/a\"b$c`d\\e%f");
     EXPECT_NE(text.find("\nExec=\"/my apps/a\\\\\"b\\\\$c\\\\`d\\\\\\\\e%%f\"\n"), std::string::npos) << text;
     EXPECT_THROW(XdgAutostartEntry::desktopFileText(""), AutostartError);
     EXPECT_THROW(XdgAutostartEntry::desktopFileText("/a\nExec=evil"), AutostartError);
-}
 
-TEST_F(XdgAutostartEntryTest, AnUnwritableFolderRaisesAnError)
-{
-    fs::create_directories(m_root);
-    std::ofstream(m_root / "file") << "x";
-    XdgAutostartEntry entry((m_root / "file" / "autostart").string());
+    test::TemporaryDirectory root;
+    test::writeWholeFile(root.file("file"), "x");
+    XdgAutostartEntry entry(root.file("file/autostart"));
     EXPECT_THROW(entry.install("/opt/caldrix"), AutostartError);
     EXPECT_FALSE(entry.installed());
     XdgAutostartEntry none("");
     EXPECT_THROW(none.install("/opt/caldrix"), AutostartError);
 }
 
-TEST_F(XdgAutostartEntryTest, DefaultFolderFollowsXdgConfigHome)
+TEST(XdgAutostartEntryTest, DefaultFolderFollowsXdgConfigHome)
 {
     const char* saved = std::getenv("XDG_CONFIG_HOME");
     const std::string savedValue = saved ? saved : "";
@@ -94,25 +68,6 @@ TEST_F(XdgAutostartEntryTest, DefaultFolderFollowsXdgConfigHome)
     } else {
         ::unsetenv("XDG_CONFIG_HOME");
     }
-}
-
-TEST_F(XdgAutostartEntryTest, TheEntryAppearsAndDisappearsWithTheRunValue)
-{
-    FakeRegistry registry;
-    FakeProgramLocation location("/opt/caldrix");
-    XdgAutostartEntry entry((m_root / "autostart").string());
-    RunOnStartup run(registry, location, entry);
-
-    EXPECT_FALSE(run.checkAtStartup());
-    ASSERT_TRUE(run.apply(true, false));
-    EXPECT_NE(registry.value(RootKey::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Caldrix"),
-              nullptr);
-    EXPECT_NE(read(entry.filePath()).find("Exec=\"/opt/caldrix/caldrix\""), std::string::npos);
-    EXPECT_TRUE(run.checkAtStartup());
-
-    ASSERT_TRUE(run.apply(false, false));
-    EXPECT_FALSE(entry.installed());
-    EXPECT_FALSE(run.checkAtStartup());
 }
 
 } // namespace

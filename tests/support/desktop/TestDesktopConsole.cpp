@@ -16,13 +16,7 @@ namespace {
 
 constexpr int CallTimeoutMs = 10000;
 
-struct MenuNode {
-    int id = 0;
-    QVariantMap properties;
-    QList<MenuNode> children;
-};
-
-void readNode(const QDBusArgument& argument, MenuNode& node)
+void readNode(const QDBusArgument& argument, TestDesktopConsole::MenuNode& node)
 {
     argument.beginStructure();
     argument >> node.id >> node.properties;
@@ -30,7 +24,7 @@ void readNode(const QDBusArgument& argument, MenuNode& node)
     while (!argument.atEnd()) {
         QDBusVariant child;
         argument >> child;
-        MenuNode childNode;
+        TestDesktopConsole::MenuNode childNode;
         readNode(qvariant_cast<QDBusArgument>(child.variant()), childNode);
         node.children.append(childNode);
     }
@@ -52,9 +46,27 @@ QString shownLabel(const QString& label)
     return shown;
 }
 
+// The sizes of an array of pictures (width, height, bytes), read past.
+QStringList readPictureSizes(const QDBusArgument& pictures)
+{
+    QStringList found;
+    pictures.beginArray();
+    while (!pictures.atEnd()) {
+        int width = 0;
+        int height = 0;
+        QByteArray bytes;
+        pictures.beginStructure();
+        pictures >> width >> height >> bytes;
+        pictures.endStructure();
+        found.append(QStringLiteral("%1x%2").arg(width).arg(height));
+    }
+    pictures.endArray();
+    return found;
+}
+
 } // namespace
 
-TestDesktopConsole::TestDesktopConsole(QDBusConnection bus, bool notifications)
+TestDesktopConsole::TestDesktopConsole(QDBusConnection bus)
     : m_bus(std::move(bus)), m_input(STDIN_FILENO, QSocketNotifier::Read)
 {
     m_watcher = new TestStatusNotifierWatcher(&m_watcherObject);
@@ -62,15 +74,12 @@ TestDesktopConsole::TestDesktopConsole(QDBusConnection bus, bool notifications)
         m_items.append(item);
         say(QStringLiteral("item %1 %2").arg(m_items.size() - 1).arg(item));
     });
+    m_notifications = new TestNotificationServer(&m_notificationsObject);
+    connect(m_notifications, &TestNotificationServer::reported, this, &TestDesktopConsole::say);
     m_ready = m_bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcherObject) &&
-              m_bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
-    if (notifications) {
-        m_notifications = new TestNotificationServer(&m_notificationsObject);
-        connect(m_notifications, &TestNotificationServer::reported, this, &TestDesktopConsole::say);
-        m_ready = m_ready &&
-                  m_bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &m_notificationsObject) &&
-                  m_bus.registerService(QStringLiteral("org.freedesktop.Notifications"));
-    }
+              m_bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")) &&
+              m_bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &m_notificationsObject) &&
+              m_bus.registerService(QStringLiteral("org.freedesktop.Notifications"));
     connect(&m_input, &QSocketNotifier::activated, this, &TestDesktopConsole::readCommand);
 }
 
@@ -105,7 +114,7 @@ void TestDesktopConsole::run(const QString& line)
     const QString command = words.value(0);
     bool isNumber = false;
     const int number = words.value(1).toInt(&isNumber);
-    if (command == QLatin1String("invoke") && isNumber && m_notifications != nullptr) {
+    if (command == QLatin1String("invoke") && isNumber) {
         m_notifications->invoke(static_cast<uint>(number), words.value(2));
         say(QStringLiteral("invoked"));
         return;
@@ -149,20 +158,8 @@ QString TestDesktopConsole::menuPath(int item)
 
 QString TestDesktopConsole::sizes(int item)
 {
-    const QDBusArgument pixmaps = qvariant_cast<QDBusArgument>(itemProperty(item, QStringLiteral("IconPixmap")));
-    QStringList found;
-    pixmaps.beginArray();
-    while (!pixmaps.atEnd()) {
-        int width = 0;
-        int height = 0;
-        QByteArray bytes;
-        pixmaps.beginStructure();
-        pixmaps >> width >> height >> bytes;
-        pixmaps.endStructure();
-        found.append(QStringLiteral("%1x%2").arg(width).arg(height));
-    }
-    pixmaps.endArray();
-    return QStringLiteral("sizes: ") + found.join(QLatin1Char(' '));
+    const QDBusArgument pictures = qvariant_cast<QDBusArgument>(itemProperty(item, QStringLiteral("IconPixmap")));
+    return QStringLiteral("sizes: ") + readPictureSizes(pictures).join(QLatin1Char(' '));
 }
 
 QString TestDesktopConsole::toolTip(int item)
@@ -174,38 +171,41 @@ QString TestDesktopConsole::toolTip(int item)
     QString text;
     tip.beginStructure();
     tip >> iconName;
-    tip.beginArray();
-    while (!tip.atEnd()) {
-        int width = 0;
-        int height = 0;
-        QByteArray bytes;
-        tip.beginStructure();
-        tip >> width >> height >> bytes;
-        tip.endStructure();
-    }
-    tip.endArray();
+    readPictureSizes(tip);
     tip >> title >> text;
     tip.endStructure();
     return QStringLiteral("tooltip: ") + title + text;
 }
 
-QString TestDesktopConsole::layout(int item)
+// The top of tray item N's menu, read as a host reads it; an error text when
+// the menu did not answer.
+QString TestDesktopConsole::readMenu(int item, bool opening, MenuNode& root)
 {
     const QString service = m_items.at(item).section(QLatin1Char('|'), 0, 0);
     const QString path = menuPath(item);
     const QString menu = QStringLiteral("com.canonical.dbusmenu");
-    // As a host does: tell the menu it opens, then read it.
-    QDBusMessage aboutToShow = QDBusMessage::createMethodCall(service, path, menu, QStringLiteral("AboutToShow"));
-    aboutToShow << 0;
-    m_bus.call(aboutToShow, QDBus::Block, CallTimeoutMs);
+    if (opening) {
+        // As a host does: tell the menu it opens, then read it.
+        QDBusMessage aboutToShow = QDBusMessage::createMethodCall(service, path, menu, QStringLiteral("AboutToShow"));
+        aboutToShow << 0;
+        m_bus.call(aboutToShow, QDBus::Block, CallTimeoutMs);
+    }
     QDBusMessage get = QDBusMessage::createMethodCall(service, path, menu, QStringLiteral("GetLayout"));
     get << 0 << 1 << QStringList();
     const QDBusMessage reply = m_bus.call(get, QDBus::Block, CallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() < 2) {
         return QStringLiteral("error: GetLayout failed: ") + reply.errorMessage();
     }
-    MenuNode root;
     readNode(qvariant_cast<QDBusArgument>(reply.arguments().at(1)), root);
+    return {};
+}
+
+QString TestDesktopConsole::layout(int item)
+{
+    MenuNode root;
+    if (const QString error = readMenu(item, true, root); !error.isEmpty()) {
+        return error;
+    }
     QStringList shown;
     for (const MenuNode& child : root.children) {
         if (!child.properties.value(QStringLiteral("visible"), true).toBool()) {
@@ -224,20 +224,15 @@ QString TestDesktopConsole::layout(int item)
 
 QString TestDesktopConsole::click(int item, const QString& caption)
 {
-    const QString service = m_items.at(item).section(QLatin1Char('|'), 0, 0);
-    const QString path = menuPath(item);
-    const QString menu = QStringLiteral("com.canonical.dbusmenu");
-    QDBusMessage get = QDBusMessage::createMethodCall(service, path, menu, QStringLiteral("GetLayout"));
-    get << 0 << 1 << QStringList();
-    const QDBusMessage reply = m_bus.call(get, QDBus::Block, CallTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() < 2) {
-        return QStringLiteral("error: GetLayout failed: ") + reply.errorMessage();
-    }
     MenuNode root;
-    readNode(qvariant_cast<QDBusArgument>(reply.arguments().at(1)), root);
+    if (const QString error = readMenu(item, false, root); !error.isEmpty()) {
+        return error;
+    }
     for (const MenuNode& child : root.children) {
         if (shownLabel(child.properties.value(QStringLiteral("label")).toString()) == caption) {
-            QDBusMessage event = QDBusMessage::createMethodCall(service, path, menu, QStringLiteral("Event"));
+            QDBusMessage event =
+                QDBusMessage::createMethodCall(m_items.at(item).section(QLatin1Char('|'), 0, 0), menuPath(item),
+                                               QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("Event"));
             event << child.id << QStringLiteral("clicked") << QVariant::fromValue(QDBusVariant(0)) << 0U;
             m_bus.call(event, QDBus::Block, CallTimeoutMs);
             return QStringLiteral("clicked: ") + caption;

@@ -21,19 +21,25 @@ class TestStatusNotifierWatcher;
 //
 // Reported by themselves: "item N NAME|PATH" when an item registers,
 // "notify ..." and "close id=ID" when a notification is posted or withdrawn.
-// Without the notification server (the --no-notifications switch) the bus has
-// no notification service at all.
 class TestDesktopConsole : public QObject {
     Q_OBJECT
 public:
-    TestDesktopConsole(QDBusConnection bus, bool notifications);
+    explicit TestDesktopConsole(QDBusConnection bus);
     // Whether both services were taken on the bus.
     bool ready() const { return m_ready; }
+
+    // An item of a menu's layout.
+    struct MenuNode {
+        int id = 0;
+        QVariantMap properties;
+        QList<MenuNode> children;
+    };
 
 private:
     void readCommand();
     void run(const QString& line);
     void say(const QString& line);
+    QString readMenu(int item, bool opening, MenuNode& root);
     QString layout(int item);
     QString click(int item, const QString& caption);
     QString sizes(int item);

@@ -11,8 +11,7 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const bool notifications = !app.arguments().contains(QStringLiteral("--no-notifications"));
-    TestDesktopConsole console(QDBusConnection::sessionBus(), notifications);
+    TestDesktopConsole console(QDBusConnection::sessionBus());
     if (!console.ready()) {
         std::fputs("test desktop: could not take its names on the session bus\n", stderr);
         return 1;
