@@ -140,7 +140,6 @@ public:
         QAccessible::Event type;
         QObject* object;
         QString description;
-        QString value;
     };
     AccessibilityEvents()
     {
@@ -168,8 +167,7 @@ private:
     static void record(QAccessibleEvent* event)
     {
         QAccessibleInterface* iface = event->accessibleInterface();
-        s_told.push_back({event->type(), event->object(), iface ? iface->text(QAccessible::Description) : QString(),
-                          iface ? iface->text(QAccessible::Value) : QString()});
+        s_told.push_back({event->type(), event->object(), iface ? iface->text(QAccessible::Description) : QString()});
     }
     static inline std::vector<Told> s_told;
     AccessibilityUpdates::Recorder m_previous = nullptr;
