@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include <QAccessible>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,6 +15,8 @@
 #include "history/SpanSummary.h"
 #include "sensors/Formats.h"
 #include "sensors/TemperatureConversion.h"
+#include "ui/AccessibilityUpdates.h"
+#include "ui/HistoryPlotAccessible.h"
 #include "ui/HistoryView.h"
 
 namespace cdx {
@@ -57,6 +60,7 @@ QString timeText(std::int64_t unixSeconds, const char* format = "HH:mm:ss")
 HistoryPlot::HistoryPlot(HistoryGroup group, const HistoryView& view, QWidget* parent)
     : QWidget(parent), m_group(group), m_view(view)
 {
+    HistoryPlotAccessible::install();
     setObjectName(QStringLiteral("HistoryPlot%1").arg(static_cast<int>(group) + 1));
     setAccessibleName(title(group) + QStringLiteral(" history"));
     setFocusPolicy(Qt::StrongFocus);
@@ -193,6 +197,13 @@ void HistoryPlot::setMarker(std::optional<std::int64_t> unixSeconds)
     const QString text = markerText();
     setToolTip(text);
     update();
+    if (text != m_announced) {
+        // A screen reader learns of the move through the description, which
+        // is the marker's text while there is one (the summary when it goes).
+        m_announced = text;
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        AccessibilityUpdates::send(event);
+    }
     emit markerMoved(text);
 }
 

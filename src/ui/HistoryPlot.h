@@ -16,7 +16,7 @@ struct HistoryView;
 // own colour (the day's span: the minute band from lowest to highest, the
 // average as the line), the alarm marks dashed, a legend of the user's names.
 // The mouse, or the arrow keys, move a marker whose time and values show in
-// a label.
+// a label, and a screen reader is told each move.
 class HistoryPlot : public QWidget {
     Q_OBJECT
 public:
@@ -67,6 +67,8 @@ private:
     HistoryGroup m_group;
     const HistoryView& m_view;
     std::optional<std::int64_t> m_marker;
+    // The marker's text as last told to assistive technology.
+    QString m_announced;
 };
 
 } // namespace cdx

@@ -1,12 +1,16 @@
+#include <QAccessible>
 #include <QAction>
 #include <QDateTime>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "history/ReadingsHistory.h"
+#include "ui/AccessibilityUpdates.h"
 #include "ui/HistoryPlot.h"
 #include "ui/HistoryWindow.h"
 
@@ -126,6 +130,91 @@ TEST(HistoryWindowTest, TheMarkerShowsValuesGapsAndMovesWithTheArrowKeys)
     EXPECT_EQ(temperatures.markerText().toStdString(), at(f.now - 12) + ": CPU 45 °C");
     QTest::keyClick(&temperatures, Qt::Key_Home);
     EXPECT_EQ(temperatures.marker(), f.now - 3600);
+}
+
+// What assistive technology is told while it lasts: each event's kind and
+// what the object it names said of itself at that moment.
+class AccessibilityEvents {
+public:
+    struct Told {
+        QAccessible::Event type;
+        QObject* object;
+        QString description;
+    };
+    AccessibilityEvents()
+    {
+        s_told.clear();
+        m_previous = AccessibilityUpdates::installRecorder(&record);
+    }
+    ~AccessibilityEvents() { AccessibilityUpdates::installRecorder(m_previous); }
+    AccessibilityEvents(const AccessibilityEvents&) = delete;
+    AccessibilityEvents& operator=(const AccessibilityEvents&) = delete;
+
+    // The descriptions told of `object` since the last call.
+    std::vector<QString> descriptionsOf(QObject* object)
+    {
+        std::vector<QString> told;
+        for (const Told& t : s_told) {
+            if (t.object == object && t.type == QAccessible::DescriptionChanged) {
+                told.push_back(t.description);
+            }
+        }
+        s_told.clear();
+        return told;
+    }
+
+private:
+    static void record(QAccessibleEvent* event)
+    {
+        QAccessibleInterface* iface = event->accessibleInterface();
+        s_told.push_back({event->type(), event->object(), iface ? iface->text(QAccessible::Description) : QString()});
+    }
+    static inline std::vector<Told> s_told;
+    AccessibilityUpdates::Recorder m_previous = nullptr;
+};
+
+TEST(HistoryWindowTest, AScreenReaderIsToldWhereTheMarkerMovedGapsIncluded)
+{
+    FakeDay f;
+    f.window.open();
+    HistoryPlot& fans = f.window.plot(HistoryGroup::Fans);
+    const QString summary = fans.accessibleDescription();
+    AccessibilityEvents events;
+    QAccessibleInterface* plot = QAccessible::queryAccessibleInterface(&fans);
+    ASSERT_NE(plot, nullptr);
+    EXPECT_EQ(plot->role(), QAccessible::Chart);
+    EXPECT_EQ(plot->text(QAccessible::Name), "Fan Speeds history");
+    EXPECT_EQ(plot->text(QAccessible::Description), summary);
+    fans.setFocus();
+
+    // Each step is told in the label's own words, a reading, a reading that
+    // was not available, and a stretch without readings alike.
+    const auto step = [&](Qt::Key key, int times, const std::string& ending) {
+        for (int i = 0; i < times; ++i) {
+            QTest::keyClick(&fans, key);
+        }
+        const std::vector<QString> told = events.descriptionsOf(&fans);
+        ASSERT_EQ(told.size(), static_cast<std::size_t>(times)) << ending;
+        const QString shown = f.window.markerLabel().text();
+        EXPECT_EQ(told.back(), shown);
+        EXPECT_TRUE(shown.endsWith(QString::fromStdString(ending))) << shown.toStdString();
+        EXPECT_EQ(plot->text(QAccessible::Value), shown);
+        EXPECT_EQ(fans.toolTip(), shown);
+    };
+    step(Qt::Key_End, 1, ": Fan 1 3000 RPM");
+    step(Qt::Key_Left, 1, ": not available");
+    step(Qt::Key_Left, 100, ": no readings"); // 606 s before the end: suspended
+    step(Qt::Key_Home, 1, ": Fan 1 3000 RPM");
+    // The plot's own summary stays what the window is asked for.
+    EXPECT_EQ(fans.accessibleDescription(), summary);
+    // Nothing moved, nothing told.
+    QTest::keyClick(&fans, Qt::Key_Left);
+    EXPECT_TRUE(events.descriptionsOf(&fans).empty());
+
+    // The marker gone, the summary is told again.
+    QTest::keyClick(&fans, Qt::Key_Escape);
+    EXPECT_EQ(events.descriptionsOf(&fans), std::vector<QString>{summary});
+    EXPECT_EQ(plot->text(QAccessible::Value), "");
 }
 
 TEST(HistoryWindowTest, TabReachesTheSpanAndSaveAndEverySpanDrawsAPicture)
