@@ -57,7 +57,7 @@ unset DBUS_SYSTEM_BUS_ADDRESS
 
 # The server picks a free display number itself and writes it once it listens.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
 until_ok "Xvfb did not start" test -s "$work/display"
@@ -132,7 +132,7 @@ kill -0 "$caldrix" 2>/dev/null || fail "caldrix ended while its popup menu was o
 
 # A double click on the icon shows the window.
 xdotool mousemove --window "$icon" 4 4
-xdotool click --repeat 2 --delay 80 1
+xdotool click --repeat 2 --delay 40 1
 until_ok "a double click on the tray icon did not show the window" managed Caldrix
 menu_closed || fail "a double click on the tray icon opened the popup menu"
 
