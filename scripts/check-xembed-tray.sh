@@ -62,9 +62,9 @@ pids+=($!)
 exec 3>&-
 until_ok "Xvfb did not start" test -s "$work/display"
 export DISPLAY=:$(head -n 1 "$work/display")
-XDG_CONFIG_HOME=$work/openbox-config openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-until_ok "openbox did not take the display" wmctrl -m
+# The tray first, shown with no window manager yet, then openbox, which takes
+# the shown panel on as it starts. (Started the other way round, a panel
+# mapped while openbox still set itself up once stayed unmapped.)
 trayer --edge top --align right --height 24 --widthtype request >"$work/trayer.log" 2>&1 &
 trayer=$!
 pids+=("$trayer")
@@ -78,6 +78,12 @@ tray_window() {
 }
 until_ok "trayer never showed its tray" tray_window
 tray=$(tray_window)
+XDG_CONFIG_HOME=$work/openbox-config openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+until_ok "openbox did not take the display" wmctrl -m
+# Openbox manages the panel, and it shows again.
+managed_tray() { xprop -root _NET_CLIENT_LIST | grep -q -i -E "[ ,]$(printf '0x%x' "$tray")(,|$)" && tray_window; }
+until_ok "openbox never took the tray on" managed_tray
 
 HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home \
   CALDRIX_DRIVER=sim QT_QPA_PLATFORM=xcb "$exe" >"$work/caldrix.log" 2>&1 &
