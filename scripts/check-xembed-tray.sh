@@ -142,6 +142,10 @@ xdotool click --repeat 2 --delay 40 1
 until_ok "a double click on the tray icon did not show the window" managed Caldrix
 menu_closed || fail "a double click on the tray icon opened the popup menu"
 
+# Still one icon, the same: no second one came in while the clicks were
+# handled, and the first was not made anew.
+[ "$(embedded_icons)" = "$icon" ] || fail "the tray now holds the program's icons $(embedded_icons | tr '\n' ' ')instead of $icon"
+
 kill -TERM "$caldrix"
 ended() { ! kill -0 "$caldrix" 2>/dev/null; }
 until_ok "caldrix did not end within 20 s of SIGTERM" ended
