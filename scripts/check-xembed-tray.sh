@@ -61,7 +61,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log"
 pids+=($!)
 exec 3>&-
 until_ok "Xvfb did not start" test -s "$work/display"
-export DISPLAY=:$(head -n 1 "$work/display")
+DISPLAY=:$(head -n 1 "$work/display")
+export DISPLAY
 # The tray first, shown with no window manager yet, then openbox, which takes
 # the shown panel on as it starts. (Started the other way round, a panel
 # mapped while openbox still set itself up once stayed unmapped.)
@@ -97,7 +98,7 @@ embedded_icons() {
   xwininfo -id "$tray" -tree | awk '/\("caldrix" / { print $1 }'
 }
 one_icon() { [ "$(embedded_icons | wc -l)" -eq 1 ]; }
-until_ok "no icon of the program was embedded in the tray: $(xwininfo -id "$tray" -tree)" one_icon
+until_ok "the tray never held exactly one icon of the program" one_icon
 icon=$(embedded_icons)
 # The icon shows in the tray, so the pointer can reach it.
 viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
