@@ -14,7 +14,7 @@ packages=(
   xvfb
   locales-all
   dbus qt6-wayland weston
-  openbox xdotool wmctrl x11-utils
+  openbox xdotool wmctrl x11-utils trayer
   prometheus
 )
 
