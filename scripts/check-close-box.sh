@@ -50,7 +50,7 @@ grep -q '^"Startup Minimized"=dword:00000000' "$reg" || fail "could not switch o
 
 # The server picks a free display number itself and writes it once it listens.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
 until_ok "Xvfb did not start" test -s "$work/display"
