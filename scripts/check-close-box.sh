@@ -11,34 +11,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=$(realpath "${1:-${CALDRIX_BUILD_DIR:-build}}")
-for tool in Xvfb openbox xdotool wmctrl xprop; do
-  command -v "$tool" >/dev/null || { echo "check-close-box: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
-done
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -TERM "${pids[i]}" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "check-close-box: $*" >&2
-  for log in "$work"/*.log; do
-    [ -s "$log" ] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
-  done
-  exit 1
-}
-# until <what> <command...>: runs the command until it succeeds, at most 20 s.
-until_ok() {
-  local what=$1
-  shift
-  for _ in $(seq 200); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "$what"
-}
+check=check-close-box
+tools=(Xvfb openbox xdotool wmctrl xprop)
+source scripts/x-check.sh
 
 cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
 exe=$work/prefix/bin/caldrix
@@ -48,13 +23,7 @@ reg=$(bash bench/default-settings.sh "$exe" "$home")
 sed -i -E 's/^"Startup Minimized"=dword:[0-9a-f]+/"Startup Minimized"=dword:00000000/' "$reg"
 grep -q '^"Startup Minimized"=dword:00000000' "$reg" || fail "could not switch off the start in the tray"
 
-# The server picks a free display number itself and writes it once it listens.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-until_ok "Xvfb did not start" test -s "$work/display"
-export DISPLAY=:$(head -n 1 "$work/display")
+start_xvfb
 # A private openbox configuration folder: the stock key bindings (Alt+F4 is
 # Close), nothing of the user's.
 XDG_CONFIG_HOME=$work/openbox-config openbox >"$work/openbox.log" 2>&1 &

@@ -12,34 +12,9 @@ set -euo pipefail
 source "$(dirname "$0")/catches-sigterm.sh"
 cd "$(dirname "$0")/.."
 build_dir=$(realpath "${1:-${CALDRIX_BUILD_DIR:-build}}")
-for tool in Xvfb openbox trayer xdotool wmctrl xprop xwininfo; do
-  command -v "$tool" >/dev/null || { echo "check-xembed-tray: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
-done
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -TERM "${pids[i]}" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "check-xembed-tray: $*" >&2
-  for log in "$work"/*.log; do
-    [ -s "$log" ] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
-  done
-  exit 1
-}
-# until_ok <what> <command...>: runs the command until it succeeds, at most 20 s.
-until_ok() {
-  local what=$1
-  shift
-  for _ in $(seq 200); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "$what"
-}
+check=check-xembed-tray
+tools=(Xvfb openbox trayer xdotool wmctrl xprop xwininfo)
+source scripts/x-check.sh
 
 cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
 exe=$work/prefix/bin/caldrix
@@ -55,14 +30,7 @@ grep -q '^"Startup Minimized"=dword:00000001' "$reg" || fail "could not switch o
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus NO_AT_BRIDGE=1
 unset DBUS_SYSTEM_BUS_ADDRESS
 
-# The server picks a free display number itself and writes it once it listens.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-until_ok "Xvfb did not start" test -s "$work/display"
-DISPLAY=:$(head -n 1 "$work/display")
-export DISPLAY
+start_xvfb
 # The tray first, shown with no window manager yet, then openbox, which takes
 # the shown panel on as it starts. (Started the other way round, a panel
 # mapped while openbox still set itself up once stayed unmapped.)
