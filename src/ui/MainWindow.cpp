@@ -245,6 +245,8 @@ void MainWindow::applyState()
     setFixedSize(m_state.width() - kFrameWidth, m_state.height() - kFrameHeight);
     move(m_state.left(), m_state.top());
     m_modeButton->setText(QString::fromUtf8(m_state.modeCaption()));
+    // The caption is an arrow; a screen reader reads out what it does.
+    m_modeButton->setAccessibleName(m_state.expanded() ? "Show compact" : "Show expanded");
     setVisible(m_state.visible());
     m_applying = false;
 }
