@@ -104,6 +104,10 @@ width() {
 expanded() { local x; x=$(width) && [ "$x" -ge 500 ]; }
 until_ok "\"--show-expanded\" did not expand the window" expanded
 timeout 120 "$python" scripts/read-accessible-window.py names || fail "the window as a screen reader reads it: see above"
+# The window made anew for its expanded mode takes the keyboard again once the
+# window manager activates it, and Tab goes round the settings pages' controls.
+until_ok "the expanded window could not be activated" active
+timeout 120 "$python" scripts/read-accessible-window.py tab 15 || fail "Tab on the expanded window, read as a screen reader reads it: see above"
 kill -0 "$caldrix" 2>/dev/null || fail "caldrix ended while it was read"
 
 kill -TERM "$caldrix"

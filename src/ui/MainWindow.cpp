@@ -237,7 +237,14 @@ void MainWindow::applyState()
         flags |= Qt::WindowStaysOnTopHint;
     }
     if (windowFlags() != flags) {
-        // A change of flags hides the window; it shows again below.
+        // A change of flags hides the window; it shows again below. Its
+        // native window goes first and is made anew with the new flags: kept
+        // across the change, the toolkit never again takes the window as
+        // active, and the keyboard no longer reaches its controls.
+        hide();
+        if (QWindow* native = windowHandle()) {
+            native->destroy();
+        }
         setWindowFlags(flags);
     }
     // The state keeps the window's outer size, frame and caption included; the
