@@ -3,8 +3,9 @@
 # manager (openbox), with an accessibility bus on a private session bus, opens
 # its window expanded and reads it over AT-SPI as a screen reader does
 # (scripts/read-accessible-window.py): the Tab key moves the focus through the
-# compact window's controls and back around, and every control the expanded
-# window shows has an accessible name.
+# compact window's controls and back around; on the expanded window every
+# control shown has an accessible name, on each settings page as its tab's
+# accessible action opens it; and Tab goes round the expanded window too.
 # SIGTERM then ends the program with status 0.
 # Usage: check-accessibility.sh [build folder]
 # Needs: xvfb openbox xdotool wmctrl x11-utils dbus at-spi2-core python3-pyatspi
@@ -94,7 +95,7 @@ timeout 120 "$python" scripts/read-accessible-window.py tab 1 || fail "Tab on th
 
 # The settings pages open as "--show-expanded" from another start opens them:
 # the window grows to its
-# expanded width. Every control shown then must have a name.
+# expanded width. Every control shown then must have a name, on each page.
 timeout 20 "${caldrix_env[@]}" "$exe" --show-expanded >"$work/show-expanded.log" 2>&1 || true
 width() {
   local w
@@ -103,7 +104,8 @@ width() {
 }
 expanded() { local x; x=$(width) && [ "$x" -ge 500 ]; }
 until_ok "\"--show-expanded\" did not expand the window" expanded
-timeout 120 "$python" scripts/read-accessible-window.py names || fail "the window as a screen reader reads it: see above"
+timeout 120 "$python" scripts/read-accessible-window.py names \
+  Temperatures Voltages "Fan's" Compensation Visual Log Up/Down CPUIdle General || fail "the window as a screen reader reads it: see above"
 # The window made anew for its expanded mode takes the keyboard again once the
 # window manager activates it, and Tab goes round the settings pages' controls.
 until_ok "the expanded window could not be activated" active

@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """Reads the Caldrix window over AT-SPI, as a screen reader does.
 
-Usage: read-accessible-window.py names
+Usage: read-accessible-window.py names [page tab caption...]
          every shown control has an accessible name that a screen reader can
-         read out (not only a symbol);
+         read out (not only a symbol), on each page the tabs of these
+         captions open in turn (opened as a screen reader does, through the
+         tab's action);
        read-accessible-window.py tab <number>
          the Tab key moves the focus through more than <number> controls, each
          with a name, and back around to the first.
@@ -36,6 +38,8 @@ CONTROL_ROLES = {
 # Text roles count as controls when the keyboard can reach them (a label
 # may be exposed as text too).
 TEXT_ROLES = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT}
+# What a page's tab may be read out as (a checkable button, among others).
+TAB_ROLES = {pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_PUSH_BUTTON}
 
 # How long one wait may take: the window appearing, the focus moving.
 DEADLINE_SECONDS = 20
@@ -135,6 +139,10 @@ def where(acc, trail):
     return text
 
 
+def shown_controls(window):
+    return {identity(acc) for acc, _ in shown_objects(window) if is_control(acc)}
+
+
 def unnamed_controls(window):
     """The shown controls without a name, and how many controls were read."""
     objects = shown_objects(window)
@@ -157,13 +165,51 @@ def press_tab():
     subprocess.run(["xdotool", "key", "--clearmodifiers", "Tab"], check=True)
 
 
-def check_names(window):
-    missing, count = wait_for("the window shows no controls",
-                              lambda: (lambda r: r if r[1] else None)(unnamed_controls(window)))
-    print("%d shown controls read, %d without a readable name" % (count, len(missing)))
-    if missing:
-        fail("%d of %d shown controls have no readable accessible name:\n  %s" % (len(missing), count,
-                                                                                 "\n  ".join(missing)))
+def activate(acc):
+    """Works a button through its action, as a screen reader's user does:
+    pressed, or toggled where that is what it offers."""
+    action = acc.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    for wanted in ("press", "click", "toggle"):
+        if wanted in names:
+            action.doAction(names.index(wanted))
+            return
+    fail("%s offers no action to open its page (it offers %s)" % (describe(acc), ", ".join(names) or "none"))
+
+
+def page_tab(window, caption):
+    """The shown tab that opens the page of that caption."""
+    for acc, _ in shown_objects(window):
+        if acc.name == caption and acc.getRole() in TAB_ROLES:
+            return acc
+    return None
+
+
+def check_names(window, pages):
+    """Every shown control has a name, on each page in turn as its tab opens it."""
+    problems = []
+    total = 0
+    for caption in pages or [None]:
+        if caption is not None:
+            tab = wait_for("no tab \"%s\" on the window" % caption, lambda: page_tab(window, caption))
+            if not states(tab).contains(pyatspi.STATE_CHECKED) and not states(tab).contains(pyatspi.STATE_SELECTED):
+                before = shown_controls(window)
+                activate(tab)
+                # Another page shows other controls.
+                wait_for("the tab \"%s\" did not open its page" % caption,
+                         lambda: shown_controls(window) != before)
+            wait_for("the tab \"%s\" does not read as the current one" % caption,
+                     lambda: states(tab).contains(pyatspi.STATE_CHECKED) or states(tab).contains(pyatspi.STATE_SELECTED))
+        missing, count = wait_for("the window shows no controls",
+                                  lambda: (lambda r: r if r[1] else None)(unnamed_controls(window)))
+        total += count
+        if caption is not None:
+            print("page \"%s\": %d controls" % (caption, count))
+        for control in missing:
+            problems.append(("on the page \"%s\": " % caption if caption else "") + control)
+    print("%d shown controls read, %d without a readable name" % (total, len(problems)))
+    if problems:
+        fail("%d shown controls have no readable accessible name:\n  %s" % (len(problems), "\n  ".join(problems)))
 
 
 def check_tab(window, least):
@@ -201,12 +247,12 @@ def check_tab(window, least):
 
 
 def main():
-    if len(sys.argv) < 2 or sys.argv[1] not in ("names", "tab") or (sys.argv[1] == "tab") != (len(sys.argv) == 3):
-        fail("usage: read-accessible-window.py names | tab <number>")
+    if len(sys.argv) < 2 or sys.argv[1] not in ("names", "tab") or (sys.argv[1] == "tab" and len(sys.argv) != 3):
+        fail("usage: read-accessible-window.py names [page tab caption...] | tab <number>")
     wait_for("no application \"Caldrix\" on the accessibility bus", application_there)
     window = wait_for("the application shows no window \"Caldrix\"", caldrix_window)
     if sys.argv[1] == "names":
-        check_names(window)
+        check_names(window, sys.argv[2:])
     else:
         check_tab(window, int(sys.argv[2]))
 
