@@ -89,13 +89,18 @@ until_ok "the window \"Caldrix\" never came under the window manager" managed Ca
 # Keyboard reach, on the compact window once the program has started (and
 # listens for requests from other starts).
 until_ok "caldrix never listened for requests" test -S "$home/caldrix/Caldrix"
-active() { local w; w=$(managed Caldrix) && timeout 5 xdotool windowactivate --sync "$w"; }
+# Activated by the window manager, the window reads as the active one to a
+# screen reader too (the program may still make it anew as it starts).
+active() {
+  local w
+  w=$(managed Caldrix) && timeout 5 xdotool windowactivate --sync "$w" && "$python" scripts/read-accessible-window.py active
+}
 until_ok "the window could not be activated" active
 timeout 120 "$python" scripts/read-accessible-window.py tab 1 || fail "Tab on the window, read as a screen reader reads it: see above"
 
 # The settings pages open as "--show-expanded" from another start opens them:
-# the window grows to its
-# expanded width. Every control shown then must have a name, on each page.
+# the window grows to its expanded width. Every control shown then must have a
+# name, on each page.
 timeout 20 "${caldrix_env[@]}" "$exe" --show-expanded >"$work/show-expanded.log" 2>&1 || true
 width() {
   local w

@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """Reads the Caldrix window over AT-SPI, as a screen reader does.
 
-Usage: read-accessible-window.py names [page tab caption...]
+Usage: read-accessible-window.py active
+         status 0 when the window reads as the active one (keys go to it);
+       read-accessible-window.py names [page tab caption...]
          every shown control has an accessible name that a screen reader can
          read out (not only a symbol), on each page the tabs of these
          captions open in turn (opened as a screen reader does, through the
@@ -247,8 +249,12 @@ def check_tab(window, least):
 
 
 def main():
-    if len(sys.argv) < 2 or sys.argv[1] not in ("names", "tab") or (sys.argv[1] == "tab" and len(sys.argv) != 3):
-        fail("usage: read-accessible-window.py names [page tab caption...] | tab <number>")
+    if len(sys.argv) < 2 or sys.argv[1] not in ("active", "names", "tab") or \
+            (sys.argv[1] == "tab" and len(sys.argv) != 3):
+        fail("usage: read-accessible-window.py active | names [page tab caption...] | tab <number>")
+    if sys.argv[1] == "active":
+        window = caldrix_window()
+        sys.exit(0 if window is not None and states(window).contains(pyatspi.STATE_ACTIVE) else 1)
     wait_for("no application \"Caldrix\" on the accessibility bus", application_there)
     window = wait_for("the application shows no window \"Caldrix\"", caldrix_window)
     if sys.argv[1] == "names":
