@@ -15,6 +15,7 @@ packages=(
   locales-all
   dbus qt6-wayland weston
   openbox xdotool wmctrl x11-utils trayer
+  at-spi2-core python3-pyatspi
   prometheus
 )
 

@@ -237,7 +237,14 @@ void MainWindow::applyState()
         flags |= Qt::WindowStaysOnTopHint;
     }
     if (windowFlags() != flags) {
-        // A change of flags hides the window; it shows again below.
+        // A change of flags hides the window; it shows again below. Its
+        // native window goes first and is made anew with the new flags: kept
+        // across the change, the toolkit never again takes the window as
+        // active, and the keyboard no longer reaches its controls.
+        hide();
+        if (QWindow* native = windowHandle()) {
+            native->destroy();
+        }
         setWindowFlags(flags);
     }
     // The state keeps the window's outer size, frame and caption included; the
@@ -245,6 +252,8 @@ void MainWindow::applyState()
     setFixedSize(m_state.width() - kFrameWidth, m_state.height() - kFrameHeight);
     move(m_state.left(), m_state.top());
     m_modeButton->setText(QString::fromUtf8(m_state.modeCaption()));
+    // The caption is an arrow; a screen reader reads out what it does.
+    m_modeButton->setAccessibleName(m_state.expanded() ? "Show compact" : "Show expanded");
     setVisible(m_state.visible());
     m_applying = false;
 }

@@ -23,7 +23,13 @@ PageControl::PageControl(int tabsPerRow, QWidget* parent)
     m_stack->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(m_stack, 1);
     m_group->setExclusive(true);
-    connect(m_group, &QButtonGroup::idClicked, this, &PageControl::setCurrentIndex);
+    // A tab checked any way opens its page: clicked, or toggled through its
+    // accessible action as a screen reader does.
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) {
+            setCurrentIndex(id);
+        }
+    });
 
     const auto bind = [this](const QKeySequence& keys, int by) {
         auto* shortcut = new QShortcut(keys, this);

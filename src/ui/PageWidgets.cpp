@@ -47,6 +47,9 @@ QWidget* scrollable(QWidget* content)
     area->setWidgetResizable(true);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setWidget(content);
+    // Tab goes to the controls inside (the area scrolls to the one focused);
+    // the area itself is no stop of its own.
+    area->setFocusPolicy(Qt::NoFocus);
     return area;
 }
 

@@ -1,9 +1,12 @@
 #include "ui/PageControl.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -34,6 +37,21 @@ TEST(PageControlTest, EveryTabIsInARowAndTheCurrentRowStandsNextToThePage)
     EXPECT_EQ(control->rows(), (std::vector<std::vector<int>>{{0, 1, 2, 3, 4}, {5, 6, 7, 8}}));
     EXPECT_EQ(control->tab(3)->accessibleName(), "Fan's");
     EXPECT_EQ(control->tabText(8), "CPUIdle");
+}
+
+TEST(PageControlTest, ATabToggledThroughItsAccessibleActionOpensItsPage)
+{
+    auto control = nineTabs();
+    QSignalSpy changes(control.get(), &PageControl::currentChanged);
+    QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(control->tab(4));
+    ASSERT_NE(tab, nullptr);
+    ASSERT_NE(tab->actionInterface(), nullptr);
+    ASSERT_TRUE(tab->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    tab->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(control->currentIndex(), 4);
+    EXPECT_TRUE(control->findChild<QStackedWidget*>()->currentIndex() == 4);
+    EXPECT_FALSE(control->tab(0)->isChecked());
+    EXPECT_EQ(changes.count(), 1);
 }
 
 TEST(PageControlTest, KeyboardStepsThroughThePagesAndWrapsAround)
