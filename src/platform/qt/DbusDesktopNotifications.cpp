@@ -85,6 +85,14 @@ void DbusDesktopNotifications::show(int key, const DesktopNotice& notice)
         entry.next = notice;
         return;
     }
+    if (m_sending) {
+        // One Notify at a time: the server numbers the notices in the order
+        // they were raised.
+        entry.waiting = true;
+        entry.next = notice;
+        m_queue.push_back(key);
+        return;
+    }
     send(key, entry, notice);
 }
 
@@ -101,6 +109,7 @@ void DbusDesktopNotifications::send(int key, Entry& entry, const DesktopNotice& 
          << QString::fromStdString(notice.body) << QStringList{QString::fromLatin1(OpenAction), QStringLiteral("Open")}
          << hints << -1;
     entry.waiting = true;
+    m_sending = true;
     auto* watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, key](QDBusPendingCallWatcher* finished) { answered(key, finished); });
@@ -109,28 +118,53 @@ void DbusDesktopNotifications::send(int key, Entry& entry, const DesktopNotice& 
 void DbusDesktopNotifications::answered(int key, QDBusPendingCallWatcher* call)
 {
     call->deleteLater();
+    m_sending = false;
     const QDBusPendingReply<uint> reply = *call;
     const auto found = m_entries.find(key);
-    if (found == m_entries.end()) {
-        return;
+    if (found != m_entries.end()) {
+        Entry& entry = found->second;
+        entry.waiting = false;
+        if (reply.isError()) {
+            sayUnavailable(reply.error().message());
+            m_entries.erase(found);
+        } else {
+            entry.id = reply.value();
+            if (entry.closeWanted) {
+                closeId(entry.id);
+                m_entries.erase(found);
+            } else if (entry.next) {
+                // The change made meanwhile goes after those raised before it.
+                entry.waiting = true;
+                m_queue.push_back(key);
+            }
+        }
     }
-    Entry& entry = found->second;
-    entry.waiting = false;
-    if (reply.isError()) {
-        sayUnavailable(reply.error().message());
-        m_entries.erase(found);
-        return;
-    }
-    entry.id = reply.value();
-    if (entry.closeWanted) {
-        closeId(entry.id);
-        m_entries.erase(found);
-        return;
-    }
-    if (entry.next) {
-        const DesktopNotice next = *entry.next;
-        entry.next.reset();
-        send(key, entry, next);
+    sendQueued();
+}
+
+void DbusDesktopNotifications::sendQueued()
+{
+    while (!m_sending && !m_queue.empty()) {
+        const int key = m_queue.front();
+        m_queue.pop_front();
+        const auto found = m_entries.find(key);
+        if (found == m_entries.end()) {
+            continue;
+        }
+        Entry& entry = found->second;
+        entry.waiting = false;
+        if (entry.closeWanted) {
+            if (entry.id != 0) {
+                closeId(entry.id);
+            }
+            m_entries.erase(found);
+            continue;
+        }
+        if (entry.next) {
+            const DesktopNotice next = *entry.next;
+            entry.next.reset();
+            send(key, entry, next);
+        }
     }
 }
 

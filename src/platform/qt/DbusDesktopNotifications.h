@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <iosfwd>
 #include <map>
@@ -53,6 +54,9 @@ private:
 
     void send(int key, Entry& entry, const DesktopNotice& notice);
     void answered(int key, QDBusPendingCallWatcher* call);
+    // Sends the queued notices in the order they were raised while a Notify
+    // was on its way.
+    void sendQueued();
     void closeId(uint id);
     void sayUnavailable(const QString& why);
 
@@ -61,6 +65,8 @@ private:
     QString m_iconName;
     QDBusConnection m_connection;
     std::map<int, Entry> m_entries;
+    bool m_sending = false;  // a Notify is on its way
+    std::deque<int> m_queue; // keys whose notice waits for it
     std::function<void()> m_onOpen;
     bool m_saidUnavailable = false;
 };
