@@ -21,36 +21,11 @@ build_dir=$(realpath "${1:-${CALDRIX_BUILD_DIR:-build}}")
 bus_launcher=/usr/libexec/at-spi-bus-launcher
 # The system's own interpreter, which the Debian bindings are built for.
 python=/usr/bin/python3
-for tool in Xvfb openbox xdotool wmctrl xwininfo dbus-send "$bus_launcher" "$python"; do
-  command -v "$tool" >/dev/null || { echo "check-accessibility: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
-done
+check=check-accessibility
+tools=(Xvfb openbox xdotool wmctrl xwininfo dbus-send "$bus_launcher" "$python")
+source scripts/x-check.sh
 "$python" -c 'import pyatspi' 2>/dev/null ||
-  { echo "check-accessibility: $python cannot import pyatspi (scripts/setup.sh installs python3-pyatspi)" >&2; exit 1; }
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -TERM "${pids[i]}" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "check-accessibility: $*" >&2
-  for log in "$work"/*.log; do
-    [ -s "$log" ] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
-  done
-  exit 1
-}
-# until_ok <what> <command...>: runs the command until it succeeds, at most 20 s.
-until_ok() {
-  local what=$1
-  shift
-  for _ in $(seq 200); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "$what"
-}
+  fail "$python cannot import pyatspi (scripts/setup.sh installs python3-pyatspi)"
 
 cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
 exe=$work/prefix/bin/caldrix
@@ -60,13 +35,7 @@ reg=$(bash bench/default-settings.sh "$exe" "$home")
 sed -i -E 's/^"Startup Minimized"=dword:[0-9a-f]+/"Startup Minimized"=dword:00000000/' "$reg"
 grep -q '^"Startup Minimized"=dword:00000000' "$reg" || fail "could not switch off the start in the tray"
 
-# The server picks a free display number itself and writes it once it listens.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-until_ok "Xvfb did not start" test -s "$work/display"
-export DISPLAY=:$(head -n 1 "$work/display")
+start_xvfb
 XDG_CONFIG_HOME=$work/openbox-config openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 until_ok "openbox did not take the display" wmctrl -m
