@@ -12,7 +12,6 @@
 #include "platform/ExternalMessages.h"
 #include "platform/RegistryError.h"
 #include "platform/qt/LazyMetricsServer.h"
-#include "presentation/TraySettings.h"
 #include "sensors/SensorDriver.h"
 #include "sensors/SystemInfo.h"
 
@@ -50,15 +49,9 @@ Application::Application(Libraries libraries, const std::string& programFile)
                                .log = m_logs->menuActions(),
                                .exit = [this] { exitRequested(); },
                                .readLm75 = [this] { m_driver.GetLM75TempAsusTX(); },
-                               // A sensor switched off loses its tray boxes: its icon goes too.
                                .trayBoxesChanged =
                                    [this](TemperatureSensor sensor) {
-                                       if (!TraySettings::showBox(std::as_const(m_settings), sensor)) {
-                                           m_tray.showBoxClick(sensor, false);
-                                       }
-                                       if (!TraySettings::swapBox(std::as_const(m_settings), sensor)) {
-                                           m_tray.swapBoxClick(sensor, false);
-                                       }
+                                       m_tray.sensorSwitched(sensor);
                                        if (m_pageAssembly) {
                                            m_pageAssembly->refreshTrayBoxes();
                                        }
@@ -220,7 +213,8 @@ bool Application::start(const std::function<void()>& removeSplash)
     }
     // Not installed: its options go off before the pages show them.
     m_cpuIdle.checkForCpuIdleInRegistry(false);
-    applyLoadedSettings();
+    m_window.applySettings();
+    m_window.showStartPage();
     m_metrics.applySettings();
     m_sources.apply();
 
@@ -254,12 +248,6 @@ bool Application::start(const std::function<void()>& removeSplash)
     return true;
 }
 
-void Application::applyLoadedSettings()
-{
-    m_window.applySettings();
-    m_window.showStartPage();
-}
-
 bool Application::saveSettings()
 {
     // "C or F" holds the unit shown: the unit button shows the other one.
@@ -269,9 +257,7 @@ bool Application::saveSettings()
         m_store.writeRegistry(m_settings, at.x(), at.y());
         return true;
     } catch (const RegistryError& e) {
-        std::string message = "The settings could not be saved: ";
-        message.append(e.what());
-        m_platform.messages.showError(message);
+        m_platform.messages.showError(std::string("The settings could not be saved: ") + e.what());
         return false;
     }
 }

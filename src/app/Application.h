@@ -77,7 +77,6 @@ public:
 
 private:
     void bindTimers();
-    void applyLoadedSettings();
     // Writes the settings; false (after telling the user) when that fails.
     bool saveSettings();
 

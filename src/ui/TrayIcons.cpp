@@ -1,5 +1,7 @@
 #include "ui/TrayIcons.h"
 
+#include <utility>
+
 #include <QPixmap>
 
 #include "platform/Timer.h"
@@ -250,6 +252,16 @@ void TrayIcons::swapBoxClick(TemperatureSensor sensor, bool checked)
         // tooltip of the readings instead of the last swapped name.
         m_programIcon->setIcon(m_plainIcon);
         m_programIcon->setToolTip(createToolTip());
+    }
+}
+
+void TrayIcons::sensorSwitched(TemperatureSensor sensor)
+{
+    if (!TraySettings::showBox(std::as_const(m_settings), sensor)) {
+        showBoxClick(sensor, false);
+    }
+    if (!TraySettings::swapBox(std::as_const(m_settings), sensor)) {
+        swapBoxClick(sensor, false);
     }
 }
 

@@ -91,6 +91,9 @@ public:
     void showBoxClick(TemperatureSensor sensor, bool checked);
     // A swap box was clicked; takes effect at the next swap tick.
     void swapBoxClick(TemperatureSensor sensor, bool checked);
+    // A sensor was switched on or off: a switched-off sensor's boxes are
+    // unticked, so its icon goes.
+    void sensorSwitched(TemperatureSensor sensor);
     // "Use lines in system tray", "Use degree symbol in system tray" and the
     // visual settings: stored at once, drawn while polling runs.
     void setTrayLines(bool on);
