@@ -27,18 +27,11 @@ source scripts/x-check.sh
 "$python" -c 'import pyatspi' 2>/dev/null ||
   fail "$python cannot import pyatspi (scripts/setup.sh installs python3-pyatspi)"
 
-cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
-exe=$work/prefix/bin/caldrix
-home=$work/home
-reg=$(bash bench/default-settings.sh "$exe" "$home")
 # The window shows at start (a saved start in the tray would hide it).
-sed -i -E 's/^"Startup Minimized"=dword:[0-9a-f]+/"Startup Minimized"=dword:00000000/' "$reg"
-grep -q '^"Startup Minimized"=dword:00000000' "$reg" || fail "could not switch off the start in the tray"
+install_program "$build_dir" 0
 
 start_xvfb
-XDG_CONFIG_HOME=$work/openbox-config openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-until_ok "openbox did not take the display" wmctrl -m
+start_openbox
 
 # The accessibility bus, found through the session bus as desktops find it;
 # no settings store is asked whether it is wanted.

@@ -15,20 +15,11 @@ check=check-close-box
 tools=(Xvfb openbox xdotool wmctrl xprop)
 source scripts/x-check.sh
 
-cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
-exe=$work/prefix/bin/caldrix
-home=$work/home
-reg=$(bash bench/default-settings.sh "$exe" "$home")
 # The window shows at start (a saved start in the tray would hide it).
-sed -i -E 's/^"Startup Minimized"=dword:[0-9a-f]+/"Startup Minimized"=dword:00000000/' "$reg"
-grep -q '^"Startup Minimized"=dword:00000000' "$reg" || fail "could not switch off the start in the tray"
+install_program "$build_dir" 0
 
 start_xvfb
-# A private openbox configuration folder: the stock key bindings (Alt+F4 is
-# Close), nothing of the user's.
-XDG_CONFIG_HOME=$work/openbox-config openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-until_ok "openbox did not take the display" wmctrl -m
+start_openbox
 
 HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home \
   CALDRIX_DRIVER=sim QT_QPA_PLATFORM=xcb "$exe" >"$work/caldrix.log" 2>&1 &

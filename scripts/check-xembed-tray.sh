@@ -16,13 +16,8 @@ check=check-xembed-tray
 tools=(Xvfb openbox trayer xdotool wmctrl xprop xwininfo)
 source scripts/x-check.sh
 
-cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
-exe=$work/prefix/bin/caldrix
-home=$work/home
-reg=$(bash bench/default-settings.sh "$exe" "$home")
 # The program starts in the tray, its window hidden.
-sed -i -E 's/^"Startup Minimized"=dword:[0-9a-f]+/"Startup Minimized"=dword:00000001/' "$reg"
-grep -q '^"Startup Minimized"=dword:00000001' "$reg" || fail "could not switch on the start in the tray"
+install_program "$build_dir" 1
 
 # No session bus: Qt finds no StatusNotifierWatcher and embeds its icons in
 # the X11 tray. (An address that leads nowhere, so that nothing is launched
@@ -47,9 +42,7 @@ tray_window() {
 }
 until_ok "trayer never showed its tray" tray_window
 tray=$(tray_window)
-XDG_CONFIG_HOME=$work/openbox-config openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-until_ok "openbox did not take the display" wmctrl -m
+start_openbox
 # Openbox manages the panel, and it shows again.
 managed_tray() { xprop -root _NET_CLIENT_LIST | grep -q -i -E "[ ,]$(printf '0x%x' "$tray")(,|$)" && tray_window; }
 until_ok "openbox never took the tray on" managed_tray

@@ -6,6 +6,11 @@
 #   fail       prints its words and the tail of every $work/*.log, exits 1
 #   until_ok   until_ok <what> <command...>: retries for up to 20 s, else fail
 #   start_xvfb starts Xvfb on a display number it picks itself, exports DISPLAY
+#   start_openbox  starts openbox with the stock key bindings (Alt+F4 is
+#              Close), nothing of the user's, and waits until it runs
+#   install_program <build folder> <0|1>: installs the build into $work/prefix
+#              and stores the default settings with "Startup Minimized" set
+#              as given; sets exe, home and reg (the settings file)
 for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "$check: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 done
@@ -44,4 +49,18 @@ start_xvfb() {
   until_ok "Xvfb did not start" test -s "$work/display"
   DISPLAY=:$(head -n 1 "$work/display")
   export DISPLAY
+}
+start_openbox() {
+  XDG_CONFIG_HOME=$work/openbox-config openbox >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  until_ok "openbox did not take the display" wmctrl -m
+}
+install_program() {
+  local minimized=0000000$2
+  cmake --install "$1" --prefix "$work/prefix" >/dev/null
+  exe=$work/prefix/bin/caldrix
+  home=$work/home
+  reg=$(bash bench/default-settings.sh "$exe" "$home")
+  sed -i -E "s/^\"Startup Minimized\"=dword:[0-9a-f]+/\"Startup Minimized\"=dword:$minimized/" "$reg"
+  grep -q "^\"Startup Minimized\"=dword:$minimized" "$reg" || fail "could not set \"Startup Minimized\" to $2"
 }
