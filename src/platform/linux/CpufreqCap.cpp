@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "platform/linux/Descriptor.h"
+#include "platform/linux/WriteAll.h"
 
 namespace cdx {
 
@@ -113,22 +114,6 @@ std::string writeNumber(const std::string& folder, const std::string& value)
         return systemError(path);
     }
     return {};
-}
-
-bool writeAll(int fd, const std::string& text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include "platform/RegistryError.h"
 #include "platform/linux/Descriptor.h"
 #include "platform/linux/FileRegistryKey.h"
+#include "platform/linux/WriteAll.h"
 
 namespace cdx {
 
@@ -332,16 +333,8 @@ void FileRegistry::writeAtomically(const std::string& path, const std::string& t
     if (::fchmod(fd.get(), 0600) != 0) {
         fail("Cannot set the mode of");
     }
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd.get(), text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            fail("Cannot write");
-        }
-        done += static_cast<std::size_t>(n);
+    if (!writeAll(fd.get(), text)) {
+        fail("Cannot write");
     }
     if (::fsync(fd.get()) != 0) {
         fail("Cannot flush");

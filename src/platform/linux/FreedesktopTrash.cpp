@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/linux/Descriptor.h"
+#include "platform/linux/WriteAll.h"
 
 namespace cdx {
 namespace {
@@ -29,22 +30,6 @@ std::string deletionDate(const LocalDateTime& t)
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
                   t.second);
     return text;
-}
-
-bool writeAll(int fd, const std::string& text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // The folder `name` in `parentFd` (the current folder for AT_FDCWD), made

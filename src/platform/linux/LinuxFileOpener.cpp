@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/linux/WriteAll.h"
+
 namespace cdx {
 namespace {
 
@@ -36,24 +38,6 @@ FileOpener::File regularFile(int fd, const char* mode)
         return FileOpener::none();
     }
     return FileOpener::File(file, &std::fclose);
-}
-
-bool writeAll(int fd, std::string_view text)
-{
-    while (!text.empty()) {
-        const ssize_t n = ::write(fd, text.data(), text.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            if (n == 0) {
-                errno = EIO;
-            }
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 } // namespace

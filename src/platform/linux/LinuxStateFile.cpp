@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "platform/linux/Descriptor.h"
+#include "platform/linux/WriteAll.h"
 
 namespace cdx {
 
@@ -115,16 +116,8 @@ void LinuxStateFile::write(std::string_view text)
     if (::fchmod(fd.get(), 0600) != 0) {
         fail("Cannot set the mode of");
     }
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd.get(), text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            fail("Cannot write");
-        }
-        done += static_cast<std::size_t>(n);
+    if (!writeAll(fd.get(), text)) {
+        fail("Cannot write");
     }
     if (::fsync(fd.get()) != 0) {
         fail("Cannot flush");
